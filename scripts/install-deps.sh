@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the program and its tests need, only those that are missing.
+# Safe to run again: with everything present it changes nothing and asks no package server.
+set -euo pipefail
+
+packages=(
+    cmake g++ make pkg-config
+    qt6-base-dev libqt6sql6-sqlite libsqlite3-dev qt6-serialport-dev
+    nettle-dev libxlsxwriter-dev libminizip-dev libpugixml-dev
+    xvfb xauth
+)
+if [ "${KESTRAVA_WITH_CLANG:-0}" = 1 ]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$'; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

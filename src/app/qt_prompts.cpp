@@ -1,0 +1,53 @@
+#include "qt_prompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTimer>
+
+void QtPrompts::message(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,
+                    parent_);
+    box.exec();
+}
+
+void QtPrompts::information(const QString& text, int autoCloseMs) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text,
+                    QMessageBox::Ok, parent_);
+    if (autoCloseMs > 0) {
+        QTimer::singleShot(autoCloseMs, &box, &QMessageBox::accept);
+    }
+    box.exec();
+}
+
+void QtPrompts::error(const QString& text) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok,
+                    parent_);
+    box.exec();
+}
+
+Prompts::Answer QtPrompts::question(const QString& text, Buttons buttons) {
+    auto std = QMessageBox::Yes | QMessageBox::No;
+    if (buttons == Buttons::YesNoCancel) {
+        std |= QMessageBox::Cancel;
+    }
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, std, parent_);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
+}
+
+QString QtPrompts::openFileName(const QString& filter, const QString& proposed) {
+    return QFileDialog::getOpenFileName(parent_, QString(), proposed, filter);
+}
+
+QString QtPrompts::saveFileName(const QString& filter, const QString& proposed) {
+    return QFileDialog::getSaveFileName(parent_, QString(), proposed, filter);
+}
+
+void QtPrompts::beep() { QApplication::beep(); }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "data/prompts.h"
+
+// The prompts as real dialogs, owned by the given window.
+class QtPrompts : public Prompts {
+public:
+    explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void message(const QString& text) override;
+    void information(const QString& text, int autoCloseMs = 0) override;
+    void error(const QString& text) override;
+    Answer question(const QString& text, Buttons buttons) override;
+    QString openFileName(const QString& filter, const QString& proposed) override;
+    QString saveFileName(const QString& filter, const QString& proposed) override;
+    void beep() override;
+
+private:
+    QPointer<QWidget> parent_;
+};

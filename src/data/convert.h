@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// Text-to-number conversions with the program's standard conversion messages.
+
+// A whole number, blanks around it allowed; anything else throws UserError
+// "'<text>' is not a valid integer value".
+int StrToInt(const QString& text);
+
+// Like StrToInt, but a text that is not a whole number gives `fallback`.
+int StrToIntDef(const QString& text, int fallback);
+
+// A decimal number with "." as decimal point; anything else throws UserError
+// "'<text>' is not a valid floating point value".
+double StrToFloat(const QString& text);
+
+// The standard conversion message for a text that is not a whole number.
+QString invalidIntegerText(const QString& text);

@@ -1,0 +1,69 @@
+#include "data_paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+DataPaths DataPaths::forDataDir(const QString& dir) {
+    DataPaths p;
+    p.dataDir = QDir::cleanPath(QDir(dir).absolutePath());
+    p.databaseFile = p.dataDir + QLatin1Char('/') + QLatin1String(kDatabaseName);
+    p.iniFile = p.dataDir + QStringLiteral("/ZOLF.ini");
+    p.backupDir = QDir::cleanPath(p.dataDir + QStringLiteral("/../Backup"));
+    return p;
+}
+
+DataPaths DataPaths::forDatabase(const QString& file) {
+    const QFileInfo info(file);
+    DataPaths p = forDataDir(info.absolutePath());
+    p.databaseFile = info.absoluteFilePath();
+    return p;
+}
+
+QString DataPaths::dataSourceOf(const QString& linkFile) {
+    QFile f(linkFile);
+    if (!f.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QByteArray bytes = f.readAll();
+    // Data link files are often written as UTF-16 with a byte order mark.
+    QString text;
+    if (bytes.startsWith("\xFF\xFE")) {
+        text = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData() + 2),
+                                  (bytes.size() - 2) / 2);
+    } else {
+        text = QString::fromUtf8(bytes);
+    }
+    for (const QString& raw : text.split(QRegularExpression(QStringLiteral("[\r\n;]")))) {
+        const QString line = raw.trimmed();
+        const int eq = line.indexOf(QLatin1Char('='));
+        if (eq > 0 && line.left(eq).trimmed().compare(QLatin1String("Data Source"),
+                                                      Qt::CaseInsensitive) == 0) {
+            QString value = line.mid(eq + 1).trimmed();
+            if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) &&
+                value.endsWith(QLatin1Char('"'))) {
+                value = value.mid(1, value.size() - 2);
+            }
+            return value;
+        }
+    }
+    return {};
+}
+
+DataPaths DataPaths::resolve(const QString& dataOption, const QString& workingDir,
+                             const QString& programDir, const QString& appDataDir) {
+    if (!dataOption.isEmpty()) {
+        return forDataDir(QDir(workingDir).absoluteFilePath(dataOption));
+    }
+    const QString source =
+        dataSourceOf(QDir(workingDir).absoluteFilePath(QLatin1String(kLinkFileName)));
+    if (!source.isEmpty()) {
+        return forDatabase(QDir(workingDir).absoluteFilePath(source));
+    }
+    const QFileInfo program(programDir);
+    if (program.isDir() && program.isWritable()) {
+        return forDataDir(programDir);
+    }
+    return forDataDir(appDataDir + QStringLiteral("/data"));
+}

@@ -1,0 +1,215 @@
+#include "database.h"
+
+#include <QAtomicInt>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlRecord>
+
+#include "errors.h"
+#include "schema.h"
+
+namespace {
+
+QAtomicInt connectionCounter;
+
+QString errorText(const QSqlError& error) {
+    QString text = error.databaseText();
+    if (text.isEmpty()) {
+        text = error.text();
+    }
+    return text;
+}
+
+QSqlQuery prepared(const QSqlDatabase& db, const QString& sql, const QVariantList& params,
+                   bool forwardOnly = true) {
+    QSqlQuery q(db);
+    q.setForwardOnly(forwardOnly);
+    if (!q.prepare(sql)) {
+        throw DbError(errorText(q.lastError()));
+    }
+    for (const QVariant& p : params) {
+        q.addBindValue(p);
+    }
+    if (!q.exec()) {
+        throw DbError(errorText(q.lastError()));
+    }
+    return q;
+}
+
+QStringList tablesOf(const QSqlDatabase& db) {
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("select name from sqlite_master where type='table'"))) {
+        throw DbError(errorText(q.lastError()));
+    }
+    QStringList names;
+    while (q.next()) {
+        names << q.value(0).toString();
+    }
+    return names;
+}
+
+QStringList missingFrom(const QStringList& present) {
+    QStringList missing;
+    for (const QString& name : ClubTableNames()) {
+        if (!present.contains(name, Qt::CaseInsensitive)) {
+            missing << name;
+        }
+    }
+    return missing;
+}
+
+void createSchema(const QSqlDatabase& db) {
+    for (const TableDef& t : ClubSchema()) {
+        QStringList cols;
+        for (const ColumnDef& c : t.columns) {
+            cols << QStringLiteral("%1 %2").arg(QLatin1String(c.name), QLatin1String(c.type));
+        }
+        prepared(db,
+                 QStringLiteral("create table %1 (%2)").arg(QLatin1String(t.name), cols.join(", ")),
+                 {});
+        QStringList keys;
+        for (const char* k : t.identity) {
+            keys << QLatin1String(k);
+        }
+        prepared(db,
+                 QStringLiteral("create %1index %2_Identity on %2 (%3)")
+                     .arg(t.identityUnique ? QStringLiteral("unique ") : QString(),
+                          QLatin1String(t.name), keys.join(", ")),
+                 {});
+    }
+}
+
+QSqlDatabase openSqlite(const QString& name, const QString& file, bool readOnly) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    db.setDatabaseName(file);
+    if (readOnly) {
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    }
+    if (!db.open()) {
+        const QString text = errorText(db.lastError());
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+        throw DbError(QStringLiteral("Cannot open the database %1: %2").arg(file, text));
+    }
+    return db;
+}
+
+QString newConnectionName() {
+    return QStringLiteral("kestrava_%1").arg(connectionCounter.fetchAndAddRelaxed(1));
+}
+
+}  // namespace
+
+QStringList TdmZOLF::MissingTables(const QString& file) {
+    if (!QFileInfo(file).isFile()) {
+        throw DbError(QStringLiteral("The file %1 does not exist.").arg(file));
+    }
+    const QString name = newConnectionName();
+    QStringList missing;
+    QString failure;
+    {
+        QSqlDatabase db = openSqlite(name, file, true);
+        try {
+            missing = missingFrom(tablesOf(db));
+        } catch (const DbError& e) {
+            failure = e.text();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    if (!failure.isEmpty()) {
+        throw DbError(QStringLiteral("%1 is not a database of this program: %2").arg(file, failure));
+    }
+    return missing;
+}
+
+TdmZOLF::TdmZOLF(const QString& databaseFile)
+    : file_(QFileInfo(databaseFile).absoluteFilePath()), connectionName_(newConnectionName()) {
+    const bool isNew = !QFileInfo::exists(file_);
+    if (!isNew) {
+        const QStringList missing = MissingTables(file_);
+        if (!missing.isEmpty()) {
+            throw DbError(QStringLiteral("The database %1 is not a database of this program; it "
+                                         "lacks the tables %2. Nothing was changed in it.")
+                              .arg(file_, missing.join(QStringLiteral(", "))));
+        }
+    }
+    QSqlDatabase db = openSqlite(connectionName_, file_, false);
+    if (isNew) {
+        try {
+            transaction([&] { createSchema(db); });
+        } catch (...) {
+            close();
+            throw;
+        }
+    }
+}
+
+TdmZOLF::~TdmZOLF() { close(); }
+
+QSqlDatabase TdmZOLF::connection() const {
+    return QSqlDatabase::database(connectionName_, false);
+}
+
+bool TdmZOLF::isOpen() const {
+    return QSqlDatabase::contains(connectionName_) && connection().isOpen();
+}
+
+void TdmZOLF::close() {
+    if (!QSqlDatabase::contains(connectionName_)) {
+        return;
+    }
+    {
+        QSqlDatabase db = connection();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName_);
+}
+
+void TdmZOLF::exec(const QString& sql, const QVariantList& params) {
+    prepared(connection(), sql, params);
+}
+
+bool TdmZOLF::tryExec(const QString& sql, const QVariantList& params) {
+    try {
+        exec(sql, params);
+        return true;
+    } catch (const DbError&) {
+        return false;
+    }
+}
+
+QSqlQuery TdmZOLF::select(const QString& sql, const QVariantList& params, bool forwardOnly) {
+    return prepared(connection(), sql, params, forwardOnly);
+}
+
+QVariant TdmZOLF::value(const QString& sql, const QVariantList& params) {
+    QSqlQuery q = select(sql, params);
+    return q.next() ? q.value(0) : QVariant();
+}
+
+int TdmZOLF::rowCount(const QString& sql, const QVariantList& params) {
+    return value(QStringLiteral("select count(*) from (%1)").arg(sql), params).toInt();
+}
+
+void TdmZOLF::transaction(const std::function<void()>& work) {
+    QSqlDatabase db = connection();
+    if (!db.transaction()) {
+        throw DbError(errorText(db.lastError()));
+    }
+    try {
+        work();
+    } catch (...) {
+        db.rollback();
+        throw;
+    }
+    if (!db.commit()) {
+        const QString text = errorText(db.lastError());
+        db.rollback();
+        throw DbError(text);
+    }
+}
+
+void TdmZOLF::backupTo(const QString& target) {
+    exec(QStringLiteral("vacuum into ?"), {target});
+}

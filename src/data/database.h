@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <functional>
+
+// The data module: owns the one connection to the club database for the whole run.
+//
+// Every statement takes its values as bound parameters ("?" in the text), never spliced in.
+// A statement the database refuses throws DbError with the database's own message.
+class TdmZOLF {
+public:
+    // Opens the database file. A file that does not exist yet is created with the twelve
+    // tables. An existing file that is not a database of this program (not SQLite, or lacking
+    // any table) is refused with a DbError naming what is wrong, and left untouched.
+    explicit TdmZOLF(const QString& databaseFile);
+    ~TdmZOLF();
+    TdmZOLF(const TdmZOLF&) = delete;
+    TdmZOLF& operator=(const TdmZOLF&) = delete;
+
+    const QString& fileName() const { return file_; }
+    QSqlDatabase connection() const;
+    bool isOpen() const;
+    void close();
+
+    // Runs a statement that returns no rows.
+    void exec(const QString& sql, const QVariantList& params = {});
+    // Runs a statement and discards any error (for the places where an error is ignored).
+    bool tryExec(const QString& sql, const QVariantList& params = {});
+    // Runs a query; the result is positioned before the first row. A grid model needs a
+    // scrollable result (forwardOnly false).
+    QSqlQuery select(const QString& sql, const QVariantList& params = {}, bool forwardOnly = true);
+    // First column of the first row, or a null QVariant when there is no row.
+    QVariant value(const QString& sql, const QVariantList& params = {});
+    // Rows of the query, as counted by "select count(*) from (sql)".
+    int rowCount(const QString& sql, const QVariantList& params = {});
+    // Runs `work` in one transaction: all of it is stored, or (on an exception) none of it.
+    void transaction(const std::function<void()>& work);
+
+    // Writes a consistent copy of the open database to `target` (which must not exist).
+    void backupTo(const QString& target);
+
+    // The club tables that `file` lacks; throws DbError when the file is not an SQLite
+    // database. The file is only read.
+    static QStringList MissingTables(const QString& file);
+
+private:
+    QString file_;
+    QString connectionName_;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+// Everything the program shows to or asks of the user goes through this interface. Screens
+// pass the Qt implementation (QtPrompts); tests pass ScriptedPrompts, which records what was
+// shown and answers as told.
+class Prompts {
+public:
+    enum class Answer { Yes, No, Cancel };
+    enum class Buttons { YesNo, YesNoCancel };
+
+    virtual ~Prompts() = default;
+
+    // A plain message box with an OK button.
+    virtual void message(const QString& text) = 0;
+    // An information box; with autoCloseMs > 0 it closes by itself after that time.
+    virtual void information(const QString& text, int autoCloseMs = 0) = 0;
+    // The standard error box for a failure inside a user action.
+    virtual void error(const QString& text) = 0;
+    // A confirmation box.
+    virtual Answer question(const QString& text, Buttons buttons = Buttons::YesNo) = 0;
+    // File dialogs; an empty result means cancelled. `filter` is in Qt's form
+    // ("Excel File (*.xlsx)"); `proposed` is a file name or path to start with.
+    virtual QString openFileName(const QString& filter, const QString& proposed = {}) = 0;
+    virtual QString saveFileName(const QString& filter, const QString& proposed = {}) = 0;
+    // The system's exclamation sound.
+    virtual void beep() = 0;
+
+    bool confirmed(const QString& text) { return question(text) == Answer::Yes; }
+};
+
+// Runs one user action and shows a UserError (or any std::exception) once in the error box.
+// Returns false when the action failed.
+bool guarded(Prompts& prompts, const std::function<void()>& action);

@@ -1,0 +1,59 @@
+#include "settings_ini.h"
+
+#include <QFile>
+
+ZolfIni::ZolfIni(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return;
+    }
+    // The file is written by hand in the system code page.
+    const QString text = QString::fromLatin1(file.readAll());
+    bool inSection = false;
+    for (QString line : text.split(QLatin1Char('\n'))) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';'))) {
+            continue;
+        }
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            inSection =
+                line.mid(1, line.size() - 2).trimmed().compare(QLatin1String("Parameter"),
+                                                               Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        const int eq = line.indexOf(QLatin1Char('='));
+        if (inSection && eq > 0) {
+            entries_.append({line.left(eq).trimmed(), line.mid(eq + 1).trimmed()});
+        }
+    }
+}
+
+QString ZolfIni::value(const QString& key) const {
+    for (const auto& [k, v] : entries_) {
+        if (k.compare(key, Qt::CaseInsensitive) == 0) {
+            return v;
+        }
+    }
+    return {};
+}
+
+QStringList ZolfIni::countryRingCodes() const {
+    QStringList codes;
+    for (const QString& part : value(QStringLiteral("CountryRingCode")).split(QLatin1Char(','))) {
+        const QString code = part.trimmed();
+        if (!code.isEmpty()) {
+            codes << code;
+        }
+    }
+    return codes;
+}
+
+QString ZolfIni::timeZone() const {
+    const QString v = value(QStringLiteral("TimeZone"));
+    return v.isEmpty() ? QStringLiteral("0") : v;
+}
+
+QString ZolfIni::markedFlag() const {
+    const QString v = value(QStringLiteral("MarkedFlag"));
+    return v.isEmpty() ? QStringLiteral("0") : v;
+}

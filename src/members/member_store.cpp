@@ -1,0 +1,1 @@
+// Member store: filled in by the members work.

@@ -1,0 +1,1 @@
+// Race arithmetic: filled in by the races work.

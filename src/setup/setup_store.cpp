@@ -1,0 +1,1 @@
+// Club setup: filled in by the club setup work.

@@ -1,0 +1,220 @@
+// The data store: schema creation, refusal of foreign files, conversions and grid sorting.
+#include <QFile>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "data/convert.h"
+#include "data/data_paths.h"
+#include "data/database.h"
+#include "data/date_time.h"
+#include "data/display.h"
+#include "data/errors.h"
+#include "data/grid_sort.h"
+#include "data/schema.h"
+#include "data/settings_ini.h"
+
+class TestData : public QObject {
+    Q_OBJECT
+private slots:
+    void newFileGetsEveryTableInColumnOrder();
+    void rowIdentitiesAreEnforced();
+    void tableNamesIgnoreCase();
+    void existingFileLackingTablesIsRefusedUntouched();
+    void fileThatIsNotADatabaseIsRefused();
+    void integerConversion_data();
+    void integerConversion();
+    void dateTexts();
+    void sortRuleThreeClicks();
+    void distanceCells();
+    void iniReading();
+    void dataLinkNamesTheDatabase();
+};
+
+void TestData::newFileGetsEveryTableInColumnOrder() {
+    QTemporaryDir dir;
+    TdmZOLF db(dir.filePath(QStringLiteral("Kestrava_Europe.db")));
+    QCOMPARE(ClubTableNames().size(), 12);
+    for (const QString& table : ClubTableNames()) {
+        const QSqlRecord rec = db.connection().record(table);
+        QStringList columns;
+        for (int i = 0; i < rec.count(); ++i) {
+            columns << rec.fieldName(i);
+        }
+        QCOMPARE(columns, ColumnNames(table));
+    }
+    QCOMPARE(ColumnNames(QStringLiteral("ZOL_SunSet_SunRise")),
+             QStringList({"RaceCode", "RaceDate", "SunSet", "SunRise", "Location"}));
+    // Insert without a column list fills the stored order.
+    db.exec(QStringLiteral("insert into ZOL_FeatherColor values(?,?)"), {"BB", "Blue Bar"});
+    QCOMPARE(db.value(QStringLiteral("select FeathColor from ZOL_FeatherColor where ColorType='BB'"))
+                 .toString(),
+             QStringLiteral("Blue Bar"));
+}
+
+void TestData::rowIdentitiesAreEnforced() {
+    QTemporaryDir dir;
+    TdmZOLF db(dir.filePath(QStringLiteral("k.db")));
+    db.exec(QStringLiteral("insert into ZOL_PigData (LoftNo, PRingNo) values (?,?)"), {"L1", "GB1"});
+    QVERIFY_THROWS_EXCEPTION(
+        DbError, db.exec(QStringLiteral("insert into ZOL_PigData (LoftNo, PRingNo) values (?,?)"),
+                         {"L1", "GB1"}));
+    // Identity is case-sensitive: another spelling is another row.
+    db.exec(QStringLiteral("insert into ZOL_PigData (LoftNo, PRingNo) values (?,?)"), {"l1", "GB1"});
+    db.exec(QStringLiteral("insert into ZOL_RaceData (LiberCode, LiberDate) values (?,?)"),
+            {"A1", "2026-05-01"});
+    QVERIFY(!db.tryExec(QStringLiteral("insert into ZOL_RaceData (LiberCode, LiberDate) values (?,?)"),
+                        {"A1", "2026-05-01"}));
+    // Sun data holds several rows per race.
+    for (int i = 0; i < 2; ++i) {
+        db.exec(QStringLiteral("insert into ZOL_SunSet_SunRise values(?,?,?,?,?)"),
+                {"A10501", "2026-05-01", "21:00:00", "05:00:00", ""});
+    }
+}
+
+void TestData::tableNamesIgnoreCase() {
+    QTemporaryDir dir;
+    TdmZOLF db(dir.filePath(QStringLiteral("k.db")));
+    db.exec(QStringLiteral("insert into ZOL_Pigdata (LoftNo, PRingNo) values ('A','B')"));
+    QCOMPARE(db.rowCount(QStringLiteral("select * from ZOL_PigData")), 1);
+}
+
+void TestData::existingFileLackingTablesIsRefusedUntouched() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("k.db"));
+    {
+        TdmZOLF db(file);
+        db.exec(QStringLiteral("drop table ZOL_ClubMap"));
+        db.exec(QStringLiteral("drop table ZOL_RaceClockTime"));
+    }
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray before = f.readAll();
+    f.close();
+    try {
+        TdmZOLF db(file);
+        QFAIL("a file lacking tables was accepted");
+    } catch (const DbError& e) {
+        QVERIFY2(e.text().contains(QStringLiteral("ZOL_ClubMap, ZOL_RaceClockTime")),
+                 qPrintable(e.text()));
+    }
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
+}
+
+void TestData::fileThatIsNotADatabaseIsRefused() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("notes.db"));
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    const QByteArray text("These are the secretary's notes, not a database at all.\n");
+    f.write(text.repeated(200));
+    f.close();
+    QVERIFY_THROWS_EXCEPTION(DbError, TdmZOLF db(file));
+    QVERIFY_THROWS_EXCEPTION(DbError, TdmZOLF::MissingTables(file));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), text.repeated(200));
+}
+
+void TestData::integerConversion_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("value");
+    QTest::newRow("plain") << "12" << true << 12;
+    QTest::newRow("blanks") << " 7 " << true << 7;
+    QTest::newRow("negative") << "-3" << true << -3;
+    QTest::newRow("letters") << "12a" << false << 0;
+    QTest::newRow("empty") << "" << false << 0;
+    QTest::newRow("decimal") << "1.5" << false << 0;
+}
+
+void TestData::integerConversion() {
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(int, value);
+    if (valid) {
+        QCOMPARE(StrToInt(text), value);
+        return;
+    }
+    try {
+        StrToInt(text);
+        QFAIL("accepted");
+    } catch (const UserError& e) {
+        QCOMPARE(e.text(), QStringLiteral("'%1' is not a valid integer value").arg(text));
+    }
+}
+
+void TestData::dateTexts() {
+    const QDateTime m(QDate(2026, 3, 9), QTime(7, 5, 3));
+    QCOMPARE(MomentText(m), QStringLiteral("2026-03-09 07:05:03"));
+    QCOMPARE(GeneralText(m), QStringLiteral("2026-03-09 07:05:03"));
+    QCOMPARE(GeneralText(QDateTime(QDate(2026, 3, 9), QTime(0, 0))), QStringLiteral("2026-03-09"));
+    QCOMPARE(ParseMoment(QStringLiteral("2026-03-09 07:05:03")), m);
+    QCOMPARE(ParseDate(QStringLiteral("2026-03-09 07:05:03")), QDate(2026, 3, 9));
+    QCOMPARE(ParseTime(QStringLiteral("07:05:03")), QTime(7, 5, 3));
+    QVERIFY(!ParseDate(QStringLiteral("09/03/2026")).isValid());
+    QCOMPARE(DayCount(QDate(1899, 12, 31)), 1.0);
+    QCOMPARE(DayCount(QDateTime(QDate(1900, 1, 1), QTime(12, 0))), 2.5);
+    QCOMPARE(FromDayCount(DayCount(m)), m);
+    QCOMPARE(MonthDayText(QDate(2026, 3, 9)), QStringLiteral("0309"));
+}
+
+void TestData::sortRuleThreeClicks() {
+    QString s;
+    s = NextSortText(s, QStringLiteral("LoftName"));
+    QCOMPARE(s, QStringLiteral("LoftName ASC"));
+    s = NextSortText(s, QStringLiteral("LoftName"));
+    QCOMPARE(s, QStringLiteral("LoftName DESC"));
+    s = NextSortText(s, QStringLiteral("LoftName"));
+    QCOMPARE(s, QStringLiteral("LoftName ASC"));
+    QCOMPARE(NextSortText(s, QStringLiteral("ClockID")), QStringLiteral("ClockID ASC"));
+    QCOMPARE(SortedQuery(QStringLiteral("select 1"), QStringLiteral("x; drop table y ASC")),
+             QStringLiteral("select 1"));
+}
+
+void TestData::distanceCells() {
+    QCOMPARE(DistanceCellText(QVariant(1234)), QStringLiteral("1,234"));
+    QCOMPARE(DistanceCellText(QVariant(0)), QStringLiteral("0"));
+    QCOMPARE(DistanceCellText(QVariant(1234567)), QStringLiteral("1,234,567"));
+    QCOMPARE(DistanceCellText(QVariant()), QString());
+    QTemporaryDir dir;
+    TdmZOLF db(dir.filePath(QStringLiteral("k.db")));
+    db.exec(QStringLiteral("insert into ZOL_LoftData (LoftNo, LoftName) values ('L1','Jan')"));
+    QCOMPARE(LoftNameCellText(db, QStringLiteral("L1")), QStringLiteral("Jan"));
+    QCOMPARE(LoftNameCellText(db, QStringLiteral("GONE")), QString());
+    QCOMPARE(LoftNameCellText(db, QVariant()), QString());
+}
+
+void TestData::iniReading() {
+    QTemporaryDir dir;
+    QFile f(dir.filePath(QStringLiteral("ZOLF.ini")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("[Other]\nAPN=wrong\n[parameter]\nCountryRingCode= GB , AU,NL \r\napn=internet\n"
+            "TimeZone=\n");
+    f.close();
+    const ZolfIni ini(f.fileName());
+    QCOMPARE(ini.countryRingCodes(), QStringList({"GB", "AU", "NL"}));
+    QCOMPARE(ini.apn(), QStringLiteral("internet"));
+    QCOMPARE(ini.hostSms(), QString());
+    QCOMPARE(ini.timeZone(), QStringLiteral("0"));
+    const ZolfIni missing(dir.filePath(QStringLiteral("none.ini")));
+    QCOMPARE(missing.countryRingCodes(), QStringList());
+    QCOMPARE(missing.markedFlag(), QStringLiteral("0"));
+}
+
+void TestData::dataLinkNamesTheDatabase() {
+    QTemporaryDir dir;
+    QFile f(dir.filePath(QStringLiteral("ZOLF.udl")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("[oledb]\r\nProvider=SQLite;Data Source=club/My.db;Mode=Share Deny None\r\n");
+    f.close();
+    const DataPaths p = DataPaths::resolve({}, dir.path(), QStringLiteral("/nonexistent"),
+                                           dir.filePath(QStringLiteral("app")));
+    QCOMPARE(p.databaseFile, dir.filePath(QStringLiteral("club/My.db")));
+    QCOMPARE(p.backupDir, dir.filePath(QStringLiteral("Backup")));
+    const DataPaths opt = DataPaths::resolve(QStringLiteral("d"), dir.path(), {}, {});
+    QCOMPARE(opt.databaseFile, dir.filePath(QStringLiteral("d/Kestrava_Europe.db")));
+}
+
+QTEST_GUILESS_MAIN(TestData)
+#include "test_data.moc"

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QQueue>
+#include <QStringList>
+
+#include "data/prompts.h"
+
+// Prompts for tests: records every text shown (prefixed by its kind: "message: ",
+// "information: ", "error: ", "question: ", "open: ", "save: ") and answers from queues.
+// A question with no scripted answer is answered Yes; a file dialog with no scripted name is
+// cancelled.
+class ScriptedPrompts : public Prompts {
+public:
+    QStringList shown;
+    QQueue<Answer> answers;
+    QQueue<QString> fileNames;
+    int beeps = 0;
+
+    void message(const QString& text) override { shown << QStringLiteral("message: ") + text; }
+    void information(const QString& text, int) override {
+        shown << QStringLiteral("information: ") + text;
+    }
+    void error(const QString& text) override { shown << QStringLiteral("error: ") + text; }
+    Answer question(const QString& text, Buttons) override {
+        shown << QStringLiteral("question: ") + text;
+        return answers.isEmpty() ? Answer::Yes : answers.dequeue();
+    }
+    QString openFileName(const QString& filter, const QString&) override {
+        shown << QStringLiteral("open: ") + filter;
+        return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+    }
+    QString saveFileName(const QString& filter, const QString&) override {
+        shown << QStringLiteral("save: ") + filter;
+        return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+    }
+    void beep() override { ++beeps; }
+
+    // The texts shown of one kind ("message", "error", ...), without the prefix.
+    QStringList of(const QString& kind) const {
+        QStringList out;
+        const QString prefix = kind + QStringLiteral(": ");
+        for (const QString& s : shown) {
+            if (s.startsWith(prefix)) {
+                out << s.mid(prefix.size());
+            }
+        }
+        return out;
+    }
+};
