@@ -1,1 +1,0 @@
-// Race arithmetic: filled in by the races work.
