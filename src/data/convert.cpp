@@ -6,9 +6,21 @@ QString invalidIntegerText(const QString& text) {
     return QStringLiteral("'%1' is not a valid integer value").arg(text);
 }
 
+namespace {
+// Leading blanks are allowed, trailing ones are not (as in "5 " typed into a two-digit slot).
+QString withoutLeadingBlanks(const QString& text) {
+    int i = 0;
+    while (i < text.size() && text.at(i).isSpace()) {
+        ++i;
+    }
+    return text.mid(i);
+}
+}  // namespace
+
 int StrToInt(const QString& text) {
     bool ok = false;
-    const int value = text.trimmed().toInt(&ok, 10);
+    const QString t = withoutLeadingBlanks(text);
+    const int value = t.endsWith(QLatin1Char(' ')) ? 0 : t.toInt(&ok, 10);
     if (!ok) {
         throw UserError(invalidIntegerText(text));
     }
@@ -16,9 +28,11 @@ int StrToInt(const QString& text) {
 }
 
 int StrToIntDef(const QString& text, int fallback) {
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok, 10);
-    return ok ? value : fallback;
+    try {
+        return StrToInt(text);
+    } catch (const UserError&) {
+        return fallback;
+    }
 }
 
 double StrToFloat(const QString& text) {

@@ -4,7 +4,7 @@
 
 // Text-to-number conversions with the program's standard conversion messages.
 
-// A whole number, blanks around it allowed; anything else throws UserError
+// A whole number, blanks before it allowed (not after); anything else throws UserError
 // "'<text>' is not a valid integer value".
 int StrToInt(const QString& text);
 

@@ -121,7 +121,9 @@ void TestData::integerConversion_data() {
     QTest::addColumn<bool>("valid");
     QTest::addColumn<int>("value");
     QTest::newRow("plain") << "12" << true << 12;
-    QTest::newRow("blanks") << " 7 " << true << 7;
+    QTest::newRow("leading blank") << " 7" << true << 7;
+    QTest::newRow("trailing blank") << "7 " << false << 0;
+    QTest::newRow("two blanks") << "  " << false << 0;
     QTest::newRow("negative") << "-3" << true << -3;
     QTest::newRow("letters") << "12a" << false << 0;
     QTest::newRow("empty") << "" << false << 0;
