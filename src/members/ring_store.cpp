@@ -6,6 +6,7 @@
 #include "data/database.h"
 #include "data/date_time.h"
 #include "data/errors.h"
+#include "data/prompts.h"
 #include "members/feather_colours.h"
 #include "members/member_store.h"
 
@@ -14,7 +15,9 @@ const QString kRingNumberMissing = QStringLiteral("Please enter the registration
 QString RingListSql() {
     // A ring never marked either way counts as not deleted.
     return QStringLiteral(
-        "select * from ZOL_PigData where LoftNo=? and coalesce(DeleteMark,0)=0 order by PRingNo");
+        "select PRingNo,ColorType,Sex,E_Ring,CreateDate,AssignDate,Updatetime,"
+        "RCountry,RYear,RRegLetter,RRegNumber,LoftNo from ZOL_PigData "
+        "where LoftNo=? and coalesce(DeleteMark,0)=0 order by PRingNo");
 }
 
 int RingCount(TdmZOLF& db, const QString& loftNo) {
@@ -124,4 +127,13 @@ void MarkRingDeleted(TdmZOLF& db, const Clock& clock, const QString& loftNo,
     db.exec(QStringLiteral("update ZOL_PigData set DeleteMark=1,SynchFlag=1,Updatetime=? "
                            "where LoftNo=? and PRingNo=?"),
             {MomentText(clock.now()), loftNo, ringNo});
+}
+
+bool DeleteRing(TdmZOLF& db, Prompts& prompts, const Clock& clock, const QString& loftNo,
+                const QString& ringNo) {
+    if (!prompts.confirmed(kDeleteDataQuestion)) {
+        return false;
+    }
+    MarkRingDeleted(db, clock, loftNo, ringNo);
+    return true;
 }

@@ -7,12 +7,15 @@
 
 class TdmZOLF;
 class Clock;
+class Prompts;
 
 // A member's rings (ZOL_PigData): the ring list, saving one ring or a range, loading a ring
 // into the form and marking a ring deleted.
 
 // The ring list of one loft (bind the loft number): rings not marked deleted, by ring number.
+// The columns shown come first (kRingListShownColumns of them), then the number parts.
 QString RingListSql();
+inline constexpr int kRingListShownColumns = 7;
 int RingCount(TdmZOLF& db, const QString& loftNo);
 
 // What the ring form holds when "Save" is pressed.
@@ -52,5 +55,8 @@ struct RingForm {
 };
 RingForm LoadRing(TdmZOLF& db, const QString& loftNo, const QString& ringNo);
 
+// Asks "This will delete the data ?"; on Yes marks the ring deleted. Returns true when marked.
+bool DeleteRing(TdmZOLF& db, Prompts& prompts, const Clock& clock, const QString& loftNo,
+                const QString& ringNo);
 // Marks the ring deleted and to be sent to the clock; the row stays until synchronisation.
 void MarkRingDeleted(TdmZOLF& db, const Clock& clock, const QString& loftNo, const QString& ringNo);
