@@ -63,10 +63,14 @@ QString maskedText(const QLineEdit* edit) {
     return edit->displayText().replace(QLatin1Char('_'), QLatin1Char(' '));
 }
 
-// Shows only the listed columns of a grid (by position).
+// Shows only the listed columns of a grid (by position), each as wide as its contents.
 void showColumns(SqlGrid* grid, const QList<int>& shown) {
     for (int i = 0; i < grid->gridModel()->columnCount(); ++i) {
         grid->setColumnHidden(i, !shown.contains(i));
+    }
+    grid->resizeColumnsToContents();
+    for (int i : shown) {
+        grid->setColumnWidth(i, qMax(grid->columnWidth(i), 110));
     }
 }
 
@@ -310,7 +314,7 @@ void TfrmMember_TC::buildRingPanel() {
                         [](const QVariant& v, const QSqlRecord&) { return momentCell(v); });
     dbgrdMemRing_->setContextMenuPolicy(Qt::CustomContextMenu);
     left->addWidget(dbgrdMemRing_, 1);
-    h->addLayout(left, 3);
+    h->addLayout(left, 1);
 
     rgMemRing_ = named(new QMenu(this), "rgMemRing");
     rgMemRing_->addAction(QStringLiteral("Edit Ring"), this, [this] {
@@ -403,11 +407,14 @@ void TfrmMember_TC::buildRingPanel() {
     colourRows->addLayout(colourButtons);
     grpBirdColor_->hide();
 
-    auto* right = new QVBoxLayout;
+    auto* side = new QWidget(pnlMemRing_);
+    side->setMaximumWidth(420);
+    auto* right = new QVBoxLayout(side);
+    right->setContentsMargins(0, 0, 0, 0);
     right->addWidget(pnlMRingData_);
     right->addWidget(grpBirdColor_);
     right->addStretch();
-    h->addLayout(right, 2);
+    h->addWidget(side);
 
     connect(butPrtRingList, &QPushButton::clicked, this, [this] {
         comesLater(QStringLiteral("Printing the ring list comes in a later version."));
@@ -532,6 +539,9 @@ void TfrmMember_TC::newMember() {
 
 void TfrmMember_TC::editMember() {
     guarded(ctx_.prompts, [this] {
+        if (dbgrdMem_->currentRecord().isEmpty()) {
+            return;
+        }
         const MemberForm f = LoadMember(ctx_.db, currentLoftNo());
         edtName_->setText(f.name);
         edtPhone_->setText(f.phone);
@@ -596,6 +606,9 @@ void TfrmMember_TC::checkCoordOnLeave(LoftCoordBox left) {
 void TfrmMember_TC::openClockList() {
     guarded(ctx_.prompts, [this] {
         const QSqlRecord member = dbgrdMem_->currentRecord();
+        if (member.isEmpty()) {
+            return;
+        }
         clockLoftNo_ = member.value(QStringLiteral("LoftNo")).toString();
         dbgrdClockList_->load(ctx_.db, ClockListSql(), {clockLoftNo_});
         showColumns(dbgrdClockList_, {1, 2, 3});
@@ -610,7 +623,7 @@ void TfrmMember_TC::deleteClock() {
     guarded(ctx_.prompts, [this] {
         const QString clockId =
             dbgrdClockList_->currentRecord().value(QStringLiteral("ClockID")).toString();
-        if (DeleteClock(ctx_.db, ctx_.prompts, clockLoftNo_, clockId)) {
+        if (!clockId.isEmpty() && DeleteClock(ctx_.db, ctx_.prompts, clockLoftNo_, clockId)) {
             dbgrdClockList_->load(ctx_.db, ClockListSql(), {clockLoftNo_});
             showColumns(dbgrdClockList_, {1, 2, 3});
             lblClockListSum_->setText(ClockCountText(dbgrdClockList_->rowCountShown()));
@@ -754,7 +767,8 @@ void TfrmMember_TC::deleteRing() {
     guarded(ctx_.prompts, [this] {
         const QString ringNo =
             dbgrdMemRing_->currentRecord().value(QStringLiteral("PRingNo")).toString();
-        if (DeleteRing(ctx_.db, ctx_.prompts, ctx_.clock, ringLoftNo_, ringNo)) {
+        if (!ringNo.isEmpty() &&
+            DeleteRing(ctx_.db, ctx_.prompts, ctx_.clock, ringLoftNo_, ringNo)) {
             loadRings();
         }
     });

@@ -379,6 +379,10 @@ void TestMemberScreen::badTimeZoneStopsTheShowStep() {
 
 // Writes pictures of the panels when KESTRAVA_SHOTS names a folder (to look at, not compared).
 void TestMemberScreen::screenshots() {
+    const auto shoot = [](QWidget& screen, const QString& file) {
+        QApplication::processEvents();
+        return screen.grab().save(file);
+    };
     const QString dir = qEnvironmentVariable("KESTRAVA_SHOTS");
     if (dir.isEmpty()) {
         QSKIP("KESTRAVA_SHOTS not set");
@@ -396,13 +400,13 @@ void TestMemberScreen::screenshots() {
     TfrmMember_TC screen(t.app());
     screen.resize(1100, 650);
     screen.show();
-    QVERIFY(screen.grab().save(dir + "/member_list.png"));
+    QVERIFY(shoot(screen, dir + "/member_list.png"));
     auto* members = child<SqlGrid>(&screen, "dbgrdMem");
     selectRow(members, 0);
     choose(&screen, "rgMem", "Edit Member");
-    QVERIFY(screen.grab().save(dir + "/member_form.png"));
+    QVERIFY(shoot(screen, dir + "/member_form.png"));
     choose(&screen, "rgMem", "Member Clocks");
-    QVERIFY(screen.grab().save(dir + "/member_clocks.png"));
+    QVERIFY(shoot(screen, dir + "/member_clocks.png"));
     choose(&screen, "rgMem", "Member Rings List");
     RingEntry e;
     e.loftNo = "L1";
@@ -417,7 +421,7 @@ void TestMemberScreen::screenshots() {
     child<QLineEdit>(&screen, "edtRegNum")->setText("12345");
     click(&screen, "btnOK_Ring");
     choose(&screen, "pmFeatherColor", "&A Add");
-    QVERIFY(screen.grab().save(dir + "/member_rings.png"));
+    QVERIFY(shoot(screen, dir + "/member_rings.png"));
 }
 
 QTEST_MAIN(TestMemberScreen)
