@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 #include <memory>
 
@@ -401,6 +402,13 @@ void TestMemberScreen::screenshots() {
     screen.resize(1100, 650);
     screen.show();
     QVERIFY(shoot(screen, dir + "/member_list.png"));
+    // The choice list at the pointer, over the whole screen.
+    auto* members0 = child<SqlGrid>(&screen, "dbgrdMem");
+    const QPoint cell = members0->visualRect(members0->gridModel()->index(0, 2)).center();
+    emit members0->customContextMenuRequested(cell);
+    QApplication::processEvents();
+    QVERIFY(screen.screen()->grabWindow(0).save(dir + "/member_menu.png"));
+    child<QMenu>(&screen, "rgMem")->hide();
     auto* members = child<SqlGrid>(&screen, "dbgrdMem");
     selectRow(members, 0);
     choose(&screen, "rgMem", "Edit Member");
