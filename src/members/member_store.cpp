@@ -1,1 +1,165 @@
-// Member store: filled in by the members work.
+#include "member_store.h"
+
+#include <QDate>
+#include <QSqlQuery>
+
+#include "data/clock.h"
+#include "data/convert.h"
+#include "data/database.h"
+#include "data/date_time.h"
+#include "data/errors.h"
+#include "data/prompts.h"
+#include "data/settings_ini.h"
+#include "races/coordinates.h"
+
+const QString kMemberEntryError = QStringLiteral("Set new Member find data entry error !");
+const QString kDeleteDataQuestion = QStringLiteral("This will delete the data ?");
+
+QString MemberListSql() {
+    return QStringLiteral(
+        "select a.AssociationCode,a.LoftNo,a.LoftName,count(b.ClockID) as clockCnt "
+        "from ZOL_LoftData a left join ZOL_LoftClocks b on a.LoftNo=b.LoftNo "
+        "group by a.AssociationCode,a.LoftNo,a.LoftName order by a.LoftNo");
+}
+
+QString CountText(int count) {
+    return QString::asprintf("%.3d", count);
+}
+
+QString LoftNoCellText(const QString& associationCode, const QString& loftNo) {
+    return loftNo.isEmpty() ? QString() : associationCode + QLatin1Char(' ') + loftNo;
+}
+
+QString ClubAssociationCode(TdmZOLF& db) {
+    return db.value(QStringLiteral("select AssociationCode from ZOL_ClubData limit 1")).toString();
+}
+
+QString StoredText(const QString& text) {
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+bool SaveMember(TdmZOLF& db, const Clock& clock, const MemberForm& f) {
+    if (f.associationCode.isEmpty() || f.loftNo.isEmpty() || f.name.isEmpty()) {
+        throw UserError(kMemberEntryError);
+    }
+    QString notes = f.notes;
+    notes.remove(QLatin1Char('\r'));
+    notes.remove(QLatin1Char('\n'));
+    const QString now = MomentText(clock.now());
+    const bool exists =
+        db.rowCount(QStringLiteral("select LoftNo from ZOL_LoftData where LoftNo=?"), {f.loftNo}) >
+        0;
+    db.transaction([&] {
+        if (!exists) {
+            db.exec(QStringLiteral("insert into ZOL_LoftData (AssociationCode,LoftNo,LoftName,"
+                                   "Street,City,PostCode,PhoneNo,LoftLon,LoftLat,Notes,UpdateTime,"
+                                   "SynchFlag) values(?,?,?,?,?,?,?,?,?,?,?,1)"),
+                    {f.associationCode, f.loftNo, f.name, StoredText(f.street), StoredText(f.city),
+                     StoredText(f.postCode), StoredText(f.phone), StoredText(f.lon),
+                     StoredText(f.lat), StoredText(notes), now});
+            // The distances themselves are computed later by the loft distance update.
+            db.exec(QStringLiteral("insert into ZOL_LoftLibPointDist (LiberCode,LoftNo,Miles,Yards)"
+                                   " select LiberCode,?,0,0 from ZOL_LiberateSite order by rowid"),
+                    {f.loftNo});
+        } else {
+            QString street = f.street;
+            street.replace(QLatin1Char(':'), QLatin1Char(' '));
+            db.exec(QStringLiteral("update ZOL_LoftData set AssociationCode=?,LoftName=?,Street=?,"
+                                   "City=?,PostCode=?,PhoneNo=?,LoftLon=?,LoftLat=?,Notes=?,"
+                                   "UpdateTime=?,SynchFlag=1 where LoftNo=?"),
+                    {f.associationCode, f.name, StoredText(street), StoredText(f.city),
+                     StoredText(f.postCode), StoredText(f.phone), StoredText(f.lon),
+                     StoredText(f.lat), StoredText(notes), now, f.loftNo});
+        }
+    });
+    return !exists;
+}
+
+MemberForm LoadMember(TdmZOLF& db, const QString& loftNo) {
+    MemberForm f;
+    QSqlQuery q = db.select(
+        QStringLiteral("select LoftName,PhoneNo,PostCode,Street,City,LoftNo,AssociationCode,"
+                       "Notes,LoftLon,LoftLat from ZOL_LoftData where LoftNo=?"),
+        {loftNo});
+    if (q.next()) {
+        f.name = q.value(0).toString();
+        f.phone = q.value(1).toString();
+        f.postCode = q.value(2).toString();
+        f.street = q.value(3).toString();
+        f.city = q.value(4).toString();
+        f.loftNo = q.value(5).toString();
+        f.associationCode = q.value(6).toString();
+        f.notes = q.value(7).toString();
+        f.lon = q.value(8).toString();
+        f.lat = q.value(9).toString();
+    }
+    return f;
+}
+
+QString DeleteMemberQuestion(int pigeons) {
+    return QStringLiteral("This Loft has ") + QString::number(pigeons) +
+           QStringLiteral(" pigeon records, Do you want delete all data ?");
+}
+
+bool DeleteMember(TdmZOLF& db, Prompts& prompts, const QString& loftNo) {
+    const int pigeons = db.rowCount(
+        QStringLiteral(
+            "select PRingNo from ZOL_PigData where LoftNo=? and coalesce(DeleteMark,0)=0"),
+        {loftNo});
+    if (pigeons > 0 && !prompts.confirmed(DeleteMemberQuestion(pigeons))) {
+        return false;
+    }
+    db.transaction([&] {
+        if (pigeons > 0) {
+            // Every pigeon row of the loft goes, marked as deleted or not.
+            db.exec(QStringLiteral("delete from ZOL_PigData where LoftNo=?"), {loftNo});
+        }
+        db.exec(QStringLiteral("delete from ZOL_LoftData where LoftNo=?"), {loftNo});
+        db.tryExec(QStringLiteral("delete from ZOL_LoftLibPointDist where LoftNo=?"), {loftNo});
+    });
+    return true;
+}
+
+QString ClockListSql() {
+    return QStringLiteral("select * from ZOL_LoftClocks where LoftNo=?");
+}
+
+QString ClockCountText(int count) {
+    return QStringLiteral("Number of clocks ") + QString::number(count);
+}
+
+bool DeleteClock(TdmZOLF& db, Prompts& prompts, const QString& loftNo, const QString& clockId) {
+    if (!prompts.confirmed(kDeleteDataQuestion)) {
+        return false;
+    }
+    db.exec(QStringLiteral("delete from ZOL_LoftClocks where LoftNo=? and ClockID=?"),
+            {loftNo, clockId});
+    return true;
+}
+
+void CheckLoftCoordOnLeave(LoftCoordBox left, const QString& lonText, const QString& latText) {
+    if (left == LoftCoordBox::Latitude) {
+        CheckCoordText(lonText, kLongitudeOver60);
+    } else {
+        CheckCoordText(latText, kLatitudeOver60);
+    }
+}
+
+MemberSettings ReadMemberSettings(const QString& iniFile) {
+    const ZolfIni ini(iniFile);
+    MemberSettings s;
+    s.timeZoneSeconds = StrToInt(ini.timeZone()) * 3600;
+    s.countryRingCodes = ini.countryRingCodes();
+    s.apn = ini.apn();
+    s.hostSms = ini.hostSms();
+    s.markedFlag = ini.markedFlag();
+    return s;
+}
+
+QStringList BirthYears(const QDate& today) {
+    QStringList years;
+    for (int y = today.year() - 9; y <= today.year() + 1; ++y) {
+        years << QString::number(y);
+    }
+    return years;
+}

@@ -1,0 +1,799 @@
+#include "member_screen.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSqlRecord>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/sql_grid.h"
+#include "data/date_time.h"
+#include "members/feather_colours.h"
+#include "members/ring_numbers.h"
+#include "members/ring_store.h"
+
+namespace {
+// The one sort text of the member screen's grids, kept for the whole run of the program.
+QString gSortText;
+
+// Loft coordinates: hemisphere letter, degrees, minutes, seconds and hundredths.
+const QString kLoftCoordMask = QStringLiteral(">x000'00:00.00;_");
+
+template <typename W>
+W* named(W* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QLineEdit* lineEdit(const char* name, int maxLength, QWidget* parent) {
+    auto* edit = named(new QLineEdit(parent), name);
+    edit->setMaxLength(maxLength);
+    return edit;
+}
+
+QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
+    return named(new QPushButton(caption, parent), name);
+}
+
+// Upper case as the user types, keeping the cursor where it is.
+void makeUpperCase(QLineEdit* edit) {
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
+        const QString upper = text.toUpper();
+        if (upper != text) {
+            const int pos = edit->cursorPosition();
+            edit->setText(upper);
+            edit->setCursorPosition(pos);
+        }
+    });
+}
+
+// A masked box's text with its blank positions held as blanks ("    '  :  .  " untouched).
+QString maskedText(const QLineEdit* edit) {
+    return edit->displayText().replace(QLatin1Char('_'), QLatin1Char(' '));
+}
+
+// Shows only the listed columns of a grid (by position), each as wide as its contents.
+void showColumns(SqlGrid* grid, const QList<int>& shown) {
+    for (int i = 0; i < grid->gridModel()->columnCount(); ++i) {
+        grid->setColumnHidden(i, !shown.contains(i));
+    }
+    grid->resizeColumnsToContents();
+    for (int i : shown) {
+        grid->setColumnWidth(i, qMax(grid->columnWidth(i), 110));
+    }
+}
+
+QString momentCell(const QVariant& value) {
+    if (value.isNull()) {
+        return {};
+    }
+    const QDateTime moment = ParseMoment(value.toString());
+    return moment.isValid() ? GeneralText(moment) : value.toString();
+}
+
+QString dateCell(const QVariant& value) {
+    const QDate date = ParseDate(value.toString());
+    return date.isValid() ? DateText(date) : value.toString();
+}
+
+bool isFocusLeft(QEvent* event) {
+    if (event->type() != QEvent::FocusOut) {
+        return false;
+    }
+    // Another window or a pop-up taking the focus is not the user leaving the box.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+}  // namespace
+
+QString& TfrmMember_TC::sortText() {
+    return gSortText;
+}
+
+TfrmMember_TC::TfrmMember_TC(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+    setObjectName(QStringLiteral("frmMember_TC"));
+    auto* layout = new QVBoxLayout(this);
+    lblTitle_ = named(new QLabel(QStringLiteral("Member"), this), "lblTitle");
+    QFont titleFont = lblTitle_->font();
+    titleFont.setPointSize(titleFont.pointSize() + 6);
+    titleFont.setBold(true);
+    lblTitle_->setFont(titleFont);
+    layout->addWidget(lblTitle_);
+    buildMemberPanel();
+    buildMemberForm();
+    buildClockPanel();
+    buildRingPanel();
+    layout->addWidget(pnlMem_, 1);
+    layout->addWidget(pnlNewMember_, 1);
+    layout->addWidget(pnlClockList_, 1);
+    layout->addWidget(pnlMemRing_, 1);
+    showOnly(pnlMem_);
+}
+
+// ---- building -------------------------------------------------------------------------------
+
+void TfrmMember_TC::buildMemberPanel() {
+    pnlMem_ = named(new QWidget(this), "pnlMem");
+    auto* v = new QVBoxLayout(pnlMem_);
+    auto* top = new QHBoxLayout;
+    auto* btnMemNew = button(QStringLiteral("AddNew"), "btnMemNew", pnlMem_);
+    auto* butPrtMemList = button(QStringLiteral("Print"), "butPrtMemList", pnlMem_);
+    top->addWidget(btnMemNew);
+    top->addWidget(butPrtMemList);
+    top->addStretch();
+    top->addWidget(new QLabel(QStringLiteral("Number of Members:"), pnlMem_));
+    lblMemCnt_ = named(new QLabel(pnlMem_), "lblMemCnt");
+    top->addWidget(lblMemCnt_);
+    v->addLayout(top);
+
+    dbgrdMem_ = named(new SqlGrid(pnlMem_), "dbgrdMem");
+    dbgrdMem_->setSortText(&gSortText);
+    dbgrdMem_->setTitles({{QStringLiteral("LoftNo"), QStringLiteral("Loft Number")},
+                          {QStringLiteral("LoftName"), QStringLiteral("Name")},
+                          {QStringLiteral("clockCnt"), QStringLiteral("Clocks")}});
+    dbgrdMem_->gridModel()->setFormatter(
+        QStringLiteral("LoftNo"), [](const QVariant& value, const QSqlRecord& row) {
+            return LoftNoCellText(row.value(QStringLiteral("AssociationCode")).toString(),
+                                  value.toString());
+        });
+    dbgrdMem_->horizontalHeader()->setStretchLastSection(true);
+    dbgrdMem_->setContextMenuPolicy(Qt::CustomContextMenu);
+    v->addWidget(dbgrdMem_, 1);
+
+    rgMem_ = named(new QMenu(this), "rgMem");
+    rgMem_->addAction(QStringLiteral("Edit Member"), this, [this] { editMember(); });
+    rgMem_->addAction(QStringLiteral("Delete Member"), this, [this] { deleteMember(); });
+    rgMem_->addSeparator();
+    rgMem_->addAction(QStringLiteral("Member Rings List"), this, [this] { openRingList(); });
+    rgMem_->addAction(QStringLiteral("Member Clocks"), this, [this] { openClockList(); });
+    rgMem_->addSeparator();
+    rgMem_->addAction(QStringLiteral("Loft Data Download"), this, [this] {
+        comesLater(
+            QStringLiteral("Loft Data Download: loading a clock with the loft's data "
+                           "(clock initialisation) comes in a later version."));
+    });
+
+    connect(btnMemNew, &QPushButton::clicked, this, [this] { newMember(); });
+    connect(butPrtMemList, &QPushButton::clicked, this, [this] {
+        comesLater(QStringLiteral("Printing the member list comes in a later version."));
+    });
+    connect(dbgrdMem_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        const QModelIndex index = dbgrdMem_->indexAt(pos);
+        if (index.isValid()) {
+            dbgrdMem_->setCurrentIndex(index);
+            rgMem_->popup(dbgrdMem_->viewport()->mapToGlobal(pos + QPoint(30, 10)));
+        }
+    });
+    connect(dbgrdMem_, &QAbstractItemView::doubleClicked, this, [this] { openRingList(); });
+    connect(dbgrdMem_, &SqlGrid::sorted, this, [this] { showColumns(dbgrdMem_, {1, 2, 3}); });
+}
+
+void TfrmMember_TC::buildMemberForm() {
+    pnlNewMember_ = named(new QWidget(this), "pnlNewMember");
+    auto* form = new QFormLayout;
+    edtName_ = lineEdit("edtName", 30, pnlNewMember_);
+    edtStreet_ = lineEdit("edtStreet", 50, pnlNewMember_);
+    edtToneCity_ = lineEdit("edtToneCity", 30, pnlNewMember_);
+    edtPostCode_ = lineEdit("edtPostCode", 10, pnlNewMember_);
+    edtPhone_ = lineEdit("edtPhone", 15, pnlNewMember_);
+    edtUnionCode_ = lineEdit("edtUnionCode", 6, pnlNewMember_);
+    edtSeriesNo_ = lineEdit("edtSeriesNo", 10, pnlNewMember_);
+    makeUpperCase(edtUnionCode_);
+    makeUpperCase(edtSeriesNo_);
+    medtLoftLon_ = named(new QLineEdit(pnlNewMember_), "medtLoftLon");
+    medtLoftLat_ = named(new QLineEdit(pnlNewMember_), "medtLoftLat");
+    for (QLineEdit* coord : {medtLoftLon_, medtLoftLat_}) {
+        coord->setInputMask(kLoftCoordMask);
+        coord->installEventFilter(this);
+    }
+    mmoNote_ = named(new QPlainTextEdit(pnlNewMember_), "mmoNote");
+    mmoNote_->setTabChangesFocus(true);
+
+    auto* loftNo = new QHBoxLayout;
+    loftNo->addWidget(edtUnionCode_);
+    loftNo->addWidget(edtSeriesNo_, 1);
+    auto* lon = new QHBoxLayout;
+    lon->addWidget(medtLoftLon_);
+    lon->addWidget(new QLabel(QStringLiteral("(E121'23:24)"), pnlNewMember_));
+    auto* lat = new QHBoxLayout;
+    lat->addWidget(medtLoftLat_);
+    lat->addWidget(new QLabel(QStringLiteral("(N024'22:30)"), pnlNewMember_));
+    form->addRow(QStringLiteral("Name:"), edtName_);
+    form->addRow(QStringLiteral("Street:"), edtStreet_);
+    form->addRow(QStringLiteral("City:"), edtToneCity_);
+    form->addRow(QStringLiteral("Post Code:"), edtPostCode_);
+    form->addRow(QStringLiteral("Telephone Number:"), edtPhone_);
+    form->addRow(QStringLiteral("Loft Number:"), loftNo);
+    form->addRow(QStringLiteral("Lontitude :"), lon);
+    form->addRow(QStringLiteral("Latitude :"), lat);
+    form->addRow(QStringLiteral("Notes"), mmoNote_);
+
+    auto* btnOK = button(QStringLiteral("Save"), "btnOK", pnlNewMember_);
+    auto* btnCancel = button(QStringLiteral("Cancel"), "btnCancel", pnlNewMember_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnOK);
+    buttons->addWidget(btnCancel);
+    auto* outer = new QVBoxLayout(pnlNewMember_);
+    auto* narrow = new QHBoxLayout;
+    auto* column = new QVBoxLayout;
+    column->addLayout(form);
+    column->addLayout(buttons);
+    column->addStretch();
+    narrow->addLayout(column, 2);
+    narrow->addStretch(1);
+    outer->addLayout(narrow);
+
+    connect(btnOK, &QPushButton::clicked, this, [this] { saveMember(); });
+    connect(btnCancel, &QPushButton::clicked, this, [this] { cancelMember(); });
+}
+
+void TfrmMember_TC::buildClockPanel() {
+    pnlClockList_ = named(new QWidget(this), "pnlClockList");
+    auto* v = new QVBoxLayout(pnlClockList_);
+    lblClockListTitle_ = named(new QLabel(pnlClockList_), "lblClockListTitle");
+    v->addWidget(lblClockListTitle_);
+    dbgrdClockList_ = named(new SqlGrid(pnlClockList_), "dbgrdClockList");
+    dbgrdClockList_->setSortText(&gSortText);
+    dbgrdClockList_->setTitles(
+        {{QStringLiteral("ClockID"), QStringLiteral("Serial Number")},
+         {QStringLiteral("LastSynchDate"), QStringLiteral("Date last synchronized ")},
+         {QStringLiteral("SynchStat"), QStringLiteral("Sync. required")}});
+    dbgrdClockList_->horizontalHeader()->setStretchLastSection(true);
+    dbgrdClockList_->setContextMenuPolicy(Qt::CustomContextMenu);
+    v->addWidget(dbgrdClockList_, 1);
+    lblClockListSum_ = named(new QLabel(pnlClockList_), "lblClockListSum");
+    v->addWidget(lblClockListSum_);
+
+    rgClockList_ = named(new QMenu(this), "rgClockList");
+    rgClockList_->addAction(QStringLiteral("Delete"), this, [this] { deleteClock(); });
+    connect(dbgrdClockList_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        const QModelIndex index = dbgrdClockList_->indexAt(pos);
+        if (index.isValid()) {
+            dbgrdClockList_->setCurrentIndex(index);
+            rgClockList_->popup(dbgrdClockList_->viewport()->mapToGlobal(pos + QPoint(30, 10)));
+        }
+    });
+    connect(dbgrdClockList_, &SqlGrid::sorted, this, [this] {
+        showColumns(dbgrdClockList_, {1, 2, 3});
+    });
+}
+
+void TfrmMember_TC::buildRingPanel() {
+    pnlMemRing_ = named(new QWidget(this), "pnlMemRing");
+    auto* h = new QHBoxLayout(pnlMemRing_);
+
+    // The list with its buttons.
+    auto* left = new QVBoxLayout;
+    auto* top = new QHBoxLayout;
+    auto* butPrtRingList = button(QStringLiteral("Print"), "butPrtRingList", pnlMemRing_);
+    auto* btnRingExport = button(QStringLiteral("Ring Export"), "btnRingExport", pnlMemRing_);
+    top->addWidget(butPrtRingList);
+    top->addWidget(btnRingExport);
+    top->addStretch();
+    top->addWidget(new QLabel(QStringLiteral("Number of rings :"), pnlMemRing_));
+    lblRingCnt_ = named(new QLabel(pnlMemRing_), "lblRingCnt");
+    top->addWidget(lblRingCnt_);
+    left->addLayout(top);
+    dbgrdMemRing_ = named(new SqlGrid(pnlMemRing_), "dbgrdMemRing");
+    dbgrdMemRing_->setSortText(&gSortText);
+    dbgrdMemRing_->setTitles({{QStringLiteral("PRingNo"), QStringLiteral("Life Ring Number")},
+                              {QStringLiteral("ColorType"), QStringLiteral("Color")},
+                              {QStringLiteral("Sex"), QStringLiteral("Sex of bird")},
+                              {QStringLiteral("E_Ring"), QStringLiteral("E_Ring Assign")},
+                              {QStringLiteral("CreateDate"), QStringLiteral("Create Date")},
+                              {QStringLiteral("AssignDate"), QStringLiteral("Assign Date")},
+                              {QStringLiteral("Updatetime"), QStringLiteral("Last Update")}});
+    SqlGridModel* model = dbgrdMemRing_->gridModel();
+    model->setFormatter(QStringLiteral("PRingNo"), [](const QVariant& v, const QSqlRecord& r) {
+        return RingDisplayText(
+            v, r.value(QStringLiteral("RCountry")), r.value(QStringLiteral("RYear")),
+            r.value(QStringLiteral("RRegLetter")), r.value(QStringLiteral("RRegNumber")));
+    });
+    model->setFormatter(QStringLiteral("ColorType"), [this](const QVariant& v, const QSqlRecord&) {
+        return ColourNameForCode(ctx_.db, v.toString());
+    });
+    model->setFormatter(QStringLiteral("Sex"),
+                        [](const QVariant& v, const QSqlRecord&) { return SexName(v); });
+    model->setFormatter(QStringLiteral("CreateDate"),
+                        [](const QVariant& v, const QSqlRecord&) { return dateCell(v); });
+    model->setFormatter(QStringLiteral("AssignDate"),
+                        [](const QVariant& v, const QSqlRecord&) { return momentCell(v); });
+    model->setFormatter(QStringLiteral("Updatetime"),
+                        [](const QVariant& v, const QSqlRecord&) { return momentCell(v); });
+    dbgrdMemRing_->setContextMenuPolicy(Qt::CustomContextMenu);
+    left->addWidget(dbgrdMemRing_, 1);
+    h->addLayout(left, 1);
+
+    rgMemRing_ = named(new QMenu(this), "rgMemRing");
+    rgMemRing_->addAction(QStringLiteral("Edit Ring"), this, [this] {
+        showOnly(pnlMemRing_);
+        loadSelectedRing();
+    });
+    rgMemRing_->addAction(QStringLiteral("Delete Ring"), this, [this] { deleteRing(); });
+
+    // The ring form.
+    pnlMRingData_ = named(new QWidget(pnlMemRing_), "pnlMRingData");
+    auto* form = new QFormLayout;
+    cbbCountryRingCode_ = named(new QComboBox(pnlMRingData_), "cbbCountryRingCode");
+    cbbCountryRingCode_->setEditable(true);
+    cbbCountryRingCode_->setInsertPolicy(QComboBox::NoInsert);
+    makeUpperCase(cbbCountryRingCode_->lineEdit());
+    combBYear_ = named(new QComboBox(pnlMRingData_), "combBYear");
+    combBYear_->setEditable(true);
+    combBYear_->setInsertPolicy(QComboBox::NoInsert);
+    combBYear_->lineEdit()->setMaxLength(4);
+    combBYear_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), this));
+    edtRegLetter_ = lineEdit("edtRegLetter", 5, pnlMRingData_);
+    makeUpperCase(edtRegLetter_);
+    edtRegLetter_->installEventFilter(this);
+    edtRegNum_ = lineEdit("edtRegNum", 7, pnlMRingData_);
+    edtUpRegNum_ = lineEdit("edtUpRegNum", 7, pnlMRingData_);
+    for (QLineEdit* number : {edtRegNum_, edtUpRegNum_}) {
+        number->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), number));
+        number->installEventFilter(this);
+    }
+    lbl6_ = named(new QLabel(QStringLiteral("Upper registration number :"), pnlMRingData_), "lbl6");
+    cbbSex_ = named(new QComboBox(pnlMRingData_), "cbbSex");
+    cbbSex_->addItems({QStringLiteral("Hen"), QStringLiteral("Cock"), QStringLiteral("Unknown")});
+    cbbSex_->setCurrentText(QStringLiteral("Cock"));
+    cbbBColour_ = named(new QComboBox(pnlMRingData_), "cbbBColour");
+    cbbBColour_->setContextMenuPolicy(Qt::CustomContextMenu);
+    mmoComment_ = named(new QPlainTextEdit(pnlMRingData_), "mmoComment");
+    mmoComment_->setTabChangesFocus(true);
+    mmoComment_->setMaximumHeight(80);
+    form->addRow(QStringLiteral("Association :"), cbbCountryRingCode_);
+    form->addRow(QStringLiteral("Birth Year:"), combBYear_);
+    form->addRow(QStringLiteral("Registration Letter :"), edtRegLetter_);
+    form->addRow(QStringLiteral("Registration Number :"), edtRegNum_);
+    form->addRow(lbl6_, edtUpRegNum_);
+    form->addRow(QStringLiteral("Sex of the bird :"), cbbSex_);
+    form->addRow(QStringLiteral("Bird color :"), cbbBColour_);
+    form->addRow(QStringLiteral("Comment :"), mmoComment_);
+
+    auto* btnNew = button(QStringLiteral("AddNew"), "btnNew", pnlMRingData_);
+    auto* btnNew2 = button(QStringLiteral("Add a Range"), "btnNew2", pnlMRingData_);
+    auto* btnOK_Ring = button(QStringLiteral("Save"), "btnOK_Ring", pnlMRingData_);
+    auto* btnCan_Ring = button(QStringLiteral("Cancel"), "btnCan_Ring", pnlMRingData_);
+    auto* btnImport = button(QStringLiteral("Spreadsheet Import"), "btnXlsImport", pnlMRingData_);
+    auto* btnExport = button(QStringLiteral("Spreadsheet Export"), "btnXlsExport", pnlMRingData_);
+    auto* rows = new QVBoxLayout(pnlMRingData_);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->addLayout(form);
+    auto* entry = new QHBoxLayout;
+    entry->addWidget(btnNew);
+    entry->addWidget(btnNew2);
+    entry->addWidget(btnOK_Ring);
+    entry->addWidget(btnCan_Ring);
+    rows->addLayout(entry);
+    auto* sheet = new QHBoxLayout;
+    sheet->addWidget(btnImport);
+    sheet->addWidget(btnExport);
+    rows->addLayout(sheet);
+
+    pmFeatherColor_ = named(new QMenu(this), "pmFeatherColor");
+    pmFeatherColor_->addAction(QStringLiteral("&A Add"), this, [this] { addColour(); });
+    pmFeatherColor_->addAction(QStringLiteral("&D Delete"), this, [this] { deleteColour(); });
+    pmFeatherColor_->addAction(QStringLiteral("&E exit"));
+
+    grpBirdColor_ =
+        named(new QGroupBox(QStringLiteral("Bird Color Maintain"), pnlMemRing_), "grpBirdColor");
+    auto* colourForm = new QFormLayout;
+    edtColorCode_ = lineEdit("edtColorCode", 4, grpBirdColor_);
+    edtColorName_ = lineEdit("edtColorName", 20, grpBirdColor_);
+    colourForm->addRow(QStringLiteral("Color Code :"), edtColorCode_);
+    colourForm->addRow(QStringLiteral("Color Name :"), edtColorName_);
+    auto* btnColorSave = button(QStringLiteral("Save"), "btnColorSave", grpBirdColor_);
+    auto* btnColorCancel = button(QStringLiteral("Cancel"), "btnColorCancel", grpBirdColor_);
+    auto* colourButtons = new QHBoxLayout;
+    colourButtons->addStretch();
+    colourButtons->addWidget(btnColorSave);
+    colourButtons->addWidget(btnColorCancel);
+    auto* colourRows = new QVBoxLayout(grpBirdColor_);
+    colourRows->addLayout(colourForm);
+    colourRows->addLayout(colourButtons);
+    grpBirdColor_->hide();
+
+    auto* side = new QWidget(pnlMemRing_);
+    side->setMaximumWidth(420);
+    auto* right = new QVBoxLayout(side);
+    right->setContentsMargins(0, 0, 0, 0);
+    right->addWidget(pnlMRingData_);
+    right->addWidget(grpBirdColor_);
+    right->addStretch();
+    h->addWidget(side);
+
+    connect(butPrtRingList, &QPushButton::clicked, this, [this] {
+        comesLater(QStringLiteral("Printing the ring list comes in a later version."));
+    });
+    connect(btnRingExport, &QPushButton::clicked, this,
+            [this] { comesLater(QStringLiteral("Ring Export comes in a later version.")); });
+    connect(btnImport, &QPushButton::clicked, this, [this] {
+        comesLater(QStringLiteral("Spreadsheet Import of rings comes in a later version."));
+    });
+    connect(btnExport, &QPushButton::clicked, this, [this] {
+        comesLater(QStringLiteral("Spreadsheet Export of rings comes in a later version."));
+    });
+    connect(btnNew, &QPushButton::clicked, this, [this] { newRing(false); });
+    connect(btnNew2, &QPushButton::clicked, this, [this] { newRing(true); });
+    connect(btnOK_Ring, &QPushButton::clicked, this, [this] { saveRing(); });
+    connect(btnCan_Ring, &QPushButton::clicked, this, [this] { cancelRing(); });
+    connect(btnColorSave, &QPushButton::clicked, this, [this] { saveColour(); });
+    connect(btnColorCancel, &QPushButton::clicked, grpBirdColor_, &QWidget::hide);
+    connect(cbbCountryRingCode_, &QComboBox::activated, this, [this] { countryChosen(); });
+    connect(cbbBColour_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { pmFeatherColor_->popup(cbbBColour_->mapToGlobal(pos)); });
+    connect(dbgrdMemRing_, &QAbstractItemView::clicked, this, [this] { loadSelectedRing(); });
+    connect(dbgrdMemRing_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        const QModelIndex index = dbgrdMemRing_->indexAt(pos);
+        if (index.isValid()) {
+            dbgrdMemRing_->setCurrentIndex(index);
+            rgMemRing_->popup(dbgrdMemRing_->viewport()->mapToGlobal(pos + QPoint(30, 10)));
+        }
+    });
+    connect(dbgrdMemRing_, &SqlGrid::sorted, this, [this] {
+        showColumns(dbgrdMemRing_, {0, 1, 2, 3, 4, 5, 6});
+    });
+}
+
+// ---- show step and panels -------------------------------------------------------------------
+
+void TfrmMember_TC::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) {
+        guarded(ctx_.prompts, [this] { showStep(); });
+    }
+}
+
+void TfrmMember_TC::showStep() {
+    settings_ = ReadMemberSettings(ctx_.paths.iniFile);
+    cbbCountryRingCode_->clear();
+    cbbCountryRingCode_->addItems(settings_.countryRingCodes);
+    fillColourBox();
+    loadMembers();
+    showOnly(pnlMem_);
+    lblTitle_->setText(QStringLiteral("Member"));
+    combBYear_->clear();
+    combBYear_->addItems(BirthYears(ctx_.clock.today()));
+}
+
+void TfrmMember_TC::showOnly(QWidget* panel) {
+    for (QWidget* p : {pnlMem_, pnlNewMember_, pnlClockList_, pnlMemRing_}) {
+        p->setVisible(p == panel);
+    }
+}
+
+void TfrmMember_TC::loadMembers() {
+    dbgrdMem_->load(ctx_.db, MemberListSql());
+    showColumns(dbgrdMem_, {1, 2, 3});
+    lblMemCnt_->setText(CountText(dbgrdMem_->rowCountShown()));
+}
+
+void TfrmMember_TC::fillColourBox() {
+    cbbBColour_->clear();
+    cbbBColour_->addItems(ColourBoxNames(ctx_.db));
+}
+
+void TfrmMember_TC::comesLater(const QString& text) {
+    ctx_.prompts.information(text);
+}
+
+QString TfrmMember_TC::currentLoftNo() const {
+    return dbgrdMem_->currentRecord().value(QStringLiteral("LoftNo")).toString();
+}
+
+bool TfrmMember_TC::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == medtLoftLon_ && isFocusLeft(event)) {
+        checkCoordOnLeave(LoftCoordBox::Longitude);
+    } else if (watched == medtLoftLat_ && isFocusLeft(event)) {
+        checkCoordOnLeave(LoftCoordBox::Latitude);
+    } else if (watched == edtRegLetter_ && isFocusLeft(event)) {
+        checkNehuLetters();
+    } else if (event->type() == QEvent::KeyPress &&
+               (watched == edtRegLetter_ || watched == edtRegNum_ || watched == edtUpRegNum_)) {
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        if (text.size() == 1 && text[0].isPrint()) {
+            if (watched == edtRegLetter_) {
+                if (!LetterKeyAccepted(cbbCountryRingCode_->currentText(), text[0])) {
+                    // A refused letter deletes the character before the cursor.
+                    edtRegLetter_->backspace();
+                    return true;
+                }
+            } else if (text[0] < QLatin1Char('0') || text[0] > QLatin1Char('9')) {
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- members --------------------------------------------------------------------------------
+
+void TfrmMember_TC::newMember() {
+    guarded(ctx_.prompts, [this] {
+        for (QLineEdit* e : {edtName_, edtStreet_, edtToneCity_, edtPostCode_, edtPhone_,
+                             edtUnionCode_, edtSeriesNo_, medtLoftLon_, medtLoftLat_}) {
+            e->clear();
+        }
+        mmoNote_->clear();
+        edtUnionCode_->setText(ClubAssociationCode(ctx_.db));
+        edtSeriesNo_->setEnabled(true);
+        lblTitle_->setText(QStringLiteral("Member New Add"));
+        showOnly(pnlNewMember_);
+        edtName_->setFocus();
+    });
+}
+
+void TfrmMember_TC::editMember() {
+    guarded(ctx_.prompts, [this] {
+        if (dbgrdMem_->currentRecord().isEmpty()) {
+            return;
+        }
+        const MemberForm f = LoadMember(ctx_.db, currentLoftNo());
+        edtName_->setText(f.name);
+        edtPhone_->setText(f.phone);
+        edtPostCode_->setText(f.postCode);
+        edtStreet_->setText(f.street);
+        edtToneCity_->setText(f.city);
+        edtSeriesNo_->setText(f.loftNo);
+        edtUnionCode_->setText(f.associationCode);
+        mmoNote_->setPlainText(f.notes);
+        medtLoftLon_->setText(f.lon);
+        medtLoftLat_->setText(f.lat);
+        edtSeriesNo_->setEnabled(false);
+        lblTitle_->setText(QStringLiteral("Member Edit Update"));
+        showOnly(pnlNewMember_);
+        edtName_->setFocus();
+    });
+}
+
+void TfrmMember_TC::deleteMember() {
+    guarded(ctx_.prompts, [this] {
+        const QString loftNo = currentLoftNo();
+        if (!loftNo.isEmpty()) {
+            DeleteMember(ctx_.db, ctx_.prompts, loftNo);
+        }
+        loadMembers();
+    });
+}
+
+void TfrmMember_TC::saveMember() {
+    guarded(ctx_.prompts, [this] {
+        MemberForm f;
+        f.associationCode = edtUnionCode_->text();
+        f.loftNo = edtSeriesNo_->text();
+        f.name = edtName_->text();
+        f.street = edtStreet_->text();
+        f.city = edtToneCity_->text();
+        f.postCode = edtPostCode_->text();
+        f.phone = edtPhone_->text();
+        f.lon = maskedText(medtLoftLon_);
+        f.lat = maskedText(medtLoftLat_);
+        f.notes = mmoNote_->toPlainText();
+        SaveMember(ctx_.db, ctx_.clock, f);
+        loadMembers();
+        lblTitle_->setText(QStringLiteral("Member"));
+        showOnly(pnlMem_);
+    });
+}
+
+void TfrmMember_TC::cancelMember() {
+    showOnly(pnlMem_);
+    lblTitle_->setText(QStringLiteral("Member"));
+}
+
+void TfrmMember_TC::checkCoordOnLeave(LoftCoordBox left) {
+    guarded(ctx_.prompts, [&] {
+        CheckLoftCoordOnLeave(left, maskedText(medtLoftLon_), maskedText(medtLoftLat_));
+    });
+}
+
+// ---- clocks ---------------------------------------------------------------------------------
+
+void TfrmMember_TC::openClockList() {
+    guarded(ctx_.prompts, [this] {
+        const QSqlRecord member = dbgrdMem_->currentRecord();
+        if (member.isEmpty()) {
+            return;
+        }
+        clockLoftNo_ = member.value(QStringLiteral("LoftNo")).toString();
+        dbgrdClockList_->load(ctx_.db, ClockListSql(), {clockLoftNo_});
+        showColumns(dbgrdClockList_, {1, 2, 3});
+        showOnly(pnlClockList_);
+        lblClockListTitle_->setText(member.value(QStringLiteral("LoftName")).toString() +
+                                    QStringLiteral("'s Clock List"));
+        lblClockListSum_->setText(ClockCountText(dbgrdClockList_->rowCountShown()));
+    });
+}
+
+void TfrmMember_TC::deleteClock() {
+    guarded(ctx_.prompts, [this] {
+        const QString clockId =
+            dbgrdClockList_->currentRecord().value(QStringLiteral("ClockID")).toString();
+        if (!clockId.isEmpty() && DeleteClock(ctx_.db, ctx_.prompts, clockLoftNo_, clockId)) {
+            dbgrdClockList_->load(ctx_.db, ClockListSql(), {clockLoftNo_});
+            showColumns(dbgrdClockList_, {1, 2, 3});
+            lblClockListSum_->setText(ClockCountText(dbgrdClockList_->rowCountShown()));
+        }
+    });
+}
+
+// ---- rings ----------------------------------------------------------------------------------
+
+void TfrmMember_TC::openRingList() {
+    guarded(ctx_.prompts, [this] {
+        const QSqlRecord member = dbgrdMem_->currentRecord();
+        if (member.isEmpty()) {
+            return;
+        }
+        ringLoftNo_ = member.value(QStringLiteral("LoftNo")).toString();
+        showOnly(pnlMemRing_);
+        lblTitle_->setText(member.value(QStringLiteral("LoftName")).toString() +
+                           QStringLiteral("'s Ring List"));
+        edtUpRegNum_->clear();
+        edtUpRegNum_->hide();
+        lbl6_->hide();
+        cbbCountryRingCode_->setFocus();
+        loadRings();
+    });
+}
+
+void TfrmMember_TC::loadRings(const QString& selectRingNo) {
+    dbgrdMemRing_->load(ctx_.db, RingListSql(), {ringLoftNo_});
+    showColumns(dbgrdMemRing_, {0, 1, 2, 3, 4, 5, 6});
+    lblRingCnt_->setText(CountText(dbgrdMemRing_->rowCountShown()));
+    if (selectRingNo.isEmpty()) {
+        return;
+    }
+    SqlGridModel* model = dbgrdMemRing_->gridModel();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (model->record(row).value(QStringLiteral("PRingNo")).toString() == selectRingNo) {
+            dbgrdMemRing_->selectRow(row);
+            break;
+        }
+    }
+}
+
+void TfrmMember_TC::loadSelectedRing() {
+    guarded(ctx_.prompts, [this] {
+        const QString ringNo =
+            dbgrdMemRing_->currentRecord().value(QStringLiteral("PRingNo")).toString();
+        const RingForm f = LoadRing(ctx_.db, ringLoftNo_, ringNo);
+        if (!f.found) {
+            return;
+        }
+        cbbCountryRingCode_->setCurrentText(f.country);
+        cbbBColour_->setCurrentText(f.colourName);
+        cbbSex_->setCurrentText(f.sexName);
+        combBYear_->setCurrentText(f.year);
+        edtRegLetter_->setText(f.letters);
+        edtRegNum_->setText(f.number);
+        mmoComment_->setPlainText(f.comment);
+        for (QWidget* part :
+             {static_cast<QWidget*>(cbbCountryRingCode_), static_cast<QWidget*>(combBYear_),
+              static_cast<QWidget*>(edtRegLetter_), static_cast<QWidget*>(edtRegNum_)}) {
+            part->setEnabled(false);
+        }
+    });
+}
+
+void TfrmMember_TC::newRing(bool range) {
+    pnlMRingData_->setEnabled(true);
+    lbl6_->setVisible(range);
+    edtUpRegNum_->setVisible(range);
+    for (QWidget* part :
+         {static_cast<QWidget*>(cbbCountryRingCode_), static_cast<QWidget*>(combBYear_),
+          static_cast<QWidget*>(edtRegLetter_), static_cast<QWidget*>(edtRegNum_)}) {
+        part->setEnabled(true);
+    }
+    edtRegLetter_->clear();
+    edtRegNum_->clear();
+    mmoComment_->clear();
+    combBYear_->setCurrentText(QString::number(ctx_.clock.today().year()));
+    // The letters box follows the country ring code still shown (a fixed "-" stays fixed).
+    countryChosen();
+    cbbCountryRingCode_->setFocus();
+}
+
+void TfrmMember_TC::cancelRing() {
+    edtRegLetter_->clear();
+    edtRegNum_->clear();
+    mmoComment_->clear();
+    cbbCountryRingCode_->setEnabled(true);
+    cbbCountryRingCode_->setFocus();
+}
+
+void TfrmMember_TC::countryChosen() {
+    const auto rule = CountryRuleFor(cbbCountryRingCode_->currentText());
+    if (!rule) {
+        return;
+    }
+    if (rule->lettersFixed) {
+        edtRegLetter_->setText(QStringLiteral("-"));
+        edtRegLetter_->setEnabled(false);
+    } else {
+        edtRegLetter_->setEnabled(true);
+        edtRegLetter_->setMaxLength(rule->maxLetters);
+    }
+    edtRegNum_->setMaxLength(rule->maxNumber);
+    edtUpRegNum_->setMaxLength(rule->maxNumber);
+    edtRegLetter_->setToolTip(rule->hint);
+}
+
+void TfrmMember_TC::checkNehuLetters() {
+    if (cbbCountryRingCode_->currentText() == QLatin1String("NEHU") &&
+        !NehuLettersAccepted(edtRegLetter_->text())) {
+        ctx_.prompts.message(kNehuLetterError);
+        QTimer::singleShot(0, edtRegLetter_, [edit = edtRegLetter_] { edit->setFocus(); });
+    }
+}
+
+void TfrmMember_TC::saveRing() {
+    guarded(ctx_.prompts, [this] {
+        RingEntry e;
+        e.loftNo = ringLoftNo_;
+        e.parts = {cbbCountryRingCode_->currentText(), combBYear_->currentText(),
+                   edtRegLetter_->text(), edtRegNum_->text()};
+        // Only "Add a Range" shows the upper number box.
+        e.upperNumber = edtUpRegNum_->isHidden() ? QString() : edtUpRegNum_->text();
+        e.sexName = cbbSex_->currentText();
+        e.colourName = cbbBColour_->currentText();
+        e.comment = mmoComment_->toPlainText();
+        e.selectedRingNo =
+            dbgrdMemRing_->currentRecord().value(QStringLiteral("PRingNo")).toString();
+        const RingSaveResult result = SaveRing(ctx_.db, ctx_.clock, e);
+        loadRings(result.ringNo);
+        edtUpRegNum_->clear();
+        if (!result.skipped.isEmpty()) {
+            ctx_.prompts.message(SkippedRingsText(result.skipped));
+        }
+    });
+}
+
+void TfrmMember_TC::deleteRing() {
+    guarded(ctx_.prompts, [this] {
+        const QString ringNo =
+            dbgrdMemRing_->currentRecord().value(QStringLiteral("PRingNo")).toString();
+        if (!ringNo.isEmpty() &&
+            DeleteRing(ctx_.db, ctx_.prompts, ctx_.clock, ringLoftNo_, ringNo)) {
+            loadRings();
+        }
+    });
+}
+
+// ---- feather colours ------------------------------------------------------------------------
+
+void TfrmMember_TC::addColour() {
+    edtColorCode_->clear();
+    edtColorName_->clear();
+    grpBirdColor_->show();
+    edtColorCode_->setFocus();
+}
+
+void TfrmMember_TC::deleteColour() {
+    guarded(ctx_.prompts, [this] {
+        DeleteFeatherColour(ctx_.db, cbbBColour_->currentText());
+        fillColourBox();
+    });
+}
+
+void TfrmMember_TC::saveColour() {
+    guarded(ctx_.prompts, [this] {
+        AddFeatherColour(ctx_.db, edtColorCode_->text(), edtColorName_->text());
+        grpBirdColor_->hide();
+        fillColourBox();
+    });
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+class TdmZOLF;
+class Clock;
+class Prompts;
+
+// The club's members (ZOL_LoftData): the member list, saving and deleting a member, the
+// member's clocks, the loft coordinate checks and the settings the member screen reads.
+
+// A box's text as stored: as typed, an empty box as an empty text (never null).
+QString StoredText(const QString& text);
+
+// The member list: association code, loft number, name and the number of the loft's clocks.
+QString MemberListSql();
+// A count as the member screen shows it: three digits at least ("007").
+QString CountText(int count);
+// The loft number column of the member list: the association code, a blank and the loft
+// number; empty when the loft number is empty.
+QString LoftNoCellText(const QString& associationCode, const QString& loftNo);
+// The club's association code, put into the form of a new member.
+QString ClubAssociationCode(TdmZOLF& db);
+
+// What the member form holds.
+struct MemberForm {
+    QString associationCode, loftNo, name, street, city, postCode, phone, lon, lat, notes;
+};
+extern const QString kMemberEntryError;
+
+// Saves the form: a loft number that does not exist is inserted, with a zero distance row for
+// every liberation site; one that exists is updated (the street's ":" become blanks, distance
+// rows are left alone). Notes are stored without line breaks. Throws UserError
+// kMemberEntryError (nothing stored) when the association code, loft number or name is empty.
+// Returns true when a member was inserted.
+bool SaveMember(TdmZOLF& db, const Clock& clock, const MemberForm& form);
+MemberForm LoadMember(TdmZOLF& db, const QString& loftNo);
+
+// Deletes the member and its distance rows. With active pigeons it first asks whether to
+// delete them all; on No nothing is deleted. Returns true when the member was deleted.
+bool DeleteMember(TdmZOLF& db, Prompts& prompts, const QString& loftNo);
+QString DeleteMemberQuestion(int pigeons);
+
+// The member's clocks (bind the loft number).
+QString ClockListSql();
+QString ClockCountText(int count);
+extern const QString kDeleteDataQuestion;  // "This will delete the data ?"
+// Asks, then deletes the clock. Returns true when it was deleted.
+bool DeleteClock(TdmZOLF& db, Prompts& prompts, const QString& loftNo, const QString& clockId);
+
+// The check made when one loft coordinate box is left: it examines the other box's text.
+enum class LoftCoordBox { Longitude, Latitude };
+void CheckLoftCoordOnLeave(LoftCoordBox left, const QString& lonText, const QString& latText);
+
+// The settings the member screen reads from ZOLF.ini each time it is shown.
+struct MemberSettings {
+    QStringList countryRingCodes;
+    QString apn;
+    QString hostSms;
+    int timeZoneSeconds = 0;
+    QString markedFlag;
+};
+// Throws UserError with the conversion message when TimeZone is not a whole number.
+MemberSettings ReadMemberSettings(const QString& iniFile);
+
+// The birth years offered in the ring form: this year - 9 to this year + 1.
+QStringList BirthYears(const QDate& today);

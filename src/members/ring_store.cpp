@@ -1,0 +1,139 @@
+#include "ring_store.h"
+
+#include <QSqlRecord>
+
+#include "data/clock.h"
+#include "data/database.h"
+#include "data/date_time.h"
+#include "data/errors.h"
+#include "data/prompts.h"
+#include "members/feather_colours.h"
+#include "members/member_store.h"
+
+const QString kRingNumberMissing = QStringLiteral("Please enter the registration number.");
+
+QString RingListSql() {
+    // A ring never marked either way counts as not deleted.
+    return QStringLiteral(
+        "select PRingNo,ColorType,Sex,E_Ring,CreateDate,AssignDate,Updatetime,"
+        "RCountry,RYear,RRegLetter,RRegNumber,LoftNo from ZOL_PigData "
+        "where LoftNo=? and coalesce(DeleteMark,0)=0 order by PRingNo");
+}
+
+int RingCount(TdmZOLF& db, const QString& loftNo) {
+    return db.rowCount(RingListSql(), {loftNo});
+}
+
+namespace {
+QString withoutLineBreaks(QString text) {
+    text.remove(QLatin1Char('\r'));
+    text.remove(QLatin1Char('\n'));
+    return text;
+}
+
+bool ringExists(TdmZOLF& db, const QString& ringNo) {
+    return db.rowCount(QStringLiteral("select PRingNo from ZOL_PigData where PRingNo=?"),
+                       {ringNo}) > 0;
+}
+
+void insertRing(TdmZOLF& db, const RingEntry& e, const QString& ringNo, const QString& number,
+                const QString& sex, const QString& colour, const QString& comment,
+                const QDateTime& now) {
+    db.exec(QStringLiteral("insert into ZOL_PigData (LoftNo,PRingNo,RCountry,RYear,RRegLetter,"
+                           "RRegNumber,Sex,ColorType,Comment,SynchFlag,DeleteMark,CreateDate,"
+                           "Updatetime) values(?,?,?,?,?,?,?,?,?,1,0,?,?)"),
+            {StoredText(e.loftNo), ringNo, StoredText(e.parts.country), StoredText(e.parts.year),
+             StoredText(e.parts.letters), StoredText(number), sex, StoredText(colour),
+             StoredText(comment), DateText(now.date()), MomentText(now)});
+}
+}  // namespace
+
+QString SkippedRingsText(const QStringList& skipped) {
+    return QStringLiteral("These ring numbers exist already and were skipped: ") +
+           skipped.join(QStringLiteral(", "));
+}
+
+RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& e) {
+    // A range is read first, so that a number or upper number that is not whole, or a range
+    // that runs backwards or too far, stores nothing.
+    QStringList numbers;
+    if (!e.upperNumber.isEmpty()) {
+        numbers = RangeNumbers(e.parts.number, e.upperNumber);
+    }
+    const QString ringNo = ComposeRingNumber(e.parts, e.selectedRingNo);
+    if (ringNo.isEmpty()) {
+        throw UserError(kRingNumberMissing);
+    }
+    const QString comment = withoutLineBreaks(e.comment);
+    const QString colour = ColourCodeForName(db, e.colourName);
+    const QString sex = SexCode(e.sexName);
+    const QDateTime now = clock.now();
+    RingSaveResult result;
+
+    if (numbers.size() <= 1 && ringExists(db, ringNo)) {
+        db.exec(QStringLiteral("update ZOL_PigData set Sex=?,ColorType=?,Comment=?,Updatetime=?,"
+                               "SynchFlag=1 where PRingNo=?"),
+                {sex, StoredText(colour), StoredText(comment), MomentText(now), ringNo});
+        result.ringNo = ringNo;
+        result.updated = true;
+        return result;
+    }
+    if (e.parts.country == QLatin1String("NEHU") && !NehuLettersAccepted(e.parts.letters)) {
+        throw UserError(kNehuLetterError);
+    }
+    if (numbers.size() <= 1) {
+        insertRing(db, e, ringNo, e.parts.number, sex, colour, comment, now);
+        result.ringNo = ringNo;
+        return result;
+    }
+    db.transaction([&] {
+        for (const QString& number : numbers) {
+            RingParts parts = e.parts;
+            parts.number = number;
+            const QString no = ComposeRingNumber(parts, {}, int(e.parts.number.size()));
+            if (ringExists(db, no)) {
+                result.skipped << no;
+                continue;
+            }
+            insertRing(db, e, no, number, sex, colour, comment, now);
+            result.ringNo = no;
+        }
+    });
+    return result;
+}
+
+RingForm LoadRing(TdmZOLF& db, const QString& loftNo, const QString& ringNo) {
+    RingForm form;
+    QSqlQuery q = db.select(
+        QStringLiteral("select RCountry,ColorType,Sex,RYear,RRegLetter,RRegNumber,Comment "
+                       "from ZOL_PigData where LoftNo=? and PRingNo=?"),
+        {loftNo, ringNo});
+    if (!q.next()) {
+        return form;
+    }
+    form.found = true;
+    form.country = q.value(0).toString();
+    form.colourName = ColourNameForCode(db, q.value(1).toString());
+    form.sexName = SexName(q.value(2));
+    form.year = q.value(3).toString();
+    form.letters = q.value(4).toString();
+    form.number = q.value(5).toString();
+    form.comment = q.value(6).toString();
+    return form;
+}
+
+void MarkRingDeleted(TdmZOLF& db, const Clock& clock, const QString& loftNo,
+                     const QString& ringNo) {
+    db.exec(QStringLiteral("update ZOL_PigData set DeleteMark=1,SynchFlag=1,Updatetime=? "
+                           "where LoftNo=? and PRingNo=?"),
+            {MomentText(clock.now()), loftNo, ringNo});
+}
+
+bool DeleteRing(TdmZOLF& db, Prompts& prompts, const Clock& clock, const QString& loftNo,
+                const QString& ringNo) {
+    if (!prompts.confirmed(kDeleteDataQuestion)) {
+        return false;
+    }
+    MarkRingDeleted(db, clock, loftNo, ringNo);
+    return true;
+}

@@ -1,0 +1,498 @@
+// Members, clocks, rings and feather colours: the rules and statements behind the member screen.
+#include <QFile>
+#include <QtTest>
+
+#include "data/errors.h"
+#include "members/feather_colours.h"
+#include "members/member_store.h"
+#include "members/ring_numbers.h"
+#include "members/ring_store.h"
+#include "races/coordinates.h"
+#include "test_context.h"
+
+namespace {
+QStringList column(TdmZOLF& db, const QString& sql, const QVariantList& params = {}) {
+    QStringList out;
+    QSqlQuery q = db.select(sql, params);
+    while (q.next()) {
+        out << q.value(0).toString();
+    }
+    return out;
+}
+
+RingEntry ring(const QString& loft, const QString& c, const QString& y, const QString& l,
+               const QString& n, const QString& upper = {}) {
+    RingEntry e;
+    e.loftNo = loft;
+    e.parts = {c, y, l, n};
+    e.upperNumber = upper;
+    e.sexName = QStringLiteral("Cock");
+    e.colourName = QStringLiteral("Other");
+    return e;
+}
+
+MemberForm member(const QString& assoc, const QString& loft, const QString& name) {
+    MemberForm f;
+    f.associationCode = assoc;
+    f.loftNo = loft;
+    f.name = name;
+    return f;
+}
+
+QString errorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const UserError& e) {
+        return e.text();
+    }
+    return {};
+}
+}  // namespace
+
+class TestMembers : public QObject {
+    Q_OBJECT
+  private slots:
+    void ringComposition_data();
+    void ringComposition();
+    void ringFormRules();
+    void ranges_data();
+    void ranges();
+    void refusedRangesStoreNothing_data();
+    void refusedRangesStoreNothing();
+    void rangeSkipsExistingNumbers();
+    void composedNumberOfAnotherLoftIsUpdated();
+    void singleRingInsertAndRefusals();
+    void loadAndDeleteMark();
+    void featherColours();
+    void memberInsertAndEdit();
+    void memberEntryErrorStoresNothing();
+    void deleteMember();
+    void clockDelete();
+    void coordinateCheckExaminesTheOtherBox_data();
+    void coordinateCheckExaminesTheOtherBox();
+    void settings();
+};
+
+void TestMembers::ringComposition_data() {
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("letters");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("ringNo");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("GB") << "GB"
+                        << "2016"
+                        << "A"
+                        << "12345"
+                        << "GB16A12345"
+                        << "GB 16 A 12345";
+    QTest::newRow("AU short number") << "AU"
+                                     << "2016"
+                                     << "ABC"
+                                     << "12"
+                                     << "AU16-ABC-0012"
+                                     << "AU 16 ABC 12";
+    QTest::newRow("AU long number") << "AU"
+                                    << "2016"
+                                    << "ABC"
+                                    << "12345"
+                                    << "AU16-ABC-12345"
+                                    << "AU 16 ABC 12345";
+    QTest::newRow("MX four digits") << "MX"
+                                    << "2021"
+                                    << ""
+                                    << "1234"
+                                    << "MX21--1234"
+                                    << "MX 21  1234";
+    QTest::newRow("NWHU") << "NWHU"
+                          << "2016"
+                          << "CLS"
+                          << "1234"
+                          << "NWHU2016CLS1234"
+                          << "NWHU 2016 CLS 1234";
+    QTest::newRow("NEHU") << "NEHU"
+                          << "2020"
+                          << "SHOT"
+                          << "77"
+                          << "NEHU2020SHOT77"
+                          << "NEHU 2020 SHOT 77";
+    QTest::newRow("BELG dash") << "BELG"
+                               << "2017"
+                               << "-"
+                               << "0098"
+                               << "BELG17-0098"
+                               << "BELG 17 - 0098";
+    // No number: the selected ring keeps its number; it has no parts, so it shows as stored.
+    QTest::newRow("no number") << "GB"
+                               << "2016"
+                               << ""
+                               << ""
+                               << "E1234567"
+                               << "E1234567";
+}
+
+void TestMembers::ringComposition() {
+    QFETCH(QString, country);
+    QFETCH(QString, year);
+    QFETCH(QString, letters);
+    QFETCH(QString, number);
+    QFETCH(QString, ringNo);
+    QFETCH(QString, shown);
+    const QString composed = ComposeRingNumber({country, year, letters, number}, "E1234567");
+    QCOMPARE(composed, ringNo);
+    // Shown from the stored columns; a ring read from a clock has no registration number.
+    const QVariant regNumber = number.isEmpty() ? QVariant() : QVariant(number);
+    const QVariant shownCountry = number.isEmpty() ? QVariant() : QVariant(country);
+    QCOMPARE(RingDisplayText(composed, shownCountry, year, letters, regNumber), shown);
+    QCOMPARE(RingDisplayText(QVariant(), country, year, letters, number), QString());
+}
+
+void TestMembers::ringFormRules() {
+    // Country rules of the letters box and number limits.
+    QVERIFY(CountryRuleFor("BELG")->lettersFixed);
+    QCOMPARE(CountryRuleFor("NL")->maxNumber, 7);
+    QCOMPARE(CountryRuleFor("FR")->maxNumber, 6);
+    QCOMPARE(CountryRuleFor("DV")->maxNumber, 5);
+    QCOMPARE(CountryRuleFor("IHU")->maxLetters, 1);
+    QCOMPARE(CountryRuleFor("IHU")->hint, QStringLiteral("Field value : 'N' Or 'S'"));
+    QCOMPARE(CountryRuleFor("SU")->hint, QStringLiteral("Field value : 'A' ~ 'Z'"));
+    QCOMPARE(CountryRuleFor("NEHU")->maxLetters, 5);
+    QCOMPARE(CountryRuleFor("FR")->hint, QStringLiteral("Field value : '-' "));
+    QVERIFY(!CountryRuleFor("AU").has_value());
+
+    // Keys of the letters box.
+    QVERIFY(LetterKeyAccepted("IHU", 'n') && LetterKeyAccepted("IHU", 'S'));
+    QVERIFY(!LetterKeyAccepted("IHU", 'x'));
+    QVERIFY(LetterKeyAccepted("GB", 'q') && !LetterKeyAccepted("GB", '-'));
+    QVERIFY(LetterKeyAccepted("SU", '-') && !LetterKeyAccepted("SU", '1'));
+    QVERIFY(LetterKeyAccepted("AU", '1'));
+
+    // The "NEHU" letters test.
+    for (const char* ok : {"AP", "shot", "SHOT", "X", "z", "ABCDE"}) {
+        QVERIFY2(NehuLettersAccepted(ok), ok);
+    }
+    for (const char* bad : {"", "Q", "Shot", "ABCD", "ABCDEF"}) {
+        QVERIFY2(!NehuLettersAccepted(bad), bad);
+    }
+
+    QCOMPARE(SexCode("Hen"), QStringLiteral("H"));
+    QCOMPARE(SexCode("Unknown"), QStringLiteral("U"));
+    QCOMPARE(SexName("C"), QStringLiteral("Cock"));
+    QCOMPARE(SexName(QVariant()), QStringLiteral("Unknown"));
+}
+
+void TestMembers::ranges_data() {
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("upper");
+    QTest::addColumn<QStringList>("ringNos");
+    QTest::addColumn<QStringList>("regNumbers");
+    QTest::newRow("BELG keeps the typed width")
+        << "BELG"
+        << "0098"
+        << "0101" << QStringList{"BELG17-0098", "BELG17-0099", "BELG17-0100", "BELG17-0101"}
+        << QStringList{"0098", "0099", "0100", "0101"};
+    QTest::newRow("AU zeros follow the typed length")
+        << "AU"
+        << "98"
+        << "101" << QStringList{"AU17-X-0098", "AU17-X-0099", "AU17-X-00100", "AU17-X-00101"}
+        << QStringList{"98", "99", "100", "101"};
+    QTest::newRow("equal upper number gives one ring")
+        << "GB"
+        << "500"
+        << "500" << QStringList{"GB17X500"} << QStringList{"500"};
+    QTest::newRow("255 above is the longest range")
+        << "GB"
+        << "1"
+        << "256" << QStringList{"GB17X1", "GB17X256"} << QStringList{"1", "256"};
+}
+
+void TestMembers::ranges() {
+    QFETCH(QString, country);
+    QFETCH(QString, number);
+    QFETCH(QString, upper);
+    QFETCH(QStringList, ringNos);
+    QFETCH(QStringList, regNumbers);
+    TestContext t;
+    RingEntry e = ring("L1", country, "2017", country == "BELG" ? "-" : "X", number, upper);
+    const RingSaveResult r = SaveRing(*t.db, t.clock, e);
+    QCOMPARE(r.ringNo, ringNos.last());
+    QVERIFY(r.skipped.isEmpty());
+    const QStringList stored = column(*t.db, "select PRingNo from ZOL_PigData order by rowid");
+    if (number == "1") {  // the long range: check its ends and its size
+        QCOMPARE(stored.size(), 256);
+        QCOMPARE(QStringList({stored.first(), stored.last()}), ringNos);
+        return;
+    }
+    QCOMPARE(stored, ringNos);
+    QCOMPARE(column(*t.db, "select RRegNumber from ZOL_PigData order by rowid"), regNumbers);
+    QCOMPARE(RingCount(*t.db, "L1"), ringNos.size());
+    QCOMPARE(t.db->value("select count(*) from ZOL_PigData where SynchFlag=1 and DeleteMark=0 and "
+                         "CreateDate='2026-06-15' and Updatetime='2026-06-15 10:00:00'")
+                 .toInt(),
+             ringNos.size());
+}
+
+void TestMembers::refusedRangesStoreNothing_data() {
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("upper");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("upper lower") << "101"
+                                 << "98" << kRangeRefused;
+    QTest::newRow("256 above") << "10"
+                               << "266" << kRangeRefused;
+    QTest::newRow("empty number") << ""
+                                  << "101"
+                                  << "'' is not a valid integer value";
+    QTest::newRow("upper not whole") << "98"
+                                     << "1O1"
+                                     << "'1O1' is not a valid integer value";
+}
+
+void TestMembers::refusedRangesStoreNothing() {
+    QFETCH(QString, number);
+    QFETCH(QString, upper);
+    QFETCH(QString, message);
+    TestContext t;
+    // Even when the composed first number exists, a bad range is refused before anything else.
+    SaveRing(*t.db, t.clock, ring("L1", "GB", "2017", "A", "101"));
+    RingEntry e = ring("L1", "GB", "2017", "A", number, upper);
+    e.sexName = "Hen";
+    e.selectedRingNo = "GB17A101";
+    QCOMPARE(errorOf([&] { SaveRing(*t.db, t.clock, e); }), message);
+    QCOMPARE(column(*t.db, "select PRingNo||Sex from ZOL_PigData"), QStringList{"GB17A101C"});
+}
+
+void TestMembers::rangeSkipsExistingNumbers() {
+    TestContext t;
+    SaveRing(*t.db, t.clock, ring("L2", "GB", "2017", "A", "11"));
+    SaveRing(*t.db, t.clock, ring("L1", "GB", "2017", "A", "13"));
+    const RingSaveResult r = SaveRing(*t.db, t.clock, ring("L1", "GB", "2017", "A", "10", "14"));
+    QCOMPARE(r.skipped, QStringList({"GB17A11", "GB17A13"}));
+    QCOMPARE(r.ringNo, QStringLiteral("GB17A14"));
+    QCOMPARE(SkippedRingsText(r.skipped),
+             QStringLiteral("These ring numbers exist already and were skipped: GB17A11, GB17A13"));
+    QCOMPARE(column(*t.db, "select PRingNo||LoftNo from ZOL_PigData order by PRingNo"),
+             QStringList({"GB17A10L1", "GB17A11L2", "GB17A12L1", "GB17A13L1", "GB17A14L1"}));
+}
+
+void TestMembers::composedNumberOfAnotherLoftIsUpdated() {
+    TestContext t;
+    t.db->exec("insert into ZOL_FeatherColor values('BB','Blue Bar')");
+    SaveRing(*t.db, t.clock, ring("L2", "GB", "2016", "A", "12345"));
+    t.clock.set(QDateTime(QDate(2026, 6, 16), QTime(8, 30)));
+    RingEntry e = ring("L1", "GB", "2016", "A", "12345");
+    e.sexName = "Hen";
+    e.colourName = "Blue Bar";
+    e.comment = "fast\r\nbird";
+    const RingSaveResult r = SaveRing(*t.db, t.clock, e);
+    QVERIFY(r.updated);
+    QSqlQuery q = t.db->select(
+        "select LoftNo,Sex,ColorType,Comment,Updatetime,CreateDate,RRegNumber from ZOL_PigData");
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toString(), QStringLiteral("L2"));
+    QCOMPARE(q.value(1).toString(), QStringLiteral("H"));
+    QCOMPARE(q.value(2).toString(), QStringLiteral("BB"));
+    QCOMPARE(q.value(3).toString(), QStringLiteral("fastbird"));
+    QCOMPARE(q.value(4).toString(), QStringLiteral("2026-06-16 08:30:00"));
+    QCOMPARE(q.value(5).toString(), QStringLiteral("2026-06-15"));
+    QVERIFY(!q.next());
+    QCOMPARE(RingCount(*t.db, "L1"), 0);
+}
+
+void TestMembers::singleRingInsertAndRefusals() {
+    TestContext t;
+    RingEntry e = ring("L1", "NEHU", "2020", "CLS", "77");
+    e.sexName = "Unknown";
+    SaveRing(*t.db, t.clock, e);
+    QCOMPARE(column(*t.db,
+                    "select LoftNo||'|'||PRingNo||'|'||RCountry||'|'||RYear||'|'||"
+                    "RRegLetter||'|'||RRegNumber||'|'||Sex||'|'||ColorType from ZOL_PigData"),
+             QStringList{"L1|NEHU2020CLS77|NEHU|2020|CLS|77|U|"});
+    // Letters that fail the "NEHU" test, and a form without any number, store nothing.
+    QCOMPARE(errorOf([&] { SaveRing(*t.db, t.clock, ring("L1", "NEHU", "2020", "QQ", "78")); }),
+             kNehuLetterError);
+    QCOMPARE(errorOf([&] { SaveRing(*t.db, t.clock, ring("L1", "GB", "2020", "A", "")); }),
+             kRingNumberMissing);
+    QCOMPARE(t.db->value("select count(*) from ZOL_PigData").toInt(), 1);
+}
+
+void TestMembers::loadAndDeleteMark() {
+    TestContext t;
+    t.db->exec("insert into ZOL_FeatherColor values('RC','Red Chequer')");
+    RingEntry e = ring("L1", "GB", "2016", "A", "12345");
+    e.colourName = "Red Chequer";
+    e.sexName = "Hen";
+    e.comment = "x";
+    SaveRing(*t.db, t.clock, e);
+    RingForm f = LoadRing(*t.db, "L1", "GB16A12345");
+    QVERIFY(f.found);
+    QCOMPARE(
+        QStringList({f.country, f.year, f.letters, f.number, f.sexName, f.colourName, f.comment}),
+        QStringList({"GB", "2016", "A", "12345", "Hen", "Red Chequer", "x"}));
+    // A colour code without a name shows as "Other".
+    t.db->exec("delete from ZOL_FeatherColor");
+    QCOMPARE(LoadRing(*t.db, "L1", "GB16A12345").colourName, QStringLiteral("Other"));
+
+    t.db->exec("update ZOL_PigData set SynchFlag=0");
+    t.clock.set(QDateTime(QDate(2026, 7, 1), QTime(12, 0)));
+    MarkRingDeleted(*t.db, t.clock, "L1", "GB16A12345");
+    QCOMPARE(RingCount(*t.db, "L1"), 0);
+    QCOMPARE(column(*t.db, "select DeleteMark||SynchFlag||Updatetime from ZOL_PigData"),
+             QStringList{"11"
+                         "2026-07-01 12:00:00"});
+}
+
+void TestMembers::featherColours() {
+    TestContext t;
+    AddFeatherColour(*t.db, "BB", "Blue Bar");
+    AddFeatherColour(*t.db, "AA", "Ash");
+    QCOMPARE(ColourBoxNames(*t.db), QStringList({"Other", "Blue Bar", "Ash"}));
+    QCOMPARE(ColourCodeForName(*t.db, "Ash"), QStringLiteral("AA"));
+    QCOMPARE(ColourCodeForName(*t.db, "Other"), QString());
+    QCOMPARE(errorOf([&] { AddFeatherColour(*t.db, "", "Grizzle"); }), kColourEntryError);
+    QVERIFY_THROWS_EXCEPTION(DbError, AddFeatherColour(*t.db, "BB", "Black"));
+    DeleteFeatherColour(*t.db, "Blue Bar");
+    QCOMPARE(ColourBoxNames(*t.db), QStringList({"Other", "Ash"}));
+}
+
+void TestMembers::memberInsertAndEdit() {
+    TestContext t;
+    for (const char* code : {"P1", "P2", "P3"}) {
+        t.db->exec("insert into ZOL_LiberateSite (LiberCode) values(?)", {code});
+    }
+    MemberForm f{"GBU", "L7",  "Ann Field",     "Main St: 5",    "York",
+                 "Y1",  "555", "E001'02:03.04", "N051'30:00.00", "first\r\nsecond"};
+    QVERIFY(SaveMember(*t.db, t.clock, f));
+    QCOMPARE(column(*t.db,
+                    "select LiberCode||LoftNo||Miles||Yards from ZOL_LoftLibPointDist "
+                    "order by LiberCode"),
+             QStringList({"P1L700", "P2L700", "P3L700"}));
+    QCOMPARE(column(*t.db,
+                    "select Street||'|'||Notes||'|'||UpdateTime||'|'||SynchFlag "
+                    "from ZOL_LoftData"),
+             QStringList{"Main St: 5|firstsecond|2026-06-15 10:00:00|1"});
+    MemberForm loaded = LoadMember(*t.db, "L7");
+    QCOMPARE(loaded.lon, f.lon);
+    QCOMPARE(loaded.associationCode, QStringLiteral("GBU"));
+
+    // The same loft number again updates (even from a new form) and adds no distance rows.
+    t.db->exec("update ZOL_LoftData set SynchFlag=0");
+    f.name = "Ann Fields";
+    QVERIFY(!SaveMember(*t.db, t.clock, f));
+    QCOMPARE(t.db->value("select count(*) from ZOL_LoftLibPointDist").toInt(), 3);
+    QCOMPARE(column(*t.db,
+                    "select LoftName||'|'||Street||'|'||Notes||'|'||SynchFlag "
+                    "from ZOL_LoftData"),
+             QStringList{"Ann Fields|Main St  5|firstsecond|1"});
+}
+
+void TestMembers::memberEntryErrorStoresNothing() {
+    TestContext t;
+    t.db->exec("insert into ZOL_LiberateSite (LiberCode) values('P1')");
+    for (int missing = 0; missing < 3; ++missing) {
+        MemberForm f = member("GBU", "L7", "Ann");
+        (missing == 0 ? f.associationCode : missing == 1 ? f.loftNo : f.name).clear();
+        QCOMPARE(errorOf([&] { SaveMember(*t.db, t.clock, f); }), kMemberEntryError);
+    }
+    QCOMPARE(t.db->value("select count(*) from ZOL_LoftData").toInt(), 0);
+    QCOMPARE(t.db->value("select count(*) from ZOL_LoftLibPointDist").toInt(), 0);
+}
+
+void TestMembers::deleteMember() {
+    TestContext t;
+    t.db->exec("insert into ZOL_LiberateSite (LiberCode) values('P1')");
+    SaveMember(*t.db, t.clock, member("GBU", "L1", "One"));
+    SaveMember(*t.db, t.clock, member("GBU", "L2", "Two"));
+    t.db->exec("insert into ZOL_LoftClocks (LoftNo,ClockID) values('L1','C1')");
+    // No active pigeons: deleted without a question; its clock stays.
+    t.db->exec("insert into ZOL_PigData (LoftNo,PRingNo,DeleteMark) values('L1','OLD',1)");
+    QVERIFY(DeleteMember(*t.db, t.prompts, "L1"));
+    QVERIFY(t.prompts.shown.isEmpty());
+    QCOMPARE(column(*t.db, "select LoftNo from ZOL_LoftData"), QStringList{"L2"});
+    QCOMPARE(column(*t.db, "select LoftNo from ZOL_LoftLibPointDist"), QStringList{"L2"});
+    QCOMPARE(t.db->value("select count(*) from ZOL_LoftClocks").toInt(), 1);
+
+    // Twelve active pigeons (and one marked deleted): the exact question; No keeps everything.
+    SaveRing(*t.db, t.clock, ring("L2", "GB", "2016", "A", "100", "111"));
+    t.db->exec("insert into ZOL_PigData (LoftNo,PRingNo,DeleteMark) values('L2','GONE',1)");
+    t.prompts.answers << Prompts::Answer::No;
+    QVERIFY(!DeleteMember(*t.db, t.prompts, "L2"));
+    QCOMPARE(t.prompts.of("question"),
+             QStringList{"This Loft has 12 pigeon records, Do you want delete all data ?"});
+    QCOMPARE(t.db->value("select count(*) from ZOL_PigData where LoftNo='L2'").toInt(), 13);
+    // Yes: member, every pigeon row and the distance rows go.
+    QVERIFY(DeleteMember(*t.db, t.prompts, "L2"));
+    QCOMPARE(t.db->value("select count(*) from ZOL_PigData where LoftNo='L2'").toInt(), 0);
+    QCOMPARE(t.db->value("select count(*) from ZOL_LoftData").toInt(), 0);
+    QCOMPARE(t.db->value("select count(*) from ZOL_LoftLibPointDist").toInt(), 0);
+}
+
+void TestMembers::clockDelete() {
+    TestContext t;
+    t.db->exec(
+        "insert into ZOL_LoftClocks (LoftNo,ClockID) values('L1','C1'),('L1','C2'),"
+        "('L2','C1')");
+    t.prompts.answers << Prompts::Answer::No;
+    QVERIFY(!DeleteClock(*t.db, t.prompts, "L1", "C1"));
+    QVERIFY(DeleteClock(*t.db, t.prompts, "L1", "C1"));
+    QCOMPARE(t.prompts.of("question"),
+             QStringList({"This will delete the data ?", "This will delete the data ?"}));
+    QCOMPARE(column(*t.db, "select LoftNo||ClockID from ZOL_LoftClocks order by 1"),
+             QStringList({"L1C2", "L2C1"}));
+    QCOMPARE(ClockCountText(2), QStringLiteral("Number of clocks 2"));
+}
+
+void TestMembers::coordinateCheckExaminesTheOtherBox_data() {
+    QTest::addColumn<QString>("lon");
+    QTest::addColumn<QString>("lat");
+    QTest::addColumn<QString>("leavingLat");
+    QTest::addColumn<QString>("leavingLon");
+    const QString untouched = "    '  :  .  ";
+    QTest::newRow("bad longitude") << "E001'61:00.00" << untouched << kLongitudeOver60 << "";
+    QTest::newRow("bad latitude seconds") << untouched << "N051'30:60.00"
+                                          << "" << kLatitudeOver60;
+    QTest::newRow("partly blank minutes")
+        << "E001'6 :00.00" << untouched << "'6 ' is not a valid integer value"
+        << "";
+    QTest::newRow("both fine") << "W179'59:59.99"
+                               << "S089'00:00.00"
+                               << ""
+                               << "";
+}
+
+void TestMembers::coordinateCheckExaminesTheOtherBox() {
+    QFETCH(QString, lon);
+    QFETCH(QString, lat);
+    QFETCH(QString, leavingLat);
+    QFETCH(QString, leavingLon);
+    QCOMPARE(errorOf([&] { CheckLoftCoordOnLeave(LoftCoordBox::Latitude, lon, lat); }), leavingLat);
+    QCOMPARE(errorOf([&] { CheckLoftCoordOnLeave(LoftCoordBox::Longitude, lon, lat); }),
+             leavingLon);
+}
+
+void TestMembers::settings() {
+    TestContext t;
+    QFile ini(t.paths.iniFile);
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[Parameter]\r\nCountryRingCode= GB , NEHU,AU\r\nAPN=net\r\nTimeZone=2\r\n");
+    ini.close();
+    MemberSettings s = ReadMemberSettings(t.paths.iniFile);
+    QCOMPARE(s.countryRingCodes, QStringList({"GB", "NEHU", "AU"}));
+    QCOMPARE(s.apn, QStringLiteral("net"));
+    QCOMPARE(s.timeZoneSeconds, 7200);
+    QCOMPARE(s.markedFlag, QStringLiteral("0"));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[Parameter]\r\nTimeZone=5.5\r\n");
+    ini.close();
+    QCOMPARE(errorOf([&] { ReadMemberSettings(t.paths.iniFile); }),
+             QStringLiteral("'5.5' is not a valid integer value"));
+    QCOMPARE(BirthYears(QDate(2026, 6, 15)).first(), QStringLiteral("2017"));
+    QCOMPARE(BirthYears(QDate(2026, 6, 15)).last(), QStringLiteral("2027"));
+    QCOMPARE(CountText(7), QStringLiteral("007"));
+    QCOMPARE(LoftNoCellText("GBU", "L1"), QStringLiteral("GBU L1"));
+    QCOMPARE(LoftNoCellText("GBU", ""), QString());
+}
+
+QTEST_GUILESS_MAIN(TestMembers)
+#include "test_members.moc"
