@@ -10,7 +10,7 @@
 #include "data/errors.h"
 #include "data/prompts.h"
 
-int ClubMode(TdmZOLF& db) {
+int ClubDistanceMode(TdmZOLF& db) {
     return db.value(QStringLiteral("select Mode from ZOL_ClubData limit 1")).toInt();
 }
 
@@ -67,7 +67,7 @@ int LoftDistUpdate(TdmZOLF& db, Prompts& prompts, const QString& clubId, const Q
     }
     const QString pointLon = race.value(0).toString();
     const QString pointLat = race.value(1).toString();
-    const int mode = ClubMode(db);
+    const int mode = ClubDistanceMode(db);
 
     struct Loft {
         QString loftNo, lon, lat;

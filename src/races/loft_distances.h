@@ -15,7 +15,7 @@ inline const QString kDistanceDownloadSuccess =
 
 // The club's unit mode: 0 metric (kilometres and metres), anything else imperial (miles and
 // yards). A club without a record counts as metric.
-int ClubMode(TdmZOLF& db);
+int ClubDistanceMode(TdmZOLF& db);
 
 // Column titles of the distance pair in the club's mode: "Miles"/"Yards" or "KM"/"M".
 QString MilesTitle(int mode);

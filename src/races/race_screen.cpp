@@ -325,13 +325,17 @@ void TfrmRace::prepareDistanceGrid(SqlGrid* grid) {
     grid->gridModel()->setFormatter(QStringLiteral("Miles"), pending("Miles"));
     grid->gridModel()->setFormatter(QStringLiteral("Yards"), pending("Yards"));
     // Leaving a row with a pending edit stores it, as a data grid does.
-    connect(grid, &SqlGrid::pressed, this, [this, grid](const QModelIndex& index) {
-        const QSqlRecord row = grid->gridModel()->record(index.row());
-        if (distanceEdit_.editing() &&
-            !distanceEdit_.isPending(recordText(row, "LiberCode"), recordText(row, "LoftNo"))) {
-            QTimer::singleShot(0, this, [this, grid] { postDistanceEdit(grid); });
-        }
-    });
+    connect(
+        grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+        [this, grid](const QModelIndex& current) {
+            const QSqlRecord row = grid->gridModel()->record(current.row());
+            if (distanceEdit_.editing() &&
+                !distanceEdit_.isPending(recordText(row, "LiberCode"), recordText(row, "LoftNo"))) {
+                QTimer::singleShot(0, this, [this, grid] {
+                    guarded(ctx_.prompts, [this, grid] { postDistanceEdit(grid); });
+                });
+            }
+        });
 }
 
 void TfrmRace::buildLoftDistPanel() {
@@ -626,7 +630,7 @@ void TfrmRace::saveSunData() {
 // Loft distances
 
 void TfrmRace::setDistanceTitles(SqlGrid* grid) {
-    const int mode = ClubMode(ctx_.db);
+    const int mode = ClubDistanceMode(ctx_.db);
     grid->setTitles({{QStringLiteral("LoftName"), tr("Member")},
                      {QStringLiteral("Miles"), MilesTitle(mode)},
                      {QStringLiteral("Yards"), YardsTitle(mode)}});
@@ -696,13 +700,21 @@ void TfrmRace::postDistanceEdit(SqlGrid* grid) {
     if (!distanceEdit_.editing()) {
         return;
     }
+    // The grid comes back on the cell it was on.
+    const QModelIndex at = grid->currentIndex();
+    const auto reload = [grid, at] {
+        grid->reload();
+        if (at.isValid() && at.row() < grid->model()->rowCount()) {
+            grid->setCurrentIndex(grid->model()->index(at.row(), at.column()));
+        }
+    };
     try {
         distanceEdit_.post(ctx_.db);
     } catch (...) {
-        grid->reload();
+        reload();
         throw;
     }
-    grid->reload();
+    reload();
 }
 
 bool TfrmRace::distanceGridKey(SqlGrid* grid, QEvent* event) {

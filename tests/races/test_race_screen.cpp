@@ -250,6 +250,8 @@ void TestRaceScreen::loftDistancePanel() {
     screen.resize(1100, 620);
     screen.show();
     enterRace(screen);
+    // The race list's sort text also serves the distance grids.
+    emit child<SqlGrid>(screen, "dbgrd1")->horizontalHeader()->sectionClicked(4);
     rightClickRace(screen, 0);
     chooseAction(screen, 3);
     QVERIFY(child<QWidget>(screen, "pnlLoftLibPointDist")->isVisible());
@@ -276,6 +278,13 @@ void TestRaceScreen::loftDistancePanel() {
     QTest::keyClicks(grid, "150");
     QTest::keyClick(grid, Qt::Key_Return);
     QCOMPARE(t.db->value("select Miles from ZOL_LoftLibPointDist where LoftNo='002'").toInt(), 150);
+    // Moving to another row stores the row being typed.
+    QTest::keyClick(grid, Qt::Key_Right);
+    QTest::keyClicks(grid, "9");
+    QTest::keyClick(grid, Qt::Key_Up);
+    QTRY_COMPARE(t.db->value("select Yards from ZOL_LoftLibPointDist where LoftNo='002'").toInt(),
+                 9);
+    QVERIFY(t.prompts.shown.isEmpty());
 
     click(screen, "btnLoftLibDist");
     QVERIFY(child<QWidget>(screen, "pnlRacePoint")->isVisible());

@@ -349,7 +349,7 @@ void TestRaceStore::loftDistUpdateInMetricMode() {
     LoftDistUpdate(*t.db, t.prompts, "KC", "1A", "2026-05-26");
     QCOMPARE(rows(*t.db, "select Miles, Yards from ZOL_LoftLibPointDist where LoftNo='001'"),
              QStringList{"297|414"});
-    QCOMPARE(MilesTitle(ClubMode(*t.db)) + "/" + YardsTitle(ClubMode(*t.db)),
+    QCOMPARE(MilesTitle(ClubDistanceMode(*t.db)) + "/" + YardsTitle(ClubDistanceMode(*t.db)),
              QStringLiteral("KM/M"));
     QCOMPARE(MilesTitle(1) + "/" + YardsTitle(1), QStringLiteral("Miles/Yards"));
 }
