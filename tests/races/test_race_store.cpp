@@ -87,6 +87,8 @@ class TestRaceStore : public QObject {
     void unreadableSunCellLosesNothing();
     void loftDistUpdateTwiceGivesSameRows();
     void loftDistUpdateInMetricMode();
+    void downloadOneLine_data();
+    void downloadOneLine();
     void downloadUpdatesAndCreates();
     void downloadStopsAtBadLine();
     void gridTyping();
@@ -352,6 +354,27 @@ void TestRaceStore::loftDistUpdateInMetricMode() {
     QCOMPARE(MilesTitle(ClubDistanceMode(*t.db)) + "/" + YardsTitle(ClubDistanceMode(*t.db)),
              QStringLiteral("KM/M"));
     QCOMPARE(MilesTitle(1) + "/" + YardsTitle(1), QStringLiteral("Miles/Yards"));
+}
+
+void TestRaceStore::downloadOneLine_data() {
+    QTest::addColumn<bool>("rowExists");
+    QTest::newRow("existing row") << true;
+    QTest::newRow("missing row") << false;
+}
+
+void TestRaceStore::downloadOneLine() {
+    QFETCH(bool, rowExists);
+    TestContext t;
+    if (rowExists) {
+        t.db->exec(
+            "insert into ZOL_LoftLibPointDist (LiberCode, LoftNo, Miles, Yards) "
+            "values('A1','001',3,4)");
+    }
+    const QTemporaryDir dir;
+    DownloadDistances(*t.db, t.prompts, writeFile(dir, "A1,001,120,350"));
+    QCOMPARE(rows(*t.db, "select LiberCode, LoftNo, Miles, Yards from ZOL_LoftLibPointDist"),
+             QStringList{"A1|001|120|350"});
+    QCOMPARE(t.prompts.shown, QStringList{"message: " + kDistanceDownloadSuccess});
 }
 
 void TestRaceStore::downloadUpdatesAndCreates() {
