@@ -74,37 +74,37 @@ class TfrmRace : public QWidget {
 
     AppContext& ctx_;
 
-    QWidget* pnlRacePoint_;
-    SqlGrid* dbgrd1_;
-    QGroupBox* grpLibDetail_;
-    QComboBox* combClub_;
-    QLineEdit* edtlibSiteAbbriv_;
-    QComboBox* combLibSite_;
-    QLineEdit* medtRaceLon_;
-    QLineEdit* medtRaceLat_;
-    QDateEdit* dtpLibDate_;
-    QTimeEdit* dtpLibTime_;
-    QLineEdit* edtLibCode_;
-    QCheckBox* chkLibPoint_;
-    QGroupBox* grpClubMap_;
-    QLineEdit* edtClubCode_;
-    QLineEdit* edtClubNmae_;
-    QMenu* pmClubCode_;
-    QMenu* pmLiberSite_;
-    QListWidget* rgRacePoint_;
+    QWidget* pnlRacePoint_ = nullptr;
+    SqlGrid* dbgrd1_ = nullptr;
+    QGroupBox* grpLibDetail_ = nullptr;
+    QComboBox* combClub_ = nullptr;
+    QLineEdit* edtlibSiteAbbriv_ = nullptr;
+    QComboBox* combLibSite_ = nullptr;
+    QLineEdit* medtRaceLon_ = nullptr;
+    QLineEdit* medtRaceLat_ = nullptr;
+    QDateEdit* dtpLibDate_ = nullptr;
+    QTimeEdit* dtpLibTime_ = nullptr;
+    QLineEdit* edtLibCode_ = nullptr;
+    QCheckBox* chkLibPoint_ = nullptr;
+    QGroupBox* grpClubMap_ = nullptr;
+    QLineEdit* edtClubCode_ = nullptr;
+    QLineEdit* edtClubNmae_ = nullptr;
+    QMenu* pmClubCode_ = nullptr;
+    QMenu* pmLiberSite_ = nullptr;
+    QListWidget* rgRacePoint_ = nullptr;
 
-    QWidget* pnlSunData_;
-    QTableWidget* StrGridSunSet_;
+    QWidget* pnlSunData_ = nullptr;
+    QTableWidget* StrGridSunSet_ = nullptr;
 
-    QWidget* pnlLoftLibPointDist_;
-    QLabel* lblLoftPointDistTitle_;
-    SqlGrid* dbgrdLoftLibDist_;
+    QWidget* pnlLoftLibPointDist_ = nullptr;
+    QLabel* lblLoftPointDistTitle_ = nullptr;
+    SqlGrid* dbgrdLoftLibDist_ = nullptr;
 
-    QWidget* pnlDistDownLoad_;
-    QLabel* lblLoftDistDL_;
-    SqlGrid* dbgridDistDL_;
-    QLabel* labFilePath_;
-    QPushButton* butDistDL_;
+    QWidget* pnlDistDownLoad_ = nullptr;
+    QLabel* lblLoftDistDL_ = nullptr;
+    SqlGrid* dbgridDistDL_ = nullptr;
+    QLabel* labFilePath_ = nullptr;
+    QPushButton* butDistDL_ = nullptr;
 
     // The liberation code the distance grids show (the loft distance panel sets it; the
     // download panel keeps it); empty before the first opening: every row.

@@ -166,6 +166,9 @@ void TestRaceScreen::codeKeysAndCoordinateChecks() {
     QApplication::sendEvent(lon, &leave);  // and the other way round
     QCOMPARE(t.prompts.of("error"), QStringList{"Longitude Input Value > 60 !"});
     QCOMPARE(lon->text(), QStringLiteral("E121'60:00"));  // the text stays as typed
+    lat->clear();
+    screen.resize(1100, 620);
+    shot(screen, "races-editor");
 }
 
 void TestRaceScreen::actionListAtThePointer() {
