@@ -1,0 +1,131 @@
+#include "flying_time.h"
+
+#include <QSqlQuery>
+#include <cmath>
+
+#include "data/database.h"
+#include "data/date_time.h"
+
+namespace {
+
+constexpr long double kMsPerDay = 86400000.0L;
+
+// The time of day of a stored day count.
+double timeOfDay(double days) {
+    return days - std::floor(days);
+}
+
+// The time of day of a moment, to the millisecond.
+double timeOfDay(const QDateTime& moment) {
+    return DayFraction(moment.time());
+}
+
+// A stored date or time text as a day count: a time of day alone counts from day 0.
+double storedDayCount(const QString& text) {
+    const QDateTime moment = ParseMoment(text);
+    if (moment.isValid()) {
+        return DayCount(moment);
+    }
+    const QTime time = ParseTime(text);
+    return time.isValid() ? DayFraction(time) : 0.0;
+}
+
+qint64 spanMs(long double fromDays, long double toDays) {
+    return NearestInt((toDays - fromDays) * kMsPerDay);
+}
+
+}  // namespace
+
+QString RaceCodeOf(const QString& liberCode, const QDate& liberDate) {
+    return liberCode + MonthDayText(liberDate);
+}
+
+QList<SunRow> RaceSunRows(TdmZOLF& db, const QString& raceCode) {
+    QList<SunRow> rows;
+    QSqlQuery q =
+        db.select(QStringLiteral("select RaceDate, SunSet, SunRise from ZOL_SunSet_SunRise where "
+                                 "RaceCode=? order by RaceDate"),
+                  {raceCode});
+    while (q.next()) {
+        SunRow row;
+        row.raceDate = ParseDate(q.value(0).toString());
+        row.sunSetNull = q.value(1).isNull() || q.value(1).toString().trimmed().isEmpty();
+        row.sunSet = storedDayCount(q.value(1).toString());
+        row.sunRise = storedDayCount(q.value(2).toString());
+        rows << row;
+    }
+    return rows;
+}
+
+qint64 NearestInt(long double x) {
+    const long double whole = std::trunc(x);
+    return qint64(whole) + qint64(std::trunc((x - whole) * 2));
+}
+
+qint64 CalcuateSecs(int variation, const QDateTime& arrival, const QDateTime& liberation,
+                    const QList<SunRow>& sunRows) {
+    const int dayL = liberation.date().dayOfYear();
+    const int dayA = arrival.date().dayOfYear();
+    const double a = timeOfDay(arrival);
+    const double l = timeOfDay(liberation);
+    qint64 c = 0;
+
+    if (dayL == dayA) {
+        if (sunRows.isEmpty() || sunRows.first().sunSetNull) {
+            c = spanMs(DayCount(liberation), DayCount(arrival));
+        } else {
+            const double ss = timeOfDay(sunRows.first().sunSet);
+            c = a < ss ? spanMs(DayCount(liberation), DayCount(arrival)) : spanMs(l, ss);
+        }
+    } else {
+        for (const SunRow& row : sunRows) {
+            const int dayR =
+                row.raceDate.isValid() ? row.raceDate.dayOfYear() : QDate(1899, 12, 30).dayOfYear();
+            const double sr = timeOfDay(row.sunRise);
+            const double ss = timeOfDay(row.sunSet);
+            if (dayR == dayA) {
+                if (a <= sr) {
+                    // arrived before sunrise: nothing of this day counts
+                } else if (a < ss) {
+                    c += spanMs(sr, a);
+                } else {
+                    c += spanMs(row.sunRise, row.sunSet);
+                }
+            } else if (dayR == dayL) {
+                c += spanMs(l, ss);
+            } else {
+                c += spanMs(row.sunRise, row.sunSet);
+            }
+        }
+    }
+
+    if (c == 0) {
+        return 0;
+    }
+    return c - 1000 * qint64(variation);
+}
+
+qint64 CalcuateSecs(TdmZOLF& db, const QString& raceCode, int variation, const QDateTime& arrival,
+                    const QDateTime& liberation) {
+    return CalcuateSecs(variation, arrival, liberation, RaceSunRows(db, raceCode));
+}
+
+double CalcFlySpeed(qint64 distance, qint64 ms) {
+    if (distance < 1 || ms < 1) {
+        return 0;
+    }
+    return double(distance) / double(ms) * 1000 * 60;
+}
+
+QString FlySpeedText(double speed) {
+    return QString::asprintf("%8.3f", speed);
+}
+
+QString MsToFlyTime(qint64 ms) {
+    const qint64 z = ms % 1000;
+    const qint64 t = ms / 1000;
+    const qint64 h = t / 3600;
+    const qint64 m = t / 60 - h * 60;
+    const qint64 s = t - (h * 3600 + m * 60);
+    return QString::asprintf("%.2lld:%.2lld:%.2lld.%.3lld", h, m, s, z);
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QTime>
+#include <optional>
+
+class TdmZOLF;
+class Prompts;
+class Clock;
+
+// Liberation sites, races and clubs as the Races screen keeps them.
+
+inline const QString kLiberPointEntryError =
+    QStringLiteral("Set new liberate point find data entry error !");
+inline const QString kDeleteRaceQuestion = QStringLiteral("This will delete the data ?");
+
+// The race list: one row per race, the columns the list shows in their order (code in column
+// 1, date in column 4).
+QString RaceListSql();
+
+// Club names ordered by club id, and every liberation site name.
+QStringList ClubNames(TdmZOLF& db);
+QStringList LiberSiteNames(TdmZOLF& db);
+
+// What the liberation point editor holds.
+struct RaceEditorData {
+    QString clubName;
+    QString code;
+    QString site;
+    QString abbreviation;
+    QString longitude;  // coordinate mask texts; the empty mask is "    '  :  "
+    QString latitude;
+    QDate date;
+    QTime time;
+};
+
+// The race with this code and date, as the editor shows it (club by name).
+std::optional<RaceEditorData> FindRace(TdmZOLF& db, const QString& code, const QDate& date);
+
+// A liberation site by name: code, abbreviation and coordinates (null coordinates empty).
+struct LiberSiteData {
+    QString code;
+    QString site;
+    QString abbreviation;
+    QString longitude;
+    QString latitude;
+};
+std::optional<LiberSiteData> FindLiberSite(TdmZOLF& db, const QString& siteName);
+
+struct RaceSaveResult {
+    bool saved = false;        // the race row was inserted or updated
+    bool inserted = false;     // a new race
+    bool siteCreated = false;  // a new liberation site, with a zero distance row per loft
+};
+
+// Saves the editor: updates the race of this club, code and date, or inserts it (creating
+// the liberation site first when its code is new). An incomplete entry shows the entry error
+// and stops; a site created before that stays. Every save sets SynchFlag so that the clocks
+// get the race again.
+RaceSaveResult SaveRace(TdmZOLF& db, Prompts& prompts, Clock& clock, const RaceEditorData& race);
+
+// Asks first; deletes the race and its sun rows (entries, clock times and distances stay).
+bool DeleteRace(TdmZOLF& db, Prompts& prompts, const QString& clubId, const QString& code,
+                const QString& dateText);
+
+// Deletes the liberation site with this code and its distance rows (no question asked).
+void DeleteLiberSite(TdmZOLF& db, const QString& code);
+
+void AddClub(TdmZOLF& db, const QString& clubId, const QString& clubName);
+void DeleteClub(TdmZOLF& db, const QString& clubName);
+
+// Keys of the liberation code field: 0-9 and A-F are typed, any other key deletes the
+// character before the cursor.
+bool LiberCodeKeyAllowed(QChar key);
