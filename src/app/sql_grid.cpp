@@ -34,7 +34,13 @@ void SqlGrid::load(TdmZOLF& db, const QString& sql, const QVariantList& params) 
     db_ = &db;
     sql_ = sql;
     params_ = params;
-    model_->setQuery(db.select(SortedQuery(sql, *sortText_), params, false));
+    const QSqlRecord shape =
+        db.select(QStringLiteral("select * from (%1) limit 0").arg(sql), params).record();
+    QStringList fields;
+    for (int i = 0; i < shape.count(); ++i) {
+        fields << shape.fieldName(i);
+    }
+    model_->setQuery(db.select(SortedQuery(sql, *sortText_, fields), params, false));
     while (model_->canFetchMore()) {
         model_->fetchMore();
     }

@@ -2,9 +2,13 @@
 
 #include <QTimeZone>
 
-QDateTime SystemClock::now() const { return QDateTime::currentDateTime(); }
+QDateTime SystemClock::now() const {
+    return QDateTime::currentDateTime();
+}
 
-QDateTime SystemClock::nowUtc() const { return QDateTime::currentDateTimeUtc(); }
+QDateTime SystemClock::nowUtc() const {
+    return QDateTime::currentDateTimeUtc();
+}
 
 int SystemClock::standardOffsetMinutes() const {
     return QTimeZone::systemTimeZone().standardTimeOffset(QDateTime::currentDateTimeUtc()) / 60;

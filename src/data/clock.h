@@ -5,7 +5,7 @@
 // The program's one source of "now". Production uses SystemClock; tests fix the time with
 // FixedClock so that backups, purges and flying times are reproducible.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Local date and time.
     virtual QDateTime now() const = 0;
@@ -19,7 +19,7 @@ public:
 };
 
 class SystemClock : public Clock {
-public:
+  public:
     QDateTime now() const override;
     QDateTime nowUtc() const override;
     int standardOffsetMinutes() const override;
@@ -27,7 +27,7 @@ public:
 
 // A clock that stands still at the time it is given (local time), until moved.
 class FixedClock : public Clock {
-public:
+  public:
     explicit FixedClock(const QDateTime& local, int standardOffsetMinutes = 0)
         : local_(local), offset_(standardOffsetMinutes) {}
     void set(const QDateTime& local) { local_ = local; }
@@ -37,7 +37,7 @@ public:
     QDateTime nowUtc() const override;
     int standardOffsetMinutes() const override { return offset_; }
 
-private:
+  private:
     QDateTime local_;
     int offset_;
 };

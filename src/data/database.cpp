@@ -118,7 +118,8 @@ QStringList TdmZOLF::MissingTables(const QString& file) {
     }
     QSqlDatabase::removeDatabase(name);
     if (!failure.isEmpty()) {
-        throw DbError(QStringLiteral("%1 is not a database of this program: %2").arg(file, failure));
+        throw DbError(
+            QStringLiteral("%1 is not a database of this program: %2").arg(file, failure));
     }
     return missing;
 }
@@ -145,7 +146,9 @@ TdmZOLF::TdmZOLF(const QString& databaseFile)
     }
 }
 
-TdmZOLF::~TdmZOLF() { close(); }
+TdmZOLF::~TdmZOLF() {
+    close();
+}
 
 QSqlDatabase TdmZOLF::connection() const {
     return QSqlDatabase::database(connectionName_, false);

@@ -12,7 +12,7 @@
 // Every statement takes its values as bound parameters ("?" in the text), never spliced in.
 // A statement the database refuses throws DbError with the database's own message.
 class TdmZOLF {
-public:
+  public:
     // Opens the database file. A file that does not exist yet is created with the twelve
     // tables. An existing file that is not a database of this program (not SQLite, or lacking
     // any table) is refused with a DbError naming what is wrong, and left untouched.
@@ -47,7 +47,7 @@ public:
     // database. The file is only read.
     static QStringList MissingTables(const QString& file);
 
-private:
+  private:
     QString file_;
     QString connectionName_;
 };

@@ -10,9 +10,13 @@ const QString kMomentFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 constexpr double kMsPerDay = 86400000.0;
 }  // namespace
 
-QString DateText(const QDate& date) { return date.isValid() ? date.toString(kDateFormat) : QString(); }
+QString DateText(const QDate& date) {
+    return date.isValid() ? date.toString(kDateFormat) : QString();
+}
 
-QString TimeText(const QTime& time) { return time.isValid() ? time.toString(kTimeFormat) : QString(); }
+QString TimeText(const QTime& time) {
+    return time.isValid() ? time.toString(kTimeFormat) : QString();
+}
 
 QString MomentText(const QDateTime& moment) {
     return moment.isValid() ? moment.toString(kMomentFormat) : QString();
@@ -45,6 +49,9 @@ QTime ParseTime(const QString& text) {
     if (!time.isValid()) {
         time = QTime::fromString(t, QStringLiteral("H:mm:ss"));
     }
+    if (!time.isValid()) {
+        time = QTime::fromString(t, QStringLiteral("H:mm"));
+    }
     return time;
 }
 
@@ -61,11 +68,17 @@ QDateTime ParseMoment(const QString& text) {
     return m;
 }
 
-QString MonthDayText(const QDate& date) { return date.toString(QStringLiteral("MMdd")); }
+QString MonthDayText(const QDate& date) {
+    return date.toString(QStringLiteral("MMdd"));
+}
 
-double DayFraction(const QTime& time) { return time.msecsSinceStartOfDay() / kMsPerDay; }
+double DayFraction(const QTime& time) {
+    return time.msecsSinceStartOfDay() / kMsPerDay;
+}
 
-double DayCount(const QDate& date) { return double(kDayZero.daysTo(date)); }
+double DayCount(const QDate& date) {
+    return double(kDayZero.daysTo(date));
+}
 
 double DayCount(const QDateTime& moment) {
     return DayCount(moment.date()) + DayFraction(moment.time());

@@ -18,7 +18,8 @@ QString LoftNameCellText(TdmZOLF& db, const QVariant& loftNo) {
     if (loftNo.isNull()) {
         return {};
     }
-    return db.value(QStringLiteral("select LoftName from ZOL_LoftData where LoftNo=?"),
-                    {loftNo.toString()})
+    return db
+        .value(QStringLiteral("select LoftName from ZOL_LoftData where LoftNo=?"),
+               {loftNo.toString()})
         .toString();
 }

@@ -7,7 +7,7 @@
 // pass the Qt implementation (QtPrompts); tests pass ScriptedPrompts, which records what was
 // shown and answers as told.
 class Prompts {
-public:
+  public:
     enum class Answer { Yes, No, Cancel };
     enum class Buttons { YesNo, YesNoCancel };
 

@@ -16,9 +16,9 @@ ZolfIni::ZolfIni(const QString& path) {
             continue;
         }
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            inSection =
-                line.mid(1, line.size() - 2).trimmed().compare(QLatin1String("Parameter"),
-                                                               Qt::CaseInsensitive) == 0;
+            inSection = line.mid(1, line.size() - 2)
+                            .trimmed()
+                            .compare(QLatin1String("Parameter"), Qt::CaseInsensitive) == 0;
             continue;
         }
         const int eq = line.indexOf(QLatin1Char('='));

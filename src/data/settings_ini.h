@@ -6,7 +6,7 @@
 // The settings file "ZOLF.ini" beside the database: section "Parameter", read only.
 // Section and key names match without regard to case; a missing key reads as empty.
 class ZolfIni {
-public:
+  public:
     static constexpr const char* kFileName = "ZOLF.ini";
 
     // Reads the file now; a missing or unreadable file gives all keys empty.
@@ -23,6 +23,6 @@ public:
     QString timeZone() const;
     QString markedFlag() const;
 
-private:
+  private:
     QList<QPair<QString, QString>> entries_;
 };

@@ -16,7 +16,7 @@
 
 class TestData : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void newFileGetsEveryTableInColumnOrder();
     void rowIdentitiesAreEnforced();
     void tableNamesIgnoreCase();
@@ -47,24 +47,28 @@ void TestData::newFileGetsEveryTableInColumnOrder() {
              QStringList({"RaceCode", "RaceDate", "SunSet", "SunRise", "Location"}));
     // Insert without a column list fills the stored order.
     db.exec(QStringLiteral("insert into ZOL_FeatherColor values(?,?)"), {"BB", "Blue Bar"});
-    QCOMPARE(db.value(QStringLiteral("select FeathColor from ZOL_FeatherColor where ColorType='BB'"))
-                 .toString(),
-             QStringLiteral("Blue Bar"));
+    QCOMPARE(
+        db.value(QStringLiteral("select FeathColor from ZOL_FeatherColor where ColorType='BB'"))
+            .toString(),
+        QStringLiteral("Blue Bar"));
 }
 
 void TestData::rowIdentitiesAreEnforced() {
     QTemporaryDir dir;
     TdmZOLF db(dir.filePath(QStringLiteral("k.db")));
-    db.exec(QStringLiteral("insert into ZOL_PigData (LoftNo, PRingNo) values (?,?)"), {"L1", "GB1"});
+    db.exec(QStringLiteral("insert into ZOL_PigData (LoftNo, PRingNo) values (?,?)"),
+            {"L1", "GB1"});
     QVERIFY_THROWS_EXCEPTION(
         DbError, db.exec(QStringLiteral("insert into ZOL_PigData (LoftNo, PRingNo) values (?,?)"),
                          {"L1", "GB1"}));
     // Identity is case-sensitive: another spelling is another row.
-    db.exec(QStringLiteral("insert into ZOL_PigData (LoftNo, PRingNo) values (?,?)"), {"l1", "GB1"});
+    db.exec(QStringLiteral("insert into ZOL_PigData (LoftNo, PRingNo) values (?,?)"),
+            {"l1", "GB1"});
     db.exec(QStringLiteral("insert into ZOL_RaceData (LiberCode, LiberDate) values (?,?)"),
             {"A1", "2026-05-01"});
-    QVERIFY(!db.tryExec(QStringLiteral("insert into ZOL_RaceData (LiberCode, LiberDate) values (?,?)"),
-                        {"A1", "2026-05-01"}));
+    QVERIFY(
+        !db.tryExec(QStringLiteral("insert into ZOL_RaceData (LiberCode, LiberDate) values (?,?)"),
+                    {"A1", "2026-05-01"}));
     // Sun data holds several rows per race.
     for (int i = 0; i < 2; ++i) {
         db.exec(QStringLiteral("insert into ZOL_SunSet_SunRise values(?,?,?,?,?)"),
@@ -154,6 +158,8 @@ void TestData::dateTexts() {
     QCOMPARE(ParseMoment(QStringLiteral("2026-03-09 07:05:03")), m);
     QCOMPARE(ParseDate(QStringLiteral("2026-03-09 07:05:03")), QDate(2026, 3, 9));
     QCOMPARE(ParseTime(QStringLiteral("07:05:03")), QTime(7, 5, 3));
+    QCOMPARE(ParseTime(QStringLiteral("5:00")), QTime(5, 0));
+    QVERIFY(!ParseTime(QStringLiteral("25:30:00")).isValid());
     QVERIFY(!ParseDate(QStringLiteral("09/03/2026")).isValid());
     QCOMPARE(DayCount(QDate(1899, 12, 31)), 1.0);
     QCOMPARE(DayCount(QDateTime(QDate(1900, 1, 1), QTime(12, 0))), 2.5);
@@ -170,8 +176,13 @@ void TestData::sortRuleThreeClicks() {
     s = NextSortText(s, QStringLiteral("LoftName"));
     QCOMPARE(s, QStringLiteral("LoftName ASC"));
     QCOMPARE(NextSortText(s, QStringLiteral("ClockID")), QStringLiteral("ClockID ASC"));
-    QCOMPARE(SortedQuery(QStringLiteral("select 1"), QStringLiteral("x; drop table y ASC")),
+    const QStringList fields{"LoftName", "ClockID"};
+    QCOMPARE(SortedQuery(QStringLiteral("select 1"), QStringLiteral("x; drop table y ASC"), fields),
              QStringLiteral("select 1"));
+    QCOMPARE(SortedQuery(QStringLiteral("select 1"), QStringLiteral("LiberDate ASC"), fields),
+             QStringLiteral("select 1"));
+    QCOMPARE(SortedQuery(QStringLiteral("select 1"), QStringLiteral("LoftName DESC"), fields),
+             QStringLiteral("select * from (select 1) order by \"LoftName\" DESC"));
 }
 
 void TestData::distanceCells() {
@@ -191,8 +202,9 @@ void TestData::iniReading() {
     QTemporaryDir dir;
     QFile f(dir.filePath(QStringLiteral("ZOLF.ini")));
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("[Other]\nAPN=wrong\n[parameter]\nCountryRingCode= GB , AU,NL \r\napn=internet\n"
-            "TimeZone=\n");
+    f.write(
+        "[Other]\nAPN=wrong\n[parameter]\nCountryRingCode= GB , AU,NL \r\napn=internet\n"
+        "TimeZone=\n");
     f.close();
     const ZolfIni ini(f.fileName());
     QCOMPARE(ini.countryRingCodes(), QStringList({"GB", "AU", "NL"}));
