@@ -65,6 +65,8 @@ void TestRobustness::jsonReading() {
         "{\"t\":\"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\"}",
         "[1 2,,]",
         QByteArray(40, '[') + QByteArray(40, ']'),
+        "[4.94065645841247e-324,1e-400,2.2250738585072014e-308,1.7976931348623157e308,"
+        "999999999999999.9,0.1234567890123456789,-0]",
     };
     for (const QByteArray& sample : samples) {
         QCOMPARE(CheckJsonInput(sample), QString());
