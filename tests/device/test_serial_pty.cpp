@@ -95,6 +95,13 @@ void TestSerialPty::exchangesOverTheRealStack() {
     QStringList errors;
     TWinApiV8 api(clock.name(), [&](const QString& m) { errors << m; });
     QVERIFY2(api.isPortOpen(), qPrintable(errors.join('\n')));
+    {
+        // While one device object holds the port, a second cannot open it.
+        QStringList secondErrors;
+        TWinApiV8 second(clock.name(), [&](const QString& m) { secondErrors << m; });
+        QVERIFY(!second.isPortOpen());
+        QCOMPARE(secondErrors.size(), 1);
+    }
 
     // Two pieces 30 ms apart: one reply, and no more time than the wire needs.
     clock.answer(5, {kReply.left(6), kReply.mid(6)}, 30);
