@@ -23,7 +23,6 @@ const QString kDefaultPort = QStringLiteral("/dev/ttyUSB0");
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrava"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kestrava Club Management"));
     QApplication::setApplicationVersion(QStringLiteral("8.15"));
     QApplication::setDesktopFileName(QStringLiteral("kestrava"));
     // The program ends when the main window closes, not when the first-run window does.

@@ -102,8 +102,8 @@ void TfrmMenu_V8_EU_TC::firstRunCheck() {
     }
     // The club setup as a modal window of its own, before the main window is shown.
     auto* setup = new TfrmSetup(ctx_, nullptr);
-    setup->setAttribute(Qt::WA_DeleteOnClose, false);
     setup->setWindowModality(Qt::ApplicationModal);
+    setup->resize(760, 380);
     QEventLoop loop;
     connect(setup, &TfrmSetup::closed, &loop, &QEventLoop::quit);
     setup->show();
@@ -149,6 +149,7 @@ bool TfrmMenu_V8_EU_TC::showScreen(ScreenId id) {
         return false;
     }
     current_ = CreateScreen(id, ctx_, pnlMain);
+    current_->setAutoFillBackground(true);  // the screen covers the panel's backdrop
     pnlMain->layout()->addWidget(current_);
     current_->show();
     return true;

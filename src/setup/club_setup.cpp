@@ -120,8 +120,7 @@ namespace {
 
 RestoreOutcome Refused(const QString& file, const QString& why) {
     return {RestoreOutcome::Status::Refused,
-            QStringLiteral("%1 cannot be loaded: %2\nNothing was restored; the current data "
-                           "is unchanged.")
+            QStringLiteral("%1 was not loaded: %2\nThe current data is unchanged.")
                 .arg(QFileInfo(file).fileName(), why)};
 }
 
@@ -143,8 +142,8 @@ RestoreOutcome RestoreDatabase(TdmZOLF& db, const QString& backupFile) {
         const QStringList missing = TdmZOLF::MissingTables(backupFile);
         if (!missing.isEmpty()) {
             return Refused(backupFile,
-                           QStringLiteral("it is not a backup of the club database (it lacks "
-                                          "the tables %1).")
+                           QStringLiteral("it is not a backup of this program's database; it "
+                                          "lacks the tables %1.")
                                .arg(missing.join(QStringLiteral(", "))));
         }
     } catch (const DbError& e) {

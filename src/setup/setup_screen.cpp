@@ -117,13 +117,15 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     p->addWidget(udCopies);
     p->addStretch();
 
+    address->setMinimumWidth(480);
+    printer->setMinimumWidth(480);
+    system->setMinimumWidth(320);
     auto* grid = new QGridLayout;
     grid->addWidget(address, 0, 0, 2, 1);
     grid->addWidget(system, 0, 1);
     grid->addWidget(backup, 1, 1);
     grid->addWidget(printer, 2, 0);
-    grid->setColumnStretch(0, 3);
-    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(2, 1);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(grid);
     outer->addStretch();
@@ -174,7 +176,14 @@ void TfrmSetup::fill() {
     edtAssociation->setText(club->association);
     edtDay->setText(club->backupDays);
     edtCopies->setText(club->copies);
-    cbbClubName->setEditText(club->clubName);
+    // The list shows the club's name; when the name is one of its entries that entry becomes
+    // the current one, so that leaving the list does not count as choosing it.
+    const int listed = cbbClubName->findText(club->clubName);
+    if (listed >= 0) {
+        cbbClubName->setCurrentIndex(listed);
+    } else {
+        cbbClubName->setEditText(club->clubName);
+    }
     cbbClubName->setFocus();
 }
 
