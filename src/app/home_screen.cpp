@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "app/sql_grid.h"
@@ -50,5 +51,7 @@ TfrmHome::TfrmHome(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
 
 void TfrmHome::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    guarded(ctx_.prompts, [this] { DBGrid1->load(ctx_.db, kClocksSql); });
+    if (!event->spontaneous()) {
+        guarded(ctx_.prompts, [this] { DBGrid1->load(ctx_.db, kClocksSql); });
+    }
 }

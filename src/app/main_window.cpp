@@ -70,7 +70,8 @@ TfrmMenu_V8_EU_TC::TfrmMenu_V8_EU_TC(AppContext& ctx, QWidget* parent)
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         button->setFixedWidth(147);
         const ScreenId screen = b.screen;
-        connect(button, &QToolButton::clicked, this, [this, screen] { showScreen(screen); });
+        connect(button, &QToolButton::clicked, this,
+                [this, screen] { guarded(ctx_.prompts, [&] { showScreen(screen); }); });
         ToolBar1->addWidget(button);
     }
 

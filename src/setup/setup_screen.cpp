@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -83,7 +84,7 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     s->setColumnStretch(2, 1);
 
     auto* backup = new QGroupBox(QStringLiteral("Backup databases :"), this);
-    edtDay = Edit(backup, "edtDay", 3);
+    edtDay = Edit(backup, "edtDay", 32767);
     edtDay->setText(QStringLiteral("0"));
     edtDay->setFixedWidth(48);
     auto* udDate = new UpDown(edtDay, 0, 100, backup);
@@ -106,7 +107,7 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     b->setColumnStretch(4, 1);
 
     auto* printer = new QGroupBox(QStringLiteral("Printer support :"), this);
-    edtCopies = Edit(printer, "edtCopies", 3);
+    edtCopies = Edit(printer, "edtCopies", 32767);
     edtCopies->setText(QStringLiteral("1"));
     edtCopies->setFixedWidth(48);
     auto* udCopies = new UpDown(edtCopies, 1, 5, printer);
@@ -153,7 +154,11 @@ ClubSetupFields TfrmSetup::fields() const {
 
 void TfrmSetup::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    guarded(ctx_.prompts, [this] { fill(); });
+    // Only when the screen is shown, not when the window comes back from being minimised:
+    // that would overwrite what the user has typed.
+    if (!event->spontaneous()) {
+        guarded(ctx_.prompts, [this] { fill(); });
+    }
 }
 
 void TfrmSetup::fill() {
