@@ -1,6 +1,82 @@
+// Kestrava Club Management: program entry.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QStandardPaths>
+#include <memory>
+
+#include "app/main_window.h"
+#include "app/qt_prompts.h"
+#include "data/app_context.h"
+#include "data/errors.h"
+
+namespace {
+
+#ifdef Q_OS_WIN
+const QString kDefaultPort = QStringLiteral("COM1");
+#else
+const QString kDefaultPort = QStringLiteral("/dev/ttyUSB0");
+#endif
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Kestrava"));
+    QApplication::setApplicationVersion(QStringLiteral("8.15"));
+    QApplication::setDesktopFileName(QStringLiteral("kestrava"));
+    // The program ends when the main window closes, not when the first-run window does.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Kestrava Club Management"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption({QStringLiteral("data"),
+                      QStringLiteral("Keep the database and ZOLF.ini in <dir>."),
+                      QStringLiteral("dir")});
+    parser.addPositionalArgument(
+        QStringLiteral("port"),
+        QStringLiteral("Serial port of the club antenna (default %1).").arg(kDefaultPort),
+        QStringLiteral("[port]"));
+    parser.process(app);
+    const QStringList positional = parser.positionalArguments();
+    const QString port = positional.isEmpty() ? kDefaultPort : positional.first();
+
+    QtPrompts prompts;
+    const DataPaths paths =
+        DataPaths::resolve(parser.value(QStringLiteral("data")), QDir::currentPath(),
+                           QCoreApplication::applicationDirPath(),
+                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    if (!QDir().mkpath(paths.dataDir)) {
+        prompts.error(QStringLiteral("The data folder %1 cannot be created.").arg(paths.dataDir));
+        return 1;
+    }
+
+    // The data module first: a file that is not a database of this program is refused here,
+    // untouched, and the program ends.
+    std::unique_ptr<TdmZOLF> db;
+    try {
+        db = std::make_unique<TdmZOLF>(paths.databaseFile);
+    } catch (const UserError& e) {
+        prompts.error(e.text());
+        return 1;
+    }
+
+    SystemClock clock;
+    AppContext ctx{*db, prompts, clock, paths, port};
+    int result = 0;
+    {
+        TfrmMenu_V8_EU_TC window(ctx);
+        prompts.setParent(&window);
+        QObject::connect(&window, &TfrmMenu_V8_EU_TC::closed, &app, &QApplication::quit);
+        if (!window.startAllowed()) {
+            // The first run ended without a club record: the window closes before it is seen.
+            window.close();
+            return 0;
+        }
+        window.show();
+        result = app.exec();
+    }
+    return result;
 }

@@ -169,6 +169,15 @@ void TdmZOLF::close() {
     QSqlDatabase::removeDatabase(connectionName_);
 }
 
+void TdmZOLF::reopen() {
+    if (!isOpen()) {
+        if (QSqlDatabase::contains(connectionName_)) {
+            QSqlDatabase::removeDatabase(connectionName_);
+        }
+        openSqlite(connectionName_, file_, false);
+    }
+}
+
 void TdmZOLF::exec(const QString& sql, const QVariantList& params) {
     prepared(connection(), sql, params);
 }

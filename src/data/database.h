@@ -25,6 +25,8 @@ class TdmZOLF {
     QSqlDatabase connection() const;
     bool isOpen() const;
     void close();
+    // Opens the connection again after close() (for example when replacing the file failed).
+    void reopen();
 
     // Runs a statement that returns no rows.
     void exec(const QString& sql, const QVariantList& params = {});

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QToolButton;
+
+// Makes a text box turn everything typed into upper case (loft numbers, codes).
+void SetUpperCase(QLineEdit* edit);
+
+// The small pair of arrows beside a number box: each click steps the box's whole number by
+// one within [minimum, maximum]. The box stays a plain text box, so a typed text that is not a
+// whole number remains possible and is refused where the value is used.
+class UpDown : public QWidget {
+    Q_OBJECT
+  public:
+    UpDown(QLineEdit* buddy, int minimum, int maximum, QWidget* parent = nullptr);
+    void stepBy(int steps);
+
+  private:
+    QLineEdit* buddy_;
+    int minimum_;
+    int maximum_;
+};

@@ -1,0 +1,171 @@
+#include "main_window.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/startup_backup.h"
+#include "setup/setup_screen.h"
+
+namespace {
+
+// The main panel; while no screen is docked it shows a plain backdrop with the program's name.
+class MainPanel : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        QLinearGradient g(0, 0, 0, height());
+        g.setColorAt(0, QColor(0x1d, 0x4e, 0x7a));
+        g.setColorAt(1, QColor(0x9c, 0xc3, 0xe0));
+        p.fillRect(rect(), g);
+        p.setPen(QColor(255, 255, 255, 210));
+        QFont f = font();
+        f.setPointSize(28);
+        f.setBold(true);
+        p.setFont(f);
+        p.drawText(rect(), Qt::AlignCenter, QStringLiteral("Kestrava Club Management"));
+    }
+};
+
+struct Button {
+    const char* name;
+    const char* caption;
+    ScreenId screen;
+};
+
+constexpr Button kButtons[] = {
+    {"ToolButton1", "&H Home", ScreenId::Home},
+    {"ToolButton2", "&C Clock Operation", ScreenId::ClockOperation},
+    {"ToolButton3", "&M Member", ScreenId::Member},
+    {"ToolButton4", "&R Races", ScreenId::Races},
+    {"ToolButton5", "&S Setup", ScreenId::Setup},
+};
+
+}  // namespace
+
+TfrmMenu_V8_EU_TC::TfrmMenu_V8_EU_TC(AppContext& ctx, QWidget* parent)
+    : QMainWindow(parent), ctx_(ctx) {
+    setObjectName(QStringLiteral("frmMenu_V8_EU_TC"));
+    setWindowTitle(QStringLiteral("Kestrava Club Management V8"));
+
+    ToolBar1 = new QToolBar(this);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->toggleViewAction()->setVisible(false);
+    addToolBar(Qt::TopToolBarArea, ToolBar1);
+    for (const Button& b : kButtons) {
+        auto* button = new QToolButton(ToolBar1);
+        button->setObjectName(QLatin1String(b.name));
+        button->setText(QLatin1String(b.caption));  // "&" gives the Alt accelerator
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setFixedWidth(147);
+        const ScreenId screen = b.screen;
+        connect(button, &QToolButton::clicked, this,
+                [this, screen] { guarded(ctx_.prompts, [&] { showScreen(screen); }); });
+        ToolBar1->addWidget(button);
+    }
+
+    pnlMain = new MainPanel(this);
+    pnlMain->setObjectName(QStringLiteral("pnlMain"));
+    auto* layout = new QVBoxLayout(pnlMain);
+    layout->setContentsMargins(0, 0, 0, 0);
+    setCentralWidget(pnlMain);
+
+    // 1360 by 738, centred across the screen's width (never left of it), at the top.
+    resize(1360, 738);
+    const QScreen* screen = this->screen();
+    const int screenWidth = screen != nullptr ? screen->geometry().width() : 1360;
+    move(std::max(0, (screenWidth - 1360) / 2), 0);
+
+    firstRunCheck();
+}
+
+void TfrmMenu_V8_EU_TC::firstRunCheck() {
+    bool firstRun = false;
+    if (!guarded(ctx_.prompts, [&] {
+            firstRun = ctx_.db.rowCount(QStringLiteral("select 1 from ZOL_ClubData")) == 0;
+        })) {
+        startAllowed_ = false;
+        return;
+    }
+    if (!firstRun) {
+        return;
+    }
+    // The club setup as a modal window of its own, before the main window is shown.
+    auto* setup = new TfrmSetup(ctx_, nullptr);
+    setup->setWindowModality(Qt::ApplicationModal);
+    setup->resize(760, 380);
+    QEventLoop loop;
+    connect(setup, &TfrmSetup::closed, &loop, &QEventLoop::quit);
+    setup->show();
+    loop.exec();
+    startAllowed_ = setup->saved();
+    delete setup;
+}
+
+void TfrmMenu_V8_EU_TC::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_) {
+        return;
+    }
+    shownOnce_ = true;
+    // Runs once the window is on screen, so the backup message shows over it.
+    QTimer::singleShot(0, this, [this] { startUp(); });
+}
+
+void TfrmMenu_V8_EU_TC::startUp() {
+    if (!startAllowed_) {
+        close();
+        return;
+    }
+    ctx_.prompts.information(QStringLiteral("Access DB Backup Now, Please. Wait !"), 2000);
+    QVariant days;
+    guarded(ctx_.prompts, [&] { days = ClubBackupDays(ctx_.db); });
+    RunStartupBackup(ctx_.db, ctx_.paths, days, ctx_.clock);
+}
+
+bool TfrmMenu_V8_EU_TC::closeCurrentScreen() {
+    if (current_ == nullptr) {
+        return true;
+    }
+    if (!current_->close()) {
+        return false;
+    }
+    delete current_.data();
+    return true;
+}
+
+bool TfrmMenu_V8_EU_TC::showScreen(ScreenId id) {
+    if (!closeCurrentScreen()) {
+        return false;
+    }
+    current_ = CreateScreen(id, ctx_, pnlMain);
+    current_->setAutoFillBackground(true);  // the screen covers the panel's backdrop
+    pnlMain->layout()->addWidget(current_);
+    current_->show();
+    return true;
+}
+
+void TfrmMenu_V8_EU_TC::closeEvent(QCloseEvent* event) {
+    // After a restore the connection is closed and the file holds the restored data: the
+    // purge waits for the next run.
+    if (ctx_.db.isOpen()) {
+        guarded(ctx_.prompts, [this] { PurgeOldRaceData(ctx_.db, ctx_.clock); });
+    }
+    if (!closeCurrentScreen()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit closed();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include "app/screens.h"
+#include "data/app_context.h"
+
+class QToolBar;
+
+// The main window: the tool bar with the five screens and the main panel in which exactly one
+// screen at a time is docked.
+//
+// Created: first-run check (an empty club table shows the club setup as a modal window of its
+// own; start is allowed only when it stored the club record). Shown: the automatic backup.
+// Closed: old race data is purged, then the current screen is closed.
+class TfrmMenu_V8_EU_TC : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit TfrmMenu_V8_EU_TC(AppContext& ctx, QWidget* parent = nullptr);
+
+    bool startAllowed() const { return startAllowed_; }
+    QWidget* currentScreen() const { return current_; }
+    // Closes and destroys the current screen (it may refuse, then it stays) and docks a new
+    // one. Returns false when the current screen refused to close.
+    bool showScreen(ScreenId id);
+
+  signals:
+    // The window has closed; the program ends.
+    void closed();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void firstRunCheck();
+    void startUp();
+    bool closeCurrentScreen();
+
+    AppContext& ctx_;
+    bool startAllowed_ = true;
+    bool shownOnce_ = false;
+    QToolBar* ToolBar1;
+    QWidget* pnlMain;
+    QPointer<QWidget> current_;
+};

@@ -1,0 +1,184 @@
+#include "club_setup.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <filesystem>
+
+#include "data/backup_copy.h"
+#include "data/convert.h"
+#include "data/errors.h"
+
+std::optional<ClubSetupFields> LoadClubSetup(TdmZOLF& db) {
+    QSqlQuery q = db.select(
+        QStringLiteral("select ClubID, ClubName, Street, City, PostCode, Language, Mode, "
+                       "AssociationCode, DBBackupDays, PrintCount from ZOL_ClubData limit 1"));
+    if (!q.next()) {
+        return std::nullopt;
+    }
+    ClubSetupFields f;
+    f.clubId = q.value(0).toString();
+    f.clubName = q.value(1).toString();
+    f.clubChoice = f.clubName;
+    f.street = q.value(2).toString();
+    f.city = q.value(3).toString();
+    f.postCode = q.value(4).toString();
+    f.language = q.value(5).toInt();
+    f.mode = q.value(6).toInt();
+    f.association = q.value(7).toString();
+    f.backupDays = q.value(8).toString();
+    f.copies = q.value(9).toString();
+    return f;
+}
+
+QStringList KnownClubChoices(TdmZOLF& db) {
+    QStringList choices{QLatin1String(kCustomClub), QLatin1String(kClubListSeparator)};
+    QSqlQuery q = db.select(QStringLiteral("select ClubName from ZOL_ClubMap order by ClubID"));
+    while (q.next()) {
+        choices << q.value(0).toString();
+    }
+    return choices;
+}
+
+std::optional<KnownClub> FindKnownClub(TdmZOLF& db, const QString& clubName) {
+    QSqlQuery q = db.select(
+        QStringLiteral("select ClubID, ClubName from ZOL_ClubMap where ClubName=? limit 1"),
+        {clubName});
+    if (!q.next()) {
+        return std::nullopt;
+    }
+    return KnownClub{q.value(0).toString(), q.value(1).toString()};
+}
+
+// An empty box is stored as an empty text, not as null.
+bool StoreClubSetup(TdmZOLF& db, Prompts& prompts, const ClubSetupFields& fields) {
+    ClubSetupFields f = fields;
+    for (QString* text :
+         {&f.clubName, &f.clubId, &f.street, &f.city, &f.postCode, &f.association}) {
+        if (text->isNull()) {
+            *text = QStringLiteral("");
+        }
+    }
+    // Both numbers are checked before anything is written, so a typing error stores nothing.
+    const int backupDays = StrToInt(f.backupDays);
+    const int copies = StrToInt(f.copies);
+
+    const bool recordFound =
+        db.rowCount(QStringLiteral("select 1 from ZOL_ClubData where AssociationCode=? and "
+                                   "ClubID=?"),
+                    {f.association, f.clubId}) > 0;
+    // Checked before the known-club list is touched: a refused store changes nothing at all.
+    if (!recordFound && (f.association.isEmpty() || f.clubId.isEmpty())) {
+        prompts.message(QLatin1String(kMustBeFilled));
+        return false;
+    }
+
+    if (f.clubChoice == QLatin1String(kCustomClub)) {
+        if (db.rowCount(QStringLiteral("select 1 from ZOL_ClubMap where ClubID=?"), {f.clubId}) >
+            0) {
+            db.exec(QStringLiteral("update ZOL_ClubMap set ClubName=? where ClubID=?"),
+                    {f.clubName, f.clubId});
+        } else {
+            db.exec(QStringLiteral("insert into ZOL_ClubMap (ClubID, ClubName) values (?,?)"),
+                    {f.clubId, f.clubName});
+        }
+    }
+
+    if (recordFound) {
+        db.exec(QStringLiteral("update ZOL_ClubData set ClubName=?, Street=?, City=?, PostCode=?, "
+                               "Language=?, Mode=?, DBBackupDays=?, PrintCount=? "
+                               "where AssociationCode=? and ClubID=?"),
+                {f.clubName, f.street, f.city, f.postCode, f.language, f.mode, backupDays, copies,
+                 f.association, f.clubId});
+        return true;
+    }
+
+    // The old club record goes and the new one comes in one step, so that a failure cannot
+    // leave the program without a club record.
+    db.transaction([&] {
+        db.exec(QStringLiteral("delete from ZOL_ClubData"));
+        db.tryExec(QStringLiteral("insert into ZOL_ClubMap (ClubID, ClubName) values (?,?)"),
+                   {f.clubId, f.clubName});
+        db.exec(QStringLiteral("insert into ZOL_ClubData (ClubID, ClubName, Street, City, "
+                               "PostCode, Language, Mode, AssociationCode, DBBackupDays, "
+                               "PrintCount) values (?,?,?,?,?,?,?,?,?,?)"),
+                {f.clubId, f.clubName, f.street, f.city, f.postCode, f.language, f.mode,
+                 f.association, backupDays, copies});
+    });
+    return true;
+}
+
+QString OnDemandBackupName(const QString& chosen, const QDate& today) {
+    return chosen + QLatin1Char('_') + today.toString(QStringLiteral("yyMMdd")) +
+           QStringLiteral(".Bak");
+}
+
+bool BackupOnDemand(TdmZOLF& db, const QString& chosen, const QDate& today) {
+    return WriteDatabaseCopy(db, OnDemandBackupName(chosen, today), true);
+}
+
+namespace {
+
+RestoreOutcome Refused(const QString& file, const QString& why) {
+    return {RestoreOutcome::Status::Refused,
+            QStringLiteral("%1 was not loaded: %2\nThe current data is unchanged.")
+                .arg(QFileInfo(file).fileName(), why)};
+}
+
+bool SameFile(const QString& a, const QString& b) {
+    const QFileInfo fa(a), fb(b);
+    return fa.exists() && fb.exists() && fa.canonicalFilePath() == fb.canonicalFilePath();
+}
+
+}  // namespace
+
+RestoreOutcome RestoreDatabase(TdmZOLF& db, const QString& backupFile) {
+    const RestoreOutcome failed{RestoreOutcome::Status::Failed, QLatin1String(kRestoreFailed)};
+    const QString target = db.fileName();
+    if (SameFile(backupFile, target)) {
+        return Refused(backupFile, QStringLiteral("it is the database in use."));
+    }
+    // Only a database of this program may replace the club's data.
+    try {
+        const QStringList missing = TdmZOLF::MissingTables(backupFile);
+        if (!missing.isEmpty()) {
+            return Refused(backupFile,
+                           QStringLiteral("it is not a backup of this program's database; it "
+                                          "lacks the tables %1.")
+                               .arg(missing.join(QStringLiteral(", "))));
+        }
+    } catch (const DbError& e) {
+        return Refused(
+            backupFile,
+            QStringLiteral("it is not a backup of the club database (%1).").arg(e.text()));
+    }
+
+    // The backup is copied beside the database first, so that the database file is replaced in
+    // one step and a failed copy leaves it as it was.
+    const QString incoming = target + QStringLiteral(".restore");
+    QFile::remove(incoming);
+    if (!QFile::copy(backupFile, incoming)) {
+        QFile::remove(incoming);
+        return failed;
+    }
+    QFile(incoming).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                   QFile::ReadOther);
+    CopyModificationTime(backupFile, incoming);
+
+    db.close();
+    // Journal files of the old database must not be applied to the restored one.
+    for (const char* suffix : {"-journal", "-wal", "-shm"}) {
+        QFile::remove(target + QLatin1String(suffix));
+    }
+    std::error_code ec;
+    std::filesystem::rename(QFile::encodeName(incoming).toStdString(),
+                            QFile::encodeName(target).toStdString(), ec);
+    if (ec) {
+        QFile::remove(incoming);
+        try {
+            db.reopen();
+        } catch (const DbError&) {
+        }
+        return failed;
+    }
+    return {RestoreOutcome::Status::Restored, QLatin1String(kRestoreDone)};
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "data/database.h"
+#include "data/prompts.h"
+
+// The club setup screen's work, apart from its widgets.
+
+inline constexpr const char* kCustomClub = "Custom";
+inline constexpr const char* kClubListSeparator = "------------";
+inline constexpr const char* kMustBeFilled = "Association and Club Abbreviation must be filled !";
+inline constexpr const char* kBackupFilter = "Access BackUp files (*.Bak)";
+inline constexpr const char* kBackupDone = "backup was successful!";
+inline constexpr const char* kBackupFailed = "backup failed, please retry!";
+inline constexpr const char* kRestoreDone = "successful recovery of data!";
+inline constexpr const char* kRestoreFailed = "recovery failed, please try again!";
+
+// The texts of the setup screen's boxes, as the user left them.
+struct ClubSetupFields {
+    QString clubChoice;  // the text the known-club list shows ("Custom", a club's name, ...)
+    QString clubName;
+    QString clubId;  // the club abbreviation
+    QString street;
+    QString city;
+    QString postCode;
+    QString association;
+    int language = 0;  // list positions
+    int mode = 0;
+    QString backupDays = QStringLiteral("0");
+    QString copies = QStringLiteral("1");
+};
+
+// The stored club record as the screen shows it; nothing when the club table is empty.
+std::optional<ClubSetupFields> LoadClubSetup(TdmZOLF& db);
+
+// The known-club list: "Custom", the separator, then every known club's name by ClubID.
+QStringList KnownClubChoices(TdmZOLF& db);
+
+struct KnownClub {
+    QString clubId;
+    QString clubName;
+};
+// The known club with this name, if any.
+std::optional<KnownClub> FindKnownClub(TdmZOLF& db, const QString& clubName);
+
+// Stores the fields when the screen closes; returns the saved flag.
+//  - A backup age or copies text that is not a whole number throws the conversion error and
+//    stores nothing.
+//  - With "Custom" chosen, the known club with the abbreviation gets the typed name (or is
+//    added).
+//  - The club record with the same association and abbreviation is updated.
+//  - Otherwise, with the association or abbreviation empty, kMustBeFilled is shown and
+//    nothing is stored (false); else the club record is replaced by a new one and the club is
+//    added to the known clubs (ignored when it is already there).
+bool StoreClubSetup(TdmZOLF& db, Prompts& prompts, const ClubSetupFields& fields);
+
+// The file a backup on demand writes: the chosen name as typed, "_", the date as yymmdd, ".Bak".
+QString OnDemandBackupName(const QString& chosen, const QDate& today);
+// Writes that backup, replacing a file of the same name; false when it failed.
+bool BackupOnDemand(TdmZOLF& db, const QString& chosen, const QDate& today);
+
+// Replacing the database by a backup file.
+struct RestoreOutcome {
+    enum class Status {
+        Restored,  // the database file now holds the backup; the connection is closed
+        Refused,   // the file is not a database of this program; nothing was touched
+        Failed,    // the file could not be put in place; the database is as it was and open
+    };
+    Status status;
+    QString message;  // what to show the user
+};
+RestoreOutcome RestoreDatabase(TdmZOLF& db, const QString& backupFile);

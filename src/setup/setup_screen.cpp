@@ -1,0 +1,258 @@
+#include "setup_screen.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/edit_controls.h"
+
+namespace {
+
+QLineEdit* Edit(QWidget* parent, const char* name, int maxLength) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setMaxLength(maxLength);
+    return edit;
+}
+
+QComboBox* Choice(QWidget* parent, const char* name, const QStringList& entries) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->addItems(entries);
+    return box;
+}
+
+QLabel* Label(const QString& text, QWidget* parent) {
+    return new QLabel(text, parent);
+}
+
+}  // namespace
+
+TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+    setObjectName(QStringLiteral("frmSetup"));
+    setWindowTitle(tr("Setup"));
+
+    auto* address = new QGroupBox(QStringLiteral("Club address :"), this);
+    edtClubName = Edit(address, "edtClubName", 50);
+    cbbClubName = Choice(address, "cbbClubName", {});
+    // The known-club list can also show a club's name that is not in it, as its text.
+    cbbClubName->setEditable(true);
+    cbbClubName->setInsertPolicy(QComboBox::NoInsert);
+    edtClubAbbt = Edit(address, "edtClubAbbt", 10);
+    SetUpperCase(edtClubAbbt);
+    edtClubStreet = Edit(address, "edtClubStreet", 50);
+    edtClubToneCity = Edit(address, "edtClubToneCity", 30);
+    edtPostCode = Edit(address, "edtPostCode", 10);
+    edtAssociation = Edit(address, "edtAssociation", 10);
+    SetUpperCase(edtAssociation);
+    auto* a = new QGridLayout(address);
+    a->addWidget(Label(QStringLiteral("Name :"), address), 0, 0);
+    a->addWidget(edtClubName, 0, 1, 1, 3);
+    a->addWidget(Label(QStringLiteral("Club Abbreviation :"), address), 1, 0);
+    a->addWidget(edtClubAbbt, 1, 1);
+    a->addWidget(cbbClubName, 1, 2, 1, 2);
+    a->addWidget(Label(QStringLiteral("Street :"), address), 2, 0);
+    a->addWidget(edtClubStreet, 2, 1, 1, 3);
+    a->addWidget(Label(QStringLiteral("Town/City"), address), 3, 0);
+    a->addWidget(edtClubToneCity, 3, 1, 1, 3);
+    a->addWidget(Label(QStringLiteral("Post Code :"), address), 4, 0);
+    a->addWidget(edtPostCode, 4, 1);
+    a->addWidget(Label(QStringLiteral("Association :"), address), 5, 0);
+    a->addWidget(edtAssociation, 5, 1);
+    a->setColumnStretch(3, 1);
+
+    auto* system = new QGroupBox(QStringLiteral("System datail :"), this);
+    cbbLangue = Choice(system, "cbbLangue", {QStringLiteral("English")});
+    cbbMode = Choice(system, "cbbMode", {QStringLiteral("m/min"), QStringLiteral("yds/min")});
+    auto* s = new QGridLayout(system);
+    s->addWidget(Label(QStringLiteral("Language :"), system), 0, 0);
+    s->addWidget(cbbLangue, 0, 1);
+    s->addWidget(Label(QStringLiteral("Mode :"), system), 1, 0);
+    s->addWidget(cbbMode, 1, 1);
+    s->addWidget(Label(QStringLiteral("Program Version :"), system), 2, 0);
+    s->addWidget(Label(QStringLiteral("V8.15"), system), 2, 1);
+    s->addWidget(Label(QStringLiteral("Kestrava V6  Version :"), system), 3, 0);
+    s->addWidget(Label(QStringLiteral("V8.0"), system), 3, 1);
+    s->setColumnStretch(2, 1);
+
+    auto* backup = new QGroupBox(QStringLiteral("Backup databases :"), this);
+    edtDay = Edit(backup, "edtDay", 32767);
+    edtDay->setText(QStringLiteral("0"));
+    edtDay->setFixedWidth(48);
+    auto* udDate = new UpDown(edtDay, 0, 100, backup);
+    udDate->setObjectName(QStringLiteral("udDate"));
+    btnLoadBk = new QPushButton(QStringLiteral("Load Backup"), backup);
+    btnLoadBk->setObjectName(QStringLiteral("btnLoadBk"));
+    btnBackNow = new QPushButton(QStringLiteral("Backup"), backup);
+    btnBackNow->setObjectName(QStringLiteral("btnBackNow"));
+    auto* b = new QGridLayout(backup);
+    b->addWidget(Label(QStringLiteral("What is the maximum age"), backup), 0, 0, 1, 4);
+    b->addWidget(Label(QStringLiteral("of the databases backup ? "), backup), 1, 0);
+    b->addWidget(edtDay, 1, 1);
+    b->addWidget(udDate, 1, 2);
+    b->addWidget(Label(QStringLiteral("Day"), backup), 1, 3);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnLoadBk);
+    buttons->addWidget(btnBackNow);
+    buttons->addStretch();
+    b->addLayout(buttons, 2, 0, 1, 5);
+    b->setColumnStretch(4, 1);
+
+    auto* printer = new QGroupBox(QStringLiteral("Printer support :"), this);
+    edtCopies = Edit(printer, "edtCopies", 32767);
+    edtCopies->setText(QStringLiteral("1"));
+    edtCopies->setFixedWidth(48);
+    auto* udCopies = new UpDown(edtCopies, 1, 5, printer);
+    udCopies->setObjectName(QStringLiteral("udCopies"));
+    auto* p = new QHBoxLayout(printer);
+    p->addWidget(Label(QStringLiteral("Copies :"), printer));
+    p->addWidget(edtCopies);
+    p->addWidget(udCopies);
+    p->addStretch();
+
+    address->setMinimumWidth(480);
+    printer->setMinimumWidth(480);
+    system->setMinimumWidth(320);
+    auto* grid = new QGridLayout;
+    grid->addWidget(address, 0, 0, 2, 1);
+    grid->addWidget(system, 0, 1);
+    grid->addWidget(backup, 1, 1);
+    grid->addWidget(printer, 2, 0);
+    grid->setColumnStretch(2, 1);
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(grid);
+    outer->addStretch();
+
+    connect(cbbClubName, &QComboBox::activated, this, &TfrmSetup::clubChosen);
+    connect(btnBackNow, &QPushButton::clicked, this, &TfrmSetup::backupNow);
+    connect(btnLoadBk, &QPushButton::clicked, this, &TfrmSetup::loadBackup);
+}
+
+ClubSetupFields TfrmSetup::fields() const {
+    ClubSetupFields f;
+    f.clubChoice = cbbClubName->currentText();
+    f.clubName = edtClubName->text();
+    f.clubId = edtClubAbbt->text();
+    f.street = edtClubStreet->text();
+    f.city = edtClubToneCity->text();
+    f.postCode = edtPostCode->text();
+    f.association = edtAssociation->text();
+    f.language = cbbLangue->currentIndex();
+    f.mode = cbbMode->currentIndex();
+    f.backupDays = edtDay->text();
+    f.copies = edtCopies->text();
+    return f;
+}
+
+void TfrmSetup::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Only when the screen is shown, not when the window comes back from being minimised:
+    // that would overwrite what the user has typed.
+    if (!event->spontaneous()) {
+        guarded(ctx_.prompts, [this] { fill(); });
+    }
+}
+
+void TfrmSetup::fill() {
+    cbbClubName->clear();
+    cbbClubName->addItems(KnownClubChoices(ctx_.db));
+    const std::optional<ClubSetupFields> club = LoadClubSetup(ctx_.db);
+    if (!club) {
+        edtClubName->setFocus();
+        return;
+    }
+    edtClubName->setText(club->clubName);
+    edtClubAbbt->setText(club->clubId);
+    edtClubStreet->setText(club->street);
+    edtClubToneCity->setText(club->city);
+    edtPostCode->setText(club->postCode);
+    // A stored position the list does not have shows its first entry.
+    cbbLangue->setCurrentIndex(
+        club->language >= 0 && club->language < cbbLangue->count() ? club->language : 0);
+    cbbMode->setCurrentIndex(club->mode >= 0 && club->mode < cbbMode->count() ? club->mode : 0);
+    edtAssociation->setText(club->association);
+    edtDay->setText(club->backupDays);
+    edtCopies->setText(club->copies);
+    // The list shows the club's name; when the name is one of its entries that entry becomes
+    // the current one, so that leaving the list does not count as choosing it.
+    const int listed = cbbClubName->findText(club->clubName);
+    if (listed >= 0) {
+        cbbClubName->setCurrentIndex(listed);
+    } else {
+        cbbClubName->setEditText(club->clubName);
+    }
+    cbbClubName->setFocus();
+}
+
+void TfrmSetup::clubChosen(int index) {
+    guarded(ctx_.prompts, [this, index] {
+        const QString text = cbbClubName->itemText(index);
+        if (text == QLatin1String(kCustomClub)) {
+            edtClubName->setEnabled(true);
+            edtClubAbbt->setEnabled(true);
+            edtClubName->setFocus();
+            return;
+        }
+        const std::optional<KnownClub> club = FindKnownClub(ctx_.db, text);
+        if (!club) {
+            return;
+        }
+        edtClubName->setText(club->clubName);
+        edtClubAbbt->setText(club->clubId);
+        edtClubName->setEnabled(false);
+        edtClubAbbt->setEnabled(false);
+    });
+}
+
+void TfrmSetup::closeEvent(QCloseEvent* event) {
+    if (restored_) {
+        // The database was replaced and its connection closed: nothing may be stored now.
+        event->accept();
+        emit closed();
+        return;
+    }
+    saved_ = false;
+    const ClubSetupFields f = fields();
+    if (!guarded(ctx_.prompts, [&] { saved_ = StoreClubSetup(ctx_.db, ctx_.prompts, f); })) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit closed();
+}
+
+void TfrmSetup::backupNow() {
+    guarded(ctx_.prompts, [this] {
+        const QString chosen = ctx_.prompts.saveFileName(QLatin1String(kBackupFilter));
+        if (chosen.isEmpty()) {
+            return;
+        }
+        const bool ok = BackupOnDemand(ctx_.db, chosen, ctx_.clock.today());
+        ctx_.prompts.message(QLatin1String(ok ? kBackupDone : kBackupFailed));
+    });
+}
+
+void TfrmSetup::loadBackup() {
+    guarded(ctx_.prompts, [this] {
+        const QString chosen = ctx_.prompts.openFileName(QLatin1String(kBackupFilter));
+        if (chosen.isEmpty()) {
+            return;
+        }
+        const RestoreOutcome outcome = RestoreDatabase(ctx_.db, chosen);
+        ctx_.prompts.message(outcome.message);
+        if (outcome.status == RestoreOutcome::Status::Restored) {
+            // The program ends; the user starts it again to work with the restored data.
+            restored_ = true;
+            QWidget* frame = window();
+            QTimer::singleShot(0, frame, [frame] { frame->close(); });
+        }
+    });
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QWidget>
+
+#include "data/app_context.h"
+#include "setup/club_setup.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+// The club setup screen: the club's record, the known clubs, language, speed unit, the age of
+// the automatic backup and the printed copies; backup on demand and restore. It has no save
+// button: it stores its fields every time it closes (docked in the main window, or as the
+// first-run window of its own).
+class TfrmSetup : public QWidget {
+    Q_OBJECT
+  public:
+    explicit TfrmSetup(AppContext& ctx, QWidget* parent = nullptr);
+
+    // Whether the last close stored the club record.
+    bool saved() const { return saved_; }
+    // The boxes' texts as they stand.
+    ClubSetupFields fields() const;
+
+  signals:
+    // The screen has closed (its fields were stored or refused with a message).
+    void closed();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void fill();
+    void clubChosen(int index);
+    void backupNow();
+    void loadBackup();
+
+    AppContext& ctx_;
+    bool saved_ = false;
+    bool restored_ = false;
+
+    QLineEdit* edtClubName;
+    QComboBox* cbbClubName;
+    QLineEdit* edtClubAbbt;
+    QLineEdit* edtClubStreet;
+    QLineEdit* edtClubToneCity;
+    QLineEdit* edtPostCode;
+    QLineEdit* edtAssociation;
+    QComboBox* cbbLangue;
+    QComboBox* cbbMode;
+    QLineEdit* edtDay;
+    QLineEdit* edtCopies;
+    QPushButton* btnLoadBk;
+    QPushButton* btnBackNow;
+};

@@ -1,1 +1,0 @@
-// Club setup: filled in by the club setup work.

@@ -1,0 +1,345 @@
+// Club setup: storing the club record on close, backup on demand and restore.
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <functional>
+
+#include "app/edit_controls.h"
+#include "setup/club_setup.h"
+#include "setup/setup_screen.h"
+#include "test_context.h"
+
+using Edit = std::function<void(ClubSetupFields&)>;
+Q_DECLARE_METATYPE(Edit)
+
+namespace {
+
+// The club as stored before each case: Harbour Flyers (HF) of the NRPU, plus a second known club.
+void SeedClub(TdmZOLF& db) {
+    db.exec(
+        QStringLiteral("insert into ZOL_ClubData (ClubID, ClubName, Street, City, PostCode, "
+                       "AssociationCode, Language, Mode, DBBackupDays, PrintCount) "
+                       "values ('HF','Harbour Flyers','Old Road','Port','PO1','NRPU',0,1,7,2)"));
+    db.exec(
+        QStringLiteral("insert into ZOL_ClubMap values ('HF','Harbour Flyers'),"
+                       "('AB','Abbey Club')"));
+}
+
+QStringList Rows(TdmZOLF& db, const QString& sql) {
+    QStringList rows;
+    QSqlQuery q = db.select(sql);
+    while (q.next()) {
+        rows << q.value(0).toString();
+    }
+    return rows;
+}
+
+QStringList ClubRecords(TdmZOLF& db) {
+    return Rows(db, QStringLiteral("select AssociationCode||'|'||ClubID||'|'||ClubName||'|'||"
+                                   "Street||'|'||Mode||'|'||DBBackupDays||'|'||PrintCount "
+                                   "from ZOL_ClubData"));
+}
+
+QStringList KnownClubs(TdmZOLF& db) {
+    return Rows(db,
+                QStringLiteral("select ClubID||'='||ClubName from ZOL_ClubMap order by ClubID"));
+}
+
+QByteArray Read(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestSetup : public QObject {
+    Q_OBJECT
+  private slots:
+    void storingOnClose_data();
+    void storingOnClose();
+    void screenFillsLocksAndRefusesBadNumbers();
+    void backupOnDemand();
+    void restoreRefusesForeignFiles_data();
+    void restoreRefusesForeignFiles();
+    void restoreReplacesTheDatabase();
+    void restoreCopyFailureKeepsWorking();
+};
+
+void TestSetup::storingOnClose_data() {
+    QTest::addColumn<bool>("seeded");
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<QStringList>("records");
+    QTest::addColumn<QStringList>("known");
+    QTest::addColumn<QStringList>("shown");
+
+    const QStringList seededRecord{"NRPU|HF|Harbour Flyers|Old Road|1|7|2"};
+    const QStringList seededKnown{"AB=Abbey Club", "HF=Harbour Flyers"};
+    const QString mustBeFilled =
+        QStringLiteral("message: Association and Club Abbreviation must be filled !");
+
+    QTest::newRow("first run stores the club and lists it")
+        << false << Edit([](ClubSetupFields& f) {
+               f.clubChoice = "Custom";
+               f.clubName = "Dune Racers";
+               f.clubId = "DR";
+               f.association = "KBDB";
+           })
+        << true << QStringList{"KBDB|DR|Dune Racers||0|0|1"} << QStringList{"DR=Dune Racers"}
+        << QStringList();
+    QTest::newRow("first run without association stores nothing")
+        << false << Edit([](ClubSetupFields& f) {
+               f.clubChoice = "Custom";
+               f.clubName = "Dune Racers";
+               f.clubId = "DR";
+           })
+        << false << QStringList() << QStringList() << QStringList{mustBeFilled};
+    QTest::newRow("changed street updates the record")
+        << true << Edit([](ClubSetupFields& f) { f.street = "Quay 1"; }) << true
+        << QStringList{"NRPU|HF|Harbour Flyers|Quay 1|1|7|2"} << seededKnown << QStringList();
+    QTest::newRow("changed numbers update the record") << true << Edit([](ClubSetupFields& f) {
+        f.mode = 0;
+        f.backupDays = " 3";
+        f.copies = "5";
+    }) << true << QStringList{"NRPU|HF|Harbour Flyers|Old Road|0|3|5"}
+                                                       << seededKnown << QStringList();
+    QTest::newRow("changed abbreviation replaces the record and lists the club")
+        << true << Edit([](ClubSetupFields& f) {
+               f.clubId = "HF2";
+               f.clubName = "Harbour Flyers North";
+           })
+        << true << QStringList{"NRPU|HF2|Harbour Flyers North|Old Road|1|7|2"}
+        << QStringList{"AB=Abbey Club", "HF=Harbour Flyers", "HF2=Harbour Flyers North"}
+        << QStringList();
+    QTest::newRow("changed association with a listed club keeps the list")
+        << true << Edit([](ClubSetupFields& f) { f.association = "KBDB"; }) << true
+        << QStringList{"KBDB|HF|Harbour Flyers|Old Road|1|7|2"} << seededKnown << QStringList();
+    QTest::newRow("emptied association leaves everything as it was")
+        << true << Edit([](ClubSetupFields& f) {
+               f.clubChoice = "Custom";
+               f.clubName = "Renamed";
+               f.association = "";
+           })
+        << false << seededRecord << seededKnown << QStringList{mustBeFilled};
+    QTest::newRow("custom renames the listed club")
+        << true << Edit([](ClubSetupFields& f) {
+               f.clubChoice = "Custom";
+               f.clubName = "Harbour Flyers Ltd";
+           })
+        << true << QStringList{"NRPU|HF|Harbour Flyers Ltd|Old Road|1|7|2"}
+        << QStringList{"AB=Abbey Club", "HF=Harbour Flyers Ltd"} << QStringList();
+    QTest::newRow("backup age not a number: error, nothing stored")
+        << true << Edit([](ClubSetupFields& f) {
+               f.clubChoice = "Custom";
+               f.clubName = "Renamed";
+               f.backupDays = "7d";
+           })
+        << false << seededRecord << seededKnown
+        << QStringList{"error: '7d' is not a valid integer value"};
+    QTest::newRow("copies with a trailing blank: error, nothing stored")
+        << true << Edit([](ClubSetupFields& f) {
+               f.clubId = "NEW";
+               f.copies = "2 ";
+           })
+        << false << seededRecord << seededKnown
+        << QStringList{"error: '2 ' is not a valid integer value"};
+}
+
+void TestSetup::storingOnClose() {
+    QFETCH(bool, seeded);
+    QFETCH(Edit, edit);
+    QFETCH(bool, saved);
+    QFETCH(QStringList, records);
+    QFETCH(QStringList, known);
+    QFETCH(QStringList, shown);
+
+    TestContext t;
+    if (seeded) {
+        SeedClub(*t.db);
+    }
+    ClubSetupFields fields = LoadClubSetup(*t.db).value_or(ClubSetupFields{});
+    if (!seeded) {
+        fields.clubChoice = QLatin1String(kCustomClub);
+    }
+    edit(fields);
+    bool result = false;
+    guarded(t.prompts, [&] { result = StoreClubSetup(*t.db, t.prompts, fields); });
+    QCOMPARE(result, saved);
+    QCOMPARE(ClubRecords(*t.db), records);
+    QCOMPARE(KnownClubs(*t.db), known);
+    QCOMPARE(t.prompts.shown, shown);
+}
+
+void TestSetup::screenFillsLocksAndRefusesBadNumbers() {
+    TestContext t;
+    SeedClub(*t.db);
+    TfrmSetup screen(t.app());
+    screen.show();
+    auto* name = screen.findChild<QLineEdit*>(QStringLiteral("edtClubName"));
+    auto* abbreviation = screen.findChild<QLineEdit*>(QStringLiteral("edtClubAbbt"));
+    auto* clubs = screen.findChild<QComboBox*>(QStringLiteral("cbbClubName"));
+    auto* days = screen.findChild<QLineEdit*>(QStringLiteral("edtDay"));
+    QCOMPARE(clubs->count(), 4);
+    QCOMPARE(clubs->itemText(1), QStringLiteral("------------"));
+    QCOMPARE(clubs->itemText(2), QStringLiteral("Abbey Club"));  // by ClubID: AB before HF
+    QCOMPARE(clubs->currentText(), QStringLiteral("Harbour Flyers"));
+    QCOMPARE(days->text(), QStringLiteral("7"));
+    QCOMPARE(screen.findChild<QComboBox*>(QStringLiteral("cbbMode"))->currentText(),
+             QStringLiteral("yds/min"));
+    QCOMPARE(name->maxLength(), 50);
+    QCOMPARE(abbreviation->maxLength(), 10);
+
+    // Leaving the list without choosing locks nothing.
+    emit clubs->lineEdit()->editingFinished();
+    QVERIFY(name->isEnabled() && abbreviation->isEnabled());
+
+    const auto choose = [clubs](int index) {
+        clubs->setCurrentIndex(index);
+        emit clubs->activated(index);
+    };
+    choose(2);
+    QCOMPARE(name->text(), QStringLiteral("Abbey Club"));
+    QCOMPARE(abbreviation->text(), QStringLiteral("AB"));
+    QVERIFY(!name->isEnabled() && !abbreviation->isEnabled());
+    choose(1);  // the separator changes nothing
+    QVERIFY(!name->isEnabled());
+    choose(0);
+    QVERIFY(name->isEnabled() && abbreviation->isEnabled());
+    QCOMPARE(abbreviation->text(), QStringLiteral("AB"));
+
+    // A backup age that is not a number: the error shows and the screen stays open.
+    days->setText(QStringLiteral("x"));
+    QVERIFY(!screen.close());
+    QVERIFY(screen.isVisible());
+    QCOMPARE(t.prompts.of(QStringLiteral("error")),
+             QStringList({"'x' is not a valid integer value"}));
+    QCOMPARE(ClubRecords(*t.db), QStringList({"NRPU|HF|Harbour Flyers|Old Road|1|7|2"}));
+    // The up-down steps from a number within its limits.
+    days->setText(QStringLiteral("100"));
+    screen.findChild<UpDown*>(QStringLiteral("udDate"))->stepBy(1);
+    QCOMPARE(days->text(), QStringLiteral("100"));
+    QVERIFY(screen.close());
+    QVERIFY(screen.saved());
+    QCOMPARE(KnownClubs(*t.db), QStringList({"AB=Abbey Club", "HF=Harbour Flyers"}));
+    QCOMPARE(ClubRecords(*t.db), QStringList({"NRPU|AB|Abbey Club|Old Road|1|100|2"}));
+}
+
+void TestSetup::backupOnDemand() {
+    TestContext t;
+    SeedClub(*t.db);
+    const QString chosen = t.root.filePath(QStringLiteral("mine.Bak"));
+    const QString written = t.root.filePath(QStringLiteral("mine.Bak_260615.Bak"));
+    QCOMPARE(OnDemandBackupName(chosen, t.clock.today()), written);
+
+    TfrmSetup screen(t.app());
+    auto* button = screen.findChild<QPushButton*>(QStringLiteral("btnBackNow"));
+    t.prompts.fileNames << chosen;
+    button->click();
+    QVERIFY(QFile::exists(written));
+    // A second backup the same day replaces the first.
+    t.db->exec(QStringLiteral("update ZOL_ClubData set Street='Second'"));
+    t.prompts.fileNames << chosen;
+    button->click();
+    {
+        TdmZOLF copy(written);
+        QCOMPARE(copy.value(QStringLiteral("select Street from ZOL_ClubData")).toString(),
+                 QStringLiteral("Second"));
+    }
+    t.prompts.fileNames << t.root.filePath(QStringLiteral("no/such/folder/x"));
+    button->click();
+    button->click();  // cancelled: nothing happens
+    QCOMPARE(
+        t.prompts.shown,
+        QStringList({"save: Access BackUp files (*.Bak)", "message: backup was successful!",
+                     "save: Access BackUp files (*.Bak)", "message: backup was successful!",
+                     "save: Access BackUp files (*.Bak)", "message: backup failed, please retry!",
+                     "save: Access BackUp files (*.Bak)"}));
+    QCOMPARE(QDir(t.root.path()).entryList({"*.partial"}, QDir::Files), QStringList());
+}
+
+void TestSetup::restoreRefusesForeignFiles_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("text file") << QStringLiteral("text");
+    QTest::newRow("SQLite file lacking tables") << QStringLiteral("sqlite");
+    QTest::newRow("the database in use") << QStringLiteral("self");
+}
+
+void TestSetup::restoreRefusesForeignFiles() {
+    QFETCH(QString, kind);
+    TestContext t;
+    SeedClub(*t.db);
+    QString file = t.root.filePath(QStringLiteral("foreign.Bak"));
+    if (kind == QLatin1String("text")) {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Club list\r\nHF;Harbour Flyers\r\n");
+    } else if (kind == QLatin1String("sqlite")) {
+        TdmZOLF other(file);
+        other.exec(QStringLiteral("drop table ZOL_PigData"));
+    } else {
+        file = t.paths.databaseFile;
+    }
+    const QByteArray before = Read(t.paths.databaseFile);
+
+    const RestoreOutcome outcome = RestoreDatabase(*t.db, file);
+    QCOMPARE(outcome.status, RestoreOutcome::Status::Refused);
+    QVERIFY2(outcome.message.contains(QStringLiteral("was not loaded")) &&
+                 outcome.message.endsWith(QStringLiteral("The current data is unchanged.")),
+             qPrintable(outcome.message));
+    if (kind == QLatin1String("sqlite")) {
+        QVERIFY(outcome.message.contains(QStringLiteral("ZOL_PigData")));
+    }
+    QVERIFY(t.db->isOpen());
+    QCOMPARE(Read(t.paths.databaseFile), before);
+    QCOMPARE(ClubRecords(*t.db), QStringList({"NRPU|HF|Harbour Flyers|Old Road|1|7|2"}));
+}
+
+void TestSetup::restoreReplacesTheDatabase() {
+    TestContext t;
+    SeedClub(*t.db);
+    const QString chosen = t.root.filePath(QStringLiteral("saved"));
+    QVERIFY(BackupOnDemand(*t.db, chosen, t.clock.today()));
+    t.db->exec(QStringLiteral("update ZOL_ClubData set Street='Changed later'"));
+    // A leftover journal of the old file must not reach the restored one.
+    QFile journal(t.paths.databaseFile + QStringLiteral("-journal"));
+    QVERIFY(journal.open(QIODevice::WriteOnly));
+    journal.close();
+
+    TfrmSetup screen(t.app());
+    screen.show();
+    t.prompts.fileNames << OnDemandBackupName(chosen, t.clock.today());
+    screen.findChild<QPushButton*>(QStringLiteral("btnLoadBk"))->click();
+    QCOMPARE(t.prompts.of(QStringLiteral("message")),
+             QStringList({"successful recovery of data!"}));
+    QVERIFY(!t.db->isOpen());
+    QVERIFY(!journal.exists());
+    // The screen closes its window (the program ends) without storing into the new file.
+    QTRY_VERIFY(!screen.isVisible());
+    QVERIFY(!screen.saved());
+
+    TdmZOLF restored(t.paths.databaseFile);
+    QCOMPARE(ClubRecords(restored), QStringList({"NRPU|HF|Harbour Flyers|Old Road|1|7|2"}));
+}
+
+void TestSetup::restoreCopyFailureKeepsWorking() {
+    TestContext t;
+    SeedClub(*t.db);
+    const QString chosen = t.root.filePath(QStringLiteral("saved"));
+    QVERIFY(BackupOnDemand(*t.db, chosen, t.clock.today()));
+    // The place the backup is copied to first is taken, so the copy fails.
+    QVERIFY(QDir().mkpath(t.paths.databaseFile + QStringLiteral(".restore")));
+
+    const RestoreOutcome outcome =
+        RestoreDatabase(*t.db, OnDemandBackupName(chosen, t.clock.today()));
+    QCOMPARE(outcome.status, RestoreOutcome::Status::Failed);
+    QCOMPARE(outcome.message, QStringLiteral("recovery failed, please try again!"));
+    QVERIFY(t.db->isOpen());
+    t.db->exec(QStringLiteral("update ZOL_ClubData set Street='Still working'"));
+    QCOMPARE(t.db->value(QStringLiteral("select Street from ZOL_ClubData")).toString(),
+             QStringLiteral("Still working"));
+}
+
+QTEST_MAIN(TestSetup)
+#include "test_setup.moc"
