@@ -2,6 +2,8 @@
 
 #include "app/home_screen.h"
 #include "app/placeholder_screen.h"
+#include "members/member_screen.h"
+#include "races/race_screen.h"
 #include "setup/setup_screen.h"
 
 QWidget* CreateScreen(ScreenId id, AppContext& ctx, QWidget* parent) {
@@ -11,9 +13,9 @@ QWidget* CreateScreen(ScreenId id, AppContext& ctx, QWidget* parent) {
         case ScreenId::ClockOperation:
             return new PlaceholderScreen(QStringLiteral("Clock Operation"), parent);
         case ScreenId::Member:
-            return new PlaceholderScreen(QStringLiteral("Member"), parent);
+            return new TfrmMember_TC(ctx, parent);
         case ScreenId::Races:
-            return new PlaceholderScreen(QStringLiteral("Races"), parent);
+            return new TfrmRace(ctx, parent);
         case ScreenId::Setup:
             return new TfrmSetup(ctx, parent);
     }

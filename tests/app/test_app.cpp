@@ -13,6 +13,8 @@
 #include "app/main_window.h"
 #include "app/sql_grid.h"
 #include "app/startup_backup.h"
+#include "members/member_screen.h"
+#include "races/race_screen.h"
 #include "setup/setup_screen.h"
 #include "test_context.h"
 
@@ -279,6 +281,11 @@ void TestApp::firstStart() {
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);  // Alt+S presses "&S Setup"
     QTRY_VERIFY(qobject_cast<TfrmSetup*>(window.currentScreen()) != nullptr);
+    window.findChild<QToolButton*>(QStringLiteral("ToolButton3"))->click();
+    QVERIFY(qobject_cast<TfrmMember_TC*>(window.currentScreen()) != nullptr);
+    window.findChild<QToolButton*>(QStringLiteral("ToolButton4"))->click();
+    QVERIFY(qobject_cast<TfrmRace*>(window.currentScreen()) != nullptr);
+    QCOMPARE(pnlMain->findChildren<TfrmMember_TC*>().size(), 0);
 
     QSignalSpy closed(&window, &TfrmMenu_V8_EU_TC::closed);
     QVERIFY(window.close());
