@@ -1,0 +1,86 @@
+#include "device/serial_port.h"
+
+#include <QSerialPort>
+
+QtSerialPort::QtSerialPort() : port_(std::make_unique<QSerialPort>()) {}
+
+QtSerialPort::~QtSerialPort() {
+    close();
+}
+
+bool QtSerialPort::open(const QString& name) {
+    close();
+    error_.clear();
+    port_->setPortName(name);
+    port_->setBaudRate(QSerialPort::Baud9600);
+    port_->setDataBits(QSerialPort::Data8);
+    port_->setParity(QSerialPort::NoParity);
+    port_->setStopBits(QSerialPort::OneStop);
+    port_->setFlowControl(QSerialPort::NoFlowControl);
+    port_->setReadBufferSize(0);
+    if (!port_->open(QIODevice::ReadWrite)) {
+        error_ = QStringLiteral("Unable to open com port %1 (%2)").arg(name, port_->errorString());
+        return false;
+    }
+    // DTR and RTS are held off.
+    port_->setDataTerminalReady(false);
+    port_->setRequestToSend(false);
+    return true;
+}
+
+void QtSerialPort::close() {
+    if (port_->isOpen()) {
+        port_->close();
+    }
+}
+
+bool QtSerialPort::isOpen() const {
+    return port_->isOpen();
+}
+
+bool QtSerialPort::write(const QByteArray& bytes) {
+    if (!port_->isOpen()) {
+        error_ =
+            QStringLiteral("Unable to write to com port %1 (port not open)").arg(port_->portName());
+        return false;
+    }
+    // 100 ms per byte plus 1000 ms, as the write time-out.
+    const int limitMs = 1000 + 100 * int(bytes.size());
+    if (port_->write(bytes) != bytes.size()) {
+        error_ = QStringLiteral("Unable to write to com port %1 (%2)")
+                     .arg(port_->portName(), port_->errorString());
+        return false;
+    }
+    while (port_->bytesToWrite() > 0) {
+        if (!port_->waitForBytesWritten(limitMs)) {
+            error_ = QStringLiteral("Unable to write to com port %1 (%2)")
+                         .arg(port_->portName(), port_->errorString());
+            return false;
+        }
+    }
+    return true;
+}
+
+qint64 QtSerialPort::bytesAvailable() {
+    return port_->isOpen() ? port_->bytesAvailable() : 0;
+}
+
+QByteArray QtSerialPort::readAvailable(qint64 maxBytes) {
+    return port_->isOpen() ? port_->read(maxBytes) : QByteArray();
+}
+
+void QtSerialPort::clear() {
+    if (port_->isOpen()) {
+        port_->clear(QSerialPort::AllDirections);
+    }
+}
+
+bool QtSerialPort::waitForReadyRead(int ms) {
+    if (!port_->isOpen()) {
+        return false;
+    }
+    if (port_->bytesAvailable() > 0) {
+        return true;
+    }
+    return port_->waitForReadyRead(ms) || port_->bytesAvailable() > 0;
+}
