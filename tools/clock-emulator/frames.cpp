@@ -10,6 +10,13 @@ uint8_t FrameCheck(const QByteArray& bytes) {
     return sum;
 }
 
+QByteArray PaddedReplyData(uint8_t status, const QByteArray& data) {
+    if (data.size() >= 2) {
+        return data;
+    }
+    return status == 0 ? QByteArray("OK") : QByteArray("NG");
+}
+
 QByteArray ReplyFrame(uint8_t cls, uint8_t command, uint8_t status, const QByteArray& data) {
     QByteArray frame;
     frame.append(static_cast<char>(kStartByte));

@@ -31,6 +31,11 @@ struct Request {
     bool fcsOk = false;
 };
 
+// The host recognises a reply only when it is at least 8 bytes long, so a reply with fewer than
+// two data bytes of its own (an acknowledgement, a refusal) is padded to "OK" or, when the
+// status is not 0, "NG".
+QByteArray PaddedReplyData(uint8_t status, const QByteArray& data);
+
 // The reply frame; data longer than 249 bytes cannot be framed (the length byte counts the
 // status too) and the caller must not ask for it.
 QByteArray ReplyFrame(uint8_t cls, uint8_t command, uint8_t status, const QByteArray& data);

@@ -175,7 +175,8 @@ class Emulator {
                 answer.notes << "STATE NOT SAVED: " + error;
             }
         }
-        QByteArray frame = ReplyFrame(request.cls, request.command, answer.status, answer.data);
+        QByteArray frame = ReplyFrame(request.cls, request.command, answer.status,
+                                      PaddedReplyData(answer.status, answer.data));
         if (faults.badFcs) {
             frame[frame.size() - 1] = static_cast<char>(frame[frame.size() - 1] ^ 0xFF);
         }

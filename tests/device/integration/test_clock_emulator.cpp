@@ -68,15 +68,15 @@ class TestClockEmulator : public QObject {
         QTest::addColumn<QByteArray>("request");
         QTest::addColumn<QByteArray>("reply");
         QTest::newRow("ReadDeviceId") << Hex("6C21C30050") << Hex("6C21C3090012345678303030312E");
-        QTest::newRow("SendText OK") << Hex("6C21C4024F4BED") << Hex("6C21C4010052");
+        QTest::newRow("SendText OK") << Hex("6C21C4024F4BED") << Hex("6C21C403004F4BEE");
         QTest::newRow("noise before the frame is skipped")
             << Hex("00FF6C21C30050") << Hex("6C21C3090012345678303030312E");
-        QTest::newRow("wrong FCS refused") << Hex("6C21C30051") << Hex("6C21C3010152");
+        QTest::newRow("wrong FCS refused") << Hex("6C21C30051") << Hex("6C21C303014E47E9");
         QTest::newRow("JSON call before ComVerify refused")
-            << Hex("6C21C0067B7D000000004B") << Hex("6C21C0010452");
-        QTest::newRow("unknown command refused") << Hex("6C21C70054") << Hex("6C21C7010257");
+            << Hex("6C21C0067B7D000000004B") << Hex("6C21C003044E47E9");
+        QTest::newRow("unknown command refused") << Hex("6C21C70054") << Hex("6C21C703024E47EE");
         QTest::newRow("ComVerify with 3 bytes refused")
-            << Hex("6C21C10301020357") << Hex("6C21C1010352");
+            << Hex("6C21C10301020357") << Hex("6C21C103034E47E9");
     }
     void answersFrames() {
         QFETCH(QByteArray, request);
@@ -94,11 +94,11 @@ class TestClockEmulator : public QObject {
         QVERIFY(emulator.ready());
         {
             RawLine line(emulator.link());
-            QCOMPARE(line.exchange(Hex("6C21C4024F4BED")), Hex("6C21C4010052"));
+            QCOMPARE(line.exchange(Hex("6C21C4024F4BED")), Hex("6C21C403004F4BEE"));
             // The same line may be opened again, as the program does screen after screen.
         }
         RawLine again(emulator.link());
-        QCOMPARE(again.exchange(Hex("6C21C4024F4BED")), Hex("6C21C4010052"));
+        QCOMPARE(again.exchange(Hex("6C21C4024F4BED")), Hex("6C21C403004F4BEE"));
         QVERIFY(emulator.stop());
         QCOMPARE(emulator.state().value("texts").toArray(), (QJsonArray{"OK", "OK"}));
         QVERIFY(!QFile::exists(emulator.link()));  // a stopped clock leaves no link behind
