@@ -172,6 +172,34 @@ class TestDeviceLink : public QObject {
                  QString::fromUtf8("0123 Clock Synchornize Success ! \xC3\xA9"));
     }
 
+    void exampleStateAnswersAResultUpload() {
+        // The example state of the README, read the way the result upload reads a clock.
+        QFile example(EXAMPLE_STATE_PATH);
+        QVERIFY(example.open(QIODevice::ReadOnly));
+        EmulatorProcess emulator(QJsonDocument::fromJson(example.readAll()).object());
+        QVERIFY(emulator.ready());
+        Session session(emulator.link());
+        QVERIFY(session.verify());
+        int count = 0;
+        QString error;
+        QString values;
+        QVERIFY(session.api.QueryRace(session.key, "RaceCode='''B230920'''", count, error));
+        QCOMPARE(count, 1);
+        QVERIFY(session.api.GetRaceInfo(session.key, 0,
+                                        "RaceCode%RaceStopDeviceTIme%RaceStopReaderTIme", values));
+        QCOMPARE(values, "B230920%1726855205000%1726855200000%");
+        const QStringList expected{
+            "B230920%63%63%04A10001%True%1%1726823554567%1726823554579%183800500%13392250%",
+            "B230920%17%0%%False%0%0%0%0%0%",
+            "%0%0%%False%0%0%0%0%0%",
+        };
+        const QStringList rings{"BE-2024-4100001", "BE-2024-4100002", "BE-2023-3900417"};
+        for (int i = 0; i < rings.size(); ++i) {
+            QVERIFY(session.api.QueryRaceRecord(session.key, rings[i], kRecordFields, values));
+            QCOMPARE(values, expected[i]);
+        }
+    }
+
     void forgedProofRefused() {
         // Request 2 is the ComVerify; the clock's proof comes back with one bit changed.
         EmulatorProcess emulator(ClockState(), {"--fault", "bad-proof@2"});
