@@ -111,9 +111,11 @@ void WireLog::reply(int number, const QByteArray& frame, const QStringList& note
         const QByteArray data = frame.mid(5, frame.size() - 6);
         QString decoded = QStringLiteral("status %1").arg(static_cast<uint8_t>(frame[4]));
         const auto command = static_cast<uint8_t>(frame[2]);
-        if (!data.isEmpty()) {
-            decoded += command == kJsonCall ? ", " + QString::fromUtf8(data)
-                                            : ", data \"" + Printable(data) + "\"";
+        // Binary data (ids, randoms, proofs) is explained by the notes above.
+        if (command == kJsonCall && !data.isEmpty()) {
+            decoded += ", " + QString::fromUtf8(data);
+        } else if (!data.isEmpty() && Printable(data) == QString::fromLatin1(data)) {
+            decoded += ", data \"" + Printable(data) + "\"";
         }
         lines << decoded;
     }
