@@ -17,6 +17,11 @@ QString JsonNumberText(double value) {
         return QString::number(qint64(value));
     }
     QString text = QString::number(value, 'g', 15);
+    bool readable = false;
+    if (!std::isfinite(text.toDouble(&readable)) || !readable) {
+        // Near the largest double, 15 digits round up past it; 17 always read back.
+        text = QString::number(value, 'g', 17);
+    }
     // "1.5e+20" -> "1.5E20", "1e-07" -> "1E-7"
     const int e = text.indexOf(QLatin1Char('e'));
     if (e >= 0) {

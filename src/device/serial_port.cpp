@@ -22,9 +22,11 @@ bool QtSerialPort::open(const QString& name) {
         error_ = QStringLiteral("Unable to open com port %1 (%2)").arg(name, port_->errorString());
         return false;
     }
-    // DTR and RTS are held off.
+    // DTR and RTS are held off. Some ports (a pseudo-terminal, for one) have no such lines;
+    // that is no reason to refuse the port.
     port_->setDataTerminalReady(false);
     port_->setRequestToSend(false);
+    port_->clearError();
     return true;
 }
 
@@ -62,7 +64,15 @@ bool QtSerialPort::write(const QByteArray& bytes) {
 }
 
 qint64 QtSerialPort::bytesAvailable() {
-    return port_->isOpen() ? port_->bytesAvailable() : 0;
+    if (!port_->isOpen()) {
+        return 0;
+    }
+    // Without an event loop, bytes reach the port object only when asked for: take in what the
+    // driver holds, without waiting.
+    if (port_->bytesAvailable() == 0) {
+        port_->waitForReadyRead(0);
+    }
+    return port_->bytesAvailable();
 }
 
 QByteArray QtSerialPort::readAvailable(qint64 maxBytes) {

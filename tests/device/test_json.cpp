@@ -130,6 +130,8 @@ void TestJson::parse_data() {
     QTest::newRow("plus") << QByteArray("+12") << QByteArray("12");
     QTest::newRow("exponent") << QByteArray("-0.5e2") << QByteArray("-50");
     QTest::newRow("fraction") << QByteArray("2.25E0") << QByteArray("2.25");
+    QTest::newRow("largest double")
+        << QByteArray("1.7976931348623157e308") << QByteArray("1.7976931348623157E308");
     QTest::newRow("overflow") << QByteArray("[1e999]") << QByteArray("absent");
     QTest::newRow("control blanks") << QByteArray(
                                            "\x01[\x1F"
