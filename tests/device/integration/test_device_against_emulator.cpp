@@ -76,7 +76,7 @@ QJsonObject Find(const QJsonArray& list, const QString& keyName, const QString& 
 
 }  // namespace
 
-class TestDeviceLink : public QObject {
+class TestDeviceAgainstEmulator : public QObject {
     Q_OBJECT
 
   private slots:
@@ -288,5 +288,5 @@ class TestDeviceLink : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestDeviceLink)
-#include "test_device_link.moc"
+QTEST_GUILESS_MAIN(TestDeviceAgainstEmulator)
+#include "test_device_against_emulator.moc"
