@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <csignal>
 
 class EmulatorProcess {
   public:
@@ -51,6 +53,12 @@ class EmulatorProcess {
         process_.terminate();
         return process_.waitForFinished(3000) && process_.exitStatus() == QProcess::NormalExit &&
                process_.exitCode() == 0;
+    }
+
+    // Sends a signal (SIGUSR1, SIGHUP) and gives the emulator a moment to act on it.
+    void signal(int number) {
+        ::kill(static_cast<pid_t>(process_.processId()), number);
+        QThread::msleep(100);
     }
 
     // What the clock holds now, as saved in its state file.

@@ -106,6 +106,26 @@ class TestClockEmulator : public QObject {
         QVERIFY2(log.contains("6C 21 C4 02 4F 4B ED") && log.contains("\"OK\""), qPrintable(log));
     }
 
+    void signalsForTraining() {
+        EmulatorProcess emulator(kState);
+        QVERIFY(emulator.ready());
+        RawLine line(emulator.link());
+        const QByteArray readId = Hex("6C21C30050");
+        emulator.signal(SIGUSR1);  // the clock is taken off the antenna
+        QCOMPARE(line.exchange(readId), QByteArray());
+        emulator.signal(SIGUSR1);  // and put back
+        QCOMPARE(line.exchange(readId), Hex("6C21C3090012345678303030312E"));
+        // The trainer edits the state file and has it read again.
+        QJsonObject changed = kState;
+        changed["owner"] = "0999";
+        QFile file(emulator.statePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QJsonDocument(changed).toJson());
+        file.close();
+        emulator.signal(SIGHUP);
+        QCOMPARE(line.exchange(readId).mid(9, 4), QByteArray("0999"));
+    }
+
     void pacesAtTheLineSpeed() {
         EmulatorProcess emulator(kState, {"--pace"});
         QVERIFY(emulator.ready());
