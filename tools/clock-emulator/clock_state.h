@@ -26,6 +26,7 @@ class ClockState {
     bool load(const QString& path, QString* error);
     // Writes the state back to its file atomically (a reader never sees half a file).
     bool save(QString* error) const;
+    QString path() const { return path_; }
 
     QByteArray deviceIdText() const;
     QByteArray deviceIdBytes() const;

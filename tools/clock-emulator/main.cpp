@@ -41,7 +41,7 @@ bool CatchSignals() {
     struct sigaction action {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
-    for (int number : {SIGTERM, SIGINT, SIGUSR1, SIGHUP}) {
+    for (int number : {SIGTERM, SIGINT, SIGUSR1, SIGUSR2, SIGHUP}) {
         sigaction(number, &action, nullptr);
     }
     signal(SIGPIPE, SIG_IGN);
@@ -49,7 +49,7 @@ bool CatchSignals() {
 }
 
 struct Options {
-    QString statePath;
+    QStringList statePaths;
     QString linkPath;
     QString logPath;
     bool pace = false;
@@ -58,6 +58,12 @@ struct Options {
     std::optional<quint32> seed;
 };
 
+QString Describe(const ClockState& clock) {
+    return QStringLiteral("%1 (owner \"%2\", %3)")
+        .arg(QString::fromLatin1(clock.deviceIdText()), QString::fromLatin1(clock.owner()),
+             clock.path());
+}
+
 int Usage(QCommandLineParser& parser, const QString& message) {
     fprintf(stderr, "clock-emulator: %s\n\n%s", qPrintable(message), qPrintable(parser.helpText()));
     return 2;
@@ -65,14 +71,18 @@ int Usage(QCommandLineParser& parser, const QString& message) {
 
 class Emulator {
   public:
-    Emulator(const Options& options, ClockState& state, PtyLink& link, WireLog& log)
+    Emulator(const Options& options, std::vector<ClockState>& clocks, PtyLink& link, WireLog& log)
         : options_(options),
-          state_(state),
+          clocks_(clocks),
           link_(link),
           log_(log),
           random_(options.seed ? QRandomGenerator(*options.seed)
-                               : QRandomGenerator(QRandomGenerator::system()->generate())),
-          device_(state, [this] { return static_cast<uint8_t>(random_.bounded(256)); }) {}
+                               : QRandomGenerator(QRandomGenerator::system()->generate())) {
+        for (ClockState& clock : clocks_) {
+            devices_.push_back(std::make_unique<ClockDevice>(
+                clock, [this] { return static_cast<uint8_t>(random_.bounded(256)); }));
+        }
+    }
 
     int64_t byteNs() const { return 10LL * 1000000000 / options_.baud; }  // 8N1: 10 bits
 
@@ -119,17 +129,23 @@ class Emulator {
                 log_.line(present_ ? "the clock is on the antenna again"
                                    : "the clock is taken off the antenna: no replies");
                 return true;
-            case SIGHUP: {
-                QString error;
-                ClockState reloaded;
-                if (reloaded.load(options_.statePath, &error)) {
-                    state_ = reloaded;
-                    log_.line("state reloaded from " + options_.statePath);
-                } else {
-                    log_.line("state NOT reloaded: " + error);
+            case SIGUSR2:
+                current_ = (current_ + 1) % clocks_.size();
+                present_ = true;
+                log_.line("clock " + Describe(clocks_[current_]) + " is on the antenna now");
+                return true;
+            case SIGHUP:
+                for (ClockState& clock : clocks_) {
+                    QString error;
+                    ClockState reloaded;
+                    if (reloaded.load(clock.path(), &error)) {
+                        clock = reloaded;
+                        log_.line("state reloaded from " + clock.path());
+                    } else {
+                        log_.line("state NOT reloaded: " + error);
+                    }
                 }
                 return true;
-            }
             default:
                 log_.line(QStringLiteral("stopped by signal %1").arg(static_cast<int>(number)));
                 return false;
@@ -165,13 +181,13 @@ class Emulator {
                               .toUtf8();
         } else {
             if (faults.badProof && request.command == kComVerify) {
-                device_.spoilNextProof();
+                devices_[current_]->spoilNextProof();
             }
-            answer = device_.handle(request);
+            answer = devices_[current_]->handle(request);
         }
         if (answer.stateChanged) {
             QString error;
-            if (!state_.save(&error)) {
+            if (!clocks_[current_].save(&error)) {
                 answer.notes << "STATE NOT SAVED: " + error;
             }
         }
@@ -211,11 +227,12 @@ class Emulator {
     }
 
     const Options& options_;
-    ClockState& state_;
+    std::vector<ClockState>& clocks_;
     PtyLink& link_;
     WireLog& log_;
     QRandomGenerator random_;
-    ClockDevice device_;
+    std::vector<std::unique_ptr<ClockDevice>> devices_;
+    size_t current_ = 0;
     int requests_ = 0;
     bool present_ = true;
 };
@@ -228,11 +245,14 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Plays a member's clock on a pseudo-terminal. The program opens --link PATH as its "
-        "serial port. SIGUSR1 takes the clock off the antenna (no replies) and puts it back; "
-        "SIGHUP reads the state file again; SIGTERM or SIGINT stop.");
+        "serial port. With several --state files, the first clock is on the antenna and SIGUSR2 "
+        "puts the next one there. SIGUSR1 takes the clock off the antenna (no replies) and puts "
+        "it back; SIGHUP reads the state files again; SIGTERM or SIGINT stop.");
     parser.addHelpOption();
     parser.addOptions({
-        {"state", "The clock's state file (JSON); what the host writes is saved back to it.",
+        {"state",
+         "The clock's state file (JSON); what the host writes is saved back to it. Give it "
+         "once per clock to have several clocks take turns on the antenna (SIGUSR2).",
          "FILE"},
         {"link", "Symbolic link to make to the pseudo-terminal; the program's serial port.",
          "PATH"},
@@ -251,13 +271,13 @@ int main(int argc, char* argv[]) {
     parser.process(app);
 
     Options options;
-    options.statePath = parser.value("state");
+    options.statePaths = parser.values("state");
     options.linkPath = parser.value("link");
     options.logPath = parser.value("log");
     options.pace = parser.isSet("pace");
     bool ok = true;
     options.baud = parser.value("baud").toInt(&ok);
-    if (options.statePath.isEmpty() || options.linkPath.isEmpty()) {
+    if (options.statePaths.isEmpty() || options.linkPath.isEmpty()) {
         return Usage(parser, "--state and --link are required");
     }
     if (!ok || options.baud < 300) {
@@ -290,10 +310,12 @@ int main(int argc, char* argv[]) {
         fprintf(stderr, "clock-emulator: %s\n", qPrintable(error));
         return 2;
     }
-    ClockState state;
-    if (!state.load(options.statePath, &error)) {
-        fprintf(stderr, "clock-emulator: %s\n", qPrintable(error));
-        return 2;
+    std::vector<ClockState> clocks(options.statePaths.size());
+    for (qsizetype i = 0; i < options.statePaths.size(); ++i) {
+        if (!clocks[i].load(options.statePaths[i], &error)) {
+            fprintf(stderr, "clock-emulator: %s\n", qPrintable(error));
+            return 2;
+        }
     }
     if (!CatchSignals()) {
         fprintf(stderr, "clock-emulator: cannot catch signals\n");
@@ -304,18 +326,21 @@ int main(int argc, char* argv[]) {
         fprintf(stderr, "clock-emulator: %s\n", qPrintable(error));
         return 1;
     }
-    log.line(QStringLiteral("clock %1 (owner \"%2\") on %3 -> %4%5")
-                 .arg(QString::fromLatin1(state.deviceIdText()), QString::fromLatin1(state.owner()),
-                      options.linkPath, link.slavePath(),
+    log.line(QStringLiteral("line %1 -> %2%3")
+                 .arg(options.linkPath, link.slavePath(),
                       options.pace ? QStringLiteral(", paced at %1 baud").arg(options.baud)
                                    : QString()));
+    for (size_t i = 0; i < clocks.size(); ++i) {
+        log.line(QStringLiteral("clock %1%2")
+                     .arg(Describe(clocks[i]), i == 0 ? " is on the antenna" : " waits"));
+    }
     for (const Fault& fault : options.faults) {
         log.line("fault planned: " + fault.text);
     }
     printf("%s\n", qPrintable(options.linkPath));
     fflush(stdout);
 
-    Emulator emulator(options, state, link, log);
+    Emulator emulator(options, clocks, link, log);
     emulator.serve();
     return 0;
 }

@@ -15,18 +15,25 @@
 
 class EmulatorProcess {
   public:
-    explicit EmulatorProcess(const QJsonObject& state, const QStringList& options = {}) {
+    explicit EmulatorProcess(const QJsonObject& state, const QStringList& options = {})
+        : EmulatorProcess(QList<QJsonObject>{state}, options) {}
+
+    // Several clocks on one line: the first is on the antenna, SIGUSR2 brings the next.
+    EmulatorProcess(const QList<QJsonObject>& states, const QStringList& options) {
         static int serial = 0;
         link_ = dir_.filePath(
             QStringLiteral("clock-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial));
-        QFile file(statePath());
-        if (file.open(QIODevice::WriteOnly)) {
-            file.write(QJsonDocument(state).toJson());
-            file.close();
+        QStringList arguments{"--link", link_, "--log", logPath()};
+        for (qsizetype i = 0; i < states.size(); ++i) {
+            QFile file(statePath(i));
+            if (file.open(QIODevice::WriteOnly)) {
+                file.write(QJsonDocument(states[i]).toJson());
+                file.close();
+            }
+            arguments << "--state" << statePath(i);
         }
         process_.setProgram(CLOCK_EMULATOR_PATH);
-        process_.setArguments(
-            QStringList{"--state", statePath(), "--link", link_, "--log", logPath()} + options);
+        process_.setArguments(arguments + options);
         process_.start();
         // The emulator prints its link once the line is up.
         QElapsedTimer waited;
@@ -42,7 +49,9 @@ class EmulatorProcess {
 
     bool ready() const { return ready_; }
     QString link() const { return link_; }
-    QString statePath() const { return dir_.filePath("state.json"); }
+    QString statePath(qsizetype clock = 0) const {
+        return dir_.filePath(QStringLiteral("state-%1.json").arg(clock));
+    }
     QString logPath() const { return dir_.filePath("emulator.log"); }
 
     // Stops the emulator (SIGTERM) and reports whether it ended cleanly.
@@ -61,9 +70,9 @@ class EmulatorProcess {
         QThread::msleep(100);
     }
 
-    // What the clock holds now, as saved in its state file.
-    QJsonObject state() const {
-        QFile file(statePath());
+    // What a clock holds now, as saved in its state file.
+    QJsonObject state(qsizetype clock = 0) const {
+        QFile file(statePath(clock));
         return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object()
                                               : QJsonObject{};
     }

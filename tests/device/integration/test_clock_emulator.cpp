@@ -126,6 +126,23 @@ class TestClockEmulator : public QObject {
         QCOMPARE(line.exchange(readId).mid(9, 4), QByteArray("0999"));
     }
 
+    void clocksTakeTurns() {
+        const QJsonObject second{{"deviceId", "CAFE0002"}, {"owner", "0002"}};
+        EmulatorProcess emulator({kState, second}, {});
+        QVERIFY(emulator.ready());
+        RawLine line(emulator.link());
+        const QByteArray sendOk = Hex("6C21C4024F4BED");
+        QCOMPARE(line.exchange(Hex("6C21C30050")).mid(5, 4), Hex("12345678"));
+        emulator.signal(SIGUSR2);  // the next member puts a clock in the antenna
+        QCOMPARE(line.exchange(Hex("6C21C30050")).mid(5, 4), Hex("CAFE0002"));
+        QCOMPARE(line.exchange(sendOk), Hex("6C21C403004F4BEE"));
+        emulator.signal(SIGUSR2);  // and round again to the first
+        QCOMPARE(line.exchange(Hex("6C21C30050")).mid(5, 4), Hex("12345678"));
+        QVERIFY(emulator.stop());
+        QCOMPARE(emulator.state(1).value("texts").toArray(), QJsonArray{"OK"});
+        QVERIFY(emulator.state(0).value("texts").toArray().isEmpty());
+    }
+
     void pacesAtTheLineSpeed() {
         EmulatorProcess emulator(kState, {"--pace"});
         QVERIFY(emulator.ready());
