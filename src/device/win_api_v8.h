@@ -11,6 +11,7 @@
 // key, and usually SendText with a closing message.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <functional>

@@ -19,7 +19,7 @@ QByteArray md5(const QByteArray& bytes) {
 
 // A clock on the other end: it answers every frame with the reply data (and status) the test
 // sets, and keeps the payloads it received.
-struct Clock {
+struct TalkingClock {
     FakeSerialPort* port = nullptr;
     std::unique_ptr<TWinApiV8> api;
     QList<QByteArray> payloads;
@@ -27,7 +27,7 @@ struct Clock {
     quint8 status = 0;
     bool silent = false;
 
-    Clock() {
+    TalkingClock() {
         auto p = std::make_unique<FakeSerialPort>();
         port = p.get();
         port->responder = [this](const QByteArray& frame) {
@@ -155,7 +155,7 @@ void TestClockCalls::keyDerivation() {
 }
 
 void TestClockCalls::readDeviceId() {
-    Clock clock;
+    TalkingClock clock;
     clock.reply(hex("1234567830303031"));
     QString id;
     QString rest = "old";
@@ -192,7 +192,7 @@ void TestClockCalls::handshake() {
         {"7 bytes", (device + digest.left(4)).left(7), false},
     };
     for (const Case& c : cases) {
-        Clock clock;
+        TalkingClock clock;
         clock.reply(c.data);
         QByteArray deviceRandom;
         QByteArray hostRandom;
@@ -231,7 +231,7 @@ void TestClockCalls::deviceInit() {
     const QString id = "0A0B0C0D";
     const QString keyText = TWinApiV8::DiverseKey(id);
     for (const bool verifyAnswered : {true, false}) {
-        Clock clock;
+        TalkingClock clock;
         clock.answer = [&](quint8 command, const QByteArray&) {
             return command == 0xC1 && verifyAnswered ? hex("55667788") + hex("00000000")
                                                      : QByteArray("done");
@@ -250,20 +250,20 @@ void TestClockCalls::deviceInit() {
         QCOMPARE(clock.payloads[1], head + code);
     }
 
-    Clock refusing;
+    TalkingClock refusing;
     refusing.status = 3;
     QString error;
     QVERIFY(!refusing.api->DeviceInit(id, "NL-123", keyText, error));
     QCOMPARE(error, QString(" API Reply Status Fail !"));
 
-    Clock clock;
+    TalkingClock clock;
     QVERIFY(!clock.api->DeviceInit(id, QString(240, 'L'), keyText, error));
     QCOMPARE(error, QString("Parameter length > 255 Byte Error !"));
     QCOMPARE(clock.payloads.size(), 1);  // only the handshake went out
 }
 
 void TestClockCalls::sendText() {
-    Clock clock;
+    TalkingClock clock;
     QVERIFY(clock.api->SendText(QString::fromUtf8("Loft é")));
     QCOMPARE(clock.payloads.last(), QByteArray("Loft \xC3\xA9"));
     QVERIFY(clock.api->SendText(QString(250, 'x')));
@@ -338,7 +338,7 @@ void TestClockCalls::requestTexts() {
     QFETCH(QString, a);
     QFETCH(QString, b);
     QFETCH(QByteArray, json);
-    Clock clock;
+    TalkingClock clock;
     QString text;
     Run(*clock.api, op, a, b, text);
     QCOMPARE(clock.port->frames.size(), 1);
@@ -408,7 +408,7 @@ void TestClockCalls::replies() {
     QFETCH(QByteArray, reply);
     QFETCH(bool, ok);
     QFETCH(QString, text);
-    Clock clock;
+    TalkingClock clock;
     clock.reply(reply);
     QString got = "before";
     QCOMPARE(Run(*clock.api, op, "0", fields, got), ok);
@@ -427,7 +427,7 @@ void TestClockCalls::linkFailures() {
         {QueryRace, "count -7; before", "count -7; before"},
     };
     for (const auto& [op, refused, silent] : cases) {
-        Clock clock;
+        TalkingClock clock;
         clock.status = 1;
         QString got = "before";
         QVERIFY(!Run(*clock.api, op, "0", "a", got));
@@ -437,7 +437,7 @@ void TestClockCalls::linkFailures() {
         QVERIFY(!Run(*clock.api, op, "0", "a", got));
         QCOMPARE(got, silent);
     }
-    Clock clock;
+    TalkingClock clock;
     QString error;
     QVERIFY(!clock.api->SetLoftInfo(kKey, "Apn:" + QString(240, 'a'), error));
     QCOMPARE(error, QString("Parameter length > 255 Byte Error !"));
@@ -445,7 +445,7 @@ void TestClockCalls::linkFailures() {
 }
 
 void TestClockCalls::badIntegerStopsBeforeSending() {
-    Clock clock;
+    TalkingClock clock;
     QString error;
     try {
         clock.api->SetLoftInfo(kKey, "Apn:x%pi0:#1a", error);

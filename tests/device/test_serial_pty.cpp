@@ -95,6 +95,13 @@ void TestSerialPty::exchangesOverTheRealStack() {
     QStringList errors;
     TWinApiV8 api(clock.name(), [&](const QString& m) { errors << m; });
     QVERIFY2(api.isPortOpen(), qPrintable(errors.join('\n')));
+    {
+        // While one device object holds the port, a second cannot open it.
+        QStringList secondErrors;
+        TWinApiV8 second(clock.name(), [&](const QString& m) { secondErrors << m; });
+        QVERIFY(!second.isPortOpen());
+        QCOMPARE(secondErrors.size(), 1);
+    }
 
     // Two pieces 30 ms apart: one reply, and no more time than the wire needs.
     clock.answer(5, {kReply.left(6), kReply.mid(6)}, 30);
@@ -120,6 +127,15 @@ void TestSerialPty::exchangesOverTheRealStack() {
     clock.answer(7, {ReplyFrame("OK", 0, 0xC4)}, 0);
     QVERIFY(api.SendText("OK"));
     QCOMPARE(clock.request(), QByteArray::fromHex("6C21C4024F4BED"));
+
+    // A clock that never answers: the exchange gives up after the first-byte wait, 5 s.
+    QByteArray out = "as passed";
+    timer.restart();
+    QVERIFY(!api.ComSendRecv(0x21, TWinApiV8::cmdReadDeviceId, {}, out));
+    QVERIFY2(timer.elapsed() >= TWinApiV8::kFirstByteWaitMs - 50 &&
+                 timer.elapsed() < TWinApiV8::kFirstByteWaitMs + 1000,
+             qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(out, QByteArray("as passed"));
     QVERIFY(errors.isEmpty());
 }
 
