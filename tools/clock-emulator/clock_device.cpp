@@ -252,7 +252,7 @@ QJsonObject ClockDevice::method(const QJsonObject& request, Answer& answer) {
         }
         QJsonObject members = params;
         members.remove(keyName);
-        const bool added = state_.save(kind, key, members);
+        const bool added = state_.saveEntry(kind, key, members);
         answer.stateChanged = true;
         answer.notes << QStringLiteral("%1 %2").arg(added ? "added" : "updated", key);
         return ok;
@@ -265,7 +265,7 @@ QJsonObject ClockDevice::method(const QJsonObject& request, Answer& answer) {
                          answer);
         }
         // Deleting what the clock does not hold leaves it as the host wants it: success.
-        const bool removed = state_.remove(kind, key);
+        const bool removed = state_.removeEntry(kind, key);
         answer.stateChanged = removed;
         answer.notes << QStringLiteral("%1 %2").arg(removed ? "deleted" : "did not hold", key);
         return ok;

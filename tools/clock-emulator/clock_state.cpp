@@ -218,7 +218,7 @@ int ClockState::find(Kind kind, const QString& key) const {
     return -1;
 }
 
-bool ClockState::save(Kind kind, const QString& key, const QJsonObject& params) {
+bool ClockState::saveEntry(Kind kind, const QString& key, const QJsonObject& params) {
     QJsonArray& list = kind == kRace ? races_ : pigeons_;
     const int at = find(kind, key);
     QJsonObject entry = at >= 0 ? list[at].toObject() : QJsonObject{{keyName(kind), key}};
@@ -239,7 +239,7 @@ bool ClockState::save(Kind kind, const QString& key, const QJsonObject& params) 
     return at < 0;
 }
 
-bool ClockState::remove(Kind kind, const QString& key) {
+bool ClockState::removeEntry(Kind kind, const QString& key) {
     QJsonArray& list = kind == kRace ? races_ : pigeons_;
     const int at = find(kind, key);
     if (at < 0) {

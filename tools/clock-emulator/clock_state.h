@@ -44,8 +44,8 @@ class ClockState {
     int find(Kind kind, const QString& key) const;
     // Creates or updates the entry with that key from the members of params; returns true
     // when the entry was new.
-    bool save(Kind kind, const QString& key, const QJsonObject& params);
-    bool remove(Kind kind, const QString& key);
+    bool saveEntry(Kind kind, const QString& key, const QJsonObject& params);
+    bool removeEntry(Kind kind, const QString& key);
     // The pigeon's latest race record (the last of its list), empty when it has none.
     QJsonObject latestRecord(const QString& ring) const;
 
