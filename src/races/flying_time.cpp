@@ -114,10 +114,19 @@ double CalcFlySpeed(qint64 distance, qint64 ms) {
     if (distance < 1 || ms < 1) {
         return 0;
     }
-    return double(distance) / double(ms) * 1000 * 60;
+    // Worked out in extended precision and rounded once to the 64-bit result, so that a speed
+    // with an exact value (300020 yards in 5:20 h is 937.5625) keeps it.
+    return double(static_cast<long double>(distance) / ms * 1000 * 60);
 }
 
 QString FlySpeedText(double speed) {
+    // printf settles a value exactly halfway between two thousandths towards the even digit;
+    // speeds are rounded as the club rounds, halves away from zero. speed x 1000 is exact in
+    // extended precision, so the halfway test is exact too.
+    const long double thousandths = static_cast<long double>(speed) * 1000;
+    if (std::fabs(thousandths - std::trunc(thousandths)) == 0.5L) {
+        speed = std::nextafter(speed, speed < 0 ? -HUGE_VAL : HUGE_VAL);
+    }
     return QString::asprintf("%8.3f", speed);
 }
 

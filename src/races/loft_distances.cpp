@@ -154,11 +154,14 @@ DistanceGridEdit::Action DistanceGridEdit::key(const QString& keyText, const QSt
     }
     const bool digit =
         keyText.size() == 1 && keyText.front().isDigit() && keyText.front().unicode() < 128;
-    const bool editable = field == QLatin1String("Miles") || field == QLatin1String("Yards");
-    if (!digit || !editable) {
+    if (!digit) {
         const bool hadEdit = editing_;
         cancel();
         return hadEdit ? Action::Cancel : Action::None;
+    }
+    // A digit never drops what is typed; only the distance pair takes digits.
+    if (field != QLatin1String("Miles") && field != QLatin1String("Yards")) {
+        return Action::None;
     }
     if (!isPending(liberCode, loftNo)) {
         cancel();

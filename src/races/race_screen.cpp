@@ -763,8 +763,10 @@ bool TfrmRace::eventFilter(QObject* watched, QEvent* event) {
     if (watched == edtLibCode_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         const QString text = key->text();
+        // Typed characters only: Delete carries the DEL character on some systems and keeps
+        // its own meaning.
         if (!text.isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab &&
-            !LiberCodeKeyAllowed(text.front())) {
+            key->key() != Qt::Key_Delete && !LiberCodeKeyAllowed(text.front())) {
             edtLibCode_->backspace();
             return true;
         }

@@ -278,6 +278,11 @@ void TestRaceArithmetic::flySpeed_data() {
     QTest::addColumn<QString>("text");
     QTest::newRow("yards") << qint64(325255) << qint64(19815250) << " 984.863";
     QTest::newRow("metres") << qint64(12345) << qint64(3723004) << " 198.952";
+    // Exact halves of a thousandth (flights of exactly 5:20 h) round away from zero.
+    QTest::newRow("half, even digit below") << qint64(300020) << qint64(19200000) << " 937.563";
+    QTest::newRow("half, odd digit below") << qint64(327500) << qint64(19200000) << "1023.438";
+    QTest::newRow("half, even digit again") << qint64(332500) << qint64(19200000) << "1039.063";
+    QTest::newRow("not a half") << qint64(325255) << qint64(19200000) << "1016.422";
     QTest::newRow("no distance") << qint64(0) << qint64(3723004) << "   0.000";
     QTest::newRow("no time") << qint64(12345) << qint64(0) << "   0.000";
     QTest::newRow("negative time") << qint64(12345) << qint64(-3602000) << "   0.000";

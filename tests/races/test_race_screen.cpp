@@ -156,6 +156,11 @@ void TestRaceScreen::codeKeysAndCoordinateChecks() {
     QCOMPARE(code->text(), QStringLiteral("1"));
     QTest::keyClicks(code, "F9G");
     QCOMPARE(code->text(), QStringLiteral("1F"));
+    // Delete (which carries the DEL character on X11) still removes the one after the cursor.
+    QTest::keyClick(code, Qt::Key_Home);
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+    QApplication::sendEvent(code, &del);
+    QCOMPARE(code->text(), QStringLiteral("F"));
 
     auto* lon = child<QLineEdit>(screen, "medtRaceLon");
     auto* lat = child<QLineEdit>(screen, "medtRaceLat");
