@@ -57,10 +57,14 @@ bool SaveMember(TdmZOLF& db, const Clock& clock, const MemberForm& f) {
                     {f.associationCode, f.loftNo, f.name, StoredText(f.street), StoredText(f.city),
                      StoredText(f.postCode), StoredText(f.phone), StoredText(f.lon),
                      StoredText(f.lat), StoredText(notes), now});
-            // The distances themselves are computed later by the loft distance update.
+            // The distances themselves are computed later by the loft distance update. A
+            // distance typed for this loft number before the member existed is kept: it only
+            // gets rows for the sites it lacks, so the member can always be added.
             db.exec(QStringLiteral("insert into ZOL_LoftLibPointDist (LiberCode,LoftNo,Miles,Yards)"
-                                   " select LiberCode,?,0,0 from ZOL_LiberateSite order by rowid"),
-                    {f.loftNo});
+                                   " select LiberCode,?,0,0 from ZOL_LiberateSite where LiberCode"
+                                   " not in (select LiberCode from ZOL_LoftLibPointDist where"
+                                   " LoftNo=? and LiberCode is not null) order by rowid"),
+                    {f.loftNo, f.loftNo});
         } else {
             QString street = f.street;
             street.replace(QLatin1Char(':'), QLatin1Char(' '));

@@ -385,6 +385,17 @@ void TestMembers::memberInsertAndEdit() {
                     "select LoftName||'|'||Street||'|'||Notes||'|'||SynchFlag "
                     "from ZOL_LoftData"),
              QStringList{"Ann Fields|Main St  5|firstsecond|1"});
+
+    // A distance typed for a loft number before its member exists does not stop the member
+    // being added: it is kept, and only the missing sites get zero rows.
+    t.db->exec(
+        "insert into ZOL_LoftLibPointDist (LiberCode,LoftNo,Miles,Yards) "
+        "values('P2','L8',12,345)");
+    QVERIFY(SaveMember(*t.db, t.clock, member("GBU", "L8", "Bert")));
+    QCOMPARE(column(*t.db,
+                    "select LiberCode||'/'||Miles||'/'||Yards from ZOL_LoftLibPointDist "
+                    "where LoftNo='L8' order by LiberCode"),
+             QStringList({"P1/0/0", "P2/12/345", "P3/0/0"}));
 }
 
 void TestMembers::memberEntryErrorStoresNothing() {
