@@ -312,6 +312,9 @@ void TfrmMember_TC::buildRingPanel() {
                         [](const QVariant& v, const QSqlRecord&) { return momentCell(v); });
     model->setFormatter(QStringLiteral("Updatetime"),
                         [](const QVariant& v, const QSqlRecord&) { return momentCell(v); });
+    for (const char* field : {"CreateDate", "AssignDate", "Updatetime"}) {
+        model->setFieldAlignment(QLatin1String(field), Qt::AlignCenter);
+    }
     dbgrdMemRing_->setContextMenuPolicy(Qt::CustomContextMenu);
     left->addWidget(dbgrdMemRing_, 1);
     h->addLayout(left, 1);

@@ -228,6 +228,16 @@ void TestMemberScreen::ringsOneByOneAndAsRange() {
     QCOMPARE(gridColumn(rings, 2), QStringList{"Cock"});
     QCOMPARE(gridColumn(rings, 4), QStringList{"2026-06-15"});
     QCOMPARE(gridColumn(rings, 6), QStringList{"2026-06-15 10:00:00"});
+    // The three date columns are centred, the others are not.
+    const auto alignment = [rings](int column) {
+        return rings->gridModel()
+            ->index(0, column)
+            .data(Qt::TextAlignmentRole)
+            .value<Qt::Alignment>();
+    };
+    QCOMPARE(alignment(4), Qt::Alignment(Qt::AlignCenter));
+    QCOMPARE(alignment(6), Qt::Alignment(Qt::AlignCenter));
+    QVERIFY(alignment(0) != Qt::Alignment(Qt::AlignCenter));
 
     // A range: AU 98 to 101, one of them present already.
     t.db->exec("insert into ZOL_PigData (LoftNo,PRingNo,DeleteMark) values ('L9','AU26-X-0099',0)");
