@@ -682,6 +682,11 @@ void TfrmMember_TC::loadSelectedRing() {
         cbbBColour_->setCurrentText(f.colourName);
         cbbSex_->setCurrentText(f.sexName);
         combBYear_->setCurrentText(f.year);
+        // A stored ring keeps its whole letters and number even when the country chosen last
+        // allows fewer: cut short, they would compose another ring number and Save would
+        // insert a new ring instead of updating this one.
+        edtRegLetter_->setMaxLength(qMax(letterLimit_, int(f.letters.size())));
+        edtRegNum_->setMaxLength(qMax(numberLimit_, int(f.number.size())));
         edtRegLetter_->setText(f.letters);
         edtRegNum_->setText(f.number);
         mmoComment_->setPlainText(f.comment);
@@ -705,6 +710,7 @@ void TfrmMember_TC::newRing(bool range) {
     edtRegLetter_->clear();
     edtRegNum_->clear();
     mmoComment_->clear();
+    applyEntryLimits();
     combBYear_->setCurrentText(QString::number(ctx_.clock.today().year()));
     // The letters box follows the country ring code still shown (a fixed "-" stays fixed).
     countryChosen();
@@ -715,6 +721,7 @@ void TfrmMember_TC::cancelRing() {
     edtRegLetter_->clear();
     edtRegNum_->clear();
     mmoComment_->clear();
+    applyEntryLimits();
     cbbCountryRingCode_->setEnabled(true);
     cbbCountryRingCode_->setFocus();
 }
@@ -729,11 +736,17 @@ void TfrmMember_TC::countryChosen() {
         edtRegLetter_->setEnabled(false);
     } else {
         edtRegLetter_->setEnabled(true);
-        edtRegLetter_->setMaxLength(rule->maxLetters);
+        letterLimit_ = rule->maxLetters;
     }
-    edtRegNum_->setMaxLength(rule->maxNumber);
-    edtUpRegNum_->setMaxLength(rule->maxNumber);
+    numberLimit_ = rule->maxNumber;
+    applyEntryLimits();
     edtRegLetter_->setToolTip(rule->hint);
+}
+
+void TfrmMember_TC::applyEntryLimits() {
+    edtRegLetter_->setMaxLength(letterLimit_);
+    edtRegNum_->setMaxLength(numberLimit_);
+    edtUpRegNum_->setMaxLength(numberLimit_);
 }
 
 void TfrmMember_TC::checkNehuLetters() {

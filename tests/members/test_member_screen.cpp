@@ -80,6 +80,7 @@ class TestMemberScreen : public QObject {
     void addAndEditMemberWithCoordinateChecks();
     void ringsOneByOneAndAsRange();
     void ringBoxesFollowTheCountry();
+    void lockedRingKeepsItsWholeNumber();
     void clocksAndFeatherColours();
     void badTimeZoneStopsTheShowStep();
     void screenshots();
@@ -330,6 +331,43 @@ void TestMemberScreen::ringBoxesFollowTheCountry() {
     click(&screen, "btnOK_Ring");
     QCOMPARE(t.prompts.of("error"), QStringList{kRangeRefused});
     QCOMPARE(t.db->value("select count(*) from ZOL_PigData").toInt(), 0);
+}
+
+// A ring stored with a longer number than the country chosen last allows is still updated,
+// not inserted again under a shortened number.
+void TestMemberScreen::lockedRingKeepsItsWholeNumber() {
+    TestContext t;
+    writeIni(t, "[Parameter]\nCountryRingCode=FR,BELG\n");
+    t.db->exec(
+        "insert into ZOL_LoftData (AssociationCode,LoftNo,LoftName) values ('U','L1','Ann')");
+    t.db->exec(
+        "insert into ZOL_PigData (LoftNo,PRingNo,RCountry,RYear,RRegLetter,RRegNumber,Sex,"
+        "DeleteMark) values ('L1','BELG17-1234567','BELG','2017','-','1234567','C',0)");
+    TfrmMember_TC screen(t.app());
+    screen.show();
+    selectRow(child<SqlGrid>(&screen, "dbgrdMem"), 0);
+    choose(&screen, "rgMem", "Member Rings List");
+    auto* country = child<QComboBox>(&screen, "cbbCountryRingCode");
+    auto* number = child<QLineEdit>(&screen, "edtRegNum");
+    click(&screen, "btnNew");
+    country->setCurrentIndex(0);
+    emit country->activated(0);
+    QCOMPARE(number->maxLength(), 6);
+
+    auto* rings = child<SqlGrid>(&screen, "dbgrdMemRing");
+    selectRow(rings, 0);
+    emit rings->clicked(rings->currentIndex());
+    QCOMPARE(number->text(), QStringLiteral("1234567"));
+    child<QComboBox>(&screen, "cbbSex")->setCurrentText("Hen");
+    click(&screen, "btnOK_Ring");
+    QCOMPARE(t.prompts.shown, QStringList());
+    QCOMPARE(t.db->value("select group_concat(PRingNo||Sex) from ZOL_PigData").toString(),
+             QStringLiteral("BELG17-1234567H"));
+
+    // Typing after "Cancel" is held to the limit of the country chosen last again.
+    click(&screen, "btnCan_Ring");
+    QCOMPARE(number->text(), QString());
+    QCOMPARE(number->maxLength(), 6);
 }
 
 void TestMemberScreen::clocksAndFeatherColours() {
