@@ -586,7 +586,9 @@ void TfrmMember_TC::saveMember() {
         f.lon = maskedText(medtLoftLon_);
         f.lat = maskedText(medtLoftLat_);
         f.notes = mmoNote_->toPlainText();
-        SaveMember(ctx_.db, ctx_.clock, f);
+        if (SaveMember(ctx_.db, ctx_.prompts, ctx_.clock, f) == MemberSaveResult::Refused) {
+            return;  // the form stays open
+        }
         loadMembers();
         lblTitle_->setText(QStringLiteral("Member"));
         showOnly(pnlMem_);

@@ -38,9 +38,11 @@ QString StoredText(const QString& text) {
     return text.isNull() ? QStringLiteral("") : text;
 }
 
-bool SaveMember(TdmZOLF& db, const Clock& clock, const MemberForm& f) {
+MemberSaveResult SaveMember(TdmZOLF& db, Prompts& prompts, const Clock& clock,
+                            const MemberForm& f) {
     if (f.associationCode.isEmpty() || f.loftNo.isEmpty() || f.name.isEmpty()) {
-        throw UserError(kMemberEntryError);
+        prompts.message(kMemberEntryError);
+        return MemberSaveResult::Refused;
     }
     QString notes = f.notes;
     notes.remove(QLatin1Char('\r'));
@@ -76,7 +78,7 @@ bool SaveMember(TdmZOLF& db, const Clock& clock, const MemberForm& f) {
                      StoredText(f.lat), StoredText(notes), now, f.loftNo});
         }
     });
-    return !exists;
+    return exists ? MemberSaveResult::Updated : MemberSaveResult::Inserted;
 }
 
 MemberForm LoadMember(TdmZOLF& db, const QString& loftNo) {

@@ -136,7 +136,7 @@ void TestMemberScreen::addAndEditMemberWithCoordinateChecks() {
     QTest::keyClicks(loftNo, "l7");
     QCOMPARE(loftNo->text(), QStringLiteral("L7"));
     click(&screen, "btnOK");
-    QCOMPARE(t.prompts.of("error"), QStringList{"Set new Member find data entry error !"});
+    QCOMPARE(t.prompts.of("message"), QStringList{"Set new Member find data entry error !"});
     QVERIFY(child(&screen, "pnlNewMember")->isVisible());
 
     // Each coordinate box, when left, checks the other one.
@@ -152,7 +152,7 @@ void TestMemberScreen::addAndEditMemberWithCoordinateChecks() {
     leave(lat);
     leave(lon);
     QCOMPARE(t.prompts.of("error").last(), kLatitudeOver60);
-    QCOMPARE(t.prompts.of("error").size(), 3);
+    QCOMPARE(t.prompts.of("error").size(), 2);
     lat->setText("N051'30:15.00");
 
     child<QLineEdit>(&screen, "edtName")->setText("Ann Field");
