@@ -724,6 +724,12 @@ void TfrmMember_TC::cancelRing() {
     edtRegNum_->clear();
     mmoComment_->clear();
     applyEntryLimits();
+    // A country whose letters are a fixed "-" keeps it, as after "AddNew": the disabled box
+    // could not get it back, and the next ring would be composed without it.
+    const auto rule = CountryRuleFor(cbbCountryRingCode_->currentText());
+    if (rule && rule->lettersFixed) {
+        edtRegLetter_->setText(QStringLiteral("-"));
+    }
     cbbCountryRingCode_->setEnabled(true);
     cbbCountryRingCode_->setFocus();
 }

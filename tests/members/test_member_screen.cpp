@@ -298,6 +298,16 @@ void TestMemberScreen::ringBoxesFollowTheCountry() {
     QCOMPARE(letters->text(), QStringLiteral("-"));
     QVERIFY(!letters->isEnabled());
     QCOMPARE(number->maxLength(), 7);
+    // "Cancel" empties the boxes but a fixed "-" stays, so the next ring is composed with it.
+    number->setText("0098");
+    click(&screen, "btnCan_Ring");
+    QCOMPARE(number->text(), QString());
+    QCOMPARE(letters->text(), QStringLiteral("-"));
+    number->setText("0099");
+    click(&screen, "btnOK_Ring");
+    QCOMPARE(t.db->value("select PRingNo from ZOL_PigData").toString(),
+             QStringLiteral("BELG26-0099"));
+    t.db->exec("delete from ZOL_PigData");
 
     // "IHU": only N or S; another letter deletes the character before the cursor.
     country->setCurrentIndex(1);
