@@ -434,6 +434,14 @@ void TestMemberScreen::badTimeZoneStopsTheShowStep() {
     QCOMPARE(t.prompts.of("error"), QStringList{"'1.5' is not a valid integer value"});
     QCOMPARE(child<QLabel>(&screen, "lblMemCnt")->text(), QString());
     QCOMPARE(child<QComboBox>(&screen, "cbbCountryRingCode")->count(), 0);
+
+    // The file is read again each time the screen is shown.
+    writeIni(t, "[Parameter]\nTimeZone=1\nCountryRingCode=GB,NL\n");
+    screen.hide();
+    screen.show();
+    QCOMPARE(t.prompts.of("error").size(), 1);
+    QCOMPARE(child<QComboBox>(&screen, "cbbCountryRingCode")->count(), 2);
+    QCOMPARE(child<QLabel>(&screen, "lblMemCnt")->text(), QStringLiteral("001"));
 }
 
 // Writes pictures of the panels when KESTRAVA_SHOTS names a folder (to look at, not compared).
