@@ -737,6 +737,8 @@ void TfrmMember_TC::cancelRing() {
 void TfrmMember_TC::countryChosen() {
     const auto rule = CountryRuleFor(cbbCountryRingCode_->currentText());
     if (!rule) {
+        // A code without a rule opens the letters box and leaves its limits and hint.
+        edtRegLetter_->setEnabled(true);
         return;
     }
     if (rule->lettersFixed) {

@@ -308,6 +308,12 @@ void TestMemberScreen::ringBoxesFollowTheCountry() {
     QCOMPARE(t.db->value("select PRingNo from ZOL_PigData").toString(),
              QStringLiteral("BELG26-0099"));
     t.db->exec("delete from ZOL_PigData");
+    // A code without a rule opens the letters box again, leaving the limits as they were.
+    country->setCurrentIndex(3);
+    emit country->activated(3);
+    QVERIFY(letters->isEnabled());
+    QCOMPARE(number->maxLength(), 7);
+    QCOMPARE(letters->toolTip(), QStringLiteral("Field value : '-' "));
 
     // "IHU": only N or S; another letter deletes the character before the cursor.
     country->setCurrentIndex(1);
