@@ -27,6 +27,9 @@ namespace {
 // The one sort text of the member screen's grids, kept for the whole run of the program.
 QString gSortText;
 
+// Characters a member's association code may be typed with.
+constexpr int kUnionCodeLimit = 6;
+
 // Loft coordinates: hemisphere letter, degrees, minutes, seconds and hundredths.
 const QString kLoftCoordMask = QStringLiteral(">x000'00:00.00;_");
 
@@ -40,6 +43,13 @@ QLineEdit* lineEdit(const char* name, int maxLength, QWidget* parent) {
     auto* edit = named(new QLineEdit(parent), name);
     edit->setMaxLength(maxLength);
     return edit;
+}
+
+// Puts a text the program supplies into a box whole: the box's limit holds what is typed, and
+// a longer stored or club value must not be cut short (and stored so) by it.
+void setWholeText(QLineEdit* edit, const QString& text, int limit) {
+    edit->setMaxLength(qMax(limit, int(text.size())));
+    edit->setText(text);
 }
 
 QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
@@ -187,7 +197,7 @@ void TfrmMember_TC::buildMemberForm() {
     edtToneCity_ = lineEdit("edtToneCity", 30, pnlNewMember_);
     edtPostCode_ = lineEdit("edtPostCode", 10, pnlNewMember_);
     edtPhone_ = lineEdit("edtPhone", 15, pnlNewMember_);
-    edtUnionCode_ = lineEdit("edtUnionCode", 6, pnlNewMember_);
+    edtUnionCode_ = lineEdit("edtUnionCode", kUnionCodeLimit, pnlNewMember_);
     edtSeriesNo_ = lineEdit("edtSeriesNo", 10, pnlNewMember_);
     makeUpperCase(edtUnionCode_);
     makeUpperCase(edtSeriesNo_);
@@ -532,7 +542,8 @@ void TfrmMember_TC::newMember() {
             e->clear();
         }
         mmoNote_->clear();
-        edtUnionCode_->setText(ClubAssociationCode(ctx_.db));
+        // The club's code may be longer than a member's box allows; it is kept whole.
+        setWholeText(edtUnionCode_, ClubAssociationCode(ctx_.db), kUnionCodeLimit);
         edtSeriesNo_->setEnabled(true);
         lblTitle_->setText(QStringLiteral("Member New Add"));
         showOnly(pnlNewMember_);
@@ -552,7 +563,7 @@ void TfrmMember_TC::editMember() {
         edtStreet_->setText(f.street);
         edtToneCity_->setText(f.city);
         edtSeriesNo_->setText(f.loftNo);
-        edtUnionCode_->setText(f.associationCode);
+        setWholeText(edtUnionCode_, f.associationCode, kUnionCodeLimit);
         mmoNote_->setPlainText(f.notes);
         medtLoftLon_->setText(f.lon);
         medtLoftLat_->setText(f.lat);
@@ -687,10 +698,8 @@ void TfrmMember_TC::loadSelectedRing() {
         // A stored ring keeps its whole letters and number even when the country chosen last
         // allows fewer: cut short, they would compose another ring number and Save would
         // insert a new ring instead of updating this one.
-        edtRegLetter_->setMaxLength(qMax(letterLimit_, int(f.letters.size())));
-        edtRegNum_->setMaxLength(qMax(numberLimit_, int(f.number.size())));
-        edtRegLetter_->setText(f.letters);
-        edtRegNum_->setText(f.number);
+        setWholeText(edtRegLetter_, f.letters, letterLimit_);
+        setWholeText(edtRegNum_, f.number, numberLimit_);
         mmoComment_->setPlainText(f.comment);
         for (QWidget* part :
              {static_cast<QWidget*>(cbbCountryRingCode_), static_cast<QWidget*>(combBYear_),

@@ -181,6 +181,25 @@ void TestMemberScreen::addAndEditMemberWithCoordinateChecks() {
              QStringLiteral("    '  :  .  |Main St  5"));
     QCOMPARE(t.db->value("select count(*) from ZOL_LoftLibPointDist").toInt(), 2);
 
+    // A club association code longer than the box's six characters is kept whole.
+    t.db->exec("update ZOL_ClubData set AssociationCode='ABCDEFGH'");
+    click(&screen, "btnMemNew");
+    auto* union_ = child<QLineEdit>(&screen, "edtUnionCode");
+    QCOMPARE(union_->text(), QStringLiteral("ABCDEFGH"));
+    child<QLineEdit>(&screen, "edtName")->setText("Bert");
+    loftNo->setText("L8");
+    click(&screen, "btnOK");
+    QCOMPARE(t.db->value("select AssociationCode from ZOL_LoftData where LoftNo='L8'").toString(),
+             QStringLiteral("ABCDEFGH"));
+    selectRow(members, 1);
+    choose(&screen, "rgMem", "Delete Member");  // no pigeons: no question
+    QCOMPARE(child<QLabel>(&screen, "lblMemCnt")->text(), QStringLiteral("001"));
+    selectRow(members, 0);
+    choose(&screen, "rgMem", "Edit Member");
+    QCOMPARE(union_->maxLength(), 6);
+    QCOMPARE(union_->text(), QStringLiteral("GBU"));
+    click(&screen, "btnCancel");
+
     // Delete with pigeons asks; No keeps the member.
     t.db->exec("insert into ZOL_PigData (LoftNo,PRingNo,DeleteMark) values ('L7','R1',0)");
     t.prompts.answers << Prompts::Answer::No;
