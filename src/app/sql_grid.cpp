@@ -6,7 +6,8 @@
 
 QVariant SqlGridModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole) {
-        return QVariant::fromValue(alignment_);
+        return QVariant::fromValue(
+            fieldAlignments_.value(record().fieldName(index.column()), alignment_));
     }
     if (role == Qt::DisplayRole && index.isValid()) {
         const QString field = record().fieldName(index.column());

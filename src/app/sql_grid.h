@@ -22,10 +22,15 @@ public:
     // Shows the column `field` through `format` (the stored value stays as it is).
     void setFormatter(const QString& field, Formatter format) { formatters_[field] = format; }
     void setAlignment(Qt::Alignment alignment) { alignment_ = alignment; }
+    // Aligns the column `field` apart from the others.
+    void setFieldAlignment(const QString& field, Qt::Alignment alignment) {
+        fieldAlignments_[field] = alignment;
+    }
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
     QHash<QString, Formatter> formatters_;
+    QHash<QString, Qt::Alignment> fieldAlignments_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
 };
 

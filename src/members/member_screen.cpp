@@ -27,6 +27,9 @@ namespace {
 // The one sort text of the member screen's grids, kept for the whole run of the program.
 QString gSortText;
 
+// Characters a member's association code may be typed with.
+constexpr int kUnionCodeLimit = 6;
+
 // Loft coordinates: hemisphere letter, degrees, minutes, seconds and hundredths.
 const QString kLoftCoordMask = QStringLiteral(">x000'00:00.00;_");
 
@@ -40,6 +43,13 @@ QLineEdit* lineEdit(const char* name, int maxLength, QWidget* parent) {
     auto* edit = named(new QLineEdit(parent), name);
     edit->setMaxLength(maxLength);
     return edit;
+}
+
+// Puts a text the program supplies into a box whole: the box's limit holds what is typed, and
+// a longer stored or club value must not be cut short (and stored so) by it.
+void setWholeText(QLineEdit* edit, const QString& text, int limit) {
+    edit->setMaxLength(qMax(limit, int(text.size())));
+    edit->setText(text);
 }
 
 QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
@@ -187,7 +197,7 @@ void TfrmMember_TC::buildMemberForm() {
     edtToneCity_ = lineEdit("edtToneCity", 30, pnlNewMember_);
     edtPostCode_ = lineEdit("edtPostCode", 10, pnlNewMember_);
     edtPhone_ = lineEdit("edtPhone", 15, pnlNewMember_);
-    edtUnionCode_ = lineEdit("edtUnionCode", 6, pnlNewMember_);
+    edtUnionCode_ = lineEdit("edtUnionCode", kUnionCodeLimit, pnlNewMember_);
     edtSeriesNo_ = lineEdit("edtSeriesNo", 10, pnlNewMember_);
     makeUpperCase(edtUnionCode_);
     makeUpperCase(edtSeriesNo_);
@@ -312,6 +322,9 @@ void TfrmMember_TC::buildRingPanel() {
                         [](const QVariant& v, const QSqlRecord&) { return momentCell(v); });
     model->setFormatter(QStringLiteral("Updatetime"),
                         [](const QVariant& v, const QSqlRecord&) { return momentCell(v); });
+    for (const char* field : {"CreateDate", "AssignDate", "Updatetime"}) {
+        model->setFieldAlignment(QLatin1String(field), Qt::AlignCenter);
+    }
     dbgrdMemRing_->setContextMenuPolicy(Qt::CustomContextMenu);
     left->addWidget(dbgrdMemRing_, 1);
     h->addLayout(left, 1);
@@ -529,7 +542,8 @@ void TfrmMember_TC::newMember() {
             e->clear();
         }
         mmoNote_->clear();
-        edtUnionCode_->setText(ClubAssociationCode(ctx_.db));
+        // The club's code may be longer than a member's box allows; it is kept whole.
+        setWholeText(edtUnionCode_, ClubAssociationCode(ctx_.db), kUnionCodeLimit);
         edtSeriesNo_->setEnabled(true);
         lblTitle_->setText(QStringLiteral("Member New Add"));
         showOnly(pnlNewMember_);
@@ -549,7 +563,7 @@ void TfrmMember_TC::editMember() {
         edtStreet_->setText(f.street);
         edtToneCity_->setText(f.city);
         edtSeriesNo_->setText(f.loftNo);
-        edtUnionCode_->setText(f.associationCode);
+        setWholeText(edtUnionCode_, f.associationCode, kUnionCodeLimit);
         mmoNote_->setPlainText(f.notes);
         medtLoftLon_->setText(f.lon);
         medtLoftLat_->setText(f.lat);
@@ -583,7 +597,9 @@ void TfrmMember_TC::saveMember() {
         f.lon = maskedText(medtLoftLon_);
         f.lat = maskedText(medtLoftLat_);
         f.notes = mmoNote_->toPlainText();
-        SaveMember(ctx_.db, ctx_.clock, f);
+        if (SaveMember(ctx_.db, ctx_.prompts, ctx_.clock, f) == MemberSaveResult::Refused) {
+            return;  // the form stays open
+        }
         loadMembers();
         lblTitle_->setText(QStringLiteral("Member"));
         showOnly(pnlMem_);
@@ -679,8 +695,11 @@ void TfrmMember_TC::loadSelectedRing() {
         cbbBColour_->setCurrentText(f.colourName);
         cbbSex_->setCurrentText(f.sexName);
         combBYear_->setCurrentText(f.year);
-        edtRegLetter_->setText(f.letters);
-        edtRegNum_->setText(f.number);
+        // A stored ring keeps its whole letters and number even when the country chosen last
+        // allows fewer: cut short, they would compose another ring number and Save would
+        // insert a new ring instead of updating this one.
+        setWholeText(edtRegLetter_, f.letters, letterLimit_);
+        setWholeText(edtRegNum_, f.number, numberLimit_);
         mmoComment_->setPlainText(f.comment);
         for (QWidget* part :
              {static_cast<QWidget*>(cbbCountryRingCode_), static_cast<QWidget*>(combBYear_),
@@ -702,6 +721,7 @@ void TfrmMember_TC::newRing(bool range) {
     edtRegLetter_->clear();
     edtRegNum_->clear();
     mmoComment_->clear();
+    applyEntryLimits();
     combBYear_->setCurrentText(QString::number(ctx_.clock.today().year()));
     // The letters box follows the country ring code still shown (a fixed "-" stays fixed).
     countryChosen();
@@ -712,6 +732,13 @@ void TfrmMember_TC::cancelRing() {
     edtRegLetter_->clear();
     edtRegNum_->clear();
     mmoComment_->clear();
+    applyEntryLimits();
+    // A country whose letters are a fixed "-" keeps it, as after "AddNew": the disabled box
+    // could not get it back, and the next ring would be composed without it.
+    const auto rule = CountryRuleFor(cbbCountryRingCode_->currentText());
+    if (rule && rule->lettersFixed) {
+        edtRegLetter_->setText(QStringLiteral("-"));
+    }
     cbbCountryRingCode_->setEnabled(true);
     cbbCountryRingCode_->setFocus();
 }
@@ -719,6 +746,8 @@ void TfrmMember_TC::cancelRing() {
 void TfrmMember_TC::countryChosen() {
     const auto rule = CountryRuleFor(cbbCountryRingCode_->currentText());
     if (!rule) {
+        // A code without a rule opens the letters box and leaves its limits and hint.
+        edtRegLetter_->setEnabled(true);
         return;
     }
     if (rule->lettersFixed) {
@@ -726,11 +755,17 @@ void TfrmMember_TC::countryChosen() {
         edtRegLetter_->setEnabled(false);
     } else {
         edtRegLetter_->setEnabled(true);
-        edtRegLetter_->setMaxLength(rule->maxLetters);
+        letterLimit_ = rule->maxLetters;
     }
-    edtRegNum_->setMaxLength(rule->maxNumber);
-    edtUpRegNum_->setMaxLength(rule->maxNumber);
+    numberLimit_ = rule->maxNumber;
+    applyEntryLimits();
     edtRegLetter_->setToolTip(rule->hint);
+}
+
+void TfrmMember_TC::applyEntryLimits() {
+    edtRegLetter_->setMaxLength(letterLimit_);
+    edtRegNum_->setMaxLength(numberLimit_);
+    edtUpRegNum_->setMaxLength(numberLimit_);
 }
 
 void TfrmMember_TC::checkNehuLetters() {

@@ -61,6 +61,7 @@ class TfrmMember_TC : public QWidget {
     void saveRing();
     void deleteRing();
     void countryChosen();
+    void applyEntryLimits();
     void checkNehuLetters();
     void addColour();
     void deleteColour();
@@ -73,6 +74,9 @@ class TfrmMember_TC : public QWidget {
     MemberSettings settings_;
     QString ringLoftNo_;   // the member whose ring list is open
     QString clockLoftNo_;  // the member whose clock list is open
+    // The limits of the letters and number boxes that the country ring code last chosen set.
+    int letterLimit_ = 5;
+    int numberLimit_ = 7;
 
     QLabel* lblTitle_;
     // Member list.

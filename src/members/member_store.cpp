@@ -38,9 +38,11 @@ QString StoredText(const QString& text) {
     return text.isNull() ? QStringLiteral("") : text;
 }
 
-bool SaveMember(TdmZOLF& db, const Clock& clock, const MemberForm& f) {
+MemberSaveResult SaveMember(TdmZOLF& db, Prompts& prompts, const Clock& clock,
+                            const MemberForm& f) {
     if (f.associationCode.isEmpty() || f.loftNo.isEmpty() || f.name.isEmpty()) {
-        throw UserError(kMemberEntryError);
+        prompts.message(kMemberEntryError);
+        return MemberSaveResult::Refused;
     }
     QString notes = f.notes;
     notes.remove(QLatin1Char('\r'));
@@ -57,10 +59,14 @@ bool SaveMember(TdmZOLF& db, const Clock& clock, const MemberForm& f) {
                     {f.associationCode, f.loftNo, f.name, StoredText(f.street), StoredText(f.city),
                      StoredText(f.postCode), StoredText(f.phone), StoredText(f.lon),
                      StoredText(f.lat), StoredText(notes), now});
-            // The distances themselves are computed later by the loft distance update.
+            // The distances themselves are computed later by the loft distance update. A
+            // distance typed for this loft number before the member existed is kept: it only
+            // gets rows for the sites it lacks, so the member can always be added.
             db.exec(QStringLiteral("insert into ZOL_LoftLibPointDist (LiberCode,LoftNo,Miles,Yards)"
-                                   " select LiberCode,?,0,0 from ZOL_LiberateSite order by rowid"),
-                    {f.loftNo});
+                                   " select LiberCode,?,0,0 from ZOL_LiberateSite where LiberCode"
+                                   " not in (select LiberCode from ZOL_LoftLibPointDist where"
+                                   " LoftNo=? and LiberCode is not null) order by rowid"),
+                    {f.loftNo, f.loftNo});
         } else {
             QString street = f.street;
             street.replace(QLatin1Char(':'), QLatin1Char(' '));
@@ -72,7 +78,7 @@ bool SaveMember(TdmZOLF& db, const Clock& clock, const MemberForm& f) {
                      StoredText(f.lat), StoredText(notes), now, f.loftNo});
         }
     });
-    return !exists;
+    return exists ? MemberSaveResult::Updated : MemberSaveResult::Inserted;
 }
 
 MemberForm LoadMember(TdmZOLF& db, const QString& loftNo) {

@@ -32,10 +32,11 @@ extern const QString kMemberEntryError;
 
 // Saves the form: a loft number that does not exist is inserted, with a zero distance row for
 // every liberation site; one that exists is updated (the street's ":" become blanks, distance
-// rows are left alone). Notes are stored without line breaks. Throws UserError
-// kMemberEntryError (nothing stored) when the association code, loft number or name is empty.
-// Returns true when a member was inserted.
-bool SaveMember(TdmZOLF& db, const Clock& clock, const MemberForm& form);
+// rows are left alone). Notes are stored without line breaks. When the association code, loft
+// number or name is empty it shows kMemberEntryError in a plain message box and stores nothing.
+enum class MemberSaveResult { Refused, Inserted, Updated };
+MemberSaveResult SaveMember(TdmZOLF& db, Prompts& prompts, const Clock& clock,
+                            const MemberForm& form);
 MemberForm LoadMember(TdmZOLF& db, const QString& loftNo);
 
 // Deletes the member and its distance rows. With active pigeons it first asks whether to

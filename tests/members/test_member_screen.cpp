@@ -80,6 +80,7 @@ class TestMemberScreen : public QObject {
     void addAndEditMemberWithCoordinateChecks();
     void ringsOneByOneAndAsRange();
     void ringBoxesFollowTheCountry();
+    void lockedRingKeepsItsWholeNumber();
     void clocksAndFeatherColours();
     void badTimeZoneStopsTheShowStep();
     void screenshots();
@@ -135,7 +136,7 @@ void TestMemberScreen::addAndEditMemberWithCoordinateChecks() {
     QTest::keyClicks(loftNo, "l7");
     QCOMPARE(loftNo->text(), QStringLiteral("L7"));
     click(&screen, "btnOK");
-    QCOMPARE(t.prompts.of("error"), QStringList{"Set new Member find data entry error !"});
+    QCOMPARE(t.prompts.of("message"), QStringList{"Set new Member find data entry error !"});
     QVERIFY(child(&screen, "pnlNewMember")->isVisible());
 
     // Each coordinate box, when left, checks the other one.
@@ -151,7 +152,7 @@ void TestMemberScreen::addAndEditMemberWithCoordinateChecks() {
     leave(lat);
     leave(lon);
     QCOMPARE(t.prompts.of("error").last(), kLatitudeOver60);
-    QCOMPARE(t.prompts.of("error").size(), 3);
+    QCOMPARE(t.prompts.of("error").size(), 2);
     lat->setText("N051'30:15.00");
 
     child<QLineEdit>(&screen, "edtName")->setText("Ann Field");
@@ -179,6 +180,25 @@ void TestMemberScreen::addAndEditMemberWithCoordinateChecks() {
     QCOMPARE(t.db->value("select LoftLat||'|'||Street from ZOL_LoftData").toString(),
              QStringLiteral("    '  :  .  |Main St  5"));
     QCOMPARE(t.db->value("select count(*) from ZOL_LoftLibPointDist").toInt(), 2);
+
+    // A club association code longer than the box's six characters is kept whole.
+    t.db->exec("update ZOL_ClubData set AssociationCode='ABCDEFGH'");
+    click(&screen, "btnMemNew");
+    auto* union_ = child<QLineEdit>(&screen, "edtUnionCode");
+    QCOMPARE(union_->text(), QStringLiteral("ABCDEFGH"));
+    child<QLineEdit>(&screen, "edtName")->setText("Bert");
+    loftNo->setText("L8");
+    click(&screen, "btnOK");
+    QCOMPARE(t.db->value("select AssociationCode from ZOL_LoftData where LoftNo='L8'").toString(),
+             QStringLiteral("ABCDEFGH"));
+    selectRow(members, 1);
+    choose(&screen, "rgMem", "Delete Member");  // no pigeons: no question
+    QCOMPARE(child<QLabel>(&screen, "lblMemCnt")->text(), QStringLiteral("001"));
+    selectRow(members, 0);
+    choose(&screen, "rgMem", "Edit Member");
+    QCOMPARE(union_->maxLength(), 6);
+    QCOMPARE(union_->text(), QStringLiteral("GBU"));
+    click(&screen, "btnCancel");
 
     // Delete with pigeons asks; No keeps the member.
     t.db->exec("insert into ZOL_PigData (LoftNo,PRingNo,DeleteMark) values ('L7','R1',0)");
@@ -228,6 +248,16 @@ void TestMemberScreen::ringsOneByOneAndAsRange() {
     QCOMPARE(gridColumn(rings, 2), QStringList{"Cock"});
     QCOMPARE(gridColumn(rings, 4), QStringList{"2026-06-15"});
     QCOMPARE(gridColumn(rings, 6), QStringList{"2026-06-15 10:00:00"});
+    // The three date columns are centred, the others are not.
+    const auto alignment = [rings](int column) {
+        return rings->gridModel()
+            ->index(0, column)
+            .data(Qt::TextAlignmentRole)
+            .value<Qt::Alignment>();
+    };
+    QCOMPARE(alignment(4), Qt::Alignment(Qt::AlignCenter));
+    QCOMPARE(alignment(6), Qt::Alignment(Qt::AlignCenter));
+    QVERIFY(alignment(0) != Qt::Alignment(Qt::AlignCenter));
 
     // A range: AU 98 to 101, one of them present already.
     t.db->exec("insert into ZOL_PigData (LoftNo,PRingNo,DeleteMark) values ('L9','AU26-X-0099',0)");
@@ -287,6 +317,22 @@ void TestMemberScreen::ringBoxesFollowTheCountry() {
     QCOMPARE(letters->text(), QStringLiteral("-"));
     QVERIFY(!letters->isEnabled());
     QCOMPARE(number->maxLength(), 7);
+    // "Cancel" empties the boxes but a fixed "-" stays, so the next ring is composed with it.
+    number->setText("0098");
+    click(&screen, "btnCan_Ring");
+    QCOMPARE(number->text(), QString());
+    QCOMPARE(letters->text(), QStringLiteral("-"));
+    number->setText("0099");
+    click(&screen, "btnOK_Ring");
+    QCOMPARE(t.db->value("select PRingNo from ZOL_PigData").toString(),
+             QStringLiteral("BELG26-0099"));
+    t.db->exec("delete from ZOL_PigData");
+    // A code without a rule opens the letters box again, leaving the limits as they were.
+    country->setCurrentIndex(3);
+    emit country->activated(3);
+    QVERIFY(letters->isEnabled());
+    QCOMPARE(number->maxLength(), 7);
+    QCOMPARE(letters->toolTip(), QStringLiteral("Field value : '-' "));
 
     // "IHU": only N or S; another letter deletes the character before the cursor.
     country->setCurrentIndex(1);
@@ -320,6 +366,43 @@ void TestMemberScreen::ringBoxesFollowTheCountry() {
     click(&screen, "btnOK_Ring");
     QCOMPARE(t.prompts.of("error"), QStringList{kRangeRefused});
     QCOMPARE(t.db->value("select count(*) from ZOL_PigData").toInt(), 0);
+}
+
+// A ring stored with a longer number than the country chosen last allows is still updated,
+// not inserted again under a shortened number.
+void TestMemberScreen::lockedRingKeepsItsWholeNumber() {
+    TestContext t;
+    writeIni(t, "[Parameter]\nCountryRingCode=FR,BELG\n");
+    t.db->exec(
+        "insert into ZOL_LoftData (AssociationCode,LoftNo,LoftName) values ('U','L1','Ann')");
+    t.db->exec(
+        "insert into ZOL_PigData (LoftNo,PRingNo,RCountry,RYear,RRegLetter,RRegNumber,Sex,"
+        "DeleteMark) values ('L1','BELG17-1234567','BELG','2017','-','1234567','C',0)");
+    TfrmMember_TC screen(t.app());
+    screen.show();
+    selectRow(child<SqlGrid>(&screen, "dbgrdMem"), 0);
+    choose(&screen, "rgMem", "Member Rings List");
+    auto* country = child<QComboBox>(&screen, "cbbCountryRingCode");
+    auto* number = child<QLineEdit>(&screen, "edtRegNum");
+    click(&screen, "btnNew");
+    country->setCurrentIndex(0);
+    emit country->activated(0);
+    QCOMPARE(number->maxLength(), 6);
+
+    auto* rings = child<SqlGrid>(&screen, "dbgrdMemRing");
+    selectRow(rings, 0);
+    emit rings->clicked(rings->currentIndex());
+    QCOMPARE(number->text(), QStringLiteral("1234567"));
+    child<QComboBox>(&screen, "cbbSex")->setCurrentText("Hen");
+    click(&screen, "btnOK_Ring");
+    QCOMPARE(t.prompts.shown, QStringList());
+    QCOMPARE(t.db->value("select group_concat(PRingNo||Sex) from ZOL_PigData").toString(),
+             QStringLiteral("BELG17-1234567H"));
+
+    // Typing after "Cancel" is held to the limit of the country chosen last again.
+    click(&screen, "btnCan_Ring");
+    QCOMPARE(number->text(), QString());
+    QCOMPARE(number->maxLength(), 6);
 }
 
 void TestMemberScreen::clocksAndFeatherColours() {
@@ -376,6 +459,14 @@ void TestMemberScreen::badTimeZoneStopsTheShowStep() {
     QCOMPARE(t.prompts.of("error"), QStringList{"'1.5' is not a valid integer value"});
     QCOMPARE(child<QLabel>(&screen, "lblMemCnt")->text(), QString());
     QCOMPARE(child<QComboBox>(&screen, "cbbCountryRingCode")->count(), 0);
+
+    // The file is read again each time the screen is shown.
+    writeIni(t, "[Parameter]\nTimeZone=1\nCountryRingCode=GB,NL\n");
+    screen.hide();
+    screen.show();
+    QCOMPARE(t.prompts.of("error").size(), 1);
+    QCOMPARE(child<QComboBox>(&screen, "cbbCountryRingCode")->count(), 2);
+    QCOMPARE(child<QLabel>(&screen, "lblMemCnt")->text(), QStringLiteral("001"));
 }
 
 // Writes pictures of the panels when KESTRAVA_SHOTS names a folder (to look at, not compared).

@@ -363,7 +363,7 @@ void TestMembers::memberInsertAndEdit() {
     }
     MemberForm f{"GBU", "L7",  "Ann Field",     "Main St: 5",    "York",
                  "Y1",  "555", "E001'02:03.04", "N051'30:00.00", "first\r\nsecond"};
-    QVERIFY(SaveMember(*t.db, t.clock, f));
+    QCOMPARE(SaveMember(*t.db, t.prompts, t.clock, f), MemberSaveResult::Inserted);
     QCOMPARE(column(*t.db,
                     "select LiberCode||LoftNo||Miles||Yards from ZOL_LoftLibPointDist "
                     "order by LiberCode"),
@@ -379,12 +379,24 @@ void TestMembers::memberInsertAndEdit() {
     // The same loft number again updates (even from a new form) and adds no distance rows.
     t.db->exec("update ZOL_LoftData set SynchFlag=0");
     f.name = "Ann Fields";
-    QVERIFY(!SaveMember(*t.db, t.clock, f));
+    QCOMPARE(SaveMember(*t.db, t.prompts, t.clock, f), MemberSaveResult::Updated);
     QCOMPARE(t.db->value("select count(*) from ZOL_LoftLibPointDist").toInt(), 3);
     QCOMPARE(column(*t.db,
                     "select LoftName||'|'||Street||'|'||Notes||'|'||SynchFlag "
                     "from ZOL_LoftData"),
              QStringList{"Ann Fields|Main St  5|firstsecond|1"});
+
+    // A distance typed for a loft number before its member exists does not stop the member
+    // being added: it is kept, and only the missing sites get zero rows.
+    t.db->exec(
+        "insert into ZOL_LoftLibPointDist (LiberCode,LoftNo,Miles,Yards) "
+        "values('P2','L8',12,345)");
+    QCOMPARE(SaveMember(*t.db, t.prompts, t.clock, member("GBU", "L8", "Bert")),
+             MemberSaveResult::Inserted);
+    QCOMPARE(column(*t.db,
+                    "select LiberCode||'/'||Miles||'/'||Yards from ZOL_LoftLibPointDist "
+                    "where LoftNo='L8' order by LiberCode"),
+             QStringList({"P1/0/0", "P2/12/345", "P3/0/0"}));
 }
 
 void TestMembers::memberEntryErrorStoresNothing() {
@@ -393,8 +405,10 @@ void TestMembers::memberEntryErrorStoresNothing() {
     for (int missing = 0; missing < 3; ++missing) {
         MemberForm f = member("GBU", "L7", "Ann");
         (missing == 0 ? f.associationCode : missing == 1 ? f.loftNo : f.name).clear();
-        QCOMPARE(errorOf([&] { SaveMember(*t.db, t.clock, f); }), kMemberEntryError);
+        QCOMPARE(SaveMember(*t.db, t.prompts, t.clock, f), MemberSaveResult::Refused);
     }
+    // A plain message box, each time.
+    QCOMPARE(t.prompts.shown, QStringList(3, "message: " + kMemberEntryError));
     QCOMPARE(t.db->value("select count(*) from ZOL_LoftData").toInt(), 0);
     QCOMPARE(t.db->value("select count(*) from ZOL_LoftLibPointDist").toInt(), 0);
 }
@@ -402,8 +416,8 @@ void TestMembers::memberEntryErrorStoresNothing() {
 void TestMembers::deleteMember() {
     TestContext t;
     t.db->exec("insert into ZOL_LiberateSite (LiberCode) values('P1')");
-    SaveMember(*t.db, t.clock, member("GBU", "L1", "One"));
-    SaveMember(*t.db, t.clock, member("GBU", "L2", "Two"));
+    SaveMember(*t.db, t.prompts, t.clock, member("GBU", "L1", "One"));
+    SaveMember(*t.db, t.prompts, t.clock, member("GBU", "L2", "Two"));
     t.db->exec("insert into ZOL_LoftClocks (LoftNo,ClockID) values('L1','C1')");
     // No active pigeons: deleted without a question; its clock stays.
     t.db->exec("insert into ZOL_PigData (LoftNo,PRingNo,DeleteMark) values('L1','OLD',1)");
