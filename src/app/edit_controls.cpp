@@ -17,6 +17,10 @@ void SetUpperCase(QLineEdit* edit) {
     });
 }
 
+QString MaskedText(const QLineEdit* edit) {
+    return edit->displayText().replace(QLatin1Char('_'), QLatin1Char(' '));
+}
+
 UpDown::UpDown(QLineEdit* buddy, int minimum, int maximum, QWidget* parent)
     : QWidget(parent), buddy_(buddy), minimum_(minimum), maximum_(maximum) {
     auto* layout = new QVBoxLayout(this);

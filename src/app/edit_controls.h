@@ -8,6 +8,10 @@ class QToolButton;
 // Makes a text box turn everything typed into upper case (loft numbers, codes).
 void SetUpperCase(QLineEdit* edit);
 
+// The text of a coordinate box with an input mask, blank positions as blanks (the form in
+// which coordinates are stored and checked).
+QString MaskedText(const QLineEdit* edit);
+
 // The small pair of arrows beside a number box: each click steps the box's whole number by
 // one within [minimum, maximum]. The box stays a plain text box, so a typed text that is not a
 // whole number remains possible and is refused where the value is used.

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/edit_controls.h"
 #include "app/sql_grid.h"
 #include "data/date_time.h"
 #include "members/feather_colours.h"
@@ -54,23 +55,6 @@ void setWholeText(QLineEdit* edit, const QString& text, int limit) {
 
 QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
     return named(new QPushButton(caption, parent), name);
-}
-
-// Upper case as the user types, keeping the cursor where it is.
-void makeUpperCase(QLineEdit* edit) {
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
-        const QString upper = text.toUpper();
-        if (upper != text) {
-            const int pos = edit->cursorPosition();
-            edit->setText(upper);
-            edit->setCursorPosition(pos);
-        }
-    });
-}
-
-// A masked box's text with its blank positions held as blanks ("    '  :  .  " untouched).
-QString maskedText(const QLineEdit* edit) {
-    return edit->displayText().replace(QLatin1Char('_'), QLatin1Char(' '));
 }
 
 // Shows only the listed columns of a grid (by position), each as wide as its contents.
@@ -199,8 +183,8 @@ void TfrmMember_TC::buildMemberForm() {
     edtPhone_ = lineEdit("edtPhone", 15, pnlNewMember_);
     edtUnionCode_ = lineEdit("edtUnionCode", kUnionCodeLimit, pnlNewMember_);
     edtSeriesNo_ = lineEdit("edtSeriesNo", 10, pnlNewMember_);
-    makeUpperCase(edtUnionCode_);
-    makeUpperCase(edtSeriesNo_);
+    SetUpperCase(edtUnionCode_);
+    SetUpperCase(edtSeriesNo_);
     medtLoftLon_ = named(new QLineEdit(pnlNewMember_), "medtLoftLon");
     medtLoftLat_ = named(new QLineEdit(pnlNewMember_), "medtLoftLat");
     for (QLineEdit* coord : {medtLoftLon_, medtLoftLat_}) {
@@ -342,7 +326,7 @@ void TfrmMember_TC::buildRingPanel() {
     cbbCountryRingCode_ = named(new QComboBox(pnlMRingData_), "cbbCountryRingCode");
     cbbCountryRingCode_->setEditable(true);
     cbbCountryRingCode_->setInsertPolicy(QComboBox::NoInsert);
-    makeUpperCase(cbbCountryRingCode_->lineEdit());
+    SetUpperCase(cbbCountryRingCode_->lineEdit());
     combBYear_ = named(new QComboBox(pnlMRingData_), "combBYear");
     combBYear_->setEditable(true);
     combBYear_->setInsertPolicy(QComboBox::NoInsert);
@@ -350,7 +334,7 @@ void TfrmMember_TC::buildRingPanel() {
     combBYear_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), this));
     edtRegLetter_ = lineEdit("edtRegLetter", 5, pnlMRingData_);
-    makeUpperCase(edtRegLetter_);
+    SetUpperCase(edtRegLetter_);
     edtRegLetter_->installEventFilter(this);
     edtRegNum_ = lineEdit("edtRegNum", 7, pnlMRingData_);
     edtUpRegNum_ = lineEdit("edtUpRegNum", 7, pnlMRingData_);
@@ -594,8 +578,8 @@ void TfrmMember_TC::saveMember() {
         f.city = edtToneCity_->text();
         f.postCode = edtPostCode_->text();
         f.phone = edtPhone_->text();
-        f.lon = maskedText(medtLoftLon_);
-        f.lat = maskedText(medtLoftLat_);
+        f.lon = MaskedText(medtLoftLon_);
+        f.lat = MaskedText(medtLoftLat_);
         f.notes = mmoNote_->toPlainText();
         if (SaveMember(ctx_.db, ctx_.prompts, ctx_.clock, f) == MemberSaveResult::Refused) {
             return;  // the form stays open
@@ -613,7 +597,7 @@ void TfrmMember_TC::cancelMember() {
 
 void TfrmMember_TC::checkCoordOnLeave(LoftCoordBox left) {
     guarded(ctx_.prompts, [&] {
-        CheckLoftCoordOnLeave(left, maskedText(medtLoftLon_), maskedText(medtLoftLat_));
+        CheckLoftCoordOnLeave(left, MaskedText(medtLoftLon_), MaskedText(medtLoftLat_));
     });
 }
 

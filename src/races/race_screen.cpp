@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/edit_controls.h"
 #include "app/sql_grid.h"
 #include "coordinates.h"
 #include "data/date_time.h"
@@ -152,13 +153,7 @@ void TfrmRace::buildMainPanel() {
     edtlibSiteAbbriv_ = new QLineEdit(grpLibDetail_);
     edtlibSiteAbbriv_->setObjectName(QStringLiteral("edtlibSiteAbbriv"));
     edtlibSiteAbbriv_->setMaxLength(10);
-    connect(edtlibSiteAbbriv_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        if (text != text.toUpper()) {
-            const int pos = edtlibSiteAbbriv_->cursorPosition();
-            edtlibSiteAbbriv_->setText(text.toUpper());
-            edtlibSiteAbbriv_->setCursorPosition(pos);
-        }
-    });
+    SetUpperCase(edtlibSiteAbbriv_);
     form->addRow(tr("Liberate Site Abbreviation  :"), edtlibSiteAbbriv_);
 
     combLibSite_ = new QComboBox(grpLibDetail_);
@@ -431,14 +426,6 @@ void TfrmRace::setPointFieldsEnabled(bool enabled) {
     }
 }
 
-// The masked text as stored: blank positions as blanks, the literals kept ("    '  :  " when
-// nothing is typed).
-QString TfrmRace::coordText(QLineEdit* edit) const {
-    QString text = edit->displayText();
-    text.replace(QLatin1Char('_'), QLatin1Char(' '));
-    return text;
-}
-
 void TfrmRace::selectRace() {
     const QSqlRecord row = dbgrd1_->currentRecord();
     if (row.isEmpty()) {
@@ -503,8 +490,8 @@ void TfrmRace::save() {
     race.code = edtLibCode_->text();
     race.site = combLibSite_->currentText();
     race.abbreviation = edtlibSiteAbbriv_->text();
-    race.longitude = coordText(medtRaceLon_);
-    race.latitude = coordText(medtRaceLat_);
+    race.longitude = MaskedText(medtRaceLon_);
+    race.latitude = MaskedText(medtRaceLat_);
     race.date = dtpLibDate_->date();
     race.time = dtpLibTime_->time();
     const RaceSaveResult result = SaveRace(ctx_.db, ctx_.prompts, ctx_.clock, race);
@@ -778,10 +765,10 @@ bool TfrmRace::eventFilter(QObject* watched, QEvent* event) {
         // Leaving one coordinate checks the other one of the pair (not when a message box or
         // a menu takes the focus for a moment).
         if (watched == medtRaceLat_) {
-            const QString lon = coordText(medtRaceLon_);
+            const QString lon = MaskedText(medtRaceLon_);
             guarded(ctx_.prompts, [&] { CheckCoordText(lon, kLongitudeOver60); });
         } else if (watched == medtRaceLon_) {
-            const QString lat = coordText(medtRaceLat_);
+            const QString lat = MaskedText(medtRaceLat_);
             guarded(ctx_.prompts, [&] { CheckCoordText(lat, kLatitudeOver60); });
         }
         return false;

@@ -44,7 +44,6 @@ class TfrmRace : public QWidget {
     void fillSites();
     void loadRaceList();
     void setPointFieldsEnabled(bool enabled);
-    QString coordText(QLineEdit* edit) const;
 
     void selectRace();
     void addNew();
