@@ -309,6 +309,9 @@ void TestClockCalls::requestTexts_data() {
                                << ""
                                << QByteArray(R"({"method":"setLoftInfo","params":)"
                                              R"({"a":":b","":"","":-5,"":"x","t":3,"n":":#1"}})");
+    QTest::newRow("dollar in the name")
+        << SetLoftInfo << "a$b:c$d%e:f"
+        << "" << QByteArray(R"({"method":"setLoftInfo","params":{"a:b":"c$d","e":"f"}})");
     QTest::newRow("empty items") << SetLoftInfo << ""
                                  << "" << QByteArray(R"({"method":"setLoftInfo","params":{}})");
     QTest::newRow("pigeon keeps dollar")
