@@ -25,12 +25,14 @@ void AddParamMembers(TJsonObject& params, const QString& paramText, bool dollarR
         QString name;
         QString value = item;
         if (colon >= 0) {
-            name = item.left(colon);
+            // The dollar is replaced once the separating colon is known: the first one of the
+            // whole item, also when it stands in the name.
             QString replaced = item;
             const qsizetype dollar = dollarRule ? replaced.indexOf(QLatin1Char('$')) : -1;
             if (dollar >= 0) {
                 replaced[dollar] = QLatin1Char(':');
             }
+            name = replaced.left(colon);
             value = replaced.mid(colon + 1);
         }
         if (value.startsWith(QLatin1Char('#'))) {

@@ -14,8 +14,9 @@
 QStringList SplitPercentItems(const QString& text);
 
 // Appends one member per item of a parameter text ("name:value", "name:#integer") to params.
-// With the dollar rule (loft settings only) the first "$" of an item becomes a colon in its
-// value, so "HostIp:h$80" gives h:80. Throws UserError "'x' is not a valid integer value" for
+// With the dollar rule (loft settings only) the first "$" of an item becomes a colon after the
+// separating colon has been found, so "HostIp:h$80" gives h:80. Throws UserError "'x' is not a
+// valid integer value" for
 // "#x" that is not a whole number.
 void AddParamMembers(TJsonObject& params, const QString& paramText, bool dollarRule);
 

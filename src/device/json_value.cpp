@@ -634,12 +634,53 @@ class Parser {
             digits.remove(0, 1);
         }
         bool ok = false;
-        const double value = digits.toDouble(&ok);
-        if (!ok || !std::isfinite(value)) {
-            throw ParseFailure();  // out of range
+        double value = digits.toDouble(&ok);
+        // The bytes are a number by the grammar, so a failed conversion is out of range. One too
+        // small for a double is read as 0, its nearest value; one too large fails the parse.
+        if (!ok) {
+            if (!belowRange(digits)) {
+                throw ParseFailure();
+            }
+            value = 0;
+        }
+        if (!std::isfinite(value)) {
+            throw ParseFailure();
         }
         pos_ = i;
         return std::make_unique<TJsonNumber>(value);
+    }
+
+    // Whether a number text of the grammar lies below 1 in magnitude: the decimal position of
+    // its leading non-zero digit plus its exponent is negative (0 itself counts as below).
+    static bool belowRange(const QByteArray& number) {
+        qsizetype e = number.indexOf('e');
+        if (e < 0) {
+            e = number.indexOf('E');
+        }
+        const QByteArray mantissa = e < 0 ? number : number.left(e);
+        const qsizetype point = mantissa.indexOf('.');
+        const qsizetype intEnd = point < 0 ? mantissa.size() : point;
+        qsizetype lead = -1;
+        for (qsizetype i = 0; i < mantissa.size() && lead < 0; ++i) {
+            if (mantissa[i] >= '1' && mantissa[i] <= '9') {
+                lead = i;
+            }
+        }
+        if (lead < 0) {
+            return true;
+        }
+        qint64 position = lead < intEnd ? intEnd - lead - 1 : intEnd - lead;
+        qint64 exponent = 0;
+        for (qsizetype i = e + 1; e >= 0 && i < number.size(); ++i) {
+            if (isDigit(quint8(number[i]))) {
+                exponent = qMin<qint64>(exponent * 10 + (number[i] - '0'), 1000000000);
+            }
+        }
+        if (e >= 0 && number.indexOf('-', e) > e) {
+            exponent = -exponent;
+        }
+        position += exponent;
+        return position < 0;
     }
 
     static int hexValue(quint8 c) {

@@ -22,7 +22,7 @@ QByteArray HexToBytes(const QString& hex, int byteCount) {
             return 0;
         }
         const int c = quint8(text[i]);
-        return c <= '9' ? c - '0' : c - 55;
+        return c >= '0' && c <= '9' ? c - '0' : c - 55;
     };
     QByteArray bytes(byteCount, '\0');
     for (int i = 0; i < byteCount; ++i) {

@@ -206,6 +206,17 @@ void TestClockCalls::handshake() {
             QCOMPARE(deviceRandom, device);
         }
     }
+
+    // Only 0-9 and A-F are hexadecimal digits; any other character, also one below "0", counts
+    // as its code minus 55: "-4" is (45 - 55) * 16 + 4 = -156, the byte 0x64.
+    TalkingClock clock;
+    const QByteArray oddDigest = md5(host + device + hex("1264ABCD") + keyText.toLatin1());
+    clock.reply(device + oddDigest.left(4));
+    QByteArray deviceRandom;
+    QByteArray hostRandom;
+    QByteArray connection;
+    QVERIFY(clock.api->ComVerify("12-4ABCD", keyText, deviceRandom, hostRandom, connection));
+    QCOMPARE(connection, oddDigest.mid(4, 8));
 }
 
 void TestClockCalls::hostRandomsNeverReach255() {
@@ -298,6 +309,9 @@ void TestClockCalls::requestTexts_data() {
                                << ""
                                << QByteArray(R"({"method":"setLoftInfo","params":)"
                                              R"({"a":":b","":"","":-5,"":"x","t":3,"n":":#1"}})");
+    QTest::newRow("dollar in the name")
+        << SetLoftInfo << "a$b:c$d%e:f"
+        << "" << QByteArray(R"({"method":"setLoftInfo","params":{"a:b":"c$d","e":"f"}})");
     QTest::newRow("empty items") << SetLoftInfo << ""
                                  << "" << QByteArray(R"({"method":"setLoftInfo","params":{}})");
     QTest::newRow("pigeon keeps dollar")

@@ -133,6 +133,10 @@ void TestJson::parse_data() {
     QTest::newRow("largest double")
         << QByteArray("1.7976931348623157e308") << QByteArray("1.7976931348623157E308");
     QTest::newRow("overflow") << QByteArray("[1e999]") << QByteArray("absent");
+    QTest::newRow("overflow, exponent below")
+        << "[1" + QByteArray(400, '0') + "e-50]" << QByteArray("absent");
+    QTest::newRow("underflow") << QByteArray("[1e-999,-2.5e-400,0.0001e-320,0e999]")
+                               << QByteArray("[0,0,0,0]");
     QTest::newRow("control blanks") << QByteArray(
                                            "\x01[\x1F"
                                            "1\x02]")
