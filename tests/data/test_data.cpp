@@ -28,6 +28,8 @@ class TestData : public QObject {
     void sortRuleThreeClicks();
     void distanceCells();
     void iniReading();
+    void iniAsEditorsSaveIt_data();
+    void iniAsEditorsSaveIt();
     void dataLinkNamesTheDatabase();
 };
 
@@ -214,6 +216,32 @@ void TestData::iniReading() {
     const ZolfIni missing(dir.filePath(QStringLiteral("none.ini")));
     QCOMPARE(missing.countryRingCodes(), QStringList());
     QCOMPARE(missing.markedFlag(), QStringLiteral("0"));
+}
+
+// ZOLF.ini is edited by hand: an editor may put a UTF-8 byte order mark in front of the
+// section, and values may be written in quotes.
+void TestData::iniAsEditorsSaveIt_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("apn");
+    QTest::newRow("byte order mark")
+        << QByteArray("\xEF\xBB\xBF[Parameter]\r\nAPN=web\r\n") << QStringLiteral("web");
+    QTest::newRow("double quotes")
+        << QByteArray("[Parameter]\nAPN=\"web.club\"\n") << QStringLiteral("web.club");
+    QTest::newRow("single quotes")
+        << QByteArray("[Parameter]\nAPN='web'\n") << QStringLiteral("web");
+    QTest::newRow("unmatched quote stays")
+        << QByteArray("[Parameter]\nAPN=\"web\n") << QStringLiteral("\"web");
+}
+
+void TestData::iniAsEditorsSaveIt() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, apn);
+    QTemporaryDir dir;
+    QFile f(dir.filePath(QStringLiteral("ZOLF.ini")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.close();
+    QCOMPARE(ZolfIni(f.fileName()).apn(), apn);
 }
 
 void TestData::dataLinkNamesTheDatabase() {
