@@ -31,6 +31,8 @@ class TestData : public QObject {
     void iniAsEditorsSaveIt_data();
     void iniAsEditorsSaveIt();
     void dataLinkNamesTheDatabase();
+    void programFolderHoldsTheDataOnlyWhenPortable_data();
+    void programFolderHoldsTheDataOnlyWhenPortable();
 };
 
 void TestData::newFileGetsEveryTableInColumnOrder() {
@@ -256,6 +258,29 @@ void TestData::dataLinkNamesTheDatabase() {
     QCOMPARE(p.backupDir, dir.filePath(QStringLiteral("Backup")));
     const DataPaths opt = DataPaths::resolve(QStringLiteral("d"), dir.path(), {}, {});
     QCOMPARE(opt.databaseFile, dir.filePath(QStringLiteral("d/Kestrava_Europe.db")));
+}
+
+// A writable program folder holds the data (an unpacked portable copy, or the build folder);
+// the bin folder of an installation, with the desktop entry beside it, does not.
+void TestData::programFolderHoldsTheDataOnlyWhenPortable_data() {
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("portable folder") << false;
+    QTest::newRow("installed under a prefix") << true;
+}
+
+void TestData::programFolderHoldsTheDataOnlyWhenPortable() {
+    QFETCH(bool, installed);
+    QTemporaryDir prefix;
+    const QString bin = prefix.filePath(QStringLiteral("bin"));
+    QVERIFY(QDir().mkpath(bin));
+    if (installed) {
+        QVERIFY(QDir().mkpath(prefix.filePath(QStringLiteral("share/applications"))));
+        QFile entry(prefix.filePath(QStringLiteral("share/applications/kestrava.desktop")));
+        QVERIFY(entry.open(QIODevice::WriteOnly));
+    }
+    const QString appData = prefix.filePath(QStringLiteral("home/Kestrava"));
+    const DataPaths p = DataPaths::resolve({}, prefix.path(), bin, appData);
+    QCOMPARE(p.dataDir, installed ? appData + QStringLiteral("/data") : bin);
 }
 
 QTEST_GUILESS_MAIN(TestData)
