@@ -61,8 +61,13 @@ DataPaths DataPaths::resolve(const QString& dataOption, const QString& workingDi
     if (!source.isEmpty()) {
         return forDatabase(QDir(workingDir).absoluteFilePath(source));
     }
+    // A program installed under a prefix (its desktop entry in ../share/applications) is not a
+    // portable install, even where its folder is writable (~/.local/bin, or /usr/local/bin for
+    // root): the club's data does not belong among the programs.
     const QFileInfo program(programDir);
-    if (program.isDir() && program.isWritable()) {
+    const bool installed = QFileInfo::exists(
+        programDir + QStringLiteral("/../share/applications/") + QLatin1String(kDesktopEntryName));
+    if (program.isDir() && program.isWritable() && !installed) {
         return forDataDir(programDir);
     }
     return forDataDir(appDataDir + QStringLiteral("/data"));

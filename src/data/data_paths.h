@@ -7,6 +7,7 @@
 struct DataPaths {
     static constexpr const char* kDatabaseName = "Kestrava_Europe.db";
     static constexpr const char* kLinkFileName = "ZOLF.udl";
+    static constexpr const char* kDesktopEntryName = "kestrava.desktop";
 
     QString dataDir;       // absolute, no trailing separator
     QString databaseFile;  // absolute
@@ -22,7 +23,8 @@ struct DataPaths {
     //  - `dataOption` (from --data DIR) wins when given;
     //  - otherwise a data link file ZOLF.udl in `workingDir` with a line "Data Source=PATH"
     //    names the database (a relative PATH is taken from `workingDir`);
-    //  - otherwise the program's folder when it is writable (a portable install);
+    //  - otherwise the program's folder when it is writable (a portable install) and not the
+    //    bin folder of an installation (one with share/applications/kestrava.desktop beside);
     //  - otherwise `appDataDir`/data.
     static DataPaths resolve(const QString& dataOption, const QString& workingDir,
                              const QString& programDir, const QString& appDataDir);

@@ -7,8 +7,11 @@ ZolfIni::ZolfIni(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return;
     }
-    // The file is written by hand in the system code page.
-    const QString text = QString::fromLatin1(file.readAll());
+    // The file is written by hand in the system code page; an editor that saved it as UTF-8
+    // with a byte order mark in front of the first section says so by that mark.
+    const QByteArray bytes = file.readAll();
+    const QString text = bytes.startsWith("\xEF\xBB\xBF") ? QString::fromUtf8(bytes.mid(3))
+                                                          : QString::fromLatin1(bytes);
     bool inSection = false;
     for (QString line : text.split(QLatin1Char('\n'))) {
         line = line.trimmed();
@@ -23,7 +26,14 @@ ZolfIni::ZolfIni(const QString& path) {
         }
         const int eq = line.indexOf(QLatin1Char('='));
         if (inSection && eq > 0) {
-            entries_.append({line.left(eq).trimmed(), line.mid(eq + 1).trimmed()});
+            QString value = line.mid(eq + 1).trimmed();
+            // A value written in quotes ("internet" or 'internet') reads without them.
+            if (value.size() >= 2 &&
+                (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\'')) &&
+                value.back() == value.front()) {
+                value = value.mid(1, value.size() - 2);
+            }
+            entries_.append({line.left(eq).trimmed(), value});
         }
     }
 }

@@ -28,7 +28,11 @@ class TestData : public QObject {
     void sortRuleThreeClicks();
     void distanceCells();
     void iniReading();
+    void iniAsEditorsSaveIt_data();
+    void iniAsEditorsSaveIt();
     void dataLinkNamesTheDatabase();
+    void programFolderHoldsTheDataOnlyWhenPortable_data();
+    void programFolderHoldsTheDataOnlyWhenPortable();
 };
 
 void TestData::newFileGetsEveryTableInColumnOrder() {
@@ -216,6 +220,32 @@ void TestData::iniReading() {
     QCOMPARE(missing.markedFlag(), QStringLiteral("0"));
 }
 
+// ZOLF.ini is edited by hand: an editor may put a UTF-8 byte order mark in front of the
+// section, and values may be written in quotes.
+void TestData::iniAsEditorsSaveIt_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("apn");
+    QTest::newRow("byte order mark")
+        << QByteArray("\xEF\xBB\xBF[Parameter]\r\nAPN=web\r\n") << QStringLiteral("web");
+    QTest::newRow("double quotes")
+        << QByteArray("[Parameter]\nAPN=\"web.club\"\n") << QStringLiteral("web.club");
+    QTest::newRow("single quotes")
+        << QByteArray("[Parameter]\nAPN='web'\n") << QStringLiteral("web");
+    QTest::newRow("unmatched quote stays")
+        << QByteArray("[Parameter]\nAPN=\"web\n") << QStringLiteral("\"web");
+}
+
+void TestData::iniAsEditorsSaveIt() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, apn);
+    QTemporaryDir dir;
+    QFile f(dir.filePath(QStringLiteral("ZOLF.ini")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.close();
+    QCOMPARE(ZolfIni(f.fileName()).apn(), apn);
+}
+
 void TestData::dataLinkNamesTheDatabase() {
     QTemporaryDir dir;
     QFile f(dir.filePath(QStringLiteral("ZOLF.udl")));
@@ -228,6 +258,29 @@ void TestData::dataLinkNamesTheDatabase() {
     QCOMPARE(p.backupDir, dir.filePath(QStringLiteral("Backup")));
     const DataPaths opt = DataPaths::resolve(QStringLiteral("d"), dir.path(), {}, {});
     QCOMPARE(opt.databaseFile, dir.filePath(QStringLiteral("d/Kestrava_Europe.db")));
+}
+
+// A writable program folder holds the data (an unpacked portable copy, or the build folder);
+// the bin folder of an installation, with the desktop entry beside it, does not.
+void TestData::programFolderHoldsTheDataOnlyWhenPortable_data() {
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("portable folder") << false;
+    QTest::newRow("installed under a prefix") << true;
+}
+
+void TestData::programFolderHoldsTheDataOnlyWhenPortable() {
+    QFETCH(bool, installed);
+    QTemporaryDir prefix;
+    const QString bin = prefix.filePath(QStringLiteral("bin"));
+    QVERIFY(QDir().mkpath(bin));
+    if (installed) {
+        QVERIFY(QDir().mkpath(prefix.filePath(QStringLiteral("share/applications"))));
+        QFile entry(prefix.filePath(QStringLiteral("share/applications/kestrava.desktop")));
+        QVERIFY(entry.open(QIODevice::WriteOnly));
+    }
+    const QString appData = prefix.filePath(QStringLiteral("home/Kestrava"));
+    const DataPaths p = DataPaths::resolve({}, prefix.path(), bin, appData);
+    QCOMPARE(p.dataDir, installed ? appData + QStringLiteral("/data") : bin);
 }
 
 QTEST_GUILESS_MAIN(TestData)
