@@ -12,8 +12,8 @@ void QtPrompts::message(const QString& text) {
 }
 
 void QtPrompts::information(const QString& text, int autoCloseMs) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text,
-                    QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok,
+                    parent_);
     if (autoCloseMs > 0) {
         QTimer::singleShot(autoCloseMs, &box, &QMessageBox::accept);
     }
@@ -21,8 +21,7 @@ void QtPrompts::information(const QString& text, int autoCloseMs) {
 }
 
 void QtPrompts::error(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok,
-                    parent_);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok, parent_);
     box.exec();
 }
 
@@ -50,4 +49,6 @@ QString QtPrompts::saveFileName(const QString& filter, const QString& proposed) 
     return QFileDialog::getSaveFileName(parent_, QString(), proposed, filter);
 }
 
-void QtPrompts::beep() { QApplication::beep(); }
+void QtPrompts::beep() {
+    QApplication::beep();
+}

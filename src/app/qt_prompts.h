@@ -7,7 +7,7 @@
 
 // The prompts as real dialogs, owned by the given window.
 class QtPrompts : public Prompts {
-public:
+  public:
     explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
@@ -19,6 +19,6 @@ public:
     QString saveFileName(const QString& filter, const QString& proposed) override;
     void beep() override;
 
-private:
+  private:
     QPointer<QWidget> parent_;
 };

@@ -15,7 +15,7 @@
 // screen being closed and opened again, and several grids can share it).
 class SqlGridModel : public QSqlQueryModel {
     Q_OBJECT
-public:
+  public:
     using Formatter = std::function<QString(const QVariant& value, const QSqlRecord& row)>;
     using QSqlQueryModel::QSqlQueryModel;
 
@@ -28,7 +28,7 @@ public:
     }
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-private:
+  private:
     QHash<QString, Formatter> formatters_;
     QHash<QString, Qt::Alignment> fieldAlignments_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
@@ -36,7 +36,7 @@ private:
 
 class SqlGrid : public QTableView {
     Q_OBJECT
-public:
+  public:
     explicit SqlGrid(QWidget* parent = nullptr);
 
     SqlGridModel* gridModel() const { return model_; }
@@ -52,11 +52,11 @@ public:
     QSqlRecord currentRecord() const;
     int rowCountShown() const { return model_->rowCount(); }
 
-signals:
+  signals:
     // After a title click has re-sorted the grid.
     void sorted(const QString& sortText);
 
-private:
+  private:
     void titleClicked(int section);
 
     SqlGridModel* model_;

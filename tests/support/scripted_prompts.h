@@ -10,7 +10,7 @@
 // A question with no scripted answer is answered Yes; a file dialog with no scripted name is
 // cancelled.
 class ScriptedPrompts : public Prompts {
-public:
+  public:
     QStringList shown;
     QQueue<Answer> answers;
     QQueue<QString> fileNames;
