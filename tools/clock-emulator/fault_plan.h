@@ -30,7 +30,7 @@ struct Fault {
     }
 };
 
-std::optional<Fault> ParseFault(const QString& spec, QString* error);
+std::optional<Fault> ParseFault(const QString& option, QString* error);
 
 // What applies to one request.
 struct RequestFaults {

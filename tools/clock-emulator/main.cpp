@@ -265,7 +265,7 @@ int main(int argc, char* argv[]) {
          "Inject a fault, KIND[=VALUE][:COUNT][@FIRST]; KIND is no-reply, bad-fcs, status[=N], "
          "error[=N], bad-proof, delay=MS or split=MS; COUNT requests (default 1, or all) "
          "from request number FIRST (default 1). May be given more than once.",
-         "SPEC"},
+         "FAULT"},
         {"seed", "Seed for the clock's random bytes (repeatable logs).", "N"},
     });
     parser.process(app);
