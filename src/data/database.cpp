@@ -200,6 +200,15 @@ QVariant TdmZOLF::value(const QString& sql, const QVariantList& params) {
     return q.next() ? q.value(0) : QVariant();
 }
 
+QStringList TdmZOLF::texts(const QString& sql, const QVariantList& params) {
+    QSqlQuery q = select(sql, params);
+    QStringList out;
+    while (q.next()) {
+        out << q.value(0).toString();
+    }
+    return out;
+}
+
 int TdmZOLF::rowCount(const QString& sql, const QVariantList& params) {
     return value(QStringLiteral("select count(*) from (%1)").arg(sql), params).toInt();
 }

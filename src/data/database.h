@@ -37,6 +37,8 @@ class TdmZOLF {
     QSqlQuery select(const QString& sql, const QVariantList& params = {}, bool forwardOnly = true);
     // First column of the first row, or a null QVariant when there is no row.
     QVariant value(const QString& sql, const QVariantList& params = {});
+    // The first column of every row, as texts.
+    QStringList texts(const QString& sql, const QVariantList& params = {});
     // Rows of the query, as counted by "select count(*) from (sql)".
     int rowCount(const QString& sql, const QVariantList& params = {});
     // Runs `work` in one transaction: all of it is stored, or (on an exception) none of it.

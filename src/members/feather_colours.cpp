@@ -7,13 +7,8 @@ const QString kOtherColour = QStringLiteral("Other");
 const QString kColourEntryError = QStringLiteral("Please enter a colour code and a colour name.");
 
 QStringList ColourBoxNames(TdmZOLF& db) {
-    QStringList names{kOtherColour};
-    QSqlQuery q =
-        db.select(QStringLiteral("select FeathColor from ZOL_FeatherColor order by rowid"));
-    while (q.next()) {
-        names << q.value(0).toString();
-    }
-    return names;
+    return QStringList{kOtherColour} +
+           db.texts(QStringLiteral("select FeathColor from ZOL_FeatherColor order by rowid"));
 }
 
 QString ColourCodeForName(TdmZOLF& db, const QString& name) {

@@ -33,21 +33,11 @@ QString RaceListSql() {
 }
 
 QStringList ClubNames(TdmZOLF& db) {
-    QStringList names;
-    QSqlQuery q = db.select(QStringLiteral("select ClubName from ZOL_ClubMap order by ClubID"));
-    while (q.next()) {
-        names << q.value(0).toString();
-    }
-    return names;
+    return db.texts(QStringLiteral("select ClubName from ZOL_ClubMap order by ClubID"));
 }
 
 QStringList LiberSiteNames(TdmZOLF& db) {
-    QStringList names;
-    QSqlQuery q = db.select(QStringLiteral("select LiberSite from ZOL_LiberateSite"));
-    while (q.next()) {
-        names << q.value(0).toString();
-    }
-    return names;
+    return db.texts(QStringLiteral("select LiberSite from ZOL_LiberateSite"));
 }
 
 std::optional<RaceEditorData> FindRace(TdmZOLF& db, const QString& code, const QDate& date) {

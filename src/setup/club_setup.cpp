@@ -31,12 +31,8 @@ std::optional<ClubSetupFields> LoadClubSetup(TdmZOLF& db) {
 }
 
 QStringList KnownClubChoices(TdmZOLF& db) {
-    QStringList choices{QLatin1String(kCustomClub), QLatin1String(kClubListSeparator)};
-    QSqlQuery q = db.select(QStringLiteral("select ClubName from ZOL_ClubMap order by ClubID"));
-    while (q.next()) {
-        choices << q.value(0).toString();
-    }
-    return choices;
+    return QStringList{QLatin1String(kCustomClub), QLatin1String(kClubListSeparator)} +
+           db.texts(QStringLiteral("select ClubName from ZOL_ClubMap order by ClubID"));
 }
 
 std::optional<KnownClub> FindKnownClub(TdmZOLF& db, const QString& clubName) {

@@ -283,15 +283,15 @@ int main(int argc, char* argv[]) {
     if (!ok || options.baud < 300) {
         return Usage(parser, "--baud needs a speed of at least 300");
     }
-    QStringList faultSpecs = parser.values("fault");
+    QStringList faultOptions = parser.values("fault");
     for (const char* timing : {"delay", "split"}) {
         if (parser.isSet(timing)) {
-            faultSpecs << QStringLiteral("%1=%2:all").arg(timing, parser.value(timing));
+            faultOptions << QStringLiteral("%1=%2:all").arg(timing, parser.value(timing));
         }
     }
-    for (const QString& spec : faultSpecs) {
+    for (const QString& option : faultOptions) {
         QString error;
-        const auto fault = ParseFault(spec, &error);
+        const auto fault = ParseFault(option, &error);
         if (!fault) {
             return Usage(parser, error);
         }
