@@ -5,7 +5,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "app/sql_grid.h"
+#include "widgets/sql_grid.h"
 #include "data/date_time.h"
 
 namespace {

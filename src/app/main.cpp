@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "app/main_window.h"
-#include "app/qt_prompts.h"
+#include "widgets/qt_prompts.h"
 #include "data/app_context.h"
 #include "data/errors.h"
 

@@ -1,7 +1,7 @@
 #include "screens.h"
 
 #include "app/home_screen.h"
-#include "app/placeholder_screen.h"
+#include "widgets/placeholder_screen.h"
 #include "members/member_screen.h"
 #include "races/race_screen.h"
 #include "setup/setup_screen.h"

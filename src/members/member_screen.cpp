@@ -17,8 +17,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/edit_controls.h"
-#include "app/sql_grid.h"
+#include "widgets/edit_controls.h"
+#include "widgets/sql_grid.h"
 #include "data/date_time.h"
 #include "members/feather_colours.h"
 #include "members/ring_numbers.h"

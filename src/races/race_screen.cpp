@@ -21,8 +21,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/edit_controls.h"
-#include "app/sql_grid.h"
+#include "widgets/edit_controls.h"
+#include "widgets/sql_grid.h"
 #include "coordinates.h"
 #include "data/date_time.h"
 #include "data/display.h"

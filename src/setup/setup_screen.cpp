@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/edit_controls.h"
+#include "widgets/edit_controls.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "app/home_screen.h"
 #include "app/main_window.h"
-#include "app/sql_grid.h"
+#include "widgets/sql_grid.h"
 #include "app/startup_backup.h"
 #include "members/member_screen.h"
 #include "races/race_screen.h"

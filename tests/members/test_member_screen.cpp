@@ -11,7 +11,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/sql_grid.h"
+#include "widgets/sql_grid.h"
 #include "members/member_screen.h"
 #include "members/ring_store.h"
 #include "races/coordinates.h"

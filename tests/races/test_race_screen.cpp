@@ -13,7 +13,7 @@
 #include <QTimeEdit>
 #include <QtTest>
 
-#include "app/sql_grid.h"
+#include "widgets/sql_grid.h"
 #include "races/race_screen.h"
 #include "races/sun_data.h"
 #include "test_context.h"

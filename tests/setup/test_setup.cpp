@@ -6,7 +6,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "app/edit_controls.h"
+#include "widgets/edit_controls.h"
 #include "setup/club_setup.h"
 #include "setup/setup_screen.h"
 #include "test_context.h"
