@@ -27,6 +27,16 @@ int StrToInt(const QString& text) {
     return value;
 }
 
+qint64 StrToInt64(const QString& text) {
+    bool ok = false;
+    const QString t = withoutLeadingBlanks(text);
+    const qint64 value = t.endsWith(QLatin1Char(' ')) ? 0 : t.toLongLong(&ok, 10);
+    if (!ok) {
+        throw UserError(invalidIntegerText(text));
+    }
+    return value;
+}
+
 int StrToIntDef(const QString& text, int fallback) {
     try {
         return StrToInt(text);

@@ -8,6 +8,10 @@
 // "'<text>' is not a valid integer value".
 int StrToInt(const QString& text);
 
+// The same for 64-bit whole numbers (device times are milliseconds since 1970), with the
+// same message.
+qint64 StrToInt64(const QString& text);
+
 // Like StrToInt, but a text that is not a whole number gives `fallback`.
 int StrToIntDef(const QString& text, int fallback);
 

@@ -2,11 +2,15 @@
 
 #include <cmath>
 
+#include "errors.h"
+
 namespace {
 const QDate kDayZero(1899, 12, 30);
 const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
 const QString kTimeFormat = QStringLiteral("HH:mm:ss");
 const QString kMomentFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+const QString kTimeMsFormat = QStringLiteral("HH:mm:ss.zzz");
+const QString kMomentMsFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz");
 constexpr double kMsPerDay = 86400000.0;
 }  // namespace
 
@@ -32,6 +36,14 @@ QString GeneralText(const QDateTime& moment) {
     return DateText(moment.date()) + QLatin1Char(' ') + TimeText(moment.time());
 }
 
+QString TimeMsText(const QTime& time) {
+    return time.isValid() ? time.toString(kTimeMsFormat) : QString();
+}
+
+QString MomentMsText(const QDateTime& moment) {
+    return moment.isValid() ? moment.toString(kMomentMsFormat) : QString();
+}
+
 QDate ParseDate(const QString& text) {
     const QString t = text.trimmed();
     return QDate::fromString(t.left(10), kDateFormat);
@@ -43,6 +55,9 @@ QTime ParseTime(const QString& text) {
         t = t.mid(11);
     }
     QTime time = QTime::fromString(t, kTimeFormat);
+    if (!time.isValid()) {
+        time = QTime::fromString(t, kTimeMsFormat);
+    }
     if (!time.isValid()) {
         time = QTime::fromString(t, QStringLiteral("HH:mm"));
     }
@@ -63,9 +78,36 @@ QDateTime ParseMoment(const QString& text) {
     }
     QDateTime m = QDateTime::fromString(t, kMomentFormat);
     if (!m.isValid()) {
+        m = QDateTime::fromString(t, kMomentMsFormat);
+    }
+    if (!m.isValid()) {
         m = QDateTime::fromString(t, QStringLiteral("yyyy-MM-dd HH:mm"));
     }
     return m;
+}
+
+QDate StrToDate(const QString& text) {
+    const QDate date = ParseMoment(text).date();  // a bare date, or the date of a stored moment
+    if (!date.isValid()) {
+        throw UserError(QStringLiteral("'%1' is not a valid date").arg(text));
+    }
+    return date;
+}
+
+QTime StrToTime(const QString& text) {
+    const QTime time = ParseTime(text);
+    if (!time.isValid()) {
+        throw UserError(QStringLiteral("'%1' is not a valid time").arg(text));
+    }
+    return time;
+}
+
+QDateTime StrToDateTime(const QString& text) {
+    const QDateTime moment = ParseMoment(text);
+    if (!moment.isValid()) {
+        throw UserError(QStringLiteral("'%1' is not a valid date and time").arg(text));
+    }
+    return moment;
 }
 
 QString MonthDayText(const QDate& date) {
@@ -77,10 +119,16 @@ double DayFraction(const QTime& time) {
 }
 
 double DayCount(const QDate& date) {
+    if (!date.isValid()) {
+        throw UserError(QStringLiteral("'' is not a valid date"));
+    }
     return double(kDayZero.daysTo(date));
 }
 
 double DayCount(const QDateTime& moment) {
+    if (!moment.isValid()) {
+        throw UserError(QStringLiteral("'' is not a valid date and time"));
+    }
     return DayCount(moment.date()) + DayFraction(moment.time());
 }
 

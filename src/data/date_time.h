@@ -5,26 +5,39 @@
 
 // The one place where dates and times are turned into the texts stored in the database and
 // shown on screen, and back. Stored forms: dates "yyyy-MM-dd", times of day "HH:mm:ss",
-// moments "yyyy-MM-dd HH:mm:ss". The program's short date is the stored date form, so text
-// comparisons of dates order them.
+// moments "yyyy-MM-dd HH:mm:ss", and with ".zzz" milliseconds where a clock's arrival or the
+// order of the program's own moments within one second matters. The program's short date is
+// the stored date form, so text comparisons of dates order them.
 //
 // The day-count form counts days since 1899-12-30 with the time of day as the fraction; the
 // flying-time rules compute with it.
 
-QString DateText(const QDate& date);           // "yyyy-MM-dd" (short date)
-QString TimeText(const QTime& time);           // "HH:mm:ss" (long time)
-QString MomentText(const QDateTime& moment);   // "yyyy-MM-dd HH:mm:ss"
-QString GeneralText(const QDateTime& moment);  // short date, then " HH:mm:ss" unless midnight
+QString DateText(const QDate& date);            // "yyyy-MM-dd" (short date)
+QString TimeText(const QTime& time);            // "HH:mm:ss" (long time)
+QString MomentText(const QDateTime& moment);    // "yyyy-MM-dd HH:mm:ss"
+QString GeneralText(const QDateTime& moment);   // short date, then " HH:mm:ss" unless midnight
+QString TimeMsText(const QTime& time);          // "HH:mm:ss.zzz"
+QString MomentMsText(const QDateTime& moment);  // "yyyy-MM-dd HH:mm:ss.zzz"
 
-// Parsing accepts the stored forms; a moment text also gives its date or time, a date text
-// gives midnight. Anything else gives an invalid value.
+// Parsing accepts the stored forms, with or without ".zzz"; a moment text also gives its date
+// or time, a date text gives midnight. Anything else gives an invalid value: use these where
+// an empty or unreadable text has a meaning of its own (a blank cell, an optional column).
 QDate ParseDate(const QString& text);
 QTime ParseTime(const QString& text);
 QDateTime ParseMoment(const QString& text);
 
+// The same parses for a text that must hold a value (a stored arrival, a liberation date):
+// anything unreadable throws UserError with the standard conversion message naming the text
+// ("'<text>' is not a valid date", "... time", "... date and time"), so an unreadable value
+// never enters a computation as day 0.
+QDate StrToDate(const QString& text);
+QTime StrToTime(const QString& text);
+QDateTime StrToDateTime(const QString& text);
+
 // "mmdd" of a date, as used in race codes.
 QString MonthDayText(const QDate& date);
 
+// Day counts of valid values only: an invalid value throws UserError (it is never day 0).
 double DayCount(const QDateTime& moment);
 double DayCount(const QDate& date);
 double DayFraction(const QTime& time);

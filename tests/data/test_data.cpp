@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "data/clock.h"
 #include "data/convert.h"
 #include "data/data_paths.h"
 #include "data/database.h"
@@ -25,6 +26,14 @@ class TestData : public QObject {
     void integerConversion_data();
     void integerConversion();
     void dateTexts();
+    void int64Conversion_data();
+    void int64Conversion();
+    void millisecondTexts_data();
+    void millisecondTexts();
+    void unreadableTextsRaiseTheMessage_data();
+    void unreadableTextsRaiseTheMessage();
+    void biasAndUtcSeconds_data();
+    void biasAndUtcSeconds();
     void sortRuleThreeClicks();
     void distanceCells();
     void iniReading();
@@ -169,6 +178,124 @@ void TestData::dateTexts() {
     QCOMPARE(DayCount(QDateTime(QDate(1900, 1, 1), QTime(12, 0))), 2.5);
     QCOMPARE(FromDayCount(DayCount(m)), m);
     QCOMPARE(MonthDayText(QDate(2026, 3, 9)), QStringLiteral("0309"));
+}
+
+void TestData::int64Conversion_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<qint64>("value");
+    QTest::newRow("device time") << "1726823554567" << true << Q_INT64_C(1726823554567);
+    QTest::newRow("negative") << "-1726823554567" << true << Q_INT64_C(-1726823554567);
+    QTest::newRow("letters") << "12a" << false << Q_INT64_C(0);
+    QTest::newRow("trailing blank") << "12 " << false << Q_INT64_C(0);
+    QTest::newRow("beyond 64 bits") << "9223372036854775808" << false << Q_INT64_C(0);
+}
+
+void TestData::int64Conversion() {
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(qint64, value);
+    if (valid) {
+        QCOMPARE(StrToInt64(text), value);
+        return;
+    }
+    try {
+        StrToInt64(text);
+        QFAIL("accepted");
+    } catch (const UserError& e) {
+        QCOMPARE(e.text(), QStringLiteral("'%1' is not a valid integer value").arg(text));
+    }
+}
+
+void TestData::millisecondTexts_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDateTime>("moment");
+    QTest::newRow("arrival") << "2026-06-15 12:30:15.250"
+                             << QDateTime(QDate(2026, 6, 15), QTime(12, 30, 15, 250));
+    QTest::newRow("whole second") << "2026-06-15 12:30:15.000"
+                                  << QDateTime(QDate(2026, 6, 15), QTime(12, 30, 15));
+    QTest::newRow("last ms of day")
+        << "2026-12-31 23:59:59.999" << QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 999));
+}
+
+void TestData::millisecondTexts() {
+    QFETCH(QString, text);
+    QFETCH(QDateTime, moment);
+    QCOMPARE(MomentMsText(moment), text);
+    QCOMPARE(ParseMoment(text), moment);
+    QCOMPARE(StrToDateTime(text), moment);
+    // The recalculation reads the time of day from character 12 on ("hh:nn:ss.zzz").
+    const QString timePart = text.mid(11, 12);
+    QCOMPARE(timePart, TimeMsText(moment.time()));
+    QCOMPARE(ParseTime(timePart), moment.time());
+    QCOMPARE(ParseTime(text), moment.time());
+    QCOMPARE(StrToDate(text), moment.date());
+}
+
+void TestData::unreadableTextsRaiseTheMessage_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("moment") << "moment"
+                            << "2026-06-15 25:30:15.250"
+                            << "'2026-06-15 25:30:15.250' is not a valid date and time";
+    QTest::newRow("empty moment") << "moment"
+                                  << ""
+                                  << "'' is not a valid date and time";
+    QTest::newRow("date") << "date"
+                          << "15/06/2026"
+                          << "'15/06/2026' is not a valid date";
+    QTest::newRow("time") << "time"
+                          << "12:30:1x"
+                          << "'12:30:1x' is not a valid time";
+}
+
+void TestData::unreadableTextsRaiseTheMessage() {
+    QFETCH(QString, kind);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    try {
+        if (kind == QLatin1String("moment")) {
+            StrToDateTime(text);
+        } else if (kind == QLatin1String("date")) {
+            StrToDate(text);
+        } else {
+            StrToTime(text);
+        }
+        QFAIL("accepted");
+    } catch (const UserError& e) {
+        QCOMPARE(e.text(), message);
+    }
+    // An invalid value never becomes day 0 of a flying-time computation.
+    QVERIFY_THROWS_EXCEPTION(UserError, DayCount(ParseMoment(text)));
+}
+
+void TestData::biasAndUtcSeconds_data() {
+    QTest::addColumn<int>("bias");
+    QTest::addColumn<QDateTime>("local");
+    QTest::addColumn<qint64>("utcSecs");
+    // East of UTC (UTC+8): the bias is negative.
+    QTest::newRow("east") << -480 << QDateTime(QDate(2016, 9, 20), QTime(7, 0))
+                          << Q_INT64_C(1474326000);
+    // West of UTC (New York standard time).
+    QTest::newRow("west") << 300 << QDateTime(QDate(2016, 9, 20), QTime(7, 0))
+                          << Q_INT64_C(1474372800);
+}
+
+void TestData::biasAndUtcSeconds() {
+    QFETCH(int, bias);
+    QFETCH(QDateTime, local);
+    QFETCH(qint64, utcSecs);
+    QCOMPARE(LocalToUtcSecs(local, bias), utcSecs);
+    QCOMPARE(LocalToUtcSecs(local, bias) * 1000, utcSecs * 1000);
+    QCOMPARE(FromDayCount(UtcSecsToLocal(utcSecs, bias)), local);
+    FixedClock clock(local, bias);
+    QCOMPARE(clock.biasMinutes(), bias);
+    QCOMPARE(clock.nowUtc().toSecsSinceEpoch(), utcSecs);
+    // A product exactly half-way between two seconds goes to the even one: 1/256 of a day
+    // after 1970-01-01 is 337.5 s, 3/256 of a day 1012.5 s.
+    QCOMPARE(LocalToUtcSecs(25569.0 + 1.0 / 256, 0), Q_INT64_C(338));
+    QCOMPARE(LocalToUtcSecs(25569.0 + 3.0 / 256, 0), Q_INT64_C(1012));
 }
 
 void TestData::sortRuleThreeClicks() {
