@@ -228,7 +228,7 @@ void TestMembers::ranges() {
     QCOMPARE(column(*t.db, "select RRegNumber from ZOL_PigData order by rowid"), regNumbers);
     QCOMPARE(RingCount(*t.db, "L1"), ringNos.size());
     QCOMPARE(t.db->value("select count(*) from ZOL_PigData where SynchFlag=1 and DeleteMark=0 and "
-                         "CreateDate='2026-06-15' and Updatetime='2026-06-15 10:00:00'")
+                         "CreateDate='2026-06-15' and Updatetime='2026-06-15 10:00:00.000'")
                  .toInt(),
              ringNos.size());
 }
@@ -294,7 +294,7 @@ void TestMembers::composedNumberOfAnotherLoftIsUpdated() {
     QCOMPARE(q.value(1).toString(), QStringLiteral("H"));
     QCOMPARE(q.value(2).toString(), QStringLiteral("BB"));
     QCOMPARE(q.value(3).toString(), QStringLiteral("fastbird"));
-    QCOMPARE(q.value(4).toString(), QStringLiteral("2026-06-16 08:30:00"));
+    QCOMPARE(q.value(4).toString(), QStringLiteral("2026-06-16 08:30:00.000"));
     QCOMPARE(q.value(5).toString(), QStringLiteral("2026-06-15"));
     QVERIFY(!q.next());
     QCOMPARE(RingCount(*t.db, "L1"), 0);
@@ -340,7 +340,7 @@ void TestMembers::loadAndDeleteMark() {
     QCOMPARE(RingCount(*t.db, "L1"), 0);
     QCOMPARE(column(*t.db, "select DeleteMark||SynchFlag||Updatetime from ZOL_PigData"),
              QStringList{"11"
-                         "2026-07-01 12:00:00"});
+                         "2026-07-01 12:00:00.000"});
 }
 
 void TestMembers::featherColours() {
@@ -371,7 +371,7 @@ void TestMembers::memberInsertAndEdit() {
     QCOMPARE(column(*t.db,
                     "select Street||'|'||Notes||'|'||UpdateTime||'|'||SynchFlag "
                     "from ZOL_LoftData"),
-             QStringList{"Main St: 5|firstsecond|2026-06-15 10:00:00|1"});
+             QStringList{"Main St: 5|firstsecond|2026-06-15 10:00:00.000|1"});
     MemberForm loaded = LoadMember(*t.db, "L7");
     QCOMPARE(loaded.lon, f.lon);
     QCOMPARE(loaded.associationCode, QStringLiteral("GBU"));
@@ -427,14 +427,17 @@ void TestMembers::deleteMember() {
     QCOMPARE(column(*t.db, "select LoftNo from ZOL_LoftLibPointDist"), QStringList{"L2"});
     QCOMPARE(t.db->value("select count(*) from ZOL_LoftClocks").toInt(), 1);
 
-    // Twelve active pigeons (and one marked deleted): the exact question; No keeps everything.
+    // Twelve rings saved (and one marked deleted): the exact question; No keeps everything.
     SaveRing(*t.db, t.clock, ring("L2", "GB", "2016", "A", "100", "111"));
     t.db->exec("insert into ZOL_PigData (LoftNo,PRingNo,DeleteMark) values('L2','GONE',1)");
+    // A row an older version wrote without DeleteMark is an active pigeon, listed and counted.
+    t.db->exec("insert into ZOL_PigData (LoftNo,PRingNo) values('L2','OLDER')");
+    QCOMPARE(RingCount(*t.db, "L2"), 13);
     t.prompts.answers << Prompts::Answer::No;
     QVERIFY(!DeleteMember(*t.db, t.prompts, "L2"));
     QCOMPARE(t.prompts.of("question"),
-             QStringList{"This Loft has 12 pigeon records, Do you want delete all data ?"});
-    QCOMPARE(t.db->value("select count(*) from ZOL_PigData where LoftNo='L2'").toInt(), 13);
+             QStringList{"This Loft has 13 pigeon records, Do you want delete all data ?"});
+    QCOMPARE(t.db->value("select count(*) from ZOL_PigData where LoftNo='L2'").toInt(), 14);
     // Yes: member, every pigeon row and the distance rows go.
     QVERIFY(DeleteMember(*t.db, t.prompts, "L2"));
     QCOMPARE(t.db->value("select count(*) from ZOL_PigData where LoftNo='L2'").toInt(), 0);
