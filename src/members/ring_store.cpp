@@ -54,12 +54,6 @@ QString SkippedRingsText(const QStringList& skipped) {
 }
 
 RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& e) {
-    // A range is read first, so that a number or upper number that is not whole, or a range
-    // that runs backwards or too far, stores nothing.
-    QStringList numbers;
-    if (!e.upperNumber.isEmpty()) {
-        numbers = RangeNumbers(e.parts.number, e.upperNumber);
-    }
     const QString ringNo = ComposeRingNumber(e.parts, e.selectedRingNo);
     if (ringNo.isEmpty()) {
         throw UserError(kRingNumberMissing);
@@ -70,13 +64,21 @@ RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& e) {
     const QDateTime now = clock.now();
     RingSaveResult result;
 
-    if (numbers.size() <= 1 && ringExists(db, ringNo)) {
+    // The composed number decides first: an existing ring is edited, whatever the upper
+    // number box still holds (a ring read from a clock has no number to count a range from).
+    if (ringExists(db, ringNo)) {
         db.exec(QStringLiteral("update ZOL_PigData set Sex=?,ColorType=?,Comment=?,Updatetime=?,"
                                "SynchFlag=1 where PRingNo=?"),
                 {sex, StoredText(colour), StoredText(comment), MomentMsText(now), ringNo});
         result.ringNo = ringNo;
         result.updated = true;
         return result;
+    }
+    // A range is read before anything is written, so that a number or upper number that is
+    // not whole, or a range that runs backwards or too far, stores nothing.
+    QStringList numbers;
+    if (!e.upperNumber.isEmpty()) {
+        numbers = RangeNumbers(e.parts.number, e.upperNumber);
     }
     if (e.parts.country == QLatin1String("NEHU") && !NehuLettersAccepted(e.parts.letters)) {
         throw UserError(kNehuLetterError);

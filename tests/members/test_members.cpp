@@ -61,6 +61,7 @@ class TestMembers : public QObject {
     void refusedRangesStoreNothing();
     void rangeSkipsExistingNumbers();
     void composedNumberOfAnotherLoftIsUpdated();
+    void editingWithAnUpperNumberUpdatesTheRing();
     void singleRingInsertAndRefusals();
     void loadAndDeleteMark();
     void featherColours();
@@ -242,8 +243,7 @@ void TestMembers::refusedRangesStoreNothing_data() {
     QTest::newRow("256 above") << "10"
                                << "266" << kRangeRefused;
     QTest::newRow("empty number") << ""
-                                  << "101"
-                                  << "'' is not a valid integer value";
+                                  << "101" << kRingNumberMissing;
     QTest::newRow("upper not whole") << "98"
                                      << "1O1"
                                      << "'1O1' is not a valid integer value";
@@ -254,13 +254,11 @@ void TestMembers::refusedRangesStoreNothing() {
     QFETCH(QString, upper);
     QFETCH(QString, message);
     TestContext t;
-    // Even when the composed first number exists, a bad range is refused before anything else.
-    SaveRing(*t.db, t.clock, ring("L1", "GB", "2017", "A", "101"));
+    SaveRing(*t.db, t.clock, ring("L1", "GB", "2017", "A", "500"));
     RingEntry e = ring("L1", "GB", "2017", "A", number, upper);
     e.sexName = "Hen";
-    e.selectedRingNo = "GB17A101";
     QCOMPARE(errorOf([&] { SaveRing(*t.db, t.clock, e); }), message);
-    QCOMPARE(column(*t.db, "select PRingNo||Sex from ZOL_PigData"), QStringList{"GB17A101C"});
+    QCOMPARE(column(*t.db, "select PRingNo||Sex from ZOL_PigData"), QStringList{"GB17A500C"});
 }
 
 void TestMembers::rangeSkipsExistingNumbers() {
@@ -298,6 +296,31 @@ void TestMembers::composedNumberOfAnotherLoftIsUpdated() {
     QCOMPARE(q.value(5).toString(), QStringLiteral("2026-06-15"));
     QVERIFY(!q.next());
     QCOMPARE(RingCount(*t.db, "L1"), 0);
+}
+
+void TestMembers::editingWithAnUpperNumberUpdatesTheRing() {
+    TestContext t;
+    SaveRing(*t.db, t.clock, ring("L1", "GB", "2016", "A", "12345"));
+    // A ring read from a clock has no number parts; the list's selection names it.
+    t.db->exec("insert into ZOL_PigData (LoftNo,PRingNo,Sex,DeleteMark) values('L1','E77','U',0)");
+    t.db->exec("update ZOL_PigData set SynchFlag=0");
+
+    // The upper box still holds a number from an earlier range: the edit is stored, no
+    // range is inserted.
+    RingEntry e = ring("L1", "GB", "2016", "A", "12345", "12349");
+    e.sexName = "Hen";
+    RingSaveResult r = SaveRing(*t.db, t.clock, e);
+    QVERIFY(r.updated);
+    QVERIFY(r.skipped.isEmpty());
+    QCOMPARE(r.ringNo, QStringLiteral("GB16A12345"));
+
+    RingEntry fromClock = ring("L1", "", "", "", "", "20");
+    fromClock.selectedRingNo = QStringLiteral("E77");
+    fromClock.sexName = "Hen";
+    r = SaveRing(*t.db, t.clock, fromClock);
+    QVERIFY(r.updated);
+    QCOMPARE(column(*t.db, "select PRingNo||Sex||SynchFlag from ZOL_PigData order by PRingNo"),
+             QStringList({"E77H1", "GB16A12345H1"}));
 }
 
 void TestMembers::singleRingInsertAndRefusals() {
