@@ -108,7 +108,7 @@ int DownloadDistances(TdmZOLF& db, Prompts& prompts, const QString& path) {
         throw UserError(QStringLiteral("Cannot open file %1.").arg(path));
     }
     QStringList lines =
-        QString::fromLatin1(file.readAll()).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+        ExchangeFileText(file.readAll()).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
     if (!lines.isEmpty() && lines.last().isEmpty()) {
         lines.removeLast();
     }

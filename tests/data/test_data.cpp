@@ -389,10 +389,11 @@ void TestData::iniReading() {
     QFile f(dir.filePath(QStringLiteral("ZOLF.ini")));
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(
-        "[Other]\nAPN=wrong\n[parameter]\nCountryRingCode= GB , AU,NL \r\napn=internet\n"
+        "[Other]\nAPN=wrong\n[parameter]\nCountryRingCode= gb , AU,Nl \r\napn=internet\n"
         "TimeZone=\n");
     f.close();
     const ZolfIni ini(f.fileName());
+    // Upper case, as the box shows them, so the country rules apply to "gb" too.
     QCOMPARE(ini.countryRingCodes(), QStringList({"GB", "AU", "NL"}));
     QCOMPARE(ini.apn(), QStringLiteral("internet"));
     QCOMPARE(ini.hostSms(), QString());

@@ -92,6 +92,7 @@ class TestRaceStore : public QObject {
     void downloadOneLine();
     void downloadUpdatesAndCreates();
     void downloadStopsAtBadLine();
+    void downloadSkipsAByteOrderMark();
     void gridTyping();
 };
 
@@ -432,6 +433,24 @@ void TestRaceStore::downloadStopsAtBadLine() {
     QCOMPARE(rows(*t.db, "select LiberCode, LoftNo, Miles, Yards from ZOL_LoftLibPointDist"),
              QStringList{"A1|001|120|350"});
     QVERIFY(t.prompts.shown.isEmpty());
+}
+
+void TestRaceStore::downloadSkipsAByteOrderMark() {
+    TestContext t;
+    seed(*t.db);
+    t.db->exec(
+        "insert into ZOL_LoftLibPointDist (LiberCode, LoftNo, Miles, Yards) "
+        "values('A1','001',0,0)");
+    const QTemporaryDir dir;
+    // Saved as UTF-8 by an editor that marks it so.
+    const QString path = writeFile(dir,
+                                   "\xEF\xBB\xBF"
+                                   "A1,001,120,350\r\nA1,00\xC3\xA9,7,8\r\n");
+    QCOMPARE(DownloadDistances(*t.db, t.prompts, path), 2);
+    QCOMPARE(rows(*t.db,
+                  "select LiberCode, LoftNo, Miles, Yards from ZOL_LoftLibPointDist "
+                  "order by LiberCode, LoftNo"),
+             QStringList({"A1|001|120|350", QString::fromUtf8("A1|00é|7|8")}));
 }
 
 void TestRaceStore::gridTyping() {
