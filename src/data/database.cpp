@@ -79,6 +79,15 @@ void createSchema(const QSqlDatabase& db) {
     }
 }
 
+// Plain indexes for lookups by one column: races, clock uploads and ring imports find a pigeon
+// by its ring number alone. Added to a file that lacks them when it is opened; a file that
+// cannot take them (read-only) is used without.
+void addLookupIndexes(const QSqlDatabase& db) {
+    QSqlQuery q(db);
+    q.exec(
+        QStringLiteral("create index if not exists ZOL_PigData_RingNo on ZOL_PigData (PRingNo)"));
+}
+
 QSqlDatabase openSqlite(const QString& name, const QString& file, bool readOnly) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     db.setDatabaseName(file);
@@ -144,6 +153,7 @@ TdmZOLF::TdmZOLF(const QString& databaseFile)
             throw;
         }
     }
+    addLookupIndexes(db);
 }
 
 TdmZOLF::~TdmZOLF() {
