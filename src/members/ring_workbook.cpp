@@ -150,8 +150,7 @@ RingImportResult ImportRings(TdmZOLF& db, const Clock& clock, const QString& fil
             if ((r - 2) % 100 == 0) {
                 progress.step(r - 2, rows - 1, QStringLiteral("Row %1 of %2").arg(r).arg(rows));
                 if (progress.stopRequested()) {
-                    result.stoppedAtRow = r;
-                    result.stopReason = QStringLiteral("the import was stopped");
+                    result.stoppedAtRow = r;  // asked to stop: no reason to give
                     return;
                 }
             }
@@ -184,7 +183,10 @@ QString RingImportReport(const RingImportResult& r) {
     if (!r.noRingRows.isEmpty())
         lines << QStringLiteral("Rows not imported because they hold no ring number: %1.")
                      .arg(RowList(r.noRingRows));
-    if (r.stoppedAtRow > 0)
+    if (r.stoppedAtRow > 0 && r.stopReason.isEmpty())
+        lines << QStringLiteral("The import was stopped at row %1. The rows before it are stored.")
+                     .arg(r.stoppedAtRow);
+    else if (r.stoppedAtRow > 0)
         lines << QStringLiteral("The import stopped at row %1: %2. The rows before it are stored.")
                      .arg(r.stoppedAtRow)
                      .arg(r.stopReason);

@@ -29,7 +29,7 @@ struct RingImportResult {
     QStringList otherLoftRings;  // "row 5: GB16A1 of loft 002": rings that belong to another loft
     QList<int> noRingRows;       // rows with a loft but no ring number
     int stoppedAtRow = 0;        // the row where the import stopped (0: it ran to the end)
-    QString stopReason;          // why it stopped there
+    QString stopReason;          // why it stopped there (empty: the user stopped it)
 };
 
 // Reads the rings of the workbook's first worksheet from row 2 on. A ring is looked up by the

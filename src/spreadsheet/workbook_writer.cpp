@@ -3,7 +3,9 @@
 #include <xlsxwriter.h>
 #include <QByteArray>
 #include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <memory>
@@ -120,6 +122,13 @@ void WorkbookWriter::save(const QString& fileName, Progress& progress) const {
         Fail(QStringLiteral("%1 rows do not fit in one worksheet").arg(rows_.size()));
     if (titles_.size() > LXW_COL_MAX)
         Fail(QStringLiteral("%1 columns do not fit in one worksheet").arg(titles_.size()));
+
+    const QFileInfo target(fileName);
+    if (!target.absoluteDir().exists())
+        Fail(QStringLiteral("the folder \"%1\" does not exist")
+                 .arg(QDir::toNativeSeparators(target.absolutePath())));
+    if (target.isDir())
+        Fail(QStringLiteral("\"%1\" is a folder").arg(QDir::toNativeSeparators(fileName)));
 
     const QByteArray name = QFile::encodeName(fileName);
     std::unique_ptr<lxw_workbook, WorkbookCloser> book(workbook_new(name.constData()));

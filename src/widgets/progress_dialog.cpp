@@ -11,6 +11,7 @@ ProgressDialog::ProgressDialog(QWidget* parent, const QString& title, bool canSt
     : dialog_(parent) {
     dialog_.setObjectName(QStringLiteral("dlgProgress"));
     dialog_.setWindowTitle(title);
+    dialog_.setMinimumWidth(360);  // room for the title and the step text
     dialog_.setWindowModality(Qt::WindowModal);
     dialog_.setMinimumDuration(kShowAfterMs);
     dialog_.setAutoClose(false);

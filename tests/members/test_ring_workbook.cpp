@@ -238,6 +238,8 @@ void TestRingWorkbook::stopKeepsTheRowsBefore() {
     QCOMPARE(result.stoppedAtRow, 102);
     QCOMPARE(result.inserted, 100);
     QCOMPARE(f.db->rowCount("select * from ZOL_PigData"), 100);
+    QCOMPARE(RingImportReport(result),
+             QString("The import was stopped at row 102. The rows before it are stored."));
 }
 
 void TestRingWorkbook::unreadableFileStoresNothing() {
