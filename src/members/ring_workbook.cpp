@@ -62,6 +62,9 @@ RingImportResult ImportRings(TdmZOLF& db, const Clock& clock, const QString& fil
     const WorkbookReader sheet(fileName);
     const int rows = sheet.rowCount();
     const bool longLayout = sheet.columnCount() != kShortLayoutColumns;
+    // A sheet without a ninth column holds no electronic rings; the ones the clocks assigned
+    // stay as they are.
+    const bool hasElectronicRings = sheet.columnCount() >= kRingColumns.size();
     RingImportResult result;
     QHash<QString, bool> lofts;  // loft number -> is a member
 
@@ -101,7 +104,7 @@ RingImportResult ImportRings(TdmZOLF& db, const Clock& clock, const QString& fil
             if (db.rowCount(
                     QStringLiteral("select PRingNo from ZOL_PigData where LoftNo=? and PRingNo=?"),
                     {loftNo, ringNo}) > 0) {
-                if (longLayout)
+                if (hasElectronicRings)
                     db.exec(QStringLiteral("update ZOL_PigData set Sex=?,ColorType=?,E_Ring=?,"
                                            "Updatetime=? where PRingNo=?"),
                             {sex, colour, eRing, MomentMsText(now), ringNo});

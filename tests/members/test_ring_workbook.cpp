@@ -82,6 +82,7 @@ class TestRingWorkbook : public QObject {
     void titleOnlySheetImportsNothing();
     void leavesOutWhatItCannotStore();
     void ringTwiceInOneSheetIsStoredOnce();
+    void sheetWithoutElectronicRingsKeepsThem();
     void failedRowKeepsTheRowsBefore();
     void stopKeepsTheRowsBefore();
     void unreadableFileStoresNothing();
@@ -207,6 +208,15 @@ void TestRingWorkbook::ringTwiceInOneSheetIsStoredOnce() {
     QCOMPARE(result.inserted, 1);
     QCOMPARE(result.updated, 1);
     QCOMPARE(f.rings(), QStringList{"001|GB2016A5|H|RC|E2|1|0"});
+}
+
+void TestRingWorkbook::sheetWithoutElectronicRingsKeepsThem() {
+    Fixture f;
+    f.addRing("001", "GB", "2016", "A", "1");
+    f.db->exec("update ZOL_PigData set E_Ring='E-1',SynchFlag=0");
+    // Eight columns read as the long layout (ring number from column 8), but hold no column 9.
+    f.import(f.sheet(kLong.mid(0, 8), {{"001", "", "", "", "", "Hen", "BB", "GB16A1"}}));
+    QCOMPARE(f.rings(), QStringList{"001|GB16A1|H|BB|E-1|0|0"});
 }
 
 void TestRingWorkbook::failedRowKeepsTheRowsBefore() {
