@@ -195,16 +195,24 @@ QString DecodeEscapes(const QString& text) {
     return out;
 }
 
-pugi::xml_document Parse(const QByteArray& xml, const QString& path, const WorkbookLimits& limits) {
-    // Every element and attribute costs memory once parsed; count them before parsing.
-    qint64 markup = 0;
-    for (const char ch : xml)
-        markup += (ch == '<' || ch == '=');
-    if (markup > 8 * limits.maxCells + 100000)
+// Parses a part in place: `xml` must outlive the document.
+pugi::xml_document Parse(QByteArray& xml, const QString& path, const WorkbookLimits& limits) {
+    // Every element and attribute costs memory once parsed (about 64 and 40 bytes); estimate
+    // the whole before parsing. A real worksheet needs about 300 bytes a cell.
+    qint64 elements = 0;
+    qint64 attributes = 0;
+    const char* p = xml.constData();
+    for (qsizetype i = 0, n = xml.size(); i < n; ++i) {
+        if (p[i] == '<' && (i + 1 == n || p[i + 1] != '/'))
+            ++elements;
+        else if (p[i] == '=')
+            ++attributes;
+    }
+    if (elements * 64 + attributes * 40 > limits.maxCells * 320 + 4'000'000)
         throw Unreadable{QStringLiteral("it holds more than %1 cells").arg(limits.maxCells)};
     pugi::xml_document doc;
-    const pugi::xml_parse_result result = doc.load_buffer(
-        xml.constData(), size_t(xml.size()), pugi::parse_default | pugi::parse_ws_pcdata_single);
+    const pugi::xml_parse_result result = doc.load_buffer_inplace(
+        xml.data(), size_t(xml.size()), pugi::parse_default | pugi::parse_ws_pcdata_single);
     if (!result)
         throw Unreadable{QStringLiteral("the part %1 is not readable XML").arg(path)};
     return doc;
@@ -248,7 +256,7 @@ struct Relationship {
 QList<Relationship> Relationships(Archive& zip, const QString& part, const WorkbookLimits& limits) {
     QList<Relationship> list;
     const QString path = RelationshipsOf(part);
-    const std::optional<QByteArray> xml = zip.part(path);
+    std::optional<QByteArray> xml = zip.part(path);
     if (!xml)
         return list;
     const pugi::xml_document doc = Parse(*xml, path, limits);
@@ -313,7 +321,7 @@ QString InlineText(const pugi::xml_node& holder) {
 
 QStringList SharedStrings(Archive& zip, const QString& path, const WorkbookLimits& limits) {
     QStringList strings;
-    const std::optional<QByteArray> xml = zip.part(path);
+    std::optional<QByteArray> xml = zip.part(path);
     if (!xml)
         return strings;
     const pugi::xml_document doc = Parse(*xml, path, limits);
@@ -374,7 +382,7 @@ void WorkbookReader::load(const QByteArray& bytes, const QString& name,
         for (const Relationship& r : Relationships(zip, QString(), limits))
             if (TypeIs(r, "officeDocument"))
                 workbookPath = r.target;
-        const std::optional<QByteArray> workbookXml = zip.part(workbookPath);
+        std::optional<QByteArray> workbookXml = zip.part(workbookPath);
         if (!workbookXml)
             throw Unreadable{QStringLiteral("it has no workbook part")};
         const QList<Relationship> related = Relationships(zip, workbookPath, limits);
@@ -394,7 +402,7 @@ void WorkbookReader::load(const QByteArray& bytes, const QString& name,
         }
         if (sheetPath.isEmpty() && related.isEmpty())
             sheetPath = QStringLiteral("xl/worksheets/sheet1.xml");
-        const std::optional<QByteArray> sheetXml =
+        std::optional<QByteArray> sheetXml =
             sheetPath.isEmpty() ? std::nullopt : zip.part(sheetPath);
         if (!sheetXml)
             throw Unreadable{QStringLiteral("it has no worksheet")};
