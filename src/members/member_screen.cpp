@@ -17,12 +17,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "widgets/edit_controls.h"
-#include "widgets/sql_grid.h"
 #include "data/date_time.h"
 #include "members/feather_colours.h"
 #include "members/ring_numbers.h"
 #include "members/ring_store.h"
+#include "widgets/edit_controls.h"
+#include "widgets/sql_grid.h"
 
 namespace {
 // The one sort text of the member screen's grids, kept for the whole run of the program.
@@ -295,9 +295,7 @@ void TfrmMember_TC::buildRingPanel() {
             v, r.value(QStringLiteral("RCountry")), r.value(QStringLiteral("RYear")),
             r.value(QStringLiteral("RRegLetter")), r.value(QStringLiteral("RRegNumber")));
     });
-    model->setFormatter(QStringLiteral("ColorType"), [this](const QVariant& v, const QSqlRecord&) {
-        return ColourNameForCode(ctx_.db, v.toString());
-    });
+    model->setLookup(QStringLiteral("ColorType"), ColourNamesSql(), kOtherColour);
     model->setFormatter(QStringLiteral("Sex"),
                         [](const QVariant& v, const QSqlRecord&) { return SexName(v); });
     model->setFormatter(QStringLiteral("CreateDate"),
