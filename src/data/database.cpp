@@ -186,6 +186,7 @@ bool TdmZOLF::isOpen() const {
 }
 
 void TdmZOLF::close() {
+    kept_.clear();
     if (!QSqlDatabase::contains(connectionName_)) {
         return;
     }
@@ -205,8 +206,34 @@ void TdmZOLF::reopen() {
     }
 }
 
+QSqlQuery& TdmZOLF::kept(const QString& sql) {
+    auto it = kept_.find(sql);
+    if (it == kept_.end()) {
+        constexpr int kKeptStatements = 64;
+        if (kept_.size() >= kKeptStatements) {
+            kept_.clear();
+        }
+        it = kept_.insert(sql, preparedOnly(connection(), sql));
+    }
+    return it.value();
+}
+
+namespace {
+// Runs a kept statement and hands it to `read`; afterwards the statement is reset, so that it
+// holds no rows and blocks nothing until it is run again.
+template <typename Read>
+auto runKept(QSqlQuery& q, const QVariantList& params, Read read) {
+    struct Reset {
+        QSqlQuery& q;
+        ~Reset() { q.finish(); }
+    } reset{q};
+    execWith(q, params);
+    return read(q);
+}
+}  // namespace
+
 void TdmZOLF::exec(const QString& sql, const QVariantList& params) {
-    prepared(connection(), sql, params);
+    runKept(kept(sql), params, [](QSqlQuery&) { return 0; });
 }
 
 bool TdmZOLF::tryExec(const QString& sql, const QVariantList& params) {
@@ -223,17 +250,18 @@ QSqlQuery TdmZOLF::select(const QString& sql, const QVariantList& params, bool f
 }
 
 QVariant TdmZOLF::value(const QString& sql, const QVariantList& params) {
-    QSqlQuery q = select(sql, params);
-    return q.next() ? q.value(0) : QVariant();
+    return runKept(kept(sql), params,
+                   [](QSqlQuery& q) { return q.next() ? q.value(0) : QVariant(); });
 }
 
 QStringList TdmZOLF::texts(const QString& sql, const QVariantList& params) {
-    QSqlQuery q = select(sql, params);
-    QStringList out;
-    while (q.next()) {
-        out << q.value(0).toString();
-    }
-    return out;
+    return runKept(kept(sql), params, [](QSqlQuery& q) {
+        QStringList out;
+        while (q.next()) {
+            out << q.value(0).toString();
+        }
+        return out;
+    });
 }
 
 QSqlQuery TdmZOLF::prepare(const QString& sql) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -10,7 +11,9 @@
 // The data module: owns the one connection to the club database for the whole run.
 //
 // Every statement takes its values as bound parameters ("?" in the text), never spliced in.
-// A statement the database refuses throws DbError with the database's own message.
+// A statement the database refuses throws DbError with the database's own message. The
+// statements of exec(), value(), texts() and rowCount() are prepared once per text and kept,
+// so an action that runs one statement for many rows does not prepare it again each time.
 class TdmZOLF {
   public:
     // Opens the database file. A file that does not exist yet is created with the twelve
@@ -58,6 +61,10 @@ class TdmZOLF {
     static QStringList MissingTables(const QString& file);
 
   private:
+    // The kept statement for `sql`, prepared on first use.
+    QSqlQuery& kept(const QString& sql);
+
     QString file_;
     QString connectionName_;
+    QHash<QString, QSqlQuery> kept_;
 };

@@ -653,15 +653,8 @@ void TfrmMember_TC::loadRings(const QString& selectRingNo) {
     dbgrdMemRing_->load(ctx_.db, RingListSql(), {ringLoftNo_});
     showColumns(dbgrdMemRing_, {0, 1, 2, 3, 4, 5, 6});
     lblRingCnt_->setText(CountText(dbgrdMemRing_->rowCountShown()));
-    if (selectRingNo.isEmpty()) {
-        return;
-    }
-    SqlGridModel* model = dbgrdMemRing_->gridModel();
-    for (int row = 0; row < model->rowCount(); ++row) {
-        if (model->record(row).value(QStringLiteral("PRingNo")).toString() == selectRingNo) {
-            dbgrdMemRing_->selectRow(row);
-            break;
-        }
+    if (!selectRingNo.isEmpty()) {
+        dbgrdMemRing_->selectRowWhere(QStringLiteral("PRingNo"), selectRingNo);
     }
 }
 

@@ -6,6 +6,12 @@
 #include "data/errors.h"
 #include "data/grid_sort.h"
 
+namespace {
+QString pagedSql(const QString& sql) {
+    return QStringLiteral("select * from (%1) limit ? offset ?").arg(sql);
+}
+}  // namespace
+
 void SqlGridModel::setLookup(const QString& field, const QString& sql, const QString& missing) {
     lookups_[field] = Lookup{sql, missing, {}};
 }
@@ -14,9 +20,6 @@ void SqlGridModel::setQuery(TdmZOLF& db, const QString& sql, const QVariantList&
                             const QString& countSql) {
     // Everything is read before the model changes, so a refused query leaves the grid as it
     // was.
-    const QSqlRecord fields =
-        db.select(QStringLiteral("select * from (%1) limit 0").arg(sql), params).record();
-    const int rows = db.rowCount(countSql.isEmpty() ? sql : countSql, params);
     QHash<QString, Lookup> lookups = lookups_;
     for (Lookup& lookup : lookups) {
         lookup.texts.clear();
@@ -28,16 +31,48 @@ void SqlGridModel::setQuery(TdmZOLF& db, const QString& sql, const QVariantList&
             }
         }
     }
+    QVariantList pageParams = params;
+    pageParams << kPageRows << 0;
+    QSqlQuery q = db.select(pagedSql(sql), pageParams);
+    QVector<QSqlRecord> first;
+    while (q.next()) {
+        first.append(q.record());
+    }
     beginResetModel();
     db_ = &db;
     sql_ = sql;
+    countSql_ = countSql.isEmpty() ? sql : countSql;
     params_ = params;
-    fields_ = fields;
-    rows_ = rows;
+    fields_ = q.record();
+    fields_.clearValues();
+    rows_ = int(first.size());
+    complete_ = rows_ < kPageRows;
+    total_ = complete_ ? rows_ : -1;
     lookups_ = lookups;
     pages_.clear();
     recentPages_.clear();
+    pages_.insert(0, first);
+    recentPages_.append(0);
     endResetModel();
+}
+
+QVector<QSqlRecord> SqlGridModel::readPage(int number) const {
+    QVector<QSqlRecord> rows;
+    if (db_ == nullptr) {
+        return rows;
+    }
+    try {
+        QVariantList params = params_;
+        params << kPageRows << qint64(number) * kPageRows;
+        QSqlQuery q = db_->select(pagedSql(sql_), params);
+        while (q.next()) {
+            rows.append(q.record());
+        }
+    } catch (const DbError&) {
+        // The file went away under the grid (a restore); the rows show empty until the screen
+        // loads again.
+    }
+    return rows;
 }
 
 const QVector<QSqlRecord>& SqlGridModel::page(int number) const {
@@ -47,21 +82,7 @@ const QVector<QSqlRecord>& SqlGridModel::page(int number) const {
         recentPages_.append(number);
         return found.value();
     }
-    QVector<QSqlRecord> rows;
-    if (db_ != nullptr) {
-        try {
-            QVariantList params = params_;
-            params << kPageRows << qint64(number) * kPageRows;
-            QSqlQuery q = db_->select(
-                QStringLiteral("select * from (%1) limit ? offset ?").arg(sql_), params);
-            while (q.next()) {
-                rows.append(q.record());
-            }
-        } catch (const DbError&) {
-            // The file went away under the grid (a restore); the rows show empty until the
-            // screen loads again.
-        }
-    }
+    const QVector<QSqlRecord> rows = readPage(number);
     if (recentPages_.size() >= kPagesKept) {
         pages_.remove(recentPages_.takeFirst());
     }
@@ -70,7 +91,7 @@ const QVector<QSqlRecord>& SqlGridModel::page(int number) const {
 }
 
 QSqlRecord SqlGridModel::record(int row) const {
-    if (row < 0 || row >= rows_) {
+    if (row < 0 || (complete_ && row >= rows_)) {
         return {};
     }
     const QVector<QSqlRecord>& rows = page(row / kPageRows);
@@ -78,8 +99,34 @@ QSqlRecord SqlGridModel::record(int row) const {
     return at < rows.size() ? rows.at(at) : QSqlRecord();
 }
 
+int SqlGridModel::totalRows() const {
+    if (total_ < 0) {
+        total_ = complete_ || db_ == nullptr ? rows_ : db_->rowCount(countSql_, params_);
+    }
+    return total_;
+}
+
 int SqlGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rows_;
+}
+
+bool SqlGridModel::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && !complete_;
+}
+
+void SqlGridModel::fetchMore(const QModelIndex& parent) {
+    if (!canFetchMore(parent)) {
+        return;
+    }
+    const int read = int(page(rows_ / kPageRows).size());
+    if (read < kPageRows) {
+        complete_ = true;
+    }
+    if (read > 0) {
+        beginInsertRows({}, rows_, rows_ + read - 1);
+        rows_ += read;
+        endInsertRows();
+    }
 }
 
 int SqlGridModel::columnCount(const QModelIndex& parent) const {
@@ -144,11 +191,14 @@ void SqlGrid::load(TdmZOLF& db, const QString& sql, const QVariantList& params) 
     db_ = &db;
     sql_ = sql;
     params_ = params;
-    const QSqlRecord shape =
-        db.select(QStringLiteral("select * from (%1) limit 0").arg(sql), params).record();
     QStringList fields;
-    for (int i = 0; i < shape.count(); ++i) {
-        fields << shape.fieldName(i);
+    if (!sortText_->isEmpty()) {
+        // The sort applies only to a field of the query.
+        const QSqlRecord shape =
+            db.select(QStringLiteral("select * from (%1) limit 0").arg(sql), params).record();
+        for (int i = 0; i < shape.count(); ++i) {
+            fields << shape.fieldName(i);
+        }
     }
     model_->setQuery(db, SortedQuery(sql, *sortText_, fields), params, sql);
     const QSqlRecord rec = model_->record();
@@ -167,6 +217,23 @@ void SqlGrid::reload() {
     if (row >= 0 && row < model_->rowCount()) {
         selectRow(row);
     }
+}
+
+bool SqlGrid::selectRowWhere(const QString& field, const QVariant& value) {
+    const int column = model_->record().indexOf(field);
+    if (column < 0) {
+        return false;
+    }
+    for (int row = 0; row < model_->rowCount() || model_->canFetchMore({}); ++row) {
+        if (row >= model_->rowCount()) {
+            model_->fetchMore({});
+        }
+        if (model_->record(row).value(column) == value) {
+            selectRow(row);
+            return true;
+        }
+    }
+    return false;
 }
 
 QSqlRecord SqlGrid::currentRecord() const {
