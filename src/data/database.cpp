@@ -20,19 +20,28 @@ QString errorText(const QSqlError& error) {
     return text;
 }
 
-QSqlQuery prepared(const QSqlDatabase& db, const QString& sql, const QVariantList& params,
-                   bool forwardOnly = true) {
+QSqlQuery preparedOnly(const QSqlDatabase& db, const QString& sql, bool forwardOnly = true) {
     QSqlQuery q(db);
     q.setForwardOnly(forwardOnly);
     if (!q.prepare(sql)) {
         throw DbError(errorText(q.lastError()));
     }
-    for (const QVariant& p : params) {
-        q.addBindValue(p);
+    return q;
+}
+
+void execWith(QSqlQuery& q, const QVariantList& params) {
+    for (int i = 0; i < params.size(); ++i) {
+        q.bindValue(i, params.at(i));
     }
     if (!q.exec()) {
         throw DbError(errorText(q.lastError()));
     }
+}
+
+QSqlQuery prepared(const QSqlDatabase& db, const QString& sql, const QVariantList& params,
+                   bool forwardOnly = true) {
+    QSqlQuery q = preparedOnly(db, sql, forwardOnly);
+    execWith(q, params);
     return q;
 }
 
@@ -79,13 +88,21 @@ void createSchema(const QSqlDatabase& db) {
     }
 }
 
-// Plain indexes for lookups by one column: races, clock uploads and ring imports find a pigeon
-// by its ring number alone. Added to a file that lacks them when it is opened; a file that
-// cannot take them (read-only) is used without.
+// Plain indexes for the lookups that would otherwise read a whole table: a ring number across
+// the club, a loft's distance rows, race entries and clock readings by day (the statements
+// compare date(LiberDate)). A file that cannot take them (read only, locked) works without.
 void addLookupIndexes(const QSqlDatabase& db) {
-    QSqlQuery q(db);
-    q.exec(
-        QStringLiteral("create index if not exists ZOL_PigData_RingNo on ZOL_PigData (PRingNo)"));
+    static const char* const indexes[] = {
+        "create index if not exists ZOL_PigData_PRingNo on ZOL_PigData (PRingNo)",
+        "create index if not exists ZOL_LoftLibPointDist_LoftNo on ZOL_LoftLibPointDist (LoftNo)",
+        "create index if not exists ZOL_PigRaceData_LiberDay on ZOL_PigRaceData (date(LiberDate))",
+        "create index if not exists ZOL_RaceClockTime_LiberDay on ZOL_RaceClockTime "
+        "(date(LiberDate))",
+    };
+    for (const char* sql : indexes) {
+        QSqlQuery q(db);
+        q.exec(QLatin1String(sql));
+    }
 }
 
 QSqlDatabase openSqlite(const QString& name, const QString& file, bool readOnly) {
@@ -169,6 +186,7 @@ bool TdmZOLF::isOpen() const {
 }
 
 void TdmZOLF::close() {
+    kept_.clear();
     if (!QSqlDatabase::contains(connectionName_)) {
         return;
     }
@@ -188,8 +206,34 @@ void TdmZOLF::reopen() {
     }
 }
 
+QSqlQuery& TdmZOLF::kept(const QString& sql) {
+    auto it = kept_.find(sql);
+    if (it == kept_.end()) {
+        constexpr int kKeptStatements = 64;
+        if (kept_.size() >= kKeptStatements) {
+            kept_.clear();
+        }
+        it = kept_.insert(sql, preparedOnly(connection(), sql));
+    }
+    return it.value();
+}
+
+namespace {
+// Runs a kept statement and hands it to `read`; afterwards the statement is reset, so that it
+// holds no rows and blocks nothing until it is run again.
+template <typename Read>
+auto runKept(QSqlQuery& q, const QVariantList& params, Read read) {
+    struct Reset {
+        QSqlQuery& q;
+        ~Reset() { q.finish(); }
+    } reset{q};
+    execWith(q, params);
+    return read(q);
+}
+}  // namespace
+
 void TdmZOLF::exec(const QString& sql, const QVariantList& params) {
-    prepared(connection(), sql, params);
+    runKept(kept(sql), params, [](QSqlQuery&) { return 0; });
 }
 
 bool TdmZOLF::tryExec(const QString& sql, const QVariantList& params) {
@@ -206,17 +250,26 @@ QSqlQuery TdmZOLF::select(const QString& sql, const QVariantList& params, bool f
 }
 
 QVariant TdmZOLF::value(const QString& sql, const QVariantList& params) {
-    QSqlQuery q = select(sql, params);
-    return q.next() ? q.value(0) : QVariant();
+    return runKept(kept(sql), params,
+                   [](QSqlQuery& q) { return q.next() ? q.value(0) : QVariant(); });
 }
 
 QStringList TdmZOLF::texts(const QString& sql, const QVariantList& params) {
-    QSqlQuery q = select(sql, params);
-    QStringList out;
-    while (q.next()) {
-        out << q.value(0).toString();
-    }
-    return out;
+    return runKept(kept(sql), params, [](QSqlQuery& q) {
+        QStringList out;
+        while (q.next()) {
+            out << q.value(0).toString();
+        }
+        return out;
+    });
+}
+
+QSqlQuery TdmZOLF::prepare(const QString& sql) {
+    return preparedOnly(connection(), sql);
+}
+
+void TdmZOLF::run(QSqlQuery& statement, const QVariantList& params) {
+    execWith(statement, params);
 }
 
 int TdmZOLF::rowCount(const QString& sql, const QVariantList& params) {

@@ -297,9 +297,7 @@ void TfrmMember_TC::buildRingPanel() {
             v, r.value(QStringLiteral("RCountry")), r.value(QStringLiteral("RYear")),
             r.value(QStringLiteral("RRegLetter")), r.value(QStringLiteral("RRegNumber")));
     });
-    model->setFormatter(QStringLiteral("ColorType"), [this](const QVariant& v, const QSqlRecord&) {
-        return ColourNameForCode(ctx_.db, v.toString());
-    });
+    model->setLookup(QStringLiteral("ColorType"), ColourNamesSql(), kOtherColour);
     model->setFormatter(QStringLiteral("Sex"),
                         [](const QVariant& v, const QSqlRecord&) { return SexName(v); });
     model->setFormatter(QStringLiteral("CreateDate"),
@@ -652,15 +650,8 @@ void TfrmMember_TC::loadRings(const QString& selectRingNo) {
     dbgrdMemRing_->load(ctx_.db, RingListSql(), {ringLoftNo_});
     showColumns(dbgrdMemRing_, {0, 1, 2, 3, 4, 5, 6});
     lblRingCnt_->setText(CountText(dbgrdMemRing_->rowCountShown()));
-    if (selectRingNo.isEmpty()) {
-        return;
-    }
-    SqlGridModel* model = dbgrdMemRing_->gridModel();
-    for (int row = 0; row < model->rowCount(); ++row) {
-        if (model->record(row).value(QStringLiteral("PRingNo")).toString() == selectRingNo) {
-            dbgrdMemRing_->selectRow(row);
-            break;
-        }
+    if (!selectRingNo.isEmpty()) {
+        dbgrdMemRing_->selectRowWhere(QStringLiteral("PRingNo"), selectRingNo);
     }
 }
 

@@ -64,9 +64,9 @@ MemberSaveResult SaveMember(TdmZOLF& db, Prompts& prompts, const Clock& clock,
             // distance typed for this loft number before the member existed is kept: it only
             // gets rows for the sites it lacks, so the member can always be added.
             db.exec(QStringLiteral("insert into ZOL_LoftLibPointDist (LiberCode,LoftNo,Miles,Yards)"
-                                   " select LiberCode,?,0,0 from ZOL_LiberateSite where LiberCode"
-                                   " not in (select LiberCode from ZOL_LoftLibPointDist where"
-                                   " LoftNo=? and LiberCode is not null) order by rowid"),
+                                   " select s.LiberCode,?,0,0 from ZOL_LiberateSite s where not"
+                                   " exists (select 1 from ZOL_LoftLibPointDist d where"
+                                   " d.LoftNo=? and d.LiberCode=s.LiberCode) order by s.rowid"),
                     {f.loftNo, f.loftNo});
         } else {
             QString street = f.street;

@@ -1,5 +1,6 @@
 // The data store: schema creation, refusal of foreign files, conversions and grid sorting.
 #include <QFile>
+#include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -23,6 +24,7 @@ class TestData : public QObject {
     void tableNamesIgnoreCase();
     void existingFileLackingTablesIsRefusedUntouched();
     void fileThatIsNotADatabaseIsRefused();
+    void lookupsUseIndexesAlsoOnAnOlderFile();
     void integerConversion_data();
     void integerConversion();
     void dateTexts();
@@ -134,6 +136,36 @@ void TestData::fileThatIsNotADatabaseIsRefused() {
     QVERIFY_THROWS_EXCEPTION(DbError, TdmZOLF::MissingTables(file));
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), text.repeated(200));
+}
+
+void TestData::lookupsUseIndexesAlsoOnAnOlderFile() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("club.db"));
+    const QStringList lookups = {
+        "select 1 from ZOL_PigData where PRingNo=?",
+        "select 1 from ZOL_LoftLibPointDist where LoftNo=?",
+        "delete from ZOL_PigRaceData where date(LiberDate)<=?",
+        "delete from ZOL_RaceClockTime where date(LiberDate)<=?",
+    };
+    {
+        // A file as an older version made it: the tables and their identities only.
+        TdmZOLF db(file);
+        for (const QString& name : db.texts(QStringLiteral(
+                 "select name from sqlite_master where type='index' and name not like "
+                 "'%_Identity' and name not like 'sqlite_%'"))) {
+            db.exec(QStringLiteral("drop index %1").arg(name));
+        }
+        QSqlQuery q = db.select(QStringLiteral("explain query plan ") + lookups.first(), {"x"});
+        QVERIFY(q.next());
+        QVERIFY(q.value(3).toString().startsWith(QLatin1String("SCAN")));
+    }
+    TdmZOLF db(file);
+    for (const QString& sql : lookups) {
+        QSqlQuery q = db.select(QStringLiteral("explain query plan ") + sql, {"x"});
+        QVERIFY(q.next());
+        // A search through an index, not a scan of every row.
+        QVERIFY2(q.value(3).toString().startsWith(QLatin1String("SEARCH")), qPrintable(sql));
+    }
 }
 
 void TestData::integerConversion_data() {

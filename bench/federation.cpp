@@ -1,0 +1,352 @@
+// federation: the program's everyday actions on a federation-size club file, against the same
+// work done set-based in hand-written SQL on the same file.
+//
+// Builds the file in a temporary folder (3,000 lofts, 150,000 pigeons, 300 liberation sites,
+// 900,000 distance rows, 200,000 race entries, 120,000 clock readings) and a distance file with
+// one line per distance row, then times each action through the program's own functions and
+// through raw SQL, and prints one line per action ending in "ratio X.XX" (program / raw SQL).
+// Short actions are repeated and their best run counts. Runs in about two minutes.
+//
+//   federation [folder]     (the file is kept in `folder` when one is given)
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <functional>
+
+#include "app/startup_backup.h"
+#include "data/clock.h"
+#include "data/database.h"
+#include "data/prompts.h"
+#include "members/feather_colours.h"
+#include "members/member_store.h"
+#include "members/ring_store.h"
+#include "races/loft_distances.h"
+#include "widgets/sql_grid.h"
+
+namespace {
+
+constexpr int kLofts = 3000;
+constexpr int kPigeonsPerLoft = 50;
+constexpr int kSites = 300;
+constexpr int kRaces = 40;
+constexpr int kEntries = 200000;
+constexpr int kRepeats = 5;
+
+// Answers every question with Yes and shows nothing.
+class SilentPrompts : public Prompts {
+  public:
+    void message(const QString&) override {}
+    void information(const QString&, int) override {}
+    void error(const QString& text) override {
+        std::fprintf(stderr, "error: %s\n", qPrintable(text));
+    }
+    Answer question(const QString&, Buttons) override { return Answer::Yes; }
+    QString openFileName(const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&) override { return {}; }
+    void beep() override {}
+};
+
+double msOf(const std::function<void()>& work) {
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return timer.nsecsElapsed() / 1e6;
+}
+
+// The best of `repeats` runs; run i gets its own number so that each one does fresh work.
+double bestOf(int repeats, const std::function<void(int)>& work) {
+    double best = 1e300;
+    for (int i = 0; i < repeats; ++i) {
+        best = std::min(best, msOf([&] { work(i); }));
+    }
+    return best;
+}
+
+void report(const char* action, double programMs, double rawMs, const QString& note = {}) {
+    std::printf("%-44s program %9.1f ms  raw SQL %9.1f ms%s  ratio %.2f\n", action, programMs,
+                rawMs, note.isEmpty() ? "" : qPrintable("  " + note), programMs / rawMs);
+    std::fflush(stdout);
+}
+
+long residentKb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    const QRegularExpression rss(QStringLiteral("VmRSS:\\s+(\\d+)"));
+    const auto m = rss.match(QString::fromLatin1(status.readAll()));
+    return m.hasMatch() ? m.captured(1).toLong() : 0;
+}
+
+const QString kCount =
+    QStringLiteral("with recursive n(i) as (select 1 union all select i+1 from n where i<?) ");
+
+void buildFederation(TdmZOLF& db) {
+    db.transaction([&] {
+        db.exec(
+            QStringLiteral("insert into ZOL_ClubData (ClubID, ClubName, Mode) "
+                           "values('FD','Federation',1)"));
+        db.exec(QStringLiteral("insert into ZOL_ClubMap values('FD','Federation')"));
+        db.exec(kCount + QStringLiteral("insert into ZOL_FeatherColor select 'C'||i, "
+                                        "'Colour '||i from n"),
+                {10});
+        db.exec(
+            kCount + QStringLiteral("insert into ZOL_LoftData (AssociationCode, LoftNo, LoftName, "
+                                    "LoftLon, LoftLat, UpdateTime, SynchFlag) select 'GBU', "
+                                    "printf('L%05d', i), 'Member '||i, 'E001''00:00.00', "
+                                    "'N051''00:00.00', '2026-01-01 10:00:00.000', 0 from n"),
+            {kLofts});
+        db.exec(kCount + QStringLiteral("insert into ZOL_LiberateSite select printf('%03X', i), "
+                                        "'Site '||i, 'S'||i, 'E002''00:00', 'N050''00:00' "
+                                        "from n"),
+                {kSites});
+        db.exec(
+            QStringLiteral("insert into ZOL_LoftLibPointDist (LiberCode, LoftNo, Miles, "
+                           "Yards) select s.LiberCode, l.LoftNo, 100, 500 "
+                           "from ZOL_LoftData l, ZOL_LiberateSite s"));
+        db.exec(kCount +
+                    QStringLiteral("insert into ZOL_PigData (LoftNo, PRingNo, RCountry, RYear, "
+                                   "RRegLetter, RRegNumber, Sex, ColorType, SynchFlag, DeleteMark, "
+                                   "CreateDate, Updatetime) select printf('L%05d', (i-1)/?+1), "
+                                   "printf('GB26A%06d', i), 'GB', '2026', 'A', printf('%06d', i), "
+                                   "iif(i%2, 'C', 'H'), 'C'||(i%12), 0, 0, '2026-01-01', "
+                                   "'2026-01-01 10:00:00.000' from n"),
+                {kLofts * kPigeonsPerLoft, kPigeonsPerLoft});
+        // Races on every third day back from 2026-06-15, so the purge has old days to drop.
+        db.exec(kCount + QStringLiteral(
+                             "insert into ZOL_RaceData (ClubID, LiberCode, LiberSite, LiberDate, "
+                             "LiberTime, Updatetime, SynchFlag, RaceCode, DeleteMark) select "
+                             "'FD', printf('%03X', i), 'Site '||i, date('2026-06-15', "
+                             "printf('-%d days', 3*i)), '07:00:00', '2026-01-01 10:00:00.000', "
+                             "0, '', 0 from n"),
+                {kRaces});
+        db.exec(
+            kCount + QStringLiteral("insert into ZOL_PigRaceData (ClubID, LiberCode, LiberDate, "
+                                    "PRingNo, MarkedTime) select 'FD', printf('%03X', (i-1)/?+1), "
+                                    "date('2026-06-15', printf('-%d days', 3*((i-1)/?+1))), "
+                                    "printf('GB26A%06d', (i*7)%?+1), '2026-01-01 08:00:00' from n"),
+            {kEntries, kEntries / kRaces, kEntries / kRaces, kLofts * kPigeonsPerLoft});
+        db.exec(
+            QStringLiteral("insert into ZOL_RaceClockTime (LiberCode, LiberDate, LoftNo) "
+                           "select r.LiberCode, r.LiberDate, l.LoftNo from ZOL_RaceData r, "
+                           "ZOL_LoftData l"));
+    });
+}
+
+QString writeDistanceFile(TdmZOLF& db, const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    QSqlQuery q = db.select(QStringLiteral(
+        "select LiberCode, LoftNo, Miles, Yards from ZOL_LoftLibPointDist order by rowid"));
+    QByteArray bytes;
+    while (q.next()) {
+        bytes += q.value(0).toString().toLatin1() + ',' + q.value(1).toString().toLatin1() + ',' +
+                 QByteArray::number(q.value(2).toInt() + 1) + ',' +
+                 QByteArray::number(q.value(3).toInt() + 1) + "\r\n";
+    }
+    file.write(bytes);
+    return path;
+}
+
+RingEntry rangeEntry(const QString& loftNo, int first) {
+    RingEntry e;
+    e.loftNo = loftNo;
+    e.parts = {QStringLiteral("GB"), QStringLiteral("2025"), QStringLiteral("B"),
+               QString::number(first)};
+    e.upperNumber = QString::number(first + 49);
+    e.sexName = QStringLiteral("Cock");
+    e.colourName = QStringLiteral("Colour 3");
+    return e;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    QTemporaryDir tmp;
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : tmp.path();
+    const QString file = folder + QStringLiteral("/Kestrava_Europe.db");
+    QFile::remove(file);
+    SilentPrompts prompts;
+    FixedClock clock(QDateTime(QDate(2026, 6, 15), QTime(10, 0)));
+
+    TdmZOLF db(file);
+    const double buildMs = msOf([&] { buildFederation(db); });
+    const QString distanceFile = writeDistanceFile(db, folder + QStringLiteral("/distances.txt"));
+    std::printf(
+        "federation file: %d lofts, %d pigeons, %d sites, %d distance rows, %d race "
+        "entries, %d clock readings (built in %.1f s)\n",
+        db.value(QStringLiteral("select count(*) from ZOL_LoftData")).toInt(),
+        db.value(QStringLiteral("select count(*) from ZOL_PigData")).toInt(),
+        db.value(QStringLiteral("select count(*) from ZOL_LiberateSite")).toInt(),
+        db.value(QStringLiteral("select count(*) from ZOL_LoftLibPointDist")).toInt(),
+        db.value(QStringLiteral("select count(*) from ZOL_PigRaceData")).toInt(),
+        db.value(QStringLiteral("select count(*) from ZOL_RaceClockTime")).toInt(), buildMs / 1000);
+
+    // A range of 50 new rings for one loft (each one looked up across the club first).
+    const double rangeProgram = bestOf(kRepeats, [&](int i) {
+        SaveRing(db, clock, rangeEntry(QStringLiteral("L00001"), 1000 + 100 * i));
+    });
+    const double rangeRaw = bestOf(kRepeats, [&](int i) {
+        db.transaction([&] {
+            db.exec(kCount + QStringLiteral(
+                                 "insert into ZOL_PigData (LoftNo, PRingNo, RCountry, RYear, "
+                                 "RRegLetter, RRegNumber, Sex, ColorType, Comment, SynchFlag, "
+                                 "DeleteMark, CreateDate, Updatetime) select 'L00002', "
+                                 "'GB25B'||(?+i-1), 'GB', '2025', 'B', ?+i-1, 'C', 'C3', '', 1, "
+                                 "0, '2026-06-15', '2026-06-15 10:00:00.000' from n where not "
+                                 "exists (select 1 from ZOL_PigData p where p.PRingNo="
+                                 "'GB25B'||(?+i-1))"),
+                    {50, 5000 + 100 * i, 5000 + 100 * i, 5000 + 100 * i});
+        });
+    });
+    report("save a range of 50 rings", rangeProgram, rangeRaw);
+
+    // A new member: the loft and a zero distance row for every site.
+    const double memberProgram = bestOf(kRepeats, [&](int i) {
+        MemberForm f;
+        f.associationCode = QStringLiteral("GBU");
+        f.loftNo = QStringLiteral("N%1").arg(i);
+        f.name = QStringLiteral("New member");
+        SaveMember(db, prompts, clock, f);
+    });
+    const double memberRaw = bestOf(kRepeats, [&](int i) {
+        const QString loftNo = QStringLiteral("R%1").arg(i);
+        db.transaction([&] {
+            db.exec(QStringLiteral("insert into ZOL_LoftData (AssociationCode, LoftNo, LoftName, "
+                                   "UpdateTime, SynchFlag) values('GBU', ?, 'New member', "
+                                   "'2026-06-15 10:00:00.000', 1)"),
+                    {loftNo});
+            db.exec(QStringLiteral("insert into ZOL_LoftLibPointDist (LiberCode, LoftNo, Miles, "
+                                   "Yards) select LiberCode, ?, 0, 0 from ZOL_LiberateSite"),
+                    {loftNo});
+        });
+    });
+    report("save a new member", memberProgram, memberRaw);
+
+    // Deleting a member with its 50 pigeons and 300 distance rows.
+    const double deleteProgram = bestOf(kRepeats, [&](int i) {
+        DeleteMember(db, prompts, QStringLiteral("L%1").arg(100 + i, 5, 10, QLatin1Char('0')));
+    });
+    const double deleteRaw = bestOf(kRepeats, [&](int i) {
+        const QString loftNo = QStringLiteral("L%1").arg(200 + i, 5, 10, QLatin1Char('0'));
+        db.transaction([&] {
+            db.exec(QStringLiteral("delete from ZOL_PigData where LoftNo=?"), {loftNo});
+            db.exec(QStringLiteral("delete from ZOL_LoftData where LoftNo=?"), {loftNo});
+            db.exec(QStringLiteral("delete from ZOL_LoftLibPointDist where LoftNo=?"), {loftNo});
+        });
+    });
+    report("delete a member", deleteProgram, deleteRaw);
+
+    // The ring list of one loft with its colour names, every cell read as the grid shows it.
+    SqlGrid rings;
+    rings.gridModel()->setLookup(QStringLiteral("ColorType"), ColourNamesSql(), kOtherColour);
+    const auto readAll = [](const SqlGrid& grid) {
+        int cells = 0;
+        for (int r = 0; r < grid.model()->rowCount(); ++r) {
+            for (int c = 0; c < grid.model()->columnCount(); ++c) {
+                cells += grid.model()->index(r, c).data().isValid() ? 1 : 0;
+            }
+        }
+        return cells;
+    };
+    const double ringsProgram = bestOf(kRepeats, [&](int i) {
+        rings.load(db, RingListSql(),
+                   {QStringLiteral("L%1").arg(1000 + i, 5, 10, QLatin1Char('0'))});
+        readAll(rings);
+    });
+    const double ringsRaw = bestOf(kRepeats, [&](int i) {
+        QSqlQuery q = db.select(
+            QStringLiteral("select p.PRingNo, coalesce(c.FeathColor, 'Other'), p.Sex, p.E_Ring, "
+                           "p.CreateDate, p.AssignDate, p.Updatetime, p.RCountry, p.RYear, "
+                           "p.RRegLetter, p.RRegNumber, p.LoftNo from ZOL_PigData p left join "
+                           "ZOL_FeatherColor c on c.ColorType=p.ColorType where p.LoftNo=? and "
+                           "coalesce(p.DeleteMark,0)=0 order by p.PRingNo"),
+            {QStringLiteral("L%1").arg(1100 + i, 5, 10, QLatin1Char('0'))});
+        int cells = 0;
+        while (q.next()) {
+            for (int c = 0; c < 12; ++c) {
+                cells += q.value(c).isValid() ? 1 : 0;
+            }
+        }
+    });
+    report("open a loft's ring list (50 rings)", ringsProgram, ringsRaw);
+
+    // The distance download panel without a filter: the grid on screen, first rows painted.
+    SqlGrid distances;
+    distances.resize(900, 700);
+    distances.show();
+    const long rssBefore = residentKb();
+    const double panelProgram = bestOf(kRepeats, [&](int) {
+        distances.load(db, LoftDistanceSql(false));
+        QApplication::processEvents();
+    });
+    const long rssGrowthKb = residentKb() - rssBefore;
+    const double panelRaw = bestOf(kRepeats, [&](int) {
+        db.value(QStringLiteral("select count(*) from ZOL_LoftLibPointDist"));
+        QSqlQuery q = db.select(QStringLiteral(
+            "select d.LiberCode, l.LoftName, d.LoftNo, d.Miles, d.Yards from "
+            "ZOL_LoftLibPointDist d left join ZOL_LoftData l on l.LoftNo=d.LoftNo limit 256"));
+        while (q.next()) {
+        }
+    });
+    report("open the distance panel (all rows)", panelProgram, panelRaw,
+           QStringLiteral("%1 rows, memory +%2 MB")
+               .arg(distances.rowCountShown())
+               .arg(rssGrowthKb / 1024.0, 0, 'f', 1));
+    distances.hide();
+
+    // The distance file: one line per distance row, every one an update.
+    const double downloadProgram = msOf([&] { DownloadDistances(db, prompts, distanceFile); });
+    const double downloadRaw = msOf([&] {
+        QFile in(distanceFile);
+        in.open(QIODevice::ReadOnly);
+        const QStringList lines = QString::fromLatin1(in.readAll()).split(QStringLiteral("\r\n"));
+        db.transaction([&] {
+            db.exec(QStringLiteral("create temp table dl (c, l, m, y)"));
+            QSqlQuery insert = db.prepare(QStringLiteral("insert into dl values(?,?,?,?)"));
+            for (const QString& line : lines) {
+                const QStringList f = line.split(QLatin1Char(','));
+                if (f.size() >= 4) {
+                    TdmZOLF::run(insert, {f[0], f[1], f[2].toInt(), f[3].toInt()});
+                }
+            }
+            db.exec(
+                QStringLiteral("update ZOL_LoftLibPointDist as d set Miles=dl.m, Yards=dl.y "
+                               "from dl where d.LiberCode=dl.c and d.LoftNo=dl.l"));
+            db.exec(
+                QStringLiteral("insert into ZOL_LoftLibPointDist (LiberCode, LoftNo, Miles, "
+                               "Yards) select c, l, m, y from dl where not exists (select 1 "
+                               "from ZOL_LoftLibPointDist d where d.LiberCode=dl.c and "
+                               "d.LoftNo=dl.l)"));
+            db.exec(QStringLiteral("drop table dl"));
+        });
+    });
+    report("import the distance file", downloadProgram, downloadRaw,
+           QStringLiteral("%1 lines")
+               .arg(db.value(QStringLiteral("select count(*) from ZOL_LoftLibPointDist")).toInt()));
+
+    // The start-up purge of race entries and clock readings older than 58 days.
+    QFile::copy(file, folder + QStringLiteral("/before-purge.db"));
+    const double purgeProgram = msOf([&] { PurgeOldRaceData(db, clock); });
+    db.close();
+    QFile::remove(file);
+    QFile::rename(folder + QStringLiteral("/before-purge.db"), file);
+    db.reopen();
+    const double purgeRaw = msOf([&] {
+        db.exec(QStringLiteral("delete from ZOL_PigRaceData where LiberDate<=?"),
+                {QStringLiteral("2026-04-17")});
+        db.exec(QStringLiteral("delete from ZOL_RaceClockTime where LiberDate<=?"),
+                {QStringLiteral("2026-04-17")});
+    });
+    report("purge race entries older than 58 days", purgeProgram, purgeRaw);
+    return 0;
+}
