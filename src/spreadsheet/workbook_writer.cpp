@@ -179,12 +179,12 @@ void WorkbookWriter::save(const QString& fileName, Progress& progress) const {
     const qint64 total = rows_.size();
     for (qint64 r = 0; r < total; ++r) {
         if (r % 500 == 0)
-            progress.step(r, total, QStringLiteral("row %1 of %2").arg(r).arg(total));
+            progress.step(r, total, QStringLiteral("Row %1 of %2").arg(r).arg(total));
         const QVariantList& row = rows_[r];
         for (int c = 0; c < row.size(); ++c)
             write(int(r + 1), c, row[c]);
     }
-    progress.step(total, total, QStringLiteral("saving %1").arg(fileName));
+    progress.step(total, total, QStringLiteral("Saving %1").arg(fileName));
 
     const lxw_error closed = workbook_close(book.release());
     if (closed != LXW_NO_ERROR)
