@@ -17,16 +17,20 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "widgets/edit_controls.h"
-#include "widgets/sql_grid.h"
 #include "data/date_time.h"
 #include "members/feather_colours.h"
 #include "members/ring_numbers.h"
 #include "members/ring_store.h"
+#include "widgets/edit_controls.h"
+#include "widgets/sql_grid.h"
 
 namespace {
 // The one sort text of the member screen's grids, kept for the whole run of the program.
 QString gSortText;
+
+// The ring form's limits for a country ring code without a rule of its own.
+constexpr int kLetterLimit = 5;
+constexpr int kNumberLimit = 7;
 
 // Characters a member's association code may be typed with.
 constexpr int kUnionCodeLimit = 6;
@@ -581,7 +585,10 @@ void TfrmMember_TC::saveMember() {
         f.lon = MaskedText(medtLoftLon_);
         f.lat = MaskedText(medtLoftLat_);
         f.notes = mmoNote_->toPlainText();
-        if (SaveMember(ctx_.db, ctx_.prompts, ctx_.clock, f) == MemberSaveResult::Refused) {
+        // The loft number can be typed only in a form opened with "AddNew".
+        const MemberFormMode mode =
+            edtSeriesNo_->isEnabled() ? MemberFormMode::AddNew : MemberFormMode::Edit;
+        if (SaveMember(ctx_.db, ctx_.prompts, ctx_.clock, f, mode) == MemberSaveResult::Refused) {
             return;  // the form stays open
         }
         loadMembers();
@@ -644,9 +651,9 @@ void TfrmMember_TC::openRingList() {
         lblTitle_->setText(member.value(QStringLiteral("LoftName")).toString() +
                            QStringLiteral("'s Ring List"));
         edtUpRegNum_->clear();
-        edtUpRegNum_->hide();
-        lbl6_->hide();
-        cbbCountryRingCode_->setFocus();
+        // The form starts as "AddNew" leaves it, so that a ring saved at once is composed by
+        // the same rules (the country's letters, this year) as one saved after "AddNew".
+        newRing(false);
         loadRings();
     });
 }
@@ -729,16 +736,27 @@ void TfrmMember_TC::cancelRing() {
 
 void TfrmMember_TC::countryChosen() {
     const auto rule = CountryRuleFor(cbbCountryRingCode_->currentText());
-    if (!rule) {
-        // A code without a rule opens the letters box and leaves its limits and hint.
+    if (!rule || !rule->lettersFixed) {
+        // A locked letters box holds what another country's rule (a fixed "-") or a stored
+        // ring put there, never what was typed for this country: it starts empty.
+        if (!edtRegLetter_->isEnabled()) {
+            edtRegLetter_->clear();
+        }
         edtRegLetter_->setEnabled(true);
+    }
+    if (!rule) {
+        // A code without a rule of its own takes the form's general limits, not those of the
+        // country chosen before it.
+        letterLimit_ = kLetterLimit;
+        numberLimit_ = kNumberLimit;
+        applyEntryLimits();
+        edtRegLetter_->setToolTip(QString());
         return;
     }
     if (rule->lettersFixed) {
         edtRegLetter_->setText(QStringLiteral("-"));
         edtRegLetter_->setEnabled(false);
     } else {
-        edtRegLetter_->setEnabled(true);
         letterLimit_ = rule->maxLetters;
     }
     numberLimit_ = rule->maxNumber;

@@ -60,6 +60,7 @@ RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& e) {
     if (!e.upperNumber.isEmpty()) {
         numbers = RangeNumbers(e.parts.number, e.upperNumber);
     }
+    CheckBirthYear(e.parts);
     const QString ringNo = ComposeRingNumber(e.parts, e.selectedRingNo);
     if (ringNo.isEmpty()) {
         throw UserError(kRingNumberMissing);

@@ -62,10 +62,15 @@ class TestMembers : public QObject {
     void rangeSkipsExistingNumbers();
     void composedNumberOfAnotherLoftIsUpdated();
     void singleRingInsertAndRefusals();
+    void birthYearHasFourDigits_data();
+    void birthYearHasFourDigits();
     void loadAndDeleteMark();
     void featherColours();
     void memberInsertAndEdit();
     void memberEntryErrorStoresNothing();
+    void newMemberWithALoftNumberInUseAsks();
+    void coordinatesAreCheckedOnSave_data();
+    void coordinatesAreCheckedOnSave();
     void deleteMember();
     void clockDelete();
     void coordinateCheckExaminesTheOtherBox_data();
@@ -317,6 +322,47 @@ void TestMembers::singleRingInsertAndRefusals() {
     QCOMPARE(t.db->value("select count(*) from ZOL_PigData").toInt(), 1);
 }
 
+void TestMembers::birthYearHasFourDigits_data() {
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<bool>("stored");
+    QTest::newRow("partial year") << "NL"
+                                  << "19"
+                                  << "1111111" << false;
+    QTest::newRow("no year") << "BELG"
+                             << ""
+                             << "1234500" << false;
+    QTest::newRow("five digits") << "GB"
+                                 << "20255"
+                                 << "12345" << false;
+    QTest::newRow("no year, a country that always uses it") << "AU"
+                                                            << ""
+                                                            << "" << false;
+    QTest::newRow("four digits") << "NL"
+                                 << "2025"
+                                 << "1111111" << true;
+    // A ring without number parts (first read from a clock) keeps its own number.
+    QTest::newRow("no number parts") << ""
+                                     << ""
+                                     << "" << true;
+}
+
+void TestMembers::birthYearHasFourDigits() {
+    QFETCH(QString, country);
+    QFETCH(QString, year);
+    QFETCH(QString, number);
+    QFETCH(bool, stored);
+    TestContext t;
+    t.db->exec("insert into ZOL_PigData (LoftNo,PRingNo,Sex,DeleteMark) values('L1','E1','C',0)");
+    RingEntry e = ring("L1", country, year, "", number);
+    e.selectedRingNo = "E1";
+    e.sexName = "Hen";
+    QCOMPARE(errorOf([&] { SaveRing(*t.db, t.clock, e); }), stored ? QString() : kBirthYearError);
+    QCOMPARE(t.db->value("select count(*)||group_concat(Sex) from ZOL_PigData").toString(),
+             stored ? (number.isEmpty() ? "1H" : "2C,H") : "1C");
+}
+
 void TestMembers::loadAndDeleteMark() {
     TestContext t;
     t.db->exec("insert into ZOL_FeatherColor values('RC','Red Chequer')");
@@ -413,16 +459,75 @@ void TestMembers::memberEntryErrorStoresNothing() {
     QCOMPARE(t.db->value("select count(*) from ZOL_LoftLibPointDist").toInt(), 0);
 }
 
+void TestMembers::newMemberWithALoftNumberInUseAsks() {
+    TestContext t;
+    MemberForm jan{"BE",   "0123", "Jan Peeters",   "Kerkstraat 1",  "Gent",
+                   "9000", "555",  "E003'43:00.00", "N051'03:00.00", "keeps late birds"};
+    SaveMember(*t.db, t.prompts, t.clock, jan, MemberFormMode::AddNew);
+    const QString stored =
+        "select LoftName||'|'||Street||'|'||LoftLon||'|'||Notes from ZOL_LoftData";
+    const QStringList janRow{"Jan Peeters|Kerkstraat 1|E003'43:00.00|keeps late birds"};
+
+    // "AddNew" with the same loft number: asked, and No stores nothing.
+    MemberForm other = member("BE", "0123", "Piet Claes");
+    t.prompts.answers << Prompts::Answer::No;
+    QCOMPARE(SaveMember(*t.db, t.prompts, t.clock, other, MemberFormMode::AddNew),
+             MemberSaveResult::Refused);
+    QCOMPARE(
+        t.prompts.of("question"),
+        QStringList{"Loft number 0123 belongs to Jan Peeters. Replace that member's details?"});
+    QCOMPARE(column(*t.db, stored), janRow);
+    // Yes replaces; a form opened with "Edit Member" asks nothing.
+    QCOMPARE(SaveMember(*t.db, t.prompts, t.clock, other, MemberFormMode::AddNew),
+             MemberSaveResult::Updated);
+    QCOMPARE(column(*t.db, "select LoftName from ZOL_LoftData"), QStringList{"Piet Claes"});
+    QCOMPARE(SaveMember(*t.db, t.prompts, t.clock, jan, MemberFormMode::Edit),
+             MemberSaveResult::Updated);
+    QCOMPARE(t.prompts.of("question").size(), 2);
+}
+
+void TestMembers::coordinatesAreCheckedOnSave_data() {
+    QTest::addColumn<QString>("lon");
+    QTest::addColumn<QString>("lat");
+    QTest::addColumn<QString>("error");
+    const QString untouched = "    '  :  .  ";
+    QTest::newRow("60 minutes of longitude") << "E004'60:00.00" << untouched << kLongitudeOver60;
+    QTest::newRow("60 seconds of latitude") << untouched << "N051'30:60.00" << kLatitudeOver60;
+    QTest::newRow("both fine") << "E004'59:59.99"
+                               << "N051'00:00.00"
+                               << "";
+}
+
+// Save runs the check of both boxes, whichever box was left last.
+void TestMembers::coordinatesAreCheckedOnSave() {
+    QFETCH(QString, lon);
+    QFETCH(QString, lat);
+    QFETCH(QString, error);
+    TestContext t;
+    MemberForm f = member("BE", "0123", "Jan");
+    f.lon = lon;
+    f.lat = lat;
+    QCOMPARE(errorOf([&] { SaveMember(*t.db, t.prompts, t.clock, f, MemberFormMode::AddNew); }),
+             error);
+    QCOMPARE(t.db->value("select count(*) from ZOL_LoftData").toInt(), error.isEmpty() ? 1 : 0);
+}
+
 void TestMembers::deleteMember() {
     TestContext t;
     t.db->exec("insert into ZOL_LiberateSite (LiberCode) values('P1')");
     SaveMember(*t.db, t.prompts, t.clock, member("GBU", "L1", "One"));
     SaveMember(*t.db, t.prompts, t.clock, member("GBU", "L2", "Two"));
     t.db->exec("insert into ZOL_LoftClocks (LoftNo,ClockID) values('L1','C1')");
-    // No active pigeons: deleted without a question; its clock stays.
+    // No active pigeons: its distances go too, so it asks as well; No keeps the member, Yes
+    // deletes it and its clock stays.
     t.db->exec("insert into ZOL_PigData (LoftNo,PRingNo,DeleteMark) values('L1','OLD',1)");
+    t.prompts.answers << Prompts::Answer::No;
+    QVERIFY(!DeleteMember(*t.db, t.prompts, "L1"));
+    QCOMPARE(t.db->value("select count(*) from ZOL_LoftLibPointDist").toInt(), 2);
     QVERIFY(DeleteMember(*t.db, t.prompts, "L1"));
-    QVERIFY(t.prompts.shown.isEmpty());
+    QCOMPARE(t.prompts.of("question"),
+             QStringList(2, "Delete the member L1 One and the loft's distances ?"));
+    t.prompts.shown.clear();
     QCOMPARE(column(*t.db, "select LoftNo from ZOL_LoftData"), QStringList{"L2"});
     QCOMPARE(column(*t.db, "select LoftNo from ZOL_LoftLibPointDist"), QStringList{"L2"});
     QCOMPARE(t.db->value("select count(*) from ZOL_LoftClocks").toInt(), 1);
