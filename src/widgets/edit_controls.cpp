@@ -21,6 +21,26 @@ QString MaskedText(const QLineEdit* edit) {
     return edit->displayText().replace(QLatin1Char('_'), QLatin1Char(' '));
 }
 
+WholeNumberValidator::WholeNumberValidator(int minimum, int maximum, QObject* parent)
+    : QValidator(parent), minimum_(minimum), maximum_(maximum) {}
+
+QValidator::State WholeNumberValidator::validate(QString& input, int&) const {
+    if (input.isEmpty()) {
+        return Intermediate;
+    }
+    for (QChar c : input) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+            return Invalid;
+        }
+    }
+    bool ok = false;
+    const int value = input.toInt(&ok);
+    if (!ok || value > maximum_) {
+        return Invalid;
+    }
+    return value < minimum_ ? Intermediate : Acceptable;
+}
+
 UpDown::UpDown(QLineEdit* buddy, int minimum, int maximum, QWidget* parent)
     : QWidget(parent), buddy_(buddy), minimum_(minimum), maximum_(maximum) {
     auto* layout = new QVBoxLayout(this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QValidator>
 #include <QWidget>
 
 class QLineEdit;
@@ -11,6 +12,18 @@ void SetUpperCase(QLineEdit* edit);
 // The text of a coordinate box with an input mask, blank positions as blanks (the form in
 // which coordinates are stored and checked).
 QString MaskedText(const QLineEdit* edit);
+
+// A validator for a box that takes a whole number from `minimum` to `maximum`: only digits,
+// never a number above the maximum (an empty box, or one below the minimum, is not finished).
+class WholeNumberValidator : public QValidator {
+  public:
+    WholeNumberValidator(int minimum, int maximum, QObject* parent = nullptr);
+    State validate(QString& input, int& pos) const override;
+
+  private:
+    int minimum_;
+    int maximum_;
+};
 
 // The small pair of arrows beside a number box: each click steps the box's whole number by
 // one within [minimum, maximum]. The box stays a plain text box, so a typed text that is not a

@@ -397,7 +397,12 @@ void TestMembers::featherColours() {
     QCOMPARE(ColourCodeForName(*t.db, "Ash"), QStringLiteral("AA"));
     QCOMPARE(ColourCodeForName(*t.db, "Other"), QString());
     QCOMPARE(errorOf([&] { AddFeatherColour(*t.db, "", "Grizzle"); }), kColourEntryError);
-    QVERIFY_THROWS_EXCEPTION(DbError, AddFeatherColour(*t.db, "BB", "Black"));
+    // A code or a name in use is refused in the program's words.
+    QCOMPARE(errorOf([&] { AddFeatherColour(*t.db, "BB", "Black"); }),
+             QStringLiteral("Colour code BB exists already."));
+    QCOMPARE(errorOf([&] { AddFeatherColour(*t.db, "BK", "Ash"); }),
+             QStringLiteral("Colour name Ash exists already."));
+    QCOMPARE(ColourBoxNames(*t.db), QStringList({"Other", "Blue Bar", "Ash"}));
     DeleteFeatherColour(*t.db, "Blue Bar");
     QCOMPARE(ColourBoxNames(*t.db), QStringList({"Other", "Ash"}));
 }
