@@ -9,6 +9,7 @@
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "data/prompts.h"
+#include "data/schema.h"
 #include "data/settings_ini.h"
 #include "races/coordinates.h"
 
@@ -55,7 +56,7 @@ MemberSaveResult SaveMember(TdmZOLF& db, Prompts& prompts, const Clock& clock, c
     QString notes = f.notes;
     notes.remove(QLatin1Char('\r'));
     notes.remove(QLatin1Char('\n'));
-    const QString now = MomentText(clock.now());
+    const QString now = MomentMsText(clock.now());
     const QVariant existingName =
         db.value(QStringLiteral("select coalesce(LoftName,'') from ZOL_LoftData where LoftNo=?"),
                  {f.loftNo});
@@ -127,8 +128,7 @@ QString DeleteLoftQuestion(const QString& loftNo, const QString& name) {
 
 bool DeleteMember(TdmZOLF& db, Prompts& prompts, const QString& loftNo) {
     const int pigeons = db.rowCount(
-        QStringLiteral(
-            "select PRingNo from ZOL_PigData where LoftNo=? and coalesce(DeleteMark,0)=0"),
+        QStringLiteral("select PRingNo from ZOL_PigData where LoftNo=? and ") + kNotDeleted,
         {loftNo});
     // The member's distance rows go with it, so even a member without rings is not deleted
     // on a single click.
