@@ -794,6 +794,9 @@ void TfrmMember_TC::saveRing() {
         const RingSaveResult result = SaveRing(ctx_.db, ctx_.clock, e);
         loadRings(result.ringNo);
         edtUpRegNum_->clear();
+        if (!result.revived.isEmpty()) {
+            ctx_.prompts.message(RevivedRingsText(result.revived));
+        }
         if (!result.skipped.isEmpty()) {
             ctx_.prompts.message(SkippedRingsText(result.skipped));
         }

@@ -1,6 +1,7 @@
 #include "date_time_box.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 
 #include "data/date_time.h"
 
@@ -89,4 +90,40 @@ void DateTimeBox::step(int steps) {
         setTime(t.addSecs(steps * (part == 0 ? 3600 : part == 1 ? 60 : 1)));
     }
     setCursorPosition(cursor);
+}
+
+DateTimeDelegate::DateTimeDelegate(QMap<int, DateTimeBox::Kind> columns, QObject* parent)
+    : QStyledItemDelegate(parent), columns_(std::move(columns)) {}
+
+QWidget* DateTimeDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                        const QModelIndex& index) const {
+    if (!columns_.contains(index.column())) {
+        return QStyledItemDelegate::createEditor(parent, option, index);
+    }
+    auto* box = new DateTimeBox(columns_.value(index.column()), parent);
+    box->setMaximumWidth(QWIDGETSIZE_MAX);
+    return box;
+}
+
+void DateTimeDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    auto* box = qobject_cast<DateTimeBox*>(editor);
+    if (box == nullptr) {
+        QStyledItemDelegate::setEditorData(editor, index);
+        return;
+    }
+    box->setText(index.data(Qt::EditRole).toString());
+    box->selectAll();
+}
+
+void DateTimeDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                    const QModelIndex& index) const {
+    auto* box = qobject_cast<DateTimeBox*>(editor);
+    if (box == nullptr) {
+        QStyledItemDelegate::setModelData(editor, model, index);
+        return;
+    }
+    const QString shown = box->displayText();
+    const bool anyDigit =
+        std::any_of(shown.begin(), shown.end(), [](QChar c) { return c.isDigit(); });
+    model->setData(index, anyDigit ? shown : QString(), Qt::EditRole);
 }

@@ -2,6 +2,8 @@
 
 #include <QDate>
 #include <QLineEdit>
+#include <QMap>
+#include <QStyledItemDelegate>
 #include <QTime>
 
 // A box for a date ("yyyy-MM-dd") or a time of day ("HH:mm:ss") that shows exactly the text
@@ -36,4 +38,20 @@ class DateTimeBox : public QLineEdit {
     void step(int steps);
 
     Kind kind_;
+};
+
+// The editor of grid cells that hold a date or a time (by column): a DateTimeBox. A cell left
+// without any digit typed stays empty; otherwise it gets the text the box shows.
+class DateTimeDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+  public:
+    DateTimeDelegate(QMap<int, DateTimeBox::Kind> columns, QObject* parent = nullptr);
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override;
+
+  private:
+    QMap<int, DateTimeBox::Kind> columns_;
 };

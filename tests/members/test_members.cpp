@@ -66,6 +66,7 @@ class TestMembers : public QObject {
     void birthYearHasFourDigits_data();
     void birthYearHasFourDigits();
     void loadAndDeleteMark();
+    void deletedRingIsRestoredWhenSavedAgain();
     void featherColours();
     void memberInsertAndEdit();
     void memberEntryErrorStoresNothing();
@@ -410,6 +411,38 @@ void TestMembers::loadAndDeleteMark() {
     QCOMPARE(column(*t.db, "select DeleteMark||SynchFlag||Updatetime from ZOL_PigData"),
              QStringList{"11"
                          "2026-07-01 12:00:00.000"});
+}
+
+void TestMembers::deletedRingIsRestoredWhenSavedAgain() {
+    TestContext t;
+    SaveRing(*t.db, t.clock, ring("L1", "BELG", "2025", "-", "0098"));
+    MarkRingDeleted(*t.db, t.clock, "L1", "BELG25-0098");
+    t.clock.set(QDateTime(QDate(2026, 7, 1), QTime(12, 0)));
+    RingEntry again = ring("L1", "BELG", "2025", "-", "0098");
+    again.sexName = "Hen";
+    again.comment = "back";
+    const RingSaveResult result = SaveRing(*t.db, t.clock, again);
+    QCOMPARE(result.revived, QStringList{"BELG25-0098"});
+    QCOMPARE(RevivedRingsText(result.revived),
+             QStringLiteral("Ring BELG25-0098 was deleted and is restored."));
+    const QString row =
+        "select LoftNo||'|'||DeleteMark||SynchFlag||'|'||Sex||'|'||Comment||'|'||Updatetime "
+        "from ZOL_PigData order by RRegNumber";
+    QCOMPARE(column(*t.db, row), QStringList{"L1|01|H|back|2026-07-01 12:00:00.000"});
+    QCOMPARE(RingCount(*t.db, "L1"), 1);
+
+    // In a range: a deleted number (here of another loft) comes back for this member, a
+    // listed one is skipped, the others are inserted.
+    t.db->exec("update ZOL_PigData set SynchFlag=0");
+    SaveRing(*t.db, t.clock, ring("L2", "BELG", "2025", "-", "0099"));
+    MarkRingDeleted(*t.db, t.clock, "L2", "BELG25-0099");
+    const RingSaveResult range =
+        SaveRing(*t.db, t.clock, ring("L1", "BELG", "2025", "-", "0097", "0100"));
+    QCOMPARE(range.revived, QStringList{"BELG25-0099"});
+    QCOMPARE(range.skipped, QStringList{"BELG25-0098"});
+    QCOMPARE(column(*t.db, "select RRegNumber||LoftNo||DeleteMark from ZOL_PigData order by 1"),
+             QStringList({"0097L10", "0098L10", "0099L10", "0100L10"}));
+    QCOMPARE(RingCount(*t.db, "L1"), 4);
 }
 
 void TestMembers::featherColours() {

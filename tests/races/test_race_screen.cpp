@@ -2,7 +2,6 @@
 // distance panels. With KESTRAVA_SHOTS set to a folder, the panels are saved there as pictures.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,13 +9,13 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTimeEdit>
 #include <QtTest>
+#include "widgets/date_time_box.h"
 
-#include "widgets/sql_grid.h"
 #include "races/race_screen.h"
 #include "races/sun_data.h"
 #include "test_context.h"
+#include "widgets/sql_grid.h"
 
 namespace {
 
@@ -62,8 +61,8 @@ void enterRace(QWidget& screen) {
     child<QComboBox>(screen, "combLibSite")->setEditText("Dover");
     child<QLineEdit>(screen, "medtRaceLon")->setText("E002'00:00");
     child<QLineEdit>(screen, "medtRaceLat")->setText("N050'00:00");
-    child<QDateEdit>(screen, "dtpLibDate")->setDate(QDate(2026, 5, 26));
-    child<QTimeEdit>(screen, "dtpLibTime")->setTime(QTime(7, 0));
+    child<DateTimeBox>(screen, "dtpLibDate")->setDate(QDate(2026, 5, 26));
+    child<DateTimeBox>(screen, "dtpLibTime")->setTime(QTime(7, 0));
     QTest::keyClicks(child<QLineEdit>(screen, "edtLibCode"), "1A");
     click(screen, "btnOK");
 }
@@ -101,7 +100,7 @@ void TestRaceScreen::enterRaceThroughTheEditor() {
     TfrmRace screen(t.app());
     screen.resize(1100, 620);
     screen.show();
-    QCOMPARE(child<QDateEdit>(screen, "dtpLibDate")->date(), QDate(2026, 6, 15));
+    QCOMPARE(child<DateTimeBox>(screen, "dtpLibDate")->date(), QDate(2026, 6, 15));
     QVERIFY(!child<QLineEdit>(screen, "edtLibCode")->isEnabled());
     QVERIFY(child<QWidget>(screen, "pnlRacePoint")->isVisible());
     QVERIFY(!child<QWidget>(screen, "rgRacePoint")->isVisible());
@@ -129,7 +128,7 @@ void TestRaceScreen::enterRaceThroughTheEditor() {
     QCOMPARE(child<QLineEdit>(screen, "edtLibCode")->text(), QStringLiteral("1A"));
     QCOMPARE(child<QLineEdit>(screen, "medtRaceLon")->text(), QStringLiteral("E002'00:00"));
     child<QLineEdit>(screen, "medtRaceLon")->clear();
-    child<QDateEdit>(screen, "dtpLibDate")->setDate(QDate(2026, 6, 2));
+    child<DateTimeBox>(screen, "dtpLibDate")->setDate(QDate(2026, 6, 2));
     click(screen, "btnOK");
     QCOMPARE(t.db->value("select LiberLon is null and LiberLat is null from ZOL_RaceData where "
                          "LiberDate='2026-06-02'")
