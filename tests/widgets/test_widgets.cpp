@@ -1,4 +1,6 @@
 // Widgets every screen shares, driven with the keyboard as the secretary uses them.
+#include <QGlyphRun>
+#include <QTextLayout>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -12,6 +14,7 @@ class TestWidgets : public QObject {
     void typedDateAndTimeAreTakenAsTyped();
     void tabSelectsTheValueAndArrowsStepThePart();
     void unfinishedOrUnrealValuesAreRefused();
+    void fullWidthMarksHaveGlyphs();
 };
 
 void TestWidgets::typedDateAndTimeAreTakenAsTyped_data() {
@@ -131,6 +134,24 @@ void TestWidgets::unfinishedOrUnrealValuesAreRefused() {
              QStringLiteral("'24:00:00' is not a valid time"));
     time.clear();
     QVERIFY(!time.time().isValid());
+}
+
+// Some messages end in full-width exclamation marks: an installed font must draw them (not
+// the empty boxes of a missing glyph).
+void TestWidgets::fullWidthMarksHaveGlyphs() {
+    QTextLayout layout(QStringLiteral("Race Distance download success \uFF01\uFF01"),
+                       QApplication::font());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    int glyphs = 0;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        for (quint32 index : run.glyphIndexes()) {
+            QVERIFY2(index != 0, qPrintable(run.rawFont().familyName()));
+            ++glyphs;
+        }
+    }
+    QVERIFY(glyphs >= 32);
 }
 
 QTEST_MAIN(TestWidgets)
