@@ -145,7 +145,9 @@ void TfrmMember_TC::buildMemberPanel() {
             return LoftNoCellText(row.value(QStringLiteral("AssociationCode")).toString(),
                                   value.toString());
         });
-    dbgrdMem_->horizontalHeader()->setStretchLastSection(true);
+    // The name takes the width left over; the loft number and the clock count keep the width
+    // of their contents.
+    dbgrdMem_->horizontalHeader()->setStretchLastSection(false);
     dbgrdMem_->setContextMenuPolicy(Qt::CustomContextMenu);
     v->addWidget(dbgrdMem_, 1);
 
@@ -174,7 +176,10 @@ void TfrmMember_TC::buildMemberPanel() {
         }
     });
     connect(dbgrdMem_, &QAbstractItemView::doubleClicked, this, [this] { openRingList(); });
-    connect(dbgrdMem_, &SqlGrid::sorted, this, [this] { showColumns(dbgrdMem_, {1, 2, 3}); });
+    connect(dbgrdMem_, &SqlGrid::sorted, this, [this] {
+        showColumns(dbgrdMem_, {1, 2, 3});
+        dbgrdMem_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    });
 }
 
 void TfrmMember_TC::buildMemberForm() {
@@ -194,6 +199,7 @@ void TfrmMember_TC::buildMemberForm() {
     for (QLineEdit* coord : {medtLoftLon_, medtLoftLat_}) {
         coord->setInputMask(kLoftCoordMask);
         coord->installEventFilter(this);
+        FitToCharacters(coord, 13);
     }
     mmoNote_ = named(new QPlainTextEdit(pnlNewMember_), "mmoNote");
     mmoNote_->setTabChangesFocus(true);
@@ -348,6 +354,13 @@ void TfrmMember_TC::buildRingPanel() {
         number->installEventFilter(this);
     }
     lbl6_ = named(new QLabel(QStringLiteral("Upper registration number :"), pnlMRingData_), "lbl6");
+    // The upper number's row keeps its place while hidden, so the form does not move sideways
+    // when "Add a Range" shows it.
+    for (QWidget* w : {static_cast<QWidget*>(lbl6_), static_cast<QWidget*>(edtUpRegNum_)}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
     cbbSex_ = named(new QComboBox(pnlMRingData_), "cbbSex");
     cbbSex_->addItems({QStringLiteral("Hen"), QStringLiteral("Cock"), QStringLiteral("Unknown")});
     cbbSex_->setCurrentText(QStringLiteral("Cock"));
@@ -442,6 +455,8 @@ void TfrmMember_TC::buildRingPanel() {
         const QModelIndex index = dbgrdMemRing_->indexAt(pos);
         if (index.isValid()) {
             dbgrdMemRing_->setCurrentIndex(index);
+            // The form shows the ring the list marks, as after a click.
+            loadSelectedRing();
             rgMemRing_->popup(dbgrdMemRing_->viewport()->mapToGlobal(pos + QPoint(30, 10)));
         }
     });
@@ -480,6 +495,7 @@ void TfrmMember_TC::showOnly(QWidget* panel) {
 void TfrmMember_TC::loadMembers() {
     dbgrdMem_->load(ctx_.db, MemberListSql());
     showColumns(dbgrdMem_, {1, 2, 3});
+    dbgrdMem_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     lblMemCnt_->setText(CountText(dbgrdMem_->rowCountShown()));
 }
 

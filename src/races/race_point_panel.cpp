@@ -86,11 +86,13 @@ RacePointPanel::RacePointPanel(AppContext& ctx, QWidget* parent) : QWidget(paren
     medtRaceLon_->setObjectName(QStringLiteral("medtRaceLon"));
     medtRaceLon_->setInputMask(kPointMask);
     medtRaceLon_->installEventFilter(this);
+    FitToCharacters(medtRaceLon_, 10);
     form->addRow(tr("Longitude :"), medtRaceLon_);
     medtRaceLat_ = new QLineEdit(grpLibDetail_);
     medtRaceLat_->setObjectName(QStringLiteral("medtRaceLat"));
     medtRaceLat_->setInputMask(kPointMask);
     medtRaceLat_->installEventFilter(this);
+    FitToCharacters(medtRaceLat_, 10);
     form->addRow(tr("Latitude :"), medtRaceLat_);
 
     dtpLibDate_ = new DateTimeBox(DateTimeBox::Kind::Date, grpLibDetail_);
@@ -212,6 +214,8 @@ void RacePointPanel::fillSites() {
 
 void RacePointPanel::loadRaceList() {
     dbgrd1_->load(ctx_.db, RaceListSql());
+    // Every column as wide as its title or its widest text, so nothing is cut short.
+    dbgrd1_->resizeColumnsToContents();
 }
 
 void RacePointPanel::setPointFieldsEnabled(bool enabled) {

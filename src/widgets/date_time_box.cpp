@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "data/date_time.h"
+#include "edit_controls.h"
 
 namespace {
 // Digits in every position and the separators of the stored forms; "_" marks a position not
@@ -23,8 +24,7 @@ int partAt(DateTimeBox::Kind kind, int cursor) {
 DateTimeBox::DateTimeBox(Kind kind, QWidget* parent) : QLineEdit(parent), kind_(kind) {
     setInputMask(kind == Kind::Date ? kDateMask : kTimeMask);
     // Wide enough for the text and a little room, not stretched across the form.
-    const int chars = kind == Kind::Date ? 10 : 8;
-    setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * (chars + 4) + 16);
+    FitToCharacters(this, kind == Kind::Date ? 10 : 8);
 }
 
 void DateTimeBox::setDate(const QDate& date) {

@@ -17,6 +17,12 @@ void SetUpperCase(QLineEdit* edit) {
     });
 }
 
+void FitToCharacters(QLineEdit* edit, int characters) {
+    const QFontMetrics metrics(edit->font());
+    edit->setMaximumWidth(metrics.horizontalAdvance(QString(characters + 2, QLatin1Char('0'))) +
+                          16);
+}
+
 QString MaskedText(const QLineEdit* edit) {
     return edit->displayText().replace(QLatin1Char('_'), QLatin1Char(' '));
 }

@@ -9,6 +9,10 @@ class QToolButton;
 // Makes a text box turn everything typed into upper case (loft numbers, codes).
 void SetUpperCase(QLineEdit* edit);
 
+// Makes a box as wide as `characters` characters of its font (and its frame), no wider: a
+// coordinate or code box need not stretch across the form.
+void FitToCharacters(QLineEdit* edit, int characters);
+
 // The text of a coordinate box with an input mask, blank positions as blanks (the form in
 // which coordinates are stored and checked).
 QString MaskedText(const QLineEdit* edit);
