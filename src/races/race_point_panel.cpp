@@ -190,6 +190,7 @@ RacePointPanel::RacePointPanel(AppContext& ctx, QWidget* parent) : QWidget(paren
     grpClubMap_->hide();
     setPointFieldsEnabled(false);
     dtpLibDate_->setDate(ctx_.clock.today());
+    dtpLibTime_->setTime(QTime(0, 0));
 }
 
 QSqlRecord RacePointPanel::currentRace() const {

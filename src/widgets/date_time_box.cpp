@@ -19,10 +19,45 @@ int partAt(DateTimeBox::Kind kind, int cursor) {
     }
     return cursor <= 2 ? 0 : cursor <= 5 ? 1 : 2;
 }
+// A time typed as hours and minutes ("21:15") is that time with 0 seconds: the parts not
+// typed at all become "00". A part typed halfway stays unfinished.
+QString completedTime(const QString& text) {
+    QStringList parts = text.split(QLatin1Char(':'));
+    const auto digits = [](const QString& part) {
+        return int(std::count_if(part.begin(), part.end(), [](QChar c) { return c.isDigit(); }));
+    };
+    if (parts.isEmpty() || digits(parts.first()) != 2) {
+        return text;
+    }
+    while (parts.size() < 3) {
+        parts << QString();
+    }
+    for (QString& part : parts) {
+        const int n = digits(part);
+        if (n == 1) {
+            return text;
+        }
+        if (n == 0) {
+            part = QStringLiteral("00");
+        }
+    }
+    return parts.join(QLatin1Char(':'));
+}
+
+// Lets the editor of a grid cell be left with a time whose seconds were not typed.
+class TimeCompleter : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString&, int&) const override { return Acceptable; }
+    void fixup(QString& input) const override { input = completedTime(input); }
+};
 }  // namespace
 
 DateTimeBox::DateTimeBox(Kind kind, QWidget* parent) : QLineEdit(parent), kind_(kind) {
     setInputMask(kind == Kind::Date ? kDateMask : kTimeMask);
+    if (kind == Kind::Time) {
+        setValidator(new TimeCompleter(this));
+    }
     // Wide enough for the text and a little room, not stretched across the form.
     FitToCharacters(this, kind == Kind::Date ? 10 : 8);
 }
@@ -61,6 +96,20 @@ void DateTimeBox::focusInEvent(QFocusEvent* event) {
         reason == Qt::ShortcutFocusReason) {
         selectAll();
     }
+}
+
+void DateTimeBox::completeTime() {
+    if (kind_ == Kind::Time && !hasAcceptableInput()) {
+        const QString completed = completedTime(displayText());
+        if (completed != displayText()) {
+            setText(completed);
+        }
+    }
+}
+
+void DateTimeBox::focusOutEvent(QFocusEvent* event) {
+    completeTime();
+    QLineEdit::focusOutEvent(event);
 }
 
 void DateTimeBox::keyPressEvent(QKeyEvent* event) {
@@ -122,6 +171,7 @@ void DateTimeDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
         QStyledItemDelegate::setModelData(editor, model, index);
         return;
     }
+    box->completeTime();
     const QString shown = box->displayText();
     const bool anyDigit =
         std::any_of(shown.begin(), shown.end(), [](QChar c) { return c.isDigit(); });

@@ -29,10 +29,15 @@ class DateTimeBox : public QLineEdit {
     // valid date") when there is none.
     QDate checkedDate() const;
     QTime checkedTime() const;
+    // A time whose minutes or seconds were not typed at all ("08:00") gets "00" for them; the
+    // box does this itself when it is left.
+    void completeTime();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    // A time left with its minutes or seconds not typed ("08:00") gets "00" for them.
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     void step(int steps);

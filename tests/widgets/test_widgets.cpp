@@ -88,6 +88,14 @@ void TestWidgets::tabSelectsTheValueAndArrowsStepThePart() {
     QTRY_COMPARE(QApplication::focusWidget(), time);
     QTest::keyClicks(time, "08:00:00");
     QCOMPARE(time->time(), QTime(8, 0));
+    // Seconds (or minutes and seconds) not typed are 0 once the box is left.
+    time->selectAll();
+    QTest::keyClicks(time, "0715");
+    QTest::keyClick(time, Qt::Key_Backtab);
+    QTRY_COMPARE(QApplication::focusWidget(), date);
+    QCOMPARE(time->displayText(), QStringLiteral("07:15:00"));
+    time->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(time, "08:00:00");
 
     // Up and Down step the part the cursor stands in, carrying into the larger parts.
     time->setCursorPosition(4);
