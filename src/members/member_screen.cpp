@@ -487,9 +487,14 @@ void TfrmMember_TC::showStep() {
 }
 
 void TfrmMember_TC::showOnly(QWidget* panel) {
+    // The others are hidden first, so that two panels are never shown at once (the window
+    // would grow to hold both).
     for (QWidget* p : {pnlMem_, pnlNewMember_, pnlClockList_, pnlMemRing_}) {
-        p->setVisible(p == panel);
+        if (p != panel) {
+            p->hide();
+        }
     }
+    panel->show();
 }
 
 void TfrmMember_TC::loadMembers() {

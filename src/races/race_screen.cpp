@@ -70,9 +70,14 @@ void TfrmRace::showEvent(QShowEvent* event) {
 }
 
 void TfrmRace::showPanel(QWidget* panel) {
+    // The others are hidden first: for a moment two panels shown at once would need more
+    // height than the window has, and the window would grow to give it.
     for (QWidget* p : panels_) {
-        p->setVisible(p == panel);
+        if (p != panel) {
+            p->hide();
+        }
     }
+    panel->show();
 }
 
 void TfrmRace::showActionList(const QPoint& globalPos) {

@@ -300,6 +300,9 @@ void TestApp::firstStart() {
     // The window keeps its size whichever panel of a screen is shown.
     window.currentScreen()->findChild<QPushButton*>(QStringLiteral("btnSetSunData"))->click();
     QVERIFY(window.currentScreen()->findChild<QWidget*>(QStringLiteral("pnlSunData"))->isVisible());
+    window.currentScreen()->findChild<QPushButton*>(QStringLiteral("btnCan_Sun"))->click();
+    QVERIFY(
+        window.currentScreen()->findChild<QWidget*>(QStringLiteral("pnlRacePoint"))->isVisible());
     QCOMPARE(window.size(), QSize(1360, 738));
 
     QSignalSpy closed(&window, &TfrmMenu_V8_EU_TC::closed);
