@@ -20,8 +20,9 @@ QString ColourNameForCode(TdmZOLF& db, const QString& code);
 // Every colour as (code, name), in table order: a list reads them once and looks codes up.
 QString ColourNamesSql();
 
-// Adds a colour. Refuses (UserError kColourEntryError, nothing stored) an empty code or name;
-// a code that exists already is refused by the database (DbError).
+// Adds a colour. Refuses with UserError, storing nothing, an empty code or name
+// (kColourEntryError), a code that exists already ("Colour code BB exists already.") and a name
+// that exists already (the colour box could not tell the two apart).
 void AddFeatherColour(TdmZOLF& db, const QString& code, const QString& name);
 // Deletes every colour with this name.
 void DeleteFeatherColour(TdmZOLF& db, const QString& name);
