@@ -78,8 +78,10 @@ QVector<QSqlRecord> SqlGridModel::readPage(int number) const {
 const QVector<QSqlRecord>& SqlGridModel::page(int number) const {
     const auto found = pages_.constFind(number);
     if (found != pages_.constEnd()) {
-        recentPages_.removeOne(number);
-        recentPages_.append(number);
+        if (recentPages_.last() != number) {
+            recentPages_.removeOne(number);
+            recentPages_.append(number);
+        }
         return found.value();
     }
     const QVector<QSqlRecord> rows = readPage(number);
@@ -90,13 +92,18 @@ const QVector<QSqlRecord>& SqlGridModel::page(int number) const {
     return pages_.insert(number, rows).value();
 }
 
-QSqlRecord SqlGridModel::record(int row) const {
-    if (row < 0 || (complete_ && row >= rows_)) {
-        return {};
+const QSqlRecord* SqlGridModel::row(int number) const {
+    if (number < 0 || (complete_ && number >= rows_)) {
+        return nullptr;
     }
-    const QVector<QSqlRecord>& rows = page(row / kPageRows);
-    const int at = row % kPageRows;
-    return at < rows.size() ? rows.at(at) : QSqlRecord();
+    const QVector<QSqlRecord>& rows = page(number / kPageRows);
+    const int at = number % kPageRows;
+    return at < rows.size() ? &rows.at(at) : nullptr;
+}
+
+QSqlRecord SqlGridModel::record(int number) const {
+    const QSqlRecord* found = row(number);
+    return found != nullptr ? *found : QSqlRecord();
 }
 
 int SqlGridModel::totalRows() const {
@@ -144,12 +151,15 @@ QVariant SqlGridModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole && role != Qt::EditRole) {
         return {};
     }
-    const QSqlRecord row = record(index.row());
-    const QVariant value = row.value(index.column());
+    const QSqlRecord* found = row(index.row());
+    if (found == nullptr) {
+        return {};
+    }
+    const QVariant value = found->value(index.column());
     if (role == Qt::DisplayRole) {
         const auto format = formatters_.constFind(field);
         if (format != formatters_.constEnd()) {
-            return format.value()(value, row);
+            return format.value()(value, *found);
         }
         const auto lookup = lookups_.constFind(field);
         if (lookup != lookups_.constEnd()) {

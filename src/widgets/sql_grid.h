@@ -66,6 +66,8 @@ class SqlGridModel : public QAbstractTableModel {
 
   private:
     QVector<QSqlRecord> readPage(int number) const;
+    // The row in its page (read when needed), or null for a row that does not exist.
+    const QSqlRecord* row(int number) const;
     struct Lookup {
         QString sql;
         QString missing;
