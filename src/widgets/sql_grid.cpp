@@ -14,6 +14,19 @@ QString pagedSql(const QString& sql) {
 
 void SqlGridModel::setLookup(const QString& field, const QString& sql, const QString& missing) {
     lookups_[field] = Lookup{sql, missing, {}};
+    describeColumns();
+}
+
+void SqlGridModel::describeColumns() {
+    columns_.resize(fields_.count());
+    for (int i = 0; i < fields_.count(); ++i) {
+        const QString field = fields_.fieldName(i);
+        const auto format = formatters_.constFind(field);
+        const auto lookup = lookups_.constFind(field);
+        columns_[i] = Column{format != formatters_.constEnd() ? &format.value() : nullptr,
+                             lookup != lookups_.constEnd() ? &lookup.value() : nullptr,
+                             fieldAlignments_.value(field, alignment_)};
+    }
 }
 
 void SqlGridModel::setQuery(TdmZOLF& db, const QString& sql, const QVariantList& params,
@@ -53,6 +66,7 @@ void SqlGridModel::setQuery(TdmZOLF& db, const QString& sql, const QVariantList&
     recentPages_.clear();
     pages_.insert(0, first);
     recentPages_.append(0);
+    describeColumns();
     endResetModel();
 }
 
@@ -78,8 +92,10 @@ QVector<QSqlRecord> SqlGridModel::readPage(int number) const {
 const QVector<QSqlRecord>& SqlGridModel::page(int number) const {
     const auto found = pages_.constFind(number);
     if (found != pages_.constEnd()) {
-        recentPages_.removeOne(number);
-        recentPages_.append(number);
+        if (recentPages_.last() != number) {
+            recentPages_.removeOne(number);
+            recentPages_.append(number);
+        }
         return found.value();
     }
     const QVector<QSqlRecord> rows = readPage(number);
@@ -90,13 +106,18 @@ const QVector<QSqlRecord>& SqlGridModel::page(int number) const {
     return pages_.insert(number, rows).value();
 }
 
-QSqlRecord SqlGridModel::record(int row) const {
-    if (row < 0 || (complete_ && row >= rows_)) {
-        return {};
+const QSqlRecord* SqlGridModel::row(int number) const {
+    if (number < 0 || (complete_ && number >= rows_)) {
+        return nullptr;
     }
-    const QVector<QSqlRecord>& rows = page(row / kPageRows);
-    const int at = row % kPageRows;
-    return at < rows.size() ? rows.at(at) : QSqlRecord();
+    const QVector<QSqlRecord>& rows = page(number / kPageRows);
+    const int at = number % kPageRows;
+    return at < rows.size() ? &rows.at(at) : nullptr;
+}
+
+QSqlRecord SqlGridModel::record(int number) const {
+    const QSqlRecord* found = row(number);
+    return found != nullptr ? *found : QSqlRecord();
 }
 
 int SqlGridModel::totalRows() const {
@@ -134,26 +155,27 @@ int SqlGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant SqlGridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid()) {
+    if (!index.isValid() || index.column() >= columns_.size()) {
         return {};
     }
-    const QString field = fields_.fieldName(index.column());
+    const Column& column = columns_.at(index.column());
     if (role == Qt::TextAlignmentRole) {
-        return QVariant::fromValue(fieldAlignments_.value(field, alignment_));
+        return QVariant::fromValue(column.alignment);
     }
     if (role != Qt::DisplayRole && role != Qt::EditRole) {
         return {};
     }
-    const QSqlRecord row = record(index.row());
-    const QVariant value = row.value(index.column());
+    const QSqlRecord* found = row(index.row());
+    if (found == nullptr) {
+        return {};
+    }
+    const QVariant value = found->value(index.column());
     if (role == Qt::DisplayRole) {
-        const auto format = formatters_.constFind(field);
-        if (format != formatters_.constEnd()) {
-            return format.value()(value, row);
+        if (column.format != nullptr) {
+            return (*column.format)(value, *found);
         }
-        const auto lookup = lookups_.constFind(field);
-        if (lookup != lookups_.constEnd()) {
-            return lookup->texts.value(value.toString(), lookup->missing);
+        if (column.lookup != nullptr) {
+            return column.lookup->texts.value(value.toString(), column.lookup->missing);
         }
     }
     return value;
@@ -161,19 +183,17 @@ QVariant SqlGridModel::data(const QModelIndex& index, int role) const {
 
 QVariant SqlGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
-        return titles_.value(section, fields_.fieldName(section));
+        const QString field = fields_.fieldName(section);
+        return titles_.value(field, field);
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-bool SqlGridModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
-                                 int role) {
-    if (orientation != Qt::Horizontal || (role != Qt::EditRole && role != Qt::DisplayRole)) {
-        return false;
+void SqlGridModel::setTitles(const QHash<QString, QString>& titles) {
+    titles_ = titles;
+    if (fields_.count() > 0) {
+        emit headerDataChanged(Qt::Horizontal, 0, fields_.count() - 1);
     }
-    titles_[section] = value.toString();
-    emit headerDataChanged(orientation, section, section);
-    return true;
 }
 
 SqlGrid::SqlGrid(QWidget* parent) : QTableView(parent), model_(new SqlGridModel(this)) {
@@ -201,11 +221,6 @@ void SqlGrid::load(TdmZOLF& db, const QString& sql, const QVariantList& params) 
         }
     }
     model_->setQuery(db, SortedQuery(sql, *sortText_, fields), params, sql);
-    const QSqlRecord rec = model_->record();
-    for (int i = 0; i < rec.count(); ++i) {
-        const QString title = titles_.value(rec.fieldName(i), rec.fieldName(i));
-        model_->setHeaderData(i, Qt::Horizontal, title);
-    }
 }
 
 void SqlGrid::reload() {

@@ -28,14 +28,21 @@ class SqlGridModel : public QAbstractTableModel {
     using QAbstractTableModel::QAbstractTableModel;
 
     // Shows the column `field` through `format` (the stored value stays as it is).
-    void setFormatter(const QString& field, Formatter format) { formatters_[field] = format; }
+    void setFormatter(const QString& field, Formatter format) {
+        formatters_[field] = format;
+        describeColumns();
+    }
     // Shows the column `field` through a lookup table read once per load: `sql` gives pairs
     // (value, text shown); a value without a pair shows `missing`.
     void setLookup(const QString& field, const QString& sql, const QString& missing);
-    void setAlignment(Qt::Alignment alignment) { alignment_ = alignment; }
+    void setAlignment(Qt::Alignment alignment) {
+        alignment_ = alignment;
+        describeColumns();
+    }
     // Aligns the column `field` apart from the others.
     void setFieldAlignment(const QString& field, Qt::Alignment alignment) {
         fieldAlignments_[field] = alignment;
+        describeColumns();
     }
 
     // Shows the rows of `sql` (run with `params`), its first page read; `countSql` (the same
@@ -58,14 +65,18 @@ class SqlGridModel : public QAbstractTableModel {
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
-    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
-                       int role = Qt::EditRole) override;
+    // Column titles by field name; fields without a title show their name.
+    void setTitles(const QHash<QString, QString>& titles);
 
     static constexpr int kPageRows = 256;
     static constexpr int kPagesKept = 8;
 
   private:
     QVector<QSqlRecord> readPage(int number) const;
+    // Works out, column by column, how cells are shown (done once, not for every cell).
+    void describeColumns();
+    // The row in its page (read when needed), or null for a row that does not exist.
+    const QSqlRecord* row(int number) const;
     struct Lookup {
         QString sql;
         QString missing;
@@ -83,11 +94,17 @@ class SqlGridModel : public QAbstractTableModel {
     mutable int total_ = -1;  // counted rows, -1 until asked for
     mutable QHash<int, QVector<QSqlRecord>> pages_;
     mutable QList<int> recentPages_;  // most recently read last
-    QHash<int, QString> titles_;
+    QHash<QString, QString> titles_;
     QHash<QString, Formatter> formatters_;
     QHash<QString, Lookup> lookups_;
     QHash<QString, Qt::Alignment> fieldAlignments_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
+    struct Column {
+        const Formatter* format = nullptr;
+        const Lookup* lookup = nullptr;
+        Qt::Alignment alignment;
+    };
+    QVector<Column> columns_;
 };
 
 class SqlGrid : public QTableView {
@@ -99,7 +116,7 @@ class SqlGrid : public QTableView {
     // The sort text this grid reads and writes; may be shared with other grids.
     void setSortText(QString* sortText) { sortText_ = sortText; }
     // Column titles by field name; fields without a title show their name.
-    void setTitles(const QHash<QString, QString>& titles) { titles_ = titles; }
+    void setTitles(const QHash<QString, QString>& titles) { model_->setTitles(titles); }
     // Runs the query (sorted by the current sort text) and shows its rows. Throws DbError.
     void load(TdmZOLF& db, const QString& sql, const QVariantList& params = {});
     // Runs the last query again, keeping the current row where possible.
@@ -122,7 +139,6 @@ class SqlGrid : public QTableView {
     SqlGridModel* model_;
     QString* sortText_ = nullptr;
     QString ownSortText_;
-    QHash<QString, QString> titles_;
     TdmZOLF* db_ = nullptr;
     QString sql_;
     QVariantList params_;
