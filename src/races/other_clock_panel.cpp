@@ -163,6 +163,7 @@ void OtherClockPanel::memberChosen() {
 void OtherClockPanel::loadPigeons() {
     dbgrdOtherClock_->load(ctx_.db, OtherClockPigeonSql(),
                            {race_.liberCode, DateText(race_.liberDate), loftNo_});
+    dbgrdOtherClock_->resizeColumnsToContents();
 }
 
 void OtherClockPanel::search() {

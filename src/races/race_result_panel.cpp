@@ -135,6 +135,7 @@ void RaceResultPanel::loadResult() {
             header->moveSection(header->visualIndex(logical), visual);
         }
     }
+    dbgrdRaceRec_->resizeColumnsToContents();
 }
 
 void RaceResultPanel::showRecalculation() {
