@@ -19,7 +19,8 @@ QString RaceStatusSql() {
 
 QString RaceResultSql() {
     // The places are ranked over all clocked entries of the race in one pass, before the
-    // distance rows narrow the list down.
+    // distance rows narrow the list down. The cross join keeps the distance row looked up by
+    // code and loft after the pigeon is found, instead of scanning the code's rows per entry.
     return QStringLiteral(
         "select r.Pos, a.LiberCode, a.PRingNo, a.BackTime, a.FlyTime, a.FlySpeed, "
         "c.Miles || '/' || c.Yards as dist, b.LoftNo, b.Sex as sex, b.ColorType, a.TimeVari "
@@ -28,7 +29,7 @@ QString RaceResultSql() {
         "where LiberCode=? and date(LiberDate)=? and BackTime is not null) r "
         "join ZOL_PigRaceData a on a.rowid=r.id "
         "left join ZOL_PigData b on a.PRingNo=b.PRingNo "
-        "join ZOL_LoftLibPointDist c on c.LiberCode=a.LiberCode and c.LoftNo=b.LoftNo "
+        "cross join ZOL_LoftLibPointDist c on c.LiberCode=a.LiberCode and c.LoftNo=b.LoftNo "
         "order by a.FlySpeed desc, a.PRingNo");
 }
 
