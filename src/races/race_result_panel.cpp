@@ -154,5 +154,5 @@ void RaceResultPanel::recalculate() {
 }
 
 void RaceResultPanel::exportResult() {
-    ctx_.prompts.information(tr("The result export comes in a later version of the program."));
+    ExportRaceResult(ctx_.db, ctx_.prompts, liberCode_, liberDate_);
 }
