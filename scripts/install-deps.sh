@@ -8,6 +8,8 @@ packages=(
     qt6-base-dev libqt6sql6-sqlite libsqlite3-dev qt6-serialport-dev
     nettle-dev libxlsxwriter-dev libminizip-dev libpugixml-dev
     xvfb xauth
+    # Glyphs for the full-width marks of some of the program's messages ("success ！！").
+    fonts-wqy-microhei
 )
 if [ "${KESTRAVA_WITH_CLANG:-0}" = 1 ]; then
     packages+=(clang libclang-rt-14-dev)
