@@ -1,34 +1,31 @@
 #include "other_clock_panel.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimeEdit>
 #include <QVBoxLayout>
 
 #include "data/date_time.h"
 #include "race_panel_parts.h"
+#include "widgets/date_time_box.h"
 #include "widgets/sql_grid.h"
 
 namespace {
 
-QDateEdit* dateEdit(QWidget* parent, const char* name) {
-    auto* e = new QDateEdit(parent);
+DateTimeBox* dateEdit(QWidget* parent, const char* name) {
+    auto* e = new DateTimeBox(DateTimeBox::Kind::Date, parent);
     e->setObjectName(QLatin1String(name));
-    e->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    e->setCalendarPopup(true);
     return e;
 }
 
-QTimeEdit* timeEdit(QWidget* parent, const char* name) {
-    auto* e = new QTimeEdit(parent);
+DateTimeBox* timeEdit(QWidget* parent, const char* name) {
+    auto* e = new DateTimeBox(DateTimeBox::Kind::Time, parent);
     e->setObjectName(QLatin1String(name));
-    e->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+    e->setTime(QTime(0, 0));
     return e;
 }
 
@@ -40,15 +37,17 @@ QHBoxLayout* pair(QWidget* a, QWidget* b) {
     return row;
 }
 
-void setMoment(QDateEdit* date, QTimeEdit* time, const QDateTime& moment) {
+void setMoment(DateTimeBox* date, DateTimeBox* time, const QDateTime& moment) {
     if (moment.isValid()) {
         date->setDate(moment.date());
         time->setTime(moment.time());
     }
 }
 
-QDateTime momentOf(const QDateEdit* date, const QTimeEdit* time) {
-    return QDateTime(date->date(), time->time());
+// The moment two boxes hold; a box without a whole, real value is refused with the
+// conversion message.
+QDateTime momentOf(const DateTimeBox* date, const DateTimeBox* time) {
+    return QDateTime(date->checkedDate(), time->checkedTime());
 }
 
 }  // namespace
@@ -127,7 +126,7 @@ OtherClockPanel::OtherClockPanel(AppContext& ctx, QWidget* parent) : QWidget(par
     body->addWidget(dbgrdOtherClock_, 3);
 
     const QDate today = ctx_.clock.today();
-    for (QDateEdit* d : {dtpMarkedDate_, dtpMasterDate_, dtpMemberDate_, dtpSelPigDate_}) {
+    for (DateTimeBox* d : {dtpMarkedDate_, dtpMasterDate_, dtpMemberDate_, dtpSelPigDate_}) {
         d->setDate(today);
     }
 }

@@ -1,13 +1,11 @@
 #include "race_result_panel.h"
 
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimeEdit>
 #include <QVBoxLayout>
 
 #include "data/date_time.h"
@@ -15,6 +13,7 @@
 #include "loft_distances.h"
 #include "race_panel_parts.h"
 #include "race_results.h"
+#include "widgets/date_time_box.h"
 #include "widgets/sql_grid.h"
 
 namespace {
@@ -73,14 +72,11 @@ RaceResultPanel::RaceResultPanel(AppContext& ctx, QWidget* parent) : QWidget(par
     grpRecaculate_ = new QGroupBox(this);
     grpRecaculate_->setObjectName(QStringLiteral("grpRecaculate"));
     auto* form = new QFormLayout(grpRecaculate_);
-    dtpRaceDate_ = new QDateEdit(grpRecaculate_);
+    dtpRaceDate_ = new DateTimeBox(DateTimeBox::Kind::Date, grpRecaculate_);
     dtpRaceDate_->setObjectName(QStringLiteral("dtpRaceDate"));
-    dtpRaceDate_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    dtpRaceDate_->setCalendarPopup(true);
     form->addRow(tr("RaceDate :"), dtpRaceDate_);
-    dtpRaceTime_ = new QTimeEdit(grpRecaculate_);
+    dtpRaceTime_ = new DateTimeBox(DateTimeBox::Kind::Time, grpRecaculate_);
     dtpRaceTime_->setObjectName(QStringLiteral("dtpRaceTime"));
-    dtpRaceTime_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     form->addRow(tr("RaceTime :"), dtpRaceTime_);
     auto* groupButtons = new QHBoxLayout;
     auto* run = RacePanelButton(grpRecaculate_, "btnRecacute", tr("Recacute"));
@@ -148,7 +144,7 @@ void RaceResultPanel::showRecalculation() {
 
 void RaceResultPanel::recalculate() {
     RecalculateRace(ctx_.db, liberCode_, liberDate_,
-                    QDateTime(dtpRaceDate_->date(), dtpRaceTime_->time()));
+                    QDateTime(dtpRaceDate_->checkedDate(), dtpRaceTime_->checkedTime()));
     loadResult();
     grpRecaculate_->hide();
 }
