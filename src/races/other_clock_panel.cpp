@@ -148,8 +148,7 @@ void OtherClockPanel::memberChosen() {
     if (const auto loftNo = LoftNoOfName(ctx_.db, cbbLoftNo_OtherClock_->currentText())) {
         loftNo_ = *loftNo;
     }
-    cbbSelPigNo_->clear();
-    cbbSelPigNo_->addItems(OtherClockRings(ctx_.db, loftNo_));
+    fillRings(OtherClockRings(ctx_.db, loftNo_));
     if (const auto readings = FindClockReadings(ctx_.db, race_, loftNo_)) {
         setMoment(dtpMarkedDate_, dtpMarkedTime_, readings->marked);
         setMoment(dtpMasterDate_, dtpMasterTime_, readings->master);
@@ -166,8 +165,17 @@ void OtherClockPanel::loadPigeons() {
 }
 
 void OtherClockPanel::search() {
+    fillRings(OtherClockRings(ctx_.db, loftNo_, edtSearch_->text()));
+}
+
+void OtherClockPanel::fillRings(const QStringList& rings) {
     cbbSelPigNo_->clear();
-    cbbSelPigNo_->addItems(OtherClockRings(ctx_.db, loftNo_, edtSearch_->text()));
+    cbbSelPigNo_->addItems(rings);
+    // The arrival boxes always belong to the ring shown, so a save never puts one pigeon's
+    // arrival (or today's date) over another's stored one.
+    if (!rings.isEmpty()) {
+        pigeonChosen();
+    }
 }
 
 void OtherClockPanel::pigeonClicked() {

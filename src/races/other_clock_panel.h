@@ -25,6 +25,7 @@ class OtherClockPanel : public QWidget {
   private:
     void memberChosen();
     void search();
+    void fillRings(const QStringList& rings);
     void pigeonChosen();
     void pigeonClicked();
     void save();

@@ -147,6 +147,7 @@ void RaceResultPanel::recalculate() {
                     QDateTime(dtpRaceDate_->checkedDate(), dtpRaceTime_->checkedTime()));
     loadResult();
     grpRecaculate_->hide();
+    btnRaceRec_->setFocus();
 }
 
 void RaceResultPanel::exportResult() {

@@ -119,6 +119,8 @@ void TestResultPanels::otherClockPanel() {
     QCOMPARE(cell(pigeons, 0, "Time"), QStringLiteral("2026-05-26 12:00:00.000"));
     auto* ring = child<QComboBox>(screen, "cbbSelPigNo");
     QCOMPARE(ring->count(), 2);
+    // The arrival boxes follow the ring shown: the first ring's stored arrival.
+    QCOMPARE(child<DateTimeBox>(screen, "dtpSelPigDate")->date(), QDate(2026, 5, 26));
 
     // A click on a clocked pigeon shows its arrival; typing the end of a ring narrows the list.
     QTest::mouseClick(pigeons->viewport(), Qt::LeftButton, {},
