@@ -70,6 +70,22 @@ void SqlGridModel::setQuery(TdmZOLF& db, const QString& sql, const QVariantList&
     endResetModel();
 }
 
+void SqlGridModel::clear() {
+    beginResetModel();
+    db_ = nullptr;
+    sql_.clear();
+    countSql_.clear();
+    params_.clear();
+    fields_ = QSqlRecord();
+    rows_ = 0;
+    complete_ = true;
+    total_ = 0;
+    pages_.clear();
+    recentPages_.clear();
+    describeColumns();
+    endResetModel();
+}
+
 QVector<QSqlRecord> SqlGridModel::readPage(int number) const {
     QVector<QSqlRecord> rows;
     if (db_ == nullptr) {

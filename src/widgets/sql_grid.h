@@ -49,6 +49,8 @@ class SqlGridModel : public QAbstractTableModel {
     // rows unsorted) counts them when given. Throws DbError.
     void setQuery(TdmZOLF& db, const QString& sql, const QVariantList& params,
                   const QString& countSql = {});
+    // Shows no rows and no columns until the next query.
+    void clear();
     // The fields of the query, without values.
     QSqlRecord record() const { return fields_; }
     // The values of one row of the query, also one the view has not reached yet (empty for a
