@@ -97,6 +97,18 @@ bool readStoredForm(const QString& t, QDate& date, QTime& time) {
     return true;
 }
 
+// A stored local moment. Clocks and stored texts run on standard time, so a moment can fall in
+// the hour that daylight saving skips, where Qt has no local time: it is then kept with the
+// same date and time of day (a UTC-based value), so it still reads and computes as written
+// instead of being lost as unreadable.
+QDateTime localMoment(const QDate& date, const QTime& time) {
+    if (!date.isValid() || !time.isValid()) {
+        return {};
+    }
+    QDateTime moment(date, time);
+    return moment.isValid() ? moment : QDateTime(date, time, Qt::UTC);
+}
+
 }  // namespace
 
 QDate ParseDate(const QString& text) {
@@ -135,11 +147,11 @@ QDateTime ParseMoment(const QString& text) {
     QDate date;
     QTime time;
     if (readStoredForm(t, date, time)) {
-        return date.isValid() && time.isValid() ? QDateTime(date, time) : QDateTime();
+        return localMoment(date, time);
     }
     if (t.size() == 10) {
         const QDate d = ParseDate(t);
-        return d.isValid() ? QDateTime(d, QTime(0, 0)) : QDateTime();
+        return localMoment(d, QTime(0, 0));
     }
     QDateTime m = QDateTime::fromString(t, kMomentFormat);
     if (!m.isValid()) {

@@ -32,6 +32,7 @@ class TestData : public QObject {
     void int64Conversion();
     void millisecondTexts_data();
     void millisecondTexts();
+    void momentInTheSkippedHourIsKept();
     void unreadableTextsRaiseTheMessage_data();
     void unreadableTextsRaiseTheMessage();
     void synchronisationWithinTheSameSecond_data();
@@ -265,6 +266,22 @@ void TestData::millisecondTexts() {
     QCOMPARE(ParseTime(timePart), moment.time());
     QCOMPARE(ParseTime(text), moment.time());
     QCOMPARE(StrToDate(text), moment.date());
+}
+
+// Clocks keep standard time: an arrival in the hour that daylight saving skips in the
+// computer's zone is still a real arrival and reads as written.
+void TestData::momentInTheSkippedHourIsKept() {
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "Europe/Berlin");
+    const QDateTime m = ParseMoment(QStringLiteral("2026-03-29 02:30:00.250"));
+    if (zone.isNull()) {
+        qunsetenv("TZ");
+    } else {
+        qputenv("TZ", zone);
+    }
+    QVERIFY(m.isValid());
+    QCOMPARE(MomentMsText(m), QStringLiteral("2026-03-29 02:30:00.250"));
+    QCOMPARE(DayCount(m), DayCount(QDate(2026, 3, 29)) + DayFraction(QTime(2, 30, 0, 250)));
 }
 
 void TestData::unreadableTextsRaiseTheMessage_data() {
