@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "data/clock.h"
+#include "data/database.h"
 #include "data/date_time.h"
 #include "data/progress.h"
 #include "data/prompts.h"
@@ -86,7 +87,41 @@ void RaceDayLog::line(const QString& text) {
 
 // ---------------------------------------------------------------- run
 
+WriteBatch::WriteBatch(TdmZOLF& db) : db_(db) {
+    open_ = db_.connection().transaction();
+    lastCommitMs_ = QDateTime::currentMSecsSinceEpoch();
+}
+
+WriteBatch::~WriteBatch() {
+    if (open_) {
+        db_.connection().commit();
+    }
+}
+
+void WriteBatch::commitIfDue() {
+    if (QDateTime::currentMSecsSinceEpoch() - lastCommitMs_ >= 1000) {
+        commit();
+    }
+}
+
+void WriteBatch::commit() {
+    if (open_) {
+        db_.connection().commit();
+    }
+    open_ = db_.connection().transaction();
+    lastCommitMs_ = QDateTime::currentMSecsSinceEpoch();
+}
+
+void ClockRun::commit() const {
+    if (batch != nullptr) {
+        batch->commit();
+    }
+}
+
 void ClockRun::checkpoint() const {
+    if (batch != nullptr) {
+        batch->commitIfDue();
+    }
     if (progress.stopRequested()) {
         throw RunStopped{};
     }

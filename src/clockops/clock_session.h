@@ -123,6 +123,25 @@ class RaceDayLog {
 // close) asked the run to stop.
 struct RunStopped {};
 
+// Groups a run's database writes into commits at most a second apart, so that the database
+// work hides under the wire instead of waiting for the disk after every statement. Every way
+// out of a run commits what it wrote, as a run without it would have left it.
+class WriteBatch {
+  public:
+    explicit WriteBatch(TdmZOLF& db);
+    ~WriteBatch();
+    WriteBatch(const WriteBatch&) = delete;
+    WriteBatch& operator=(const WriteBatch&) = delete;
+    // Commits when the last commit is a second old or older.
+    void commitIfDue();
+    void commit();
+
+  private:
+    TdmZOLF& db_;
+    bool open_ = false;
+    qint64 lastCommitMs_ = 0;
+};
+
 // Everything one workflow run works with.
 struct ClockRun {
     TWinApiV8& api;
@@ -133,9 +152,25 @@ struct ClockRun {
     ClockMemo& memo;
     RaceDayLog& log;
 
-    // Throws RunStopped when a stop was asked for.
+    WriteBatch* batch = nullptr;  // set by the workflow for the length of its run
+
+    // A point between two device operations: commits what is due, and throws RunStopped when
+    // a stop was asked for.
     void checkpoint() const;
+    // Commits now (before the run waits for the user).
+    void commit() const;
     void errorLine(const QString& text);
+};
+
+// Sets up the write batch of a run for its length.
+class RunBatch {
+  public:
+    explicit RunBatch(ClockRun& run) : run_(run), batch_(run.db) { run_.batch = &batch_; }
+    ~RunBatch() { run_.batch = nullptr; }
+
+  private:
+    ClockRun& run_;
+    WriteBatch batch_;
 };
 
 // How the loft number is taken from the text the clock reports after its id.

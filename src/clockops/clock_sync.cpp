@@ -268,6 +268,7 @@ QString SavePigeonParams(const QString& regNumber, const QString& eRing, const Q
 
 RunResult SyncClock(ClockRun& run, ClockSession& session) {
     run.log.setWorkflow(QStringLiteral("synchronise"));
+    RunBatch batch(run);
     run.memo.hide();
     if (const auto ended = ConnectOrEnd(run, session, LoftFromIdentity::AfterUnderscore,
                                         QStringLiteral("ComVerify Error : "), true)) {

@@ -135,6 +135,7 @@ QString ResultGridSql() {
 
 RunResult UploadMarking(ClockRun& run, ClockSession& session, const RaceChoice& race) {
     run.log.setWorkflow(QStringLiteral("marked upload ") + race.raceCode);
+    RunBatch batch(run);
     run.memo.clear();
     run.memo.hide();
     bool success = true;
@@ -278,6 +279,7 @@ void ReadStopTimes(ClockRun& run, ClockSession& session, const RaceChoice& race)
 
 RunResult UploadResults(ClockRun& run, ClockSession& session, const RaceChoice& race) {
     run.log.setWorkflow(QStringLiteral("result upload ") + race.raceCode);
+    RunBatch batch(run);
     run.memo.hide();
     run.memo.clear();
     const auto ended = ConnectOrEnd(
@@ -377,6 +379,7 @@ void VerifyArrivals(ClockRun& run, ClockSession& session, const RaceChoice& race
             const QString text = QStringLiteral("PRingNo not found in this race (") + a.ringNo +
                                  QStringLiteral(")!!");
             run.log.line(QStringLiteral("ERROR ") + text);
+            run.commit();
             run.prompts.message(text);
             continue;
         }
@@ -422,6 +425,7 @@ void VerifyArrivals(ClockRun& run, ClockSession& session, const RaceChoice& race
         } else {
             run.log.line(QStringLiteral("ERROR security code of %1: marked %2, back %3")
                              .arg(a.ringNo, a.markCode, a.backCode));
+            run.commit();
             run.prompts.message(QStringLiteral("Security Code not match !! "));
             run.db.exec(
                 QStringLiteral("update ZOL_PigRaceData set UID_Real=?, RandomCode=?, "
