@@ -20,19 +20,28 @@ QString errorText(const QSqlError& error) {
     return text;
 }
 
-QSqlQuery prepared(const QSqlDatabase& db, const QString& sql, const QVariantList& params,
-                   bool forwardOnly = true) {
+QSqlQuery preparedOnly(const QSqlDatabase& db, const QString& sql, bool forwardOnly = true) {
     QSqlQuery q(db);
     q.setForwardOnly(forwardOnly);
     if (!q.prepare(sql)) {
         throw DbError(errorText(q.lastError()));
     }
-    for (const QVariant& p : params) {
-        q.addBindValue(p);
+    return q;
+}
+
+void execWith(QSqlQuery& q, const QVariantList& params) {
+    for (int i = 0; i < params.size(); ++i) {
+        q.bindValue(i, params.at(i));
     }
     if (!q.exec()) {
         throw DbError(errorText(q.lastError()));
     }
+}
+
+QSqlQuery prepared(const QSqlDatabase& db, const QString& sql, const QVariantList& params,
+                   bool forwardOnly = true) {
+    QSqlQuery q = preparedOnly(db, sql, forwardOnly);
+    execWith(q, params);
     return q;
 }
 
@@ -76,6 +85,23 @@ void createSchema(const QSqlDatabase& db) {
                      .arg(t.identityUnique ? QStringLiteral("unique ") : QString(),
                           QLatin1String(t.name), keys.join(", ")),
                  {});
+    }
+}
+
+// Plain indexes for the lookups that would otherwise read a whole table: a ring number across
+// the club, a loft's distance rows, race entries and clock readings by day (the statements
+// compare date(LiberDate)). A file that cannot take them (read only, locked) works without.
+void addLookupIndexes(const QSqlDatabase& db) {
+    static const char* const indexes[] = {
+        "create index if not exists ZOL_PigData_PRingNo on ZOL_PigData (PRingNo)",
+        "create index if not exists ZOL_LoftLibPointDist_LoftNo on ZOL_LoftLibPointDist (LoftNo)",
+        "create index if not exists ZOL_PigRaceData_LiberDay on ZOL_PigRaceData (date(LiberDate))",
+        "create index if not exists ZOL_RaceClockTime_LiberDay on ZOL_RaceClockTime "
+        "(date(LiberDate))",
+    };
+    for (const char* sql : indexes) {
+        QSqlQuery q(db);
+        q.exec(QLatin1String(sql));
     }
 }
 
@@ -144,6 +170,7 @@ TdmZOLF::TdmZOLF(const QString& databaseFile)
             throw;
         }
     }
+    addLookupIndexes(db);
 }
 
 TdmZOLF::~TdmZOLF() {
@@ -207,6 +234,14 @@ QStringList TdmZOLF::texts(const QString& sql, const QVariantList& params) {
         out << q.value(0).toString();
     }
     return out;
+}
+
+QSqlQuery TdmZOLF::prepare(const QString& sql) {
+    return preparedOnly(connection(), sql);
+}
+
+void TdmZOLF::run(QSqlQuery& statement, const QVariantList& params) {
+    execWith(statement, params);
 }
 
 int TdmZOLF::rowCount(const QString& sql, const QVariantList& params) {

@@ -14,8 +14,10 @@
 class TdmZOLF {
   public:
     // Opens the database file. A file that does not exist yet is created with the twelve
-    // tables. An existing file that is not a database of this program (not SQLite, or lacking
-    // any table) is refused with a DbError naming what is wrong, and left untouched.
+    // tables. On every file the indexes that the ring, distance and race-entry lookups need
+    // are added where missing (an index changes no table). An existing file that is not a database
+    // of this program (not SQLite, or lacking any table) is refused with a DbError naming what is
+    // wrong, and left untouched.
     explicit TdmZOLF(const QString& databaseFile);
     ~TdmZOLF();
     TdmZOLF(const TdmZOLF&) = delete;
@@ -39,6 +41,10 @@ class TdmZOLF {
     QVariant value(const QString& sql, const QVariantList& params = {});
     // The first column of every row, as texts.
     QStringList texts(const QString& sql, const QVariantList& params = {});
+    // A statement prepared once, to be run many times with run() (an import's lines).
+    QSqlQuery prepare(const QString& sql);
+    // Runs a prepared statement with these values. Throws DbError when it is refused.
+    static void run(QSqlQuery& statement, const QVariantList& params);
     // Rows of the query, as counted by "select count(*) from (sql)".
     int rowCount(const QString& sql, const QVariantList& params = {});
     // Runs `work` in one transaction: all of it is stored, or (on an exception) none of it.

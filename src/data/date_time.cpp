@@ -110,6 +110,14 @@ QDateTime StrToDateTime(const QString& text) {
     return moment;
 }
 
+bool SynchedSince(const QString& lastSynchDate, const QString& updatetime) {
+    if (lastSynchDate.trimmed().isEmpty()) {
+        return false;
+    }
+    const QDateTime synched = StrToDateTime(lastSynchDate);
+    return !updatetime.trimmed().isEmpty() && synched >= StrToDateTime(updatetime);
+}
+
 QString MonthDayText(const QDate& date) {
     return date.toString(QStringLiteral("MMdd"));
 }

@@ -26,6 +26,10 @@ QString ColourNameForCode(TdmZOLF& db, const QString& code) {
     return name.isNull() ? kOtherColour : name.toString();
 }
 
+QString ColourNamesSql() {
+    return QStringLiteral("select ColorType, FeathColor from ZOL_FeatherColor order by rowid");
+}
+
 void AddFeatherColour(TdmZOLF& db, const QString& code, const QString& name) {
     if (code.trimmed().isEmpty() || name.trimmed().isEmpty()) {
         throw UserError(kColourEntryError);

@@ -17,6 +17,8 @@ QStringList ColourBoxNames(TdmZOLF& db);
 QString ColourCodeForName(TdmZOLF& db, const QString& name);
 // The name shown for a colour code: its colour name, or "Other" when no colour has the code.
 QString ColourNameForCode(TdmZOLF& db, const QString& code);
+// Every colour as (code, name), in table order: a list reads them once and looks codes up.
+QString ColourNamesSql();
 
 // Adds a colour. Refuses (UserError kColourEntryError, nothing stored) an empty code or name;
 // a code that exists already is refused by the database (DbError).

@@ -295,9 +295,7 @@ void TfrmMember_TC::buildRingPanel() {
             v, r.value(QStringLiteral("RCountry")), r.value(QStringLiteral("RYear")),
             r.value(QStringLiteral("RRegLetter")), r.value(QStringLiteral("RRegNumber")));
     });
-    model->setFormatter(QStringLiteral("ColorType"), [this](const QVariant& v, const QSqlRecord&) {
-        return ColourNameForCode(ctx_.db, v.toString());
-    });
+    model->setLookup(QStringLiteral("ColorType"), ColourNamesSql(), kOtherColour);
     model->setFormatter(QStringLiteral("Sex"),
                         [](const QVariant& v, const QSqlRecord&) { return SexName(v); });
     model->setFormatter(QStringLiteral("CreateDate"),

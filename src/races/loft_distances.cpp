@@ -7,6 +7,7 @@
 #include "coordinates.h"
 #include "data/convert.h"
 #include "data/database.h"
+#include "data/date_time.h"
 #include "data/errors.h"
 #include "data/prompts.h"
 
@@ -23,11 +24,13 @@ QString YardsTitle(int mode) {
 }
 
 QString LoftDistanceSql(bool filtered) {
+    // Loft numbers are unique, so the join gives each distance row once.
     QString sql = QStringLiteral(
-        "select LiberCode, (select LoftName from ZOL_LoftData l where l.LoftNo=d.LoftNo limit 1) "
-        "as LoftName, LoftNo, Miles, Yards from ZOL_LoftLibPointDist d");
+        "select d.LiberCode as LiberCode, l.LoftName as LoftName, d.LoftNo as LoftNo, "
+        "d.Miles as Miles, d.Yards as Yards from ZOL_LoftLibPointDist d "
+        "left join ZOL_LoftData l on l.LoftNo=d.LoftNo");
     if (filtered) {
-        sql += QStringLiteral(" where LiberCode=?");
+        sql += QStringLiteral(" where d.LiberCode=?");
     }
     return sql;
 }
@@ -55,13 +58,19 @@ const QString kUpdatePair = QStringLiteral(
 const QString kInsertPair = QStringLiteral(
     "insert into ZOL_LoftLibPointDist (LiberCode, LoftNo, Miles, Yards) values(?,?,?,?)");
 
+// A distance field of the file: empty stores null, anything else must be a whole number.
+QVariant distanceNumber(const QString& text) {
+    return text.isEmpty() ? QVariant(QMetaType::fromType<int>()) : QVariant(StrToInt(text));
+}
+
 }  // namespace
 
 int LoftDistUpdate(TdmZOLF& db, Prompts& prompts, const QString& clubId, const QString& liberCode,
                    const QString& liberDateText) {
-    QSqlQuery race = db.select(QStringLiteral("select LiberLon, LiberLat from ZOL_RaceData where "
-                                              "ClubID=? and LiberCode=? and LiberDate=? limit 1"),
-                               {clubId, liberCode, liberDateText});
+    QSqlQuery race =
+        db.select(QStringLiteral("select LiberLon, LiberLat from ZOL_RaceData where "
+                                 "ClubID=? and LiberCode=? and date(LiberDate)=? limit 1"),
+                  {clubId, liberCode, DateText(StrToDate(liberDateText))});
     if (!race.next()) {
         return 0;
     }
@@ -106,39 +115,62 @@ int DownloadDistances(TdmZOLF& db, Prompts& prompts, const QString& path) {
         throw UserError(QStringLiteral("Cannot open file %1.").arg(path));
     }
     QStringList lines =
-        QString::fromLatin1(file.readAll()).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+        ExchangeFileText(file.readAll()).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
     if (!lines.isEmpty() && lines.last().isEmpty()) {
         lines.removeLast();
     }
 
+    // One transaction for the whole file; a bad line ends it, and the lines before it are
+    // committed before its error is shown.
+    QSqlQuery exists = db.prepare(QStringLiteral(
+        "select 1 from ZOL_LoftLibPointDist where LiberCode=? and LoftNo=? limit 1"));
+    QSqlQuery update = db.prepare(kUpdatePair);
+    QSqlQuery insert = db.prepare(kInsertPair);
+    const auto tryRun = [](QSqlQuery& statement, const QVariantList& params) {
+        try {
+            TdmZOLF::run(statement, params);
+            return true;
+        } catch (const DbError&) {
+            return false;  // a line the database refuses is passed over
+        }
+    };
     int lineNo = 0;
-    for (const QString& line : lines) {
-        ++lineNo;
-        QStringList fields = line.split(QLatin1Char(','));
-        while (fields.size() < 4) {
-            fields << QString();
-        }
-        const auto number = [&](const QString& text) -> QVariant {
-            if (text.isEmpty()) {
-                return QVariant(QMetaType::fromType<int>());
+    QString failure;
+    db.transaction([&] {
+        for (const QString& line : lines) {
+            ++lineNo;
+            QStringList fields = line.split(QLatin1Char(','));
+            while (fields.size() < 4) {
+                fields << QString();
             }
+            const QString& code = fields.at(0);
+            const QString& loftNo = fields.at(1);
+            if (code.isEmpty()) {
+                // Without a code a line only updates a row that exists.
+                TdmZOLF::run(exists, {code, loftNo});
+                const bool found = exists.next();
+                exists.finish();
+                if (!found) {
+                    continue;
+                }
+            }
+            QVariant miles;
+            QVariant yards;
             try {
-                return StrToInt(text);
+                miles = distanceNumber(fields.at(2));
+                yards = distanceNumber(fields.at(3));
             } catch (const UserError& e) {
-                throw UserError(QStringLiteral("%1 (line %2)").arg(e.text()).arg(lineNo));
+                failure = QStringLiteral("%1 (line %2)").arg(e.text()).arg(lineNo);
+                return;
             }
-        };
-        const QString& code = fields.at(0);
-        const QString& loftNo = fields.at(1);
-        if (distanceRowExists(db, code, loftNo)) {
-            const QVariant miles = number(fields.at(2));
-            const QVariant yards = number(fields.at(3));
-            db.tryExec(kUpdatePair, {miles, yards, code, loftNo});
-        } else if (!code.isEmpty()) {
-            const QVariant miles = number(fields.at(2));
-            const QVariant yards = number(fields.at(3));
-            db.tryExec(kInsertPair, {code, loftNo, miles, yards});
+            if (tryRun(update, {miles, yards, code, loftNo}) && update.numRowsAffected() == 0 &&
+                !code.isEmpty()) {
+                tryRun(insert, {code, loftNo, miles, yards});
+            }
         }
+    });
+    if (!failure.isEmpty()) {
+        throw UserError(failure);
     }
     prompts.message(kDistanceDownloadSuccess);
     return lineNo;
