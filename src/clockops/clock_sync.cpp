@@ -10,6 +10,7 @@
 #include "data/date_time.h"
 #include "data/progress.h"
 #include "data/prompts.h"
+#include "data/schema.h"
 #include "device/win_api_v8.h"
 
 const QString kSyncSuccessText = QStringLiteral("Clock Synchornize Success !");
@@ -73,8 +74,8 @@ bool SendCurrentRaces(ClockRun& run, ClockSession& session, QString& errorText) 
                                        {session.loftNo, session.clockId}) > 0;
     QSqlQuery q = run.db.select(
         QStringLiteral("select ClubID, LiberCode, LiberSiteAbbr, LiberDate, LiberTime, RaceCode, "
-                       "Updatetime from ZOL_RaceData where date(LiberDate)>=? and "
-                       "coalesce(SynchFlag,0)<>0 order by rowid"),
+                       "Updatetime from ZOL_RaceData where date(LiberDate)>=? and ") +
+            kSynchFlagged + QStringLiteral(" order by rowid"),
         {DateText(run.clock.today())});
     struct Race {
         QString clubId, liberCode, abbr, date, time, raceCode;
@@ -118,7 +119,7 @@ bool SendPigeons(ClockRun& run, ClockSession& session, QString& errorText) {
         "select PRingNo, RRegNumber, E_Ring, ColorType, RYear, Sex, DeleteMark from ZOL_PigData "
         "where LoftNo=?");
     if (counted && held >= 1) {
-        sql += QStringLiteral(" and coalesce(SynchFlag,0)<>0");
+        sql += QStringLiteral(" and ") + kSynchFlagged;
     }
     sql += QStringLiteral(" order by rowid");
     QSqlQuery q = run.db.select(sql, {session.loftNo});

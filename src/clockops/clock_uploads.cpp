@@ -11,6 +11,7 @@
 #include "data/errors.h"
 #include "data/progress.h"
 #include "data/prompts.h"
+#include "data/schema.h"
 #include "device/win_api_v8.h"
 #include "races/coordinates.h"
 #include "races/flying_time.h"
@@ -47,10 +48,6 @@ QString Coordinate(qint64 value, QChar positive, QChar negative) {
                                      (a / 1000) % 60, a % 1000);
     text[0] = value < 0 ? negative : positive;
     return text.left(14);
-}
-
-QStringList PigeonRings(ClockRun& run, const QString& sql, const QVariantList& params) {
-    return run.db.texts(sql, params);
 }
 
 }  // namespace
@@ -173,10 +170,9 @@ RunResult UploadMarking(ClockRun& run, ClockSession& session, const RaceChoice& 
 
     int marked = 0;
     const QStringList rings =
-        PigeonRings(run,
-                    QStringLiteral("select PRingNo from ZOL_PigData where LoftNo=? and "
-                                   "coalesce(DeleteMark,0)=0 order by rowid"),
-                    {session.loftNo});
+        run.db.texts(QStringLiteral("select PRingNo from ZOL_PigData where LoftNo=? and ") +
+                         kNotDeleted + QStringLiteral(" order by rowid"),
+                     {session.loftNo});
     for (int i = 0; i < rings.size(); ++i) {
         run.checkpoint();
         const QString& ring = rings[i];
