@@ -6,10 +6,12 @@
 #include "clockops/clock_init.h"
 #include "clockops/clock_sync.h"
 #include "clockops/clock_uploads.h"
+#include "clockops/marked_list.h"
 #include "clockops_fixture.h"
 #include "data/clock.h"
 #include "data/date_time.h"
 #include "data/errors.h"
+#include "spreadsheet/workbook_reader.h"
 
 class TestClockWorkflows : public QObject {
     Q_OBJECT
@@ -339,6 +341,54 @@ class TestClockWorkflows : public QObject {
             ranking << q.value(0).toString() + " " + q.value(2).toString();
         }
         QCOMPARE(ranking, (QStringList{"1 BE-2016-2", "1 BE-2016-1", "3 BE-2016-3"}));
+    }
+
+    // The day's list: two races of the same day each count their own Nom; the sixth and later
+    // pigeons of a loft carry 0.
+    void markedListExport() {
+        ClockOpsFixture f;
+        for (int i : {4, 5, 6, 8}) {
+            f.addPigeon("0123", QString("BE-2016-%1").arg(i), QString::number(i), "BB", "2016", "C",
+                        0);
+        }
+        for (int i : {1, 2, 3, 4, 5, 6, 8}) {
+            f.t.db->exec(
+                "insert into ZOL_PigRaceData (LiberCode, LiberDate, PRingNo, MarkedTime) "
+                "values('B23','2016-09-20',?,?)",
+                {QString("BE-2016-%1").arg(i), QString("2016-09-19 21:0%1:00").arg(i)});
+        }
+        f.t.db->exec(
+            "insert into ZOL_PigRaceData (LiberCode, LiberDate, PRingNo, MarkedTime) "
+            "values('C01','2016-09-20','BE-2016-1','2016-09-19 20:00:00'),"
+            "('B23','2016-09-20','BE-2016-7x','2016-09-19 22:00:00'),"
+            "('B23','2016-09-21','BE-2016-2','2016-09-19 22:00:00')");
+        const QString file = f.t.root.filePath("marked.xlsx");
+        f.t.prompts.fileNames << file;
+        QCOMPARE(ExportMarkedList(*f.t.db, f.t.prompts, "2016-09-20"), file);
+        QCOMPARE(f.t.prompts.of("save"), QStringList{"Excel File (*.xlsx)"});
+        const WorkbookReader book(file);
+        QCOMPARE(book.rowCount(), 10);
+        QCOMPARE(book.columnCount(), 8);
+        QStringList lines;
+        for (int row = 1; row <= book.rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 1; column <= 8; ++column) {
+                cells << book.text(row, column);
+            }
+            lines << cells.join('|');
+        }
+        QCOMPARE(lines.join("\n"),
+                 (QStringList{"LoftNo|PRingNo|Sex|ColorType|LiberCode|LiberDate|MarkedTime|Nom",
+                              "||||B23|2016-09-20|2016-09-19 22:00:00|0",
+                              "0123|BE-2016-1|C|BB|C01|2016-09-20|2016-09-19 20:00:00|1",
+                              "0123|BE-2016-1|C|BB|B23|2016-09-20|2016-09-19 21:01:00|1",
+                              "0123|BE-2016-2|H|BC|B23|2016-09-20|2016-09-19 21:02:00|2",
+                              "0123|BE-2016-3|U|RC|B23|2016-09-20|2016-09-19 21:03:00|3",
+                              "0123|BE-2016-4|C|BB|B23|2016-09-20|2016-09-19 21:04:00|4",
+                              "0123|BE-2016-5|C|BB|B23|2016-09-20|2016-09-19 21:05:00|5",
+                              "0123|BE-2016-6|C|BB|B23|2016-09-20|2016-09-19 21:06:00|0",
+                              "0123|BE-2016-8|C|BB|B23|2016-09-20|2016-09-19 21:08:00|0"}
+                      .join("\n")));
     }
 
     void initialiseClock_data() {
