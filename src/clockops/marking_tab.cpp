@@ -92,6 +92,7 @@ void MarkingTab::fillGrid(bool byRingOnly) {
     for (int c : {2, 3, 4, 5}) {
         dbgrdMarking_->setColumnHidden(c, true);
     }
+    dbgrdMarking_->resizeColumnsToContents();
 }
 
 void MarkingTab::tick() {

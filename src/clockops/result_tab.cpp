@@ -113,6 +113,7 @@ void ResultTab::chooseRace(const QString& item) {
 
 void ResultTab::fillGrid() {
     dbgrdTimerUPL_->load(shared_.ctx.db, ResultGridSql(), {race_.raceCode, race_.raceCode});
+    dbgrdTimerUPL_->resizeColumnsToContents();
 }
 
 void ResultTab::tick() {

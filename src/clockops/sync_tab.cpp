@@ -35,6 +35,7 @@ SyncTab::SyncTab(SynchShared& shared, QWidget* parent) : QWidget(parent), shared
     layout->addWidget(label);
     layout->addLayout(buttons);
     layout->addWidget(mmoSynch_, 1);
+    layout->addStretch(0);  // holds the text and buttons at the top while the memo is hidden
 
     connect(butSyncNow, &QPushButton::clicked, this, [this] { syncNow(); });
     connect(butSyncAuto, &QPushButton::clicked, this, [this] {

@@ -4,8 +4,8 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QProgressBar>
-#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -13,6 +13,33 @@
 #include "clockops/result_tab.h"
 #include "clockops/sync_tab.h"
 #include "clockops/synch_shared.h"
+
+namespace {
+
+// The decoration on the left: a clock face.
+QPixmap ClockPicture() {
+    QPixmap pixmap(100, 100);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(31, 78, 121), 5));
+    p.setBrush(QColor(235, 242, 250));
+    p.drawEllipse(QPointF(50, 50), 44, 44);
+    p.setPen(QPen(QColor(31, 78, 121), 3));
+    for (int hour = 0; hour < 12; ++hour) {
+        p.save();
+        p.translate(50, 50);
+        p.rotate(hour * 30.0);
+        p.drawLine(QPointF(0, -36), QPointF(0, -40));
+        p.restore();
+    }
+    p.setPen(QPen(QColor(31, 78, 121), 5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(50, 50), QPointF(50, 24));
+    p.drawLine(QPointF(50, 50), QPointF(68, 60));
+    return pixmap;
+}
+
+}  // namespace
 
 TfrmSynch_TC::TfrmSynch_TC(AppContext& ctx, QWidget* parent)
     : QWidget(parent), shared_(std::make_unique<SynchShared>(ctx)) {
@@ -26,7 +53,7 @@ TfrmSynch_TC::TfrmSynch_TC(AppContext& ctx, QWidget* parent)
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("pnlPicture"));
-    picture->setPixmap(style()->standardIcon(QStyle::SP_DriveNetIcon).pixmap(96, 96));
+    picture->setPixmap(ClockPicture());
     picture->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     picture->setFixedWidth(120);
 
