@@ -391,15 +391,14 @@ void VerifyArrivals(ClockRun& run, ClockSession& session, const RaceChoice& race
                                                      "ZOL_RaceData where LiberCode=? and "
                                                      "date(LiberDate)=? order by rowid"),
                                       {race.liberCode, race.raceDateText});
-        QDateTime liberation;
-        if (lib.next()) {
-            liberation =
-                QDateTime(StrToDate(lib.value(0).toString()), StrToTime(lib.value(1).toString()));
-            liberation.setTime(QTime(liberation.time().hour(), liberation.time().minute(),
-                                     liberation.time().second()));
-        } else {
-            liberation = QDateTime(StrToDate(race.raceDateText), QTime(0, 0));
+        if (!lib.next()) {
+            // The race left the race list since it was chosen: no liberation to fly from.
+            throw UserError(QStringLiteral("Race ") + race.liberCode + QLatin1Char(' ') +
+                            race.raceDateText + QStringLiteral(" not found !"));
         }
+        const QTime libTime = StrToTime(lib.value(1).toString());
+        const QDateTime liberation(StrToDate(lib.value(0).toString()),
+                                   QTime(libTime.hour(), libTime.minute(), libTime.second()));
         // Night hours out; the clock's variance only applies to a positive flying time.
         const qint64 c = CalcuateSecs(run.db, race.raceCode, 0, a.ringArrival, liberation);
         const qint64 flyMs = c > 0 ? c - 1000LL * session.variance : 0;
