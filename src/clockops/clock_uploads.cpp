@@ -254,7 +254,7 @@ void ReadStopTimes(ClockRun& run, ClockSession& session, const RaceChoice& race)
         run.checkpoint();
         QString values;
         if (!run.api.GetRaceInfo(session.connectionKey, i, kStopFields, values)) {
-            return;
+            continue;  // not this race: the next one may be
         }
         const QStringList v = SplitValues(values);
         if (v.value(0) == race.raceCode) {
