@@ -152,6 +152,8 @@ class TestClockFaults : public QObject {
                "select coalesce(ULMasterTime,'-')||'|'||TimeVari from ZOL_RaceClockTime, "
                "ZOL_PigRaceData where PRingNo='BE-2016-1'",
                "-|0");
+        result("result: GetRaceInfo refused", "error@4", {resultWait, resultDone},
+               RunResult::Succeeded, written, "2016-09-20 08:00:00.000|0");
         result("result: QueryRaceRecord refused", "error@5",
                {resultWait, "QueryRaceRecord Error : " + kInjected}, RunResult::Failed, written,
                "-|-");
