@@ -62,14 +62,14 @@ void SyncTab::syncNow() {
 }
 
 void SyncTab::tick() {
-    memo_.clear();
-    memo_.hide();
-    mmoSynch_->showMemo(memo_);
     timerSync_->stop();
-    if (shared_.runner.busy()) {
+    if (shared_.runner.busy()) {  // a "Sync Now" run: its memo stays, the next tick comes later
         timerSync_->start();
         return;
     }
+    memo_.clear();
+    memo_.hide();
+    mmoSynch_->showMemo(memo_);
     run(true);
 }
 
