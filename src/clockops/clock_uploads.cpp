@@ -410,7 +410,7 @@ void VerifyArrivals(ClockRun& run, ClockSession& session, const RaceChoice& race
                                "FlySpeed=?, Dist=?, ClockID=?, UID_Real=?, TimeVari=?, "
                                "RandomCode=?, RealRandom=?, BackLon=?, BackLat=?") +
                     whereSql,
-                {MomentMsText(a.ringArrival), MsToFlyTime(flyMs), speedText.trimmed().toDouble(),
+                {MomentMsText(a.ringArrival), MsToFlyTime(flyMs), StoredFlySpeed(speed),
                  distance, session.clockId, a.chipId, session.variance, a.markValue, a.backCode,
                  a.lonText, a.latText, race.liberCode, race.raceDateText, a.ringNo});
             run.log.line(QStringLiteral("result %1: back %2, flying %3, speed %4, distance %5")
