@@ -225,5 +225,5 @@ QDateTime FromDayCount(double days) {
         date = date.addDays(1);
         ms -= qint64(kMsPerDay);
     }
-    return QDateTime(date, QTime::fromMSecsSinceStartOfDay(int(ms)));
+    return localMoment(date, QTime::fromMSecsSinceStartOfDay(int(ms)));
 }

@@ -274,6 +274,7 @@ void TestData::momentInTheSkippedHourIsKept() {
     const QByteArray zone = qgetenv("TZ");
     qputenv("TZ", "Europe/Berlin");
     const QDateTime m = ParseMoment(QStringLiteral("2026-03-29 02:30:00.250"));
+    const QDateTime back = FromDayCount(DayCount(QDate(2026, 3, 29)) + DayFraction(QTime(2, 30)));
     if (zone.isNull()) {
         qunsetenv("TZ");
     } else {
@@ -281,6 +282,7 @@ void TestData::momentInTheSkippedHourIsKept() {
     }
     QVERIFY(m.isValid());
     QCOMPARE(MomentMsText(m), QStringLiteral("2026-03-29 02:30:00.250"));
+    QCOMPARE(MomentText(back), QStringLiteral("2026-03-29 02:30:00"));
     QCOMPARE(DayCount(m), DayCount(QDate(2026, 3, 29)) + DayFraction(QTime(2, 30, 0, 250)));
 }
 
