@@ -17,12 +17,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "widgets/edit_controls.h"
-#include "widgets/sql_grid.h"
 #include "data/date_time.h"
 #include "members/feather_colours.h"
 #include "members/ring_numbers.h"
 #include "members/ring_store.h"
+#include "reports/club_reports.h"
+#include "reports/report_preview.h"
+#include "widgets/edit_controls.h"
+#include "widgets/sql_grid.h"
 
 namespace {
 // The one sort text of the member screen's grids, kept for the whole run of the program.
@@ -160,7 +162,9 @@ void TfrmMember_TC::buildMemberPanel() {
 
     connect(btnMemNew, &QPushButton::clicked, this, [this] { newMember(); });
     connect(butPrtMemList, &QPushButton::clicked, this, [this] {
-        comesLater(QStringLiteral("Printing the member list comes in a later version."));
+        PrintReport(ctx_, this, [this] {
+            return MemberListReport(ReadClubHeading(ctx_.db), *dbgrdMem_->gridModel());
+        });
     });
     connect(dbgrdMem_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         const QModelIndex index = dbgrdMem_->indexAt(pos);
@@ -414,7 +418,12 @@ void TfrmMember_TC::buildRingPanel() {
     h->addWidget(side);
 
     connect(butPrtRingList, &QPushButton::clicked, this, [this] {
-        comesLater(QStringLiteral("Printing the ring list comes in a later version."));
+        PrintReport(ctx_, this, [this] {
+            const QSqlRecord member = dbgrdMem_->currentRecord();
+            return RingListReport(
+                ReadClubHeading(ctx_.db), member.value(QStringLiteral("LoftName")).toString(),
+                member.value(QStringLiteral("LoftNo")).toString(), *dbgrdMemRing_->gridModel());
+        });
     });
     connect(btnRingExport, &QPushButton::clicked, this,
             [this] { comesLater(QStringLiteral("Ring Export comes in a later version.")); });

@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QToolBar>
 
+#include "data/app_context.h"
 #include "data/prompts.h"
 #include "report_printing.h"
 
@@ -36,4 +37,12 @@ void PreviewReport(const ReportLayout& layout, Prompts& prompts, QWidget* parent
         toolBar->addAction(savePdf);
     }
     dialog.exec();
+}
+
+void PrintReport(AppContext& ctx, QWidget* parent,
+                 const std::function<ReportDefinition()>& buildReport) {
+    ReportLayout layout;
+    if (guarded(ctx.prompts, [&] { layout = LayOutReport(buildReport(), ctx.clock.now()); })) {
+        PreviewReport(layout, ctx.prompts, parent);
+    }
 }

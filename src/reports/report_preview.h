@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "report_layout.h"
 
 class Prompts;
@@ -9,3 +11,11 @@ class QWidget;
 // PDF file ("Save as PDF", proposing a file name from the report's name). Returns when the
 // user closes the preview.
 void PreviewReport(const ReportLayout& layout, Prompts& prompts, QWidget* parent);
+
+struct AppContext;
+
+// What a "Print" button does: builds the report (reading the list it prints at this moment),
+// lays it out at the clock's present time and shows it as above. A failure on the way is shown
+// in the error box.
+void PrintReport(AppContext& ctx, QWidget* parent,
+                 const std::function<ReportDefinition()>& buildReport);
