@@ -130,6 +130,10 @@ QString FlySpeedText(double speed) {
     return QString::asprintf("%8.3f", speed);
 }
 
+double StoredFlySpeed(double speed) {
+    return FlySpeedText(speed).trimmed().toDouble();
+}
+
 QString MsToFlyTime(qint64 ms) {
     const qint64 z = ms % 1000;
     const qint64 t = ms / 1000;

@@ -47,6 +47,10 @@ double CalcFlySpeed(qint64 distance, qint64 ms);
 // The speed as stored and shown: "%8.3f".
 QString FlySpeedText(double speed);
 
+// The speed as stored in FlySpeed: the value of its "%8.3f" text, so that speeds that print
+// the same compare equal (and share a place in the result).
+double StoredFlySpeed(double speed);
+
 // "hh:nn:ss.zzz"; 100 hours or more give more hour digits, a negative time gives each
 // component its own minus sign.
 QString MsToFlyTime(qint64 ms);

@@ -1,26 +1,21 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "data/app_context.h"
 #include "loft_distances.h"
 
-class QCheckBox;
-class QComboBox;
-class QDateEdit;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
+class DistanceDownloadPanel;
+class LoftDistancePanel;
 class QListWidget;
-class QMenu;
-class QPushButton;
-class QTableWidget;
-class QTimeEdit;
-class SqlGrid;
+class RacePointPanel;
+class SunDataPanel;
 
-// The Races screen: the race list, the liberation point editor with clubs and sites, the sun
-// data of a race, and the loft distances of its liberation code. Every action forwards to the
-// race, sun data and loft distance stores.
+// The Races screen: the race list with the liberation point editor, the sun data of a race,
+// the loft distances of its liberation code and the distance download, each a panel of its
+// own. The screen shows one panel at a time, offers the race list's action list and hands the
+// panels the race chosen.
 class TfrmRace : public QWidget {
     Q_OBJECT
   public:
@@ -30,84 +25,28 @@ class TfrmRace : public QWidget {
     static QStringList ActionItems();
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:
-    void buildMainPanel();
-    void buildSunPanel();
-    void buildLoftDistPanel();
-    void buildDownloadPanel();
     void showPanel(QWidget* panel);
-
-    void fillClubs();
-    void fillSites();
-    void loadRaceList();
-    void setPointFieldsEnabled(bool enabled);
-
-    void selectRace();
-    void addNew();
-    void cancelEdit();
-    void customizedPoint();
-    void siteChosen();
-    void save();
-    void deleteRace();
-    void deleteSite();
-    void saveClub();
-    void deleteClub();
+    void showActionList(const QPoint& globalPos);
     void actionChosen(int index);
-    void printLater();
-
-    void openSunData();
-    void saveSunData();
-
-    void setDistanceTitles(SqlGrid* grid);
-    void prepareDistanceGrid(SqlGrid* grid);
+    void openSunData(const QString& raceCode);
     void openLoftDistances();
-    void loftDistUpdate();
     void openDistanceDownload();
-    void chooseDistanceFile();
-    void downloadDistances();
-    bool distanceGridKey(SqlGrid* grid, QEvent* event);
-    void postDistanceEdit(SqlGrid* grid);
 
     AppContext& ctx_;
+    // The pending typing of the two distance grids.
+    DistanceGridEdit distanceEdit_;
 
-    QWidget* pnlRacePoint_ = nullptr;
-    SqlGrid* dbgrd1_ = nullptr;
-    QGroupBox* grpLibDetail_ = nullptr;
-    QComboBox* combClub_ = nullptr;
-    QLineEdit* edtlibSiteAbbriv_ = nullptr;
-    QComboBox* combLibSite_ = nullptr;
-    QLineEdit* medtRaceLon_ = nullptr;
-    QLineEdit* medtRaceLat_ = nullptr;
-    QDateEdit* dtpLibDate_ = nullptr;
-    QTimeEdit* dtpLibTime_ = nullptr;
-    QLineEdit* edtLibCode_ = nullptr;
-    QCheckBox* chkLibPoint_ = nullptr;
-    QGroupBox* grpClubMap_ = nullptr;
-    QLineEdit* edtClubCode_ = nullptr;
-    QLineEdit* edtClubNmae_ = nullptr;
-    QMenu* pmClubCode_ = nullptr;
-    QMenu* pmLiberSite_ = nullptr;
+    RacePointPanel* pnlRacePoint_ = nullptr;
+    SunDataPanel* pnlSunData_ = nullptr;
+    LoftDistancePanel* pnlLoftLibPointDist_ = nullptr;
+    DistanceDownloadPanel* pnlDistDownLoad_ = nullptr;
+    QList<QWidget*> panels_;
     QListWidget* rgRacePoint_ = nullptr;
 
-    QWidget* pnlSunData_ = nullptr;
-    QTableWidget* StrGridSunSet_ = nullptr;
-
-    QWidget* pnlLoftLibPointDist_ = nullptr;
-    QLabel* lblLoftPointDistTitle_ = nullptr;
-    SqlGrid* dbgrdLoftLibDist_ = nullptr;
-
-    QWidget* pnlDistDownLoad_ = nullptr;
-    QLabel* lblLoftDistDL_ = nullptr;
-    SqlGrid* dbgridDistDL_ = nullptr;
-    QLabel* labFilePath_ = nullptr;
-    QPushButton* butDistDL_ = nullptr;
-
-    // The liberation code the distance grids show (the loft distance panel sets it; the
-    // download panel keeps it); empty before the first opening: every row.
-    QString distanceFilterCode_;
-    bool distanceFiltered_ = false;
-    DistanceGridEdit distanceEdit_;
+    // The liberation code the distance download shows: the one the loft distance panel last
+    // showed, or every row before that.
+    std::optional<QString> distanceFilterCode_;
 };

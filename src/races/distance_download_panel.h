@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+#include <optional>
+
+#include "data/app_context.h"
+
+class DistanceGrid;
+class DistanceGridEdit;
+class QLabel;
+class QPushButton;
+
+// The distance download panel: reads a distance file into the loft distances.
+class DistanceDownloadPanel : public QWidget {
+    Q_OBJECT
+  public:
+    DistanceDownloadPanel(AppContext& ctx, DistanceGridEdit& edit, QWidget* parent = nullptr);
+
+    // Shows the distances of the liberation code `liberCode`, or every row without one.
+    // Throws DbError.
+    void open(const std::optional<QString>& liberCode);
+
+  private:
+    void chooseFile();
+    void download();
+
+    AppContext& ctx_;
+    DistanceGridEdit& edit_;
+    QLabel* lblLoftDistDL_ = nullptr;
+    DistanceGrid* dbgridDistDL_ = nullptr;
+    QLabel* labFilePath_ = nullptr;
+    QPushButton* butDistDL_ = nullptr;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QSqlRecord>
+#include <QWidget>
+
+#include "data/app_context.h"
+
+class DistanceGrid;
+class DistanceGridEdit;
+class QLabel;
+
+// The loft distance panel: every member's distance to one race's liberation point, typed in
+// the grid or computed again from the coordinates.
+class LoftDistancePanel : public QWidget {
+    Q_OBJECT
+  public:
+    LoftDistancePanel(AppContext& ctx, DistanceGridEdit& edit, QWidget* parent = nullptr);
+
+    // Shows the distances of the race `race` (a row of the race list). Throws DbError.
+    void open(const QSqlRecord& race);
+
+  signals:
+    void closed();
+
+  private:
+    void loftDistUpdate();
+
+    AppContext& ctx_;
+    DistanceGridEdit& edit_;
+    QSqlRecord race_;
+    QLabel* lblLoftPointDistTitle_ = nullptr;
+    DistanceGrid* dbgrdLoftLibDist_ = nullptr;
+};

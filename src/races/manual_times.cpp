@@ -1,0 +1,137 @@
+#include "manual_times.h"
+
+#include <QSqlQuery>
+
+#include "data/database.h"
+#include "data/date_time.h"
+#include "data/errors.h"
+#include "flying_time.h"
+#include "loft_distances.h"
+
+QStringList OtherClockLoftNames(TdmZOLF& db) {
+    return db.texts(QStringLiteral("select LoftName from ZOL_LoftData order by LoftNo"));
+}
+
+std::optional<QString> LoftNoOfName(TdmZOLF& db, const QString& loftName) {
+    const QVariant loftNo = db.value(
+        QStringLiteral("select LoftNo from ZOL_LoftData where LoftName=? order by LoftNo limit 1"),
+        {loftName});
+    if (loftNo.isNull()) {
+        return std::nullopt;
+    }
+    return loftNo.toString();
+}
+
+QStringList OtherClockRings(TdmZOLF& db, const QString& loftNo, const QString& ringEnd) {
+    QString escaped = ringEnd;
+    escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+        .replace(QLatin1Char('%'), QStringLiteral("\\%"))
+        .replace(QLatin1Char('_'), QStringLiteral("\\_"));
+    return db.texts(QStringLiteral("select PRingNo from ZOL_PigData where LoftNo=? and PRingNo "
+                                   "like ? escape '\\' and DeleteMark=0 order by PRingNo"),
+                    {loftNo, QStringLiteral("%") + escaped});
+}
+
+QString OtherClockPigeonSql() {
+    return QStringLiteral(
+        "select a.PRingNo, (select b.BackTime from ZOL_PigRaceData b where b.LiberCode=? and "
+        "date(b.LiberDate)=? and b.PRingNo=a.PRingNo) as BackTime from ZOL_PigData a where "
+        "a.LoftNo=? order by a.PRingNo");
+}
+
+std::optional<ClockReadings> FindClockReadings(TdmZOLF& db, const RaceKey& race,
+                                               const QString& loftNo) {
+    QSqlQuery q = db.select(
+        QStringLiteral("select DLMarkedTime, ULMasterTime, ULClockTime from ZOL_RaceClockTime "
+                       "where LiberCode=? and date(LiberDate)=? and LoftNo=? limit 1"),
+        {race.liberCode, DateText(race.liberDate), loftNo});
+    if (!q.next()) {
+        return std::nullopt;
+    }
+    return ClockReadings{ParseMoment(q.value(0).toString()), ParseMoment(q.value(1).toString()),
+                         ParseMoment(q.value(2).toString())};
+}
+
+std::optional<QDateTime> StoredArrival(TdmZOLF& db, const RaceKey& race, const QString& ring) {
+    const QVariant backTime =
+        db.value(QStringLiteral("select BackTime from ZOL_PigRaceData where LiberCode=? and "
+                                "date(LiberDate)=? and PRingNo=? and BackTime is not null"),
+                 {race.liberCode, DateText(race.liberDate), ring});
+    if (backTime.isNull()) {
+        return std::nullopt;
+    }
+    const QDateTime arrival = ParseMoment(backTime.toString());
+    return arrival.isValid() ? std::optional<QDateTime>(arrival) : std::nullopt;
+}
+
+int ClockVariation(const ClockReadings& readings) {
+    return int(readings.master.msecsTo(readings.member) / 1000);
+}
+
+ManualArrivalResult SaveManualArrival(TdmZOLF& db, const RaceKey& race,
+                                      const ManualArrival& entry) {
+    if (entry.loftNo.isEmpty()) {
+        throw UserError(QStringLiteral("Choose the member first."));
+    }
+    if (db.value(QStringLiteral("select count(*) from ZOL_PigData where LoftNo=? and PRingNo=?"),
+                 {entry.loftNo, entry.ring})
+            .toInt() == 0) {
+        throw UserError(
+            QStringLiteral("Ring number '%1' is not a pigeon of this member.").arg(entry.ring));
+    }
+    const QString dateText = DateText(race.liberDate);
+    const QVariant liberTime =
+        db.value(QStringLiteral("select LiberTime from ZOL_RaceData where LiberCode=? and "
+                                "date(LiberDate)=? limit 1"),
+                 {race.liberCode, dateText});
+    if (liberTime.isNull()) {
+        throw UserError(QStringLiteral("The race %1 of %2 has no liberation time.")
+                            .arg(race.liberCode, dateText));
+    }
+    const QDateTime liberation(race.liberDate, StrToTime(liberTime.toString()));
+
+    ManualArrivalResult r;
+    r.distance = LoftTotalDistance(db, race.liberCode, entry.loftNo, ClubDistanceMode(db));
+    r.variation = ClockVariation(entry.readings);
+    r.ms = CalcuateSecs(db, RaceCodeOf(race.liberCode, race.liberDate), r.variation, entry.arrival,
+                        liberation);
+    r.speed = StoredFlySpeed(CalcFlySpeed(r.distance, r.ms));
+
+    db.transaction([&] {
+        const QVariantList readings{MomentText(entry.readings.marked),
+                                    MomentText(entry.readings.master),
+                                    MomentText(entry.readings.member)};
+        const QVariantList member{race.liberCode, dateText, entry.loftNo};
+        if (db.rowCount(QStringLiteral("select 1 from ZOL_RaceClockTime where LiberCode=? and "
+                                       "date(LiberDate)=? and LoftNo=?"),
+                        member) > 0) {
+            db.exec(QStringLiteral("update ZOL_RaceClockTime set DLMarkedTime=?, ULMasterTime=?, "
+                                   "ULClockTime=? where LiberCode=? and date(LiberDate)=? and "
+                                   "LoftNo=?"),
+                    readings + member);
+        } else {
+            db.exec(
+                QStringLiteral("insert into ZOL_RaceClockTime (DLMarkedTime, ULMasterTime, "
+                               "ULClockTime, LiberCode, LiberDate, LoftNo) values(?,?,?,?,?,?)"),
+                readings + member);
+        }
+
+        const QVariantList result{MomentMsText(entry.arrival), MsToFlyTime(r.ms), r.speed,
+                                  r.distance};
+        const QVariantList pigeon{race.liberCode, dateText, entry.ring};
+        if (db.rowCount(QStringLiteral("select 1 from ZOL_PigRaceData where LiberCode=? and "
+                                       "date(LiberDate)=? and PRingNo=?"),
+                        pigeon) > 0) {
+            db.exec(QStringLiteral("update ZOL_PigRaceData set BackTime=?, FlyTime=?, FlySpeed=?, "
+                                   "Dist=? where LiberCode=? and date(LiberDate)=? and PRingNo=?"),
+                    result + pigeon);
+        } else {
+            db.exec(
+                QStringLiteral("insert into ZOL_PigRaceData (BackTime, FlyTime, FlySpeed, Dist, "
+                               "LiberCode, LiberDate, PRingNo, ClubID) "
+                               "values(?,?,?,?,?,?,?,?)"),
+                result + pigeon + QVariantList{race.clubId});
+        }
+    });
+    return r;
+}

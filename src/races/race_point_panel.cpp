@@ -1,0 +1,373 @@
+#include "race_point_panel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+#include "coordinates.h"
+#include "data/date_time.h"
+#include "data/display.h"
+#include "flying_time.h"
+#include "race_panel_parts.h"
+#include "race_store.h"
+#include "widgets/edit_controls.h"
+#include "widgets/sql_grid.h"
+
+namespace {
+const QString kPointMask = QStringLiteral(">x000'00:00;_");
+}
+
+RacePointPanel::RacePointPanel(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+    setObjectName(QStringLiteral("pnlRacePoint"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(RacePanelTitle(this, "lblRacePoint", tr("Race Points")));
+
+    auto* body = new QHBoxLayout;
+    layout->addLayout(body, 1);
+
+    auto* listSide = new QVBoxLayout;
+    dbgrd1_ = new SqlGrid(this);
+    dbgrd1_->setObjectName(QStringLiteral("dbgrd1"));
+    dbgrd1_->setSortText(&RaceScreenSortText());
+    dbgrd1_->setTitles({{QStringLiteral("ClubID"), tr("Club")},
+                        {QStringLiteral("LiberCode"), tr("Code")},
+                        {QStringLiteral("LiberSiteAbbr"), tr("LibSite Abbre.")},
+                        {QStringLiteral("LiberSite"), tr("Liberation Site")},
+                        {QStringLiteral("LiberDate"), tr("Lib. Date")},
+                        {QStringLiteral("LiberTime"), tr("Lib. Time")}});
+    dbgrd1_->gridModel()->setFormatter(
+        QStringLiteral("LiberTime"),
+        [](const QVariant& v, const QSqlRecord&) { return TimeText(ParseTime(v.toString())); });
+    dbgrd1_->viewport()->installEventFilter(this);
+    connect(dbgrd1_, &QAbstractItemView::clicked, this, [this] { selectRace(); });
+    listSide->addWidget(dbgrd1_, 1);
+    auto* print = PrintLaterButton(this, "butPrtRacePoint", ctx_.prompts);
+    listSide->addWidget(print, 0, Qt::AlignLeft);
+    body->addLayout(listSide, 3);
+
+    auto* editorSide = new QVBoxLayout;
+    grpLibDetail_ = new QGroupBox(tr("Liberation Points Detail"), this);
+    grpLibDetail_->setObjectName(QStringLiteral("grpLibDetail"));
+    auto* form = new QFormLayout(grpLibDetail_);
+
+    combClub_ = new QComboBox(grpLibDetail_);
+    combClub_->setObjectName(QStringLiteral("combClub"));
+    combClub_->setContextMenuPolicy(Qt::CustomContextMenu);
+    form->addRow(tr("Club :"), combClub_);
+
+    edtlibSiteAbbriv_ = new QLineEdit(grpLibDetail_);
+    edtlibSiteAbbriv_->setObjectName(QStringLiteral("edtlibSiteAbbriv"));
+    edtlibSiteAbbriv_->setMaxLength(10);
+    SetUpperCase(edtlibSiteAbbriv_);
+    form->addRow(tr("Liberate Site Abbreviation  :"), edtlibSiteAbbriv_);
+
+    combLibSite_ = new QComboBox(grpLibDetail_);
+    combLibSite_->setObjectName(QStringLiteral("combLibSite"));
+    combLibSite_->setEditable(true);
+    combLibSite_->setInsertPolicy(QComboBox::NoInsert);
+    combLibSite_->lineEdit()->setMaxLength(20);
+    combLibSite_->setContextMenuPolicy(Qt::CustomContextMenu);
+    combLibSite_->lineEdit()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(combLibSite_, &QComboBox::activated, this,
+            [this] { guarded(ctx_.prompts, [this] { siteChosen(); }); });
+    form->addRow(tr("Liberation Site :"), combLibSite_);
+
+    medtRaceLon_ = new QLineEdit(grpLibDetail_);
+    medtRaceLon_->setObjectName(QStringLiteral("medtRaceLon"));
+    medtRaceLon_->setInputMask(kPointMask);
+    medtRaceLon_->installEventFilter(this);
+    form->addRow(tr("Longitude :"), medtRaceLon_);
+    medtRaceLat_ = new QLineEdit(grpLibDetail_);
+    medtRaceLat_->setObjectName(QStringLiteral("medtRaceLat"));
+    medtRaceLat_->setInputMask(kPointMask);
+    medtRaceLat_->installEventFilter(this);
+    form->addRow(tr("Latitude :"), medtRaceLat_);
+
+    dtpLibDate_ = new QDateEdit(grpLibDetail_);
+    dtpLibDate_->setObjectName(QStringLiteral("dtpLibDate"));
+    dtpLibDate_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    dtpLibDate_->setCalendarPopup(true);
+    form->addRow(tr("Liberation Date :"), dtpLibDate_);
+    dtpLibTime_ = new QTimeEdit(grpLibDetail_);
+    dtpLibTime_->setObjectName(QStringLiteral("dtpLibTime"));
+    dtpLibTime_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+    form->addRow(tr("Liberation Time :"), dtpLibTime_);
+
+    edtLibCode_ = new QLineEdit(grpLibDetail_);
+    edtLibCode_->setObjectName(QStringLiteral("edtLibCode"));
+    edtLibCode_->setMaxLength(4);
+    edtLibCode_->installEventFilter(this);
+    form->addRow(tr("Liberation Code :"), edtLibCode_);
+
+    chkLibPoint_ = new QCheckBox(tr("Customized LibPoint"), grpLibDetail_);
+    chkLibPoint_->setObjectName(QStringLiteral("chkLibPoint"));
+    connect(chkLibPoint_, &QCheckBox::clicked, this, [this] { customizedPoint(); });
+    form->addRow(tr("Custmized Lib. Point :"), chkLibPoint_);
+
+    auto* sun = RacePanelButton(grpLibDetail_, "btnSetSunData", tr("SunData Setting"));
+    connect(sun, &QPushButton::clicked, this, [this] {
+        emit sunDataRequested(RaceCodeOf(edtLibCode_->text(), dtpLibDate_->date()));
+    });
+    form->addRow(tr("Set SunSet/Sunrise :"), sun);
+
+    auto* buttons = new QHBoxLayout;
+    auto* ok = RacePanelButton(grpLibDetail_, "btnOK", tr("Save"));
+    auto* cancel = RacePanelButton(grpLibDetail_, "btnCancel", tr("Cancel"));
+    auto* addNewButton = RacePanelButton(grpLibDetail_, "btn1", tr("AddNew"));
+    connect(ok, &QPushButton::clicked, this, [this] { guarded(ctx_.prompts, [this] { save(); }); });
+    connect(cancel, &QPushButton::clicked, this, [this] { cancelEdit(); });
+    connect(addNewButton, &QPushButton::clicked, this, [this] { addNew(); });
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(addNewButton);
+    form->addRow(buttons);
+    editorSide->addWidget(grpLibDetail_);
+
+    grpClubMap_ = new QGroupBox(tr("Club"), this);
+    grpClubMap_->setObjectName(QStringLiteral("grpClubMap"));
+    auto* clubForm = new QFormLayout(grpClubMap_);
+    edtClubCode_ = new QLineEdit(grpClubMap_);
+    edtClubCode_->setObjectName(QStringLiteral("edtClubCode"));
+    edtClubCode_->setMaxLength(10);
+    clubForm->addRow(tr("ClubCode :"), edtClubCode_);
+    edtClubNmae_ = new QLineEdit(grpClubMap_);
+    edtClubNmae_->setObjectName(QStringLiteral("edtClubNmae"));
+    edtClubNmae_->setMaxLength(50);
+    clubForm->addRow(tr("ClubName : "), edtClubNmae_);
+    auto* clubButtons = new QHBoxLayout;
+    auto* clubSave = RacePanelButton(grpClubMap_, "btnClubSave", tr("Save"));
+    auto* clubCancel = RacePanelButton(grpClubMap_, "btnClubCancel", tr("Cancel"));
+    connect(clubSave, &QPushButton::clicked, this,
+            [this] { guarded(ctx_.prompts, [this] { saveClub(); }); });
+    connect(clubCancel, &QPushButton::clicked, grpClubMap_, &QWidget::hide);
+    clubButtons->addWidget(clubSave);
+    clubButtons->addWidget(clubCancel);
+    clubForm->addRow(clubButtons);
+    editorSide->addWidget(grpClubMap_);
+    editorSide->addStretch();
+    body->addLayout(editorSide, 2);
+
+    pmClubCode_ = new QMenu(this);
+    pmClubCode_->setObjectName(QStringLiteral("pmClubCode"));
+    connect(pmClubCode_->addAction(tr("&A Add")), &QAction::triggered, this, [this] {
+        grpClubMap_->show();
+        edtClubCode_->setFocus();
+    });
+    connect(pmClubCode_->addAction(tr("&D Delete")), &QAction::triggered, this,
+            [this] { guarded(ctx_.prompts, [this] { deleteClub(); }); });
+    pmClubCode_->addAction(tr("&E Exit"));
+    connect(combClub_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { pmClubCode_->popup(combClub_->mapToGlobal(pos)); });
+
+    pmLiberSite_ = new QMenu(this);
+    pmLiberSite_->setObjectName(QStringLiteral("pmLiberSite"));
+    connect(pmLiberSite_->addAction(tr("&D Delete")), &QAction::triggered, this,
+            [this] { guarded(ctx_.prompts, [this] { deleteSite(); }); });
+    pmLiberSite_->addAction(tr("&E Exit"));
+    const auto siteMenu = [this](const QPoint&) { pmLiberSite_->popup(QCursor::pos()); };
+    connect(combLibSite_, &QWidget::customContextMenuRequested, this, siteMenu);
+    connect(combLibSite_->lineEdit(), &QWidget::customContextMenuRequested, this, siteMenu);
+
+    guarded(ctx_.prompts, [this] {
+        fillClubs();
+        fillSites();
+        loadRaceList();
+    });
+    grpClubMap_->hide();
+    setPointFieldsEnabled(false);
+    dtpLibDate_->setDate(ctx_.clock.today());
+}
+
+QSqlRecord RacePointPanel::currentRace() const {
+    return dbgrd1_->currentRecord();
+}
+
+void RacePointPanel::focusClub() {
+    combClub_->setFocus();
+}
+
+void RacePointPanel::fillClubs() {
+    combClub_->clear();
+    combClub_->addItems(ClubNames(ctx_.db));
+}
+
+void RacePointPanel::fillSites() {
+    combLibSite_->clear();
+    combLibSite_->addItems(LiberSiteNames(ctx_.db));
+    combLibSite_->setCurrentIndex(-1);
+    combLibSite_->setEditText(QString());
+}
+
+void RacePointPanel::loadRaceList() {
+    dbgrd1_->load(ctx_.db, RaceListSql());
+}
+
+void RacePointPanel::setPointFieldsEnabled(bool enabled) {
+    for (QWidget* w : {static_cast<QWidget*>(edtlibSiteAbbriv_), static_cast<QWidget*>(edtLibCode_),
+                       static_cast<QWidget*>(medtRaceLon_), static_cast<QWidget*>(medtRaceLat_)}) {
+        w->setEnabled(enabled);
+    }
+}
+
+void RacePointPanel::selectRace() {
+    const QSqlRecord row = dbgrd1_->currentRecord();
+    if (row.isEmpty()) {
+        return;
+    }
+    guarded(ctx_.prompts, [&] {
+        const auto race = FindRace(ctx_.db, RecordText(row, "LiberCode"),
+                                   ParseDate(RecordText(row, "LiberDate")));
+        if (!race) {
+            return;
+        }
+        combClub_->setCurrentIndex(combClub_->findText(race->clubName));
+        edtLibCode_->setText(race->code);
+        edtlibSiteAbbriv_->setText(race->abbreviation);
+        combLibSite_->setEditText(race->site);
+        medtRaceLon_->setText(race->longitude);
+        medtRaceLat_->setText(race->latitude);
+        dtpLibDate_->setDate(race->date);
+        dtpLibTime_->setTime(race->time.isValid() ? race->time : QTime(0, 0));
+    });
+}
+
+void RacePointPanel::cancelEdit() {
+    combLibSite_->setEditText(QString());
+    edtlibSiteAbbriv_->clear();
+    medtRaceLon_->clear();
+    medtRaceLat_->clear();
+    edtLibCode_->clear();
+    grpLibDetail_->setEnabled(true);
+    setPointFieldsEnabled(false);
+    chkLibPoint_->setChecked(false);
+}
+
+void RacePointPanel::addNew() {
+    cancelEdit();
+    combClub_->setFocus();
+    const QDateTime now = ctx_.clock.now();
+    dtpLibDate_->setDate(now.date());
+    dtpLibTime_->setTime(QTime(now.time().hour(), now.time().minute(), now.time().second()));
+}
+
+void RacePointPanel::customizedPoint() {
+    combLibSite_->setEnabled(true);
+    setPointFieldsEnabled(true);
+    edtlibSiteAbbriv_->setFocus();
+}
+
+void RacePointPanel::siteChosen() {
+    const auto site = FindLiberSite(ctx_.db, combLibSite_->currentText());
+    if (!site || chkLibPoint_->isChecked()) {
+        return;
+    }
+    edtlibSiteAbbriv_->setText(site->abbreviation);
+    edtLibCode_->setText(site->code);
+    medtRaceLon_->setText(site->longitude);
+    medtRaceLat_->setText(site->latitude);
+}
+
+void RacePointPanel::save() {
+    RaceEditorData race;
+    race.clubName = combClub_->currentText();
+    race.code = edtLibCode_->text();
+    race.site = combLibSite_->currentText();
+    race.abbreviation = edtlibSiteAbbriv_->text();
+    race.longitude = MaskedText(medtRaceLon_);
+    race.latitude = MaskedText(medtRaceLat_);
+    race.date = dtpLibDate_->date();
+    race.time = dtpLibTime_->time();
+    const RaceSaveResult result = SaveRace(ctx_.db, ctx_.prompts, ctx_.clock, race);
+    if (result.siteCreated) {
+        chkLibPoint_->setChecked(false);
+        edtlibSiteAbbriv_->setEnabled(false);
+        edtLibCode_->setEnabled(false);
+    }
+    if (!result.saved) {
+        return;
+    }
+    loadRaceList();
+    setPointFieldsEnabled(false);
+    const QString site = combLibSite_->currentText();
+    fillSites();
+    combLibSite_->setEditText(site);
+}
+
+void RacePointPanel::deleteRace() {
+    const QSqlRecord row = dbgrd1_->currentRecord();
+    if (row.isEmpty()) {
+        return;
+    }
+    if (DeleteRace(ctx_.db, ctx_.prompts, RecordText(row, "ClubID"), RecordText(row, "LiberCode"),
+                   RecordText(row, "LiberDate"))) {
+        loadRaceList();
+    }
+}
+
+void RacePointPanel::deleteSite() {
+    DeleteLiberSite(ctx_.db, edtLibCode_->text());
+    fillSites();
+}
+
+void RacePointPanel::saveClub() {
+    AddClub(ctx_.db, edtClubCode_->text(), edtClubNmae_->text());
+    grpClubMap_->hide();
+    fillClubs();
+}
+
+void RacePointPanel::deleteClub() {
+    DeleteClub(ctx_.db, combClub_->currentText());
+    fillClubs();
+}
+
+// Events: the action list at the pointer, the code keys, the coordinate checks.
+
+bool RacePointPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == dbgrd1_->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            emit actionListRequested(mouse->globalPosition().toPoint());
+        } else {
+            emit actionListDismissed();
+        }
+        return false;
+    }
+    if (watched == edtLibCode_ && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        // Typed characters only: Delete carries the DEL character on some systems and keeps
+        // its own meaning.
+        if (!text.isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab &&
+            key->key() != Qt::Key_Delete && !LiberCodeKeyAllowed(text.front())) {
+            edtLibCode_->backspace();
+            return true;
+        }
+        return false;
+    }
+    if (event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
+        // Leaving one coordinate checks the other one of the pair (not when a message box or
+        // a menu takes the focus for a moment).
+        if (watched == medtRaceLat_) {
+            const QString lon = MaskedText(medtRaceLon_);
+            guarded(ctx_.prompts, [&] { CheckCoordText(lon, kLongitudeOver60); });
+        } else if (watched == medtRaceLon_) {
+            const QString lat = MaskedText(medtRaceLat_);
+            guarded(ctx_.prompts, [&] { CheckCoordText(lat, kLatitudeOver60); });
+        }
+        return false;
+    }
+    return QWidget::eventFilter(watched, event);
+}

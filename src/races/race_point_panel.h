@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QSqlRecord>
+#include <QWidget>
+
+#include "data/app_context.h"
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QLineEdit;
+class QMenu;
+class QTimeEdit;
+class SqlGrid;
+
+// The race list with the liberation point editor, its clubs and its sites.
+class RacePointPanel : public QWidget {
+    Q_OBJECT
+  public:
+    explicit RacePointPanel(AppContext& ctx, QWidget* parent = nullptr);
+
+    // The race list's current row (empty when there is none).
+    QSqlRecord currentRace() const;
+    // Shows the current race in the editor.
+    void selectRace();
+    // Deletes the current race after asking. Throws UserError / DbError.
+    void deleteRace();
+    void focusClub();
+
+  signals:
+    // A right click on the race list, at `globalPos`; any other click asks to hide the list.
+    void actionListRequested(const QPoint& globalPos);
+    void actionListDismissed();
+    // "SunData Setting" for the race the editor shows.
+    void sunDataRequested(const QString& raceCode);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void fillClubs();
+    void fillSites();
+    void loadRaceList();
+    void setPointFieldsEnabled(bool enabled);
+
+    void addNew();
+    void cancelEdit();
+    void customizedPoint();
+    void siteChosen();
+    void save();
+    void deleteSite();
+    void saveClub();
+    void deleteClub();
+
+    AppContext& ctx_;
+
+    SqlGrid* dbgrd1_ = nullptr;
+    QGroupBox* grpLibDetail_ = nullptr;
+    QComboBox* combClub_ = nullptr;
+    QLineEdit* edtlibSiteAbbriv_ = nullptr;
+    QComboBox* combLibSite_ = nullptr;
+    QLineEdit* medtRaceLon_ = nullptr;
+    QLineEdit* medtRaceLat_ = nullptr;
+    QDateEdit* dtpLibDate_ = nullptr;
+    QTimeEdit* dtpLibTime_ = nullptr;
+    QLineEdit* edtLibCode_ = nullptr;
+    QCheckBox* chkLibPoint_ = nullptr;
+    QGroupBox* grpClubMap_ = nullptr;
+    QLineEdit* edtClubCode_ = nullptr;
+    QLineEdit* edtClubNmae_ = nullptr;
+    QMenu* pmClubCode_ = nullptr;
+    QMenu* pmLiberSite_ = nullptr;
+};

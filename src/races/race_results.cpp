@@ -1,0 +1,156 @@
+#include "race_results.h"
+
+#include <QHash>
+#include <QSqlQuery>
+
+#include "coordinates.h"
+#include "data/database.h"
+#include "data/date_time.h"
+#include "data/errors.h"
+#include "flying_time.h"
+#include "loft_distances.h"
+
+QString RaceStatusSql() {
+    return QStringLiteral(
+        "select b.LoftNo, a.ClockID, count(b.LoftNo) as MarkedCnt, count(a.BackTime) as "
+        "ArriveCnt from ZOL_PigRaceData a left join ZOL_PigData b on a.PRingNo=b.PRingNo "
+        "where a.LiberCode=? and date(a.LiberDate)=? group by b.LoftNo, a.ClockID");
+}
+
+QString RaceResultSql() {
+    // The places are ranked over all clocked entries of the race in one pass, before the
+    // distance rows narrow the list down.
+    return QStringLiteral(
+        "select r.Pos, a.LiberCode, a.PRingNo, a.BackTime, a.FlyTime, a.FlySpeed, "
+        "c.Miles || '/' || c.Yards as dist, b.LoftNo, b.Sex as sex, b.ColorType, a.TimeVari "
+        "from (select rowid as id, case when FlySpeed is null then 1 else "
+        "rank() over (order by FlySpeed desc) end as Pos from ZOL_PigRaceData "
+        "where LiberCode=? and date(LiberDate)=? and BackTime is not null) r "
+        "join ZOL_PigRaceData a on a.rowid=r.id "
+        "left join ZOL_PigData b on a.PRingNo=b.PRingNo "
+        "join ZOL_LoftLibPointDist c on c.LiberCode=a.LiberCode and c.LoftNo=b.LoftNo "
+        "order by a.FlySpeed desc, a.PRingNo");
+}
+
+QStringList RaceResultFields() {
+    return {QStringLiteral("Pos"),       QStringLiteral("LiberCode"), QStringLiteral("PRingNo"),
+            QStringLiteral("BackTime"),  QStringLiteral("FlyTime"),   QStringLiteral("FlySpeed"),
+            QStringLiteral("LoftNo"),    QStringLiteral("dist"),      QStringLiteral("sex"),
+            QStringLiteral("ColorType"), QStringLiteral("TimeVari")};
+}
+
+RaceSummary RaceResultSummary(TdmZOLF& db, const QString& liberCode, const QDate& liberDate) {
+    const QVariantList race{liberCode, DateText(liberDate)};
+    RaceSummary s;
+    QSqlQuery q = db.select(
+        QStringLiteral("select count(distinct coalesce(b.LoftNo, char(1))), count(*) from "
+                       "ZOL_PigRaceData a left join ZOL_PigData b on a.PRingNo=b.PRingNo "
+                       "where a.LiberCode=? and date(a.LiberDate)=?"),
+        race);
+    if (q.next()) {
+        s.members = q.value(0).toInt();
+    }
+    // Entries are counted apart from the join: a ring kept by two lofts is one entry.
+    s.birds = db.value(QStringLiteral("select count(*) from ZOL_PigRaceData where LiberCode=? "
+                                      "and date(LiberDate)=?"),
+                       race)
+                  .toInt();
+    s.clocked = db.rowCount(RaceResultSql(), race);
+    return s;
+}
+
+QString RaceSummaryText(const RaceSummary& s) {
+    return QString::asprintf("%4d Members sent %5d birds - %5d were clocked", s.members, s.birds,
+                             s.clocked);
+}
+
+QString SpeedTitle(int mode) {
+    return mode != 0 ? QStringLiteral("Yds/Min") : QStringLiteral("MPM");
+}
+
+QString ColourCellText(const QVariant& colorType) {
+    return colorType.toString().left(2);
+}
+
+QString ClockedCellText(const QVariant& backTime) {
+    if (backTime.isNull()) {
+        return {};
+    }
+    const QString t = backTime.toString();
+    return t.mid(11) + QStringLiteral("  ") + t.mid(8, 2) + QLatin1Char('-') + t.mid(5, 2);
+}
+
+QString FlyTimeCellText(const QVariant& flyTime) {
+    return flyTime.toString().left(8);
+}
+
+QString SpeedCellText(const QVariant& flySpeed) {
+    const double speed = flySpeed.toDouble();
+    return flySpeed.isNull() || speed == 0 ? QString() : FlySpeedText(speed);
+}
+
+QString VariationCellText(const QVariant& timeVari) {
+    if (timeVari.isNull()) {
+        return {};
+    }
+    const int v = timeVari.toInt();
+    return v >= 1 ? QStringLiteral("+") + QString::number(v) : timeVari.toString();
+}
+
+QDateTime ArrivalOf(const QString& ring, const QString& backTime) {
+    const QDateTime arrival = ParseMoment(backTime);
+    if (!arrival.isValid()) {
+        throw UserError(QStringLiteral("The arrival '%1' of ring %2 is not a valid date and time.")
+                            .arg(backTime, ring));
+    }
+    return arrival;
+}
+
+int RecalculateRace(TdmZOLF& db, const QString& liberCode, const QDate& liberDate,
+                    const QDateTime& liberation) {
+    const QString dateText = DateText(liberDate);
+    const int mode = ClubDistanceMode(db);
+    int computed = 0;
+    db.transaction([&] {
+        const QList<SunRow> sunRows = RaceSunRows(db, RaceCodeOf(liberCode, liberDate));
+        QHash<QString, int> distances;
+        QSqlQuery d = db.select(QStringLiteral("select LoftNo, Miles, Yards from "
+                                               "ZOL_LoftLibPointDist where LiberCode=?"),
+                                {liberCode});
+        while (d.next()) {
+            const QString loft = d.value(0).toString();
+            if (!distances.contains(loft)) {
+                distances.insert(loft,
+                                 DistPairToUnits(d.value(1).toInt(), d.value(2).toInt(), mode));
+            }
+        }
+        struct Entry {
+            qint64 id;
+            QString ring;
+            QString backTime;
+            int variation;
+            QVariant loftNo;
+        };
+        QList<Entry> entries;
+        QSqlQuery q = db.select(
+            QStringLiteral("select a.rowid, a.PRingNo, a.BackTime, a.TimeVari, (select b.LoftNo "
+                           "from ZOL_PigData b where b.PRingNo=a.PRingNo limit 1) from "
+                           "ZOL_PigRaceData a where a.LiberCode=? and date(a.LiberDate)=? and "
+                           "a.BackTime is not null"),
+            {liberCode, dateText});
+        while (q.next()) {
+            entries << Entry{q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(),
+                             q.value(3).toInt(), q.value(4)};
+        }
+        for (const Entry& e : entries) {
+            const int distance = e.loftNo.isNull() ? 0 : distances.value(e.loftNo.toString(), 0);
+            const qint64 ms =
+                CalcuateSecs(e.variation, ArrivalOf(e.ring, e.backTime), liberation, sunRows);
+            db.exec(QStringLiteral(
+                        "update ZOL_PigRaceData set FlyTime=?, FlySpeed=?, Dist=? where rowid=?"),
+                    {MsToFlyTime(ms), StoredFlySpeed(CalcFlySpeed(distance, ms)), distance, e.id});
+            ++computed;
+        }
+    });
+    return computed;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QVariantList>
+
+class TdmZOLF;
+
+// The status and the ranked result of one race, and the recalculation of its flying times.
+// A race is its liberation code and date; its entries are the ZOL_PigRaceData rows of that
+// code and date, clocked when BackTime is set.
+
+// Status per member and clock: LoftNo, ClockID, MarkedCnt (entries whose pigeon is known),
+// ArriveCnt (entries with an arrival). Parameters: liberation code, date text.
+QString RaceStatusSql();
+
+// The result list, fastest first (equal speeds by ring number): Pos, LiberCode, PRingNo,
+// BackTime, FlyTime, FlySpeed, dist ("miles/yards" or "km/m"), LoftNo, sex, ColorType,
+// TimeVari. Only clocked entries whose loft has a distance row for the code are listed. Pos is
+// 1 + the number of the race's clocked entries with a strictly greater speed (equal speeds
+// share a place: 1, 2, 2, 4); an entry without a speed is placed 1. Parameters: liberation code,
+// date text.
+QString RaceResultSql();
+
+// The field names of the result list, in order (also the exported titles).
+QStringList RaceResultFields();
+
+struct RaceSummary {
+    int members = 0;  // members with entries (entries of unknown pigeons count as one)
+    int birds = 0;    // entries
+    int clocked = 0;  // rows of the result list
+};
+RaceSummary RaceResultSummary(TdmZOLF& db, const QString& liberCode, const QDate& liberDate);
+// "%4d Members sent %5d birds - %5d were clocked"
+QString RaceSummaryText(const RaceSummary& summary);
+
+// The speed column's title: "Yds/Min", or "MPM" in metric mode (Mode 0).
+QString SpeedTitle(int mode);
+
+// What the result grid shows of the stored values.
+QString ColourCellText(const QVariant& colorType);    // first two characters
+QString ClockedCellText(const QVariant& backTime);    // "hh:nn:ss.zzz  dd-mm"
+QString FlyTimeCellText(const QVariant& flyTime);     // first eight characters
+QString SpeedCellText(const QVariant& flySpeed);      // "%8.3f", blank for 0
+QString VariationCellText(const QVariant& timeVari);  // "+" before 1 or more
+
+// Computes again every clocked entry's flying time, speed and distance of the race from the
+// liberation moment `liberation` (the race's own liberation time is not changed), with the
+// race's sun data and each entry's clock variation, in one transaction. An arrival that does
+// not read as a date and time stops it with a message naming the ring, and nothing changes.
+// Returns the entries computed.
+int RecalculateRace(TdmZOLF& db, const QString& liberCode, const QDate& liberDate,
+                    const QDateTime& liberation);
+
+// The stored arrival of a ring read as a date and time; an unreadable text throws UserError
+// naming the ring and the text.
+QDateTime ArrivalOf(const QString& ring, const QString& backTime);
