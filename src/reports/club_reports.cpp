@@ -4,12 +4,9 @@
 #include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
-#include <cstdlib>
 
-#include "data/convert.h"
 #include "data/database.h"
 #include "data/date_time.h"
-#include "data/errors.h"
 
 namespace {
 
@@ -48,50 +45,6 @@ int FieldColumn(const QAbstractItemModel& list, const QString& field) {
         }
     }
     return -1;
-}
-
-// Whole seconds of a flying time text "hh:nn:ss.zzz" (the milliseconds left out).
-int FlySeconds(const QString& flyTime) {
-    const QStringList parts = flyTime.trimmed().split(QLatin1Char(':'));
-    if (parts.size() != 3) {
-        throw UserError(invalidIntegerText(flyTime));
-    }
-    return StrToInt(parts[0]) * 3600 + StrToInt(parts[1]) * 60 +
-           StrToInt(parts[2].section(QLatin1Char('.'), 0, 0));
-}
-
-// Seconds as hours, minutes and seconds, a "-" before a negative difference.
-QString SignedTime(int seconds, bool leadingZeros) {
-    const int s = std::abs(seconds);
-    const QString sign = seconds < 0 ? QStringLiteral("-") : QString();
-    if (leadingZeros) {
-        return sign + QString::asprintf("%02d:%02d:%02d", s / 3600, s / 60 % 60, s % 60);
-    }
-    return sign + QString::asprintf("%d:%d:%d", s / 3600, s / 60 % 60, s % 60);
-}
-
-// "10:15:30.123  20-09" from the arrival text "2026-09-20 10:15:30.123".
-QString ClockDayText(const QString& backTime) {
-    if (backTime.isEmpty()) {
-        return {};
-    }
-    return backTime.mid(11) + QStringLiteral("  ") + backTime.mid(8, 2) + QLatin1Char('-') +
-           backTime.mid(5, 2);
-}
-
-QString VariationText(const QVariant& timeVari) {
-    if (timeVari.isNull()) {
-        return {};
-    }
-    const QString text = timeVari.toString();
-    return timeVari.toDouble() >= 1 ? QLatin1Char('+') + text : text;
-}
-
-QString SpeedText(const QVariant& speed) {
-    if (speed.isNull() || speed.toDouble() == 0) {
-        return {};
-    }
-    return QString::asprintf("%8.3f", speed.toDouble());
 }
 
 // Club, date and time, site, race and total at the top of the clock operation screen's lists.
@@ -309,63 +262,9 @@ RaceDayHeading ReadRaceDayHeading(TdmZOLF& db, const QString& liberCode, const Q
     return {ReadClubHeading(db).name, LiberSiteOf(db, liberCode), raceText};
 }
 
-QList<RankingRow> ReadRaceRanking(TdmZOLF& db, const QString& raceCode) {
-    QSqlQuery q = db.select(
-        QStringLiteral(
-            "select (select count(*)+1 from ZOL_PigRaceData where "
-            "LiberCode||strftime('%m%d',LiberDate)=? and FlySpeed>a.FlySpeed and "
-            "BackTime is not null) as Rank, b.LoftNo, a.PRingNo, b.Sex, b.ColorType, "
-            "a.BackTime, a.FlyTime, a.FlySpeed, a.TimeVari, "
-            "(select LoftName from ZOL_LoftData l where l.LoftNo=b.LoftNo limit 1), "
-            "(select count(*) from ZOL_LoftData l where l.LoftNo=b.LoftNo), "
-            "(select Miles||'/'||Yards from ZOL_LoftLibPointDist d where "
-            "d.LiberCode=a.LiberCode and d.LoftNo=b.LoftNo limit 1) "
-            "from ZOL_PigRaceData a left join ZOL_PigData b on a.PRingNo=b.PRingNo "
-            "where a.LiberCode||strftime('%m%d',a.LiberDate)=? and a.BackTime is not null "
-            "order by a.FlySpeed desc, a.BackTime"),
-        {raceCode, raceCode});
-    QList<RankingRow> rows;
-    while (q.next()) {
-        RankingRow row;
-        row.rank = q.value(0).toInt();
-        row.loftNo = q.value(1).toString();
-        row.ringNo = q.value(2).toString();
-        row.sex = q.value(3).toString();
-        row.colorType = q.value(4).toString();
-        row.backTime = q.value(5).toString();
-        row.flyTime = q.value(6).toString();
-        row.flySpeed = q.value(7);
-        row.timeVari = q.value(8);
-        row.loftName = q.value(9).toString();
-        row.loftKnown = q.value(10).toInt() > 0;
-        row.distance = q.value(11).isNull() ? QStringLiteral("0") : q.value(11).toString();
-        rows << row;
-    }
-    return rows;
-}
-
-QString RankingMargin(const QString& flyTime, const QString& winnerFlyTime) {
-    if (flyTime.isEmpty() || winnerFlyTime.isEmpty()) {
-        return {};
-    }
-    return SignedTime(FlySeconds(flyTime) - FlySeconds(winnerFlyTime), true);
-}
-
-QString WinningMargin(const QList<RankingRow>& rows) {
-    if (rows.isEmpty()) {
-        return {};
-    }
-    if (rows.size() == 1) {
-        return QStringLiteral("0:0:0");
-    }
-    if (rows[0].flyTime.isEmpty() || rows[1].flyTime.isEmpty()) {
-        return {};
-    }
-    return SignedTime(FlySeconds(rows[1].flyTime) - FlySeconds(rows[0].flyTime), false);
-}
-
 ReportDefinition RaceRankingReport(const RaceDayHeading& heading, int mode,
-                                   const QList<RankingRow>& rows) {
+                                   const QList<QStringList>& rows, const QString& netFlyingTime,
+                                   const QString& winningMargin) {
     ReportDefinition report;
     report.name = QStringLiteral("Ranking ") + heading.raceText;
     report.titleBand = RaceDayBand(heading, rows.size());
@@ -380,29 +279,20 @@ ReportDefinition RaceRankingReport(const RaceDayHeading& heading, int mode,
         {QStringLiteral("Var"), 0.6, kRight, false},
         {QStringLiteral("Distance"), 1.4, kRight, false},
         {QStringLiteral("Margin"), 1.4, kRight, false}};
-    const QString winner = rows.isEmpty() ? QString() : rows.first().flyTime;
-    for (const RankingRow& row : rows) {
-        // A loft the member list does not hold prints its number.
-        report.rows << QStringList{QString::number(row.rank),
-                                   row.loftKnown ? row.loftName : row.loftNo,
-                                   SpeedText(row.flySpeed),
-                                   row.ringNo,
-                                   row.colorType.left(2),
-                                   row.sex,
-                                   ClockDayText(row.backTime),
-                                   VariationText(row.timeVari),
-                                   row.distance,
-                                   RankingMargin(row.flyTime, winner)};
-    }
-    report.footer = {
-        {{QStringLiteral("Net Flying Time : ") + winner, 0, 0.35, kLeft, TextStyle::Normal, {}},
-         {QStringLiteral("Winning Margin : ") + WinningMargin(rows),
-          0.35,
-          0.35,
-          kLeft,
-          TextStyle::Normal,
-          {}},
-         PageNumberText().first()}};
+    report.rows = rows;
+    report.footer = {{{QStringLiteral("Net Flying Time : ") + netFlyingTime,
+                       0,
+                       0.35,
+                       kLeft,
+                       TextStyle::Normal,
+                       {}},
+                      {QStringLiteral("Winning Margin : ") + winningMargin,
+                       0.35,
+                       0.35,
+                       kLeft,
+                       TextStyle::Normal,
+                       {}},
+                      PageNumberText().first()}};
     return report;
 }
 

@@ -4,7 +4,6 @@
 #include <QList>
 #include <QString>
 #include <QTime>
-#include <QVariant>
 
 #include "report_layout.h"
 
@@ -69,31 +68,11 @@ struct RaceDayHeading {
 };
 RaceDayHeading ReadRaceDayHeading(TdmZOLF& db, const QString& liberCode, const QString& raceText);
 
-// One arrived pigeon of a race, fastest first (equal speeds share a place and come in order of
-// their arrival texts).
-struct RankingRow {
-    int rank = 0;
-    QString loftNo;
-    QString loftName;  // of the loft, when the member list holds it
-    bool loftKnown = false;
-    QString ringNo;
-    QString sex;
-    QString colorType;
-    QString backTime;  // "yyyy-mm-dd hh:nn:ss.zzz"
-    QString flyTime;   // "hh:nn:ss.zzz"
-    QVariant flySpeed;
-    QVariant timeVari;
-    QString distance;  // miles "/" yards of the loft's distance row; "0" when it has none
-};
-QList<RankingRow> ReadRaceRanking(TdmZOLF& db, const QString& raceCode);
-
-// The ranking's margins: a flying time minus the winner's, in whole seconds (milliseconds
-// ignored). Throws UserError with the conversion message for an unreadable flying time.
-QString RankingMargin(const QString& flyTime, const QString& winnerFlyTime);  // "01:02:05"
-QString WinningMargin(const QList<RankingRow>& rows);                         // "0:1:5"
-
+// The race ranking: its rows as printed (Pos, Name, speed, ring, colour, sex, clock and day,
+// variation, distance, margin) and the footer's net flying time and winning margin.
 ReportDefinition RaceRankingReport(const RaceDayHeading& heading, int mode,
-                                   const QList<RankingRow>& rows);
+                                   const QList<QStringList>& rows, const QString& netFlyingTime,
+                                   const QString& winningMargin);
 // The marking grid's rows (LoftNo as shown, PRingNo, Sex, MarkedTime), taken when called.
 ReportDefinition MarkedPigeonsReport(const RaceDayHeading& heading,
                                      const QAbstractItemModel& marking);

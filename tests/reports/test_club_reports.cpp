@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "data/errors.h"
+#include "races/race_ranking.h"
 #include "reports/club_reports.h"
 #include "test_context.h"
 #include "widgets/sql_grid.h"
@@ -49,7 +50,7 @@ void Insert(TdmZOLF& db, const QString& table, const QStringList& columns,
 // Race B of 2026-09-20: four arrivals (two of equal speed), one pigeon not arrived, one entry of
 // another race. Loft L2 has no distance row; loft L9 is not in the member list.
 void AddRace(TdmZOLF& db) {
-    Insert(db, "ZOL_ClubData", {"ClubID", "ClubName"}, {{"C1", "Homing Club"}});
+    Insert(db, "ZOL_ClubData", {"ClubID", "ClubName", "Mode"}, {{"C1", "Homing Club", 1}});
     Insert(db, "ZOL_LoftData", {"LoftNo", "LoftName"},
            {{"L1", "Anna Jansen"}, {"L2", "Bert Smit"}});
     Insert(db, "ZOL_LiberateSite", {"LiberCode", "LiberSite"}, {{"B", "Bordeaux"}});
@@ -202,8 +203,8 @@ class TestClubReports : public QObject {
         AddRace(*t.db);
         const QList<RankingRow> rows = ReadRaceRanking(*t.db, "B0920");
         QCOMPARE(rows.size(), 4);
-        ReportDefinition report =
-            RaceRankingReport(ReadRaceDayHeading(*t.db, "B", "B 2026-09-20 BDX"), 1, rows);
+        const ReportDefinition report =
+            RaceRankingReportOf(*t.db, "B", "B0920", "B 2026-09-20 BDX");
         const ReportPage page = LayOutReport(report, kNow).pages.first();
         QCOMPARE(page.texts(BandKind::Title),
                  (QStringList{"Homing Club", "Date : 2026-06-15 10:00:00", "Total : 004",
@@ -222,7 +223,8 @@ class TestClubReports : public QObject {
         QCOMPARE(page.detailRows(), expected);
         QCOMPARE(page.texts(BandKind::Footer), (QStringList{"Net Flying Time : 02:10:05.900",
                                                             "Winning Margin : 1:2:5", "Page 1"}));
-        QCOMPARE(FirstPageOf(RaceRankingReport({}, 0, rows)).headers[2], QStringLiteral("MPM"));
+        QCOMPARE(FirstPageOf(RaceRankingReport({}, 0, {}, {}, {})).headers[2],
+                 QStringLiteral("MPM"));
     }
 
     void rankingMargins_data() {
@@ -256,7 +258,8 @@ class TestClubReports : public QObject {
         winner.flyTime = QStringLiteral("02:10:05.900");
         QCOMPARE(WinningMargin({winner}), QStringLiteral("0:0:0"));
 
-        const FirstPage empty = FirstPageOf(RaceRankingReport({"Homing Club", "", "B"}, 1, {}));
+        TestContext t;
+        const FirstPage empty = FirstPageOf(RaceRankingReportOf(*t.db, "B", "B0920", "B"));
         QVERIFY(empty.title.contains(QStringLiteral("Total : 000")));
         QCOMPARE(empty.headers.size(), 10);
         QVERIFY(empty.row.isEmpty());
