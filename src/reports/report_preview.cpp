@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QToolBar>
 
 #include "data/app_context.h"
@@ -17,6 +18,11 @@ void PreviewReport(const ReportLayout& layout, Prompts& prompts, QWidget* parent
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("ReportPreview"));
     dialog.setWindowTitle(layout.name);
+    // Tall enough to read a whole page.
+    if (const QScreen* screen = dialog.screen()) {
+        const QRect area = screen->availableGeometry();
+        dialog.resize(std::min(area.width() * 9 / 10, 1000), area.height() * 9 / 10);
+    }
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
         guarded(prompts, [&] { PaintReport(layout, *target); });
     });
