@@ -65,6 +65,6 @@ QVariant ClubBackupDays(TdmZOLF& db) {
 
 void PurgeOldRaceData(TdmZOLF& db, const Clock& clock) {
     const QString oldest = DateText(clock.today().addDays(-59));
-    db.exec(QStringLiteral("delete from ZOL_PigRaceData where LiberDate<=?"), {oldest});
-    db.exec(QStringLiteral("delete from ZOL_RaceClockTime where LiberDate<=?"), {oldest});
+    db.exec(QStringLiteral("delete from ZOL_PigRaceData where date(LiberDate)<=?"), {oldest});
+    db.exec(QStringLiteral("delete from ZOL_RaceClockTime where date(LiberDate)<=?"), {oldest});
 }

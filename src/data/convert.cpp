@@ -53,3 +53,8 @@ double StrToFloat(const QString& text) {
     }
     return value;
 }
+
+QString ExchangeFileText(const QByteArray& bytes) {
+    return bytes.startsWith("\xEF\xBB\xBF") ? QString::fromUtf8(bytes.mid(3))
+                                            : QString::fromLatin1(bytes);
+}

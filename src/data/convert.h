@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Text-to-number conversions with the program's standard conversion messages.
@@ -18,6 +19,10 @@ int StrToIntDef(const QString& text, int fallback);
 // A decimal number with "." as decimal point; anything else throws UserError
 // "'<text>' is not a valid floating point value".
 double StrToFloat(const QString& text);
+
+// The text of a file exchanged with other programs or written by hand: Latin-1, unless an
+// editor saved it as UTF-8 and says so by the byte order mark in front, which is dropped.
+QString ExchangeFileText(const QByteArray& bytes);
 
 // The standard conversion message for a text that is not a whole number.
 QString invalidIntegerText(const QString& text);

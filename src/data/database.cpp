@@ -144,6 +144,10 @@ TdmZOLF::TdmZOLF(const QString& databaseFile)
             throw;
         }
     }
+    // Race entries meet their pigeons by ring number alone (a result, a status, the exchange
+    // files); without this index every such join reads the whole pigeon table per entry. A
+    // file that cannot take it (read-only) is still used, only slower.
+    tryExec(QStringLiteral("create index if not exists ZOL_PigData_Ring on ZOL_PigData (PRingNo)"));
 }
 
 TdmZOLF::~TdmZOLF() {

@@ -44,8 +44,68 @@ QString MomentMsText(const QDateTime& moment) {
     return moment.isValid() ? moment.toString(kMomentMsFormat) : QString();
 }
 
+namespace {
+
+// The digits at [from, from + count) of `t` as a number, or -1 when any is not a digit.
+int digitsAt(const QString& t, int from, int count) {
+    int value = 0;
+    for (int i = from; i < from + count; ++i) {
+        const char16_t c = t.at(i).unicode();
+        if (c < u'0' || c > u'9') {
+            return -1;
+        }
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
+// The stored forms read directly: "yyyy-MM-dd", with " HH:mm:ss" and ".zzz". Results, the
+// recalculation and the exchange files read tens of thousands of them, and the general
+// parser costs far more than these few digits. Returns false for any other shape (the
+// general parser then decides); a shape that fits but names no real date or time gives an
+// invalid value, as the general parser would.
+bool readStoredForm(const QString& t, QDate& date, QTime& time) {
+    const int n = int(t.size());
+    if (n != 10 && n != 19 && n != 23) {
+        return false;
+    }
+    if (t.at(4) != u'-' || t.at(7) != u'-') {
+        return false;
+    }
+    const int y = digitsAt(t, 0, 4);
+    const int mo = digitsAt(t, 5, 2);
+    const int d = digitsAt(t, 8, 2);
+    if (y < 0 || mo < 0 || d < 0) {
+        return false;
+    }
+    date = QDate(y, mo, d);
+    time = QTime(0, 0);
+    if (n == 10) {
+        return true;
+    }
+    if (t.at(10) != u' ' || t.at(13) != u':' || t.at(16) != u':' || (n == 23 && t.at(19) != u'.')) {
+        return false;
+    }
+    const int h = digitsAt(t, 11, 2);
+    const int mi = digitsAt(t, 14, 2);
+    const int sec = digitsAt(t, 17, 2);
+    const int ms = n == 23 ? digitsAt(t, 20, 3) : 0;
+    if (h < 0 || mi < 0 || sec < 0 || ms < 0) {
+        return false;
+    }
+    time = QTime(h, mi, sec, ms);
+    return true;
+}
+
+}  // namespace
+
 QDate ParseDate(const QString& text) {
     const QString t = text.trimmed();
+    QDate date;
+    QTime time;
+    if (readStoredForm(t.left(10), date, time)) {
+        return date;
+    }
     return QDate::fromString(t.left(10), kDateFormat);
 }
 
@@ -72,6 +132,11 @@ QTime ParseTime(const QString& text) {
 
 QDateTime ParseMoment(const QString& text) {
     const QString t = text.trimmed();
+    QDate date;
+    QTime time;
+    if (readStoredForm(t, date, time)) {
+        return date.isValid() && time.isValid() ? QDateTime(date, time) : QDateTime();
+    }
     if (t.size() == 10) {
         const QDate d = ParseDate(t);
         return d.isValid() ? QDateTime(d, QTime(0, 0)) : QDateTime();
@@ -108,6 +173,14 @@ QDateTime StrToDateTime(const QString& text) {
         throw UserError(QStringLiteral("'%1' is not a valid date and time").arg(text));
     }
     return moment;
+}
+
+bool SynchedSince(const QString& lastSynchDate, const QString& updatetime) {
+    if (lastSynchDate.trimmed().isEmpty()) {
+        return false;
+    }
+    const QDateTime synched = StrToDateTime(lastSynchDate);
+    return !updatetime.trimmed().isEmpty() && synched >= StrToDateTime(updatetime);
 }
 
 QString MonthDayText(const QDate& date) {

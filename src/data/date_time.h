@@ -4,10 +4,24 @@
 #include <QString>
 
 // The one place where dates and times are turned into the texts stored in the database and
-// shown on screen, and back. Stored forms: dates "yyyy-MM-dd", times of day "HH:mm:ss",
-// moments "yyyy-MM-dd HH:mm:ss", and with ".zzz" milliseconds where a clock's arrival or the
-// order of the program's own moments within one second matters. The program's short date is
-// the stored date form, so text comparisons of dates order them.
+// shown on screen, and back. The program's short date is the stored date form, so text
+// comparisons of dates order them.
+//
+// Which function writes which stored column (one writer per column, nothing else formats them):
+//   DateText      "yyyy-MM-dd"               LiberDate (always bare, and matched in SQL as
+//                                            date(LiberDate) so that a row an older writer left
+//                                            with a time still matches), CreateDate, RaceDate
+//   TimeText      "HH:mm:ss"                 LiberTime, SunSet, SunRise
+//   MomentMsText  "yyyy-MM-dd HH:mm:ss.zzz"  the program's own moments: Updatetime (UpdateTime
+//                                            of ZOL_LoftData), LastSynchDate; and BackTime, a
+//                                            clock's arrival. The milliseconds keep the order
+//                                            of an edit and a synchronisation made within the
+//                                            same second (see SynchedSince); screens show
+//                                            these columns to the second (GeneralText).
+//   GeneralText   "yyyy-MM-dd[ HH:mm:ss]"    the moments a clock reports or the user types,
+//                                            to the second: MarkedTime, AssignDate,
+//                                            DLMarkedTime, ULMasterTime, ULClockTime
+// MomentText and TimeMsText give the plain forms for texts shown, sent or written to files.
 //
 // The day-count form counts days since 1899-12-30 with the time of day as the fraction; the
 // flying-time rules compute with it.
@@ -33,6 +47,13 @@ QDateTime ParseMoment(const QString& text);
 QDate StrToDate(const QString& text);
 QTime StrToTime(const QString& text);
 QDateTime StrToDateTime(const QString& text);
+
+// Whether a clock synchronised at `lastSynchDate` already holds a race last changed at
+// `updatetime` (both stored moment texts): true when the synchronisation is not before the
+// change, to the millisecond, so an edit made in the same second after a synchronisation is
+// still sent. A clock never synchronised (empty text) holds nothing; a race with no
+// Updatetime counts as changed. Throws UserError for a text that is not a moment.
+bool SynchedSince(const QString& lastSynchDate, const QString& updatetime);
 
 // "mmdd" of a date, as used in race codes.
 QString MonthDayText(const QDate& date);

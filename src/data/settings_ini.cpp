@@ -2,16 +2,16 @@
 
 #include <QFile>
 
+#include "convert.h"
+
 ZolfIni::ZolfIni(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return;
     }
-    // The file is written by hand in the system code page; an editor that saved it as UTF-8
-    // with a byte order mark in front of the first section says so by that mark.
-    const QByteArray bytes = file.readAll();
-    const QString text = bytes.startsWith("\xEF\xBB\xBF") ? QString::fromUtf8(bytes.mid(3))
-                                                          : QString::fromLatin1(bytes);
+    // The file is written by hand in the system code page, or saved as UTF-8 with a byte order
+    // mark in front of the first section.
+    const QString text = ExchangeFileText(file.readAll());
     bool inSection = false;
     for (QString line : text.split(QLatin1Char('\n'))) {
         line = line.trimmed();
@@ -50,7 +50,8 @@ QString ZolfIni::value(const QString& key) const {
 QStringList ZolfIni::countryRingCodes() const {
     QStringList codes;
     for (const QString& part : value(QStringLiteral("CountryRingCode")).split(QLatin1Char(','))) {
-        const QString code = part.trimmed();
+        // Upper case, as the box shows them and the country rules name them.
+        const QString code = part.trimmed().toUpper();
         if (!code.isEmpty()) {
             codes << code;
         }

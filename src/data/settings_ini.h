@@ -15,7 +15,7 @@ class ZolfIni {
     QString value(const QString& key) const;
 
     // The country ring codes offered in the ring entry: the comma-separated entries of
-    // CountryRingCode, blanks around each removed; empty entries dropped.
+    // CountryRingCode, blanks around each removed, upper-cased; empty entries dropped.
     QStringList countryRingCodes() const;
     QString apn() const { return value(QStringLiteral("APN")); }
     QString hostSms() const { return value(QStringLiteral("HostSms")); }

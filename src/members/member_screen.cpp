@@ -21,9 +21,11 @@
 #include "members/feather_colours.h"
 #include "members/ring_numbers.h"
 #include "members/ring_store.h"
+#include "members/ring_workbook.h"
 #include "reports/club_reports.h"
 #include "reports/report_preview.h"
 #include "widgets/edit_controls.h"
+#include "widgets/progress_dialog.h"
 #include "widgets/sql_grid.h"
 
 namespace {
@@ -425,14 +427,9 @@ void TfrmMember_TC::buildRingPanel() {
                 member.value(QStringLiteral("LoftNo")).toString(), *dbgrdMemRing_->gridModel());
         });
     });
-    connect(btnRingExport, &QPushButton::clicked, this,
-            [this] { comesLater(QStringLiteral("Ring Export comes in a later version.")); });
-    connect(btnImport, &QPushButton::clicked, this, [this] {
-        comesLater(QStringLiteral("Spreadsheet Import of rings comes in a later version."));
-    });
-    connect(btnExport, &QPushButton::clicked, this, [this] {
-        comesLater(QStringLiteral("Spreadsheet Export of rings comes in a later version."));
-    });
+    connect(btnRingExport, &QPushButton::clicked, this, [this] { exportRings(); });
+    connect(btnImport, &QPushButton::clicked, this, [this] { importRings(); });
+    connect(btnExport, &QPushButton::clicked, this, [this] { exportRings(); });
     connect(btnNew, &QPushButton::clicked, this, [this] { newRing(false); });
     connect(btnNew2, &QPushButton::clicked, this, [this] { newRing(true); });
     connect(btnOK_Ring, &QPushButton::clicked, this, [this] { saveRing(); });
@@ -823,5 +820,41 @@ void TfrmMember_TC::saveColour() {
         AddFeatherColour(ctx_.db, edtColorCode_->text(), edtColorName_->text());
         grpBirdColor_->hide();
         fillColourBox();
+    });
+}
+
+// ---- rings to and from workbooks -------------------------------------------------------------
+
+namespace {
+const QString kWorkbookFilter = QStringLiteral("Excel File (*.xlsx)");
+}  // namespace
+
+void TfrmMember_TC::exportRings() {
+    guarded(ctx_.prompts, [this] {
+        const QString file = ctx_.prompts.saveFileName(kWorkbookFilter);
+        if (file.isEmpty()) {
+            return;
+        }
+        ProgressDialog progress(this, QStringLiteral("Spreadsheet Export"), false);
+        ExportRings(ctx_.db, ringLoftNo_, file, progress);
+    });
+}
+
+void TfrmMember_TC::importRings() {
+    guarded(ctx_.prompts, [this] {
+        const QString file = ctx_.prompts.openFileName(kWorkbookFilter);
+        if (file.isEmpty()) {
+            return;
+        }
+        RingImportResult result;
+        {
+            ProgressDialog progress(this, QStringLiteral("Spreadsheet Import"), true);
+            result = ImportRings(ctx_.db, ctx_.clock, file, progress);
+        }
+        loadRings();
+        const QString report = RingImportReport(result);
+        if (!report.isEmpty()) {
+            ctx_.prompts.message(report);
+        }
     });
 }

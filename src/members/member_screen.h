@@ -60,6 +60,8 @@ class TfrmMember_TC : public QWidget {
     void cancelRing();
     void saveRing();
     void deleteRing();
+    void exportRings();
+    void importRings();
     void countryChosen();
     void applyEntryLimits();
     void checkNehuLetters();

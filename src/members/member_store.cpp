@@ -9,6 +9,7 @@
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "data/prompts.h"
+#include "data/schema.h"
 #include "data/settings_ini.h"
 #include "races/coordinates.h"
 
@@ -47,7 +48,7 @@ MemberSaveResult SaveMember(TdmZOLF& db, Prompts& prompts, const Clock& clock,
     QString notes = f.notes;
     notes.remove(QLatin1Char('\r'));
     notes.remove(QLatin1Char('\n'));
-    const QString now = MomentText(clock.now());
+    const QString now = MomentMsText(clock.now());
     const bool exists =
         db.rowCount(QStringLiteral("select LoftNo from ZOL_LoftData where LoftNo=?"), {f.loftNo}) >
         0;
@@ -109,8 +110,7 @@ QString DeleteMemberQuestion(int pigeons) {
 
 bool DeleteMember(TdmZOLF& db, Prompts& prompts, const QString& loftNo) {
     const int pigeons = db.rowCount(
-        QStringLiteral(
-            "select PRingNo from ZOL_PigData where LoftNo=? and coalesce(DeleteMark,0)=0"),
+        QStringLiteral("select PRingNo from ZOL_PigData where LoftNo=? and ") + kNotDeleted,
         {loftNo});
     if (pigeons > 0 && !prompts.confirmed(DeleteMemberQuestion(pigeons))) {
         return false;

@@ -7,17 +7,17 @@
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "data/prompts.h"
+#include "data/schema.h"
 #include "members/feather_colours.h"
 #include "members/member_store.h"
 
 const QString kRingNumberMissing = QStringLiteral("Please enter the registration number.");
 
 QString RingListSql() {
-    // A ring never marked either way counts as not deleted.
     return QStringLiteral(
-        "select PRingNo,ColorType,Sex,E_Ring,CreateDate,AssignDate,Updatetime,"
-        "RCountry,RYear,RRegLetter,RRegNumber,LoftNo from ZOL_PigData "
-        "where LoftNo=? and coalesce(DeleteMark,0)=0 order by PRingNo");
+               "select PRingNo,ColorType,Sex,E_Ring,CreateDate,AssignDate,Updatetime,"
+               "RCountry,RYear,RRegLetter,RRegNumber,LoftNo from ZOL_PigData where LoftNo=? and ") +
+           kNotDeleted + QStringLiteral(" order by PRingNo");
 }
 
 int RingCount(TdmZOLF& db, const QString& loftNo) {
@@ -44,7 +44,7 @@ void insertRing(TdmZOLF& db, const RingEntry& e, const QString& ringNo, const QS
                            "Updatetime) values(?,?,?,?,?,?,?,?,?,1,0,?,?)"),
             {StoredText(e.loftNo), ringNo, StoredText(e.parts.country), StoredText(e.parts.year),
              StoredText(e.parts.letters), StoredText(number), sex, StoredText(colour),
-             StoredText(comment), DateText(now.date()), MomentText(now)});
+             StoredText(comment), DateText(now.date()), MomentMsText(now)});
 }
 }  // namespace
 
@@ -54,12 +54,6 @@ QString SkippedRingsText(const QStringList& skipped) {
 }
 
 RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& e) {
-    // A range is read first, so that a number or upper number that is not whole, or a range
-    // that runs backwards or too far, stores nothing.
-    QStringList numbers;
-    if (!e.upperNumber.isEmpty()) {
-        numbers = RangeNumbers(e.parts.number, e.upperNumber);
-    }
     const QString ringNo = ComposeRingNumber(e.parts, e.selectedRingNo);
     if (ringNo.isEmpty()) {
         throw UserError(kRingNumberMissing);
@@ -70,13 +64,21 @@ RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& e) {
     const QDateTime now = clock.now();
     RingSaveResult result;
 
-    if (numbers.size() <= 1 && ringExists(db, ringNo)) {
+    // The composed number decides first: an existing ring is edited, whatever the upper
+    // number box still holds (a ring read from a clock has no number to count a range from).
+    if (ringExists(db, ringNo)) {
         db.exec(QStringLiteral("update ZOL_PigData set Sex=?,ColorType=?,Comment=?,Updatetime=?,"
                                "SynchFlag=1 where PRingNo=?"),
-                {sex, StoredText(colour), StoredText(comment), MomentText(now), ringNo});
+                {sex, StoredText(colour), StoredText(comment), MomentMsText(now), ringNo});
         result.ringNo = ringNo;
         result.updated = true;
         return result;
+    }
+    // A range is read before anything is written, so that a number or upper number that is
+    // not whole, or a range that runs backwards or too far, stores nothing.
+    QStringList numbers;
+    if (!e.upperNumber.isEmpty()) {
+        numbers = RangeNumbers(e.parts.number, e.upperNumber);
     }
     if (e.parts.country == QLatin1String("NEHU") && !NehuLettersAccepted(e.parts.letters)) {
         throw UserError(kNehuLetterError);
@@ -126,7 +128,7 @@ void MarkRingDeleted(TdmZOLF& db, const Clock& clock, const QString& loftNo,
                      const QString& ringNo) {
     db.exec(QStringLiteral("update ZOL_PigData set DeleteMark=1,SynchFlag=1,Updatetime=? "
                            "where LoftNo=? and PRingNo=?"),
-            {MomentText(clock.now()), loftNo, ringNo});
+            {MomentMsText(clock.now()), loftNo, ringNo});
 }
 
 bool DeleteRing(TdmZOLF& db, Prompts& prompts, const Clock& clock, const QString& loftNo,

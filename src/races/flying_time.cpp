@@ -20,14 +20,19 @@ double timeOfDay(const QDateTime& moment) {
     return DayFraction(moment.time());
 }
 
-// A stored date or time text as a day count: a time of day alone counts from day 0.
+// A stored date or time text as a day count: a time of day alone counts from day 0, and an
+// empty cell is day 0 as a null value is. Any other text raises the conversion message
+// rather than entering the flight as day 0.
 double storedDayCount(const QString& text) {
+    if (text.trimmed().isEmpty()) {
+        return 0.0;
+    }
     const QDateTime moment = ParseMoment(text);
     if (moment.isValid()) {
         return DayCount(moment);
     }
     const QTime time = ParseTime(text);
-    return time.isValid() ? DayFraction(time) : 0.0;
+    return time.isValid() ? DayFraction(time) : DayCount(StrToDateTime(text));
 }
 
 qint64 spanMs(long double fromDays, long double toDays) {
@@ -48,7 +53,8 @@ QList<SunRow> RaceSunRows(TdmZOLF& db, const QString& raceCode) {
                   {raceCode});
     while (q.next()) {
         SunRow row;
-        row.raceDate = ParseDate(q.value(0).toString());
+        const QString raceDate = q.value(0).toString();
+        row.raceDate = raceDate.trimmed().isEmpty() ? QDate() : StrToDate(raceDate);
         row.sunSetNull = q.value(1).isNull() || q.value(1).toString().trimmed().isEmpty();
         row.sunSet = storedDayCount(q.value(1).toString());
         row.sunRise = storedDayCount(q.value(2).toString());

@@ -7,6 +7,7 @@
 #include "coordinates.h"
 #include "data/convert.h"
 #include "data/database.h"
+#include "data/date_time.h"
 #include "data/errors.h"
 #include "data/prompts.h"
 
@@ -59,9 +60,10 @@ const QString kInsertPair = QStringLiteral(
 
 int LoftDistUpdate(TdmZOLF& db, Prompts& prompts, const QString& clubId, const QString& liberCode,
                    const QString& liberDateText) {
-    QSqlQuery race = db.select(QStringLiteral("select LiberLon, LiberLat from ZOL_RaceData where "
-                                              "ClubID=? and LiberCode=? and LiberDate=? limit 1"),
-                               {clubId, liberCode, liberDateText});
+    QSqlQuery race =
+        db.select(QStringLiteral("select LiberLon, LiberLat from ZOL_RaceData where "
+                                 "ClubID=? and LiberCode=? and date(LiberDate)=? limit 1"),
+                  {clubId, liberCode, DateText(StrToDate(liberDateText))});
     if (!race.next()) {
         return 0;
     }
@@ -106,7 +108,7 @@ int DownloadDistances(TdmZOLF& db, Prompts& prompts, const QString& path) {
         throw UserError(QStringLiteral("Cannot open file %1.").arg(path));
     }
     QStringList lines =
-        QString::fromLatin1(file.readAll()).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+        ExchangeFileText(file.readAll()).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
     if (!lines.isEmpty() && lines.last().isEmpty()) {
         lines.removeLast();
     }

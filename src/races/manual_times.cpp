@@ -5,6 +5,7 @@
 #include "data/database.h"
 #include "data/date_time.h"
 #include "data/errors.h"
+#include "data/schema.h"
 #include "flying_time.h"
 #include "loft_distances.h"
 
@@ -28,7 +29,8 @@ QStringList OtherClockRings(TdmZOLF& db, const QString& loftNo, const QString& r
         .replace(QLatin1Char('%'), QStringLiteral("\\%"))
         .replace(QLatin1Char('_'), QStringLiteral("\\_"));
     return db.texts(QStringLiteral("select PRingNo from ZOL_PigData where LoftNo=? and PRingNo "
-                                   "like ? escape '\\' and DeleteMark=0 order by PRingNo"),
+                                   "like ? escape '\\' and ") +
+                        kNotDeleted + QStringLiteral(" order by PRingNo"),
                     {loftNo, QStringLiteral("%") + escaped});
 }
 
@@ -98,9 +100,9 @@ ManualArrivalResult SaveManualArrival(TdmZOLF& db, const RaceKey& race,
     r.speed = StoredFlySpeed(CalcFlySpeed(r.distance, r.ms));
 
     db.transaction([&] {
-        const QVariantList readings{MomentText(entry.readings.marked),
-                                    MomentText(entry.readings.master),
-                                    MomentText(entry.readings.member)};
+        const QVariantList readings{GeneralText(entry.readings.marked),
+                                    GeneralText(entry.readings.master),
+                                    GeneralText(entry.readings.member)};
         const QVariantList member{race.liberCode, dateText, entry.loftNo};
         if (db.rowCount(QStringLiteral("select 1 from ZOL_RaceClockTime where LiberCode=? and "
                                        "date(LiberDate)=? and LoftNo=?"),

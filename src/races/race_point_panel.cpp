@@ -53,6 +53,7 @@ RacePointPanel::RacePointPanel(AppContext& ctx, QWidget* parent) : QWidget(paren
         [](const QVariant& v, const QSqlRecord&) { return TimeText(ParseTime(v.toString())); });
     dbgrd1_->viewport()->installEventFilter(this);
     connect(dbgrd1_, &QAbstractItemView::clicked, this, [this] { selectRace(); });
+    connect(dbgrd1_, &QAbstractItemView::doubleClicked, this, &RacePointPanel::raceDoubleClicked);
     listSide->addWidget(dbgrd1_, 1);
     auto* print = RacePanelButton(this, "butPrtRacePoint", tr("Print"));
     connect(print, &QPushButton::clicked, this, [this] {

@@ -32,6 +32,8 @@ class RacePointPanel : public QWidget {
     // A right click on the race list, at `globalPos`; any other click asks to hide the list.
     void actionListRequested(const QPoint& globalPos);
     void actionListDismissed();
+    // A double click on the race list.
+    void raceDoubleClicked();
     // "SunData Setting" for the race the editor shows.
     void sunDataRequested(const QString& raceCode);
 

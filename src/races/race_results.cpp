@@ -7,8 +7,10 @@
 #include "data/database.h"
 #include "data/date_time.h"
 #include "data/errors.h"
+#include "data/prompts.h"
 #include "flying_time.h"
 #include "loft_distances.h"
+#include "spreadsheet/workbook_writer.h"
 
 QString RaceStatusSql() {
     return QStringLiteral(
@@ -19,16 +21,17 @@ QString RaceStatusSql() {
 
 QString RaceResultSql() {
     // The places are ranked over all clocked entries of the race in one pass, before the
-    // distance rows narrow the list down.
+    // distance rows narrow the list down. The cross join keeps the distance row looked up by
+    // code and loft after the pigeon is found, instead of scanning the code's rows per entry.
     return QStringLiteral(
         "select r.Pos, a.LiberCode, a.PRingNo, a.BackTime, a.FlyTime, a.FlySpeed, "
-        "c.Miles || '/' || c.Yards as dist, b.LoftNo, b.Sex as sex, b.ColorType, a.TimeVari "
+        "b.LoftNo, c.Miles || '/' || c.Yards as dist, b.Sex as sex, b.ColorType, a.TimeVari "
         "from (select rowid as id, case when FlySpeed is null then 1 else "
         "rank() over (order by FlySpeed desc) end as Pos from ZOL_PigRaceData "
         "where LiberCode=? and date(LiberDate)=? and BackTime is not null) r "
         "join ZOL_PigRaceData a on a.rowid=r.id "
         "left join ZOL_PigData b on a.PRingNo=b.PRingNo "
-        "join ZOL_LoftLibPointDist c on c.LiberCode=a.LiberCode and c.LoftNo=b.LoftNo "
+        "cross join ZOL_LoftLibPointDist c on c.LiberCode=a.LiberCode and c.LoftNo=b.LoftNo "
         "order by a.FlySpeed desc, a.PRingNo");
 }
 
@@ -153,4 +156,28 @@ int RecalculateRace(TdmZOLF& db, const QString& liberCode, const QDate& liberDat
         }
     });
     return computed;
+}
+
+WorkbookWriter RaceResultWorkbook(TdmZOLF& db, const QString& liberCode, const QDate& liberDate) {
+    QSqlQuery q = db.select(RaceResultSql(), {liberCode, DateText(liberDate)});
+    WorkbookWriter book = WorkbookWriter::FromQuery(q);
+    for (int column : {3, 4, 5}) {
+        book.setColumnFormat(column, kTextFormat);
+    }
+    book.setColumnFormat(6, kThreeDecimalsFormat);
+    const QList<QPair<int, double>> widths{{3, 20}, {4, 25}, {5, 15}, {6, 10}, {7, 10}, {8, 20}};
+    for (const auto& [column, width] : widths) {
+        book.setColumnWidth(column, width);
+    }
+    return book;
+}
+
+bool ExportRaceResult(TdmZOLF& db, Prompts& prompts, const QString& liberCode,
+                      const QDate& liberDate) {
+    const QString path = prompts.saveFileName(QStringLiteral("Excel File (*.xlsx)"));
+    if (path.isEmpty()) {
+        return false;
+    }
+    RaceResultWorkbook(db, liberCode, liberDate).save(path);
+    return true;
 }

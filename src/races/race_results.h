@@ -5,7 +5,9 @@
 #include <QString>
 #include <QVariantList>
 
+class Prompts;
 class TdmZOLF;
+class WorkbookWriter;
 
 // The status and the ranked result of one race, and the recalculation of its flying times.
 // A race is its liberation code and date; its entries are the ZOL_PigRaceData rows of that
@@ -56,3 +58,13 @@ int RecalculateRace(TdmZOLF& db, const QString& liberCode, const QDate& liberDat
 // The stored arrival of a ring read as a date and time; an unreadable text throws UserError
 // naming the ring and the text.
 QDateTime ArrivalOf(const QString& ring, const QString& backTime);
+
+// The result list as a workbook: the stored values under the field names (the loft number,
+// the whole arrival and flying-time texts, the speed as a number), rings, arrivals and flying
+// times as text, speeds with three decimals.
+WorkbookWriter RaceResultWorkbook(TdmZOLF& db, const QString& liberCode, const QDate& liberDate);
+
+// "ResultExport": asks for the file and saves the workbook there; a file that cannot be saved
+// throws UserError "Data transfer error: ...". Returns false when cancelled.
+bool ExportRaceResult(TdmZOLF& db, Prompts& prompts, const QString& liberCode,
+                      const QDate& liberDate);

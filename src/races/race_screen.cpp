@@ -3,10 +3,15 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "data/date_time.h"
 #include "distance_download_panel.h"
+#include "exchange_files.h"
 #include "loft_distance_panel.h"
+#include "other_clock_panel.h"
 #include "race_panel_parts.h"
 #include "race_point_panel.h"
+#include "race_result_panel.h"
+#include "race_status_panel.h"
 #include "sun_data_panel.h"
 
 QStringList TfrmRace::ActionItems() {
@@ -30,7 +35,11 @@ TfrmRace::TfrmRace(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     pnlSunData_ = new SunDataPanel(ctx_, this);
     pnlLoftLibPointDist_ = new LoftDistancePanel(ctx_, distanceEdit_, this);
     pnlDistDownLoad_ = new DistanceDownloadPanel(ctx_, distanceEdit_, this);
-    panels_ = {pnlRacePoint_, pnlSunData_, pnlLoftLibPointDist_, pnlDistDownLoad_};
+    pnlOtherClosk_ = new OtherClockPanel(ctx_, this);
+    pnlLoftRaceStat_ = new RaceStatusPanel(ctx_, this);
+    pnlRaceResult_ = new RaceResultPanel(ctx_, this);
+    panels_ = {pnlRacePoint_,  pnlSunData_,      pnlLoftLibPointDist_, pnlDistDownLoad_,
+               pnlOtherClosk_, pnlLoftRaceStat_, pnlRaceResult_};
     for (QWidget* panel : panels_) {
         layout->addWidget(panel);
     }
@@ -45,6 +54,16 @@ TfrmRace::TfrmRace(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     connect(pnlSunData_, &SunDataPanel::closed, this, [this] { showPanel(pnlRacePoint_); });
     connect(pnlLoftLibPointDist_, &LoftDistancePanel::closed, this,
             [this] { showPanel(pnlRacePoint_); });
+    connect(pnlLoftRaceStat_, &RaceStatusPanel::closed, this, [this] { showPanel(pnlRacePoint_); });
+    connect(pnlRaceResult_, &RaceResultPanel::closed, this, [this] { showPanel(pnlRacePoint_); });
+    connect(pnlRacePoint_, &RacePointPanel::raceDoubleClicked, this, [this] {
+        guarded(ctx_.prompts, [this] {
+            withRace([this](const QSqlRecord& race) {
+                pnlRaceResult_->open(race, false);
+                showPanel(pnlRaceResult_);
+            });
+        });
+    });
 
     // The action list floats over the race list, at the pointer.
     rgRacePoint_ = new QListWidget(this);
@@ -96,17 +115,47 @@ void TfrmRace::actionChosen(int index) {
             openDistanceDownload();
             break;
         case 4:
+            withRace([this](const QSqlRecord& race) {
+                pnlLoftRaceStat_->open(race);
+                showPanel(pnlLoftRaceStat_);
+            });
+            break;
         case 5:
+            withRace([this](const QSqlRecord& race) {
+                pnlRaceResult_->open(race, true);
+                showPanel(pnlRaceResult_);
+            });
+            break;
         case 7:
+            withRace([this](const QSqlRecord& race) {
+                pnlOtherClosk_->open(race);
+                showPanel(pnlOtherClosk_);
+            });
+            break;
         case 9:
+            withRace([this](const QSqlRecord& race) {
+                GenerateWinSpeedFile(ctx_.db, ctx_.prompts,
+                                     StrToDate(RecordText(race, "LiberDate")));
+            });
+            break;
         case 10:
-            ctx_.prompts.information(
-                QStringLiteral("\"%1\" comes in a later version of the program.")
-                    .arg(ActionItems().at(index)));
+            withRace([this](const QSqlRecord& race) {
+                GenerateSmsTextFiles(ctx_.db, ctx_.prompts, RecordText(race, "LiberCode"),
+                                     StrToDate(RecordText(race, "LiberDate")));
+            });
             break;
         default:
             break;
     }
+}
+
+bool TfrmRace::withRace(const std::function<void(const QSqlRecord&)>& action) {
+    const QSqlRecord race = pnlRacePoint_->currentRace();
+    if (race.isEmpty()) {
+        return false;
+    }
+    action(race);
+    return true;
 }
 
 void TfrmRace::openSunData(const QString& raceCode) {

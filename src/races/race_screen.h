@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QSqlRecord>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "data/app_context.h"
@@ -8,14 +10,17 @@
 
 class DistanceDownloadPanel;
 class LoftDistancePanel;
+class OtherClockPanel;
+class RaceResultPanel;
+class RaceStatusPanel;
 class QListWidget;
 class RacePointPanel;
 class SunDataPanel;
 
 // The Races screen: the race list with the liberation point editor, the sun data of a race,
-// the loft distances of its liberation code and the distance download, each a panel of its
-// own. The screen shows one panel at a time, offers the race list's action list and hands the
-// panels the race chosen.
+// the loft distances of its liberation code, the distance download, the typed-in clock times,
+// the race's status and its result, each a panel of its own. The screen shows one panel at a time,
+// offers the race list's action list and hands the panels the race chosen.
 class TfrmRace : public QWidget {
     Q_OBJECT
   public:
@@ -34,6 +39,8 @@ class TfrmRace : public QWidget {
     void openSunData(const QString& raceCode);
     void openLoftDistances();
     void openDistanceDownload();
+    // The race list's current race, for the actions that need one (none: nothing happens).
+    bool withRace(const std::function<void(const QSqlRecord&)>& action);
 
     AppContext& ctx_;
     // The pending typing of the two distance grids.
@@ -43,6 +50,9 @@ class TfrmRace : public QWidget {
     SunDataPanel* pnlSunData_ = nullptr;
     LoftDistancePanel* pnlLoftLibPointDist_ = nullptr;
     DistanceDownloadPanel* pnlDistDownLoad_ = nullptr;
+    OtherClockPanel* pnlOtherClosk_ = nullptr;
+    RaceStatusPanel* pnlLoftRaceStat_ = nullptr;
+    RaceResultPanel* pnlRaceResult_ = nullptr;
     QList<QWidget*> panels_;
     QListWidget* rgRacePoint_ = nullptr;
 

@@ -45,7 +45,7 @@ std::optional<RaceEditorData> FindRace(TdmZOLF& db, const QString& code, const Q
         QStringLiteral("select (select ClubName from ZOL_ClubMap m where m.ClubID=r.ClubID "
                        "order by m.ClubID limit 1), LiberCode, LiberSite, LiberSiteAbbr, "
                        "LiberLon, LiberLat, LiberDate, LiberTime from ZOL_RaceData r "
-                       "where LiberCode=? and LiberDate=? limit 1"),
+                       "where LiberCode=? and date(LiberDate)=? limit 1"),
         {code, DateText(date)});
     if (!q.next()) {
         return std::nullopt;
@@ -86,12 +86,12 @@ RaceSaveResult SaveRace(TdmZOLF& db, Prompts& prompts, Clock& clock, const RaceE
     }
     const QString dateText = DateText(race.date);
     const QString raceCode = RaceCodeOf(race.code, race.date);
-    const QString now = MomentText(clock.now());
+    const QString now = MomentMsText(clock.now());
     const bool blank = coordinatesBlank(race.longitude);
 
     const bool exists =
         db.rowCount(QStringLiteral("select 1 from ZOL_RaceData where ClubID=? and LiberCode=? "
-                                   "and LiberDate=?"),
+                                   "and date(LiberDate)=?"),
                     {clubId, field(race.code), dateText}) > 0;
     if (exists) {
         if (race.site.isEmpty()) {
@@ -102,7 +102,7 @@ RaceSaveResult SaveRace(TdmZOLF& db, Prompts& prompts, Clock& clock, const RaceE
         db.exec(QStringLiteral("update ZOL_RaceData set LiberSite=?, LiberSiteAbbr=?, "
                                "LiberDate=?, LiberTime=?, LiberLon=?, LiberLat=?, Updatetime=?, "
                                "RaceCode=?, SynchFlag=1 where ClubID=? and LiberCode=? and "
-                               "LiberDate=?"),
+                               "date(LiberDate)=?"),
                 {field(race.site), field(race.abbreviation), dateText, TimeText(race.time),
                  field(race.longitude), field(race.latitude), now, raceCode, clubId,
                  field(race.code), dateText});
@@ -136,7 +136,7 @@ RaceSaveResult SaveRace(TdmZOLF& db, Prompts& prompts, Clock& clock, const RaceE
     }
     db.exec(QStringLiteral("insert into ZOL_RaceData (ClubID, LiberCode, LiberSite, "
                            "LiberSiteAbbr, LiberDate, LiberTime, LiberLon, LiberLat, Updatetime, "
-                           "SynchFlag, RaceCode) values(?,?,?,?,?,?,?,?,?,1,?)"),
+                           "SynchFlag, RaceCode, DeleteMark) values(?,?,?,?,?,?,?,?,?,1,?,0)"),
             {clubId, field(race.code), field(race.site), field(race.abbreviation), dateText,
              TimeText(race.time), coordinateValue(race.longitude, blank),
              coordinateValue(race.latitude, blank), now, raceCode});
@@ -150,11 +150,12 @@ bool DeleteRace(TdmZOLF& db, Prompts& prompts, const QString& clubId, const QStr
     if (prompts.question(kDeleteRaceQuestion) != Prompts::Answer::Yes) {
         return false;
     }
+    const QDate date = StrToDate(dateText);
     db.exec(QStringLiteral("delete from ZOL_RaceData where ClubID=? and LiberCode=? and "
-                           "LiberDate=?"),
-            {clubId, code, dateText});
+                           "date(LiberDate)=?"),
+            {clubId, code, DateText(date)});
     db.tryExec(QStringLiteral("delete from ZOL_SunSet_SunRise where RaceCode=?"),
-               {RaceCodeOf(code, ParseDate(dateText))});
+               {RaceCodeOf(code, date)});
     return true;
 }
 

@@ -11,12 +11,12 @@
 
 #include "app/home_screen.h"
 #include "app/main_window.h"
-#include "widgets/sql_grid.h"
 #include "app/startup_backup.h"
 #include "members/member_screen.h"
 #include "races/race_screen.h"
 #include "setup/setup_screen.h"
 #include "test_context.h"
+#include "widgets/sql_grid.h"
 
 namespace {
 
@@ -117,7 +117,9 @@ void TestApp::startupBackup() {
 
 void TestApp::purgeKeepsTheLast58Days() {
     TestContext t;  // today is 2026-06-15
-    for (const char* day : {"2026-03-01", "2026-04-17", "2026-04-18", "2026-06-15"}) {
+    // Dates as older or foreign writers leave them (with a midnight time) count as dates.
+    for (const char* day : {"2026-03-01", "2026-04-17", "2026-04-17 00:00:00", "2026-04-18",
+                            "2026-04-18 00:00:00", "2026-06-15"}) {
         t.db->exec(QStringLiteral("insert into ZOL_PigRaceData (LiberCode, LiberDate, PRingNo) "
                                   "values ('L1', ?, 'GB-26-1')"),
                    {QString::fromLatin1(day)});
@@ -133,7 +135,7 @@ void TestApp::purgeKeepsTheLast58Days() {
         while (q.next()) {
             left << q.value(0).toString();
         }
-        QCOMPARE(left, QStringList({"2026-04-18", "2026-06-15"}));
+        QCOMPARE(left, QStringList({"2026-04-18", "2026-04-18 00:00:00", "2026-06-15"}));
     }
 }
 

@@ -32,6 +32,9 @@ class TestData : public QObject {
     void millisecondTexts();
     void unreadableTextsRaiseTheMessage_data();
     void unreadableTextsRaiseTheMessage();
+    void synchronisationWithinTheSameSecond_data();
+    void synchronisationWithinTheSameSecond();
+    void rowsOfOlderFilesWithoutFlags();
     void biasAndUtcSeconds_data();
     void biasAndUtcSeconds();
     void sortRuleThreeClicks();
@@ -270,6 +273,58 @@ void TestData::unreadableTextsRaiseTheMessage() {
     QVERIFY_THROWS_EXCEPTION(UserError, DayCount(ParseMoment(text)));
 }
 
+void TestData::synchronisationWithinTheSameSecond_data() {
+    QTest::addColumn<QString>("synched");
+    QTest::addColumn<QString>("changed");
+    QTest::addColumn<bool>("held");
+    QTest::newRow("edit after sync, same second") << "2026-06-15 12:00:05.300"
+                                                  << "2026-06-15 12:00:05.700" << false;
+    QTest::newRow("sync after edit, same second") << "2026-06-15 12:00:05.700"
+                                                  << "2026-06-15 12:00:05.300" << true;
+    QTest::newRow("same millisecond") << "2026-06-15 12:00:05.300"
+                                      << "2026-06-15 12:00:05.300" << true;
+    // Texts an older version left without milliseconds are at .000 of their second.
+    QTest::newRow("older sync text") << "2026-06-15 12:00:05"
+                                     << "2026-06-15 12:00:05.001" << false;
+    QTest::newRow("older race text") << "2026-06-15 12:00:05.000"
+                                     << "2026-06-15 12:00:05" << true;
+    QTest::newRow("midnight as a bare date") << "2026-06-15"
+                                             << "2026-06-14 23:59:59.999" << true;
+    QTest::newRow("never synchronised") << ""
+                                        << "2026-06-15 12:00:05.300" << false;
+    QTest::newRow("race without a time") << "2026-06-15 12:00:05.300"
+                                         << "" << false;
+}
+
+void TestData::synchronisationWithinTheSameSecond() {
+    QFETCH(QString, synched);
+    QFETCH(QString, changed);
+    QFETCH(bool, held);
+    QCOMPARE(SynchedSince(synched, changed), held);
+    // What the program stores for its own moments keeps the milliseconds; screens show the
+    // second.
+    const QDateTime moment(QDate(2026, 6, 15), QTime(12, 0, 5, 700));
+    QCOMPARE(MomentMsText(moment), QStringLiteral("2026-06-15 12:00:05.700"));
+    QCOMPARE(GeneralText(ParseMoment(MomentMsText(moment))), QStringLiteral("2026-06-15 12:00:05"));
+    QVERIFY_THROWS_EXCEPTION(UserError, SynchedSince(QStringLiteral("yesterday"), changed));
+}
+
+void TestData::rowsOfOlderFilesWithoutFlags() {
+    QTemporaryDir dir;
+    TdmZOLF db(dir.filePath(QStringLiteral("club.db")));
+    // DeleteMark/SynchFlag as an older version left them: missing, 0, 1, or -1 for "set".
+    db.exec(
+        QStringLiteral("insert into ZOL_PigData (LoftNo,PRingNo,DeleteMark,SynchFlag) values "
+                       "('L1','A',null,null),('L1','B',0,0),('L1','C',1,1),"
+                       "('L1','D',-1,-1)"));
+    QCOMPARE(db.texts(QStringLiteral("select PRingNo from ZOL_PigData where ") + kNotDeleted +
+                      QStringLiteral(" order by PRingNo")),
+             QStringList({"A", "B"}));
+    QCOMPARE(db.texts(QStringLiteral("select PRingNo from ZOL_PigData where ") + kSynchFlagged +
+                      QStringLiteral(" order by PRingNo")),
+             QStringList({"C", "D"}));
+}
+
 void TestData::biasAndUtcSeconds_data() {
     QTest::addColumn<int>("bias");
     QTest::addColumn<QDateTime>("local");
@@ -334,10 +389,11 @@ void TestData::iniReading() {
     QFile f(dir.filePath(QStringLiteral("ZOLF.ini")));
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(
-        "[Other]\nAPN=wrong\n[parameter]\nCountryRingCode= GB , AU,NL \r\napn=internet\n"
+        "[Other]\nAPN=wrong\n[parameter]\nCountryRingCode= gb , AU,Nl \r\napn=internet\n"
         "TimeZone=\n");
     f.close();
     const ZolfIni ini(f.fileName());
+    // Upper case, as the box shows them, so the country rules apply to "gb" too.
     QCOMPARE(ini.countryRingCodes(), QStringList({"GB", "AU", "NL"}));
     QCOMPARE(ini.apn(), QStringLiteral("internet"));
     QCOMPARE(ini.hostSms(), QString());

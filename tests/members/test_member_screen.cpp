@@ -11,11 +11,12 @@
 #include <QtTest>
 #include <memory>
 
-#include "widgets/sql_grid.h"
 #include "members/member_screen.h"
 #include "members/ring_store.h"
 #include "races/coordinates.h"
+#include "spreadsheet/workbook_writer.h"
 #include "test_context.h"
+#include "widgets/sql_grid.h"
 
 namespace {
 template <typename W = QWidget>
@@ -82,6 +83,7 @@ class TestMemberScreen : public QObject {
     void ringBoxesFollowTheCountry();
     void lockedRingKeepsItsWholeNumber();
     void clocksAndFeatherColours();
+    void ringsToAndFromAWorkbook();
     void badTimeZoneStopsTheShowStep();
     void screenshots();
 };
@@ -447,6 +449,55 @@ void TestMemberScreen::clocksAndFeatherColours() {
     choose(&screen, "pmFeatherColor", "&D Delete");
     QCOMPARE(colours->count(), 1);
     QCOMPARE(t.db->value("select count(*) from ZOL_FeatherColor").toInt(), 0);
+}
+
+void TestMemberScreen::ringsToAndFromAWorkbook() {
+    TestContext t;
+    t.db->exec(
+        "insert into ZOL_LoftData (AssociationCode,LoftNo,LoftName) values ('U','L1','Ann')");
+    t.db->exec(
+        "insert into ZOL_PigData (LoftNo,PRingNo,RCountry,RYear,RRegLetter,RRegNumber,Sex,"
+        "SynchFlag,DeleteMark) values ('L1','GB16A1','GB','2016','A','1','C',0,0)");
+    TfrmMember_TC screen(t.app());
+    screen.show();
+    auto* members = child<SqlGrid>(&screen, "dbgrdMem");
+    selectRow(members, 0);
+    emit members->doubleClicked(members->currentIndex());
+    auto* rings = child<SqlGrid>(&screen, "dbgrdMemRing");
+
+    // Both export buttons write the member's rings; a cancelled dialog writes nothing.
+    const QString file = t.root.filePath("Ann.xlsx");
+    click(&screen, "btnXlsExport");
+    QVERIFY(!QFile::exists(file));
+    t.prompts.fileNames << file;
+    click(&screen, "btnRingExport");
+    QVERIFY(QFile::exists(file));
+    QCOMPARE(t.prompts.of("save"), QStringList({"Excel File (*.xlsx)", "Excel File (*.xlsx)"}));
+
+    // The import lists the new ring at once and reports the row it left out.
+    {
+        WorkbookWriter book(
+            {"LoftNo", "RCountry", "RYear", "RRegLetter", "RRegNumber", "Sex", "ColorType"});
+        book.addRow({"L1", "GB", "2016", "A", "2", "Hen", ""});
+        book.addRow({"L9", "GB", "2016", "A", "3", "Hen", ""});
+        book.save(file);
+    }
+    t.prompts.fileNames << file;
+    click(&screen, "btnXlsImport");
+    QCOMPARE(gridColumn(rings, 0), QStringList({"GB 16 A 1", "GB 16 A 2"}));
+    QCOMPARE(t.prompts.of("message"),
+             QStringList{"Rows not imported because their loft is not a member: 3."});
+
+    // A file that is not a workbook: one error naming it, nothing stored.
+    QFile text(file);
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("not a workbook");
+    text.close();
+    t.prompts.fileNames << file;
+    click(&screen, "btnXlsImport");
+    QCOMPARE(t.prompts.of("error").size(), 1);
+    QVERIFY(t.prompts.of("error").constFirst().contains(file));
+    QCOMPARE(t.db->rowCount("select * from ZOL_PigData"), 2);
 }
 
 void TestMemberScreen::badTimeZoneStopsTheShowStep() {

@@ -61,6 +61,7 @@ class TestMembers : public QObject {
     void refusedRangesStoreNothing();
     void rangeSkipsExistingNumbers();
     void composedNumberOfAnotherLoftIsUpdated();
+    void editingWithAnUpperNumberUpdatesTheRing();
     void singleRingInsertAndRefusals();
     void loadAndDeleteMark();
     void featherColours();
@@ -228,7 +229,7 @@ void TestMembers::ranges() {
     QCOMPARE(column(*t.db, "select RRegNumber from ZOL_PigData order by rowid"), regNumbers);
     QCOMPARE(RingCount(*t.db, "L1"), ringNos.size());
     QCOMPARE(t.db->value("select count(*) from ZOL_PigData where SynchFlag=1 and DeleteMark=0 and "
-                         "CreateDate='2026-06-15' and Updatetime='2026-06-15 10:00:00'")
+                         "CreateDate='2026-06-15' and Updatetime='2026-06-15 10:00:00.000'")
                  .toInt(),
              ringNos.size());
 }
@@ -242,8 +243,7 @@ void TestMembers::refusedRangesStoreNothing_data() {
     QTest::newRow("256 above") << "10"
                                << "266" << kRangeRefused;
     QTest::newRow("empty number") << ""
-                                  << "101"
-                                  << "'' is not a valid integer value";
+                                  << "101" << kRingNumberMissing;
     QTest::newRow("upper not whole") << "98"
                                      << "1O1"
                                      << "'1O1' is not a valid integer value";
@@ -254,13 +254,11 @@ void TestMembers::refusedRangesStoreNothing() {
     QFETCH(QString, upper);
     QFETCH(QString, message);
     TestContext t;
-    // Even when the composed first number exists, a bad range is refused before anything else.
-    SaveRing(*t.db, t.clock, ring("L1", "GB", "2017", "A", "101"));
+    SaveRing(*t.db, t.clock, ring("L1", "GB", "2017", "A", "500"));
     RingEntry e = ring("L1", "GB", "2017", "A", number, upper);
     e.sexName = "Hen";
-    e.selectedRingNo = "GB17A101";
     QCOMPARE(errorOf([&] { SaveRing(*t.db, t.clock, e); }), message);
-    QCOMPARE(column(*t.db, "select PRingNo||Sex from ZOL_PigData"), QStringList{"GB17A101C"});
+    QCOMPARE(column(*t.db, "select PRingNo||Sex from ZOL_PigData"), QStringList{"GB17A500C"});
 }
 
 void TestMembers::rangeSkipsExistingNumbers() {
@@ -294,10 +292,35 @@ void TestMembers::composedNumberOfAnotherLoftIsUpdated() {
     QCOMPARE(q.value(1).toString(), QStringLiteral("H"));
     QCOMPARE(q.value(2).toString(), QStringLiteral("BB"));
     QCOMPARE(q.value(3).toString(), QStringLiteral("fastbird"));
-    QCOMPARE(q.value(4).toString(), QStringLiteral("2026-06-16 08:30:00"));
+    QCOMPARE(q.value(4).toString(), QStringLiteral("2026-06-16 08:30:00.000"));
     QCOMPARE(q.value(5).toString(), QStringLiteral("2026-06-15"));
     QVERIFY(!q.next());
     QCOMPARE(RingCount(*t.db, "L1"), 0);
+}
+
+void TestMembers::editingWithAnUpperNumberUpdatesTheRing() {
+    TestContext t;
+    SaveRing(*t.db, t.clock, ring("L1", "GB", "2016", "A", "12345"));
+    // A ring read from a clock has no number parts; the list's selection names it.
+    t.db->exec("insert into ZOL_PigData (LoftNo,PRingNo,Sex,DeleteMark) values('L1','E77','U',0)");
+    t.db->exec("update ZOL_PigData set SynchFlag=0");
+
+    // The upper box still holds a number from an earlier range: the edit is stored, no
+    // range is inserted.
+    RingEntry e = ring("L1", "GB", "2016", "A", "12345", "12349");
+    e.sexName = "Hen";
+    RingSaveResult r = SaveRing(*t.db, t.clock, e);
+    QVERIFY(r.updated);
+    QVERIFY(r.skipped.isEmpty());
+    QCOMPARE(r.ringNo, QStringLiteral("GB16A12345"));
+
+    RingEntry fromClock = ring("L1", "", "", "", "", "20");
+    fromClock.selectedRingNo = QStringLiteral("E77");
+    fromClock.sexName = "Hen";
+    r = SaveRing(*t.db, t.clock, fromClock);
+    QVERIFY(r.updated);
+    QCOMPARE(column(*t.db, "select PRingNo||Sex||SynchFlag from ZOL_PigData order by PRingNo"),
+             QStringList({"E77H1", "GB16A12345H1"}));
 }
 
 void TestMembers::singleRingInsertAndRefusals() {
@@ -340,7 +363,7 @@ void TestMembers::loadAndDeleteMark() {
     QCOMPARE(RingCount(*t.db, "L1"), 0);
     QCOMPARE(column(*t.db, "select DeleteMark||SynchFlag||Updatetime from ZOL_PigData"),
              QStringList{"11"
-                         "2026-07-01 12:00:00"});
+                         "2026-07-01 12:00:00.000"});
 }
 
 void TestMembers::featherColours() {
@@ -371,7 +394,7 @@ void TestMembers::memberInsertAndEdit() {
     QCOMPARE(column(*t.db,
                     "select Street||'|'||Notes||'|'||UpdateTime||'|'||SynchFlag "
                     "from ZOL_LoftData"),
-             QStringList{"Main St: 5|firstsecond|2026-06-15 10:00:00|1"});
+             QStringList{"Main St: 5|firstsecond|2026-06-15 10:00:00.000|1"});
     MemberForm loaded = LoadMember(*t.db, "L7");
     QCOMPARE(loaded.lon, f.lon);
     QCOMPARE(loaded.associationCode, QStringLiteral("GBU"));
@@ -427,14 +450,17 @@ void TestMembers::deleteMember() {
     QCOMPARE(column(*t.db, "select LoftNo from ZOL_LoftLibPointDist"), QStringList{"L2"});
     QCOMPARE(t.db->value("select count(*) from ZOL_LoftClocks").toInt(), 1);
 
-    // Twelve active pigeons (and one marked deleted): the exact question; No keeps everything.
+    // Twelve rings saved (and one marked deleted): the exact question; No keeps everything.
     SaveRing(*t.db, t.clock, ring("L2", "GB", "2016", "A", "100", "111"));
     t.db->exec("insert into ZOL_PigData (LoftNo,PRingNo,DeleteMark) values('L2','GONE',1)");
+    // A row an older version wrote without DeleteMark is an active pigeon, listed and counted.
+    t.db->exec("insert into ZOL_PigData (LoftNo,PRingNo) values('L2','OLDER')");
+    QCOMPARE(RingCount(*t.db, "L2"), 13);
     t.prompts.answers << Prompts::Answer::No;
     QVERIFY(!DeleteMember(*t.db, t.prompts, "L2"));
     QCOMPARE(t.prompts.of("question"),
-             QStringList{"This Loft has 12 pigeon records, Do you want delete all data ?"});
-    QCOMPARE(t.db->value("select count(*) from ZOL_PigData where LoftNo='L2'").toInt(), 13);
+             QStringList{"This Loft has 13 pigeon records, Do you want delete all data ?"});
+    QCOMPARE(t.db->value("select count(*) from ZOL_PigData where LoftNo='L2'").toInt(), 14);
     // Yes: member, every pigeon row and the distance rows go.
     QVERIFY(DeleteMember(*t.db, t.prompts, "L2"));
     QCOMPARE(t.db->value("select count(*) from ZOL_PigData where LoftNo='L2'").toInt(), 0);

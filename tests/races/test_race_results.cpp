@@ -1,6 +1,7 @@
 // Results of a race: places, the summary, the grid's display rules, the recalculation, and
 // arrivals typed in for a member whose clock is not read through the antenna.
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "data/errors.h"
@@ -8,6 +9,7 @@
 #include "races/flying_time.h"
 #include "races/manual_times.h"
 #include "races/race_results.h"
+#include "spreadsheet/workbook_reader.h"
 #include "test_context.h"
 
 namespace {
@@ -78,6 +80,7 @@ class TestRaceResults : public QObject {
     void placesAndSummary();
     void summaryWithoutClockedBirds();
     void gridTexts();
+    void exportedWorkbook();
     void placesMatchTheCountingFormOnAGeneratedRace();
     void recalculationFromALaterLiberation();
     void recalculationStopsOnAnUnreadableArrival();
@@ -109,8 +112,8 @@ void TestRaceResults::placesAndSummary() {
     const QList<QVariantList> rows = resultRows(*t.db);
     QStringList got;
     for (const QVariantList& r : rows) {
-        got << r.at(0).toString() + " " + r.at(2).toString() + " " + r.at(6).toString() + " " +
-                   r.at(7).toString();
+        got << r.at(0).toString() + " " + r.at(2).toString() + " " + r.at(7).toString() + " " +
+                   r.at(6).toString();
     }
     QCOMPARE(got, (QStringList{"1 R1 300/0 001", "3 R2 301/500 002", "3 R3 300/0 001",
                                "5 R4 301/500 002", "1 R7 301/500 002"}));
@@ -142,7 +145,7 @@ void TestRaceResults::summaryWithoutClockedBirds() {
     QCOMPARE(SpeedTitle(0), QStringLiteral("MPM"));
     QCOMPARE(SpeedTitle(1), QStringLiteral("Yds/Min"));
     t.db->exec("update ZOL_PigRaceData set BackTime='2026-05-26 12:00:00.000', FlySpeed=1500");
-    QCOMPARE(resultRows(*t.db).first().at(6).toString(), QStringLiteral("300/0"));
+    QCOMPARE(resultRows(*t.db).first().at(7).toString(), QStringLiteral("300/0"));
 }
 
 void TestRaceResults::gridTexts() {
@@ -160,6 +163,33 @@ void TestRaceResults::gridTexts() {
     // Speeds that print the same are stored the same, so they share a place.
     QCOMPARE(StoredFlySpeed(990.5004), StoredFlySpeed(990.4996));
     QCOMPARE(StoredFlySpeed(984.8626689), 984.863);
+}
+
+void TestRaceResults::exportedWorkbook() {
+    TestContext t;
+    seedRace(*t.db);
+    pigeon(*t.db, "001", "0042");
+    entry(*t.db, "0042", "2026-05-26 12:00:05.250", 1759.512, 4);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("result.xlsx");
+    t.prompts.fileNames.enqueue(path);
+    QVERIFY(ExportRaceResult(*t.db, t.prompts, "1A", kRaceDay));
+    QCOMPARE(t.prompts.of("save"), QStringList{"Excel File (*.xlsx)"});
+    const WorkbookReader book(path);
+    QCOMPARE(book.rowCount(), 2);
+    QStringList titles, values;
+    for (int c = 1; c <= 11; ++c) {
+        titles << book.text(1, c);
+        values << book.text(2, c);
+    }
+    QCOMPARE(titles, RaceResultFields());
+    // Stored values, not the grid's texts: the whole arrival and flying time, the loft number.
+    QCOMPARE(values, (QStringList{"1", "1A", "0042", "2026-05-26 12:00:05.250", "05:00:00.000",
+                                  "1759.512", "001", "300/0", "C", "BBAR", "4"}));
+    QCOMPARE(book.value(2, 3).typeId(), QMetaType::QString);  // a ring of digits stays text
+    QCOMPARE(book.value(2, 6), QVariant(1759.512));
+
+    QVERIFY(!ExportRaceResult(*t.db, t.prompts, "1A", kRaceDay));  // cancelled
 }
 
 void TestRaceResults::placesMatchTheCountingFormOnAGeneratedRace() {

@@ -195,10 +195,11 @@ void TestRaceScreen::actionListAtThePointer() {
     shot(screen, "races-actions");
 
     chooseAction(screen, 4);
-    QCOMPARE(t.prompts.of("information"),
-             QStringList{"\"Status\" comes in a later version of the program."});
+    QVERIFY(child<QWidget>(screen, "pnlLoftRaceStat")->isVisible());
     QVERIFY(!actions->isVisible());
     QVERIFY(actions->selectedItems().isEmpty());
+    click(screen, "btnLoftRaceStat");
+    QVERIFY(child<QWidget>(screen, "pnlRacePoint")->isVisible());
 
     // Delete Point asks first; No keeps the race.
     t.prompts.answers.enqueue(Prompts::Answer::No);

@@ -80,6 +80,7 @@ class TestRaceStore : public QObject {
     void incompleteEntryIsRefused();
     void selectingARaceFillsTheEditor();
     void deleteRaceAsksFirstAndRemovesSunRows();
+    void raceDateWrittenWithATimeMatchesAsADate();
     void deleteSiteAndClubs();
     void liberCodeKeys();
     void sunDataRoundTripKeepsFiveRows();
@@ -91,6 +92,7 @@ class TestRaceStore : public QObject {
     void downloadOneLine();
     void downloadUpdatesAndCreates();
     void downloadStopsAtBadLine();
+    void downloadSkipsAByteOrderMark();
     void gridTyping();
 };
 
@@ -108,7 +110,7 @@ void TestRaceStore::insertCreatesSiteWithDistanceRows() {
              QStringList({"1A|001|0|0", "1A|002|0|0"}));
     QCOMPARE(rows(*t.db, "select * from ZOL_RaceData"),
              QStringList{"KC|1A|Dover|DOV|2026-05-26|07:00:00|E002'00:00|N050'00:00|"
-                         "2026-06-15 10:00:00|1|1A0526|null"});
+                         "2026-06-15 10:00:00.000|1|1A0526|0"});
 }
 
 void TestRaceStore::insertWithExistingSiteStoresOnlyTheRace() {
@@ -144,7 +146,7 @@ void TestRaceStore::updateSetsSynchFlagAgain() {
                   "select LiberSite, LiberTime, LiberLon, LiberLat, Updatetime, SynchFlag, "
                   "RaceCode from ZOL_RaceData"),
              QStringList{"Dover Port|07:30:00|" + kEmptyMask + "|" + kEmptyMask +
-                         "|2026-06-16 08:30:00|1|1A0526"});
+                         "|2026-06-16 08:30:00.000|1|1A0526"});
 }
 
 void TestRaceStore::blankLongitudeStoresNullOnInsert() {
@@ -230,6 +232,28 @@ void TestRaceStore::deleteRaceAsksFirstAndRemovesSunRows() {
     QCOMPARE(t.db->rowCount("select * from ZOL_SunSet_SunRise"), 0);
     QCOMPARE(t.db->rowCount("select * from ZOL_PigRaceData"), 1);
     QCOMPARE(t.db->rowCount("select * from ZOL_LoftLibPointDist"), 2);
+}
+
+void TestRaceStore::raceDateWrittenWithATimeMatchesAsADate() {
+    TestContext t;
+    seed(*t.db);
+    SaveRace(*t.db, t.prompts, t.clock, race());
+    // As an older writer left it: the date with a midnight time.
+    t.db->exec("update ZOL_RaceData set LiberDate='2026-05-26 00:00:00'");
+    QVERIFY(FindRace(*t.db, QStringLiteral("1A"), kDay).has_value());
+    QCOMPARE(LoftDistUpdate(*t.db, t.prompts, "KC", "1A", "2026-05-26 00:00:00"), 1);
+
+    RaceEditorData r = race();
+    r.site = QStringLiteral("Dover Port");
+    const RaceSaveResult saved = SaveRace(*t.db, t.prompts, t.clock, r);
+    QVERIFY(saved.saved && !saved.inserted);
+    QCOMPARE(rows(*t.db, "select LiberDate, LiberSite from ZOL_RaceData"),
+             QStringList{"2026-05-26|Dover Port"});
+
+    t.db->exec("update ZOL_RaceData set LiberDate='2026-05-26 00:00:00'");
+    t.prompts.answers.enqueue(Prompts::Answer::Yes);
+    QVERIFY(DeleteRace(*t.db, t.prompts, "KC", "1A", "2026-05-26 00:00:00"));
+    QCOMPARE(t.db->rowCount("select * from ZOL_RaceData"), 0);
 }
 
 void TestRaceStore::deleteSiteAndClubs() {
@@ -409,6 +433,24 @@ void TestRaceStore::downloadStopsAtBadLine() {
     QCOMPARE(rows(*t.db, "select LiberCode, LoftNo, Miles, Yards from ZOL_LoftLibPointDist"),
              QStringList{"A1|001|120|350"});
     QVERIFY(t.prompts.shown.isEmpty());
+}
+
+void TestRaceStore::downloadSkipsAByteOrderMark() {
+    TestContext t;
+    seed(*t.db);
+    t.db->exec(
+        "insert into ZOL_LoftLibPointDist (LiberCode, LoftNo, Miles, Yards) "
+        "values('A1','001',0,0)");
+    const QTemporaryDir dir;
+    // Saved as UTF-8 by an editor that marks it so.
+    const QString path = writeFile(dir,
+                                   "\xEF\xBB\xBF"
+                                   "A1,001,120,350\r\nA1,00\xC3\xA9,7,8\r\n");
+    QCOMPARE(DownloadDistances(*t.db, t.prompts, path), 2);
+    QCOMPARE(rows(*t.db,
+                  "select LiberCode, LoftNo, Miles, Yards from ZOL_LoftLibPointDist "
+                  "order by LiberCode, LoftNo"),
+             QStringList({"A1|001|120|350", QString::fromUtf8("A1|00é|7|8")}));
 }
 
 void TestRaceStore::gridTyping() {

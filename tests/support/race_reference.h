@@ -16,8 +16,8 @@ inline QString CountingResultSql() {
     return QStringLiteral(
         "select (select count(*)+1 from ZOL_PigRaceData where LiberCode=? and "
         "date(LiberDate)=? and FlySpeed>a.FlySpeed and BackTime is not null) as Pos, "
-        "a.LiberCode, a.PRingNo, a.BackTime, a.FlyTime, a.FlySpeed, c.Miles || '/' || c.Yards "
-        "as dist, b.LoftNo, b.Sex as sex, b.ColorType, a.TimeVari from (ZOL_PigRaceData a left "
+        "a.LiberCode, a.PRingNo, a.BackTime, a.FlyTime, a.FlySpeed, b.LoftNo, c.Miles || '/' || "
+        "c.Yards as dist, b.Sex as sex, b.ColorType, a.TimeVari from (ZOL_PigRaceData a left "
         "join ZOL_PigData b on a.PRingNo=b.PRingNo) left join ZOL_LoftLibPointDist c on "
         "a.LiberCode=c.LiberCode where a.LiberCode=? and b.LoftNo=c.LoftNo and "
         "date(a.LiberDate)=? and a.BackTime is not null order by a.FlySpeed desc, a.PRingNo");

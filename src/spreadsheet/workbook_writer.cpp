@@ -1,0 +1,183 @@
+#include "spreadsheet/workbook_writer.h"
+
+#include <xlsxwriter.h>
+#include <QByteArray>
+#include <QDate>
+#include <QFile>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <memory>
+
+#include "data/date_time.h"
+#include "data/errors.h"
+#include "data/progress.h"
+#include "spreadsheet/cell_text.h"
+
+namespace {
+
+const QString kDataTransferError = QStringLiteral("Data transfer error: ");
+
+[[noreturn]] void Fail(const QString& reason) {
+    throw UserError(kDataTransferError + reason);
+}
+
+void Check(lxw_error error, const QString& where) {
+    if (error != LXW_NO_ERROR)
+        Fail(QString::fromUtf8(lxw_strerror(error)) + where);
+}
+
+bool IsNumber(const QVariant& value) {
+    switch (value.typeId()) {
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Double:
+        case QMetaType::Float:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+        case QMetaType::Long:
+        case QMetaType::ULong:
+            return true;
+        default:
+            return false;
+    }
+}
+
+QString Text(const QVariant& value) {
+    if (IsNumber(value))
+        return CellNumberText(value.toDouble());
+    switch (value.typeId()) {
+        case QMetaType::QDate:
+            return DateText(value.toDate());
+        case QMetaType::QTime:
+            return TimeText(value.toTime());
+        case QMetaType::QDateTime:
+            return GeneralText(value.toDateTime());
+        case QMetaType::Bool:
+            return value.toBool() ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+        default:
+            return value.toString();
+    }
+}
+
+QString CellName(int row, int column) {
+    // Rows and columns from 0, as the library counts them.
+    QString letters;
+    for (int c = column + 1; c > 0; c = (c - 1) / 26)
+        letters.prepend(QChar('A' + (c - 1) % 26));
+    return letters + QString::number(row + 1);
+}
+
+struct WorkbookCloser {
+    void operator()(lxw_workbook* book) const {
+        lxw_workbook_free(book);  // a cell could not be written: nothing is saved
+    }
+};
+
+}  // namespace
+
+WorkbookWriter::WorkbookWriter(const QStringList& titles) : titles_(titles) {}
+
+WorkbookWriter WorkbookWriter::FromQuery(QSqlQuery& query) {
+    const QSqlRecord record = query.record();
+    QStringList titles;
+    for (int i = 0; i < record.count(); ++i)
+        titles << record.fieldName(i);
+    WorkbookWriter book(titles);
+    while (query.next()) {
+        QVariantList row;
+        for (int i = 0; i < record.count(); ++i)
+            row << query.value(i);
+        book.addRow(row);
+    }
+    return book;
+}
+
+void WorkbookWriter::setColumnFormat(int column, const QString& numberFormat) {
+    formats_[column] = numberFormat;
+}
+
+void WorkbookWriter::setColumnWidth(int column, double width) {
+    widths_[column] = width;
+}
+
+void WorkbookWriter::addRow(const QVariantList& values) {
+    if (values.size() > titles_.size())
+        Fail(QStringLiteral("a row has %1 values for %2 columns")
+                 .arg(values.size())
+                 .arg(titles_.size()));
+    rows_.append(values);
+}
+
+void WorkbookWriter::save(const QString& fileName) const {
+    NoProgress none;
+    save(fileName, none);
+}
+
+void WorkbookWriter::save(const QString& fileName, Progress& progress) const {
+    if (rows_.size() + 1 > LXW_ROW_MAX)
+        Fail(QStringLiteral("%1 rows do not fit in one worksheet").arg(rows_.size()));
+    if (titles_.size() > LXW_COL_MAX)
+        Fail(QStringLiteral("%1 columns do not fit in one worksheet").arg(titles_.size()));
+
+    const QByteArray name = QFile::encodeName(fileName);
+    std::unique_ptr<lxw_workbook, WorkbookCloser> book(workbook_new(name.constData()));
+    if (!book)
+        Fail(QStringLiteral("the workbook could not be created"));
+    lxw_worksheet* sheet = workbook_add_worksheet(book.get(), "Sheet1");
+    if (!sheet)
+        Fail(QStringLiteral("the worksheet could not be created"));
+
+    // One format object per formatted column; the library owns them.
+    QMap<int, lxw_format*> formats;
+    for (auto it = formats_.cbegin(); it != formats_.cend(); ++it) {
+        lxw_format* format = workbook_add_format(book.get());
+        format_set_num_format(format, it.value().toUtf8().constData());
+        formats[it.key()] = format;
+    }
+    QMap<int, double> widths = widths_;
+    for (auto it = formats.cbegin(); it != formats.cend(); ++it)
+        if (!widths.contains(it.key()))
+            widths[it.key()] = LXW_DEF_COL_WIDTH;
+    for (auto it = widths.cbegin(); it != widths.cend(); ++it) {
+        if (it.key() < 1 || it.key() > LXW_COL_MAX)
+            continue;
+        const lxw_col_t col = lxw_col_t(it.key() - 1);
+        Check(worksheet_set_column(sheet, col, col, it.value(), formats.value(it.key(), nullptr)),
+              {});
+    }
+
+    auto write = [&](int row, int column, const QVariant& value) {
+        lxw_format* format = formats.value(column + 1, nullptr);
+        const lxw_row_t r = lxw_row_t(row);
+        const lxw_col_t c = lxw_col_t(column);
+        lxw_error error = LXW_NO_ERROR;
+        const bool asText = formats_.value(column + 1) == kTextFormat;
+        if (value.isNull())
+            return;
+        if (IsNumber(value) && !asText)
+            error = worksheet_write_number(sheet, r, c, value.toDouble(), format);
+        else if (value.typeId() == QMetaType::Bool && !asText)
+            error = worksheet_write_boolean(sheet, r, c, value.toBool(), format);
+        else
+            error = worksheet_write_string(sheet, r, c, Text(value).toUtf8().constData(), format);
+        Check(error, QStringLiteral(" (cell %1)").arg(CellName(row, column)));
+    };
+
+    for (int c = 0; c < titles_.size(); ++c)
+        write(0, c, titles_[c]);
+    const qint64 total = rows_.size();
+    for (qint64 r = 0; r < total; ++r) {
+        if (r % 500 == 0)
+            progress.step(r, total, QStringLiteral("row %1 of %2").arg(r).arg(total));
+        const QVariantList& row = rows_[r];
+        for (int c = 0; c < row.size(); ++c)
+            write(int(r + 1), c, row[c]);
+    }
+    progress.step(total, total, QStringLiteral("saving %1").arg(fileName));
+
+    const lxw_error closed = workbook_close(book.release());
+    if (closed != LXW_NO_ERROR)
+        Fail(QString::fromUtf8(lxw_strerror(closed)) + QStringLiteral(" (%1)").arg(fileName));
+}
