@@ -1,7 +1,7 @@
 #include "screens.h"
 
 #include "app/home_screen.h"
-#include "widgets/placeholder_screen.h"
+#include "clockops/synch_screen.h"
 #include "members/member_screen.h"
 #include "races/race_screen.h"
 #include "setup/setup_screen.h"
@@ -11,7 +11,7 @@ QWidget* CreateScreen(ScreenId id, AppContext& ctx, QWidget* parent) {
         case ScreenId::Home:
             return new TfrmHome(ctx, parent);
         case ScreenId::ClockOperation:
-            return new PlaceholderScreen(QStringLiteral("Clock Operation"), parent);
+            return new TfrmSynch_TC(ctx, parent);
         case ScreenId::Member:
             return new TfrmMember_TC(ctx, parent);
         case ScreenId::Races:

@@ -19,6 +19,7 @@
 
 #include "data/date_time.h"
 #include "members/feather_colours.h"
+#include "members/loft_data_download.h"
 #include "members/ring_numbers.h"
 #include "members/ring_store.h"
 #include "members/ring_workbook.h"
@@ -157,9 +158,8 @@ void TfrmMember_TC::buildMemberPanel() {
     rgMem_->addAction(QStringLiteral("Member Clocks"), this, [this] { openClockList(); });
     rgMem_->addSeparator();
     rgMem_->addAction(QStringLiteral("Loft Data Download"), this, [this] {
-        comesLater(
-            QStringLiteral("Loft Data Download: loading a clock with the loft's data "
-                           "(clock initialisation) comes in a later version."));
+        guarded(ctx_.prompts,
+                [this] { RunLoftDataDownload(this, ctx_, settings_, currentLoftNo()); });
     });
 
     connect(btnMemNew, &QPushButton::clicked, this, [this] { newMember(); });

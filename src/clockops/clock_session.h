@@ -1,0 +1,176 @@
+#pragma once
+
+// What the three clock workflows share: the state of the clock operation screen (the clock on
+// the antenna, the chosen race, the stop times of the result upload), the message memo of a
+// tab, the race-day log, and the run object that carries the device, the database, the
+// prompts, the clock and the progress sink into a workflow.
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QFile>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class TWinApiV8;
+class TdmZOLF;
+class Prompts;
+class Clock;
+class Progress;
+
+// The race chosen on the marked or result upload tab.
+struct RaceChoice {
+    QString liberCode;
+    QString raceDateText;  // the liberation date as stored, "yyyy-MM-dd"
+    QString raceCode;      // liberation code and "mmdd"
+    QString clubId;
+};
+
+// One arrival read from a clock for the chosen race.
+struct PScoreR {
+    QString ringNo;
+    QString markCode;  // marking random code, upper-case hexadecimal, at least 2 digits
+    QString gpsValid;
+    int backOrder = 0;
+    QString backCode;  // arrival random code, same form
+    QDateTime ringArrival;
+    QString chipId;
+    QDateTime chipArrival;
+    QString lonText;
+    QString latText;
+    int markValue = 0;  // the marking code as a number
+};
+
+// The clock side of the screen's state: set by connecting, kept between runs.
+struct ClockSession {
+    QString clockId;
+    QString loftNo;
+    QByteArray connectionKey;
+    QByteArray hostRandom;
+    QByteArray deviceRandom;
+    QString lastClock;  // the last handled clock; empty when the screen opens
+    // Result upload: the stop times of this run's clock (day counts) and its variance.
+    double clockStop = 0;
+    double readerStop = 0;
+    int variance = 0;
+    bool haveStops = false;
+    QList<PScoreR> arrivals;
+};
+
+// The message memo of one tab: its lines, colour and visibility. Every change is reported to
+// the listener, which the screen points at the tab's memo widget.
+class ClockMemo {
+  public:
+    enum class Colour { Plain, Yellow, Red, Lime };
+    using Listener = std::function<void(const ClockMemo&)>;
+
+    void setListener(Listener listener) { listener_ = std::move(listener); }
+
+    // Empties the memo (its colour and visibility stay).
+    void clear();
+    void hide();
+    // Clears the memo, colours it yellow, sets the text and shows it.
+    void showProgress(const QString& text);
+    // Appends the line, colours the memo red and shows it.
+    void errorLine(const QString& text);
+    // Replaces every line with the text, lime green, shown.
+    void showSuccess(const QString& text);
+    // Appends the line, lime green, shown.
+    void appendSuccess(const QString& text);
+
+    const QStringList& lines() const { return lines_; }
+    QString text() const { return lines_.join(QLatin1Char('\n')); }
+    Colour colour() const { return colour_; }
+    bool visible() const { return visible_; }
+
+  private:
+    void changed();
+    QStringList lines_;
+    Colour colour_ = Colour::Plain;
+    bool visible_ = false;
+    Listener listener_;
+};
+
+// The race-day log: one plain UTF-8 text file per day in the Logs folder beside the data
+// folder, one line per event: time, clock id, loft, workflow and what happened. An empty
+// folder name turns the log off.
+class RaceDayLog {
+  public:
+    RaceDayLog(const QString& logsDir, const Clock& clock);
+    // The Logs folder for a data folder: beside it.
+    static QString folderFor(const QString& dataDir);
+
+    void setWorkflow(const QString& workflow) { workflow_ = workflow; }
+    void setClock(const QString& clockId, const QString& loftNo) {
+        clockId_ = clockId;
+        loftNo_ = loftNo;
+    }
+    void line(const QString& text);
+    // The file of today's log.
+    QString fileName() const;
+
+  private:
+    QString dir_;
+    const Clock& clock_;
+    QString workflow_;
+    QString clockId_;
+    QString loftNo_;
+};
+
+// Thrown at a safe point between two device operations when the user (or a screen about to
+// close) asked the run to stop.
+struct RunStopped {};
+
+// Everything one workflow run works with.
+struct ClockRun {
+    TWinApiV8& api;
+    TdmZOLF& db;
+    Prompts& prompts;
+    const Clock& clock;
+    Progress& progress;
+    ClockMemo& memo;
+    RaceDayLog& log;
+
+    // Throws RunStopped when a stop was asked for.
+    void checkpoint() const;
+    void errorLine(const QString& text);
+};
+
+// How the loft number is taken from the text the clock reports after its id.
+enum class LoftFromIdentity {
+    AfterUnderscore,  // synchronisation: the text after the first "_", or all of it
+    WholeText,        // uploads
+};
+QString LoftNoFromIdentity(const QString& identity, LoftFromIdentity rule);
+
+enum class Connected { NoClock, SameClock, VerifyFailed, Yes };
+
+// What a workflow run came to: whether it reached a clock, and whether everything went through.
+enum class RunResult { NoClock, SameClock, Failed, Succeeded };
+
+extern const QString kConnectClockText;  // "Please connect to club antenna and clock."
+
+// Reads the clock's identity, passes over the last handled clock, derives its key and verifies
+// the connection. beforeVerify runs once the loft number is known, before the key exchange.
+Connected ConnectClock(ClockRun& run, ClockSession& session, LoftFromIdentity rule,
+                       const std::function<void()>& beforeVerify = {});
+
+// ConnectClock with the ends every workflow answers alike: the line for no clock, silence for
+// the same clock, the workflow's own line (and with beep the sound) for a failed verification.
+// Returns the run's result when it ended there, nothing when the clock is connected.
+std::optional<RunResult> ConnectOrEnd(ClockRun& run, ClockSession& session, LoftFromIdentity rule,
+                                      const QString& verifyErrorLine, bool beep,
+                                      const std::function<void()>& beforeVerify = {});
+
+// A text written as an SQL string literal: in single quotes, quotes inside doubled. Only used
+// for texts sent to a clock, which filters its lists with such literals.
+QString QuotedText(const QString& text);
+
+// Splits a clock's value text ("a%b%c%") into its values.
+QStringList SplitValues(const QString& valueText);
+
+// A device time (milliseconds since 1970 in UTC) as local time: whole seconds, and with
+// withMs the milliseconds added.
+QDateTime DeviceMsToLocal(qint64 ms, int biasMinutes, bool withMs);

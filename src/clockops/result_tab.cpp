@@ -1,0 +1,132 @@
+#include "result_tab.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "clockops/clock_uploads.h"
+#include "clockops/synch_shared.h"
+#include "data/app_context.h"
+#include "races/flying_time.h"
+#include "widgets/sql_grid.h"
+
+ResultTab::ResultTab(SynchShared& shared, QWidget* parent) : QWidget(parent), shared_(shared) {
+    auto* label = new QLabel(QStringLiteral("Race Code :"), this);
+    label->setObjectName(QStringLiteral("lblRaceCode_UPT"));
+    cbbTimer_UPL_ = new QComboBox(this);
+    cbbTimer_UPL_->setObjectName(QStringLiteral("cbbTimer_UPL"));
+    cbbTimer_UPL_->setMinimumWidth(260);
+    auto* btnPrint = new QPushButton(QStringLiteral("Print"), this);
+    btnPrint->setObjectName(QStringLiteral("btnPrint"));
+
+    dbgrdTimerUPL_ = new SqlGrid(this);
+    dbgrdTimerUPL_->setObjectName(QStringLiteral("dbgrdTimerUPL"));
+    dbgrdTimerUPL_->gridModel()->setFormatter(QStringLiteral("FlySpeed"), [](const QVariant& value,
+                                                                             const QSqlRecord&) {
+        return value.isNull() || value.toDouble() == 0 ? QString() : FlySpeedText(value.toDouble());
+    });
+    dbgrdTimerUPL_->gridModel()->setFormatter(
+        QStringLiteral("Dist"), [this](const QVariant&, const QSqlRecord& row) {
+            QSqlQuery q = shared_.ctx.db.select(
+                QStringLiteral("select Miles, Yards from ZOL_LoftLibPointDist where LiberCode=? "
+                               "and LoftNo=?"),
+                {race_.liberCode, row.value(QStringLiteral("LoftNo"))});
+            return q.next() ? q.value(0).toString() + QLatin1Char('/') + q.value(1).toString()
+                            : QStringLiteral("0");
+        });
+    dbgrdTimerUPL_->horizontalHeader()->setStretchLastSection(true);
+    mmoResult_ = new ClockMemoView(QStringLiteral("mmoResult"), this);
+    timerResult_ = new QTimer(this);
+    timerResult_->setObjectName(QStringLiteral("timerResult"));
+    timerResult_->setInterval(5000);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(label);
+    top->addWidget(cbbTimer_UPL_);
+    top->addStretch(1);
+    top->addWidget(btnPrint);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(dbgrdTimerUPL_, 2);
+    layout->addWidget(mmoResult_, 1);
+
+    connect(cbbTimer_UPL_, &QComboBox::textActivated, this,
+            [this](const QString& item) { chooseRace(item); });
+    connect(timerResult_, &QTimer::timeout, this, [this] { tick(); });
+    connect(btnPrint, &QPushButton::clicked, this, [this] {
+        timerResult_->stop();
+        printed_ = true;
+        shared_.ctx.prompts.message(
+            QStringLiteral("The result upload is stopped until a race is chosen again. The race "
+                           "ranking report comes with the reports in a later version."));
+    });
+    setSpeedTitle();
+}
+
+void ResultTab::setSpeedTitle() {
+    QString speed = QStringLiteral("Fly Speed");
+    guarded(shared_.ctx.prompts, [&] {
+        const QVariant mode = shared_.ctx.db.value(
+            QStringLiteral("select Mode from ZOL_ClubData order by rowid limit 1"));
+        if (!mode.isNull()) {
+            speed = mode.toInt() != 0 ? QStringLiteral("Yds/Min") : QStringLiteral("MPM");
+        }
+    });
+    dbgrdTimerUPL_->setTitles({{QStringLiteral("Rank"), QStringLiteral("Pos.")},
+                               {QStringLiteral("LoftNo"), QStringLiteral("Member")},
+                               {QStringLiteral("PRingNo"), QStringLiteral("Pigeon")},
+                               {QStringLiteral("BackTime"), QStringLiteral("Clocked")},
+                               {QStringLiteral("FlySpeed"), speed},
+                               {QStringLiteral("FlyTime"), QStringLiteral("Flying Time")},
+                               {QStringLiteral("Dist"), QStringLiteral("Dist.")}});
+}
+
+void ResultTab::enter() {
+    guarded(shared_.ctx.prompts, [this] {
+        cbbTimer_UPL_->clear();
+        cbbTimer_UPL_->addItems(RaceListItems(shared_.ctx.db));
+        cbbTimer_UPL_->setCurrentIndex(-1);
+    });
+}
+
+void ResultTab::leave() {
+    timerResult_->stop();
+    memo_.hide();
+    mmoResult_->showMemo(memo_);
+}
+
+void ResultTab::chooseRace(const QString& item) {
+    guarded(shared_.ctx.prompts, [&] {
+        race_ = ChooseResultRace(item);
+        shared_.race = race_;
+        printed_ = false;
+        setSpeedTitle();
+        fillGrid();
+        timerResult_->start();
+    });
+}
+
+void ResultTab::fillGrid() {
+    dbgrdTimerUPL_->load(shared_.ctx.db, ResultGridSql(), {race_.raceCode, race_.raceCode});
+}
+
+void ResultTab::tick() {
+    timerResult_->stop();
+    if (shared_.runner.busy()) {
+        timerResult_->start();
+        return;
+    }
+    shared_.race = race_;
+    shared_.startRun(ClockRunner::Workflow::Results, memo_, mmoResult_,
+                     [this](const ClockRunner::Outcome& outcome) {
+                         guarded(shared_.ctx.prompts, [this] { fillGrid(); });
+                         if (outcome.error.isEmpty() && !printed_ && !shared_.closing) {
+                             timerResult_->start();
+                         }
+                     });
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+#include "clockops/clock_session.h"
+
+class ClockMemoView;
+class QComboBox;
+class QTimer;
+class SqlGrid;
+class SynchShared;
+
+// Tab "Result Upload": choose a race, then every clock put on the antenna is read for its
+// arrivals, which are verified and ranked.
+class ResultTab : public QWidget {
+    Q_OBJECT
+  public:
+    ResultTab(SynchShared& shared, QWidget* parent = nullptr);
+    void enter();
+    void leave();
+    // The speed column's title by the club's unit.
+    void setSpeedTitle();
+
+  private:
+    void chooseRace(const QString& item);
+    void tick();
+    void fillGrid();
+
+    SynchShared& shared_;
+    ClockMemo memo_;
+    RaceChoice race_;
+    QComboBox* cbbTimer_UPL_;
+    SqlGrid* dbgrdTimerUPL_;
+    ClockMemoView* mmoResult_;
+    QTimer* timerResult_;
+    bool printed_ = false;  // "Print" stops the upload until a race is chosen again
+};

@@ -1,0 +1,80 @@
+#include "synch_shared.h"
+
+#include <QProgressBar>
+
+#include "data/app_context.h"
+
+ClockMemoView::ClockMemoView(const QString& objectName, QWidget* parent) : QPlainTextEdit(parent) {
+    setObjectName(objectName);
+    setReadOnly(true);
+    QFont f = font();
+    f.setPointSize(16);
+    f.setBold(true);
+    setFont(f);
+    hide();
+}
+
+void ClockMemoView::showMemo(const ClockMemo& memo) {
+    const char* colour = "white";
+    switch (memo.colour()) {
+        case ClockMemo::Colour::Yellow:
+            colour = "yellow";
+            break;
+        case ClockMemo::Colour::Red:
+            colour = "red";
+            break;
+        case ClockMemo::Colour::Lime:
+            colour = "lime";
+            break;
+        case ClockMemo::Colour::Plain:
+            break;
+    }
+    setStyleSheet(QStringLiteral("QPlainTextEdit { background-color: %1; color: black; }")
+                      .arg(QLatin1String(colour)));
+    if (toPlainText() != memo.text()) {
+        setPlainText(memo.text());
+    }
+    setVisible(memo.visible());
+}
+
+SynchShared::SynchShared(AppContext& context) : ctx(context), runner(context) {}
+
+void SynchShared::forgetLastClock() {
+    session.lastClock.clear();
+    forgetOnFinish_ = runner.busy();
+}
+
+bool SynchShared::startRun(ClockRunner::Workflow workflow, ClockMemo& memo, ClockMemoView* view,
+                           std::function<void(const ClockRunner::Outcome&)> done) {
+    forgetOnFinish_ = false;
+    const bool started = runner.start(
+        workflow, session, race, memo,
+        [&memo, view](const ClockMemo& m) {
+            memo = m;
+            view->showMemo(m);
+        },
+        [this](qint64 step, qint64 total, const QString& text) {
+            if (progressBar != nullptr) {
+                progressBar->setRange(0, int(total));
+                progressBar->setValue(int(step));
+                progressBar->setFormat(text);
+            }
+        },
+        [this, done](const ClockSession& s, const ClockRunner::Outcome& outcome) {
+            session = s;
+            if (forgetOnFinish_) {
+                session.lastClock.clear();
+                forgetOnFinish_ = false;
+            }
+            if (progressBar != nullptr) {
+                progressBar->setRange(0, 1);
+                progressBar->setValue(0);
+                progressBar->setFormat(QString());
+            }
+            if (!outcome.error.isEmpty()) {
+                ctx.prompts.error(outcome.error);
+            }
+            done(outcome);
+        });
+    return started;
+}
