@@ -1,14 +1,17 @@
 // The "Print" buttons of the screens: each opens a preview of its screen's list, and the list
 // saved from the preview as PDF holds that list's rows.
 #include <QApplication>
+#include <QComboBox>
 #include <QListWidget>
 #include <QPrintPreviewDialog>
 #include <QProcess>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include "clockops/synch_screen.h"
 #include "members/member_screen.h"
 #include "races/race_screen.h"
 #include "test_context.h"
@@ -34,6 +37,17 @@ void Seed(TdmZOLF& db) {
     db.exec(
         "insert into ZOL_LoftLibPointDist (LiberCode, LoftNo, Miles, Yards) values "
         "('1A','001',312,450),('1A','002',298,12),('2B','002',100,1)");
+    db.exec("insert into ZOL_LiberateSite (LiberCode, LiberSite) values('1A','Dover')");
+    db.exec(
+        "insert into ZOL_PigData (LoftNo, PRingNo, Sex, ColorType) values "
+        "('001','NL-26-7654321','C','BBAR')");
+    db.exec(
+        "insert into ZOL_PigRaceData (ClubID, LiberCode, LiberDate, PRingNo, ClockID, "
+        "MarkedTime, BackTime, FlyTime, FlySpeed, TimeVari) values "
+        "('KC','1A','2026-05-26','NL-26-7654321','C77','2026-05-25 18:00:00',"
+        "'2026-05-26 12:00:00.000','05:00:00.000',1001.25,3),"
+        "('KC','1A','2026-05-26','NL-26-1234567','C77','2026-05-25 18:01:00',"
+        "null,null,null,null)");
 }
 
 template <typename T>
@@ -83,6 +97,12 @@ void ChooseRaceAction(QWidget& screen, int index) {
                       list->visualItemRect(list->item(index)).center());
 }
 
+// Chooses an item of a race list as a click on it does.
+void ChooseItem(QComboBox* list, const QString& item) {
+    list->setCurrentIndex(list->findText(item));
+    emit list->textActivated(item);
+}
+
 }  // namespace
 
 class TestPrintButtons : public QObject {
@@ -109,6 +129,44 @@ class TestPrintButtons : public QObject {
         QCOMPARE(t.prompts.of("error"), QStringList());
     }
 
+    // The marked pigeons and the ranking of the race chosen on their tabs; printing the ranking
+    // stops the result upload.
+    void clockOperationScreen() {
+        TestContext t;
+        Seed(*t.db);
+        TfrmSynch_TC screen(t.app());
+        screen.show();
+        auto* tabs = screen.findChild<QTabWidget*>();
+        const QString race = QStringLiteral("1A 2026-05-26 DOV");
+
+        tabs->setCurrentIndex(1);
+        ChooseItem(Child<QComboBox>(screen, "cbbRaceCode"), race);
+        QString text = Printed(screen, "btnMarkUpLdPrt", t);
+        QVERIFY2(text.startsWith("Kestrava Club Date : 2026-06-15 10:00:00 Total : 002 LiberSite : "
+                                 "Dover RaceCode : 1A 2026-05-26 DOV Pos Name Pigeon S Marked "
+                                 "Yds/Min Flying Time Dist. 1 Ann NL-26-1234567 H 2026-05-25 "
+                                 "18:01:00 2 Ann NL-26-7654321 C 2026-05-25 18:00:00 Page 1"),
+                 qPrintable(text));
+
+        tabs->setCurrentIndex(2);
+        ChooseItem(Child<QComboBox>(screen, "cbbTimer_UPL"), race);
+        QVERIFY(Child<QTimer>(screen, "timerResult")->isActive());
+        text = Printed(screen, "btnPrint", t);
+        QVERIFY2(
+            text.contains("Total : 001 LiberSite : Dover RaceCode : 1A 2026-05-26 DOV Pos Name "
+                          "MPM Ring Particulars C S Clock / day Var Distance Margin 1 Ann "
+                          "1001.250 NL-26-7654321 BB C 12:00:00.000 26-05 +3 312/450 "
+                          "00:00:00 Net Flying Time : 05:00:00.000 Winning Margin : 0:0:0 "
+                          "Page 1"),
+            qPrintable(text));
+        QVERIFY(!Child<QTimer>(screen, "timerResult")->isActive());
+        // The test machine has no antenna; the screen says so when it opens the port. Printing
+        // says nothing.
+        QCOMPARE(t.prompts.of("error").filter(QRegularExpression("^(?!Unable to open com port)")),
+                 QStringList());
+        screen.close();
+    }
+
     void racesScreen() {
         TestContext t;
         Seed(*t.db);
@@ -119,6 +177,22 @@ class TestPrintButtons : public QObject {
         QVERIFY2(text.contains("Race List Club Code Lib.Site Abbr. Liberation Site Lib Date Lib "
                                "Time KC 1A DOV Dover 2026-05-26 07:00:00 Page 1"),
                  qPrintable(text));
+
+        ChooseRaceAction(screen, 4);
+        text = Printed(screen, "butPrtRaceStat", t);
+        QVERIFY2(text.contains(" Status for Dover (05/26 07:00:00) Member Clock Birds Marked Birds "
+                               "arrived Ann C77 2 1 Page 1"),
+                 qPrintable(text));
+        QTest::mouseClick(Child<QPushButton>(screen, "btnLoftRaceStat"), Qt::LeftButton);
+
+        ChooseRaceAction(screen, 5);
+        text = Printed(screen, "butPrtRaceResult", t);
+        QVERIFY2(text.startsWith("Ann LiberSite : Dover RaceCode : 1A 2026-05-26 07:00 1 Members "
+                                 "sent 2 birds - 1 were clocked Pos. Name Ring S C Clocked "
+                                 "FlyTime Var M/min Dist. 1 Ann NL-26-7654321 C BB "
+                                 "12:00:00.000 26-05 05:00:00 +3 1001.250 312/450"),
+                 qPrintable(text));
+        QTest::mouseClick(Child<QPushButton>(screen, "btnRaceRec"), Qt::LeftButton);
 
         ChooseRaceAction(screen, 3);
         text = Printed(screen, "butPrtLoftRaceDist", t);
