@@ -35,11 +35,12 @@ QString SignedTime(int seconds, bool leadingZeros) {
 }  // namespace
 
 QList<RankingRow> ReadRaceRanking(TdmZOLF& db, const QString& raceCode) {
+    // The place is 1 + the number of the race's arrivals with a higher speed, which is the rank
+    // among them by speed; an arrival without a speed is placed 1.
     QSqlQuery q = db.select(
         QStringLiteral(
-            "select (select count(*)+1 from ZOL_PigRaceData where "
-            "LiberCode||strftime('%m%d',LiberDate)=? and FlySpeed>a.FlySpeed and "
-            "BackTime is not null) as Rank, b.LoftNo, a.PRingNo, b.Sex, b.ColorType, "
+            "select case when a.FlySpeed is null then 1 else rank() over (order by a.FlySpeed "
+            "desc) end as Rank, b.LoftNo, a.PRingNo, b.Sex, b.ColorType, "
             "a.BackTime, a.FlyTime, a.FlySpeed, a.TimeVari, "
             "(select LoftName from ZOL_LoftData l where l.LoftNo=b.LoftNo limit 1), "
             "(select count(*) from ZOL_LoftData l where l.LoftNo=b.LoftNo), "
@@ -48,7 +49,7 @@ QList<RankingRow> ReadRaceRanking(TdmZOLF& db, const QString& raceCode) {
             "from ZOL_PigRaceData a left join ZOL_PigData b on a.PRingNo=b.PRingNo "
             "where a.LiberCode||strftime('%m%d',a.LiberDate)=? and a.BackTime is not null "
             "order by a.FlySpeed desc, a.BackTime"),
-        {raceCode, raceCode});
+        {raceCode});
     QList<RankingRow> rows;
     while (q.next()) {
         RankingRow row;

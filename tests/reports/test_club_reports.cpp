@@ -47,8 +47,9 @@ void Insert(TdmZOLF& db, const QString& table, const QStringList& columns,
     }
 }
 
-// Race B of 2026-09-20: four arrivals (two of equal speed), one pigeon not arrived, one entry of
-// another race. Loft L2 has no distance row; loft L9 is not in the member list.
+// Race B of 2026-09-20: five arrivals (two of equal speed, one without a speed), one pigeon not
+// arrived, one entry of another race. Loft L2 has no distance row; loft L9 is not in the member
+// list.
 void AddRace(TdmZOLF& db) {
     Insert(db, "ZOL_ClubData", {"ClubID", "ClubName", "Mode"}, {{"C1", "Homing Club", 1}});
     Insert(db, "ZOL_LoftData", {"LoftNo", "LoftName"},
@@ -61,7 +62,8 @@ void AddRace(TdmZOLF& db) {
             {"L2", "NL-26-2", "H", ""},
             {"L1", "NL-26-3", "H", "R"},
             {"L9", "NL-26-9", "C", "B"},
-            {"L1", "NL-26-4", "C", "B"}});
+            {"L1", "NL-26-4", "C", "B"},
+            {"L2", "NL-26-5", "H", "B"}});
     const QStringList cols{"LiberCode", "LiberDate", "PRingNo", "BackTime",
                            "FlyTime",   "FlySpeed",  "TimeVari"};
     Insert(db, "ZOL_PigRaceData", cols,
@@ -70,6 +72,7 @@ void AddRace(TdmZOLF& db) {
             {"B", "2026-09-20", "NL-26-9", "2026-09-20 11:20:00.000", "03:14:00.000", 1300.5, -1},
             {"B", "2026-09-20", "NL-26-3", "2026-09-20 12:00:00.000", "03:50:00.000", 0.0, 1},
             {"B", "2026-09-20", "NL-26-4", QVariant(), QVariant(), QVariant(), QVariant()},
+            {"B", "2026-09-20", "NL-26-5", "2026-09-20 13:00:00.000", "", QVariant(), QVariant()},
             {"B", "2025-09-13", "NL-26-1", "2025-09-13 10:00:00.000", "01:00:00.000", 2000.0, 0}});
 }
 
@@ -202,24 +205,26 @@ class TestClubReports : public QObject {
         TestContext t;
         AddRace(*t.db);
         const QList<RankingRow> rows = ReadRaceRanking(*t.db, "B0920");
-        QCOMPARE(rows.size(), 4);
+        QCOMPARE(rows.size(), 5);
         const ReportDefinition report =
             RaceRankingReportOf(*t.db, "B", "B0920", "B 2026-09-20 BDX");
         const ReportPage page = LayOutReport(report, kNow).pages.first();
         QCOMPARE(page.texts(BandKind::Title),
-                 (QStringList{"Homing Club", "Date : 2026-06-15 10:00:00", "Total : 004",
+                 (QStringList{"Homing Club", "Date : 2026-06-15 10:00:00", "Total : 005",
                               "LiberSite : Bordeaux", "RaceCode : B 2026-09-20 BDX"}));
         QCOMPARE(page.texts(BandKind::ColumnHeader),
                  (QStringList{"Pos", "Name", "Yds/min", "Ring Particulars ", "C", "S",
                               "Clock / day", "Var", "Distance", "Margin"}));
-        const QList<QStringList> expected{{"1", "Anna Jansen", "1500.123", "NL-26-1", "BC", "C",
-                                           "10:15:30.123  20-09", "+2", "250/100", "00:00:00"},
-                                          {"2", "Bert Smit", "1300.500", "NL-26-2", "", "H",
-                                           "11:17:40.100  20-09", "0", "0", "01:02:05"},
-                                          {"2", "L9", "1300.500", "NL-26-9", "B", "C",
-                                           "11:20:00.000  20-09", "-1", "260/5", "01:03:55"},
-                                          {"4", "Anna Jansen", "", "NL-26-3", "R", "H",
-                                           "12:00:00.000  20-09", "+1", "250/100", "01:39:55"}};
+        const QList<QStringList> expected{
+            {"1", "Anna Jansen", "1500.123", "NL-26-1", "BC", "C", "10:15:30.123  20-09", "+2",
+             "250/100", "00:00:00"},
+            {"2", "Bert Smit", "1300.500", "NL-26-2", "", "H", "11:17:40.100  20-09", "0", "0",
+             "01:02:05"},
+            {"2", "L9", "1300.500", "NL-26-9", "B", "C", "11:20:00.000  20-09", "-1", "260/5",
+             "01:03:55"},
+            {"4", "Anna Jansen", "", "NL-26-3", "R", "H", "12:00:00.000  20-09", "+1", "250/100",
+             "01:39:55"},
+            {"1", "Bert Smit", "", "NL-26-5", "B", "H", "13:00:00.000  20-09", "", "0", ""}};
         QCOMPARE(page.detailRows(), expected);
         QCOMPARE(page.texts(BandKind::Footer), (QStringList{"Net Flying Time : 02:10:05.900",
                                                             "Winning Margin : 1:2:5", "Page 1"}));
@@ -291,14 +296,14 @@ class TestClubReports : public QObject {
         marking.model.setQuery(t.db->select("select * from ZOL_PigRaceData", {}, false));
 
         const ReportPage page = LayOutReport(report, kNow).pages.first();
-        QVERIFY(page.texts(BandKind::Title).contains(QStringLiteral("Total : 005")));
+        QVERIFY(page.texts(BandKind::Title).contains(QStringLiteral("Total : 006")));
         QCOMPARE(page.texts(BandKind::ColumnHeader),
                  (QStringList{"Pos", "Name", "Pigeon ", "S", "Marked ", "Yds/Min", "Flying Time",
                               "Dist."}));
         const QList<QStringList> rows = page.detailRows();
-        QCOMPARE(rows.size(), 5);
+        QCOMPARE(rows.size(), 6);
         QCOMPARE(rows[0], (QStringList{"1", "L1*", "NL-26-1", "C", "", "", "", ""}));
-        QCOMPARE(rows[4].first(), QStringLiteral("5"));
+        QCOMPARE(rows[5].first(), QStringLiteral("6"));
         QCOMPARE(page.texts(BandKind::Footer), QStringList{"Page 1"});
 
         const FirstPage empty = FirstPageOf(MarkedPigeonsReport(heading, marking.model));
