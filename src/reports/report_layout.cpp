@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <algorithm>
+#include <array>
 
 #include "data/date_time.h"
 
@@ -17,14 +18,42 @@ constexpr double kCellPadding = 15.0;  // 1.5 pt on each side of a cell's text
 constexpr double kPictureSize = 18.0 * kUnitsPerMm;
 constexpr double kBandGap = 40.0;  // 4 pt below the title band and above a footer
 
-// Font metrics are needed for every cell; one set per style serves the whole run.
-const QFontMetricsF& Metrics(TextStyle style) {
-    static QHash<int, QFontMetricsF*> cache;
-    QFontMetricsF*& m = cache[static_cast<int>(style)];
+// Font metrics are needed for every cell; one set per style serves the whole run, with the
+// advance of every Latin-1 character for a quick upper bound of a text's width.
+struct StyleMetrics {
+    explicit StyleMetrics(TextStyle style) : metrics(ReportFont(style)) {
+        for (int c = 0; c < 256; ++c) {
+            latin1[c] = metrics.horizontalAdvance(QChar(c));
+        }
+    }
+    QFontMetricsF metrics;
+    std::array<double, 256> latin1{};
+};
+
+const StyleMetrics& MetricsOf(TextStyle style) {
+    static QHash<int, StyleMetrics*> cache;
+    StyleMetrics*& m = cache[static_cast<int>(style)];
     if (m == nullptr) {
-        m = new QFontMetricsF(ReportFont(style));
+        m = new StyleMetrics(style);
     }
     return *m;
+}
+
+const QFontMetricsF& Metrics(TextStyle style) {
+    return MetricsOf(style).metrics;
+}
+
+// True when the text fits `room` for certain: the sum of its characters' advances, with a
+// margin for kerning and shaping, is within it. A text that is not known to fit is measured.
+bool SurelyFits(const QString& text, const StyleMetrics& m, double room) {
+    double width = 0;
+    for (const QChar c : text) {
+        if (c.unicode() > 255) {
+            return false;
+        }
+        width += m.latin1[c.unicode()];
+    }
+    return width * 1.05 + 10 <= room;
 }
 
 double LineHeight(TextStyle style) {
@@ -40,7 +69,12 @@ double LineHeight(const ReportLine& line) {
 }
 
 QString Elided(const QString& text, TextStyle style, double width) {
-    return Metrics(style).elidedText(text, Qt::ElideRight, std::max(0.0, width - 2 * kCellPadding));
+    const StyleMetrics& m = MetricsOf(style);
+    const double room = std::max(0.0, width - 2 * kCellPadding);
+    if (SurelyFits(text, m, room)) {
+        return text;
+    }
+    return m.metrics.elidedText(text, Qt::ElideRight, room);
 }
 
 struct Context {
