@@ -9,6 +9,8 @@ packages=(
     nettle-dev libxlsxwriter-dev libminizip-dev libpugixml-dev
     poppler-utils
     xvfb xauth
+    # Glyphs for the full-width marks of some of the program's messages ("success ！！").
+    fonts-wqy-microhei
 )
 if [ "${KESTRAVA_WITH_CLANG:-0}" = 1 ]; then
     packages+=(clang libclang-rt-14-dev)

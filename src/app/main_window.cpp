@@ -69,6 +69,9 @@ TfrmMenu_V8_EU_TC::TfrmMenu_V8_EU_TC(AppContext& ctx, QWidget* parent)
         button->setText(QLatin1String(b.caption));  // "&" gives the Alt accelerator
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         button->setFixedWidth(147);
+        // The button of the screen shown stays pressed (see markScreenButton).
+        button->setCheckable(true);
+        buttons_.append({b.screen, button});
         const ScreenId screen = b.screen;
         connect(button, &QToolButton::clicked, this,
                 [this, screen] { guarded(ctx_.prompts, [&] { showScreen(screen); }); });
@@ -147,13 +150,22 @@ bool TfrmMenu_V8_EU_TC::closeCurrentScreen() {
 
 bool TfrmMenu_V8_EU_TC::showScreen(ScreenId id) {
     if (!closeCurrentScreen()) {
+        markScreenButton();  // a click toggled the button: the screen shown has not changed
         return false;
     }
     current_ = CreateScreen(id, ctx_, pnlMain);
+    currentId_ = id;
     current_->setAutoFillBackground(true);  // the screen covers the panel's backdrop
     pnlMain->layout()->addWidget(current_);
     current_->show();
+    markScreenButton();
     return true;
+}
+
+void TfrmMenu_V8_EU_TC::markScreenButton() {
+    for (const auto& [screen, button] : buttons_) {
+        button->setChecked(current_ != nullptr && screen == currentId_);
+    }
 }
 
 void TfrmMenu_V8_EU_TC::closeEvent(QCloseEvent* event) {

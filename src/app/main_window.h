@@ -7,6 +7,7 @@
 #include "data/app_context.h"
 
 class QToolBar;
+class QToolButton;
 
 // The main window: the tool bar with the five screens and the main panel in which exactly one
 // screen at a time is docked.
@@ -37,6 +38,8 @@ class TfrmMenu_V8_EU_TC : public QMainWindow {
     void firstRunCheck();
     void startUp();
     bool closeCurrentScreen();
+    // Presses the tool button of the screen shown and releases the others.
+    void markScreenButton();
 
     AppContext& ctx_;
     bool startAllowed_ = true;
@@ -44,4 +47,6 @@ class TfrmMenu_V8_EU_TC : public QMainWindow {
     QToolBar* ToolBar1;
     QWidget* pnlMain;
     QPointer<QWidget> current_;
+    ScreenId currentId_ = ScreenId::Home;
+    QList<QPair<ScreenId, QToolButton*>> buttons_;
 };

@@ -53,6 +53,18 @@ QString DataPaths::dataSourceOf(const QString& linkFile) {
 
 DataPaths DataPaths::resolve(const QString& dataOption, const QString& workingDir,
                              const QString& programDir, const QString& appDataDir) {
+    DataPaths p = resolveDataDir(dataOption, workingDir, programDir, appDataDir);
+    // A data folder without settings reads the example installed beside the program, so that a
+    // new club starts with its country ring codes.
+    const QString beside = programDir + QStringLiteral("/ZOLF.ini");
+    if (!programDir.isEmpty() && !QFileInfo::exists(p.iniFile) && QFileInfo::exists(beside)) {
+        p.iniFile = QDir::cleanPath(QFileInfo(beside).absoluteFilePath());
+    }
+    return p;
+}
+
+DataPaths DataPaths::resolveDataDir(const QString& dataOption, const QString& workingDir,
+                                    const QString& programDir, const QString& appDataDir) {
     if (!dataOption.isEmpty()) {
         return forDataDir(QDir(workingDir).absoluteFilePath(dataOption));
     }

@@ -26,9 +26,16 @@ struct DataPaths {
     //  - otherwise the program's folder when it is writable (a portable install) and not the
     //    bin folder of an installation (one with share/applications/kestrava.desktop beside);
     //  - otherwise `appDataDir`/data.
+    // The settings file is the data folder's ZOLF.ini, or, when it has none, the one beside
+    // the program (the commented example installed with it).
     static DataPaths resolve(const QString& dataOption, const QString& workingDir,
                              const QString& programDir, const QString& appDataDir);
 
+  private:
+    static DataPaths resolveDataDir(const QString& dataOption, const QString& workingDir,
+                                    const QString& programDir, const QString& appDataDir);
+
+  public:
     // The "Data Source" of a data link file, or empty when the file or line is missing.
     static QString dataSourceOf(const QString& linkFile);
 };

@@ -30,6 +30,14 @@ void AddFeatherColour(TdmZOLF& db, const QString& code, const QString& name) {
     if (code.trimmed().isEmpty() || name.trimmed().isEmpty()) {
         throw UserError(kColourEntryError);
     }
+    if (db.rowCount(QStringLiteral("select 1 from ZOL_FeatherColor where ColorType=?"), {code}) >
+        0) {
+        throw UserError(QStringLiteral("Colour code %1 exists already.").arg(code));
+    }
+    if (db.rowCount(QStringLiteral("select 1 from ZOL_FeatherColor where FeathColor=?"), {name}) >
+        0) {
+        throw UserError(QStringLiteral("Colour name %1 exists already.").arg(name));
+    }
     db.exec(QStringLiteral("insert into ZOL_FeatherColor values(?,?)"), {code, name});
 }
 

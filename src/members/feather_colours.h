@@ -18,8 +18,9 @@ QString ColourCodeForName(TdmZOLF& db, const QString& name);
 // The name shown for a colour code: its colour name, or "Other" when no colour has the code.
 QString ColourNameForCode(TdmZOLF& db, const QString& code);
 
-// Adds a colour. Refuses (UserError kColourEntryError, nothing stored) an empty code or name;
-// a code that exists already is refused by the database (DbError).
+// Adds a colour. Refuses with UserError, storing nothing, an empty code or name
+// (kColourEntryError), a code that exists already ("Colour code BB exists already.") and a name
+// that exists already (the colour box could not tell the two apart).
 void AddFeatherColour(TdmZOLF& db, const QString& code, const QString& name);
 // Deletes every colour with this name.
 void DeleteFeatherColour(TdmZOLF& db, const QString& name);

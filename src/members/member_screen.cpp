@@ -33,6 +33,10 @@ namespace {
 // The one sort text of the member screen's grids, kept for the whole run of the program.
 QString gSortText;
 
+// The ring form's limits for a country ring code without a rule of its own.
+constexpr int kLetterLimit = 5;
+constexpr int kNumberLimit = 7;
+
 // Characters a member's association code may be typed with.
 constexpr int kUnionCodeLimit = 6;
 
@@ -146,7 +150,9 @@ void TfrmMember_TC::buildMemberPanel() {
             return LoftNoCellText(row.value(QStringLiteral("AssociationCode")).toString(),
                                   value.toString());
         });
-    dbgrdMem_->horizontalHeader()->setStretchLastSection(true);
+    // The name takes the width left over; the loft number and the clock count keep the width
+    // of their contents.
+    dbgrdMem_->horizontalHeader()->setStretchLastSection(false);
     dbgrdMem_->setContextMenuPolicy(Qt::CustomContextMenu);
     v->addWidget(dbgrdMem_, 1);
 
@@ -176,7 +182,10 @@ void TfrmMember_TC::buildMemberPanel() {
         }
     });
     connect(dbgrdMem_, &QAbstractItemView::doubleClicked, this, [this] { openRingList(); });
-    connect(dbgrdMem_, &SqlGrid::sorted, this, [this] { showColumns(dbgrdMem_, {1, 2, 3}); });
+    connect(dbgrdMem_, &SqlGrid::sorted, this, [this] {
+        showColumns(dbgrdMem_, {1, 2, 3});
+        dbgrdMem_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    });
 }
 
 void TfrmMember_TC::buildMemberForm() {
@@ -196,6 +205,7 @@ void TfrmMember_TC::buildMemberForm() {
     for (QLineEdit* coord : {medtLoftLon_, medtLoftLat_}) {
         coord->setInputMask(kLoftCoordMask);
         coord->installEventFilter(this);
+        FitToCharacters(coord, 13);
     }
     mmoNote_ = named(new QPlainTextEdit(pnlNewMember_), "mmoNote");
     mmoNote_->setTabChangesFocus(true);
@@ -350,6 +360,13 @@ void TfrmMember_TC::buildRingPanel() {
         number->installEventFilter(this);
     }
     lbl6_ = named(new QLabel(QStringLiteral("Upper registration number :"), pnlMRingData_), "lbl6");
+    // The upper number's row keeps its place while hidden, so the form does not move sideways
+    // when "Add a Range" shows it.
+    for (QWidget* w : {static_cast<QWidget*>(lbl6_), static_cast<QWidget*>(edtUpRegNum_)}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
     cbbSex_ = named(new QComboBox(pnlMRingData_), "cbbSex");
     cbbSex_->addItems({QStringLiteral("Hen"), QStringLiteral("Cock"), QStringLiteral("Unknown")});
     cbbSex_->setCurrentText(QStringLiteral("Cock"));
@@ -444,6 +461,8 @@ void TfrmMember_TC::buildRingPanel() {
         const QModelIndex index = dbgrdMemRing_->indexAt(pos);
         if (index.isValid()) {
             dbgrdMemRing_->setCurrentIndex(index);
+            // The form shows the ring the list marks, as after a click.
+            loadSelectedRing();
             rgMemRing_->popup(dbgrdMemRing_->viewport()->mapToGlobal(pos + QPoint(30, 10)));
         }
     });
@@ -482,6 +501,7 @@ void TfrmMember_TC::showOnly(QWidget* panel) {
 void TfrmMember_TC::loadMembers() {
     dbgrdMem_->load(ctx_.db, MemberListSql());
     showColumns(dbgrdMem_, {1, 2, 3});
+    dbgrdMem_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     lblMemCnt_->setText(CountText(dbgrdMem_->rowCountShown()));
 }
 
@@ -587,7 +607,10 @@ void TfrmMember_TC::saveMember() {
         f.lon = MaskedText(medtLoftLon_);
         f.lat = MaskedText(medtLoftLat_);
         f.notes = mmoNote_->toPlainText();
-        if (SaveMember(ctx_.db, ctx_.prompts, ctx_.clock, f) == MemberSaveResult::Refused) {
+        // The loft number can be typed only in a form opened with "AddNew".
+        const MemberFormMode mode =
+            edtSeriesNo_->isEnabled() ? MemberFormMode::AddNew : MemberFormMode::Edit;
+        if (SaveMember(ctx_.db, ctx_.prompts, ctx_.clock, f, mode) == MemberSaveResult::Refused) {
             return;  // the form stays open
         }
         loadMembers();
@@ -650,9 +673,9 @@ void TfrmMember_TC::openRingList() {
         lblTitle_->setText(member.value(QStringLiteral("LoftName")).toString() +
                            QStringLiteral("'s Ring List"));
         edtUpRegNum_->clear();
-        edtUpRegNum_->hide();
-        lbl6_->hide();
-        cbbCountryRingCode_->setFocus();
+        // The form starts as "AddNew" leaves it, so that a ring saved at once is composed by
+        // the same rules (the country's letters, this year) as one saved after "AddNew".
+        newRing(false);
         loadRings();
     });
 }
@@ -735,16 +758,27 @@ void TfrmMember_TC::cancelRing() {
 
 void TfrmMember_TC::countryChosen() {
     const auto rule = CountryRuleFor(cbbCountryRingCode_->currentText());
-    if (!rule) {
-        // A code without a rule opens the letters box and leaves its limits and hint.
+    if (!rule || !rule->lettersFixed) {
+        // A locked letters box holds what another country's rule (a fixed "-") or a stored
+        // ring put there, never what was typed for this country: it starts empty.
+        if (!edtRegLetter_->isEnabled()) {
+            edtRegLetter_->clear();
+        }
         edtRegLetter_->setEnabled(true);
+    }
+    if (!rule) {
+        // A code without a rule of its own takes the form's general limits, not those of the
+        // country chosen before it.
+        letterLimit_ = kLetterLimit;
+        numberLimit_ = kNumberLimit;
+        applyEntryLimits();
+        edtRegLetter_->setToolTip(QString());
         return;
     }
     if (rule->lettersFixed) {
         edtRegLetter_->setText(QStringLiteral("-"));
         edtRegLetter_->setEnabled(false);
     } else {
-        edtRegLetter_->setEnabled(true);
         letterLimit_ = rule->maxLetters;
     }
     numberLimit_ = rule->maxNumber;
@@ -782,6 +816,9 @@ void TfrmMember_TC::saveRing() {
         const RingSaveResult result = SaveRing(ctx_.db, ctx_.clock, e);
         loadRings(result.ringNo);
         edtUpRegNum_->clear();
+        if (!result.revived.isEmpty()) {
+            ctx_.prompts.message(RevivedRingsText(result.revived));
+        }
         if (!result.skipped.isEmpty()) {
             ctx_.prompts.message(SkippedRingsText(result.skipped));
         }

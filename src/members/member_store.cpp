@@ -39,19 +39,33 @@ QString StoredText(const QString& text) {
     return text.isNull() ? QStringLiteral("") : text;
 }
 
-MemberSaveResult SaveMember(TdmZOLF& db, Prompts& prompts, const Clock& clock,
-                            const MemberForm& f) {
+QString ReplaceMemberQuestion(const QString& loftNo, const QString& name) {
+    return QStringLiteral("Loft number %1 belongs to %2. Replace that member's details?")
+        .arg(loftNo, name);
+}
+
+MemberSaveResult SaveMember(TdmZOLF& db, Prompts& prompts, const Clock& clock, const MemberForm& f,
+                            MemberFormMode mode) {
     if (f.associationCode.isEmpty() || f.loftNo.isEmpty() || f.name.isEmpty()) {
         prompts.message(kMemberEntryError);
         return MemberSaveResult::Refused;
     }
+    // A coordinate with 60 minutes or seconds would count as a whole degree in every distance.
+    CheckCoordText(f.lon, kLongitudeOver60);
+    CheckCoordText(f.lat, kLatitudeOver60);
     QString notes = f.notes;
     notes.remove(QLatin1Char('\r'));
     notes.remove(QLatin1Char('\n'));
     const QString now = MomentMsText(clock.now());
-    const bool exists =
-        db.rowCount(QStringLiteral("select LoftNo from ZOL_LoftData where LoftNo=?"), {f.loftNo}) >
-        0;
+    const QVariant existingName =
+        db.value(QStringLiteral("select coalesce(LoftName,'') from ZOL_LoftData where LoftNo=?"),
+                 {f.loftNo});
+    const bool exists = existingName.isValid();
+    // A new member typed with a loft number in use would silently overwrite that member.
+    if (exists && mode == MemberFormMode::AddNew &&
+        !prompts.confirmed(ReplaceMemberQuestion(f.loftNo, existingName.toString()))) {
+        return MemberSaveResult::Refused;
+    }
     db.transaction([&] {
         if (!exists) {
             db.exec(QStringLiteral("insert into ZOL_LoftData (AssociationCode,LoftNo,LoftName,"
@@ -108,11 +122,25 @@ QString DeleteMemberQuestion(int pigeons) {
            QStringLiteral(" pigeon records, Do you want delete all data ?");
 }
 
+QString DeleteLoftQuestion(const QString& loftNo, const QString& name) {
+    return QStringLiteral("Delete the member %1 %2 and the loft's distances ?").arg(loftNo, name);
+}
+
 bool DeleteMember(TdmZOLF& db, Prompts& prompts, const QString& loftNo) {
     const int pigeons = db.rowCount(
         QStringLiteral("select PRingNo from ZOL_PigData where LoftNo=? and ") + kNotDeleted,
         {loftNo});
-    if (pigeons > 0 && !prompts.confirmed(DeleteMemberQuestion(pigeons))) {
+    // The member's distance rows go with it, so even a member without rings is not deleted
+    // on a single click.
+    const QString question =
+        pigeons > 0
+            ? DeleteMemberQuestion(pigeons)
+            : DeleteLoftQuestion(
+                  loftNo,
+                  db.value(QStringLiteral("select LoftName from ZOL_LoftData where LoftNo=?"),
+                           {loftNo})
+                      .toString());
+    if (!prompts.confirmed(question)) {
         return false;
     }
     db.transaction([&] {

@@ -30,19 +30,28 @@ struct MemberForm {
 };
 extern const QString kMemberEntryError;
 
+// How the member form was opened: "AddNew" (the loft number may be typed) or "Edit Member".
+enum class MemberFormMode { Edit, AddNew };
+
 // Saves the form: a loft number that does not exist is inserted, with a zero distance row for
 // every liberation site; one that exists is updated (the street's ":" become blanks, distance
 // rows are left alone). Notes are stored without line breaks. When the association code, loft
 // number or name is empty it shows kMemberEntryError in a plain message box and stores nothing.
+// Both coordinates get the check made when a coordinate box is left: one with 60 minutes or
+// seconds throws UserError and stores nothing. A form opened with "AddNew" whose loft number
+// belongs to a member already asks ReplaceMemberQuestion first; on No nothing is stored.
 enum class MemberSaveResult { Refused, Inserted, Updated };
 MemberSaveResult SaveMember(TdmZOLF& db, Prompts& prompts, const Clock& clock,
-                            const MemberForm& form);
+                            const MemberForm& form, MemberFormMode mode = MemberFormMode::Edit);
+QString ReplaceMemberQuestion(const QString& loftNo, const QString& name);
 MemberForm LoadMember(TdmZOLF& db, const QString& loftNo);
 
-// Deletes the member and its distance rows. With active pigeons it first asks whether to
-// delete them all; on No nothing is deleted. Returns true when the member was deleted.
+// Deletes the member and its distance rows, after a question: with active pigeons whether to
+// delete them all (DeleteMemberQuestion), without them whether to delete the member and its
+// distances (DeleteLoftQuestion). On No nothing is deleted. Returns true when it was deleted.
 bool DeleteMember(TdmZOLF& db, Prompts& prompts, const QString& loftNo);
 QString DeleteMemberQuestion(int pigeons);
+QString DeleteLoftQuestion(const QString& loftNo, const QString& name);
 
 // The member's clocks (bind the loft number).
 QString ClockListSql();

@@ -1,5 +1,6 @@
 #include "ring_numbers.h"
 
+#include <QRegularExpression>
 #include <QVariant>
 
 #include "data/convert.h"
@@ -9,6 +10,8 @@ const QString kRangeRefused = QStringLiteral(
     "The upper registration number must not be lower than the registration number, nor more "
     "than 255 above it. Nothing was stored.");
 const QString kNehuLetterError = QStringLiteral("Registration Letter Input Error!");
+const QString kBirthYearError =
+    QStringLiteral("The birth year must have four digits, for example 2025. Nothing was stored.");
 
 namespace {
 bool isOneOf(const QString& value, std::initializer_list<const char*> codes) {
@@ -35,6 +38,17 @@ QString ComposeRingNumber(const RingParts& p, const QString& selectedRingNo, int
         return p.country + yy + p.letters + p.number;
     }
     return selectedRingNo;
+}
+
+void CheckBirthYear(const RingParts& p) {
+    // Only a code without its own rule and without a number leaves the year out: such a ring
+    // keeps the number of the ring selected in the list.
+    const bool usesYear =
+        isOneOf(p.country, {"NWHU", "NEHU", "AU", "IF", "CU", "MX"}) || !p.number.isEmpty();
+    static const QRegularExpression fourDigits(QStringLiteral("^[0-9]{4}$"));
+    if (usesYear && !fourDigits.match(p.year).hasMatch()) {
+        throw UserError(kBirthYearError);
+    }
 }
 
 QString RingDisplayText(const QVariant& ringNo, const QVariant& country, const QVariant& year,

@@ -26,6 +26,11 @@ struct RingParts {
 QString ComposeRingNumber(const RingParts& parts, const QString& selectedRingNo = {},
                           int zeroBaseLength = -1);
 
+// Throws UserError(kBirthYearError) when the ring number composed from `parts` uses the birth
+// year and the year is not four digits (a partial year would compose another ring's number).
+void CheckBirthYear(const RingParts& parts);
+extern const QString kBirthYearError;
+
 // The ring number as the ring list shows it (the stored value is not changed). Arguments are
 // the stored columns PRingNo, RCountry, RYear, RRegLetter and RRegNumber (null allowed).
 QString RingDisplayText(const QVariant& ringNo, const QVariant& country, const QVariant& year,

@@ -36,6 +36,25 @@ bool ringExists(TdmZOLF& db, const QString& ringNo) {
                        {ringNo}) > 0;
 }
 
+bool ringMarkedDeleted(TdmZOLF& db, const QString& ringNo) {
+    return db.rowCount(QStringLiteral("select PRingNo from ZOL_PigData where PRingNo=? and not ") +
+                           kNotDeleted,
+                       {ringNo}) > 0;
+}
+
+// A ring marked deleted that is saved again comes back with what the form holds, for the
+// member whose list is open, and is sent to the clock again.
+void reviveRing(TdmZOLF& db, const RingEntry& e, const QString& ringNo, const QString& number,
+                const QString& sex, const QString& colour, const QString& comment,
+                const QDateTime& now) {
+    db.exec(QStringLiteral("update ZOL_PigData set LoftNo=?,RCountry=?,RYear=?,RRegLetter=?,"
+                           "RRegNumber=?,Sex=?,ColorType=?,Comment=?,Updatetime=?,SynchFlag=1,"
+                           "DeleteMark=0 where PRingNo=?"),
+            {StoredText(e.loftNo), StoredText(e.parts.country), StoredText(e.parts.year),
+             StoredText(e.parts.letters), StoredText(number), sex, StoredText(colour),
+             StoredText(comment), MomentMsText(now), ringNo});
+}
+
 void insertRing(TdmZOLF& db, const RingEntry& e, const QString& ringNo, const QString& number,
                 const QString& sex, const QString& colour, const QString& comment,
                 const QDateTime& now) {
@@ -48,12 +67,20 @@ void insertRing(TdmZOLF& db, const RingEntry& e, const QString& ringNo, const QS
 }
 }  // namespace
 
+QString RevivedRingsText(const QStringList& revived) {
+    return revived.size() == 1
+               ? QStringLiteral("Ring %1 was deleted and is restored.").arg(revived.first())
+               : QStringLiteral("Rings %1 were deleted and are restored.")
+                     .arg(revived.join(QStringLiteral(", ")));
+}
+
 QString SkippedRingsText(const QStringList& skipped) {
     return QStringLiteral("These ring numbers exist already and were skipped: ") +
            skipped.join(QStringLiteral(", "));
 }
 
 RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& e) {
+    CheckBirthYear(e.parts);
     const QString ringNo = ComposeRingNumber(e.parts, e.selectedRingNo);
     if (ringNo.isEmpty()) {
         throw UserError(kRingNumberMissing);
@@ -66,7 +93,16 @@ RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& e) {
 
     // The composed number decides first: an existing ring is edited, whatever the upper
     // number box still holds (a ring read from a clock has no number to count a range from).
-    if (ringExists(db, ringNo)) {
+    // A ring marked deleted is not in any list: saving its number again restores it, alone or
+    // as part of the range typed.
+    const bool deleted = ringMarkedDeleted(db, ringNo);
+    if (deleted && e.upperNumber.isEmpty()) {
+        reviveRing(db, e, ringNo, e.parts.number, sex, colour, comment, now);
+        result.ringNo = ringNo;
+        result.revived << ringNo;
+        return result;
+    }
+    if (!deleted && ringExists(db, ringNo)) {
         db.exec(QStringLiteral("update ZOL_PigData set Sex=?,ColorType=?,Comment=?,Updatetime=?,"
                                "SynchFlag=1 where PRingNo=?"),
                 {sex, StoredText(colour), StoredText(comment), MomentMsText(now), ringNo});
@@ -84,7 +120,12 @@ RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& e) {
         throw UserError(kNehuLetterError);
     }
     if (numbers.size() <= 1) {
-        insertRing(db, e, ringNo, e.parts.number, sex, colour, comment, now);
+        if (deleted) {
+            reviveRing(db, e, ringNo, e.parts.number, sex, colour, comment, now);
+            result.revived << ringNo;
+        } else {
+            insertRing(db, e, ringNo, e.parts.number, sex, colour, comment, now);
+        }
         result.ringNo = ringNo;
         return result;
     }
@@ -93,6 +134,12 @@ RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& e) {
             RingParts parts = e.parts;
             parts.number = number;
             const QString no = ComposeRingNumber(parts, {}, int(e.parts.number.size()));
+            if (ringMarkedDeleted(db, no)) {
+                reviveRing(db, e, no, number, sex, colour, comment, now);
+                result.revived << no;
+                result.ringNo = no;
+                continue;
+            }
             if (ringExists(db, no)) {
                 result.skipped << no;
                 continue;

@@ -33,6 +33,7 @@ struct RingSaveResult {
     QString ringNo;        // the ring saved (for a range, the last one inserted)
     bool updated = false;  // an existing ring was updated
     QStringList skipped;   // range numbers that exist already and were left alone
+    QStringList revived;   // rings that were marked deleted and are restored
 };
 
 extern const QString kRingNumberMissing;
@@ -40,11 +41,15 @@ extern const QString kRingNumberMissing;
 // Saves the form. The composed ring number decides, across the whole club: an existing ring
 // gets its sex, colour and comment updated (its number parts and loft stay); otherwise the
 // ring is inserted for the member, or, with an upper number above the number, every ring of
-// the range that does not exist yet. Everything is checked before anything is written, and a
+// the range that does not exist yet. A ring marked deleted whose number is saved again is
+// restored (not deleted, to be sent to the clock) with the form's values for the member, and
+// named in `revived`. Everything is checked before anything is written, and a
 // range is stored whole or not at all. Throws UserError (nothing stored) for a number that is
 // not whole, a refused range, "NEHU" letters that fail the test, or no ring number at all.
 RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& entry);
 
+// The message that names the rings restored because they had been deleted.
+QString RevivedRingsText(const QStringList& revived);
 // The message that names the range numbers skipped because they exist already.
 QString SkippedRingsText(const QStringList& skipped);
 

@@ -1,34 +1,31 @@
 #include "other_clock_panel.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimeEdit>
 #include <QVBoxLayout>
 
 #include "data/date_time.h"
 #include "race_panel_parts.h"
+#include "widgets/date_time_box.h"
 #include "widgets/sql_grid.h"
 
 namespace {
 
-QDateEdit* dateEdit(QWidget* parent, const char* name) {
-    auto* e = new QDateEdit(parent);
+DateTimeBox* dateEdit(QWidget* parent, const char* name) {
+    auto* e = new DateTimeBox(DateTimeBox::Kind::Date, parent);
     e->setObjectName(QLatin1String(name));
-    e->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    e->setCalendarPopup(true);
     return e;
 }
 
-QTimeEdit* timeEdit(QWidget* parent, const char* name) {
-    auto* e = new QTimeEdit(parent);
+DateTimeBox* timeEdit(QWidget* parent, const char* name) {
+    auto* e = new DateTimeBox(DateTimeBox::Kind::Time, parent);
     e->setObjectName(QLatin1String(name));
-    e->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+    e->setTime(QTime(0, 0));
     return e;
 }
 
@@ -40,15 +37,17 @@ QHBoxLayout* pair(QWidget* a, QWidget* b) {
     return row;
 }
 
-void setMoment(QDateEdit* date, QTimeEdit* time, const QDateTime& moment) {
+void setMoment(DateTimeBox* date, DateTimeBox* time, const QDateTime& moment) {
     if (moment.isValid()) {
         date->setDate(moment.date());
         time->setTime(moment.time());
     }
 }
 
-QDateTime momentOf(const QDateEdit* date, const QTimeEdit* time) {
-    return QDateTime(date->date(), time->time());
+// The moment two boxes hold; a box without a whole, real value is refused with the
+// conversion message.
+QDateTime momentOf(const DateTimeBox* date, const DateTimeBox* time) {
+    return QDateTime(date->checkedDate(), time->checkedTime());
 }
 
 }  // namespace
@@ -127,7 +126,7 @@ OtherClockPanel::OtherClockPanel(AppContext& ctx, QWidget* parent) : QWidget(par
     body->addWidget(dbgrdOtherClock_, 3);
 
     const QDate today = ctx_.clock.today();
-    for (QDateEdit* d : {dtpMarkedDate_, dtpMasterDate_, dtpMemberDate_, dtpSelPigDate_}) {
+    for (DateTimeBox* d : {dtpMarkedDate_, dtpMasterDate_, dtpMemberDate_, dtpSelPigDate_}) {
         d->setDate(today);
     }
 }
@@ -149,8 +148,7 @@ void OtherClockPanel::memberChosen() {
     if (const auto loftNo = LoftNoOfName(ctx_.db, cbbLoftNo_OtherClock_->currentText())) {
         loftNo_ = *loftNo;
     }
-    cbbSelPigNo_->clear();
-    cbbSelPigNo_->addItems(OtherClockRings(ctx_.db, loftNo_));
+    fillRings(OtherClockRings(ctx_.db, loftNo_));
     if (const auto readings = FindClockReadings(ctx_.db, race_, loftNo_)) {
         setMoment(dtpMarkedDate_, dtpMarkedTime_, readings->marked);
         setMoment(dtpMasterDate_, dtpMasterTime_, readings->master);
@@ -167,8 +165,17 @@ void OtherClockPanel::loadPigeons() {
 }
 
 void OtherClockPanel::search() {
+    fillRings(OtherClockRings(ctx_.db, loftNo_, edtSearch_->text()));
+}
+
+void OtherClockPanel::fillRings(const QStringList& rings) {
     cbbSelPigNo_->clear();
-    cbbSelPigNo_->addItems(OtherClockRings(ctx_.db, loftNo_, edtSearch_->text()));
+    cbbSelPigNo_->addItems(rings);
+    // The arrival boxes always belong to the ring shown, so a save never puts one pigeon's
+    // arrival (or today's date) over another's stored one.
+    if (!rings.isEmpty()) {
+        pigeonChosen();
+    }
 }
 
 void OtherClockPanel::pigeonClicked() {

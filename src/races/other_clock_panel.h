@@ -7,10 +7,9 @@
 #include "manual_times.h"
 
 class QComboBox;
-class QDateEdit;
+class DateTimeBox;
 class QLabel;
 class QLineEdit;
-class QTimeEdit;
 class SqlGrid;
 
 // "Add/Edit other Clock": the clock readings and arrivals of a member whose clock is not read
@@ -26,6 +25,7 @@ class OtherClockPanel : public QWidget {
   private:
     void memberChosen();
     void search();
+    void fillRings(const QStringList& rings);
     void pigeonChosen();
     void pigeonClicked();
     void save();
@@ -38,15 +38,15 @@ class OtherClockPanel : public QWidget {
 
     QLabel* lblAddOtherClockTitle_ = nullptr;
     QComboBox* cbbLoftNo_OtherClock_ = nullptr;
-    QDateEdit* dtpMarkedDate_ = nullptr;
-    QTimeEdit* dtpMarkedTime_ = nullptr;
-    QDateEdit* dtpMasterDate_ = nullptr;
-    QTimeEdit* dtpMasterTime_ = nullptr;
-    QDateEdit* dtpMemberDate_ = nullptr;
-    QTimeEdit* dtpMemberTime_ = nullptr;
+    DateTimeBox* dtpMarkedDate_ = nullptr;
+    DateTimeBox* dtpMarkedTime_ = nullptr;
+    DateTimeBox* dtpMasterDate_ = nullptr;
+    DateTimeBox* dtpMasterTime_ = nullptr;
+    DateTimeBox* dtpMemberDate_ = nullptr;
+    DateTimeBox* dtpMemberTime_ = nullptr;
     SqlGrid* dbgrdOtherClock_ = nullptr;
     QLineEdit* edtSearch_ = nullptr;
     QComboBox* cbbSelPigNo_ = nullptr;
-    QDateEdit* dtpSelPigDate_ = nullptr;
-    QTimeEdit* dtpSelPigTime_ = nullptr;
+    DateTimeBox* dtpSelPigDate_ = nullptr;
+    DateTimeBox* dtpSelPigTime_ = nullptr;
 };

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,7 +11,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTimeEdit>
 #include <QVBoxLayout>
 
 #include "coordinates.h"
@@ -23,6 +21,7 @@
 #include "race_store.h"
 #include "reports/club_reports.h"
 #include "reports/report_preview.h"
+#include "widgets/date_time_box.h"
 #include "widgets/edit_controls.h"
 #include "widgets/sql_grid.h"
 
@@ -95,21 +94,20 @@ RacePointPanel::RacePointPanel(AppContext& ctx, QWidget* parent) : QWidget(paren
     medtRaceLon_->setObjectName(QStringLiteral("medtRaceLon"));
     medtRaceLon_->setInputMask(kPointMask);
     medtRaceLon_->installEventFilter(this);
+    FitToCharacters(medtRaceLon_, 10);
     form->addRow(tr("Longitude :"), medtRaceLon_);
     medtRaceLat_ = new QLineEdit(grpLibDetail_);
     medtRaceLat_->setObjectName(QStringLiteral("medtRaceLat"));
     medtRaceLat_->setInputMask(kPointMask);
     medtRaceLat_->installEventFilter(this);
+    FitToCharacters(medtRaceLat_, 10);
     form->addRow(tr("Latitude :"), medtRaceLat_);
 
-    dtpLibDate_ = new QDateEdit(grpLibDetail_);
+    dtpLibDate_ = new DateTimeBox(DateTimeBox::Kind::Date, grpLibDetail_);
     dtpLibDate_->setObjectName(QStringLiteral("dtpLibDate"));
-    dtpLibDate_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    dtpLibDate_->setCalendarPopup(true);
     form->addRow(tr("Liberation Date :"), dtpLibDate_);
-    dtpLibTime_ = new QTimeEdit(grpLibDetail_);
+    dtpLibTime_ = new DateTimeBox(DateTimeBox::Kind::Time, grpLibDetail_);
     dtpLibTime_->setObjectName(QStringLiteral("dtpLibTime"));
-    dtpLibTime_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     form->addRow(tr("Liberation Time :"), dtpLibTime_);
 
     edtLibCode_ = new QLineEdit(grpLibDetail_);
@@ -125,7 +123,9 @@ RacePointPanel::RacePointPanel(AppContext& ctx, QWidget* parent) : QWidget(paren
 
     auto* sun = RacePanelButton(grpLibDetail_, "btnSetSunData", tr("SunData Setting"));
     connect(sun, &QPushButton::clicked, this, [this] {
-        emit sunDataRequested(RaceCodeOf(edtLibCode_->text(), dtpLibDate_->date()));
+        guarded(ctx_.prompts, [this] {
+            emit sunDataRequested(RaceCodeOf(edtLibCode_->text(), dtpLibDate_->checkedDate()));
+        });
     });
     form->addRow(tr("Set SunSet/Sunrise :"), sun);
 
@@ -169,6 +169,9 @@ RacePointPanel::RacePointPanel(AppContext& ctx, QWidget* parent) : QWidget(paren
     pmClubCode_ = new QMenu(this);
     pmClubCode_->setObjectName(QStringLiteral("pmClubCode"));
     connect(pmClubCode_->addAction(tr("&A Add")), &QAction::triggered, this, [this] {
+        // A new club starts from empty boxes, not from the club typed the last time.
+        edtClubCode_->clear();
+        edtClubNmae_->clear();
         grpClubMap_->show();
         edtClubCode_->setFocus();
     });
@@ -219,6 +222,8 @@ void RacePointPanel::fillSites() {
 
 void RacePointPanel::loadRaceList() {
     dbgrd1_->load(ctx_.db, RaceListSql());
+    // Every column as wide as its title or its widest text, so nothing is cut short.
+    dbgrd1_->resizeColumnsToContents();
 }
 
 void RacePointPanel::setPointFieldsEnabled(bool enabled) {
@@ -247,6 +252,7 @@ void RacePointPanel::selectRace() {
         medtRaceLat_->setText(race->latitude);
         dtpLibDate_->setDate(race->date);
         dtpLibTime_->setTime(race->time.isValid() ? race->time : QTime(0, 0));
+        loadedDate_ = race->date;
     });
 }
 
@@ -256,6 +262,7 @@ void RacePointPanel::cancelEdit() {
     medtRaceLon_->clear();
     medtRaceLat_->clear();
     edtLibCode_->clear();
+    loadedDate_ = QDate();
     grpLibDetail_->setEnabled(true);
     setPointFieldsEnabled(false);
     chkLibPoint_->setChecked(false);
@@ -294,8 +301,9 @@ void RacePointPanel::save() {
     race.abbreviation = edtlibSiteAbbriv_->text();
     race.longitude = MaskedText(medtRaceLon_);
     race.latitude = MaskedText(medtRaceLat_);
-    race.date = dtpLibDate_->date();
-    race.time = dtpLibTime_->time();
+    race.date = dtpLibDate_->checkedDate();
+    race.time = dtpLibTime_->checkedTime();
+    race.loadedDate = loadedDate_;
     const RaceSaveResult result = SaveRace(ctx_.db, ctx_.prompts, ctx_.clock, race);
     if (result.siteCreated) {
         chkLibPoint_->setChecked(false);
@@ -305,6 +313,8 @@ void RacePointPanel::save() {
     if (!result.saved) {
         return;
     }
+    // The editor now shows the race just saved.
+    loadedDate_ = race.date;
     loadRaceList();
     setPointFieldsEnabled(false);
     const QString site = combLibSite_->currentText();
@@ -324,8 +334,9 @@ void RacePointPanel::deleteRace() {
 }
 
 void RacePointPanel::deleteSite() {
-    DeleteLiberSite(ctx_.db, edtLibCode_->text());
-    fillSites();
+    if (DeleteLiberSite(ctx_.db, ctx_.prompts, edtLibCode_->text())) {
+        fillSites();
+    }
 }
 
 void RacePointPanel::saveClub() {
@@ -335,8 +346,10 @@ void RacePointPanel::saveClub() {
 }
 
 void RacePointPanel::deleteClub() {
-    DeleteClub(ctx_.db, combClub_->currentText());
-    fillClubs();
+    if (!combClub_->currentText().isEmpty() &&
+        DeleteClub(ctx_.db, ctx_.prompts, combClub_->currentText())) {
+        fillClubs();
+    }
 }
 
 // Events: the action list at the pointer, the code keys, the coordinate checks.

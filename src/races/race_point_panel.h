@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QSqlRecord>
 #include <QWidget>
 
@@ -7,11 +8,10 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
+class DateTimeBox;
 class QGroupBox;
 class QLineEdit;
 class QMenu;
-class QTimeEdit;
 class SqlGrid;
 
 // The race list with the liberation point editor, its clubs and its sites.
@@ -64,8 +64,10 @@ class RacePointPanel : public QWidget {
     QComboBox* combLibSite_ = nullptr;
     QLineEdit* medtRaceLon_ = nullptr;
     QLineEdit* medtRaceLat_ = nullptr;
-    QDateEdit* dtpLibDate_ = nullptr;
-    QTimeEdit* dtpLibTime_ = nullptr;
+    DateTimeBox* dtpLibDate_ = nullptr;
+    DateTimeBox* dtpLibTime_ = nullptr;
+    // The date of the race the editor was filled from; invalid after "AddNew" and "Cancel".
+    QDate loadedDate_;
     QLineEdit* edtLibCode_ = nullptr;
     QCheckBox* chkLibPoint_ = nullptr;
     QGroupBox* grpClubMap_ = nullptr;

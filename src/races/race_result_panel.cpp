@@ -1,13 +1,11 @@
 #include "race_result_panel.h"
 
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimeEdit>
 #include <QVBoxLayout>
 
 #include "data/date_time.h"
@@ -17,6 +15,7 @@
 #include "race_results.h"
 #include "reports/club_reports.h"
 #include "reports/report_preview.h"
+#include "widgets/date_time_box.h"
 #include "widgets/sql_grid.h"
 
 namespace {
@@ -77,14 +76,11 @@ RaceResultPanel::RaceResultPanel(AppContext& ctx, QWidget* parent) : QWidget(par
     grpRecaculate_ = new QGroupBox(this);
     grpRecaculate_->setObjectName(QStringLiteral("grpRecaculate"));
     auto* form = new QFormLayout(grpRecaculate_);
-    dtpRaceDate_ = new QDateEdit(grpRecaculate_);
+    dtpRaceDate_ = new DateTimeBox(DateTimeBox::Kind::Date, grpRecaculate_);
     dtpRaceDate_->setObjectName(QStringLiteral("dtpRaceDate"));
-    dtpRaceDate_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    dtpRaceDate_->setCalendarPopup(true);
     form->addRow(tr("RaceDate :"), dtpRaceDate_);
-    dtpRaceTime_ = new QTimeEdit(grpRecaculate_);
+    dtpRaceTime_ = new DateTimeBox(DateTimeBox::Kind::Time, grpRecaculate_);
     dtpRaceTime_->setObjectName(QStringLiteral("dtpRaceTime"));
-    dtpRaceTime_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     form->addRow(tr("RaceTime :"), dtpRaceTime_);
     auto* groupButtons = new QHBoxLayout;
     auto* run = RacePanelButton(grpRecaculate_, "btnRecacute", tr("Recacute"));
@@ -166,9 +162,10 @@ void RaceResultPanel::showRecalculation() {
 
 void RaceResultPanel::recalculate() {
     RecalculateRace(ctx_.db, liberCode_, liberDate_,
-                    QDateTime(dtpRaceDate_->date(), dtpRaceTime_->time()));
+                    QDateTime(dtpRaceDate_->checkedDate(), dtpRaceTime_->checkedTime()));
     loadResult();
     grpRecaculate_->hide();
+    btnRaceRec_->setFocus();
 }
 
 void RaceResultPanel::exportResult() {

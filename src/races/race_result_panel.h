@@ -6,11 +6,10 @@
 
 #include "data/app_context.h"
 
-class QDateEdit;
+class DateTimeBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class QTimeEdit;
 class SqlGrid;
 
 // The ranked result of a race with its summary line, the recalculation of its flying times
@@ -45,6 +44,6 @@ class RaceResultPanel : public QWidget {
     QLabel* lblRaceResultSum_ = nullptr;
     QPushButton* btnRaceRec_ = nullptr;
     QGroupBox* grpRecaculate_ = nullptr;
-    QDateEdit* dtpRaceDate_ = nullptr;
-    QTimeEdit* dtpRaceTime_ = nullptr;
+    DateTimeBox* dtpRaceDate_ = nullptr;
+    DateTimeBox* dtpRaceTime_ = nullptr;
 };

@@ -2,9 +2,11 @@
 
 #include <QSqlQuery>
 
+#include "coordinates.h"
 #include "data/clock.h"
 #include "data/database.h"
 #include "data/date_time.h"
+#include "data/errors.h"
 #include "data/prompts.h"
 #include "flying_time.h"
 
@@ -74,8 +76,16 @@ std::optional<LiberSiteData> FindLiberSite(TdmZOLF& db, const QString& siteName)
                          q.value(3).toString(), q.value(4).toString()};
 }
 
+QString NewRaceDateQuestion(const QDate& newDate, const QDate& loadedDate) {
+    return QStringLiteral("Save as a new race on %1? The race of %2 stays.")
+        .arg(DateText(newDate), DateText(loadedDate));
+}
+
 RaceSaveResult SaveRace(TdmZOLF& db, Prompts& prompts, Clock& clock, const RaceEditorData& race) {
     RaceSaveResult result;
+    // A coordinate with 60 minutes or seconds would count as a whole degree in every distance.
+    CheckCoordText(race.longitude, kLongitudeOver60);
+    CheckCoordText(race.latitude, kLatitudeOver60);
     // A race belongs to a club that is on the list; without one nothing is stored.
     const QVariant clubId = db.value(
         QStringLiteral("select ClubID from ZOL_ClubMap where ClubName=? order by ClubID limit 1"),
@@ -108,6 +118,20 @@ RaceSaveResult SaveRace(TdmZOLF& db, Prompts& prompts, Clock& clock, const RaceE
                  field(race.code), dateText});
         result.saved = true;
         return result;
+    }
+
+    // The date is part of a race's identity: a loaded race with another date is a new race.
+    if (race.loadedDate.isValid() && race.loadedDate != race.date &&
+        !prompts.confirmed(NewRaceDateQuestion(race.date, race.loadedDate))) {
+        return result;
+    }
+    const QVariant otherClub = db.value(
+        QStringLiteral("select ClubID from ZOL_RaceData where LiberCode=? and date(LiberDate)=? "
+                       "limit 1"),
+        {field(race.code), dateText});
+    if (otherClub.isValid()) {
+        throw UserError(QStringLiteral("A race with the code %1 on %2 exists already (club %3).")
+                            .arg(race.code, dateText, otherClub.toString()));
     }
 
     const bool siteExists =
@@ -159,17 +183,66 @@ bool DeleteRace(TdmZOLF& db, Prompts& prompts, const QString& clubId, const QStr
     return true;
 }
 
-void DeleteLiberSite(TdmZOLF& db, const QString& code) {
-    db.exec(QStringLiteral("delete from ZOL_LiberateSite where LiberCode=?"), {code});
-    db.exec(QStringLiteral("delete from ZOL_LoftLibPointDist where LiberCode=?"), {code});
+QString DeleteSiteQuestion(const QString& code, const QString& site, int races) {
+    QString text = QStringLiteral(
+                       "Delete the liberation site %1 %2? Every loft's distance to it "
+                       "is deleted too.")
+                       .arg(code, site);
+    if (races > 0) {
+        text += races == 1 ? QStringLiteral(" 1 race uses it.")
+                           : QStringLiteral(" %1 races use it.").arg(races);
+    }
+    return text;
+}
+
+bool DeleteLiberSite(TdmZOLF& db, Prompts& prompts, const QString& code) {
+    const QVariant site =
+        db.value(QStringLiteral("select coalesce(LiberSite,'') from ZOL_LiberateSite where "
+                                "LiberCode=? limit 1"),
+                 {code});
+    if (!site.isValid()) {
+        prompts.message(QStringLiteral("No liberation site has the code '%1'.").arg(code));
+        return false;
+    }
+    const int races =
+        db.rowCount(QStringLiteral("select 1 from ZOL_RaceData where LiberCode=?"), {code});
+    if (!prompts.confirmed(DeleteSiteQuestion(code, site.toString(), races))) {
+        return false;
+    }
+    db.transaction([&] {
+        db.exec(QStringLiteral("delete from ZOL_LiberateSite where LiberCode=?"), {code});
+        db.exec(QStringLiteral("delete from ZOL_LoftLibPointDist where LiberCode=?"), {code});
+    });
+    return true;
 }
 
 void AddClub(TdmZOLF& db, const QString& clubId, const QString& clubName) {
+    if (clubId.trimmed().isEmpty() || clubName.trimmed().isEmpty()) {
+        throw UserError(QStringLiteral("Please enter a club code and a club name."));
+    }
+    if (db.rowCount(QStringLiteral("select 1 from ZOL_ClubMap where ClubID=?"), {clubId}) > 0) {
+        throw UserError(QStringLiteral("Club code %1 exists already.").arg(clubId));
+    }
+    // The race editor chooses a club by its name: two clubs of one name could not be told apart.
+    if (db.rowCount(QStringLiteral("select 1 from ZOL_ClubMap where ClubName=?"), {clubName}) > 0) {
+        throw UserError(QStringLiteral("Club name %1 exists already.").arg(clubName));
+    }
     db.exec(QStringLiteral("insert into ZOL_ClubMap values(?,?)"), {clubId, clubName});
 }
 
-void DeleteClub(TdmZOLF& db, const QString& clubName) {
+QString DeleteClubQuestion(const QString& clubName) {
+    return QStringLiteral(
+               "Delete the club %1? Races of %1 can no longer be saved until the club "
+               "exists again.")
+        .arg(clubName);
+}
+
+bool DeleteClub(TdmZOLF& db, Prompts& prompts, const QString& clubName) {
+    if (!prompts.confirmed(DeleteClubQuestion(clubName))) {
+        return false;
+    }
     db.exec(QStringLiteral("delete from ZOL_ClubMap where ClubName=?"), {clubName});
+    return true;
 }
 
 bool LiberCodeKeyAllowed(QChar key) {

@@ -34,6 +34,9 @@ struct RaceEditorData {
     QString latitude;
     QDate date;
     QTime time;
+    // The date of the race the editor was filled from (a click or "Edit Point"); invalid for
+    // a race entered with "AddNew".
+    QDate loadedDate;
 };
 
 // The race with this code and date, as the editor shows it (club by name).
@@ -59,17 +62,31 @@ struct RaceSaveResult {
 // the liberation site first when its code is new). An incomplete entry shows the entry error
 // and stops; a site created before that stays. Every save sets SynchFlag so that the clocks
 // get the race again.
+//  - Both coordinates get the check made when a coordinate box is left (UserError).
+//  - A race loaded into the editor whose date was changed would be saved as a second race:
+//    NewRaceDateQuestion asks first, and No stores nothing.
+//  - A race with this code and date of another club is refused (UserError), as the race list
+//    knows a race by code and date.
 RaceSaveResult SaveRace(TdmZOLF& db, Prompts& prompts, Clock& clock, const RaceEditorData& race);
+QString NewRaceDateQuestion(const QDate& newDate, const QDate& loadedDate);
 
 // Asks first; deletes the race and its sun rows (entries, clock times and distances stay).
 bool DeleteRace(TdmZOLF& db, Prompts& prompts, const QString& clubId, const QString& code,
                 const QString& dateText);
 
-// Deletes the liberation site with this code and its distance rows (no question asked).
-void DeleteLiberSite(TdmZOLF& db, const QString& code);
+// Deletes the liberation site with this code and every loft's distance to it, after asking
+// DeleteSiteQuestion (which also counts the races that use the code). Returns true when it
+// was deleted; a code no site has gets a message and deletes nothing.
+bool DeleteLiberSite(TdmZOLF& db, Prompts& prompts, const QString& code);
+QString DeleteSiteQuestion(const QString& code, const QString& site, int races);
 
+// Adds a known club. An empty code or name, or a code or name in use, is refused with
+// UserError in the program's words; nothing is stored.
 void AddClub(TdmZOLF& db, const QString& clubId, const QString& clubName);
-void DeleteClub(TdmZOLF& db, const QString& clubName);
+// Deletes the club after asking DeleteClubQuestion (its races stay, but cannot be saved until
+// the club exists again). Returns true when it was deleted.
+bool DeleteClub(TdmZOLF& db, Prompts& prompts, const QString& clubName);
+QString DeleteClubQuestion(const QString& clubName);
 
 // Keys of the liberation code field: 0-9 and A-F are typed, any other key deletes the
 // character before the cursor.

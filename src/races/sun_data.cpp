@@ -54,7 +54,7 @@ QVariant timeValue(const QString& text, int row, const QString& column) {
 void SaveSunData(TdmZOLF& db, const QString& raceCode, const QList<SunGridRow>& rows) {
     QList<QVariantList> inserts;
     const QStringList titles = SunGridTitles();
-    for (int i = 0; i < rows.size() && i < kSunRowsSaved; ++i) {
+    for (int i = 0; i < rows.size(); ++i) {
         const SunGridRow& row = rows.at(i);
         const int number = i + 1;
         if (row.raceDate.trimmed().isEmpty()) {

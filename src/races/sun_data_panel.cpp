@@ -9,6 +9,7 @@
 
 #include "race_panel_parts.h"
 #include "sun_data.h"
+#include "widgets/date_time_box.h"
 
 SunDataPanel::SunDataPanel(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("pnlSunData"));
@@ -16,6 +17,10 @@ SunDataPanel::SunDataPanel(AppContext& ctx, QWidget* parent) : QWidget(parent), 
     layout->addWidget(RacePanelTitle(this, "lblSunData", tr("Sunset / Sunrise")));
     StrGridSunSet_ = new QTableWidget(kSunGridRows, kSunGridColumns, this);
     StrGridSunSet_->setObjectName(QStringLiteral("StrGridSunSet"));
+    // Dates and times are typed into boxes that show exactly what will be stored.
+    StrGridSunSet_->setItemDelegate(new DateTimeDelegate(
+        {{0, DateTimeBox::Kind::Date}, {2, DateTimeBox::Kind::Time}, {3, DateTimeBox::Kind::Time}},
+        StrGridSunSet_));
     StrGridSunSet_->horizontalHeader()->hide();
     StrGridSunSet_->verticalHeader()->hide();
     const int widths[kSunGridColumns] = {99, 136, 81, 86};

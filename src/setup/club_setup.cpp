@@ -57,6 +57,12 @@ bool StoreClubSetup(TdmZOLF& db, Prompts& prompts, const ClubSetupFields& fields
     // Both numbers are checked before anything is written, so a typing error stores nothing.
     const int backupDays = StrToInt(f.backupDays);
     const int copies = StrToInt(f.copies);
+    if (backupDays < 0 || backupDays > 100) {
+        throw UserError(QLatin1String(kBackupDaysRange));
+    }
+    if (copies < 1 || copies > 5) {
+        throw UserError(QLatin1String(kCopiesRange));
+    }
 
     const bool recordFound =
         db.rowCount(QStringLiteral("select 1 from ZOL_ClubData where AssociationCode=? and "

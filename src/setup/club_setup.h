@@ -18,6 +18,9 @@ inline constexpr const char* kBackupDone = "backup was successful!";
 inline constexpr const char* kBackupFailed = "backup failed, please retry!";
 inline constexpr const char* kRestoreDone = "successful recovery of data!";
 inline constexpr const char* kRestoreFailed = "recovery failed, please try again!";
+inline constexpr const char* kBackupDaysRange =
+    "The maximum age of the backup must be a whole number of days from 0 to 100.";
+inline constexpr const char* kCopiesRange = "Copies must be a whole number from 1 to 5.";
 
 // The texts of the setup screen's boxes, as the user left them.
 struct ClubSetupFields {
@@ -48,8 +51,9 @@ struct KnownClub {
 std::optional<KnownClub> FindKnownClub(TdmZOLF& db, const QString& clubName);
 
 // Stores the fields when the screen closes; returns the saved flag.
-//  - A backup age or copies text that is not a whole number throws the conversion error and
-//    stores nothing.
+//  - A backup age or copies text that is not a whole number throws the conversion error, and
+//    one outside its range (0 to 100 days, 1 to 5 copies) throws kBackupDaysRange or
+//    kCopiesRange; nothing is stored.
 //  - With "Custom" chosen, the known club with the abbreviation gets the typed name (or is
 //    added).
 //  - The club record with the same association and abbreviation is updated.

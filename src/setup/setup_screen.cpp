@@ -84,7 +84,8 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     s->setColumnStretch(2, 1);
 
     auto* backup = new QGroupBox(QStringLiteral("Backup databases :"), this);
-    edtDay = Edit(backup, "edtDay", 32767);
+    edtDay = Edit(backup, "edtDay", 3);
+    edtDay->setValidator(new WholeNumberValidator(0, 100, edtDay));
     edtDay->setText(QStringLiteral("0"));
     edtDay->setFixedWidth(48);
     auto* udDate = new UpDown(edtDay, 0, 100, backup);
@@ -107,7 +108,8 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     b->setColumnStretch(4, 1);
 
     auto* printer = new QGroupBox(QStringLiteral("Printer support :"), this);
-    edtCopies = Edit(printer, "edtCopies", 32767);
+    edtCopies = Edit(printer, "edtCopies", 1);
+    edtCopies->setValidator(new WholeNumberValidator(1, 5, edtCopies));
     edtCopies->setText(QStringLiteral("1"));
     edtCopies->setFixedWidth(48);
     auto* udCopies = new UpDown(edtCopies, 1, 5, printer);
@@ -130,6 +132,15 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(grid);
     outer->addStretch();
+
+    // Tab goes down the labels: the known-club list comes after the abbreviation beside it.
+    QWidget* previous = edtClubName;
+    for (QWidget* next : std::initializer_list<QWidget*>{
+             edtClubAbbt, cbbClubName, edtClubStreet, edtClubToneCity, edtPostCode, edtAssociation,
+             cbbLangue, cbbMode, edtDay, btnLoadBk, btnBackNow, edtCopies}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
 
     connect(cbbClubName, &QComboBox::activated, this, &TfrmSetup::clubChosen);
     connect(btnBackNow, &QPushButton::clicked, this, &TfrmSetup::backupNow);

@@ -17,8 +17,34 @@ void SetUpperCase(QLineEdit* edit) {
     });
 }
 
+void FitToCharacters(QLineEdit* edit, int characters) {
+    const QFontMetrics metrics(edit->font());
+    edit->setMaximumWidth(metrics.horizontalAdvance(QString(characters + 2, QLatin1Char('0'))) +
+                          16);
+}
+
 QString MaskedText(const QLineEdit* edit) {
     return edit->displayText().replace(QLatin1Char('_'), QLatin1Char(' '));
+}
+
+WholeNumberValidator::WholeNumberValidator(int minimum, int maximum, QObject* parent)
+    : QValidator(parent), minimum_(minimum), maximum_(maximum) {}
+
+QValidator::State WholeNumberValidator::validate(QString& input, int&) const {
+    if (input.isEmpty()) {
+        return Intermediate;
+    }
+    for (QChar c : input) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+            return Invalid;
+        }
+    }
+    bool ok = false;
+    const int value = input.toInt(&ok);
+    if (!ok || value > maximum_) {
+        return Invalid;
+    }
+    return value < minimum_ ? Intermediate : Acceptable;
 }
 
 UpDown::UpDown(QLineEdit* buddy, int minimum, int maximum, QWidget* parent)

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -288,6 +289,18 @@ void TestApp::firstStart() {
     window.findChild<QToolButton*>(QStringLiteral("ToolButton4"))->click();
     QVERIFY(qobject_cast<TfrmRace*>(window.currentScreen()) != nullptr);
     QCOMPARE(pnlMain->findChildren<TfrmMember_TC*>().size(), 0);
+    // Only the button of the screen shown is pressed.
+    QStringList pressed;
+    for (auto* button : window.findChildren<QToolButton*>()) {
+        if (button->isChecked()) {
+            pressed << button->objectName();
+        }
+    }
+    QCOMPARE(pressed, QStringList{"ToolButton4"});
+    // The window keeps its size whichever panel of a screen is shown.
+    window.currentScreen()->findChild<QPushButton*>(QStringLiteral("btnSetSunData"))->click();
+    QVERIFY(window.currentScreen()->findChild<QWidget*>(QStringLiteral("pnlSunData"))->isVisible());
+    QCOMPARE(window.size(), QSize(1360, 738));
 
     QSignalSpy closed(&window, &TfrmMenu_V8_EU_TC::closed);
     QVERIFY(window.close());

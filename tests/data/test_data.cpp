@@ -464,6 +464,21 @@ void TestData::programFolderHoldsTheDataOnlyWhenPortable() {
     const QString appData = prefix.filePath(QStringLiteral("home/Kestrava"));
     const DataPaths p = DataPaths::resolve({}, prefix.path(), bin, appData);
     QCOMPARE(p.dataDir, installed ? appData + QStringLiteral("/data") : bin);
+
+    // The example settings installed beside the program serve a data folder that has none;
+    // the data folder's own file wins.
+    QFile example(bin + QStringLiteral("/ZOLF.ini"));
+    QVERIFY(example.open(QIODevice::WriteOnly));
+    example.close();
+    QCOMPARE(DataPaths::resolve({}, prefix.path(), bin, appData).iniFile,
+             bin + QStringLiteral("/ZOLF.ini"));
+    const QString own = prefix.filePath(QStringLiteral("own"));
+    QVERIFY(QDir().mkpath(own));
+    QFile ownIni(own + QStringLiteral("/ZOLF.ini"));
+    QVERIFY(ownIni.open(QIODevice::WriteOnly));
+    ownIni.close();
+    QCOMPARE(DataPaths::resolve(own, prefix.path(), bin, appData).iniFile,
+             own + QStringLiteral("/ZOLF.ini"));
 }
 
 QTEST_GUILESS_MAIN(TestData)

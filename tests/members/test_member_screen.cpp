@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "members/member_screen.h"
+#include "members/ring_numbers.h"
 #include "members/ring_store.h"
 #include "races/coordinates.h"
 #include "spreadsheet/workbook_writer.h"
@@ -82,6 +83,7 @@ class TestMemberScreen : public QObject {
     void ringsOneByOneAndAsRange();
     void ringBoxesFollowTheCountry();
     void lockedRingKeepsItsWholeNumber();
+    void ringFormStartsAsAddNewAndLettersFollowTheCountry();
     void clocksAndFeatherColours();
     void ringsToAndFromAWorkbook();
     void badTimeZoneStopsTheShowStep();
@@ -193,8 +195,25 @@ void TestMemberScreen::addAndEditMemberWithCoordinateChecks() {
     click(&screen, "btnOK");
     QCOMPARE(t.db->value("select AssociationCode from ZOL_LoftData where LoftNo='L8'").toString(),
              QStringLiteral("ABCDEFGH"));
+    // "AddNew" with the loft number of a member: asked, and No keeps the form and the member.
+    click(&screen, "btnMemNew");
+    child<QLineEdit>(&screen, "edtName")->setText("Carl");
+    loftNo->setText("L8");
+    t.prompts.answers << Prompts::Answer::No;
+    click(&screen, "btnOK");
+    QCOMPARE(t.prompts.of("question"),
+             QStringList{"Loft number L8 belongs to Bert. Replace that member's details?"});
+    QVERIFY(child(&screen, "pnlNewMember")->isVisible());
+    QCOMPARE(t.db->value("select LoftName from ZOL_LoftData where LoftNo='L8'").toString(),
+             QStringLiteral("Bert"));
+    click(&screen, "btnCancel");
+    t.prompts.shown.clear();
+
     selectRow(members, 1);
-    choose(&screen, "rgMem", "Delete Member");  // no pigeons: no question
+    choose(&screen, "rgMem", "Delete Member");  // no pigeons: asked all the same
+    QCOMPARE(t.prompts.of("question"),
+             QStringList{"Delete the member L8 Bert and the loft's distances ?"});
+    t.prompts.shown.clear();
     QCOMPARE(child<QLabel>(&screen, "lblMemCnt")->text(), QStringLiteral("001"));
     selectRow(members, 0);
     choose(&screen, "rgMem", "Edit Member");
@@ -329,12 +348,13 @@ void TestMemberScreen::ringBoxesFollowTheCountry() {
     QCOMPARE(t.db->value("select PRingNo from ZOL_PigData").toString(),
              QStringLiteral("BELG26-0099"));
     t.db->exec("delete from ZOL_PigData");
-    // A code without a rule opens the letters box again, leaving the limits as they were.
+    // A code without a rule opens the letters box again, with the form's general limits.
     country->setCurrentIndex(3);
     emit country->activated(3);
     QVERIFY(letters->isEnabled());
     QCOMPARE(number->maxLength(), 7);
-    QCOMPARE(letters->toolTip(), QStringLiteral("Field value : '-' "));
+    QCOMPARE(letters->maxLength(), 5);
+    QCOMPARE(letters->toolTip(), QString());
 
     // "IHU": only N or S; another letter deletes the character before the cursor.
     country->setCurrentIndex(1);
@@ -405,6 +425,67 @@ void TestMemberScreen::lockedRingKeepsItsWholeNumber() {
     click(&screen, "btnCan_Ring");
     QCOMPARE(number->text(), QString());
     QCOMPARE(number->maxLength(), 6);
+}
+
+void TestMemberScreen::ringFormStartsAsAddNewAndLettersFollowTheCountry() {
+    TestContext t;
+    writeIni(t, "[Parameter]\nCountryRingCode=BELG,AU,GB\n");
+    t.db->exec(
+        "insert into ZOL_LoftData (AssociationCode,LoftNo,LoftName) values ('U','L1','Ann')");
+    TfrmMember_TC screen(t.app());
+    screen.show();
+    selectRow(child<SqlGrid>(&screen, "dbgrdMem"), 0);
+    choose(&screen, "rgMem", "Member Rings List");
+    auto* country = child<QComboBox>(&screen, "cbbCountryRingCode");
+    auto* year = child<QComboBox>(&screen, "combBYear");
+    auto* letters = child<QLineEdit>(&screen, "edtRegLetter");
+    auto* number = child<QLineEdit>(&screen, "edtRegNum");
+    const auto ringNumbers = [&t] {
+        return t.db->texts("select PRingNo from ZOL_PigData order by rowid");
+    };
+
+    // Saved without "AddNew": this year and the shown country's rule, as after "AddNew".
+    QCOMPARE(year->currentText(), QStringLiteral("2026"));
+    QCOMPARE(letters->text(), QStringLiteral("-"));
+    QTest::keyClicks(number, "0098");
+    click(&screen, "btnOK_Ring");
+    click(&screen, "btnNew");
+    QTest::keyClicks(number, "0099");
+    click(&screen, "btnOK_Ring");
+    QCOMPARE(ringNumbers(), QStringList({"BELG26-0098", "BELG26-0099"}));
+
+    // The fixed "-" belongs to BELG only: another country empties and unlocks the box.
+    for (int other : {1, 2}) {
+        click(&screen, "btnNew");
+        country->setCurrentIndex(0);
+        emit country->activated(0);
+        country->setCurrentIndex(other);
+        emit country->activated(other);
+        QVERIFY(letters->isEnabled());
+        QCOMPARE(letters->text(), QString());
+    }
+    QTest::keyClicks(letters, "a");
+    QTest::keyClicks(number, "54321");
+    click(&screen, "btnOK_Ring");
+    // AU has no rule of its own: neither BELG's "-" nor GB's one letter holds for it.
+    click(&screen, "btnNew");
+    country->setCurrentIndex(1);
+    emit country->activated(1);
+    QTest::keyClicks(letters, "abc");
+    QTest::keyClicks(number, "12");
+    click(&screen, "btnOK_Ring");
+    QCOMPARE(ringNumbers().mid(2), QStringList({"GB26A54321", "AU26-ABC-0012"}));
+
+    // A birth year of fewer than four digits is refused; nothing is stored.
+    click(&screen, "btnNew");
+    year->setEditText(QString());
+    QTest::keyClicks(year, "19xy");
+    QCOMPARE(year->currentText(), QStringLiteral("19"));
+    QTest::keyClicks(letters, "a");
+    QTest::keyClicks(number, "1111");
+    click(&screen, "btnOK_Ring");
+    QCOMPARE(t.prompts.of("error"), QStringList{kBirthYearError});
+    QCOMPARE(ringNumbers().size(), 4);
 }
 
 void TestMemberScreen::clocksAndFeatherColours() {

@@ -63,10 +63,16 @@ class TestMembers : public QObject {
     void composedNumberOfAnotherLoftIsUpdated();
     void editingWithAnUpperNumberUpdatesTheRing();
     void singleRingInsertAndRefusals();
+    void birthYearHasFourDigits_data();
+    void birthYearHasFourDigits();
     void loadAndDeleteMark();
+    void deletedRingIsRestoredWhenSavedAgain();
     void featherColours();
     void memberInsertAndEdit();
     void memberEntryErrorStoresNothing();
+    void newMemberWithALoftNumberInUseAsks();
+    void coordinatesAreCheckedOnSave_data();
+    void coordinatesAreCheckedOnSave();
     void deleteMember();
     void clockDelete();
     void coordinateCheckExaminesTheOtherBox_data();
@@ -340,6 +346,47 @@ void TestMembers::singleRingInsertAndRefusals() {
     QCOMPARE(t.db->value("select count(*) from ZOL_PigData").toInt(), 1);
 }
 
+void TestMembers::birthYearHasFourDigits_data() {
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<bool>("stored");
+    QTest::newRow("partial year") << "NL"
+                                  << "19"
+                                  << "1111111" << false;
+    QTest::newRow("no year") << "BELG"
+                             << ""
+                             << "1234500" << false;
+    QTest::newRow("five digits") << "GB"
+                                 << "20255"
+                                 << "12345" << false;
+    QTest::newRow("no year, a country that always uses it") << "AU"
+                                                            << ""
+                                                            << "" << false;
+    QTest::newRow("four digits") << "NL"
+                                 << "2025"
+                                 << "1111111" << true;
+    // A ring without number parts (first read from a clock) keeps its own number.
+    QTest::newRow("no number parts") << ""
+                                     << ""
+                                     << "" << true;
+}
+
+void TestMembers::birthYearHasFourDigits() {
+    QFETCH(QString, country);
+    QFETCH(QString, year);
+    QFETCH(QString, number);
+    QFETCH(bool, stored);
+    TestContext t;
+    t.db->exec("insert into ZOL_PigData (LoftNo,PRingNo,Sex,DeleteMark) values('L1','E1','C',0)");
+    RingEntry e = ring("L1", country, year, "", number);
+    e.selectedRingNo = "E1";
+    e.sexName = "Hen";
+    QCOMPARE(errorOf([&] { SaveRing(*t.db, t.clock, e); }), stored ? QString() : kBirthYearError);
+    QCOMPARE(t.db->value("select count(*)||group_concat(Sex) from ZOL_PigData").toString(),
+             stored ? (number.isEmpty() ? "1H" : "2C,H") : "1C");
+}
+
 void TestMembers::loadAndDeleteMark() {
     TestContext t;
     t.db->exec("insert into ZOL_FeatherColor values('RC','Red Chequer')");
@@ -366,6 +413,38 @@ void TestMembers::loadAndDeleteMark() {
                          "2026-07-01 12:00:00.000"});
 }
 
+void TestMembers::deletedRingIsRestoredWhenSavedAgain() {
+    TestContext t;
+    SaveRing(*t.db, t.clock, ring("L1", "BELG", "2025", "-", "0098"));
+    MarkRingDeleted(*t.db, t.clock, "L1", "BELG25-0098");
+    t.clock.set(QDateTime(QDate(2026, 7, 1), QTime(12, 0)));
+    RingEntry again = ring("L1", "BELG", "2025", "-", "0098");
+    again.sexName = "Hen";
+    again.comment = "back";
+    const RingSaveResult result = SaveRing(*t.db, t.clock, again);
+    QCOMPARE(result.revived, QStringList{"BELG25-0098"});
+    QCOMPARE(RevivedRingsText(result.revived),
+             QStringLiteral("Ring BELG25-0098 was deleted and is restored."));
+    const QString row =
+        "select LoftNo||'|'||DeleteMark||SynchFlag||'|'||Sex||'|'||Comment||'|'||Updatetime "
+        "from ZOL_PigData order by RRegNumber";
+    QCOMPARE(column(*t.db, row), QStringList{"L1|01|H|back|2026-07-01 12:00:00.000"});
+    QCOMPARE(RingCount(*t.db, "L1"), 1);
+
+    // In a range: a deleted number (here of another loft) comes back for this member, a
+    // listed one is skipped, the others are inserted.
+    t.db->exec("update ZOL_PigData set SynchFlag=0");
+    SaveRing(*t.db, t.clock, ring("L2", "BELG", "2025", "-", "0099"));
+    MarkRingDeleted(*t.db, t.clock, "L2", "BELG25-0099");
+    const RingSaveResult range =
+        SaveRing(*t.db, t.clock, ring("L1", "BELG", "2025", "-", "0097", "0100"));
+    QCOMPARE(range.revived, QStringList{"BELG25-0099"});
+    QCOMPARE(range.skipped, QStringList{"BELG25-0098"});
+    QCOMPARE(column(*t.db, "select RRegNumber||LoftNo||DeleteMark from ZOL_PigData order by 1"),
+             QStringList({"0097L10", "0098L10", "0099L10", "0100L10"}));
+    QCOMPARE(RingCount(*t.db, "L1"), 4);
+}
+
 void TestMembers::featherColours() {
     TestContext t;
     AddFeatherColour(*t.db, "BB", "Blue Bar");
@@ -374,7 +453,12 @@ void TestMembers::featherColours() {
     QCOMPARE(ColourCodeForName(*t.db, "Ash"), QStringLiteral("AA"));
     QCOMPARE(ColourCodeForName(*t.db, "Other"), QString());
     QCOMPARE(errorOf([&] { AddFeatherColour(*t.db, "", "Grizzle"); }), kColourEntryError);
-    QVERIFY_THROWS_EXCEPTION(DbError, AddFeatherColour(*t.db, "BB", "Black"));
+    // A code or a name in use is refused in the program's words.
+    QCOMPARE(errorOf([&] { AddFeatherColour(*t.db, "BB", "Black"); }),
+             QStringLiteral("Colour code BB exists already."));
+    QCOMPARE(errorOf([&] { AddFeatherColour(*t.db, "BK", "Ash"); }),
+             QStringLiteral("Colour name Ash exists already."));
+    QCOMPARE(ColourBoxNames(*t.db), QStringList({"Other", "Blue Bar", "Ash"}));
     DeleteFeatherColour(*t.db, "Blue Bar");
     QCOMPARE(ColourBoxNames(*t.db), QStringList({"Other", "Ash"}));
 }
@@ -436,16 +520,75 @@ void TestMembers::memberEntryErrorStoresNothing() {
     QCOMPARE(t.db->value("select count(*) from ZOL_LoftLibPointDist").toInt(), 0);
 }
 
+void TestMembers::newMemberWithALoftNumberInUseAsks() {
+    TestContext t;
+    MemberForm jan{"BE",   "0123", "Jan Peeters",   "Kerkstraat 1",  "Gent",
+                   "9000", "555",  "E003'43:00.00", "N051'03:00.00", "keeps late birds"};
+    SaveMember(*t.db, t.prompts, t.clock, jan, MemberFormMode::AddNew);
+    const QString stored =
+        "select LoftName||'|'||Street||'|'||LoftLon||'|'||Notes from ZOL_LoftData";
+    const QStringList janRow{"Jan Peeters|Kerkstraat 1|E003'43:00.00|keeps late birds"};
+
+    // "AddNew" with the same loft number: asked, and No stores nothing.
+    MemberForm other = member("BE", "0123", "Piet Claes");
+    t.prompts.answers << Prompts::Answer::No;
+    QCOMPARE(SaveMember(*t.db, t.prompts, t.clock, other, MemberFormMode::AddNew),
+             MemberSaveResult::Refused);
+    QCOMPARE(
+        t.prompts.of("question"),
+        QStringList{"Loft number 0123 belongs to Jan Peeters. Replace that member's details?"});
+    QCOMPARE(column(*t.db, stored), janRow);
+    // Yes replaces; a form opened with "Edit Member" asks nothing.
+    QCOMPARE(SaveMember(*t.db, t.prompts, t.clock, other, MemberFormMode::AddNew),
+             MemberSaveResult::Updated);
+    QCOMPARE(column(*t.db, "select LoftName from ZOL_LoftData"), QStringList{"Piet Claes"});
+    QCOMPARE(SaveMember(*t.db, t.prompts, t.clock, jan, MemberFormMode::Edit),
+             MemberSaveResult::Updated);
+    QCOMPARE(t.prompts.of("question").size(), 2);
+}
+
+void TestMembers::coordinatesAreCheckedOnSave_data() {
+    QTest::addColumn<QString>("lon");
+    QTest::addColumn<QString>("lat");
+    QTest::addColumn<QString>("error");
+    const QString untouched = "    '  :  .  ";
+    QTest::newRow("60 minutes of longitude") << "E004'60:00.00" << untouched << kLongitudeOver60;
+    QTest::newRow("60 seconds of latitude") << untouched << "N051'30:60.00" << kLatitudeOver60;
+    QTest::newRow("both fine") << "E004'59:59.99"
+                               << "N051'00:00.00"
+                               << "";
+}
+
+// Save runs the check of both boxes, whichever box was left last.
+void TestMembers::coordinatesAreCheckedOnSave() {
+    QFETCH(QString, lon);
+    QFETCH(QString, lat);
+    QFETCH(QString, error);
+    TestContext t;
+    MemberForm f = member("BE", "0123", "Jan");
+    f.lon = lon;
+    f.lat = lat;
+    QCOMPARE(errorOf([&] { SaveMember(*t.db, t.prompts, t.clock, f, MemberFormMode::AddNew); }),
+             error);
+    QCOMPARE(t.db->value("select count(*) from ZOL_LoftData").toInt(), error.isEmpty() ? 1 : 0);
+}
+
 void TestMembers::deleteMember() {
     TestContext t;
     t.db->exec("insert into ZOL_LiberateSite (LiberCode) values('P1')");
     SaveMember(*t.db, t.prompts, t.clock, member("GBU", "L1", "One"));
     SaveMember(*t.db, t.prompts, t.clock, member("GBU", "L2", "Two"));
     t.db->exec("insert into ZOL_LoftClocks (LoftNo,ClockID) values('L1','C1')");
-    // No active pigeons: deleted without a question; its clock stays.
+    // No active pigeons: its distances go too, so it asks as well; No keeps the member, Yes
+    // deletes it and its clock stays.
     t.db->exec("insert into ZOL_PigData (LoftNo,PRingNo,DeleteMark) values('L1','OLD',1)");
+    t.prompts.answers << Prompts::Answer::No;
+    QVERIFY(!DeleteMember(*t.db, t.prompts, "L1"));
+    QCOMPARE(t.db->value("select count(*) from ZOL_LoftLibPointDist").toInt(), 2);
     QVERIFY(DeleteMember(*t.db, t.prompts, "L1"));
-    QVERIFY(t.prompts.shown.isEmpty());
+    QCOMPARE(t.prompts.of("question"),
+             QStringList(2, "Delete the member L1 One and the loft's distances ?"));
+    t.prompts.shown.clear();
     QCOMPARE(column(*t.db, "select LoftNo from ZOL_LoftData"), QStringList{"L2"});
     QCOMPARE(column(*t.db, "select LoftNo from ZOL_LoftLibPointDist"), QStringList{"L2"});
     QCOMPARE(t.db->value("select count(*) from ZOL_LoftClocks").toInt(), 1);

@@ -232,6 +232,9 @@ void TestRaceResults::recalculationFromALaterLiberation() {
     QCOMPARE(row("R1"), QStringLiteral("04:29:55.000|1956.159|528000"));
     QCOMPARE(row("R2"), QStringLiteral("05:00:15.250|1766.037|530260"));
     QCOMPARE(row("R3"), QStringLiteral("05:30:00.000|0|0"));  // no distance row
+    // The places follow the new speeds (R2 led with the stored ones).
+    const QList<QVariantList> ranked = resultRows(*t.db);
+    QCOMPARE(ranked.at(0).at(2).toString() + ranked.at(1).at(2).toString(), QStringLiteral("R1R2"));
     QVERIFY(t.db->value("select FlyTime from ZOL_PigRaceData where PRingNo='R4'").toString() ==
             "05:00:00.000");
     // The race's own liberation time stays.

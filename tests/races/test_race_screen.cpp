@@ -2,21 +2,21 @@
 // distance panels. With KESTRAVA_SHOTS set to a folder, the panels are saved there as pictures.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTimeEdit>
 #include <QtTest>
+#include "widgets/date_time_box.h"
 
-#include "widgets/sql_grid.h"
 #include "races/race_screen.h"
 #include "races/sun_data.h"
 #include "test_context.h"
+#include "widgets/sql_grid.h"
 
 namespace {
 
@@ -62,8 +62,8 @@ void enterRace(QWidget& screen) {
     child<QComboBox>(screen, "combLibSite")->setEditText("Dover");
     child<QLineEdit>(screen, "medtRaceLon")->setText("E002'00:00");
     child<QLineEdit>(screen, "medtRaceLat")->setText("N050'00:00");
-    child<QDateEdit>(screen, "dtpLibDate")->setDate(QDate(2026, 5, 26));
-    child<QTimeEdit>(screen, "dtpLibTime")->setTime(QTime(7, 0));
+    child<DateTimeBox>(screen, "dtpLibDate")->setDate(QDate(2026, 5, 26));
+    child<DateTimeBox>(screen, "dtpLibTime")->setTime(QTime(7, 0));
     QTest::keyClicks(child<QLineEdit>(screen, "edtLibCode"), "1A");
     click(screen, "btnOK");
 }
@@ -90,6 +90,7 @@ class TestRaceScreen : public QObject {
     void codeKeysAndCoordinateChecks();
     void actionListAtThePointer();
     void sunDataPanel();
+    void typedDateAndTimeAndANewDateAsks();
     void loftDistancePanel();
     void distanceDownloadPanel();
     void sortTextOutlivesTheScreen();
@@ -101,7 +102,7 @@ void TestRaceScreen::enterRaceThroughTheEditor() {
     TfrmRace screen(t.app());
     screen.resize(1100, 620);
     screen.show();
-    QCOMPARE(child<QDateEdit>(screen, "dtpLibDate")->date(), QDate(2026, 6, 15));
+    QCOMPARE(child<DateTimeBox>(screen, "dtpLibDate")->date(), QDate(2026, 6, 15));
     QVERIFY(!child<QLineEdit>(screen, "edtLibCode")->isEnabled());
     QVERIFY(child<QWidget>(screen, "pnlRacePoint")->isVisible());
     QVERIFY(!child<QWidget>(screen, "rgRacePoint")->isVisible());
@@ -129,7 +130,7 @@ void TestRaceScreen::enterRaceThroughTheEditor() {
     QCOMPARE(child<QLineEdit>(screen, "edtLibCode")->text(), QStringLiteral("1A"));
     QCOMPARE(child<QLineEdit>(screen, "medtRaceLon")->text(), QStringLiteral("E002'00:00"));
     child<QLineEdit>(screen, "medtRaceLon")->clear();
-    child<QDateEdit>(screen, "dtpLibDate")->setDate(QDate(2026, 6, 2));
+    child<DateTimeBox>(screen, "dtpLibDate")->setDate(QDate(2026, 6, 2));
     click(screen, "btnOK");
     QCOMPARE(t.db->value("select LiberLon is null and LiberLat is null from ZOL_RaceData where "
                          "LiberDate='2026-06-02'")
@@ -250,6 +251,69 @@ void TestRaceScreen::sunDataPanel() {
     QCOMPARE(t.db->rowCount("select * from ZOL_SunSet_SunRise where RaceCode='1A0526'"), 2);
     click(screen, "btnCan_Sun");
     QVERIFY(child<QWidget>(screen, "pnlRacePoint")->isVisible());
+}
+
+// The liberation date and time take what is typed; a race loaded into the editor with another
+// date asks before a second race is stored; the sun grid takes a sixth day as typed.
+void TestRaceScreen::typedDateAndTimeAndANewDateAsks() {
+    TestContext t;
+    seed(*t.db);
+    TfrmRace screen(t.app());
+    screen.resize(1100, 620);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    enterRace(screen);
+    auto* list = child<SqlGrid>(screen, "dbgrd1");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(0, 1)).center());
+    auto* date = child<DateTimeBox>(screen, "dtpLibDate");
+    auto* time = child<DateTimeBox>(screen, "dtpLibTime");
+    QCOMPARE(date->displayText(), QStringLiteral("2026-05-26"));
+    date->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(date, "2026-05-27");
+    QTest::keyClick(date, Qt::Key_Tab);
+    QTRY_COMPARE(QApplication::focusWidget(), time);
+    QTest::keyClicks(time, "08:00:00");
+    QCOMPARE(time->displayText(), QStringLiteral("08:00:00"));
+
+    t.prompts.answers << Prompts::Answer::No;
+    click(screen, "btnOK");
+    QCOMPARE(t.prompts.of("question"),
+             QStringList{"Save as a new race on 2026-05-27? The race of 2026-05-26 stays."});
+    QCOMPARE(t.db->rowCount("select * from ZOL_RaceData"), 1);
+    click(screen, "btnOK");
+    QCOMPARE(t.db->texts("select LiberDate||' '||LiberTime from ZOL_RaceData order by 1"),
+             QStringList({"2026-05-26 07:00:00", "2026-05-27 08:00:00"}));
+
+    // The sixth day of the sun grid, typed into its date and time boxes, is saved.
+    click(screen, "btnSetSunData");
+    auto* grid = child<QTableWidget>(screen, "StrGridSunSet");
+    const auto type = [grid](int row, int column, const QString& text) {
+        grid->setCurrentCell(row, column);
+        grid->edit(grid->model()->index(row, column));
+        DateTimeBox* box = nullptr;  // the open editor (a closed one may await deletion)
+        for (DateTimeBox* b : grid->findChildren<DateTimeBox*>()) {
+            box = b->isVisible() ? b : box;
+        }
+        QVERIFY(box != nullptr);
+        QTest::keyClicks(box, text);
+        grid->setCurrentCell(0, 0);
+    };
+    type(7, 0, "2026-06-01");
+    type(7, 2, "21:05:00");
+    click(screen, "btnOK_Sun");
+    QCOMPARE(t.db->texts("select RaceDate||' '||SunSet from ZOL_SunSet_SunRise where "
+                         "RaceCode='1A0527'"),
+             QStringList{"2026-06-01 21:05:00"});
+
+    // A new club starts from empty boxes.
+    child<QLineEdit>(screen, "edtClubCode")->setText("OLD");
+    for (QAction* a : child<QMenu>(screen, "pmClubCode")->actions()) {
+        if (a->text() == "&A Add") {
+            a->trigger();
+        }
+    }
+    QCOMPARE(child<QLineEdit>(screen, "edtClubCode")->text(), QString());
 }
 
 void TestRaceScreen::loftDistancePanel() {

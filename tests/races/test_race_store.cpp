@@ -82,8 +82,11 @@ class TestRaceStore : public QObject {
     void deleteRaceAsksFirstAndRemovesSunRows();
     void raceDateWrittenWithATimeMatchesAsADate();
     void deleteSiteAndClubs();
+    void changedDateOfALoadedRaceAsks();
+    void coordinatesAreCheckedOnSave_data();
+    void coordinatesAreCheckedOnSave();
     void liberCodeKeys();
-    void sunDataRoundTripKeepsFiveRows();
+    void sunDataRoundTripKeepsEveryFilledRow();
     void unreadableSunCellLosesNothing_data();
     void unreadableSunCellLosesNothing();
     void loftDistUpdateTwiceGivesSameRows();
@@ -260,18 +263,109 @@ void TestRaceStore::deleteSiteAndClubs() {
     TestContext t;
     seed(*t.db);
     SaveRace(*t.db, t.prompts, t.clock, race());
-    DeleteLiberSite(*t.db, QStringLiteral("1A"));
+    // A site takes every loft's distance with it: asked first, naming the races that use it.
+    t.prompts.answers << Prompts::Answer::No;
+    QVERIFY(!DeleteLiberSite(*t.db, t.prompts, QStringLiteral("1A")));
+    QCOMPARE(t.db->rowCount("select * from ZOL_LoftLibPointDist"), 2);
+    QVERIFY(DeleteLiberSite(*t.db, t.prompts, QStringLiteral("1A")));
+    QCOMPARE(t.prompts.of("question"),
+             QStringList(2,
+                         "Delete the liberation site 1A Dover? Every loft's distance to it is "
+                         "deleted too. 1 race uses it."));
     QCOMPARE(t.db->rowCount("select * from ZOL_LiberateSite"), 0);
     QCOMPARE(t.db->rowCount("select * from ZOL_LoftLibPointDist"), 0);
     QCOMPARE(t.db->rowCount("select * from ZOL_RaceData"), 1);
+    QVERIFY(!DeleteLiberSite(*t.db, t.prompts, QStringLiteral("1A")));
+    QCOMPARE(t.prompts.of("message"), QStringList{"No liberation site has the code '1A'."});
 
+    // Clubs: a code or name in use, or a missing one, is refused in the program's words.
     AddClub(*t.db, QStringLiteral("AB"), QStringLiteral("Another"));
     QCOMPARE(ClubNames(*t.db), QStringList({"Another", "Kestrava Club", "Neighbours"}));
-    QVERIFY_THROWS_EXCEPTION(DbError,
-                             AddClub(*t.db, QStringLiteral("AB"), QStringLiteral("Twice")));
-    DeleteClub(*t.db, QStringLiteral("Neighbours"));
+    const auto refusal = [&t](const QString& id, const QString& name) {
+        try {
+            AddClub(*t.db, id, name);
+        } catch (const UserError& e) {
+            return e.text();
+        }
+        return QString();
+    };
+    QCOMPARE(refusal("AB", "Twice"), QStringLiteral("Club code AB exists already."));
+    QCOMPARE(refusal("XY", "Another"), QStringLiteral("Club name Another exists already."));
+    QCOMPARE(refusal("", "Nameless"), QStringLiteral("Please enter a club code and a club name."));
+    t.prompts.shown.clear();
+    t.prompts.answers << Prompts::Answer::No;
+    QVERIFY(!DeleteClub(*t.db, t.prompts, QStringLiteral("Neighbours")));
+    QVERIFY(DeleteClub(*t.db, t.prompts, QStringLiteral("Neighbours")));
+    QCOMPARE(t.prompts.of("question"),
+             QStringList(2,
+                         "Delete the club Neighbours? Races of Neighbours can no longer be "
+                         "saved until the club exists again."));
     QCOMPARE(ClubNames(*t.db), QStringList({"Another", "Kestrava Club"}));
-    QVERIFY(t.prompts.shown.isEmpty());
+}
+
+void TestRaceStore::changedDateOfALoadedRaceAsks() {
+    TestContext t;
+    seed(*t.db);
+    SaveRace(*t.db, t.prompts, t.clock, race());
+    RaceEditorData moved = race();
+    moved.loadedDate = kDay;
+    moved.date = kDay.addDays(1);
+    t.prompts.answers << Prompts::Answer::No;
+    QVERIFY(!SaveRace(*t.db, t.prompts, t.clock, moved).saved);
+    QCOMPARE(t.prompts.of("question"),
+             QStringList{"Save as a new race on 2026-05-27? The race of 2026-05-26 stays."});
+    QCOMPARE(t.db->rowCount("select * from ZOL_RaceData"), 1);
+    QVERIFY(SaveRace(*t.db, t.prompts, t.clock, moved).inserted);
+    QCOMPARE(t.db->texts("select LiberDate from ZOL_RaceData order by 1"),
+             QStringList({"2026-05-26", "2026-05-27"}));
+    // The same date again is an update, asked nothing.
+    moved.loadedDate = moved.date;
+    QVERIFY(SaveRace(*t.db, t.prompts, t.clock, moved).saved);
+    QCOMPARE(t.prompts.of("question").size(), 2);
+
+    // Another club's race with this code and date is refused in the program's words.
+    RaceEditorData other = race();
+    other.clubName = QStringLiteral("Neighbours");
+    QString error;
+    try {
+        SaveRace(*t.db, t.prompts, t.clock, other);
+    } catch (const UserError& e) {
+        error = e.text();
+    }
+    QCOMPARE(error,
+             QStringLiteral("A race with the code 1A on 2026-05-26 exists already (club KC)."));
+    QCOMPARE(t.db->rowCount("select * from ZOL_RaceData"), 2);
+}
+
+void TestRaceStore::coordinatesAreCheckedOnSave_data() {
+    QTest::addColumn<QString>("lon");
+    QTest::addColumn<QString>("lat");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("60 minutes of longitude") << "E004'60:00"
+                                             << "N050'00:00" << kLongitudeOver60;
+    QTest::newRow("60 seconds of latitude") << "E004'00:00"
+                                            << "N050'00:60" << kLatitudeOver60;
+    QTest::newRow("blank point") << kEmptyMask << kEmptyMask << "";
+}
+
+void TestRaceStore::coordinatesAreCheckedOnSave() {
+    QFETCH(QString, lon);
+    QFETCH(QString, lat);
+    QFETCH(QString, error);
+    TestContext t;
+    seed(*t.db);
+    RaceEditorData r = race();
+    r.longitude = lon;
+    r.latitude = lat;
+    QString shown;
+    try {
+        SaveRace(*t.db, t.prompts, t.clock, r);
+    } catch (const UserError& e) {
+        shown = e.text();
+    }
+    QCOMPARE(shown, error);
+    QCOMPARE(t.db->rowCount("select * from ZOL_RaceData"), error.isEmpty() ? 1 : 0);
+    QCOMPARE(t.db->rowCount("select * from ZOL_LiberateSite"), error.isEmpty() ? 1 : 0);
 }
 
 void TestRaceStore::liberCodeKeys() {
@@ -283,7 +377,7 @@ void TestRaceStore::liberCodeKeys() {
     }
 }
 
-void TestRaceStore::sunDataRoundTripKeepsFiveRows() {
+void TestRaceStore::sunDataRoundTripKeepsEveryFilledRow() {
     TestContext t;
     const QString code = QStringLiteral("1A0526");
     QList<SunGridRow> grid{{"2026-05-26", "Dover", "20:00:00", ""},
@@ -291,12 +385,13 @@ void TestRaceStore::sunDataRoundTripKeepsFiveRows() {
                            {"", "", "", ""},
                            {"2026-05-29", "", "20:40", "5:10:00"},
                            {"2026-05-30", "", "", ""},
-                           {"2026-05-31", "not saved", "", ""}};
+                           {"2026-05-31", "sixth day", "", "04:50:00"}};
     SaveSunData(*t.db, code, grid);
     QCOMPARE(rows(*t.db, "select * from ZOL_SunSet_SunRise order by RaceDate"),
              QStringList({"1A0526|2026-05-26|20:00:00|null|Dover",
                           "1A0526|2026-05-27|20:30:00|05:00:00|Dover",
-                          "1A0526|2026-05-29|20:40:00|05:10:00|", "1A0526|2026-05-30|null|null|"}));
+                          "1A0526|2026-05-29|20:40:00|05:10:00|", "1A0526|2026-05-30|null|null|",
+                          "1A0526|2026-05-31|null|04:50:00|sixth day"}));
     QCOMPARE(LoadSunData(*t.db, code).at(1),
              (SunGridRow{"2026-05-27", "Dover", "20:30:00", "05:00:00"}));
 

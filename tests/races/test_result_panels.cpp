@@ -1,17 +1,16 @@
 // The other-clock, status and result panels of the Races screen as the secretary uses them.
 // With KESTRAVA_SHOTS set to a folder, the panels are saved there as pictures.
 #include <QComboBox>
-#include <QDateEdit>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimeEdit>
 #include <QtTest>
 
 #include "races/race_screen.h"
 #include "test_context.h"
+#include "widgets/date_time_box.h"
 #include "widgets/sql_grid.h"
 
 namespace {
@@ -120,24 +119,36 @@ void TestResultPanels::otherClockPanel() {
     QCOMPARE(cell(pigeons, 0, "Time"), QStringLiteral("2026-05-26 12:00:00.000"));
     auto* ring = child<QComboBox>(screen, "cbbSelPigNo");
     QCOMPARE(ring->count(), 2);
+    // The arrival boxes follow the ring shown: the first ring's stored arrival.
+    QCOMPARE(child<DateTimeBox>(screen, "dtpSelPigDate")->date(), QDate(2026, 5, 26));
 
     // A click on a clocked pigeon shows its arrival; typing the end of a ring narrows the list.
     QTest::mouseClick(pigeons->viewport(), Qt::LeftButton, {},
                       pigeons->visualRect(pigeons->model()->index(0, 0)).center());
-    QCOMPARE(child<QTimeEdit>(screen, "dtpSelPigTime")->time(), QTime(12, 0));
+    QCOMPARE(child<DateTimeBox>(screen, "dtpSelPigTime")->time(), QTime(12, 0));
     auto* search = child<QLineEdit>(screen, "edtSearch");
     search->setText("0002");
     emit search->editingFinished();
     QCOMPARE(ring->count(), 1);
     choose(ring, "GB26-0002");
-    QCOMPARE(child<QTimeEdit>(screen, "dtpSelPigTime")->time(), QTime(0, 0));
+    QCOMPARE(child<DateTimeBox>(screen, "dtpSelPigTime")->time(), QTime(0, 0));
 
-    child<QDateEdit>(screen, "dtpMasterDate")->setDate(QDate(2026, 5, 26));
-    child<QTimeEdit>(screen, "dtpMasterTime")->setTime(QTime(18, 0, 0));
-    child<QDateEdit>(screen, "dtpMemberDate")->setDate(QDate(2026, 5, 26));
-    child<QTimeEdit>(screen, "dtpMemberTime")->setTime(QTime(18, 0, 7));
-    child<QDateEdit>(screen, "dtpSelPigDate")->setDate(QDate(2026, 5, 26));
-    child<QTimeEdit>(screen, "dtpSelPigTime")->setTime(QTime(12, 30, 0));
+    child<DateTimeBox>(screen, "dtpMasterDate")->setDate(QDate(2026, 5, 26));
+    child<DateTimeBox>(screen, "dtpMasterTime")->setTime(QTime(18, 0, 0));
+    child<DateTimeBox>(screen, "dtpMemberDate")->setDate(QDate(2026, 5, 26));
+    child<DateTimeBox>(screen, "dtpMemberTime")->setTime(QTime(18, 0, 7));
+    child<DateTimeBox>(screen, "dtpSelPigDate")->setDate(QDate(2026, 5, 26));
+    // The arrival typed over what the box shows; a box left unfinished is refused.
+    auto* arrival = child<DateTimeBox>(screen, "dtpSelPigTime");
+    arrival->setFocus();
+    QTest::keyClick(arrival, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(arrival, "1230");
+    click(screen, "btnOtherClock_Save");
+    QCOMPARE(t.prompts.of("error").size(), 1);
+    QCOMPARE(t.db->rowCount("select * from ZOL_RaceClockTime"), 0);
+    t.prompts.shown.clear();
+    QTest::keyClicks(arrival, "00");
+    QCOMPARE(arrival->text(), QStringLiteral("12:30:00"));
     click(screen, "btnOtherClock_Save");
     QVERIFY2(t.prompts.shown.isEmpty(), qPrintable(t.prompts.shown.join('\n')));
     QCOMPARE(t.db->value("select BackTime || ' ' || FlyTime from ZOL_PigRaceData where "
@@ -209,9 +220,9 @@ void TestResultPanels::resultPanelAndRecalculation() {
     QVERIFY(!child<QWidget>(screen, "grpRecaculate")->isVisible());
     click(screen, "btnRecaculate");
     QVERIFY(child<QWidget>(screen, "grpRecaculate")->isVisible());
-    auto* time = child<QTimeEdit>(screen, "dtpRaceTime");
+    auto* time = child<DateTimeBox>(screen, "dtpRaceTime");
     QCOMPARE(time->time(), QTime(7, 0));
-    QCOMPARE(child<QDateEdit>(screen, "dtpRaceDate")->date(), QDate(2026, 5, 26));
+    QCOMPARE(child<DateTimeBox>(screen, "dtpRaceDate")->date(), QDate(2026, 5, 26));
     time->setTime(QTime(8, 0));
     click(screen, "btnRecacute");
     QVERIFY(!child<QWidget>(screen, "grpRecaculate")->isVisible());

@@ -6,10 +6,10 @@
 #include <QtTest>
 #include <functional>
 
-#include "widgets/edit_controls.h"
 #include "setup/club_setup.h"
 #include "setup/setup_screen.h"
 #include "test_context.h"
+#include "widgets/edit_controls.h"
 
 using Edit = std::function<void(ClubSetupFields&)>;
 Q_DECLARE_METATYPE(Edit)
@@ -60,6 +60,7 @@ class TestSetup : public QObject {
     void storingOnClose_data();
     void storingOnClose();
     void screenFillsLocksAndRefusesBadNumbers();
+    void tabOrderAndNumberBoxes();
     void backupOnDemand();
     void restoreRefusesForeignFiles_data();
     void restoreRefusesForeignFiles();
@@ -138,6 +139,12 @@ void TestSetup::storingOnClose_data() {
            })
         << false << seededRecord << seededKnown
         << QStringList{"error: '7d' is not a valid integer value"};
+    QTest::newRow("copies above five: error, nothing stored")
+        << true << Edit([](ClubSetupFields& f) { f.copies = "9"; }) << false << seededRecord
+        << seededKnown << QStringList{QStringLiteral("error: ") + kCopiesRange};
+    QTest::newRow("backup age above 100: error, nothing stored")
+        << true << Edit([](ClubSetupFields& f) { f.backupDays = "101"; }) << false << seededRecord
+        << seededKnown << QStringList{QStringLiteral("error: ") + kBackupDaysRange};
     QTest::newRow("copies with a trailing blank: error, nothing stored")
         << true << Edit([](ClubSetupFields& f) {
                f.clubId = "NEW";
@@ -224,6 +231,41 @@ void TestSetup::screenFillsLocksAndRefusesBadNumbers() {
     QVERIFY(screen.saved());
     QCOMPARE(KnownClubs(*t.db), QStringList({"AB=Abbey Club", "HF=Harbour Flyers"}));
     QCOMPARE(ClubRecords(*t.db), QStringList({"NRPU|AB|Abbey Club|Old Road|1|100|2"}));
+}
+
+// The first-run window as a new secretary fills it: Tab goes down the labels, and the two
+// number boxes take only digits within their ranges.
+void TestSetup::tabOrderAndNumberBoxes() {
+    TestContext t;
+    TfrmSetup screen(t.app());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    auto* name = screen.findChild<QLineEdit*>(QStringLiteral("edtClubName"));
+    QTRY_COMPARE(QApplication::focusWidget(), name);
+    QStringList order;
+    for (int i = 0; i < 13; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        // The known-club list is focused through its text box.
+        order << (focus->objectName().isEmpty() ? focus->parentWidget() : focus)->objectName();
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    QCOMPARE(order, QStringList({"edtClubName", "edtClubAbbt", "cbbClubName", "edtClubStreet",
+                                 "edtClubToneCity", "edtPostCode", "edtAssociation", "cbbLangue",
+                                 "cbbMode", "edtDay", "btnLoadBk", "btnBackNow", "edtCopies"}));
+
+    auto* days = screen.findChild<QLineEdit*>(QStringLiteral("edtDay"));
+    auto* copies = screen.findChild<QLineEdit*>(QStringLiteral("edtCopies"));
+    days->selectAll();
+    QTest::keyClicks(days, "1x0a1");
+    QCOMPARE(days->text(), QStringLiteral("10"));
+    copies->selectAll();
+    QTest::keyClicks(copies, "9");
+    QCOMPARE(copies->text(), QStringLiteral("1"));
+    QTest::keyClicks(copies, "x");
+    QCOMPARE(copies->text(), QStringLiteral("1"));
+    copies->selectAll();
+    QTest::keyClicks(copies, "4");
+    QCOMPARE(copies->text(), QStringLiteral("4"));
 }
 
 void TestSetup::backupOnDemand() {
