@@ -7,6 +7,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev libqt6sql6-sqlite libsqlite3-dev qt6-serialport-dev
     nettle-dev libxlsxwriter-dev libminizip-dev libpugixml-dev
+    poppler-utils
     xvfb xauth
     # Glyphs for the full-width marks of some of the program's messages ("success ！！").
     fonts-wqy-microhei

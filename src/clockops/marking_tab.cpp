@@ -14,6 +14,8 @@
 #include "data/app_context.h"
 #include "data/date_time.h"
 #include "data/display.h"
+#include "reports/club_reports.h"
+#include "reports/report_preview.h"
 #include "widgets/sql_grid.h"
 
 MarkingTab::MarkingTab(SynchShared& shared, QWidget* parent) : QWidget(parent), shared_(shared) {
@@ -56,9 +58,13 @@ MarkingTab::MarkingTab(SynchShared& shared, QWidget* parent) : QWidget(parent), 
     connect(cbbRaceCode_, &QComboBox::textActivated, this,
             [this](const QString& item) { chooseRace(item); });
     connect(timerMark_, &QTimer::timeout, this, [this] { tick(); });
+    // The grid's rows are taken before the preview opens; the marked upload keeps running.
     connect(btnPrint, &QPushButton::clicked, this, [this] {
-        shared_.ctx.prompts.message(
-            QStringLiteral("The marked upload report comes with the reports in a later version."));
+        PrintReport(shared_.ctx, this, [this] {
+            return MarkedPigeonsReport(
+                ReadRaceDayHeading(shared_.ctx.db, race_.liberCode, cbbRaceCode_->currentText()),
+                *dbgrdMarking_->gridModel());
+        });
     });
     connect(btnExport, &QPushButton::clicked, this, [this] { exportList(); });
 }

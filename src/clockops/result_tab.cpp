@@ -13,6 +13,8 @@
 #include "clockops/synch_shared.h"
 #include "data/app_context.h"
 #include "races/flying_time.h"
+#include "races/race_ranking.h"
+#include "reports/report_preview.h"
 #include "widgets/sql_grid.h"
 
 ResultTab::ResultTab(SynchShared& shared, QWidget* parent) : QWidget(parent), shared_(shared) {
@@ -61,9 +63,10 @@ ResultTab::ResultTab(SynchShared& shared, QWidget* parent) : QWidget(parent), sh
     connect(btnPrint, &QPushButton::clicked, this, [this] {
         timerResult_->stop();
         printed_ = true;
-        shared_.ctx.prompts.message(
-            QStringLiteral("The result upload is stopped until a race is chosen again. The race "
-                           "ranking report comes with the reports in a later version."));
+        PrintReport(shared_.ctx, this, [this] {
+            return RaceRankingReportOf(shared_.ctx.db, race_.liberCode, race_.raceCode,
+                                       cbbTimer_UPL_->currentText());
+        });
     });
     setSpeedTitle();
 }

@@ -23,6 +23,8 @@
 #include "members/ring_numbers.h"
 #include "members/ring_store.h"
 #include "members/ring_workbook.h"
+#include "reports/club_reports.h"
+#include "reports/report_preview.h"
 #include "widgets/edit_controls.h"
 #include "widgets/progress_dialog.h"
 #include "widgets/sql_grid.h"
@@ -168,7 +170,9 @@ void TfrmMember_TC::buildMemberPanel() {
 
     connect(btnMemNew, &QPushButton::clicked, this, [this] { newMember(); });
     connect(butPrtMemList, &QPushButton::clicked, this, [this] {
-        comesLater(QStringLiteral("Printing the member list comes in a later version."));
+        PrintReport(ctx_, this, [this] {
+            return MemberListReport(ReadClubHeading(ctx_.db), *dbgrdMem_->gridModel());
+        });
     });
     connect(dbgrdMem_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         const QModelIndex index = dbgrdMem_->indexAt(pos);
@@ -431,7 +435,12 @@ void TfrmMember_TC::buildRingPanel() {
     h->addWidget(side);
 
     connect(butPrtRingList, &QPushButton::clicked, this, [this] {
-        comesLater(QStringLiteral("Printing the ring list comes in a later version."));
+        PrintReport(ctx_, this, [this] {
+            const QSqlRecord member = dbgrdMem_->currentRecord();
+            return RingListReport(
+                ReadClubHeading(ctx_.db), member.value(QStringLiteral("LoftName")).toString(),
+                member.value(QStringLiteral("LoftNo")).toString(), *dbgrdMemRing_->gridModel());
+        });
     });
     connect(btnRingExport, &QPushButton::clicked, this, [this] { exportRings(); });
     connect(btnImport, &QPushButton::clicked, this, [this] { importRings(); });

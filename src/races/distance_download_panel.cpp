@@ -9,6 +9,8 @@
 #include "distance_grid.h"
 #include "loft_distances.h"
 #include "race_panel_parts.h"
+#include "reports/club_reports.h"
+#include "reports/report_preview.h"
 
 DistanceDownloadPanel::DistanceDownloadPanel(AppContext& ctx, DistanceGridEdit& edit,
                                              QWidget* parent)
@@ -31,7 +33,15 @@ DistanceDownloadPanel::DistanceDownloadPanel(AppContext& ctx, DistanceGridEdit& 
     layout->addLayout(fileRow);
     auto* buttons = new QHBoxLayout;
     butDistDL_ = RacePanelButton(this, "butDistDL", tr("DownLoad"));
-    auto* print = PrintLaterButton(this, "butDistDLPrt", ctx_.prompts);
+    auto* print = RacePanelButton(this, "butDistDLPrt", tr("Print"));
+    // The rows this panel's grid holds, which may be every liberation code's, under this
+    // panel's own title.
+    connect(print, &QPushButton::clicked, this, [this] {
+        PrintReport(ctx_, this, [this] {
+            return LoftDistanceReport(ReadClubHeading(ctx_.db), lblLoftDistDL_->text(),
+                                      ClubDistanceMode(ctx_.db), *dbgridDistDL_->gridModel());
+        });
+    });
     connect(butDistDL_, &QPushButton::clicked, this,
             [this] { guarded(ctx_.prompts, [this] { download(); }); });
     buttons->addWidget(butDistDL_);

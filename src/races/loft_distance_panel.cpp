@@ -8,6 +8,8 @@
 #include "distance_grid.h"
 #include "loft_distances.h"
 #include "race_panel_parts.h"
+#include "reports/club_reports.h"
+#include "reports/report_preview.h"
 
 LoftDistancePanel::LoftDistancePanel(AppContext& ctx, DistanceGridEdit& edit, QWidget* parent)
     : QWidget(parent), ctx_(ctx), edit_(edit) {
@@ -21,7 +23,13 @@ LoftDistancePanel::LoftDistancePanel(AppContext& ctx, DistanceGridEdit& edit, QW
     auto* buttons = new QHBoxLayout;
     auto* update = RacePanelButton(this, "btnLoftDistUpdate", tr("LoftDistUpdate"));
     auto* ok = RacePanelButton(this, "btnLoftLibDist", tr("OK"));
-    auto* print = PrintLaterButton(this, "butPrtLoftRaceDist", ctx_.prompts);
+    auto* print = RacePanelButton(this, "butPrtLoftRaceDist", tr("Print"));
+    connect(print, &QPushButton::clicked, this, [this] {
+        PrintReport(ctx_, this, [this] {
+            return LoftDistanceReport(ReadClubHeading(ctx_.db), lblLoftPointDistTitle_->text(),
+                                      ClubDistanceMode(ctx_.db), *dbgrdLoftLibDist_->gridModel());
+        });
+    });
     connect(update, &QPushButton::clicked, this,
             [this] { guarded(ctx_.prompts, [this] { loftDistUpdate(); }); });
     connect(ok, &QPushButton::clicked, this, [this] {

@@ -3,12 +3,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "data/prompts.h"
-
-namespace {
-const QString kPrintLater = QStringLiteral("Printing comes in a later version of the program.");
-}
-
 QString& RaceScreenSortText() {
     static QString sortText;
     return sortText;
@@ -28,14 +22,6 @@ QLabel* RacePanelTitle(QWidget* parent, const char* name, const QString& text) {
     f.setBold(true);
     l->setFont(f);
     return l;
-}
-
-QPushButton* PrintLaterButton(QWidget* parent, const char* name, Prompts& prompts) {
-    auto* print = RacePanelButton(parent, name, QObject::tr("Print"));
-    print->setToolTip(kPrintLater);
-    QObject::connect(print, &QPushButton::clicked, print,
-                     [&prompts] { prompts.information(kPrintLater); });
-    return print;
 }
 
 QString RecordText(const QSqlRecord& rec, const char* field) {

@@ -3,7 +3,6 @@
 #include <QSqlRecord>
 #include <QString>
 
-class Prompts;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -18,7 +17,5 @@ QString& RaceScreenSortText();
 QPushButton* RacePanelButton(QWidget* parent, const char* name, const QString& text);
 // A panel's large bold title.
 QLabel* RacePanelTitle(QWidget* parent, const char* name, const QString& text);
-// A "Print" button whose report comes in a later version: it says so when pressed.
-QPushButton* PrintLaterButton(QWidget* parent, const char* name, Prompts& prompts);
 
 QString RecordText(const QSqlRecord& rec, const char* field);

@@ -19,6 +19,8 @@
 #include "flying_time.h"
 #include "race_panel_parts.h"
 #include "race_store.h"
+#include "reports/club_reports.h"
+#include "reports/report_preview.h"
 #include "widgets/date_time_box.h"
 #include "widgets/edit_controls.h"
 #include "widgets/sql_grid.h"
@@ -52,7 +54,12 @@ RacePointPanel::RacePointPanel(AppContext& ctx, QWidget* parent) : QWidget(paren
     connect(dbgrd1_, &QAbstractItemView::clicked, this, [this] { selectRace(); });
     connect(dbgrd1_, &QAbstractItemView::doubleClicked, this, &RacePointPanel::raceDoubleClicked);
     listSide->addWidget(dbgrd1_, 1);
-    auto* print = PrintLaterButton(this, "butPrtRacePoint", ctx_.prompts);
+    auto* print = RacePanelButton(this, "butPrtRacePoint", tr("Print"));
+    connect(print, &QPushButton::clicked, this, [this] {
+        PrintReport(ctx_, this, [this] {
+            return RaceListReport(ReadClubHeading(ctx_.db), *dbgrd1_->gridModel());
+        });
+    });
     listSide->addWidget(print, 0, Qt::AlignLeft);
     body->addLayout(listSide, 3);
 

@@ -13,6 +13,8 @@
 #include "loft_distances.h"
 #include "race_panel_parts.h"
 #include "race_results.h"
+#include "reports/club_reports.h"
+#include "reports/report_preview.h"
 #include "widgets/date_time_box.h"
 #include "widgets/sql_grid.h"
 
@@ -63,7 +65,9 @@ RaceResultPanel::RaceResultPanel(AppContext& ctx, QWidget* parent) : QWidget(par
             [this] { guarded(ctx_.prompts, [this] { exportResult(); }); });
     connect(recalculation, &QPushButton::clicked, this, &RaceResultPanel::showRecalculation);
     buttons->addWidget(btnRaceRec_);
-    buttons->addWidget(PrintLaterButton(this, "butPrtRaceResult", ctx_.prompts));
+    auto* print = RacePanelButton(this, "butPrtRaceResult", tr("Print"));
+    connect(print, &QPushButton::clicked, this, [this] { printResult(); });
+    buttons->addWidget(print);
     buttons->addWidget(exportButton);
     buttons->addWidget(recalculation);
     buttons->addStretch();
@@ -116,6 +120,20 @@ void RaceResultPanel::open(const QSqlRecord& race, bool setTitle) {
         lbl1RaceResultTitle_->setText(RecordText(race, "ClubID") + tr(" Result for ") +
                                       RecordText(race, "LiberSite"));
     }
+}
+
+void RaceResultPanel::printResult() {
+    PrintReport(ctx_, this, [this] {
+        // The member line names the member of the selected row (the first when none is).
+        QSqlRecord row = dbgrdRaceRec_->currentRecord();
+        if (row.isEmpty() && dbgrdRaceRec_->gridModel()->rowCount() > 0) {
+            row = dbgrdRaceRec_->gridModel()->record(0);
+        }
+        const RaceResultHeading heading =
+            ReadRaceResultHeading(ctx_.db, RecordText(row, "LoftNo"), liberCode_, liberDate_,
+                                  ParseTime(liberTime_), lblRaceResultSum_->text());
+        return RaceResultReport(heading, ClubDistanceMode(ctx_.db), *dbgrdRaceRec_->gridModel());
+    });
 }
 
 void RaceResultPanel::loadResult() {

@@ -29,6 +29,7 @@ class RaceResultPanel : public QWidget {
 
   private:
     void loadResult();
+    void printResult();
     void showRecalculation();
     void recalculate();
     void exportResult();

@@ -9,6 +9,8 @@
 #include "data/display.h"
 #include "race_panel_parts.h"
 #include "race_results.h"
+#include "reports/club_reports.h"
+#include "reports/report_preview.h"
 #include "widgets/sql_grid.h"
 
 RaceStatusPanel::RaceStatusPanel(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
@@ -30,12 +32,22 @@ RaceStatusPanel::RaceStatusPanel(AppContext& ctx, QWidget* parent) : QWidget(par
     auto* ok = RacePanelButton(this, "btnLoftRaceStat", tr("OK"));
     connect(ok, &QPushButton::clicked, this, &RaceStatusPanel::closed);
     buttons->addWidget(ok);
-    buttons->addWidget(PrintLaterButton(this, "butPrtRaceStat", ctx_.prompts));
+    auto* print = RacePanelButton(this, "butPrtRaceStat", tr("Print"));
+    connect(print, &QPushButton::clicked, this, [this] {
+        PrintReport(ctx_, this, [this] {
+            return RaceStatisticsReport(ReadClubHeading(ctx_.db), lblLoftRaceStatTiTle_->text(),
+                                        StrToDate(RecordText(race_, "LiberDate")),
+                                        ParseTime(RecordText(race_, "LiberTime")),
+                                        *dbgrdLoftRaceStat_->gridModel());
+        });
+    });
+    buttons->addWidget(print);
     buttons->addStretch();
     layout->addLayout(buttons);
 }
 
 void RaceStatusPanel::open(const QSqlRecord& race) {
+    race_ = race;
     dbgrdLoftRaceStat_->load(
         ctx_.db, RaceStatusSql(),
         {RecordText(race, "LiberCode"), DateText(StrToDate(RecordText(race, "LiberDate")))});

@@ -22,6 +22,7 @@ class RaceStatusPanel : public QWidget {
 
   private:
     AppContext& ctx_;
+    QSqlRecord race_;  // the race whose status is shown
     QLabel* lblLoftRaceStatTiTle_ = nullptr;
     SqlGrid* dbgrdLoftRaceStat_ = nullptr;
 };

@@ -1,0 +1,266 @@
+#include "report_layout.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
+#include <algorithm>
+#include <array>
+
+#include "data/date_time.h"
+
+namespace {
+
+constexpr double kUnitsPerMm = kReportUnitsPerInch / 25.4;
+const QSizeF kA4(210.0 * kUnitsPerMm, 297.0 * kUnitsPerMm);
+constexpr double kMarginX = 12.0 * kUnitsPerMm;
+constexpr double kMarginY = 10.0 * kUnitsPerMm;
+constexpr double kCellPadding = 15.0;  // 1.5 pt on each side of a cell's text
+constexpr double kPictureSize = 18.0 * kUnitsPerMm;
+constexpr double kBandGap = 40.0;  // 4 pt below the title band and above a footer
+
+// Font metrics are needed for every cell; one set per style serves the whole run, with the
+// advance of every Latin-1 character for a quick upper bound of a text's width.
+struct StyleMetrics {
+    explicit StyleMetrics(TextStyle style) : metrics(ReportFont(style)) {
+        for (int c = 0; c < 256; ++c) {
+            latin1[c] = metrics.horizontalAdvance(QChar(c));
+        }
+    }
+    QFontMetricsF metrics;
+    std::array<double, 256> latin1{};
+};
+
+const StyleMetrics& MetricsOf(TextStyle style) {
+    static QHash<int, StyleMetrics*> cache;
+    StyleMetrics*& m = cache[static_cast<int>(style)];
+    if (m == nullptr) {
+        m = new StyleMetrics(style);
+    }
+    return *m;
+}
+
+const QFontMetricsF& Metrics(TextStyle style) {
+    return MetricsOf(style).metrics;
+}
+
+// True when the text fits `room` for certain: the sum of its characters' advances, with a
+// margin for kerning and shaping, is within it. A text that is not known to fit is measured.
+bool SurelyFits(const QString& text, const StyleMetrics& m, double room) {
+    double width = 0;
+    for (const QChar c : text) {
+        if (c.unicode() > 255) {
+            return false;
+        }
+        width += m.latin1[c.unicode()];
+    }
+    return width * 1.05 + 10 <= room;
+}
+
+double LineHeight(TextStyle style) {
+    return Metrics(style).height() + 2 * kCellPadding;
+}
+
+double LineHeight(const ReportLine& line) {
+    double h = LineHeight(TextStyle::Normal);
+    for (const ReportText& t : line) {
+        h = std::max(h, LineHeight(t.style));
+    }
+    return h;
+}
+
+QString Elided(const QString& text, TextStyle style, double width) {
+    const StyleMetrics& m = MetricsOf(style);
+    const double room = std::max(0.0, width - 2 * kCellPadding);
+    if (SurelyFits(text, m, room)) {
+        return text;
+    }
+    return m.metrics.elidedText(text, Qt::ElideRight, room);
+}
+
+struct Context {
+    const QDateTime& now;
+    int page = 1;
+};
+
+QString FieldText(SystemField field, const Context& c, int row) {
+    switch (field) {
+        case SystemField::PageNumber:
+            return QString::number(c.page);
+        case SystemField::Date:
+            return DateText(c.now.date());
+        case SystemField::Time:
+            return TimeText(c.now.time());
+        case SystemField::RowNumber:
+            return QString::number(row + 1);
+    }
+    return {};
+}
+
+LaidBand LayOutLines(BandKind kind, const QList<ReportLine>& lines, double top, double width,
+                     const Context& c) {
+    LaidBand band{kind, {}, {}};
+    double y = top;
+    for (const ReportLine& line : lines) {
+        const double h = LineHeight(line);
+        for (const ReportText& t : line) {
+            QString text = t.text;
+            for (SystemField f : t.fields) {
+                if (!text.isEmpty() && !text.endsWith(QLatin1Char(' '))) {
+                    text += QLatin1Char(' ');
+                }
+                text += FieldText(f, c, 0);
+            }
+            const QRectF rect(kMarginX + t.left * width, y, t.width * width, h);
+            band.texts << LaidText{rect, Elided(text, t.style, rect.width()), t.align, t.style};
+        }
+        y += h;
+    }
+    band.rect = QRectF(kMarginX, top, width, y - top);
+    return band;
+}
+
+double LinesHeight(const QList<ReportLine>& lines) {
+    double h = 0;
+    for (const ReportLine& line : lines) {
+        h += LineHeight(line);
+    }
+    return h;
+}
+
+}  // namespace
+
+QFont ReportFont(TextStyle style) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    switch (style) {
+        case TextStyle::Normal:
+            font.setPixelSize(90);
+            break;
+        case TextStyle::Bold:
+            font.setPixelSize(90);
+            font.setBold(true);
+            break;
+        case TextStyle::Heading:
+            font.setPixelSize(110);
+            font.setBold(true);
+            break;
+        case TextStyle::Title:
+            font.setPixelSize(150);
+            font.setBold(true);
+            break;
+    }
+    return font;
+}
+
+QStringList ReportPage::texts(BandKind kind) const {
+    QStringList out;
+    for (const LaidBand& band : bands) {
+        if (band.kind == kind) {
+            for (const LaidText& t : band.texts) {
+                out << t.text;
+            }
+        }
+    }
+    return out;
+}
+
+QList<QStringList> ReportPage::detailRows() const {
+    QList<QStringList> out;
+    for (const LaidBand& band : bands) {
+        if (band.kind == BandKind::Detail) {
+            QStringList row;
+            for (const LaidText& t : band.texts) {
+                row << t.text;
+            }
+            out << row;
+        }
+    }
+    return out;
+}
+
+ReportLayout LayOutReport(const ReportDefinition& report, const QDateTime& now) {
+    ReportLayout layout{report.name, kA4, {}};
+    const double width = kA4.width() - 2 * kMarginX;
+    const double bottom = kA4.height() - kMarginY;
+
+    // Column edges from the weights.
+    double totalWeight = 0;
+    for (const ReportColumn& col : report.columns) {
+        totalWeight += col.weight;
+    }
+    QList<double> lefts;
+    QList<double> widths;
+    double x = kMarginX;
+    for (const ReportColumn& col : report.columns) {
+        const double w = totalWeight > 0 ? width * col.weight / totalWeight : 0;
+        lefts << x;
+        widths << w;
+        x += w;
+    }
+
+    const double headerHeight = LineHeight(TextStyle::Bold);
+    const double rowHeight = LineHeight(TextStyle::Normal);
+    const double footerHeight = LinesHeight(report.footer);
+    const double detailBottom = report.footer.isEmpty() ? bottom : bottom - footerHeight - kBandGap;
+
+    Context c{now, 1};
+    ReportPage page;
+    double y = kMarginY;
+
+    const auto startPage = [&] {
+        LaidBand header{BandKind::ColumnHeader, QRectF(kMarginX, y, width, headerHeight), {}};
+        for (int i = 0; i < report.columns.size(); ++i) {
+            const QRectF rect(lefts[i], y, widths[i], headerHeight);
+            header.texts << LaidText{rect,
+                                     Elided(report.columns[i].header, TextStyle::Bold, widths[i]),
+                                     report.columns[i].align, TextStyle::Bold};
+        }
+        page.bands << header;
+        y += headerHeight;
+    };
+    const auto finishPage = [&] {
+        if (!report.footer.isEmpty()) {
+            page.bands << LayOutLines(BandKind::Footer, report.footer, bottom - footerHeight, width,
+                                      c);
+        }
+        layout.pages << page;
+        page = ReportPage{};
+        ++c.page;
+        y = kMarginY;
+    };
+
+    if (!report.titleBand.isEmpty() || report.picture) {
+        LaidBand title = LayOutLines(BandKind::Title, report.titleBand, y, width, c);
+        if (report.picture) {
+            page.picture = QRectF(kMarginX + width - kPictureSize, y, kPictureSize, kPictureSize);
+            title.rect.setHeight(std::max(title.rect.height(), kPictureSize));
+        }
+        page.bands << title;
+        y += title.rect.height() + kBandGap;
+    }
+    startPage();
+
+    for (int r = 0; r < report.rows.size(); ++r) {
+        // A page always takes at least one row, however tall its bands are.
+        const bool pageHasRows = page.bands.last().kind == BandKind::Detail;
+        if (y + rowHeight > detailBottom && pageHasRows) {
+            finishPage();
+            startPage();
+        }
+        const QStringList& cells = report.rows[r];
+        LaidBand detail{BandKind::Detail, QRectF(kMarginX, y, width, rowHeight), {}};
+        for (int i = 0; i < report.columns.size(); ++i) {
+            const ReportColumn& col = report.columns[i];
+            const QString text =
+                col.rowNumber ? FieldText(SystemField::RowNumber, c, r) : cells.value(i);
+            const QRectF rect(lefts[i], y, widths[i], rowHeight);
+            detail.texts << LaidText{rect, Elided(text, TextStyle::Normal, widths[i]), col.align,
+                                     TextStyle::Normal};
+        }
+        page.bands << detail;
+        y += rowHeight;
+    }
+    finishPage();
+    return layout;
+}

@@ -1,0 +1,103 @@
+#include "report_printing.h"
+
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QRegularExpression>
+
+#include "data/errors.h"
+
+namespace {
+
+// The club emblem at the top right of a heading: a pigeon ring seen from above.
+void PaintPicture(QPainter& painter, const QRectF& rect) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPen pen(Qt::black, rect.width() / 20);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const QRectF outer = rect.adjusted(rect.width() * 0.05, rect.height() * 0.05,
+                                       -rect.width() * 0.05, -rect.height() * 0.05);
+    painter.drawEllipse(outer);
+    const double inset = rect.width() * 0.18;
+    painter.drawEllipse(outer.adjusted(inset, inset, -inset, -inset));
+    // The ring's closing seam.
+    const QPointF c = outer.center();
+    painter.drawLine(QPointF(c.x(), outer.top()), QPointF(c.x(), outer.top() + inset));
+    painter.restore();
+}
+
+void PaintPage(QPainter& painter, const ReportPage& page) {
+    const QPen rule(Qt::black, 6.0);
+    for (const LaidBand& band : page.bands) {
+        for (const LaidText& t : band.texts) {
+            painter.setFont(ReportFont(t.style));
+            painter.drawText(t.rect.adjusted(15, 0, -15, 0),
+                             int(t.align | Qt::AlignVCenter | Qt::TextSingleLine), t.text);
+        }
+        painter.save();
+        painter.setPen(rule);
+        if (band.kind == BandKind::ColumnHeader) {
+            painter.drawLine(band.rect.bottomLeft(), band.rect.bottomRight());
+        } else if (band.kind == BandKind::Footer) {
+            painter.drawLine(band.rect.topLeft(), band.rect.topRight());
+        }
+        painter.restore();
+    }
+    if (!page.picture.isEmpty()) {
+        PaintPicture(painter, page.picture);
+    }
+}
+
+}  // namespace
+
+void PrepareReportPrinter(QPrinter& printer) {
+    printer.setFullPage(true);
+    printer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+}
+
+void PaintReport(const ReportLayout& layout, QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        throw UserError(
+            QStringLiteral("The report could not be printed: the printer did not "
+                           "start."));
+    }
+    // Layout units to device pixels; the page's top left corner is the origin.
+    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+    const double sx = paper.width() / layout.pageSize.width();
+    const double sy = paper.height() / layout.pageSize.height();
+    for (int i = 0; i < layout.pages.size(); ++i) {
+        if (i > 0) {
+            printer.newPage();
+        }
+        painter.resetTransform();
+        painter.scale(sx, sy);
+        PaintPage(painter, layout.pages[i]);
+    }
+    painter.end();
+}
+
+void WriteReportPdf(const ReportLayout& layout, const QString& fileName) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(fileName);
+    printer.setDocName(layout.name);
+    printer.setCreator(QStringLiteral("Kestrava Club Management"));
+    PrepareReportPrinter(printer);
+    PaintReport(layout, printer);
+    if (!QFileInfo(fileName).isFile()) {
+        throw UserError(QStringLiteral("The PDF file \"%1\" could not be written.").arg(fileName));
+    }
+}
+
+QString ReportPdfFileName(const QString& reportName) {
+    QString name = reportName.simplified();
+    name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("-"));
+    if (name.isEmpty()) {
+        name = QStringLiteral("Report");
+    }
+    return name + QStringLiteral(".pdf");
+}

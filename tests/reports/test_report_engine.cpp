@@ -1,0 +1,178 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPrintPreviewDialog>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "data/errors.h"
+#include "reports/report_layout.h"
+#include "reports/report_preview.h"
+#include "reports/report_printing.h"
+#include "scripted_prompts.h"
+
+namespace {
+
+const QDateTime kNow(QDate(2026, 6, 15), QTime(10, 5, 30));
+
+// A list of `rows` numbered rows under a title, with a page footer.
+ReportDefinition NumberedList(int rows) {
+    ReportDefinition report;
+    report.name = QStringLiteral("Numbered: List");
+    report.titleBand = {
+        {{QStringLiteral("Numbered List"), 0, 1, Qt::AlignHCenter, TextStyle::Title, {}}},
+        {{QStringLiteral("Printed"),
+          0,
+          1,
+          Qt::AlignLeft,
+          TextStyle::Normal,
+          {SystemField::Date, SystemField::Time}}}};
+    report.columns = {{QStringLiteral("No"), 1, Qt::AlignRight, true},
+                      {QStringLiteral("Text"), 4, Qt::AlignLeft, false},
+                      {QStringLiteral("Value"), 2, Qt::AlignRight, false}};
+    for (int i = 0; i < rows; ++i) {
+        report.rows << QStringList{QString(), QStringLiteral("row %1").arg(i + 1),
+                                   QString::number(i * 10)};
+    }
+    report.footer = {{{QStringLiteral("Page"),
+                       0.5,
+                       0.5,
+                       Qt::AlignRight,
+                       TextStyle::Normal,
+                       {SystemField::PageNumber}}}};
+    return report;
+}
+
+double Bottom(const ReportPage& page, BandKind kind) {
+    double bottom = 0;
+    for (const LaidBand& band : page.bands) {
+        if (band.kind == kind) {
+            bottom = std::max(bottom, band.rect.bottom());
+        }
+    }
+    return bottom;
+}
+
+}  // namespace
+
+class TestReportEngine : public QObject {
+    Q_OBJECT
+  private slots:
+    // Several pages: the title once, the headers and the footer on every page (the last too),
+    // every row once and in order, the pages after the first equally full, no row under the
+    // footer or off the page.
+    void pagesOfALongList() {
+        const ReportLayout layout = LayOutReport(NumberedList(200), kNow);
+        QVERIFY(layout.pages.size() >= 3);
+        QCOMPARE(layout.pages[0].texts(BandKind::Title),
+                 (QStringList{"Numbered List", "Printed 2026-06-15 10:05:30"}));
+        QList<QStringList> all;
+        for (int p = 0; p < layout.pages.size(); ++p) {
+            const ReportPage& page = layout.pages[p];
+            QCOMPARE(page.texts(BandKind::Title).isEmpty(), p > 0);
+            QCOMPARE(page.texts(BandKind::ColumnHeader), (QStringList{"No", "Text", "Value"}));
+            QCOMPARE(page.texts(BandKind::Footer),
+                     QStringList{QStringLiteral("Page %1").arg(p + 1)});
+            double footerTop = layout.pageSize.height();
+            for (const LaidBand& band : page.bands) {
+                if (band.kind == BandKind::Footer) {
+                    footerTop = band.rect.top();
+                }
+            }
+            QVERIFY(Bottom(page, BandKind::Detail) <= footerTop);
+            QVERIFY(Bottom(page, BandKind::Footer) <= layout.pageSize.height());
+            if (p > 0 && p + 1 < layout.pages.size()) {
+                QCOMPARE(page.detailRows().size(), layout.pages[1].detailRows().size());
+            }
+            all += page.detailRows();
+        }
+        QCOMPARE(all.size(), 200);
+        for (int i = 0; i < all.size(); ++i) {
+            QCOMPARE(all[i],
+                     (QStringList{QString::number(i + 1), QStringLiteral("row %1").arg(i + 1),
+                                  QString::number(i * 10)}));
+        }
+    }
+
+    void emptyReportPrintsItsHeadings() {
+        const ReportLayout layout = LayOutReport(NumberedList(0), kNow);
+        QCOMPARE(layout.pages.size(), 1);
+        QCOMPARE(layout.pages[0].texts(BandKind::Title).first(), QStringLiteral("Numbered List"));
+        QCOMPARE(layout.pages[0].texts(BandKind::ColumnHeader),
+                 (QStringList{"No", "Text", "Value"}));
+        QVERIFY(layout.pages[0].detailRows().isEmpty());
+        QCOMPARE(layout.pages[0].texts(BandKind::Footer), QStringList{"Page 1"});
+    }
+
+    // A text too long for its column is cut with an ellipsis and stays inside the column.
+    void longTextsAreElided() {
+        ReportDefinition report = NumberedList(1);
+        report.rows[0][1] = QStringLiteral("A very long liberation site name ").repeated(8);
+        report.columns[2].header = QStringLiteral("A header far too long for its narrow column");
+        const ReportLayout layout = LayOutReport(report, kNow);
+        const QFontMetricsF normal(ReportFont(TextStyle::Normal));
+        const LaidText cell = layout.pages[0].bands[2].texts[1];  // title, headers, the row
+        QCOMPARE(layout.pages[0].bands[2].kind, BandKind::Detail);
+        QVERIFY(cell.text.endsWith(QChar(0x2026)));
+        QVERIFY(cell.text.size() < report.rows[0][1].size());
+        QVERIFY(normal.horizontalAdvance(cell.text) <= cell.rect.width());
+        const QString header = layout.pages[0].texts(BandKind::ColumnHeader)[2];
+        QVERIFY(header.endsWith(QChar(0x2026)));
+        QCOMPARE(layout.pages[0].texts(BandKind::Detail)[2], QStringLiteral("0"));
+    }
+
+    // The PDF holds every page, and its text is the report's.
+    void writesAPdf() {
+        QTemporaryDir dir;
+        const ReportLayout layout = LayOutReport(NumberedList(120), kNow);
+        QCOMPARE(ReportPdfFileName(layout.name), QStringLiteral("Numbered- List.pdf"));
+        const QString file = dir.filePath(ReportPdfFileName(layout.name));
+        WriteReportPdf(layout, file);
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"),
+                        {QStringLiteral("-layout"), file, QStringLiteral("-")});
+        QVERIFY2(pdftotext.waitForFinished(30000), "pdftotext (poppler-utils) did not run");
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        QCOMPARE(pages.size(), layout.pages.size());
+        QVERIFY(pages[0].contains(QStringLiteral("Numbered List")));
+        QVERIFY(pages[0].contains(QStringLiteral("Printed 2026-06-15 10:05:30")));
+        QVERIFY(pages[0].contains(QStringLiteral("row 1 ")));
+        QVERIFY(pages.last().contains(QStringLiteral("row 120")));
+        QVERIFY(pages.last().contains(QStringLiteral("Page %1").arg(pages.size())));
+        QVERIFY(pages.last().contains(QStringLiteral("Value")));
+
+        QVERIFY_THROWS_EXCEPTION(UserError,
+                                 WriteReportPdf(layout, dir.filePath("no/such/folder/x.pdf")));
+    }
+
+    // The preview offers "Save as PDF" with the report's name as the proposed file, and adds
+    // the extension the user left out.
+    void previewSavesAsPdf() {
+        QTemporaryDir dir;
+        ScriptedPrompts prompts;
+        prompts.fileNames.enqueue(dir.filePath(QStringLiteral("mailed")));
+        bool saved = false;
+        QTimer::singleShot(0, [&] {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            QVERIFY(preview != nullptr);
+            auto* save = preview->findChild<QAction*>(QStringLiteral("actSaveAsPdf"));
+            QVERIFY(save != nullptr);
+            QCOMPARE(save->text(), QStringLiteral("Save as PDF"));
+            save->trigger();
+            saved = true;
+            preview->reject();
+        });
+        PreviewReport(LayOutReport(NumberedList(3), kNow), prompts, nullptr);
+        QVERIFY(saved);
+        QCOMPARE(prompts.of("save"), QStringList{"PDF File (*.pdf)"});
+        QVERIFY(prompts.of("error").isEmpty());
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("mailed.pdf"))));
+    }
+};
+
+QTEST_MAIN(TestReportEngine)
+#include "test_report_engine.moc"
