@@ -2,11 +2,11 @@
 
 #include <QAbstractItemModel>
 #include <QSqlQuery>
-#include <QSqlQueryModel>
 #include <QSqlRecord>
 
 #include "data/database.h"
 #include "data/date_time.h"
+#include "widgets/sql_grid.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ ReportLine PageNumberText() {
 }
 
 int FieldColumn(const QAbstractItemModel& list, const QString& field) {
-    if (const auto* query = qobject_cast<const QSqlQueryModel*>(&list)) {
+    if (const auto* query = qobject_cast<const SqlGridModel*>(&list)) {
         return query->record().indexOf(field);
     }
     for (int c = 0; c < list.columnCount(); ++c) {
@@ -100,6 +100,12 @@ QList<QStringList> ListRows(const QAbstractItemModel& list, const QList<ListFiel
     QList<int> columns;
     for (const ListField& f : fields) {
         columns << FieldColumn(list, f.field);
+    }
+    // A screen's list reads its rows as the view scrolls: a report prints all of them, so the
+    // rest are read first (reading changes what the list has fetched, not what it holds).
+    auto& whole = const_cast<QAbstractItemModel&>(list);
+    while (whole.canFetchMore({})) {
+        whole.fetchMore({});
     }
     QList<QStringList> rows;
     rows.reserve(list.rowCount());

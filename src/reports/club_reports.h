@@ -27,7 +27,7 @@ struct ListField {
     QString field;
     bool asShown = true;
 };
-// The texts of every row of `list`, one per field. A query model finds its columns by field
+// The texts of every row of `list`, one per field. A screen's query grid finds its columns by field
 // name; any other model by its column titles.
 QList<QStringList> ListRows(const QAbstractItemModel& list, const QList<ListField>& fields);
 

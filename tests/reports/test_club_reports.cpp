@@ -22,7 +22,7 @@ struct ScreenList {
                 return v.toString() + QLatin1Char('*');
             });
         }
-        model.setQuery(db.select(sql, {}, false));
+        model.setQuery(db, sql, {});
     }
 };
 
@@ -81,6 +81,27 @@ void AddRace(TdmZOLF& db) {
 class TestClubReports : public QObject {
     Q_OBJECT
   private slots:
+    // A list longer than what its grid has read so far prints every row, in the list's order.
+    void longListPrintsEveryRow() {
+        TestContext t;
+        const int members = SqlGridModel::kPageRows * (SqlGridModel::kPagesKept + 1) + 3;
+        ScreenList list(*t.db,
+                        QStringLiteral("with recursive n(i) as (select 1 union all select i+1 "
+                                       "from n where i<%1) select 'NL' as AssociationCode, "
+                                       "printf('%04d', i) as LoftNo, 'Member ' || i as "
+                                       "LoftName, 0 as clockCnt from n order by i")
+                            .arg(members),
+                        {});
+        QCOMPARE(list.model.rowCount(), SqlGridModel::kPageRows);
+        const QList<QStringList> rows = ListRows(
+            list.model, {{QStringLiteral("LoftName"), true}, {QStringLiteral("LoftNo"), false}});
+        QCOMPARE(rows.size(), members);
+        QCOMPARE(rows.first(), (QStringList{"Member 1", "0001"}));
+        QCOMPARE(rows.last(),
+                 (QStringList{QStringLiteral("Member %1").arg(members),
+                              QStringLiteral("%1").arg(members, 4, 10, QLatin1Char('0'))}));
+    }
+
     // Every list of the member and race screens: its heading, column headers, a row printed
     // with the list's shown texts where the list's shown text is asked for, and the footer.
     void listsPrintTheScreensRows() {
@@ -293,7 +314,7 @@ class TestClubReports : public QObject {
         const RaceDayHeading heading = ReadRaceDayHeading(*t.db, "B", "B 2026-09-20 BDX");
         const ReportDefinition report = MarkedPigeonsReport(heading, marking.model);
         t.db->exec("delete from ZOL_PigRaceData");
-        marking.model.setQuery(t.db->select("select * from ZOL_PigRaceData", {}, false));
+        marking.model.setQuery(*t.db, "select * from ZOL_PigRaceData", {});
 
         const ReportPage page = LayOutReport(report, kNow).pages.first();
         QVERIFY(page.texts(BandKind::Title).contains(QStringLiteral("Total : 006")));
