@@ -93,7 +93,7 @@ bool SendCurrentRaces(ClockRun& run, ClockSession& session, QString& errorText) 
     }
     for (const Race& race : races) {
         run.checkpoint();
-        if (known && !lastSynch.isNull() && StoredMoment(lastSynch) >= StoredMoment(race.updated)) {
+        if (known && SynchedSince(lastSynch.toString(), race.updated.toString())) {
             continue;
         }
         const QDateTime liberation(StrToDate(race.date), StrToTime(race.time));
@@ -195,7 +195,7 @@ bool ReadPigeonsBack(ClockRun& run, ClockSession& session) {
             if (StoredMoment(row.value(0)) < t) {
                 run.db.exec(QStringLiteral("update ZOL_PigData set UID=?, E_Ring=?, AssignDate=?, "
                                            "Updatetime=? where LoftNo=? and PRingNo=?"),
-                            {uid, eRing, MomentText(t), now, session.loftNo, ring});
+                            {uid, eRing, GeneralText(t), now, session.loftNo, ring});
                 run.log.line(QStringLiteral("pigeon %1 read: UID %2, E_Ring %3, assigned %4")
                                  .arg(ring, uid, eRing, MomentText(t)));
             }
@@ -218,7 +218,7 @@ bool ReadPigeonsBack(ClockRun& run, ClockSession& session) {
         run.db.exec(QStringLiteral("insert into ZOL_PigData (LoftNo, PRingNo, UID, E_Ring, "
                                    "AssignDate, Sex, RYear, ColorType, CreateDate, Updatetime, "
                                    "SynchFlag, DeleteMark) values(?,?,?,?,?,?,?,?,?,?,0,0)"),
-                    {session.loftNo, ring, uid, eRing, MomentText(t), SexFromClock(v[5]), v[4],
+                    {session.loftNo, ring, uid, eRing, GeneralText(t), SexFromClock(v[5]), v[4],
                      v[6], DateText(t.date()), now});
         run.log.line(QStringLiteral("pigeon %1 added from the clock: UID %2, E_Ring %3")
                          .arg(ring, uid, eRing));

@@ -195,12 +195,12 @@ RunResult UploadMarking(ClockRun& run, ClockSession& session, const RaceChoice& 
                             key3) > 0) {
             run.db.exec(QStringLiteral("update ZOL_PigRaceData set ClubID=?, MarkedTime=? where "
                                        "LiberCode=? and date(LiberDate)=? and PRingNo=?"),
-                        {race.clubId, MomentText(m), race.liberCode, race.raceDateText, ring});
+                        {race.clubId, GeneralText(m), race.liberCode, race.raceDateText, ring});
         } else {
             run.db.exec(QStringLiteral("insert into ZOL_PigRaceData (ClubID, LiberCode, "
                                        "LiberDate, PRingNo, MarkedTime) values(?,?,?,?,?)"),
                         {race.clubId, race.liberCode, DateText(StrToDate(race.raceDateText)), ring,
-                         MomentText(m)});
+                         GeneralText(m)});
         }
         run.log.line(QStringLiteral("pigeon %1 marked at %2").arg(ring, MomentText(m)));
         ++marked;
@@ -212,12 +212,12 @@ RunResult UploadMarking(ClockRun& run, ClockSession& session, const RaceChoice& 
                         {race.liberCode, race.raceDateText, session.loftNo}) > 0) {
         run.db.exec(QStringLiteral("update ZOL_RaceClockTime set DLMarkedTime=? where "
                                    "LiberCode=? and date(LiberDate)=? and LoftNo=?"),
-                    {MomentText(d), race.liberCode, race.raceDateText, session.loftNo});
+                    {GeneralText(d), race.liberCode, race.raceDateText, session.loftNo});
     } else {
         run.db.exec(QStringLiteral("insert into ZOL_RaceClockTime (LiberCode, LiberDate, LoftNo, "
                                    "ClockID, DLMarkedTime) values(?,?,?,?,?)"),
                     {race.liberCode, DateText(StrToDate(race.raceDateText)), session.loftNo,
-                     session.clockId, MomentText(d)});
+                     session.clockId, GeneralText(d)});
     }
     run.log.line(QStringLiteral("clock marking time %1, %2 pigeon(s) marked")
                      .arg(MomentText(d))
@@ -343,8 +343,8 @@ RunResult UploadResults(ClockRun& run, ClockSession& session, const RaceChoice& 
     if (session.haveStops) {
         run.db.tryExec(QStringLiteral("update ZOL_RaceClockTime set ULMasterTime=?, ULClockTime=? "
                                       "where LiberCode=? and date(LiberDate)=? and LoftNo=?"),
-                       {MomentText(FromDayCount(session.readerStop)),
-                        MomentText(FromDayCount(session.clockStop)), race.liberCode,
+                       {GeneralText(FromDayCount(session.readerStop)),
+                        GeneralText(FromDayCount(session.clockStop)), race.liberCode,
                         race.raceDateText, session.loftNo});
     }
     session.lastClock = session.clockId;
@@ -410,9 +410,9 @@ void VerifyArrivals(ClockRun& run, ClockSession& session, const RaceChoice& race
                                "FlySpeed=?, Dist=?, ClockID=?, UID_Real=?, TimeVari=?, "
                                "RandomCode=?, RealRandom=?, BackLon=?, BackLat=?") +
                     whereSql,
-                {MomentMsText(a.ringArrival), MsToFlyTime(flyMs), StoredFlySpeed(speed),
-                 distance, session.clockId, a.chipId, session.variance, a.markValue, a.backCode,
-                 a.lonText, a.latText, race.liberCode, race.raceDateText, a.ringNo});
+                {MomentMsText(a.ringArrival), MsToFlyTime(flyMs), StoredFlySpeed(speed), distance,
+                 session.clockId, a.chipId, session.variance, a.markValue, a.backCode, a.lonText,
+                 a.latText, race.liberCode, race.raceDateText, a.ringNo});
             run.log.line(QStringLiteral("result %1: back %2, flying %3, speed %4, distance %5")
                              .arg(a.ringNo, MomentMsText(a.ringArrival), MsToFlyTime(flyMs),
                                   speedText.trimmed())
