@@ -15,6 +15,7 @@
 
 #include "races/race_screen.h"
 #include "races/sun_data.h"
+#include "screen_helpers.h"
 #include "test_context.h"
 #include "widgets/sql_grid.h"
 
@@ -27,26 +28,6 @@ void seed(TdmZOLF& db) {
             {"W001'30:00.00", "N051'30:00.00"});
     db.exec("insert into ZOL_LoftData (LoftNo, LoftName, LoftLon, LoftLat) values('002','Bob',?,?)",
             {"W001'00:00.00", "N051'00:00.00"});
-}
-
-template <typename T>
-T* child(QWidget& screen, const char* name) {
-    T* w = screen.findChild<T*>(QLatin1String(name));
-    if (w == nullptr) {
-        qFatal("no widget %s", name);
-    }
-    return w;
-}
-
-void click(QWidget& screen, const char* name) {
-    QTest::mouseClick(child<QPushButton>(screen, name), Qt::LeftButton);
-}
-
-void shot(QWidget& screen, const QString& name) {
-    const QString dir = qEnvironmentVariable("KESTRAVA_SHOTS");
-    if (!dir.isEmpty()) {
-        screen.grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
-    }
 }
 
 QString cell(SqlGrid* grid, int row, int column) {

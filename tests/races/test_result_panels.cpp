@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "races/race_screen.h"
+#include "screen_helpers.h"
 #include "test_context.h"
 #include "widgets/date_time_box.h"
 #include "widgets/sql_grid.h"
@@ -40,26 +41,6 @@ void seed(TdmZOLF& db) {
     db.exec(
         "insert into ZOL_PigRaceData (ClubID, LiberCode, LiberDate, PRingNo, ClockID) "
         "values('KC','1A','2026-05-26','GB26-0002','C1')");
-}
-
-template <typename T>
-T* child(QWidget& screen, const char* name) {
-    T* w = screen.findChild<T*>(QLatin1String(name));
-    if (w == nullptr) {
-        qFatal("no widget %s", name);
-    }
-    return w;
-}
-
-void click(QWidget& screen, const char* name) {
-    QTest::mouseClick(child<QPushButton>(screen, name), Qt::LeftButton);
-}
-
-void shot(QWidget& screen, const QString& name) {
-    const QString dir = qEnvironmentVariable("KESTRAVA_SHOTS");
-    if (!dir.isEmpty()) {
-        screen.grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
-    }
 }
 
 QString cell(SqlGrid* grid, int row, const QString& title) {

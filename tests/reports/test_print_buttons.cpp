@@ -14,6 +14,7 @@
 #include "clockops/synch_screen.h"
 #include "members/member_screen.h"
 #include "races/race_screen.h"
+#include "screen_helpers.h"
 #include "test_context.h"
 #include "widgets/sql_grid.h"
 
@@ -50,15 +51,6 @@ void Seed(TdmZOLF& db) {
         "null,null,null,null)");
 }
 
-template <typename T>
-T* Child(QWidget& screen, const char* name) {
-    T* w = screen.findChild<T*>(QLatin1String(name));
-    if (w == nullptr) {
-        qFatal("no widget %s", name);
-    }
-    return w;
-}
-
 // Presses the Print button `button`, saves the preview as PDF and closes it; returns the text
 // of the PDF ("no preview" when none opened).
 QString Printed(QWidget& screen, const char* button, TestContext& t) {
@@ -74,7 +66,7 @@ QString Printed(QWidget& screen, const char* button, TestContext& t) {
             preview->reject();
         }
     });
-    QTest::mouseClick(Child<QPushButton>(screen, button), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(screen, button), Qt::LeftButton);
     if (!previewed) {
         return QStringLiteral("no preview");
     }
@@ -88,11 +80,11 @@ QString Printed(QWidget& screen, const char* button, TestContext& t) {
 }
 
 void ChooseRaceAction(QWidget& screen, int index) {
-    auto* grid = Child<SqlGrid>(screen, "dbgrd1");
+    auto* grid = child<SqlGrid>(screen, "dbgrd1");
     const QPoint at = grid->visualRect(grid->model()->index(0, 1)).center();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, at);
-    auto* list = Child<QListWidget>(screen, "rgRacePoint");
+    auto* list = child<QListWidget>(screen, "rgRacePoint");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(index)).center());
 }
@@ -118,7 +110,7 @@ class TestPrintButtons : public QObject {
         QVERIFY2(text.contains("Member List Name LoftNo No. of Clocks Ann NL 001 1 Bob NL 002 0"),
                  qPrintable(text));
 
-        auto* members = Child<SqlGrid>(screen, "dbgrdMem");
+        auto* members = child<SqlGrid>(screen, "dbgrdMem");
         members->setCurrentIndex(members->model()->index(0, 1));
         emit members->doubleClicked(members->currentIndex());
         text = Printed(screen, "butPrtRingList", t);
@@ -140,7 +132,7 @@ class TestPrintButtons : public QObject {
         const QString race = QStringLiteral("1A 2026-05-26 DOV");
 
         tabs->setCurrentIndex(1);
-        ChooseItem(Child<QComboBox>(screen, "cbbRaceCode"), race);
+        ChooseItem(child<QComboBox>(screen, "cbbRaceCode"), race);
         QString text = Printed(screen, "btnMarkUpLdPrt", t);
         QVERIFY2(text.startsWith("Kestrava Club Date : 2026-06-15 10:00:00 Total : 002 LiberSite : "
                                  "Dover RaceCode : 1A 2026-05-26 DOV Pos Name Pigeon S Marked "
@@ -149,8 +141,8 @@ class TestPrintButtons : public QObject {
                  qPrintable(text));
 
         tabs->setCurrentIndex(2);
-        ChooseItem(Child<QComboBox>(screen, "cbbTimer_UPL"), race);
-        QVERIFY(Child<QTimer>(screen, "timerResult")->isActive());
+        ChooseItem(child<QComboBox>(screen, "cbbTimer_UPL"), race);
+        QVERIFY(child<QTimer>(screen, "timerResult")->isActive());
         text = Printed(screen, "btnPrint", t);
         QVERIFY2(
             text.contains("Total : 001 LiberSite : Dover RaceCode : 1A 2026-05-26 DOV Pos Name "
@@ -159,7 +151,7 @@ class TestPrintButtons : public QObject {
                           "00:00:00 Net Flying Time : 05:00:00.000 Winning Margin : 0:0:0 "
                           "Page 1"),
             qPrintable(text));
-        QVERIFY(!Child<QTimer>(screen, "timerResult")->isActive());
+        QVERIFY(!child<QTimer>(screen, "timerResult")->isActive());
         // The test machine has no antenna; the screen says so when it opens the port. Printing
         // says nothing.
         QCOMPARE(t.prompts.of("error").filter(QRegularExpression("^(?!Unable to open com port)")),
@@ -183,7 +175,7 @@ class TestPrintButtons : public QObject {
         QVERIFY2(text.contains(" Status for Dover (05/26 07:00:00) Member Clock Birds Marked Birds "
                                "arrived Ann C77 2 1 Page 1"),
                  qPrintable(text));
-        QTest::mouseClick(Child<QPushButton>(screen, "btnLoftRaceStat"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(screen, "btnLoftRaceStat"), Qt::LeftButton);
 
         ChooseRaceAction(screen, 5);
         text = Printed(screen, "butPrtRaceResult", t);
@@ -192,7 +184,7 @@ class TestPrintButtons : public QObject {
                                  "FlyTime Var M/min Dist. 1 Ann NL-26-7654321 C BB "
                                  "12:00:00.000 26-05 05:00:00 +3 1001.250 312/450"),
                  qPrintable(text));
-        QTest::mouseClick(Child<QPushButton>(screen, "btnRaceRec"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(screen, "btnRaceRec"), Qt::LeftButton);
 
         ChooseRaceAction(screen, 3);
         text = Printed(screen, "butPrtLoftRaceDist", t);
