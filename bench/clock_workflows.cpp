@@ -30,27 +30,14 @@
 #include "device/serial_port.h"
 #include "device/win_api_v8.h"
 
+#include "counting_port.h"
+
 namespace {
 
 constexpr double kBaud = 9600.0;
 constexpr double kBitsPerByte = 10.0;
 constexpr int kPigeons = 120;
 constexpr int kRaces = 5;
-
-class CountingPort : public QtSerialPort {
-  public:
-    bool write(const QByteArray& bytes) override {
-        sent += bytes.size();
-        return QtSerialPort::write(bytes);
-    }
-    QByteArray readAvailable(qint64 maxBytes) override {
-        const QByteArray bytes = QtSerialPort::readAvailable(maxBytes);
-        received += bytes.size();
-        return bytes;
-    }
-    qint64 sent = 0;
-    qint64 received = 0;
-};
 
 // Nobody to ask: every arrival of the bench verifies.
 class SilentPrompts : public Prompts {

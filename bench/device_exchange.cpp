@@ -19,26 +19,12 @@
 #include "device/serial_port.h"
 #include "device/win_api_v8.h"
 
+#include "counting_port.h"
+
 namespace {
 
 constexpr double kBaud = 9600.0;
 constexpr double kBitsPerByte = 10.0;  // start bit, 8 data bits, stop bit
-
-// The real port, counting the bytes that cross it.
-class CountingPort : public QtSerialPort {
-  public:
-    bool write(const QByteArray& bytes) override {
-        sent += bytes.size();
-        return QtSerialPort::write(bytes);
-    }
-    QByteArray readAvailable(qint64 maxBytes) override {
-        const QByteArray bytes = QtSerialPort::readAvailable(maxBytes);
-        received += bytes.size();
-        return bytes;
-    }
-    qint64 sent = 0;
-    qint64 received = 0;
-};
 
 QJsonObject BenchState() {
     QJsonArray pigeons;

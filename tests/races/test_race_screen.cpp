@@ -49,19 +49,6 @@ void enterRace(QWidget& screen) {
     click(screen, "btnOK");
 }
 
-void rightClickRace(QWidget& screen, int row) {
-    auto* grid = child<SqlGrid>(screen, "dbgrd1");
-    const QPoint at = grid->visualRect(grid->model()->index(row, 1)).center();
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, at);
-}
-
-void chooseAction(QWidget& screen, int index) {
-    auto* list = child<QListWidget>(screen, "rgRacePoint");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(index)).center());
-}
-
 }  // namespace
 
 class TestRaceScreen : public QObject {

@@ -52,17 +52,6 @@ QString cell(SqlGrid* grid, int row, const QString& title) {
     return QStringLiteral("<no column %1>").arg(title);
 }
 
-// Chooses action `index` for the first race of the list.
-void action(QWidget& screen, int index) {
-    auto* grid = child<SqlGrid>(screen, "dbgrd1");
-    const QPoint at = grid->visualRect(grid->model()->index(0, 1)).center();
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, at);
-    auto* list = child<QListWidget>(screen, "rgRacePoint");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(index)).center());
-}
-
 void choose(QComboBox* combo, const QString& text) {
     const int i = combo->findText(text);
     QVERIFY2(i >= 0, qPrintable(text));
@@ -86,8 +75,8 @@ void TestResultPanels::otherClockPanel() {
     TfrmRace screen(t.app());
     screen.resize(1100, 620);
     screen.show();
-    action(screen, 7);
-    action(screen, 7);  // opened twice: each member once
+    chooseRaceAction(screen, 7);
+    chooseRaceAction(screen, 7);  // opened twice: each member once
     QVERIFY(child<QWidget>(screen, "pnlOtherClosk")->isVisible());
     QCOMPARE(child<QLabel>(screen, "lblAddOtherClockTitle")->text(),
              QStringLiteral("Add/Edit Other Clock     1A    DOV    2026-05-26"));
@@ -155,7 +144,7 @@ void TestResultPanels::statusPanel() {
     TfrmRace screen(t.app());
     screen.resize(1100, 620);
     screen.show();
-    action(screen, 4);
+    chooseRaceAction(screen, 4);
     QCOMPARE(child<QLabel>(screen, "lblLoftRaceStatTiTle")->text(),
              QStringLiteral(" Status for Dover"));
     auto* grid = child<SqlGrid>(screen, "dbgrdLoftRaceStat");
@@ -175,7 +164,7 @@ void TestResultPanels::resultPanelAndRecalculation() {
     TfrmRace screen(t.app());
     screen.resize(1100, 620);
     screen.show();
-    action(screen, 5);
+    chooseRaceAction(screen, 5);
     QVERIFY(child<QWidget>(screen, "pnlRaceResult")->isVisible());
     QCOMPARE(child<QLabel>(screen, "lbl1RaceResultTitle")->text(),
              QStringLiteral("KC Result for Dover"));

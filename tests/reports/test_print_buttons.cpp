@@ -79,16 +79,6 @@ QString Printed(QWidget& screen, const char* button, TestContext& t) {
     return QString::fromUtf8(text.readAllStandardOutput()).simplified();
 }
 
-void ChooseRaceAction(QWidget& screen, int index) {
-    auto* grid = child<SqlGrid>(screen, "dbgrd1");
-    const QPoint at = grid->visualRect(grid->model()->index(0, 1)).center();
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, at);
-    auto* list = child<QListWidget>(screen, "rgRacePoint");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(index)).center());
-}
-
 // Chooses an item of a race list as a click on it does.
 void ChooseItem(QComboBox* list, const QString& item) {
     list->setCurrentIndex(list->findText(item));
@@ -170,14 +160,14 @@ class TestPrintButtons : public QObject {
                                "Time KC 1A DOV Dover 2026-05-26 07:00:00 Page 1"),
                  qPrintable(text));
 
-        ChooseRaceAction(screen, 4);
+        chooseRaceAction(screen, 4);
         text = Printed(screen, "butPrtRaceStat", t);
         QVERIFY2(text.contains(" Status for Dover (05/26 07:00:00) Member Clock Birds Marked Birds "
                                "arrived Ann C77 2 1 Page 1"),
                  qPrintable(text));
         QTest::mouseClick(child<QPushButton>(screen, "btnLoftRaceStat"), Qt::LeftButton);
 
-        ChooseRaceAction(screen, 5);
+        chooseRaceAction(screen, 5);
         text = Printed(screen, "butPrtRaceResult", t);
         QVERIFY2(text.startsWith("Ann LiberSite : Dover RaceCode : 1A 2026-05-26 07:00 1 Members "
                                  "sent 2 birds - 1 were clocked Pos. Name Ring S C Clocked "
@@ -186,13 +176,13 @@ class TestPrintButtons : public QObject {
                  qPrintable(text));
         QTest::mouseClick(child<QPushButton>(screen, "btnRaceRec"), Qt::LeftButton);
 
-        ChooseRaceAction(screen, 3);
+        chooseRaceAction(screen, 3);
         text = Printed(screen, "butPrtLoftRaceDist", t);
         QVERIFY2(text.contains("Member loft distance to Dover Member Loft Number KM M Ann 001 312 "
                                "450 Bob 002 298 12 Page 1"),
                  qPrintable(text));
 
-        ChooseRaceAction(screen, 8);
+        chooseRaceAction(screen, 8);
         text = Printed(screen, "butDistDLPrt", t);
         QVERIFY2(text.contains("Race distance download Member Loft Number KM M Ann 001 312 450"),
                  qPrintable(text));
