@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "data/clock.h"
+#include "data/club_settings.h"
 #include "data/convert.h"
 #include "data/data_paths.h"
 #include "data/database.h"
@@ -21,6 +22,7 @@ class TestData : public QObject {
   private slots:
     void newFileGetsEveryTableInColumnOrder();
     void rowIdentitiesAreEnforced();
+    void clubSettingsTravelWithTheFile();
     void tableNamesIgnoreCase();
     void existingFileLackingTablesIsRefusedUntouched();
     void fileThatIsNotADatabaseIsRefused();
@@ -70,6 +72,30 @@ void TestData::newFileGetsEveryTableInColumnOrder() {
         db.value(QStringLiteral("select FeathColor from ZOL_FeatherColor where ColorType='BB'"))
             .toString(),
         QStringLiteral("Blue Bar"));
+}
+
+// A club setting is stored in the file itself (a copy of the file carries it) and never
+// alters a club table; a file that never stored one reads the fallback.
+void TestData::clubSettingsTravelWithTheFile() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Kestrava_Europe.db"));
+    {
+        TdmZOLF db(file);
+        QCOMPARE(ClubSetting(db, QStringLiteral("DistanceMethod"), QStringLiteral("flat")),
+                 QStringLiteral("flat"));
+        SetClubSetting(db, QStringLiteral("DistanceMethod"), QStringLiteral("geodesic"));
+        SetClubSetting(db, QStringLiteral("DistanceMethod"), QStringLiteral("geodesic 2"));
+        SetClubSetting(db, QStringLiteral("PublishFolder"), QStringLiteral("/srv/it's here"));
+        db.backupTo(dir.filePath(QStringLiteral("copy.db")));
+    }
+    TdmZOLF copy(dir.filePath(QStringLiteral("copy.db")));
+    QCOMPARE(ClubSetting(copy, QStringLiteral("DistanceMethod")), QStringLiteral("geodesic 2"));
+    QCOMPARE(ClubSetting(copy, QStringLiteral("PublishFolder")), QStringLiteral("/srv/it's here"));
+    QCOMPARE(ClubSetting(copy, QStringLiteral("Missing"), QStringLiteral("x")),
+             QStringLiteral("x"));
+    for (const QString& table : ClubTableNames()) {
+        QCOMPARE(copy.connection().record(table).count(), ColumnNames(table).size());
+    }
 }
 
 void TestData::rowIdentitiesAreEnforced() {
