@@ -8,6 +8,14 @@ packages=(
     qt6-base-dev libqt6sql6-sqlite libsqlite3-dev qt6-serialport-dev
     nettle-dev libxlsxwriter-dev libminizip-dev libpugixml-dev
     poppler-utils
+    # Survey-grade distances on the WGS84 ellipsoid.
+    libgeographiclib-dev
+    # Charts of a race on screen and in published pages.
+    qt6-charts-dev qt6-svg-dev
+    # Translations of the interface, compiled by the build.
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    # A real browser to check the published pages render.
+    chromium
     xvfb xauth
     # Glyphs for the full-width marks of some of the program's messages ("success ！！").
     fonts-wqy-microhei
