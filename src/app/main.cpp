@@ -6,9 +6,10 @@
 #include <memory>
 
 #include "app/main_window.h"
-#include "widgets/qt_prompts.h"
 #include "data/app_context.h"
 #include "data/errors.h"
+#include "data/local_settings.h"
+#include "widgets/qt_prompts.h"
 
 namespace {
 
@@ -37,11 +38,14 @@ int main(int argc, char** argv) {
                       QStringLiteral("dir")});
     parser.addPositionalArgument(
         QStringLiteral("port"),
-        QStringLiteral("Serial port of the club antenna (default %1).").arg(kDefaultPort),
+        QStringLiteral("Serial port of the club antenna for this run (default: the port chosen in "
+                       "Setup, else %1).")
+            .arg(kDefaultPort),
         QStringLiteral("[port]"));
     parser.process(app);
     const QStringList positional = parser.positionalArguments();
-    const QString port = positional.isEmpty() ? kDefaultPort : positional.first();
+    const QString port = PortForRun(positional.isEmpty() ? QString() : positional.first(),
+                                    RememberedPort(*OpenLocalSettings()), kDefaultPort);
 
     QtPrompts prompts;
     const DataPaths paths =

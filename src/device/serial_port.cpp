@@ -1,6 +1,50 @@
 #include "device/serial_port.h"
 
+#include <QFileInfo>
 #include <QSerialPort>
+
+#include "device/serial_ports.h"
+
+namespace {
+
+// Says why `name` did not open, in words that tell the secretary what to do.
+QString OpenRefusal(const QString& name, QSerialPort::SerialPortError error,
+                    const QString& systemText) {
+    PortFailure failure = PortFailure::Other;
+    QString group;
+#ifdef Q_OS_WIN
+    if (error == QSerialPort::DeviceNotFoundError) {
+        failure = PortFailure::NotFound;
+    } else if (error == QSerialPort::PermissionError) {
+        failure = PortFailure::InUse;  // Windows refuses a port another program has open
+    }
+#else
+    const QFileInfo device(name.startsWith(QLatin1Char('/')) ? name
+                                                             : QStringLiteral("/dev/") + name);
+    if (error == QSerialPort::DeviceNotFoundError || !device.exists()) {
+        failure = PortFailure::NotFound;
+    } else if (error == QSerialPort::PermissionError) {
+        // The device's rights decide: a device the user may read and write is refused only
+        // because another program has locked it.
+        if (device.isReadable() && device.isWritable()) {
+            failure = PortFailure::InUse;
+        } else {
+            failure = PortFailure::PermissionDenied;
+            group = device.group();
+        }
+    }
+#endif
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty()) {
+        user = qEnvironmentVariable("USERNAME");
+    }
+    return PortRefusal(
+        name, failure, systemText,
+        failure == PortFailure::NotFound ? FindSerialPorts() : QList<SerialPortFound>(), user,
+        group == QLatin1String("root") ? QString() : group);
+}
+
+}  // namespace
 
 QtSerialPort::QtSerialPort() : port_(std::make_unique<QSerialPort>()) {}
 
@@ -19,7 +63,7 @@ bool QtSerialPort::open(const QString& name) {
     port_->setFlowControl(QSerialPort::NoFlowControl);
     port_->setReadBufferSize(0);
     if (!port_->open(QIODevice::ReadWrite)) {
-        error_ = QStringLiteral("Unable to open com port %1 (%2)").arg(name, port_->errorString());
+        error_ = OpenRefusal(name, port_->error(), port_->errorString());
         return false;
     }
     // DTR and RTS are held off. Some ports (a pseudo-terminal, for one) have no such lines;

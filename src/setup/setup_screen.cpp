@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "data/local_settings.h"
+#include "device/serial_ports.h"
 #include "widgets/edit_controls.h"
 
 namespace {
@@ -120,6 +122,24 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     p->addWidget(udCopies);
     p->addStretch();
 
+    // The club antenna's serial port belongs to this computer: it is kept in the user's
+    // settings, not in the club's data.
+    auto* antenna = new QGroupBox(QStringLiteral("Club antenna :"), this);
+    cbbPort = new QComboBox(antenna);
+    cbbPort->setObjectName(QStringLiteral("cbbPort"));
+    // A port the system does not list (a link made for the clock emulator) can be typed.
+    cbbPort->setEditable(true);
+    cbbPort->setInsertPolicy(QComboBox::NoInsert);
+    cbbPort->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cbbPort->setMinimumContentsLength(24);
+    btnPortRefresh = new QPushButton(QStringLiteral("Refresh"), antenna);
+    btnPortRefresh->setObjectName(QStringLiteral("btnPortRefresh"));
+    auto* n = new QGridLayout(antenna);
+    n->addWidget(Label(QStringLiteral("Serial port :"), antenna), 0, 0);
+    n->addWidget(cbbPort, 0, 1);
+    n->addWidget(btnPortRefresh, 0, 2);
+    n->setColumnStretch(1, 1);
+
     address->setMinimumWidth(480);
     printer->setMinimumWidth(480);
     system->setMinimumWidth(320);
@@ -128,6 +148,7 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     grid->addWidget(system, 0, 1);
     grid->addWidget(backup, 1, 1);
     grid->addWidget(printer, 2, 0);
+    grid->addWidget(antenna, 2, 1);
     grid->setColumnStretch(2, 1);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(grid);
@@ -137,7 +158,8 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     QWidget* previous = edtClubName;
     for (QWidget* next : std::initializer_list<QWidget*>{
              edtClubAbbt, cbbClubName, edtClubStreet, edtClubToneCity, edtPostCode, edtAssociation,
-             cbbLangue, cbbMode, edtDay, btnLoadBk, btnBackNow, edtCopies}) {
+             cbbLangue, cbbMode, edtDay, btnLoadBk, btnBackNow, edtCopies, cbbPort,
+             btnPortRefresh}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -145,6 +167,11 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     connect(cbbClubName, &QComboBox::activated, this, &TfrmSetup::clubChosen);
     connect(btnBackNow, &QPushButton::clicked, this, &TfrmSetup::backupNow);
     connect(btnLoadBk, &QPushButton::clicked, this, &TfrmSetup::loadBackup);
+    connect(cbbPort, &QComboBox::activated, this, &TfrmSetup::portChosen);
+    // A typed port counts once Enter is pressed or the box is left.
+    connect(cbbPort->lineEdit(), &QLineEdit::editingFinished, this, &TfrmSetup::portChosen);
+    connect(btnPortRefresh, &QPushButton::clicked, this, &TfrmSetup::listPorts);
+    listPorts();
 }
 
 ClubSetupFields TfrmSetup::fields() const {
@@ -223,6 +250,30 @@ void TfrmSetup::clubChosen(int index) {
     });
 }
 
+void TfrmSetup::listPorts() {
+    cbbPort->clear();
+    for (const PortChoice& choice : PortChoices(FindSerialPorts(), ctx_.portName)) {
+        cbbPort->addItem(choice.text, choice.port);
+    }
+    const int inUse = cbbPort->findData(ctx_.portName.trimmed());
+    if (inUse >= 0) {
+        cbbPort->setCurrentIndex(inUse);
+    }
+}
+
+void TfrmSetup::portChosen() {
+    // An entry of the list carries its port; a typed text is the port itself.
+    const QString typed = cbbPort->currentText().trimmed();
+    const int listed = cbbPort->findText(typed);
+    const QString port = listed >= 0 ? cbbPort->itemData(listed).toString() : typed;
+    if (port.isEmpty() || port == ctx_.portName) {
+        return;
+    }
+    ctx_.portName = port;
+    RememberPort(*OpenLocalSettings(), port);
+    listPorts();
+}
+
 void TfrmSetup::closeEvent(QCloseEvent* event) {
     if (restored_) {
         // The database was replaced and its connection closed: nothing may be stored now.
@@ -230,6 +281,7 @@ void TfrmSetup::closeEvent(QCloseEvent* event) {
         emit closed();
         return;
     }
+    portChosen();  // a port typed and not yet confirmed with Enter
     saved_ = false;
     const ClubSetupFields f = fields();
     if (!guarded(ctx_.prompts, [&] { saved_ = StoreClubSetup(ctx_.db, ctx_.prompts, f); })) {

@@ -36,6 +36,10 @@ class TfrmSetup : public QWidget {
     void clubChosen(int index);
     void backupNow();
     void loadBackup();
+    // Lists the serial ports found now, the port in use chosen.
+    void listPorts();
+    // The port box's choice becomes the antenna's port, now and at the next starts.
+    void portChosen();
 
     AppContext& ctx_;
     bool saved_ = false;
@@ -54,4 +58,6 @@ class TfrmSetup : public QWidget {
     QLineEdit* edtCopies;
     QPushButton* btnLoadBk;
     QPushButton* btnBackNow;
+    QComboBox* cbbPort;
+    QPushButton* btnPortRefresh;
 };

@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "data/local_settings.h"
 #include "setup/club_setup.h"
 #include "setup/setup_screen.h"
 #include "test_context.h"
@@ -61,6 +62,7 @@ class TestSetup : public QObject {
     void storingOnClose();
     void screenFillsLocksAndRefusesBadNumbers();
     void tabOrderAndNumberBoxes();
+    void antennaPortChosenAndRemembered();
     void backupOnDemand();
     void restoreRefusesForeignFiles_data();
     void restoreRefusesForeignFiles();
@@ -266,6 +268,38 @@ void TestSetup::tabOrderAndNumberBoxes() {
     copies->selectAll();
     QTest::keyClicks(copies, "4");
     QCOMPARE(copies->text(), QStringLiteral("4"));
+}
+
+// A port typed into the box (the clock emulator's link, which the system does not list) is
+// the one the clock screens open from then on, and at the next start.
+void TestSetup::antennaPortChosenAndRemembered() {
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    TestContext t;
+    SeedClub(*t.db);
+    TfrmSetup screen(t.app());
+    screen.show();
+    auto* port = screen.findChild<QComboBox*>(QStringLiteral("cbbPort"));
+    QVERIFY(port != nullptr);
+    // The port in use (the test's /dev/null) is shown, whether the system lists it or not.
+    QCOMPARE(port->currentData().toString(), QStringLiteral("/dev/null"));
+    port->lineEdit()->selectAll();
+    QTest::keyClicks(port->lineEdit(), "/tmp/kestrava-clock");
+    QTest::keyClick(port->lineEdit(), Qt::Key_Return);
+    QCOMPARE(t.app().portName, QStringLiteral("/tmp/kestrava-clock"));
+    QCOMPARE(RememberedPort(*OpenLocalSettings()), QStringLiteral("/tmp/kestrava-clock"));
+    QCOMPARE(port->currentData().toString(), QStringLiteral("/tmp/kestrava-clock"));
+
+    // Typed and left without Enter: stored when the screen closes.
+    port->lineEdit()->selectAll();
+    QTest::keyClicks(port->lineEdit(), "/dev/ttyUSB1");
+    QVERIFY(screen.close());
+    QCOMPARE(RememberedPort(*OpenLocalSettings()), QStringLiteral("/dev/ttyUSB1"));
+    QCOMPARE(t.app().portName, QStringLiteral("/dev/ttyUSB1"));
+    // The command line still wins for its run.
+    QCOMPARE(PortForRun("/dev/ttyACM0", "/dev/ttyUSB1", "/dev/ttyUSB0"), QString("/dev/ttyACM0"));
+    QCOMPARE(PortForRun("", "/dev/ttyUSB1", "/dev/ttyUSB0"), QString("/dev/ttyUSB1"));
+    QCOMPARE(PortForRun("", "", "/dev/ttyUSB0"), QString("/dev/ttyUSB0"));
 }
 
 void TestSetup::backupOnDemand() {

@@ -1,0 +1,107 @@
+#include "device/serial_ports.h"
+
+#include <QSerialPortInfo>
+#include <QStringList>
+#include <algorithm>
+
+namespace {
+
+QString Described(const SerialPortFound& port) {
+    QStringList about;
+    if (!port.description.isEmpty()) {
+        about << port.description;
+    }
+    QString text = port.location;
+    if (!about.isEmpty()) {
+        text += QStringLiteral(" - ") + about.join(QStringLiteral(", "));
+    }
+    if (!port.manufacturer.isEmpty() && port.manufacturer != port.description) {
+        text += QStringLiteral(" (%1)").arg(port.manufacturer);
+    }
+    return text;
+}
+
+}  // namespace
+
+QList<SerialPortFound> FindSerialPorts() {
+    QList<SerialPortFound> ports;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+#ifdef Q_OS_WIN
+        const QString location = info.portName();
+#else
+        const QString location = info.systemLocation();
+#endif
+        ports << SerialPortFound{location, info.portName(), info.description().trimmed(),
+                                 info.manufacturer().trimmed()};
+    }
+    return ports;
+}
+
+bool SamePort(const SerialPortFound& found, const QString& port) {
+    const QString wanted = port.trimmed();
+    return !wanted.isEmpty() && (wanted == found.location || wanted == found.name);
+}
+
+QList<PortChoice> PortChoices(const QList<SerialPortFound>& found, const QString& current) {
+    QList<SerialPortFound> sorted = found;
+    // Natural order, so that ttyUSB2 comes before ttyUSB10 and COM3 before COM12.
+    std::sort(sorted.begin(), sorted.end(), [](const SerialPortFound& a, const SerialPortFound& b) {
+        const auto split = [](const QString& s) {
+            qsizetype digits = s.size();
+            while (digits > 0 && s.at(digits - 1).isDigit()) {
+                --digits;
+            }
+            return std::make_pair(s.left(digits), s.mid(digits).toLongLong());
+        };
+        return split(a.location) < split(b.location);
+    });
+    QList<PortChoice> choices;
+    const bool listed = std::any_of(sorted.begin(), sorted.end(), [&](const SerialPortFound& port) {
+        return SamePort(port, current);
+    });
+    if (!listed && !current.trimmed().isEmpty()) {
+        choices << PortChoice{QStringLiteral("%1 - not found").arg(current.trimmed()),
+                              current.trimmed()};
+    }
+    for (const SerialPortFound& port : sorted) {
+        choices << PortChoice{Described(port), port.location};
+    }
+    return choices;
+}
+
+QString PortRefusal(const QString& port, PortFailure failure, const QString& systemText,
+                    const QList<SerialPortFound>& found, const QString& user,
+                    const QString& group) {
+    const QString head = QStringLiteral("Unable to open com port %1").arg(port);
+    switch (failure) {
+        case PortFailure::PermissionDenied:
+            return head + QStringLiteral(
+                              ": permission denied: add your user to the group %1 "
+                              "(sudo usermod -aG %1 %2) and log in again.")
+                              .arg(group.isEmpty() ? QStringLiteral("dialout") : group,
+                                   user.isEmpty() ? QStringLiteral("$USER") : user);
+        case PortFailure::InUse:
+            return head + QStringLiteral(
+                              ": another program is using it. Close that program "
+                              "(or another window of this one) and try again.");
+        case PortFailure::NotFound: {
+            if (found.isEmpty()) {
+                return head + QStringLiteral(
+                                  ": there is no such port, and no serial port was "
+                                  "found on this computer. Connect the club antenna, "
+                                  "then choose its port in Setup.");
+            }
+            QStringList names;
+            for (const PortChoice& choice : PortChoices(found, {})) {
+                names << choice.text;
+            }
+            return head + QStringLiteral(
+                              ": there is no such port. The serial ports on this "
+                              "computer are: %1. Choose the antenna's port in Setup.")
+                              .arg(names.join(QStringLiteral("; ")));
+        }
+        case PortFailure::Other:
+            break;
+    }
+    return head + QStringLiteral(" (%1)").arg(systemText);
+}
