@@ -1,12 +1,16 @@
 #include "home_screen.h"
 
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "widgets/sql_grid.h"
+#include "app/home_figures.h"
 #include "data/date_time.h"
+#include "widgets/sql_grid.h"
 
 namespace {
 
@@ -17,6 +21,96 @@ QString homeSortText;
 const QString kClocksSql = QStringLiteral(
     "select ClockID,LoftName,LastSynchDate from ZOL_LoftClocks a LEFT Join ZOL_LoftData b on "
     "a.LoftNo=b.LoftNo");
+
+QLabel* Figure(const char* name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+QString DayText(const QDate& date, const QDate& today) {
+    QString text = DateText(date);
+    if (date == today) {
+        text += QStringLiteral(" (today)");
+    } else if (date == today.addDays(1)) {
+        text += QStringLiteral(" (tomorrow)");
+    } else if (date == today.addDays(-1)) {
+        text += QStringLiteral(" (yesterday)");
+    }
+    return text;
+}
+
+QString RaceText(const std::optional<HomeRace>& race, const QDate& today, const QString& none,
+                 bool flown) {
+    if (!race) {
+        return none;
+    }
+    QStringList lines;
+    lines << (race->site.isEmpty() ? race->liberCode
+                                   : QStringLiteral("%1 (%2)").arg(race->site, race->liberCode));
+    lines << QStringLiteral("%1, liberation %2")
+                 .arg(DayText(race->date, today),
+                      race->liberTime.isEmpty() ? QStringLiteral("not set") : race->liberTime);
+    if (flown) {
+        lines << QStringLiteral("Birds marked: %1, arrived: %2")
+                     .arg(race->birdsMarked)
+                     .arg(race->birdsArrived);
+        lines << QStringLiteral("Clocks read: %1 for marking, %2 after the race")
+                     .arg(race->clocksMarking)
+                     .arg(race->clocksResults);
+    } else {
+        lines << QStringLiteral("Birds marked: %1").arg(race->birdsMarked);
+        lines << QStringLiteral("Clocks read for marking: %1").arg(race->clocksMarking);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString ClocksText(const HomeFigures& f) {
+    if (f.clocks == 0) {
+        return QStringLiteral("No clock has been synchronised yet.");
+    }
+    QStringList lines;
+    if (f.racesToSend == 0) {
+        lines << QStringLiteral("No race ahead to send to the clocks.");
+    } else if (f.raceListChanged.isValid()) {
+        lines << QStringLiteral("Race list last changed %1.").arg(MomentText(f.raceListChanged));
+    }
+    lines << QStringLiteral("Synchronised since: %1 of %2 clocks")
+                 .arg(f.clocksSynchronised)
+                 .arg(f.clocks);
+    if (!f.clocksBehind.isEmpty()) {
+        lines << QStringLiteral("Still to synchronise: %1")
+                     .arg(f.clocksBehind.join(QStringLiteral("; ")));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString BackupText(const HomeFigures& f) {
+    if (!f.lastBackup.isValid()) {
+        return QStringLiteral("No backup has been made yet.");
+    }
+    QString text =
+        QStringLiteral("Last backup holds the data of %1.").arg(MomentText(f.lastBackup));
+    if (f.backupWarning) {
+        text +=
+            QLatin1Char('\n') + QStringLiteral(
+                                    "It is older than the backup age (%1 days) and the data has "
+                                    "changed since: start the program again or make a backup in "
+                                    "Setup.")
+                                    .arg(f.backupDays);
+    }
+    return text;
+}
 
 }  // namespace
 
@@ -29,6 +123,34 @@ TfrmHome::TfrmHome(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     f.setPointSize(f.pointSize() + 6);
     f.setBold(true);
     title->setFont(f);
+    lblClub = Figure("lblClub", this);
+    QFont clubFont = lblClub->font();
+    clubFont.setBold(true);
+    lblClub->setFont(clubFont);
+
+    auto* next = new QGroupBox(QStringLiteral("Next race"), this);
+    lblNextRace = Figure("lblNextRace", next);
+    auto* last = new QGroupBox(QStringLiteral("Last race"), this);
+    lblLastRace = Figure("lblLastRace", last);
+    btnHomeRaces = Button("btnHomeRaces", QStringLiteral("Races"), this);
+    auto* clocks = new QGroupBox(QStringLiteral("Clocks"), this);
+    lblClocksSynch = Figure("lblClocksSynch", clocks);
+    btnHomeClocks = Button("btnHomeClocks", QStringLiteral("Clock Operation"), clocks);
+    auto* backup = new QGroupBox(QStringLiteral("Backup"), this);
+    lblBackup = Figure("lblBackup", backup);
+    btnHomeSetup = Button("btnHomeSetup", QStringLiteral("Setup"), backup);
+
+    for (auto [box, label, button] :
+         {std::tuple<QGroupBox*, QLabel*, QPushButton*>{next, lblNextRace, nullptr},
+          {last, lblLastRace, nullptr},
+          {clocks, lblClocksSynch, btnHomeClocks},
+          {backup, lblBackup, btnHomeSetup}}) {
+        auto* l = new QVBoxLayout(box);
+        l->addWidget(label, 1);
+        if (button != nullptr) {
+            l->addWidget(button, 0, Qt::AlignLeft);
+        }
+    }
 
     DBGrid1 = new SqlGrid(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
@@ -44,14 +166,53 @@ TfrmHome::TfrmHome(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
         });
     DBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
+    auto* races = new QGridLayout;
+    races->addWidget(next, 0, 0);
+    races->addWidget(last, 0, 1);
+    races->addWidget(btnHomeRaces, 1, 0, 1, 2, Qt::AlignLeft);
+    auto* state = new QHBoxLayout;
+    state->addWidget(clocks, 1);
+    state->addWidget(backup, 1);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title);
+    layout->addWidget(lblClub);
+    layout->addLayout(races);
+    layout->addLayout(state);
     layout->addWidget(DBGrid1, 1);
+
+    connect(btnHomeRaces, &QPushButton::clicked, this,
+            [this] { emit screenWanted(ScreenId::Races); });
+    connect(btnHomeClocks, &QPushButton::clicked, this,
+            [this] { emit screenWanted(ScreenId::ClockOperation); });
+    connect(btnHomeSetup, &QPushButton::clicked, this,
+            [this] { emit screenWanted(ScreenId::Setup); });
 }
 
 void TfrmHome::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous()) {
-        guarded(ctx_.prompts, [this] { DBGrid1->load(ctx_.db, kClocksSql); });
+        guarded(ctx_.prompts, [this] { fill(); });
     }
+}
+
+void TfrmHome::fill() {
+    const HomeFigures f = ReadHomeFigures(ctx_.db, ctx_.paths, ctx_.clock);
+    const QDate today = ctx_.clock.today();
+    QStringList codes;
+    for (const QString& code : {f.association, f.clubId}) {
+        if (!code.isEmpty()) {
+            codes << code;
+        }
+    }
+    lblClub->setText(codes.isEmpty() ? f.clubName
+                                     : QStringLiteral("%1 (%2)").arg(f.clubName, codes.join(' ')));
+    lblNextRace->setText(RaceText(f.nextRace, today, QStringLiteral("No race ahead."), false));
+    lblLastRace->setText(RaceText(f.lastRace, today, QStringLiteral("No race flown yet."), true));
+    lblClocksSynch->setText(ClocksText(f));
+    lblBackup->setText(BackupText(f));
+    lblBackup->setStyleSheet(f.backupWarning ? QStringLiteral("color: #b00000;") : QString());
+    lblClocksSynch->setStyleSheet(!f.clocksBehind.isEmpty() ? QStringLiteral("color: #b00000;")
+                                                            : QString());
+    DBGrid1->load(ctx_.db, kClocksSql);
 }

@@ -5,12 +5,15 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/home_screen.h"
 #include "app/startup_backup.h"
+#include "data/local_settings.h"
 #include "setup/setup_screen.h"
 
 namespace {
@@ -84,13 +87,32 @@ TfrmMenu_V8_EU_TC::TfrmMenu_V8_EU_TC(AppContext& ctx, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     setCentralWidget(pnlMain);
 
-    // 1360 by 738, centred across the screen's width (never left of it), at the top.
-    resize(1360, 738);
-    const QScreen* screen = this->screen();
-    const int screenWidth = screen != nullptr ? screen->geometry().width() : 1360;
-    move(std::max(0, (screenWidth - 1360) / 2), 0);
+    placeWindow();
 
     firstRunCheck();
+}
+
+void TfrmMenu_V8_EU_TC::placeWindow() {
+    // Where the user left the window last time, when it still fits a screen of this computer
+    // (Qt moves it back onto the screen otherwise).
+    if (restoreGeometry(RememberedWindowGeometry(*OpenLocalSettings()))) {
+        return;
+    }
+    // First time: 1360 by 738, centred across the screen's width (never left of it), at the
+    // top. On a smaller screen (a laptop of 1280 by 720) the window fills the screen instead
+    // of running off its edge.
+    const QScreen* screen = this->screen();
+    const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1360, 738);
+    const QSize wanted(1360, 738);
+    const int frameAllowance = 40;  // the title bar and borders the desktop adds
+    if (area.width() < wanted.width() || area.height() < wanted.height() + frameAllowance) {
+        resize(area.width(), std::max(200, area.height() - frameAllowance));
+        move(area.topLeft());
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    resize(wanted);
+    move(area.x() + (area.width() - wanted.width()) / 2, area.y());
 }
 
 void TfrmMenu_V8_EU_TC::firstRunCheck() {
@@ -135,6 +157,11 @@ void TfrmMenu_V8_EU_TC::startUp() {
     QVariant days;
     guarded(ctx_.prompts, [&] { days = ClubBackupDays(ctx_.db); });
     RunStartupBackup(ctx_.db, ctx_.paths, days, ctx_.clock);
+    // The day's work is the first thing the secretary sees (after the backup, so that Home
+    // shows it).
+    if (current_ == nullptr) {
+        guarded(ctx_.prompts, [this] { showScreen(ScreenId::Home); });
+    }
 }
 
 bool TfrmMenu_V8_EU_TC::closeCurrentScreen() {
@@ -155,6 +182,13 @@ bool TfrmMenu_V8_EU_TC::showScreen(ScreenId id) {
     }
     current_ = CreateScreen(id, ctx_, pnlMain);
     currentId_ = id;
+    if (auto* home = qobject_cast<TfrmHome*>(current_.data())) {
+        // Queued: the switch destroys Home, which must not happen inside its own signal.
+        connect(
+            home, &TfrmHome::screenWanted, this,
+            [this](ScreenId wanted) { guarded(ctx_.prompts, [&] { showScreen(wanted); }); },
+            Qt::QueuedConnection);
+    }
     current_->setAutoFillBackground(true);  // the screen covers the panel's backdrop
     pnlMain->layout()->addWidget(current_);
     current_->show();
@@ -178,6 +212,7 @@ void TfrmMenu_V8_EU_TC::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    RememberWindowGeometry(*OpenLocalSettings(), saveGeometry());
     event->accept();
     emit closed();
 }

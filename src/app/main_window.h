@@ -35,6 +35,8 @@ class TfrmMenu_V8_EU_TC : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Size and place: as the user left them, or the first-time default that fits the screen.
+    void placeWindow();
     void firstRunCheck();
     void startUp();
     bool closeCurrentScreen();

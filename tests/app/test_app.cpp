@@ -3,16 +3,20 @@
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
+#include "app/home_figures.h"
 #include "app/home_screen.h"
 #include "app/main_window.h"
 #include "app/startup_backup.h"
+#include "data/date_time.h"
 #include "members/member_screen.h"
 #include "races/race_screen.h"
 #include "setup/setup_screen.h"
@@ -46,11 +50,21 @@ QStringList Column(const SqlGrid* grid, int column) {
 
 class TestApp : public QObject {
     Q_OBJECT
+    // The user's own settings (window place, antenna port) stay out of the tests' way.
+    QTemporaryDir settings_;
+
   private slots:
+    void initTestCase() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
+    }
     void startupBackup_data();
     void startupBackup();
     void purgeKeepsTheLast58Days();
     void homeGridSortsByTitleClick();
+    void homeFiguresOfAClub();
+    void backupWarning_data();
+    void backupWarning();
     void firstStart_data();
     void firstStart();
 };
@@ -185,6 +199,129 @@ void TestApp::homeGridSortsByTitleClick() {
     QCOMPARE(Column(grid, 0), QStringList({"0000AAAA", "0000BBBB", "0000CCCC", "0000DDDD"}));
 }
 
+// A club on Monday 2026-06-15 at 10:00: a race flown on Saturday, two ahead, and three clocks
+// synchronised at different times.
+void TestApp::homeFiguresOfAClub() {
+    TestContext t;
+    auto& db = *t.db;
+    db.exec(
+        "insert into ZOL_ClubData (ClubID, ClubName, AssociationCode, DBBackupDays) values "
+        "('HF','Harbour Flyers','NRPU',7)");
+    db.exec(
+        "insert into ZOL_LoftData (LoftNo, LoftName) values ('A1','Miller'),('B2','Adams'),"
+        "('C3','Zeller')");
+    db.exec(
+        "insert into ZOL_RaceData (LiberCode, LiberSite, LiberDate, LiberTime, Updatetime, "
+        "SynchFlag) values "
+        // flown: before today, the later of two
+        "('AR','Arras','2026-06-13','08:15:00','2026-06-10 12:00:00.000',1),"
+        "('QV','Quievrain','2026-06-06','09:00:00','2026-06-01 12:00:00.000',1),"
+        // ahead: the first is next; the later change of the unflagged one is not sent
+        "('B23','Brussels','2026-06-20','07:30:00','2026-06-14 18:00:00.000',1),"
+        "('NO','Noyon','2026-06-27','07:00:00','2026-06-12 08:00:00.000',1),"
+        "('XX','Unsent','2026-06-21','07:00:00','2026-06-15 09:00:00.000',0)");
+    // Saturday's race: three birds marked from two lofts, two arrived; both clocks read for
+    // marking, one read after the race. Entries of another race of the same code do not count.
+    db.exec(
+        "insert into ZOL_PigRaceData (LiberCode, LiberDate, PRingNo, BackTime) values "
+        "('AR','2026-06-13','R1','2026-06-13 11:02:03.000'),"
+        "('AR','2026-06-13','R2','2026-06-13 11:05:00.000'),"
+        "('AR','2026-06-13','R3',null),('AR','2026-06-13','R4',''),"
+        "('AR','2026-05-30','R5','2026-05-30 12:00:00.000'),"
+        "('B23','2026-06-20','R1',null)");
+    db.exec(
+        "insert into ZOL_RaceClockTime (LiberCode, LiberDate, LoftNo, DLMarkedTime, "
+        "ULClockTime) values ('AR','2026-06-13','A1','2026-06-12 19:00:00',"
+        "'2026-06-13 20:00:00'),('AR','2026-06-13','B2','2026-06-12 19:10:00',null)");
+    // A1 after the last change of the races ahead; B2 before it; C3 never.
+    db.exec(
+        "insert into ZOL_LoftClocks (LoftNo, ClockID, LastSynchDate) values "
+        "('A1','0000AAAA','2026-06-14 19:00:00.000'),"
+        "('B2','0000BBBB','2026-06-14 17:59:59.999'),('C3','0000CCCC',null)");
+
+    HomeFigures f = ReadHomeFigures(db, t.paths, t.clock);
+    QCOMPARE(f.clubName + '|' + f.clubId + '|' + f.association, QString("Harbour Flyers|HF|NRPU"));
+    QVERIFY(f.nextRace && f.lastRace);
+    const auto race = [](const HomeRace& r) {
+        return QStringList{r.liberCode,
+                           r.site,
+                           DateText(r.date),
+                           r.liberTime,
+                           QString::number(r.birdsMarked),
+                           QString::number(r.birdsArrived),
+                           QString::number(r.clocksMarking),
+                           QString::number(r.clocksResults)}
+            .join('|');
+    };
+    QCOMPARE(race(*f.nextRace), QString("B23|Brussels|2026-06-20|07:30:00|1|0|0|0"));
+    QCOMPARE(race(*f.lastRace), QString("AR|Arras|2026-06-13|08:15:00|4|2|2|1"));
+    QCOMPARE(f.racesToSend, 2);
+    QCOMPARE(f.raceListChanged, QDateTime(QDate(2026, 6, 14), QTime(18, 0)));
+    QCOMPARE(f.clocks, 3);
+    QCOMPARE(f.clocksSynchronised, 1);
+    QCOMPARE(f.clocksBehind, QStringList({"B2 Adams: 0000BBBB", "C3 Zeller: 0000CCCC"}));
+    // No backup yet: that wants attention.
+    QVERIFY(!f.lastBackup.isValid());
+    QVERIFY(f.backupWarning);
+
+    // A backup of 2026-06-05, 10 days old, with the club's limit at 7 days: a warning once the
+    // database changed after it, none while it still holds the data as it stands.
+    QDir().mkpath(t.paths.backupDir);
+    const QDateTime backupMade(QDate(2026, 6, 5), QTime(9, 0));
+    Write(BackupFilesOf(t.paths).current, "backup", backupMade);
+    QFile dbFile(t.paths.databaseFile);
+    QVERIFY(dbFile.open(QIODevice::ReadWrite));
+    QVERIFY(dbFile.setFileTime(backupMade, QFileDevice::FileModificationTime));
+    dbFile.close();
+    f = ReadHomeFigures(db, t.paths, t.clock);
+    QCOMPARE(f.lastBackup, backupMade);
+    QCOMPARE(f.backupDays, 7);
+    QVERIFY(!f.backupWarning);
+    db.exec("update ZOL_ClubData set PrintCount=2");
+    QVERIFY(ReadHomeFigures(db, t.paths, t.clock).backupWarning);
+
+    // Every clock synchronised after the last change: all up to date; and with no race ahead
+    // there is nothing any clock lacks.
+    db.exec("update ZOL_LoftClocks set LastSynchDate='2026-06-15 09:30:00.000'");
+    f = ReadHomeFigures(db, t.paths, t.clock);
+    QCOMPARE(f.clocksSynchronised, 3);
+    QVERIFY(f.clocksBehind.isEmpty());
+    db.exec("delete from ZOL_RaceData");
+    f = ReadHomeFigures(db, t.paths, t.clock);
+    QVERIFY(!f.nextRace && !f.lastRace);
+    QCOMPARE(f.racesToSend, 0);
+    QCOMPARE(f.clocksSynchronised, 3);
+}
+
+void TestApp::backupWarning_data() {
+    QTest::addColumn<int>("backupAge");     // days before today; -1 = no backup
+    QTest::addColumn<int>("changedAfter");  // 1 changed after it, 0 not, -1 unknown
+    QTest::addColumn<int>("backupDays");
+    QTest::addColumn<bool>("warning");
+    QTest::newRow("no backup") << -1 << 0 << 7 << true;
+    QTest::newRow("today's, changed since, 0 days") << 0 << 1 << 0 << false;
+    QTest::newRow("yesterday's, changed since, 0 days") << 1 << 1 << 0 << true;
+    QTest::newRow("yesterday's, unchanged since") << 1 << 0 << 0 << false;
+    QTest::newRow("7 days old, 7 allowed") << 7 << 1 << 7 << false;
+    QTest::newRow("8 days old, 7 allowed") << 8 << 1 << 7 << true;
+    QTest::newRow("8 days old, change unknown") << 8 << -1 << 7 << true;
+    QTest::newRow("a year old, unchanged since") << 365 << 0 << 7 << false;
+}
+
+void TestApp::backupWarning() {
+    QFETCH(int, backupAge);
+    QFETCH(int, changedAfter);
+    QFETCH(int, backupDays);
+    QFETCH(bool, warning);
+    const QDate today(2026, 6, 15);
+    const QDateTime backup =
+        backupAge < 0 ? QDateTime() : QDateTime(today.addDays(-backupAge), QTime(8, 0));
+    const QDateTime changed = changedAfter < 0 ? QDateTime()
+                              : changedAfter   ? backup.addSecs(60)
+                                               : backup;
+    QCOMPARE(BackupWarning(backup, changed, backupDays, today), warning);
+}
+
 // A first start on an empty data folder: the club setup comes first as its own window; with
 // the association and abbreviation filled the main window follows and makes the first
 // backup, without them the program ends.
@@ -255,8 +392,6 @@ void TestApp::firstStart() {
     QCOMPARE(TdmZOLF::MissingTables(backup), QStringList());
 
     QCOMPARE(window.windowTitle(), QStringLiteral("Kestrava Club Management V8"));
-    QCOMPARE(window.size(), QSize(1360, 738));
-    QCOMPARE(window.y(), 0);
     const QStringList captions{"&H Home", "&C Clock Operation", "&M Member", "&R Races",
                                "&S Setup"};
     for (int i = 0; i < captions.size(); ++i) {
@@ -265,11 +400,18 @@ void TestApp::firstStart() {
         QCOMPARE(button->text(), captions[i]);
         QCOMPARE(button->width(), 147);
     }
-    QVERIFY(window.currentScreen() == nullptr);
+    // The window opens on the day's work; its buttons lead to the screens that work needs.
+    QTRY_VERIFY(qobject_cast<TfrmHome*>(window.currentScreen()) != nullptr);
+    QVERIFY(window.findChild<QToolButton*>(QStringLiteral("ToolButton1"))->isChecked());
+    QVERIFY(window.currentScreen()
+                ->findChild<QLabel*>(QStringLiteral("lblClub"))
+                ->text()
+                .startsWith(QStringLiteral("Harbour Flyers")));
 
     // One screen at a time: switching closes and destroys the old one.
     auto* pnlMain = window.findChild<QWidget*>(QStringLiteral("pnlMain"));
-    window.findChild<QToolButton*>(QStringLiteral("ToolButton5"))->click();
+    window.currentScreen()->findChild<QPushButton*>(QStringLiteral("btnHomeSetup"))->click();
+    QTRY_VERIFY(qobject_cast<TfrmSetup*>(window.currentScreen()) != nullptr);
     QPointer<QWidget> setup = window.currentScreen();
     QVERIFY(qobject_cast<TfrmSetup*>(setup) != nullptr);
     QCOMPARE(setup->parentWidget(), pnlMain);
@@ -298,12 +440,13 @@ void TestApp::firstStart() {
     }
     QCOMPARE(pressed, QStringList{"ToolButton4"});
     // The window keeps its size whichever panel of a screen is shown.
+    const QSize size = window.size();
     window.currentScreen()->findChild<QPushButton*>(QStringLiteral("btnSetSunData"))->click();
     QVERIFY(window.currentScreen()->findChild<QWidget*>(QStringLiteral("pnlSunData"))->isVisible());
     window.currentScreen()->findChild<QPushButton*>(QStringLiteral("btnCan_Sun"))->click();
     QVERIFY(
         window.currentScreen()->findChild<QWidget*>(QStringLiteral("pnlRacePoint"))->isVisible());
-    QCOMPARE(window.size(), QSize(1360, 738));
+    QCOMPARE(window.size(), size);
 
     QSignalSpy closed(&window, &TfrmMenu_V8_EU_TC::closed);
     QVERIFY(window.close());
