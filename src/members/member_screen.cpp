@@ -345,6 +345,9 @@ void TfrmMember_TC::buildRingPanel() {
     combBYear_->setEditable(true);
     combBYear_->setInsertPolicy(QComboBox::NoInsert);
     combBYear_->lineEdit()->setMaxLength(4);
+    // A year is the four digits typed: completing "20" to a year of the list would store
+    // another ring number than the one on the ring.
+    combBYear_->setCompleter(nullptr);
     combBYear_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), this));
     edtRegLetter_ = lineEdit("edtRegLetter", 5, pnlMRingData_);

@@ -44,8 +44,19 @@ QString ReplaceMemberQuestion(const QString& loftNo, const QString& name) {
         .arg(loftNo, name);
 }
 
-MemberSaveResult SaveMember(TdmZOLF& db, Prompts& prompts, const Clock& clock, const MemberForm& f,
-                            MemberFormMode mode) {
+QString LoftNoTrimmedText(const QString& loftNo) {
+    return QStringLiteral("The blanks around the loft number were removed: it is saved as \"%1\".")
+        .arg(loftNo);
+}
+
+MemberSaveResult SaveMember(TdmZOLF& db, Prompts& prompts, const Clock& clock,
+                            const MemberForm& typed, MemberFormMode mode) {
+    MemberForm f = typed;
+    // Blanks typed around a new loft number would make a second member beside the one
+    // without them. A member being edited keeps the loft number it is stored under.
+    if (mode == MemberFormMode::AddNew) {
+        f.loftNo = typed.loftNo.trimmed();
+    }
     if (f.associationCode.isEmpty() || f.loftNo.isEmpty() || f.name.isEmpty()) {
         prompts.message(kMemberEntryError);
         return MemberSaveResult::Refused;
@@ -53,6 +64,9 @@ MemberSaveResult SaveMember(TdmZOLF& db, Prompts& prompts, const Clock& clock, c
     // A coordinate with 60 minutes or seconds would count as a whole degree in every distance.
     CheckCoordText(f.lon, kLongitudeOver60);
     CheckCoordText(f.lat, kLatitudeOver60);
+    if (f.loftNo != typed.loftNo) {
+        prompts.message(LoftNoTrimmedText(f.loftNo));
+    }
     QString notes = f.notes;
     notes.remove(QLatin1Char('\r'));
     notes.remove(QLatin1Char('\n'));

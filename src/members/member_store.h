@@ -40,10 +40,13 @@ enum class MemberFormMode { Edit, AddNew };
 // Both coordinates get the check made when a coordinate box is left: one with 60 minutes or
 // seconds throws UserError and stores nothing. A form opened with "AddNew" whose loft number
 // belongs to a member already asks ReplaceMemberQuestion first; on No nothing is stored.
+// A loft number typed in an "AddNew" form is stored without the blanks around it (the
+// secretary is told, LoftNoTrimmedText), so " 0101 " is the member 0101 and not a second one.
 enum class MemberSaveResult { Refused, Inserted, Updated };
 MemberSaveResult SaveMember(TdmZOLF& db, Prompts& prompts, const Clock& clock,
                             const MemberForm& form, MemberFormMode mode = MemberFormMode::Edit);
 QString ReplaceMemberQuestion(const QString& loftNo, const QString& name);
+QString LoftNoTrimmedText(const QString& loftNo);
 MemberForm LoadMember(TdmZOLF& db, const QString& loftNo);
 
 // Deletes the member and its distance rows, after a question: with active pigeons whether to

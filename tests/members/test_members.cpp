@@ -545,6 +545,28 @@ void TestMembers::newMemberWithALoftNumberInUseAsks() {
     QCOMPARE(SaveMember(*t.db, t.prompts, t.clock, jan, MemberFormMode::Edit),
              MemberSaveResult::Updated);
     QCOMPARE(t.prompts.of("question").size(), 2);
+
+    // Blanks typed around the loft number are dropped, and said so: it is the same member,
+    // and the same question comes.
+    t.prompts.shown.clear();
+    MemberForm blanks = member("BE", " 0123 ", "Piet Claes");
+    t.prompts.answers << Prompts::Answer::No;
+    QCOMPARE(SaveMember(*t.db, t.prompts, t.clock, blanks, MemberFormMode::AddNew),
+             MemberSaveResult::Refused);
+    QCOMPARE(t.prompts.shown,
+             QStringList({"message: " + LoftNoTrimmedText("0123"),
+                          "question: Loft number 0123 belongs to Jan Peeters. Replace that "
+                          "member's details?"}));
+    blanks.loftNo = "\t0456  ";
+    QCOMPARE(SaveMember(*t.db, t.prompts, t.clock, blanks, MemberFormMode::AddNew),
+             MemberSaveResult::Inserted);
+    QCOMPARE(column(*t.db, "select LoftNo from ZOL_LoftData order by LoftNo"),
+             QStringList({"0123", "0456"}));
+    // Nothing but blanks is no loft number.
+    blanks.loftNo = "   ";
+    QCOMPARE(SaveMember(*t.db, t.prompts, t.clock, blanks, MemberFormMode::AddNew),
+             MemberSaveResult::Refused);
+    QCOMPARE(t.prompts.of("message").last(), kMemberEntryError);
 }
 
 void TestMembers::coordinatesAreCheckedOnSave_data() {
