@@ -812,6 +812,7 @@ void TfrmMember_TC::saveRing() {
         e.comment = mmoComment_->toPlainText();
         e.selectedRingNo =
             dbgrdMemRing_->currentRecord().value(QStringLiteral("PRingNo")).toString();
+        e.partsLocked = !edtRegNum_->isEnabled();
         const RingSaveResult result = SaveRing(ctx_.db, ctx_.clock, e);
         loadRings(result.ringNo);
         edtUpRegNum_->clear();

@@ -91,18 +91,20 @@ RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& e) {
     const QDateTime now = clock.now();
     RingSaveResult result;
 
-    // The composed number decides first: an existing ring is edited, whatever the upper
-    // number box still holds (a ring read from a clock has no number to count a range from).
-    // A ring marked deleted is not in any list: saving its number again restores it, alone or
-    // as part of the range typed.
+    // A ring loaded from the list is edited, whatever the upper number box still holds (a
+    // ring read from a clock has no number to count a range from). A range only adds rings:
+    // one that exists already, even the first, is named and left alone, so that the empty
+    // comment of a new range never overwrites a ring's comment. A ring marked deleted is not
+    // in any list: saving its number again restores it, alone or as part of the range typed.
+    const bool range = !e.upperNumber.isEmpty() && !e.partsLocked;
     const bool deleted = ringMarkedDeleted(db, ringNo);
-    if (deleted && e.upperNumber.isEmpty()) {
+    if (!range && deleted) {
         reviveRing(db, e, ringNo, e.parts.number, sex, colour, comment, now);
         result.ringNo = ringNo;
         result.revived << ringNo;
         return result;
     }
-    if (!deleted && ringExists(db, ringNo)) {
+    if (!range && ringExists(db, ringNo)) {
         db.exec(QStringLiteral("update ZOL_PigData set Sex=?,ColorType=?,Comment=?,Updatetime=?,"
                                "SynchFlag=1 where PRingNo=?"),
                 {sex, StoredText(colour), StoredText(comment), MomentMsText(now), ringNo});
@@ -113,19 +115,14 @@ RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& e) {
     // A range is read before anything is written, so that a number or upper number that is
     // not whole, or a range that runs backwards or too far, stores nothing.
     QStringList numbers;
-    if (!e.upperNumber.isEmpty()) {
+    if (range) {
         numbers = RangeNumbers(e.parts.number, e.upperNumber);
     }
     if (e.parts.country == QLatin1String("NEHU") && !NehuLettersAccepted(e.parts.letters)) {
         throw UserError(kNehuLetterError);
     }
-    if (numbers.size() <= 1) {
-        if (deleted) {
-            reviveRing(db, e, ringNo, e.parts.number, sex, colour, comment, now);
-            result.revived << ringNo;
-        } else {
-            insertRing(db, e, ringNo, e.parts.number, sex, colour, comment, now);
-        }
+    if (!range) {
+        insertRing(db, e, ringNo, e.parts.number, sex, colour, comment, now);
         result.ringNo = ringNo;
         return result;
     }

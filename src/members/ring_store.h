@@ -20,13 +20,14 @@ int RingCount(TdmZOLF& db, const QString& loftNo);
 
 // What the ring form holds when "Save" is pressed.
 struct RingEntry {
-    QString loftNo;          // the member whose ring list is open
-    RingParts parts;         // as shown in the boxes
-    QString upperNumber;     // upper registration number; empty for a single ring
-    QString sexName;         // "Hen", "Cock" or "Unknown"
-    QString colourName;      // colour box text
-    QString comment;         // line breaks are removed when stored
-    QString selectedRingNo;  // the ring selected in the list
+    QString loftNo;            // the member whose ring list is open
+    RingParts parts;           // as shown in the boxes
+    QString upperNumber;       // upper registration number; empty for a single ring
+    QString sexName;           // "Hen", "Cock" or "Unknown"
+    QString colourName;        // colour box text
+    QString comment;           // line breaks are removed when stored
+    QString selectedRingNo;    // the ring selected in the list
+    bool partsLocked = false;  // a ring loaded from the list: only sex, colour and comment change
 };
 
 struct RingSaveResult {
@@ -38,14 +39,16 @@ struct RingSaveResult {
 
 extern const QString kRingNumberMissing;
 
-// Saves the form. The composed ring number decides, across the whole club: an existing ring
-// gets its sex, colour and comment updated (its number parts and loft stay); otherwise the
-// ring is inserted for the member, or, with an upper number above the number, every ring of
-// the range that does not exist yet. A ring marked deleted whose number is saved again is
-// restored (not deleted, to be sent to the clock) with the form's values for the member, and
-// named in `revived`. Everything is checked before anything is written, and a
-// range is stored whole or not at all. Throws UserError (nothing stored) for a number that is
-// not whole, a refused range, "NEHU" letters that fail the test, or no ring number at all.
+// Saves the form. Without an upper number (or with the parts locked) the composed ring number
+// decides, across the whole club: an existing ring gets its sex, colour and comment updated
+// (its number parts and loft stay); otherwise the ring is inserted for the member. With an
+// upper number every ring of the range that does not exist yet is inserted; the rings of the
+// range that exist already, the first one included, are left as they are and named in
+// `skipped`. A ring marked deleted whose number is saved again is restored (not deleted, to be
+// sent to the clock) with the form's values for the member, and named in `revived`. Everything is
+// checked before anything is written, and a range is stored whole or not at all. Throws UserError
+// (nothing stored) for a number that is not whole, a refused range, "NEHU" letters that fail the
+// test, or no ring number at all.
 RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& entry);
 
 // The message that names the rings restored because they had been deleted.

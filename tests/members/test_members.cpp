@@ -278,6 +278,28 @@ void TestMembers::rangeSkipsExistingNumbers() {
              QStringLiteral("These ring numbers exist already and were skipped: GB17A11, GB17A13"));
     QCOMPARE(column(*t.db, "select PRingNo||LoftNo from ZOL_PigData order by PRingNo"),
              QStringList({"GB17A10L1", "GB17A11L2", "GB17A12L1", "GB17A13L1", "GB17A14L1"}));
+
+    // A range that starts on an existing ring adds the others and leaves that ring, its sex
+    // and its comment as they were.
+    RingEntry lame = ring("L2", "GB", "2017", "A", "20");
+    lame.sexName = "Hen";
+    lame.comment = "lame left foot";
+    SaveRing(*t.db, t.clock, lame);
+    const RingSaveResult fromExisting =
+        SaveRing(*t.db, t.clock, ring("L1", "GB", "2017", "A", "20", "22"));
+    QCOMPARE(fromExisting.skipped, QStringList{"GB17A20"});
+    QVERIFY(!fromExisting.updated);
+    QCOMPARE(fromExisting.ringNo, QStringLiteral("GB17A22"));
+    QCOMPARE(column(*t.db,
+                    "select PRingNo||LoftNo||Sex||coalesce(Comment,'') from ZOL_PigData "
+                    "where PRingNo>='GB17A20' order by PRingNo"),
+             QStringList({"GB17A20L2Hlame left foot", "GB17A21L1C", "GB17A22L1C"}));
+    // Every ring of the range exists already: nothing changes, and each is named.
+    const RingSaveResult none = SaveRing(*t.db, t.clock, ring("L1", "GB", "2017", "A", "20", "20"));
+    QCOMPARE(none.skipped, QStringList{"GB17A20"});
+    QCOMPARE(none.ringNo, QString());
+    QCOMPARE(t.db->value("select Comment from ZOL_PigData where PRingNo='GB17A20'").toString(),
+             QStringLiteral("lame left foot"));
 }
 
 void TestMembers::composedNumberOfAnotherLoftIsUpdated() {
@@ -314,6 +336,7 @@ void TestMembers::editingWithAnUpperNumberUpdatesTheRing() {
     // The upper box still holds a number from an earlier range: the edit is stored, no
     // range is inserted.
     RingEntry e = ring("L1", "GB", "2016", "A", "12345", "12349");
+    e.partsLocked = true;
     e.sexName = "Hen";
     RingSaveResult r = SaveRing(*t.db, t.clock, e);
     QVERIFY(r.updated);
@@ -322,6 +345,7 @@ void TestMembers::editingWithAnUpperNumberUpdatesTheRing() {
 
     RingEntry fromClock = ring("L1", "", "", "", "", "20");
     fromClock.selectedRingNo = QStringLiteral("E77");
+    fromClock.partsLocked = true;
     fromClock.sexName = "Hen";
     r = SaveRing(*t.db, t.clock, fromClock);
     QVERIFY(r.updated);
