@@ -118,20 +118,23 @@ ManualArrivalResult SaveManualArrival(TdmZOLF& db, const RaceKey& race,
                 readings + member);
         }
 
+        // The variation is kept with the arrival, as a clock read through the antenna keeps
+        // it, so that a recalculation of the race takes it off again.
         const QVariantList result{MomentMsText(entry.arrival), MsToFlyTime(r.ms), r.speed,
-                                  r.distance};
+                                  r.distance, r.variation};
         const QVariantList pigeon{race.liberCode, dateText, entry.ring};
         if (db.rowCount(QStringLiteral("select 1 from ZOL_PigRaceData where LiberCode=? and "
                                        "date(LiberDate)=? and PRingNo=?"),
                         pigeon) > 0) {
             db.exec(QStringLiteral("update ZOL_PigRaceData set BackTime=?, FlyTime=?, FlySpeed=?, "
-                                   "Dist=? where LiberCode=? and date(LiberDate)=? and PRingNo=?"),
+                                   "Dist=?, TimeVari=? where LiberCode=? and date(LiberDate)=? "
+                                   "and PRingNo=?"),
                     result + pigeon);
         } else {
             db.exec(
                 QStringLiteral("insert into ZOL_PigRaceData (BackTime, FlyTime, FlySpeed, Dist, "
-                               "LiberCode, LiberDate, PRingNo, ClubID) "
-                               "values(?,?,?,?,?,?,?,?)"),
+                               "TimeVari, LiberCode, LiberDate, PRingNo, ClubID) "
+                               "values(?,?,?,?,?,?,?,?,?)"),
                 result + pigeon + QVariantList{race.clubId});
         }
     });

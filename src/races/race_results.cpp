@@ -10,13 +10,23 @@
 #include "data/prompts.h"
 #include "flying_time.h"
 #include "loft_distances.h"
+#include "manual_times.h"
 #include "spreadsheet/workbook_writer.h"
 
 QString RaceStatusSql() {
+    // A bird gets its clock when its arrival is read; until then, or when its time was typed
+    // in, it has none. A loft that flew one clock in the race counts such birds under that
+    // clock. With several clocks nobody can tell which clock marked them, so they keep a row
+    // of their own without a clock.
     return QStringLiteral(
-        "select b.LoftNo, a.ClockID, count(b.LoftNo) as MarkedCnt, count(a.BackTime) as "
-        "ArriveCnt from ZOL_PigRaceData a left join ZOL_PigData b on a.PRingNo=b.PRingNo "
-        "where a.LiberCode=? and date(a.LiberDate)=? group by b.LoftNo, a.ClockID");
+        "with e as (select b.LoftNo, a.ClockID, a.BackTime from ZOL_PigRaceData a left join "
+        "ZOL_PigData b on a.PRingNo=b.PRingNo where a.LiberCode=? and date(a.LiberDate)=?), "
+        "k as (select LoftNo, min(ClockID) as OnlyClock from e where ClockID is not null and "
+        "LoftNo is not null group by LoftNo having count(distinct ClockID)=1) "
+        "select s.LoftNo, s.ClockID, count(s.LoftNo) as MarkedCnt, count(s.BackTime) as "
+        "ArriveCnt from (select e.LoftNo, coalesce(e.ClockID, k.OnlyClock) as ClockID, "
+        "e.BackTime from e left join k on k.LoftNo=e.LoftNo) as s group by s.LoftNo, s.ClockID "
+        "order by s.LoftNo, s.ClockID");
 }
 
 QString RaceResultSql() {
@@ -127,6 +137,20 @@ int RecalculateRace(TdmZOLF& db, const QString& liberCode, const QDate& liberDat
                                  DistPairToUnits(d.value(1).toInt(), d.value(2).toInt(), mode));
             }
         }
+        // Arrivals typed in before their variation was kept with them: the member's clock
+        // readings for the race still give it.
+        QHash<QString, int> typedVariations;
+        QSqlQuery v = db.select(QStringLiteral("select LoftNo, ULMasterTime, ULClockTime from "
+                                               "ZOL_RaceClockTime where LiberCode=? and "
+                                               "date(LiberDate)=?"),
+                                {liberCode, dateText});
+        while (v.next()) {
+            const ClockReadings readings{
+                {}, ParseMoment(v.value(1).toString()), ParseMoment(v.value(2).toString())};
+            if (readings.master.isValid() && readings.member.isValid()) {
+                typedVariations.insert(v.value(0).toString(), ClockVariation(readings));
+            }
+        }
         struct Entry {
             qint64 id;
             QString ring;
@@ -142,8 +166,11 @@ int RecalculateRace(TdmZOLF& db, const QString& liberCode, const QDate& liberDat
                            "a.BackTime is not null"),
             {liberCode, dateText});
         while (q.next()) {
+            const QVariant loftNo = q.value(4);
+            const int variation = q.value(3).isNull() ? typedVariations.value(loftNo.toString(), 0)
+                                                      : q.value(3).toInt();
             entries << Entry{q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(),
-                             q.value(3).toInt(), q.value(4)};
+                             variation, loftNo};
         }
         for (const Entry& e : entries) {
             const int distance = e.loftNo.isNull() ? 0 : distances.value(e.loftNo.toString(), 0);

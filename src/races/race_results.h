@@ -14,7 +14,9 @@ class WorkbookWriter;
 // code and date, clocked when BackTime is set.
 
 // Status per member and clock: LoftNo, ClockID, MarkedCnt (entries whose pigeon is known),
-// ArriveCnt (entries with an arrival). Parameters: liberation code, date text.
+// ArriveCnt (entries with an arrival). Entries without a clock count under the loft's clock
+// when the loft has entries of one clock only in the race; with several clocks they keep a row
+// without a clock. Parameters: liberation code, date text.
 QString RaceStatusSql();
 
 // The result list, fastest first (equal speeds by ring number): Pos, LiberCode, PRingNo,
@@ -49,8 +51,9 @@ QString VariationCellText(const QVariant& timeVari);  // "+" before 1 or more
 
 // Computes again every clocked entry's flying time, speed and distance of the race from the
 // liberation moment `liberation` (the race's own liberation time is not changed), with the
-// race's sun data and each entry's clock variation, in one transaction. An arrival that does
-// not read as a date and time stops it with a message naming the ring, and nothing changes.
+// race's sun data and each entry's clock variation (for an arrival stored without one, the
+// variation of its member's typed clock readings for the race), in one transaction. An arrival that
+// does not read as a date and time stops it with a message naming the ring, and nothing changes.
 // Returns the entries computed.
 int RecalculateRace(TdmZOLF& db, const QString& liberCode, const QDate& liberDate,
                     const QDateTime& liberation);

@@ -86,6 +86,8 @@ class TestRaceResults : public QObject {
     void recalculationStopsOnAnUnreadableArrival();
     void manualArrival();
     void manualArrivalRefusals();
+    void recalculationKeepsATypedClockVariation();
+    void statusCountsBirdsWithoutAClockUnderTheLoftsClock();
 };
 
 void TestRaceResults::placesAndSummary() {
@@ -283,7 +285,7 @@ void TestRaceResults::manualArrival() {
         "select BackTime, FlyTime, FlySpeed, Dist, ClubID, TimeVari from "
         "ZOL_PigRaceData";
     QCOMPARE(firstRow(*t.db, stored),
-             QStringLiteral("2026-05-26 12:00:00.000|04:59:53.000|1760.685|528000|KC|null"));
+             QStringLiteral("2026-05-26 12:00:00.000|04:59:53.000|1760.685|528000|KC|7"));
     QCOMPARE(firstRow(*t.db,
                       "select LiberCode, LiberDate, LoftNo, DLMarkedTime, ULMasterTime, "
                       "ULClockTime from ZOL_RaceClockTime"),
@@ -333,6 +335,66 @@ void TestRaceResults::manualArrivalRefusals() {
     QCOMPARE(OtherClockRings(*t.db, "001"), QStringList{"GB26_0001"});
     QCOMPARE(OtherClockRings(*t.db, "001", "_0001"), QStringList{"GB26_0001"});
     QCOMPARE(OtherClockRings(*t.db, "001", "%1"), QStringList{});
+}
+
+void TestRaceResults::recalculationKeepsATypedClockVariation() {
+    TestContext t;
+    seedRace(*t.db);
+    pigeon(*t.db, "001", "R1");
+    pigeon(*t.db, "002", "R2");
+    const RaceKey race{"KC", "1A", kRaceDay};
+    // The member's clock ran 7 seconds ahead of the master clock at the check.
+    const ClockReadings readings{QDateTime(kRaceDay, QTime(5, 0)),
+                                 QDateTime(kRaceDay, QTime(20, 0, 0)),
+                                 QDateTime(kRaceDay, QTime(20, 0, 7))};
+    SaveManualArrival(*t.db, race, {"001", "R1", readings, QDateTime(kRaceDay, QTime(18, 0))});
+    // An arrival typed before the variation was kept with it: the member's clock readings
+    // for the race give it.
+    SaveManualArrival(*t.db, race, {"002", "R2", readings, QDateTime(kRaceDay, QTime(18, 0))});
+    t.db->exec("update ZOL_PigRaceData set TimeVari=null where PRingNo='R2'");
+    const QString stored =
+        "select PRingNo||'|'||FlyTime||'|'||FlySpeed from ZOL_PigRaceData order by PRingNo";
+    const QStringList before = t.db->texts(stored);
+    QCOMPARE(before.value(0), QStringLiteral("R1|10:59:53.000|800.141"));
+
+    // The same liberation time changes nothing; a later one shortens by the difference only.
+    RecalculateRace(*t.db, "1A", kRaceDay, QDateTime(kRaceDay, QTime(7, 0)));
+    QCOMPARE(t.db->texts(stored), before);
+    RecalculateRace(*t.db, "1A", kRaceDay, QDateTime(kRaceDay, QTime(8, 0)));
+    QCOMPARE(t.db->texts("select FlyTime from ZOL_PigRaceData order by PRingNo"),
+             QStringList({"09:59:53.000", "09:59:53.000"}));
+}
+
+void TestRaceResults::statusCountsBirdsWithoutAClockUnderTheLoftsClock() {
+    TestContext t;
+    seedRace(*t.db);
+    const auto race = [&](const QString& loft, const QString& ring, const QVariant& clock,
+                          const QVariant& backTime) {
+        pigeon(*t.db, loft, ring);
+        t.db->exec(
+            "insert into ZOL_PigRaceData (ClubID, LiberCode, LiberDate, PRingNo, ClockID, "
+            "BackTime) values('KC','1A','2026-05-26',?,?,?)",
+            {ring, clock, backTime});
+    };
+    const QString back = "2026-05-26 12:00:00.000";
+    // 001: one clock; two of its four birds are read, two only marked.
+    race("001", "A1", "C1", back);
+    race("001", "A2", "C1", back);
+    race("001", "A3", QVariant(), QVariant());
+    race("001", "A4", QVariant(), QVariant());
+    // 002: two clocks, and a bird neither clock has read yet.
+    race("002", "B1", "C2", back);
+    race("002", "B2", "C3", back);
+    race("002", "B3", QVariant(), QVariant());
+    // 003: times typed in, no clock at all.
+    race("003", "D1", QVariant(), back);
+    entry(*t.db, "XX", QVariant(), QVariant());  // a ring no member keeps
+    QStringList rows;
+    for (const QVariantList& row : AllRows(*t.db, RaceStatusSql(), kRace)) {
+        rows << rowText(row);
+    }
+    QCOMPARE(rows, QStringList({"null|null|0|0", "001|C1|4|2", "002|null|1|0", "002|C2|1|1",
+                                "002|C3|1|1", "003|null|1|1"}));
 }
 
 QTEST_MAIN(TestRaceResults)
