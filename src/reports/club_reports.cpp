@@ -123,8 +123,8 @@ QList<QStringList> ListRows(const QAbstractItemModel& list, const QList<ListFiel
 
 ReportDefinition MemberListReport(const ClubHeading& club, const QAbstractItemModel& members) {
     ReportDefinition report = WithClubHeading(club, QStringLiteral("Member List"));
-    report.columns = {{QStringLiteral("Name"), 5, kLeft, false},
-                      {QStringLiteral("LoftNo"), 3, kLeft, false},
+    report.columns = {{QStringLiteral("Name"), 5, kLeft, false, true},
+                      {QStringLiteral("LoftNo"), 3, kLeft, false, true},
                       {QStringLiteral("No. of Clocks"), 2, kRight, false}};
     report.rows = ListRows(members, {{QStringLiteral("LoftName"), false},
                                      {QStringLiteral("LoftNo"), true},
@@ -137,9 +137,9 @@ ReportDefinition RingListReport(const ClubHeading& club, const QString& loftName
                                 const QString& loftNo, const QAbstractItemModel& rings) {
     ReportDefinition report = WithClubHeading(
         club, QStringLiteral(" Ring list of ") + loftName + QStringLiteral(" - ") + loftNo);
-    report.columns = {{QStringLiteral("Life Ring Number"), 3.4, kLeft, false},
+    report.columns = {{QStringLiteral("Life Ring Number"), 3.4, kLeft, false, true},
                       {QStringLiteral("Sex "), 0.9, kLeft, false},
-                      {QStringLiteral("E_Ring"), 2, kLeft, false},
+                      {QStringLiteral("E_Ring"), 2, kLeft, false, true},
                       {QStringLiteral("Color"), 1.6, kLeft, false},
                       {QStringLiteral("Created"), 2.2, kLeft, false},
                       {QStringLiteral("Assign Date"), 4.2, kLeft, false},
@@ -178,8 +178,8 @@ ReportDefinition LoftDistanceReport(const ClubHeading& club, const QString& titl
     ReportDefinition report = WithClubHeading(club, title);
     const bool imperial = mode != 0;
     report.columns = {
-        {QStringLiteral("Member"), 4, kLeft, false},
-        {QStringLiteral("Loft Number"), 3, kLeft, false},
+        {QStringLiteral("Member"), 4, kLeft, false, true},
+        {QStringLiteral("Loft Number"), 3, kLeft, false, true},
         {imperial ? QStringLiteral("Miles") : QStringLiteral("KM"), 1.5, kRight, false},
         {imperial ? QStringLiteral("Yards") : QStringLiteral("M"), 1.5, kRight, false}};
     report.rows = ListRows(distances, {{QStringLiteral("LoftName"), true},
@@ -197,8 +197,8 @@ ReportDefinition RaceStatisticsReport(const ClubHeading& club, const QString& st
                           liberDate.toString(QStringLiteral("MM/dd")) + QLatin1Char(' ') +
                           liberTime.toString(QStringLiteral("HH:mm:ss")) + QLatin1Char(')');
     ReportDefinition report = WithClubHeading(club, title);
-    report.columns = {{QStringLiteral("Member"), 4, kLeft, false},
-                      {QStringLiteral("Clock"), 2.5, kLeft, false},
+    report.columns = {{QStringLiteral("Member"), 4, kLeft, false, true},
+                      {QStringLiteral("Clock"), 2.5, kLeft, false, true},
                       {QStringLiteral("Birds Marked"), 2, kRight, false},
                       {QStringLiteral("Birds arrived"), 2, kRight, false}};
     report.rows = ListRows(statistics, {{QStringLiteral("LoftNo"), true},
@@ -242,8 +242,8 @@ ReportDefinition RaceResultReport(const RaceResultHeading& heading, int mode,
     };
     report.columns = {
         {QStringLiteral("Pos."), 0.8, kRight, false},
-        {QStringLiteral("Name"), 2.6, kLeft, false},
-        {QStringLiteral("Ring"), 2.5, kLeft, false},
+        {QStringLiteral("Name"), 2.6, kLeft, false, true},
+        {QStringLiteral("Ring"), 2.5, kLeft, false, true},
         {QStringLiteral("S"), 0.4, kLeft, false},
         {QStringLiteral("C"), 0.7, kLeft, false},
         {QStringLiteral("Clocked"), 3.3, kLeft, false},
@@ -276,9 +276,9 @@ ReportDefinition RaceRankingReport(const RaceDayHeading& heading, int mode,
     report.titleBand = RaceDayBand(heading, rows.size());
     report.columns = {
         {QStringLiteral("Pos"), 0.7, kRight, false},
-        {QStringLiteral("Name"), 2.6, kLeft, false},
+        {QStringLiteral("Name"), 2.6, kLeft, false, true},
         {mode != 0 ? QStringLiteral("Yds/min") : QStringLiteral("MPM"), 1.5, kRight, false},
-        {QStringLiteral("Ring Particulars "), 2.6, kLeft, false},
+        {QStringLiteral("Ring Particulars "), 2.6, kLeft, false, true},
         {QStringLiteral("C"), 0.5, kLeft, false},
         {QStringLiteral("S"), 0.4, kLeft, false},
         {QStringLiteral("Clock / day"), 3.3, kLeft, false},
@@ -307,8 +307,8 @@ ReportDefinition MarkedPigeonsReport(const RaceDayHeading& heading,
     ReportDefinition report;
     report.name = QStringLiteral("Marked ") + heading.raceText;
     report.columns = {{QStringLiteral("Pos"), 0.7, kRight, true},
-                      {QStringLiteral("Name"), 3, kLeft, false},
-                      {QStringLiteral("Pigeon "), 2.6, kLeft, false},
+                      {QStringLiteral("Name"), 3, kLeft, false, true},
+                      {QStringLiteral("Pigeon "), 2.6, kLeft, false, true},
                       {QStringLiteral("S"), 0.4, kLeft, false},
                       {QStringLiteral("Marked "), 3.6, kLeft, false},
                       {QStringLiteral("Yds/Min"), 1.3, kRight, false},

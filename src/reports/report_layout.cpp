@@ -43,17 +43,22 @@ const QFontMetricsF& Metrics(TextStyle style) {
     return MetricsOf(style).metrics;
 }
 
-// True when the text fits `room` for certain: the sum of its characters' advances, with a
-// margin for kerning and shaping, is within it. A text that is not known to fit is measured.
-bool SurelyFits(const QString& text, const StyleMetrics& m, double room) {
+// The most room a text can take: the sum of its characters' advances, with a margin for
+// kerning and shaping (a text beyond Latin-1 is measured).
+double WidthBound(const QString& text, const StyleMetrics& m) {
     double width = 0;
     for (const QChar c : text) {
         if (c.unicode() > 255) {
-            return false;
+            return m.metrics.horizontalAdvance(text) * 1.05 + 10;
         }
         width += m.latin1[c.unicode()];
     }
-    return width * 1.05 + 10 <= room;
+    return width * 1.05 + 10;
+}
+
+// True when the text fits `room` for certain. A text that is not known to fit is measured.
+bool SurelyFits(const QString& text, const StyleMetrics& m, double room) {
+    return WidthBound(text, m) <= room;
 }
 
 double LineHeight(TextStyle style) {
@@ -75,6 +80,65 @@ QString Elided(const QString& text, TextStyle style, double width) {
         return text;
     }
     return m.metrics.elidedText(text, Qt::ElideRight, room);
+}
+
+// A text of a whole column as printed: itself, in a smaller font when it does not fit.
+double WholeTextScale(const QString& text, TextStyle style, double width) {
+    const StyleMetrics& m = MetricsOf(style);
+    const double room = std::max(0.0, width - 2 * kCellPadding);
+    if (SurelyFits(text, m, room)) {
+        return 1.0;
+    }
+    const double needed = m.metrics.horizontalAdvance(text);
+    return needed <= room || needed <= 0 ? 1.0 : room / needed;
+}
+
+// The columns' widths: shares of `width` by their weights, after which the whole columns
+// take, from the columns with room to spare, what their longest texts need.
+QList<double> ColumnWidths(const ReportDefinition& report, double width) {
+    double totalWeight = 0;
+    for (const ReportColumn& col : report.columns) {
+        totalWeight += col.weight;
+    }
+    QList<double> widths;
+    bool anyWhole = false;
+    for (const ReportColumn& col : report.columns) {
+        widths << (totalWeight > 0 ? width * col.weight / totalWeight : 0);
+        anyWhole = anyWhole || col.whole;
+    }
+    if (!anyWhole) {
+        return widths;
+    }
+    const StyleMetrics& normal = MetricsOf(TextStyle::Normal);
+    const StyleMetrics& bold = MetricsOf(TextStyle::Bold);
+    QList<double> deficits;
+    QList<double> spares;
+    double deficit = 0;
+    double spare = 0;
+    for (int i = 0; i < report.columns.size(); ++i) {
+        const ReportColumn& col = report.columns[i];
+        double need = WidthBound(col.header, bold);
+        if (col.rowNumber) {
+            need = std::max(need, WidthBound(QString::number(report.rows.size()), normal));
+        } else {
+            for (const QStringList& row : report.rows) {
+                need = std::max(need, WidthBound(row.value(i), normal));
+            }
+        }
+        need += 2 * kCellPadding;
+        deficits << (col.whole ? std::max(0.0, need - widths[i]) : 0.0);
+        spares << std::max(0.0, widths[i] - need);
+        deficit += deficits.last();
+        spare += spares.last();
+    }
+    const double moved = std::min(deficit, spare);
+    if (moved <= 0) {
+        return widths;
+    }
+    for (int i = 0; i < widths.size(); ++i) {
+        widths[i] += deficits[i] * moved / deficit - spares[i] * moved / spare;
+    }
+    return widths;
 }
 
 struct Context {
@@ -184,18 +248,12 @@ ReportLayout LayOutReport(const ReportDefinition& report, const QDateTime& now) 
     const double width = kA4.width() - 2 * kMarginX;
     const double bottom = kA4.height() - kMarginY;
 
-    // Column edges from the weights.
-    double totalWeight = 0;
-    for (const ReportColumn& col : report.columns) {
-        totalWeight += col.weight;
-    }
+    // Column edges.
+    const QList<double> widths = ColumnWidths(report, width);
     QList<double> lefts;
-    QList<double> widths;
     double x = kMarginX;
-    for (const ReportColumn& col : report.columns) {
-        const double w = totalWeight > 0 ? width * col.weight / totalWeight : 0;
+    for (const double w : widths) {
         lefts << x;
-        widths << w;
         x += w;
     }
 
@@ -255,8 +313,13 @@ ReportLayout LayOutReport(const ReportDefinition& report, const QDateTime& now) 
             const QString text =
                 col.rowNumber ? FieldText(SystemField::RowNumber, c, r) : cells.value(i);
             const QRectF rect(lefts[i], y, widths[i], rowHeight);
-            detail.texts << LaidText{rect, Elided(text, TextStyle::Normal, widths[i]), col.align,
-                                     TextStyle::Normal};
+            if (col.whole) {
+                detail.texts << LaidText{rect, text, col.align, TextStyle::Normal,
+                                         WholeTextScale(text, TextStyle::Normal, widths[i])};
+            } else {
+                detail.texts << LaidText{rect, Elided(text, TextStyle::Normal, widths[i]),
+                                         col.align, TextStyle::Normal};
+            }
         }
         page.bands << detail;
         y += rowHeight;

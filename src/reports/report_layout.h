@@ -43,6 +43,9 @@ struct ReportColumn {
     Qt::Alignment align = Qt::AlignLeft;
     // A column that prints the running row number (1, 2, ...) instead of a cell of the row.
     bool rowNumber = false;
+    // A column whose texts are never cut (ring numbers, names): it is widened with the room
+    // other columns do not need, and a text that still does not fit prints smaller.
+    bool whole = false;
 };
 
 struct ReportDefinition {
@@ -61,6 +64,7 @@ struct LaidText {
     QString text;  // as printed: elided to its rectangle when it is too long
     Qt::Alignment align = Qt::AlignLeft;
     TextStyle style = TextStyle::Normal;
+    double fontScale = 1.0;  // below 1 for a text of a whole column printed smaller to fit
 };
 
 struct LaidBand {

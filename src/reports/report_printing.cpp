@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <algorithm>
 
 #include "data/errors.h"
 
@@ -32,7 +33,11 @@ void PaintPage(QPainter& painter, const ReportPage& page) {
     const QPen rule(Qt::black, 6.0);
     for (const LaidBand& band : page.bands) {
         for (const LaidText& t : band.texts) {
-            painter.setFont(ReportFont(t.style));
+            QFont font = ReportFont(t.style);
+            if (t.fontScale < 1.0) {
+                font.setPixelSize(std::max(1, int(font.pixelSize() * t.fontScale)));
+            }
+            painter.setFont(font);
             painter.drawText(t.rect.adjusted(15, 0, -15, 0),
                              int(t.align | Qt::AlignVCenter | Qt::TextSingleLine), t.text);
         }

@@ -205,6 +205,37 @@ class TestClubReports : public QObject {
                  QStringLiteral("M/min"));
     }
 
+    // Ring numbers of up to 20 characters and long names print whole in the lists that show
+    // them most.
+    void longRingNumbersPrintWhole() {
+        TestContext t;
+        const QString ring = "GB16A123456789012345";
+        const QString name = "Johannes van der Berghe-Smits";
+        ScreenList rings(*t.db,
+                         "select '" + ring +
+                             "' as PRingNo, 'BBAR' as ColorType, 'C' as Sex, "
+                             "'E0123456789ABCDEF' as E_Ring, '2026-01-02' as CreateDate, "
+                             "'2026-01-03 10:00:00' as AssignDate, '2026-01-04 11:00:00' as "
+                             "Updatetime",
+                         {});
+        ScreenList results(*t.db,
+                           "select 1 as Pos, 'B' as LiberCode, '" + ring +
+                               "' as PRingNo, "
+                               "'10:15:30.123  20-09' as BackTime, '02:10:05' as FlyTime, "
+                               "1500.123 as FlySpeed, '250/100' as dist, '" +
+                               name +
+                               "' as LoftNo, "
+                               "'C' as sex, 'BC' as ColorType, 2 as TimeVari",
+                           {});
+        const QStringList ringRow =
+            FirstPageOf(RingListReport(kClub, name, "123", rings.model)).row;
+        QCOMPARE(ringRow.mid(0, 3), (QStringList{ring, "C", "E0123456789ABCDEF"}));
+        const QStringList resultRow =
+            FirstPageOf(RaceResultReport({"", "", "", ""}, 1, results.model)).row;
+        QCOMPARE(resultRow.mid(1, 2), (QStringList{name, ring}));
+        QCOMPARE(resultRow[5], QStringLiteral("10:15:30.123  20-09"));
+    }
+
     void raceResultHeadingLooksUpMemberAndSite() {
         TestContext t;
         AddRace(*t.db);

@@ -124,6 +124,53 @@ class TestReportEngine : public QObject {
         QCOMPARE(layout.pages[0].texts(BandKind::Detail)[2], QStringLiteral("0"));
     }
 
+    // Ring numbers and names print whole: their columns take the room other columns do not
+    // need, and a text that still does not fit prints smaller, never cut.
+    void wholeColumnsAreNeverCut() {
+        const QFontMetricsF normal(ReportFont(TextStyle::Normal));
+        const auto fits = [&](const LaidText& t) {
+            return normal.horizontalAdvance(t.text) * t.fontScale <= t.rect.width() - 30 + 1;
+        };
+        ReportDefinition report;
+        report.columns = {{QStringLiteral("Ring"), 1, Qt::AlignLeft, false, true},
+                          {QStringLiteral("Sex"), 1, Qt::AlignLeft, false},
+                          {QStringLiteral("Note"), 6, Qt::AlignLeft, false},
+                          {QStringLiteral("Name"), 1, Qt::AlignLeft, false, true}};
+        const QStringList rings{"GB16A123456789012345", "BELG2016-1234567", "NL-26-1"};
+        for (const QString& ring : rings) {
+            report.rows << QStringList{ring, "C", "fine", "Johannes van der Berghe-Smits"};
+        }
+        const ReportLayout roomy = LayOutReport(report, kNow);
+        const QList<QStringList> rows = roomy.pages[0].detailRows();
+        for (int r = 0; r < rings.size(); ++r) {
+            QCOMPARE(rows[r][0], rings[r]);
+            QCOMPARE(rows[r][3], QStringLiteral("Johannes van der Berghe-Smits"));
+        }
+        const LaidBand& first = roomy.pages[0].bands[1];
+        QCOMPARE(first.kind, BandKind::Detail);
+        for (int c : {0, 3}) {
+            QCOMPARE(first.texts[c].fontScale, 1.0);
+            QVERIFY(fits(first.texts[c]));
+        }
+        // The room came from the note column, which still holds its text and its header.
+        QCOMPARE(first.texts[2].text, QStringLiteral("fine"));
+        QCOMPARE(roomy.pages[0].texts(BandKind::ColumnHeader),
+                 (QStringList{"Ring", "Sex", "Note", "Name"}));
+
+        // Nine whole columns of long rings cannot all be widened: they print smaller.
+        ReportDefinition crowded;
+        for (int c = 0; c < 9; ++c) {
+            crowded.columns << ReportColumn{QStringLiteral("Ring"), 1, Qt::AlignLeft, false, true};
+        }
+        crowded.rows << QStringList(9, rings[0]);
+        const LaidBand& tight = LayOutReport(crowded, kNow).pages[0].bands[1];
+        for (const LaidText& t : tight.texts) {
+            QCOMPARE(t.text, rings[0]);
+            QVERIFY(t.fontScale < 1.0);
+            QVERIFY(fits(t));
+        }
+    }
+
     // The PDF holds every page, and its text is the report's.
     void writesAPdf() {
         QTemporaryDir dir;
