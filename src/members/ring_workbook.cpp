@@ -70,6 +70,17 @@ RingImportResult ImportRings(TdmZOLF& db, const Clock& clock, const QString& fil
 
     auto importRow =
         [&](int r) {
+            // A formula without its value would read as an empty cell: another ring number,
+            // sex or colour than the sheet shows.
+            QStringList formulas;
+            for (int c = 1; c <= kRingColumns.size(); ++c) {
+                if (sheet.formulaWithoutValue(r, c))
+                    formulas << QStringLiteral("row %1 column %2").arg(r).arg(ColumnLetters(c));
+            }
+            if (!formulas.isEmpty()) {
+                result.formulaCells << formulas;
+                return;
+            }
             QStringList cell{QString()};  // cell[c] for columns 1 to 9, as texts (empty, not null)
             bool empty = true;
             for (int c = 1; c <= kRingColumns.size(); ++c) {
@@ -186,6 +197,17 @@ QString RingImportReport(const RingImportResult& r) {
     if (!r.noRingRows.isEmpty())
         lines << QStringLiteral("Rows not imported because they hold no ring number: %1.")
                      .arg(RowList(r.noRingRows));
+    if (!r.formulaCells.isEmpty()) {
+        constexpr int kShown = 20;
+        QString cells = r.formulaCells.mid(0, kShown).join(QStringLiteral(", "));
+        if (r.formulaCells.size() > kShown)
+            cells += QStringLiteral(" and %1 more").arg(r.formulaCells.size() - kShown);
+        lines << QStringLiteral(
+                     "Rows not imported: %1 %2 a formula without a value: open and "
+                     "save the sheet in a spreadsheet program first.")
+                     .arg(cells, r.formulaCells.size() == 1 ? QStringLiteral("holds")
+                                                            : QStringLiteral("hold"));
+    }
     if (r.stoppedAtRow > 0 && r.stopReason.isEmpty())
         lines << QStringLiteral("The import was stopped at row %1. The rows before it are stored.")
                      .arg(r.stoppedAtRow);

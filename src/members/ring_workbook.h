@@ -28,6 +28,7 @@ struct RingImportResult {
     QList<int> missingLoftRows;  // rows whose loft is not a member
     QStringList otherLoftRings;  // "row 5: GB16A1 of loft 002": rings that belong to another loft
     QList<int> noRingRows;       // rows with a loft but no ring number
+    QStringList formulaCells;    // "row 3 column H": formulas without a value; rows left out
     int stoppedAtRow = 0;        // the row where the import stopped (0: it ran to the end)
     QString stopReason;          // why it stopped there (empty: the user stopped it)
 };
@@ -37,7 +38,8 @@ struct RingImportResult {
 // are updated; not found, it is inserted for that loft, flagged for the clocks. The ring number
 // is column 8 when the sheet has not 7 columns and column 8 holds one, otherwise columns 2 to 5
 // joined (four-digit year, no "-"). Rows of a loft that is not a member, rings that belong to
-// another loft and rows without a ring number are left out and listed in the result.
+// another loft, rows without a ring number and rows with a formula that has no value (a sheet
+// no spreadsheet program has computed) are left out and listed in the result.
 //
 // All rows are stored in one transaction. A row that fails, or a stop asked for by `progress`,
 // ends the import there with the rows before it stored. A file that cannot be read throws

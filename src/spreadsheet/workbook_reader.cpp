@@ -455,8 +455,20 @@ void WorkbookReader::load(const QByteArray& bytes, const QString& name,
                     const double number = v.trimmed().toDouble(&ok);
                     value = ok ? QVariant(number) : QVariant(v);
                 }
-                if (value.isNull() ||
-                    (value.typeId() == QMetaType::QString && value.toString().isEmpty()))
+                // A computed formula keeps its last value; a text formula may have computed
+                // an empty text.
+                const bool noValue = value.isNull() || (value.typeId() == QMetaType::QString &&
+                                                        value.toString().isEmpty());
+                if (noValue && type != "str" && Child(c, "f")) {
+                    if (formulasWithoutValue_.size() >= limits.maxCells)
+                        throw Unreadable{
+                            QStringLiteral("it holds more than %1 cells").arg(limits.maxCells)};
+                    formulasWithoutValue_.insert(quint64(cellRow) << 16 | quint64(column));
+                    rows_ = qMax(rows_, cellRow);
+                    columns_ = qMax(columns_, column);
+                    continue;
+                }
+                if (noValue)
                     continue;
                 if (cells_.size() >= limits.maxCells)
                     throw Unreadable{
@@ -475,6 +487,19 @@ QVariant WorkbookReader::value(int row, int column) const {
     if (row < 1 || column < 1 || column > kMaxColumn)
         return {};
     return cells_.value(quint64(row) << 16 | quint64(column));
+}
+
+bool WorkbookReader::formulaWithoutValue(int row, int column) const {
+    if (row < 1 || column < 1 || column > kMaxColumn)
+        return false;
+    return formulasWithoutValue_.contains(quint64(row) << 16 | quint64(column));
+}
+
+QString ColumnLetters(int column) {
+    QString letters;
+    for (; column > 0; column = (column - 1) / 26)
+        letters.prepend(QChar('A' + (column - 1) % 26));
+    return letters;
 }
 
 QString WorkbookReader::text(int row, int column) const {

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QVariant>
 
@@ -22,6 +23,9 @@ struct WorkbookLimits {
 //
 // Rows and columns count from 1; the used range runs from A1 to the last row and the last
 // column that hold a value.
+// The letters of a column as a spreadsheet names it: 1 is "A", 27 is "AA".
+QString ColumnLetters(int column);
+
 class WorkbookReader {
   public:
     explicit WorkbookReader(const QString& fileName, const WorkbookLimits& limits = {});
@@ -37,12 +41,17 @@ class WorkbookReader {
     // A cell's value as text: numbers as a spreadsheet shows them (12345, not 12345.0),
     // booleans "TRUE" or "FALSE", an empty cell "".
     QString text(int row, int column) const;
+    // True for a cell that holds a formula but no value: a workbook written by a program that
+    // does not compute formulas. Such a cell reads as empty although it is not; it counts in
+    // the used range.
+    bool formulaWithoutValue(int row, int column) const;
 
   private:
     WorkbookReader() = default;
     void load(const QByteArray& bytes, const QString& name, const WorkbookLimits& limits);
 
     QHash<quint64, QVariant> cells_;
+    QSet<quint64> formulasWithoutValue_;
     int rows_ = 0;
     int columns_ = 0;
 };

@@ -5,6 +5,7 @@
 
 #include "data/errors.h"
 #include "data/progress.h"
+#include "fuzz/workbook_checks.h"
 #include "members/ring_store.h"
 #include "members/ring_workbook.h"
 #include "spreadsheet/workbook_reader.h"
@@ -85,6 +86,7 @@ class TestRingWorkbook : public QObject {
     void sheetWithoutElectronicRingsKeepsThem();
     void failedRowKeepsTheRowsBefore();
     void stopKeepsTheRowsBefore();
+    void formulaWithoutValueIsReportedAndSkipped();
     void unreadableFileStoresNothing();
 };
 
@@ -250,6 +252,39 @@ void TestRingWorkbook::stopKeepsTheRowsBefore() {
     QCOMPARE(f.db->rowCount("select * from ZOL_PigData"), 100);
     QCOMPARE(RingImportReport(result),
              QString("The import was stopped at row 102. The rows before it are stored."));
+}
+
+void TestRingWorkbook::formulaWithoutValueIsReportedAndSkipped() {
+    Fixture f;
+    // As a program that writes formulas without computing them leaves a sheet: row 3's ring
+    // number and sex are formulas with no value; row 4's ring number has its computed value.
+    const auto text = [](const char* ref, const QString& t) {
+        return QStringLiteral("<c r=\"%1\" t=\"inlineStr\"><is><t>%2</t></is></c>").arg(ref, t);
+    };
+    QString xml = "<worksheet><sheetData><row r=\"1\">";
+    for (int c = 0; c < kLong.size(); ++c)
+        xml += text(qPrintable(ColumnLetters(c + 1) + "1"), kLong[c]);
+    xml += "</row><row r=\"2\">" + text("A2", "001") + text("B2", "GB") + text("C2", "2016") +
+           text("D2", "A") + text("E2", "11111") + text("F2", "Hen") + "</row>";
+    xml += "<row r=\"3\">" + text("A3", "001") + text("B3", "GB") + text("C3", "2016") +
+           text("D3", "A") + text("E3", "55555") +
+           "<c r=\"F3\"><f>IF(E3&gt;0,\"Hen\",\"Cock\")</f><v></v></c>"
+           "<c r=\"H3\"><f>\"GB16A\"&amp;E3</f><v/></c></row>";
+    xml += "<row r=\"4\">" + text("A4", "001") + text("F4", "Cock") +
+           "<c r=\"H4\" t=\"str\"><f>\"GB16A\"&amp;\"33333\"</f><v>GB16A33333</v></c></row>";
+    xml += "</sheetData></worksheet>";
+    const QString file = f.root.filePath("formulas.xlsx");
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(PackageAround(xml.toUtf8(), {}));
+    out.close();
+
+    const RingImportResult result = f.import(file);
+    QCOMPARE(result.inserted, 2);
+    QCOMPARE(f.rings(), QStringList({"001|GB16A33333|C|||1|0", "001|GB2016A11111|H|||1|0"}));
+    QCOMPARE(RingImportReport(result),
+             QString("Rows not imported: row 3 column F, row 3 column H hold a formula without a "
+                     "value: open and save the sheet in a spreadsheet program first."));
 }
 
 void TestRingWorkbook::unreadableFileStoresNothing() {

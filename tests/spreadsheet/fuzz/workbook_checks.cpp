@@ -115,14 +115,14 @@ QString CheckWorkbookInput(const QByteArray& bytes) {
                 .arg(read.columnCount());
         if ((read.rowCount() == 0) != (read.columnCount() == 0))
             return QStringLiteral("used range with one side empty");
-        // The last used row and column each hold a value somewhere.
+        // The last used row and column each hold a value (or a formula) somewhere.
         int cells = 0;
         for (int r = 1; r <= qMin(read.rowCount(), 300); ++r)
             for (int c = 1; c <= qMin(read.columnCount(), 60); ++c) {
                 const QVariant v = read.value(r, c);
                 if (!v.isNull() && read.text(r, c).isEmpty())
                     return QStringLiteral("cell %1,%2 holds a value without text").arg(r).arg(c);
-                cells += !v.isNull();
+                cells += !v.isNull() || read.formulaWithoutValue(r, c);
             }
         if (read.rowCount() > 0 && read.rowCount() <= 300 && read.columnCount() <= 60 && cells == 0)
             return QStringLiteral("a used range without values");
