@@ -1,7 +1,10 @@
 #include "clock_session.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QSqlError>
+#include <QThread>
 
 #include "data/clock.h"
 #include "data/database.h"
@@ -58,6 +61,20 @@ void ClockMemo::appendSuccess(const QString& text) {
     changed();
 }
 
+void ClockMemo::appendNote(const QString& text) {
+    lines_ << text;
+    colour_ = Colour::Yellow;
+    visible_ = true;
+    changed();
+}
+
+void ClockMemo::restore(const ClockMemo& before) {
+    lines_ = before.lines_;
+    colour_ = before.colour_;
+    visible_ = before.visible_;
+    changed();
+}
+
 // ---------------------------------------------------------------- race-day log
 
 RaceDayLog::RaceDayLog(const QString& logsDir, const Clock& clock) : dir_(logsDir), clock_(clock) {}
@@ -93,37 +110,109 @@ WriteBatch::WriteBatch(TdmZOLF& db) : db_(db) {
 }
 
 WriteBatch::~WriteBatch() {
-    if (open_) {
-        db_.connection().commit();
+    if (open_ && !db_.connection().commit()) {
+        db_.connection().rollback();
     }
 }
 
-void WriteBatch::commitIfDue() {
-    if (QDateTime::currentMSecsSinceEpoch() - lastCommitMs_ >= 1000) {
-        commit();
-    }
+bool WriteBatch::due() const {
+    return QDateTime::currentMSecsSinceEpoch() - lastCommitMs_ >= 1000;
 }
 
-void WriteBatch::commit() {
+bool WriteBatch::commit() {
+    QSqlDatabase db = db_.connection();
+    if (open_ && !db.commit()) {
+        const QSqlError error = db.lastError();
+        lastError_ = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+        // SQLITE_BUSY and SQLITE_LOCKED: another connection holds the file.
+        // SQLITE_BUSY and SQLITE_LOCKED: another connection holds the file. (The driver does
+        // not always pass the code on with a failed commit; the message says it.)
+        const QString code = error.nativeErrorCode();
+        busy_ = code == QLatin1String("5") || code == QLatin1String("6") ||
+                lastError_.contains(QLatin1String("locked")) ||
+                lastError_.contains(QLatin1String("busy"));
+        return false;
+    }
+    busy_ = false;
+    open_ = db.transaction();
+    if (!open_) {
+        lastError_ = db.lastError().text();
+    }
+    lastCommitMs_ = QDateTime::currentMSecsSinceEpoch();
+    return true;
+}
+
+void WriteBatch::rollback() {
     if (open_) {
-        db_.connection().commit();
+        db_.connection().rollback();
     }
     open_ = db_.connection().transaction();
     lastCommitMs_ = QDateTime::currentMSecsSinceEpoch();
 }
 
 void ClockRun::commit() const {
-    if (batch != nullptr) {
-        batch->commit();
+    if (batch == nullptr || batch->commit()) {
+        return;
     }
+    QElapsedTimer waited;
+    waited.start();
+    const ClockMemo before = memo;
+    bool noted = false;
+    while (batch->busy() && waited.elapsed() < commitPatienceMs && !progress.stopRequested()) {
+        if (!noted) {
+            memo.appendNote(
+                QStringLiteral("Database busy (another program is using it) : waiting to store "
+                               "what was read, Pls Wait !"));
+            log.line(QStringLiteral("database busy, waiting to commit: ") + batch->lastError());
+            noted = true;
+        }
+        QThread::msleep(200);
+        if (batch->commit()) {
+            memo.restore(before);
+            log.line(QStringLiteral("committed after %1 ms").arg(waited.elapsed()));
+            return;
+        }
+    }
+    if (noted) {
+        memo.restore(before);
+    }
+    const QString reason = batch->lastError();
+    batch->rollback();
+    throw RunFailed{QStringLiteral("Database Error : not stored, the clock is read again : ") +
+                    reason};
 }
 
 void ClockRun::checkpoint() const {
-    if (batch != nullptr) {
-        batch->commitIfDue();
+    if (batch != nullptr && batch->due()) {
+        commit();
     }
     if (progress.stopRequested()) {
         throw RunStopped{};
+    }
+}
+
+void ClockRun::endOnLinkFailure(const QString& line) const {
+    if (api.linkFailed()) {
+        throw RunFailed{line};
+    }
+}
+
+RunResult GuardedRun(ClockRun& run, bool beep, const std::function<RunResult()>& body) {
+    RunBatch batch(run);
+    try {
+        return body();
+    } catch (const RunFailed& failure) {
+        run.errorLine(failure.line);
+        // What the run read before the failure is right: kept when the database takes it.
+        try {
+            run.commit();
+        } catch (const RunFailed& notStored) {
+            run.errorLine(notStored.line);
+        }
+        if (beep) {
+            run.prompts.beep();
+        }
+        return RunResult::Failed;
     }
 }
 
@@ -145,10 +234,13 @@ Connected ConnectClock(ClockRun& run, ClockSession& session, LoftFromIdentity ru
     session.clockId.clear();
     session.loftNo.clear();
     run.log.setClock({}, {});
+    // A port that failed (the antenna unplugged) is opened again for every run until it opens.
+    run.api.reopenIfClosed();
     QString identity;
     if (!run.api.ReadDeviceId(session.clockId, identity)) {
         return Connected::NoClock;
     }
+    session.idleLogged = false;
     if (session.clockId == session.lastClock) {
         return Connected::SameClock;
     }
@@ -174,7 +266,12 @@ std::optional<RunResult> ConnectOrEnd(ClockRun& run, ClockSession& session, Loft
                                       const std::function<void()>& beforeVerify) {
     switch (ConnectClock(run, session, rule, beforeVerify)) {
         case Connected::NoClock:
-            run.errorLine(kConnectClockText);
+            // The log says it once for a stretch of ticks without a clock, not every 5 s.
+            run.memo.errorLine(kConnectClockText);
+            if (!session.idleLogged) {
+                run.log.line(QStringLiteral("ERROR ") + kConnectClockText);
+                session.idleLogged = true;
+            }
             return RunResult::NoClock;
         case Connected::SameClock:
             return RunResult::SameClock;

@@ -51,6 +51,8 @@ struct ClockSession {
     QByteArray hostRandom;
     QByteArray deviceRandom;
     QString lastClock;  // the last handled clock; empty when the screen opens
+    // The race-day log has said that no clock answers; said again once a clock has answered.
+    bool idleLogged = false;
     // Result upload: the stop times of this run's clock (day counts) and its variance.
     double clockStop = 0;
     double readerStop = 0;
@@ -79,6 +81,9 @@ class ClockMemo {
     void showSuccess(const QString& text);
     // Appends the line, lime green, shown.
     void appendSuccess(const QString& text);
+    // Appends a passing remark, yellow, shown; restore() takes the memo back to how it was.
+    void appendNote(const QString& text);
+    void restore(const ClockMemo& before);
 
     const QStringList& lines() const { return lines_; }
     QString text() const { return lines_.join(QLatin1Char('\n')); }
@@ -123,6 +128,13 @@ class RaceDayLog {
 // close) asked the run to stop.
 struct RunStopped {};
 
+// Ends a run in red with the line: the link failed (what the clock would have said is unknown),
+// or what the run read could not be stored. The clock is not taken as handled, so it is read
+// again at the next run.
+struct RunFailed {
+    QString line;
+};
+
 // Groups a run's database writes into commits at most a second apart, so that the database
 // work hides under the wire instead of waiting for the disk after every statement. Every way
 // out of a run commits what it wrote, as a run without it would have left it.
@@ -132,13 +144,22 @@ class WriteBatch {
     ~WriteBatch();
     WriteBatch(const WriteBatch&) = delete;
     WriteBatch& operator=(const WriteBatch&) = delete;
-    // Commits when the last commit is a second old or older.
-    void commitIfDue();
-    void commit();
+    // Whether the last commit is a second old or older.
+    bool due() const;
+    // Commits and begins the next transaction. False when the database refused the commit
+    // (lastError() says why): the transaction stays open, to be committed again.
+    bool commit();
+    // Gives up what was written since the last commit.
+    void rollback();
+    QString lastError() const { return lastError_; }
+    // Whether the last refusal was the database being busy with another program.
+    bool busy() const { return busy_; }
 
   private:
     TdmZOLF& db_;
     bool open_ = false;
+    bool busy_ = false;
+    QString lastError_;
     qint64 lastCommitMs_ = 0;
 };
 
@@ -153,13 +174,20 @@ struct ClockRun {
     RaceDayLog& log;
 
     WriteBatch* batch = nullptr;  // set by the workflow for the length of its run
+    // How long a commit is tried again while another program keeps the database busy.
+    int commitPatienceMs = 60000;
 
     // A point between two device operations: commits what is due, and throws RunStopped when
     // a stop was asked for.
     void checkpoint() const;
-    // Commits now (before the run waits for the user).
+    // Commits now (before the run waits for the user, and before it shows success). While the
+    // database is busy the commit is tried again, the memo saying so; a commit that still
+    // fails throws RunFailed with the database's reason, and what was not committed is given
+    // up (the clock is read again).
     void commit() const;
     void errorLine(const QString& text);
+    // Throws RunFailed with the line when the last device operation failed on the link.
+    void endOnLinkFailure(const QString& line) const;
 };
 
 // Sets up the write batch of a run for its length.
@@ -184,6 +212,10 @@ enum class Connected { NoClock, SameClock, VerifyFailed, Yes };
 
 // What a workflow run came to: whether it reached a clock, and whether everything went through.
 enum class RunResult { NoClock, SameClock, Failed, Succeeded };
+
+// Runs a workflow's body with its write batch. A RunFailed ends it with the red line (and with
+// beep the sound) as a failed run; what was written before is committed when it can be.
+RunResult GuardedRun(ClockRun& run, bool beep, const std::function<RunResult()>& body);
 
 extern const QString kConnectClockText;  // "Please connect to club antenna and clock."
 

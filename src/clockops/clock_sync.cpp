@@ -8,6 +8,7 @@
 #include "data/convert.h"
 #include "data/database.h"
 #include "data/date_time.h"
+#include "data/errors.h"
 #include "data/progress.h"
 #include "data/prompts.h"
 #include "data/schema.h"
@@ -46,6 +47,9 @@ void DeleteOldRaces(ClockRun& run, ClockSession& session, QString& errorText) {
         if (run.api.DeleteRace(session.connectionKey, raceCode, errorText)) {
             run.log.line(QStringLiteral("race %1 deleted from the clock").arg(raceCode));
         } else {
+            // Lost on the link, the race may still be in the clock: the row stays, so the
+            // next run deletes it again.
+            run.endOnLinkFailure(QStringLiteral("DeleteRace Error : ") + errorText);
             run.errorLine(QStringLiteral("DeleteRace Error : ") + errorText);
         }
         run.db.tryExec(QStringLiteral("delete from ZOL_RaceClockTime where LiberCode=? and "
@@ -103,6 +107,7 @@ bool SendCurrentRaces(ClockRun& run, ClockSession& session, QString& errorText) 
         if (run.api.SaveRace(session.connectionKey, race.raceCode, params, errorText)) {
             run.log.line(QStringLiteral("race %1 sent: %2").arg(race.raceCode, params));
         } else {
+            run.endOnLinkFailure(QStringLiteral("SaveRace Error : ") + errorText);
             run.errorLine(QStringLiteral("SaveRace Error : ") + errorText);
             ok = false;
         }
@@ -140,20 +145,31 @@ bool SendPigeons(ClockRun& run, ClockSession& session, QString& errorText) {
         run.progress.step(i + 1, total,
                           QStringLiteral("pigeon %1 of %2 sent").arg(i + 1).arg(total));
         if (p.deleted) {
-            QString ignored;
-            run.api.DeletePigeon(session.connectionKey, p.ring, ignored);
+            QString refused;
+            if (!run.api.DeletePigeon(session.connectionKey, p.ring, refused)) {
+                // A refusal is not looked at; a deletion lost on the link is sent again.
+                run.endOnLinkFailure(QStringLiteral("DeletePigeon Error : ") + refused);
+            }
             run.db.exec(QStringLiteral("delete from ZOL_PigData where LoftNo=? and PRingNo=?"),
                         {session.loftNo, p.ring});
             run.log.line(QStringLiteral("pigeon %1 deleted").arg(p.ring));
             continue;
         }
         const QString params = SavePigeonParams(p.reg, p.eRing, p.colour, p.year, p.sex);
-        if (run.api.SavePigeon(session.connectionKey, p.ring, params, errorText)) {
+        bool saved = false;
+        try {
+            saved = run.api.SavePigeon(session.connectionKey, p.ring, params, errorText);
+        } catch (const UserError& e) {
+            // A birth year that is no number: the message names the pigeon to mend.
+            throw UserError(e.text() + QStringLiteral(" (ring ") + p.ring + QLatin1Char(')'));
+        }
+        if (saved) {
             run.db.exec(
                 QStringLiteral("update ZOL_PigData set SynchFlag=0 where LoftNo=? and PRingNo=?"),
                 {session.loftNo, p.ring});
             run.log.line(QStringLiteral("pigeon %1 sent: %2").arg(p.ring, params));
         } else {
+            run.endOnLinkFailure(QStringLiteral("SavePigeon Error : ") + errorText);
             run.errorLine(QStringLiteral("SavePigeon Error : ") + errorText);
             ok = false;
         }
@@ -162,13 +178,16 @@ bool SendPigeons(ClockRun& run, ClockSession& session, QString& errorText) {
 }
 
 // Step 7: the electronic rings the clock assigned, read back. Returns false when a ring number
-// read back belongs to another loft.
+// read back belongs to another loft, or when the clock did not say what it holds: the clock is
+// then synchronised again, so that no assignment is missed.
 bool ReadPigeonsBack(ClockRun& run, ClockSession& session) {
     bool ok = true;
     int count = 0;
     QString errorText;
     if (!run.api.QueryPigeon(session.connectionKey, QString(), count, errorText)) {
-        return ok;
+        run.endOnLinkFailure(QStringLiteral("QueryPigeon Error : ") + errorText);
+        run.errorLine(QStringLiteral("QueryPigeon Error : ") + errorText);
+        return false;
     }
     for (int i = 0; i < count; ++i) {
         run.checkpoint();
@@ -176,6 +195,9 @@ bool ReadPigeonsBack(ClockRun& run, ClockSession& session) {
                           QStringLiteral("pigeon %1 of %2 read").arg(i + 1).arg(count));
         QString valueText;
         if (!run.api.GetPigeonInfo(session.connectionKey, i, kPigeonFields, valueText)) {
+            run.endOnLinkFailure(QStringLiteral("GetPigeonInfo Error : ") + valueText);
+            run.errorLine(QStringLiteral("GetPigeonInfo Error : ") + valueText);
+            ok = false;
             continue;
         }
         const QStringList v = SplitValues(valueText);
@@ -226,6 +248,8 @@ bool ReadPigeonsBack(ClockRun& run, ClockSession& session) {
     return ok;
 }
 
+RunResult SyncRun(ClockRun& run, ClockSession& session);
+
 }  // namespace
 
 int SexCodeForClock(const QString& sex) {
@@ -269,7 +293,12 @@ QString SavePigeonParams(const QString& regNumber, const QString& eRing, const Q
 
 RunResult SyncClock(ClockRun& run, ClockSession& session) {
     run.log.setWorkflow(QStringLiteral("synchronise"));
-    RunBatch batch(run);
+    return GuardedRun(run, true, [&] { return SyncRun(run, session); });
+}
+
+namespace {
+
+RunResult SyncRun(ClockRun& run, ClockSession& session) {
     run.memo.hide();
     if (const auto ended = ConnectOrEnd(run, session, LoftFromIdentity::AfterUnderscore,
                                         QStringLiteral("ComVerify Error : "), true)) {
@@ -282,6 +311,7 @@ RunResult SyncClock(ClockRun& run, ClockSession& session) {
     bool success = SendCurrentRaces(run, session, errorText);
     success = SendPigeons(run, session, errorText) && success;
     success = ReadPigeonsBack(run, session) && success;
+    run.commit();
     if (success) {
         const QString now = MomentMsText(run.clock.now());
         if (run.db.rowCount(QStringLiteral("select 1 from ZOL_LoftClocks where LoftNo=? and "
@@ -293,6 +323,8 @@ RunResult SyncClock(ClockRun& run, ClockSession& session) {
         run.db.exec(QStringLiteral("update ZOL_LoftClocks set LastSynchDate=?, SynchStat=0 where "
                                    "LoftNo=? and ClockID=?"),
                     {now, session.loftNo, session.clockId});
+        // Success is shown only for what is stored.
+        run.commit();
         session.lastClock = session.clockId;
         run.memo.showSuccess(kSyncSuccessText);
         run.log.line(kSyncSuccessText);
@@ -301,3 +333,5 @@ RunResult SyncClock(ClockRun& run, ClockSession& session) {
     run.prompts.beep();
     return success ? RunResult::Succeeded : RunResult::Failed;
 }
+
+}  // namespace

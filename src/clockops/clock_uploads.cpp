@@ -130,9 +130,24 @@ QString ResultGridSql() {
 
 // ---------------------------------------------------------------- marked upload
 
+namespace {
+RunResult MarkingRun(ClockRun& run, ClockSession& session, const RaceChoice& race);
+RunResult ResultRun(ClockRun& run, ClockSession& session, const RaceChoice& race);
+}  // namespace
+
 RunResult UploadMarking(ClockRun& run, ClockSession& session, const RaceChoice& race) {
     run.log.setWorkflow(QStringLiteral("marked upload ") + race.raceCode);
-    RunBatch batch(run);
+    return GuardedRun(run, true, [&] { return MarkingRun(run, session, race); });
+}
+
+RunResult UploadResults(ClockRun& run, ClockSession& session, const RaceChoice& race) {
+    run.log.setWorkflow(QStringLiteral("result upload ") + race.raceCode);
+    return GuardedRun(run, false, [&] { return ResultRun(run, session, race); });
+}
+
+namespace {
+
+RunResult MarkingRun(ClockRun& run, ClockSession& session, const RaceChoice& race) {
     run.memo.clear();
     run.memo.hide();
     bool success = true;
@@ -151,6 +166,7 @@ RunResult UploadMarking(ClockRun& run, ClockSession& session, const RaceChoice& 
     int races = 0;
     QString errorText;
     if (!run.api.QueryRace(key, QString(), races, errorText)) {
+        run.endOnLinkFailure(QStringLiteral("QueryRace Error : ") + errorText);
         run.errorLine(QStringLiteral("QueryRace Error : ") + errorText);
         success = false;
     } else {
@@ -158,6 +174,10 @@ RunResult UploadMarking(ClockRun& run, ClockSession& session, const RaceChoice& 
             run.checkpoint();
             QString values;
             if (!run.api.GetRaceInfo(key, i, kMarkRaceFields, values)) {
+                // A refused entry may be the race: the clock is read again.
+                run.endOnLinkFailure(QStringLiteral("GetRaceInfo Error : ") + values);
+                run.errorLine(QStringLiteral("GetRaceInfo Error : ") + values);
+                success = false;
                 continue;
             }
             const QStringList v = SplitValues(values);
@@ -180,6 +200,7 @@ RunResult UploadMarking(ClockRun& run, ClockSession& session, const RaceChoice& 
                           QStringLiteral("pigeon %1 of %2").arg(i + 1).arg(rings.size()));
         QString values;
         if (!run.api.QueryRaceRecord(key, ring, kMarkFields, values)) {
+            run.endOnLinkFailure(QStringLiteral("QueryRaceRecord Error : ") + values);
             run.errorLine(QStringLiteral("QueryRaceRecord Error : ") + values);
             success = false;
             continue;
@@ -222,7 +243,11 @@ RunResult UploadMarking(ClockRun& run, ClockSession& session, const RaceChoice& 
     run.log.line(QStringLiteral("clock marking time %1, %2 pigeon(s) marked")
                      .arg(MomentText(d))
                      .arg(marked));
-    session.lastClock = session.clockId;
+    run.commit();
+    // A clock that could not say everything is read again at the next run.
+    if (success) {
+        session.lastClock = session.clockId;
+    }
 
     const QString successText = QStringLiteral("Marked data upload Success !");
     if (marked >= 1 && success) {
@@ -236,25 +261,29 @@ RunResult UploadMarking(ClockRun& run, ClockSession& session, const RaceChoice& 
     return success && marked >= 1 ? RunResult::Succeeded : RunResult::Failed;
 }
 
+}  // namespace
+
 // ---------------------------------------------------------------- result upload
 
 namespace {
 
-// The clock's stop readings of the race, when it reports the race.
+// The clock's stop readings of the race, when it reports the race. A clock that does not
+// say whether it holds the race ends the run: its arrivals would be timed without its
+// variance.
 void ReadStopTimes(ClockRun& run, ClockSession& session, const RaceChoice& race) {
     int races = 0;
     QString errorText;
     if (!run.api.QueryRace(session.connectionKey,
                            QStringLiteral("RaceCode=") + QuotedText(QuotedText(race.raceCode)),
                            races, errorText)) {
-        return;
+        throw RunFailed{QStringLiteral("QueryRace Error : ") + errorText};
     }
     const int bias = run.clock.biasMinutes();
     for (int i = 0; i < races; ++i) {
         run.checkpoint();
         QString values;
         if (!run.api.GetRaceInfo(session.connectionKey, i, kStopFields, values)) {
-            continue;  // not this race: the next one may be
+            throw RunFailed{QStringLiteral("GetRaceInfo Error : ") + values};
         }
         const QStringList v = SplitValues(values);
         if (v.value(0) == race.raceCode) {
@@ -271,11 +300,7 @@ void ReadStopTimes(ClockRun& run, ClockSession& session, const RaceChoice& race)
     }
 }
 
-}  // namespace
-
-RunResult UploadResults(ClockRun& run, ClockSession& session, const RaceChoice& race) {
-    run.log.setWorkflow(QStringLiteral("result upload ") + race.raceCode);
-    RunBatch batch(run);
+RunResult ResultRun(ClockRun& run, ClockSession& session, const RaceChoice& race) {
     run.memo.hide();
     run.memo.clear();
     const auto ended = ConnectOrEnd(
@@ -308,9 +333,8 @@ RunResult UploadResults(ClockRun& run, ClockSession& session, const RaceChoice& 
                           QStringLiteral("pigeon %1 of %2").arg(i + 1).arg(rings.size()));
         QString values;
         if (!run.api.QueryRaceRecord(session.connectionKey, ring, kArrivalFields, values)) {
-            run.errorLine(QStringLiteral("QueryRaceRecord Error : ") + values);
             session.arrivals.clear();
-            return RunResult::Failed;
+            throw RunFailed{QStringLiteral("QueryRaceRecord Error : ") + values};
         }
         const QStringList v = SplitValues(values);
         if (v.value(0) != race.raceCode || v.value(6) == QLatin1String("0")) {
@@ -347,6 +371,8 @@ RunResult UploadResults(ClockRun& run, ClockSession& session, const RaceChoice& 
                         GeneralText(FromDayCount(session.clockStop)), race.liberCode,
                         race.raceDateText, session.loftNo});
     }
+    // Success is shown, and the clock taken as handled, only for what is stored.
+    run.commit();
     session.lastClock = session.clockId;
     const bool any = !session.arrivals.isEmpty();
     if (!any) {
@@ -360,6 +386,8 @@ RunResult UploadResults(ClockRun& run, ClockSession& session, const RaceChoice& 
     run.prompts.beep();
     return any ? RunResult::Succeeded : RunResult::Failed;
 }
+
+}  // namespace
 
 void VerifyArrivals(ClockRun& run, ClockSession& session, const RaceChoice& race) {
     const int mode = run.db
@@ -421,7 +449,8 @@ void VerifyArrivals(ClockRun& run, ClockSession& session, const RaceChoice& race
             run.log.line(QStringLiteral("ERROR security code of %1: marked %2, back %3")
                              .arg(a.ringNo, a.markCode, a.backCode));
             run.commit();
-            run.prompts.message(QStringLiteral("Security Code not match !! "));
+            run.prompts.message(QStringLiteral("Security Code not match !! (") + a.ringNo +
+                                QStringLiteral(")"));
             run.db.exec(
                 QStringLiteral("update ZOL_PigRaceData set UID_Real=?, RandomCode=?, "
                                "RealRandom=?") +

@@ -41,7 +41,7 @@ TWinApiV8::TWinApiV8(const QString& portName, ErrorHook onError)
     : TWinApiV8(std::make_unique<QtSerialPort>(), portName, std::move(onError)) {}
 
 TWinApiV8::TWinApiV8(std::unique_ptr<SerialPort> port, const QString& portName, ErrorHook onError)
-    : port_(std::move(port)), onError_(std::move(onError)) {
+    : port_(std::move(port)), portName_(portName), onError_(std::move(onError)) {
     setRandomByteSource({});
     port_->close();
     if (!port_->open(portName)) {
@@ -56,6 +56,18 @@ TWinApiV8::~TWinApiV8() {
 
 bool TWinApiV8::isPortOpen() const {
     return port_->isOpen();
+}
+
+bool TWinApiV8::reopenIfClosed() {
+    if (port_->isOpen()) {
+        return true;
+    }
+    replyOutstanding_ = false;
+    if (!port_->open(portName_)) {
+        reportError(port_->errorText());
+        return false;
+    }
+    return true;
 }
 
 void TWinApiV8::setRandomByteSource(RandomByteSource source) {
@@ -86,40 +98,94 @@ void TWinApiV8::ComClear() {
 
 bool TWinApiV8::ComSendRecv(quint8 cls, quint8 command, const QByteArray& payload,
                             QByteArray& out) {
+    linkFailed_ = false;
     if (payload.size() > frame::kMaxPayload) {
         out = QByteArrayLiteral("Parameter length > 255 Byte Error !");
         return false;
     }
     if (!port_->isOpen()) {
+        linkFailed_ = true;
         return false;  // the failed opening was reported already
     }
+    if (replyOutstanding_ && command == cmdJsonCall) {
+        // The clock answers one request after the other: once it has answered this question,
+        // whatever it still owed has come and been dropped. (Two JSON answers cannot be told
+        // apart by their command byte.)
+        QByteArray identity;
+        if (!exchange(cls, cmdReadDeviceId, {}, identity)) {
+            linkFailed_ = true;
+            return false;
+        }
+    }
+    return exchange(cls, command, payload, out);
+}
+
+namespace {
+// The length of a whole, well-checked reply to another command at the front of the bytes
+// received, or 0.
+qsizetype ForeignReplyLength(const QByteArray& bytes, quint8 command) {
+    if (bytes.size() < 8) {
+        return 0;
+    }
+    const qsizetype length = quint8(bytes[3]) + 5;
+    if (length < 8 || bytes.size() < length || quint8(bytes[2]) == command ||
+        GetFCS(bytes, int(length - 1)) != quint8(bytes[length - 1])) {
+        return 0;
+    }
+    return length;
+}
+}  // namespace
+
+bool TWinApiV8::exchange(quint8 cls, quint8 command, const QByteArray& payload, QByteArray& out) {
     ComClear();
     if (!port_->write(BuildRequest(cls, command, payload))) {
         reportError(port_->errorText());
+        // Opened again at the next run: the antenna may have been unplugged.
+        port_->close();
+        linkFailed_ = true;
         return false;
     }
+    // Only while an earlier reply may still be on its way is a reply to another command taken
+    // for that one; otherwise the first bytes of a reply are not compared with the request.
+    const bool lateReplyPossible = replyOutstanding_;
+    replyOutstanding_ = true;
     // A time-out here is not reported: the loop below then finds nothing and fails.
     port_->waitForReadyRead(firstByteWaitMs_);
     TReplyAssembler reply;
+    QByteArray received;
+    int dropped = 0;
     while (port_->bytesAvailable() > 0) {
-        switch (reply.add(port_->readAvailable(frame::kMaxReply))) {
+        received += port_->readAvailable(frame::kMaxReply);
+        // The late answer to an earlier request is dropped, and this one awaited again.
+        for (qsizetype length = lateReplyPossible ? ForeignReplyLength(received, command) : 0;
+             length > 0 && dropped < 8; length = ForeignReplyLength(received, command)) {
+            ++dropped;
+            received.remove(0, length);
+        }
+        reply.reset();
+        switch (reply.add(received)) {
             case TReplyAssembler::Success:
+                replyOutstanding_ = false;
                 out = reply.data();
                 return true;
             case TReplyAssembler::FcsNotMatch:
+                replyOutstanding_ = false;
+                linkFailed_ = true;
                 out = QByteArrayLiteral("FCS Not Match");
                 return false;
             case TReplyAssembler::StatusFail:
+                replyOutstanding_ = false;
                 out = QByteArrayLiteral(" API Reply Status Fail !");
                 return false;
             case TReplyAssembler::Incomplete:
                 break;
         }
         // The rest must follow within the pause; a longer gap ends the exchange.
-        if (!port_->waitForReadyRead(kPieceGapMs)) {
+        if (!port_->waitForReadyRead(received.isEmpty() ? firstByteWaitMs_ : kPieceGapMs)) {
             break;
         }
     }
+    linkFailed_ = true;
     return false;
 }
 
@@ -226,6 +292,8 @@ TWinApiV8::Reply TWinApiV8::call(const QByteArray& key, std::unique_ptr<TJsonObj
         const auto* error =
             dynamic_cast<const TJsonNumber*>(reply.object->MemberValue(QStringLiteral("error")));
         reply.accepted = !(error && error->value() != 0);
+    } else {
+        linkFailed_ = true;  // not a JSON object: no answer to the request
     }
     return reply;
 }
@@ -261,6 +329,7 @@ bool TWinApiV8::countCall(const QByteArray& key, std::unique_ptr<TJsonObject> re
             count = n;
             return true;
         }
+        linkFailed_ = true;  // accepted, but without the count asked for
     }
     errorText = reply.text;
     return false;
@@ -281,6 +350,7 @@ bool TWinApiV8::valuesCall(const QByteArray& key, std::unique_ptr<TJsonObject> r
     // is not an object, lacks a requested field or holds more members than were requested is no
     // answer to the request.
     if (!result || result->ChildCount() > fields.size()) {
+        linkFailed_ = linkFailed_ || reply.accepted;
         valueText = reply.text;
         return false;
     }
@@ -288,6 +358,7 @@ bool TWinApiV8::valuesCall(const QByteArray& key, std::unique_ptr<TJsonObject> r
     for (int i = 0; i < result->ChildCount(); ++i) {
         const TJsonBase* value = result->MemberValue(fields[i]);
         if (!value) {
+            linkFailed_ = true;
             valueText = reply.text;
             return false;
         }

@@ -47,6 +47,15 @@ class TWinApiV8 {
     TWinApiV8& operator=(const TWinApiV8&) = delete;
 
     bool isPortOpen() const;
+    // Opens the port again when it is not open (it failed to open, or a write to it failed and
+    // it was closed), so that an antenna that was unplugged and plugged in again is found. A
+    // failure is reported to the error hook. True when the port is open.
+    bool reopenIfClosed();
+    // Whether the last exchange got no usable answer from the clock: no reply, a reply that
+    // stopped or failed its check byte, one that does not answer the request sent, or a port
+    // that is not open or failed to write. A clock that answers with a refusal (a status or a
+    // JSON error) is no link failure.
+    bool linkFailed() const { return linkFailed_; }
     SerialPort& port() { return *port_; }
     void setErrorHook(ErrorHook onError) { onError_ = std::move(onError); }
     // Tests fix the host randoms; by default they come from the system's generator.
@@ -56,7 +65,10 @@ class TWinApiV8 {
 
     // --- Link ---
     // Sends one request frame and waits for its reply. On success `out` holds the reply's data
-    // bytes. On failure `out` holds "Parameter length > 255 Byte Error !", "FCS Not Match" or
+    // bytes. After a request whose reply never came whole, a whole reply to another command
+    // (the late one) is dropped and the wait goes on, and before a JSON call the clock's
+    // identity is asked for first, so that a late reply is never taken for the answer to this
+    // request. On failure `out` holds "Parameter length > 255 Byte Error !", "FCS Not Match" or
     // " API Reply Status Fail !", or is left as the caller passed it (no reply, a reply that
     // stopped or never added up, a port that is not open or fails to write).
     bool ComSendRecv(quint8 cls, quint8 command, const QByteArray& payload, QByteArray& out);
@@ -120,7 +132,13 @@ class TWinApiV8 {
     bool valuesCall(const QByteArray& key, std::unique_ptr<TJsonObject> request,
                     const QStringList& fields, QString& valueText);
     void reportError(const QString& message);
+    // One request and its reply; ComSendRecv adds the catching up after a lost reply.
+    bool exchange(quint8 cls, quint8 command, const QByteArray& payload, QByteArray& out);
     std::unique_ptr<SerialPort> port_;
+    QString portName_;
+    bool linkFailed_ = false;
+    // A request went out and its reply never came whole: it may still arrive, late.
+    bool replyOutstanding_ = false;
     ErrorHook onError_;
     RandomByteSource randomByte_;
     int firstByteWaitMs_ = kFirstByteWaitMs;

@@ -2,7 +2,10 @@
 // run's outcome and what the database holds afterwards. Requests are counted from 1:
 // ReadDeviceId, ComVerify, then the JSON calls in the workflow's order.
 
+#include <QSqlDatabase>
 #include <QTest>
+#include <atomic>
+#include <thread>
 
 #include "clockops/clock_sync.h"
 #include "clockops/clock_uploads.h"
@@ -63,6 +66,78 @@ RunResult RunWorkflow(const QString& workflow, ClockRun& run, ClockSession& sess
     return UploadResults(run, session, ChooseResultRace("B23 2016-09-20 BRX"));
 }
 
+// Another program reading the club database: it holds a read transaction for holdMs, which
+// keeps every commit of the program waiting.
+class ReadingProgram {
+  public:
+    ReadingProgram(const QString& file, int holdMs)
+        : thread_([this, file, holdMs] {
+              const QString name = QStringLiteral("reading-program");
+              {
+                  QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
+                  db.setDatabaseName(file);
+                  db.open();
+                  QSqlQuery q(db);
+                  q.exec("begin");
+                  q.exec("select count(*) from ZOL_PigData");
+                  q.next();
+                  reading_ = true;
+                  std::this_thread::sleep_for(std::chrono::milliseconds(holdMs));
+                  q.finish();
+                  q.exec("commit");
+                  db.close();
+              }
+              QSqlDatabase::removeDatabase(name);
+          }) {
+        while (!reading_) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+    ~ReadingProgram() { thread_.join(); }
+
+  private:
+    std::atomic<bool> reading_{false};
+    std::thread thread_;
+};
+
+// Marked entries as another connection sees them: what is committed.
+QString CommittedMarks(const QString& file) {
+    QString marks;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "committed");
+        db.setDatabaseName(file);
+        db.open();
+        QSqlQuery q(db);
+        q.exec(
+            "select group_concat(PRingNo||'@'||MarkedTime, ' ') from (select * from "
+            "ZOL_PigRaceData order by PRingNo)");
+        marks = q.next() ? q.value(0).toString() : QString();
+        q.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("committed");
+    return marks;
+}
+
+// Four pigeons of loft 0123 marked a minute apart from 21:00 local.
+QJsonObject FourMarkedPigeons(ClockOpsFixture& f) {
+    f.addPigeon("0123", "BE-2016-4", "4", "BB", "2016", "C", 0);
+    QJsonArray pigeons;
+    for (int i = 1; i <= 4; ++i) {
+        const QJsonObject mark{{"RaceCode", "B230920"},
+                               {"markTime", qint64(1474290000000) + (i - 1) * 60000}};
+        pigeons << QJsonObject{{"AssocNum", QStringLiteral("BE-2016-%1").arg(i)},
+                               {"raceRecords", QJsonArray{mark}}};
+    }
+    return ClockOf(
+        "0123", pigeons,
+        {QJsonObject{{"RaceCode", "B230920"}, {"MarkDeviceTime", qint64(1474290000000)}}});
+}
+
+const QString kFourMarks =
+    "BE-2016-1@2016-09-19 21:00:00 BE-2016-2@2016-09-19 21:01:00 "
+    "BE-2016-3@2016-09-19 21:02:00 BE-2016-4@2016-09-19 21:03:00";
+
 }  // namespace
 
 class TestClockFaults : public QObject {
@@ -104,8 +179,15 @@ class TestClockFaults : public QObject {
              RunResult::Failed, flagOf1, "1");
         sync("sync: QueryPigeon refused", "error@4", {syncDone}, RunResult::Succeeded, flagOf1,
              "0");
-        sync("sync: GetPigeonInfo refused", "error@9", {syncDone}, RunResult::Succeeded, clocks,
-             "1");
+        // What the clock assigned must be read back whole, or the clock is synchronised again.
+        sync("sync: GetPigeonInfo refused", "error@9",
+             {syncWait, "GetPigeonInfo Error : " + kInjected}, RunResult::Failed, clocks, "0");
+        sync("sync: read-back count silent", "no-reply@8", {syncWait, "QueryPigeon Error : "},
+             RunResult::Failed, clocks, "0");
+        sync("sync: read-back silent", "no-reply@9", {syncWait, "GetPigeonInfo Error : "},
+             RunResult::Failed, clocks, "0");
+        sync("sync: read-back bad FCS", "bad-fcs@10",
+             {syncWait, "GetPigeonInfo Error : FCS Not Match"}, RunResult::Failed, clocks, "0");
         sync("sync: split replies", "split=30:all", {syncDone}, RunResult::Succeeded, clocks, "1");
         sync("sync: delayed replies", "delay=150:all", {syncDone}, RunResult::Succeeded, clocks,
              "1");
@@ -124,6 +206,13 @@ class TestClockFaults : public QObject {
              entries, "0");
         mark("mark: QueryRace refused", "error@3", {markWait, "QueryRace Error : " + kInjected},
              RunResult::Failed, markTime, "1970-01-01 08:00:00");
+        // Lost on the link: the run ends there, nothing guessed is written.
+        mark("mark: QueryRace silent", "no-reply@3", {markWait, "QueryRace Error : "},
+             RunResult::Failed, markTime, "");
+        mark("mark: GetRaceInfo bad FCS", "bad-fcs@4",
+             {markWait, "GetRaceInfo Error : FCS Not Match"}, RunResult::Failed, markTime, "");
+        mark("mark: QueryRaceRecord silent", "no-reply@5", {markWait, "QueryRaceRecord Error : "},
+             RunResult::Failed, entries, "0");
         mark("mark: QueryRaceRecord status", "status@5",
              {markWait, "QueryRaceRecord Error : " + kStatusFail,
               "RaceCode : B230920 No Marked data ! "},
@@ -147,13 +236,19 @@ class TestClockFaults : public QObject {
                "-|-");
         result("result: bad proof", "bad-proof@2", {resultWait, "ComVerify Error : "},
                RunResult::Failed, written, "-|-");
-        result("result: QueryRace refused", "error@3", {resultWait, resultDone},
-               RunResult::Succeeded,
-               "select coalesce(ULMasterTime,'-')||'|'||TimeVari from ZOL_RaceClockTime, "
-               "ZOL_PigRaceData where PRingNo='BE-2016-1'",
-               "-|0");
-        result("result: GetRaceInfo refused", "error@4", {resultWait, resultDone},
-               RunResult::Succeeded, written, "2016-09-20 08:00:00.000|0");
+        // Without the clock's stop times its arrivals cannot be timed: nothing is written.
+        const QString stops = "select coalesce(ULMasterTime,'-') from ZOL_RaceClockTime";
+        result("result: QueryRace refused", "error@3",
+               {resultWait, "QueryRace Error : " + kInjected}, RunResult::Failed, written, "-|-");
+        result("result: QueryRace silent", "no-reply@3", {resultWait, "QueryRace Error : "},
+               RunResult::Failed, stops, "-");
+        result("result: GetRaceInfo refused", "error@4",
+               {resultWait, "GetRaceInfo Error : " + kInjected}, RunResult::Failed, written, "-|-");
+        result("result: GetRaceInfo silent", "no-reply@4", {resultWait, "GetRaceInfo Error : "},
+               RunResult::Failed, written, "-|-");
+        result("result: GetRaceInfo bad FCS", "bad-fcs@4",
+               {resultWait, "GetRaceInfo Error : FCS Not Match"}, RunResult::Failed, written,
+               "-|-");
         result("result: QueryRaceRecord refused", "error@5",
                {resultWait, "QueryRaceRecord Error : " + kInjected}, RunResult::Failed, written,
                "-|-");
@@ -179,11 +274,84 @@ class TestClockFaults : public QObject {
         QCOMPARE(RunWorkflow(workflow, run, f.session), result);
         QCOMPARE(f.memo.lines(), lines);
         QCOMPARE(f.value(checkSql).toString(), expected);
-        // Only a run that read the clock through hands it over as the last handled clock.
-        const bool handled =
-            result == RunResult::Succeeded ||
-            (workflow == "mark" && result == RunResult::Failed && !fault.startsWith("bad-proof"));
-        QCOMPARE(f.session.lastClock.isEmpty(), !handled);
+        // Only a run that read the clock through hands it over as the last handled clock: any
+        // other is read again at the next tick.
+        QCOMPARE(f.session.lastClock.isEmpty(), result != RunResult::Succeeded);
+    }
+
+    // A reply that comes after the program gave up on it is not taken for the answer to the
+    // next request: the run ends at the lost reply, and the next run reads every pigeon right.
+    void lateReplyIsNotTakenForTheNext() {
+        ClockOpsFixture f;
+        // 3 QueryRace, 4 GetRaceInfo, 5-8 QueryRaceRecord: pigeon 2's answer comes too late.
+        EmulatorProcess emulator(FourMarkedPigeons(f), {"--fault", "delay=700@6"});
+        QVERIFY(emulator.ready());
+        auto api = DeviceOn(emulator);
+        ClockRun run = f.run(*api);
+        const RaceChoice race{"B23", "2016-09-20", "B230920", "0101"};
+        QCOMPARE(UploadMarking(run, f.session, race), RunResult::Failed);
+        QCOMPARE(f.memo.lines(), QStringList({"Loft : 0123 in Marked data Upload , Pls Wait !",
+                                              "QueryRaceRecord Error : "}));
+        QCOMPARE(f.value("select group_concat(PRingNo||'@'||MarkedTime, ' ') from "
+                         "ZOL_PigRaceData")
+                     .toString(),
+                 "BE-2016-1@2016-09-19 21:00:00");
+        QVERIFY(f.session.lastClock.isEmpty());
+
+        QThread::msleep(400);  // the late reply is on the line before the next run
+        QCOMPARE(UploadMarking(run, f.session, race), RunResult::Succeeded);
+        QCOMPARE(CommittedMarks(f.t.paths.databaseFile), kFourMarks);
+    }
+
+    // Another program holding the database: the commit waits for it, the memo saying so, and
+    // success is shown only once the entries are stored; when it never lets go the run ends
+    // red with the database's reason and the clock is read again.
+    void busyDatabase() {
+        {
+            ClockOpsFixture f;
+            EmulatorProcess emulator(FourMarkedPigeons(f));
+            QVERIFY(emulator.ready());
+            auto api = DeviceOn(emulator);
+            ClockRun run = f.run(*api);
+            QString storedAtSuccess;
+            bool noted = false;
+            f.memo.setListener([&](const ClockMemo& m) {
+                noted = noted || m.text().contains("Database busy");
+                if (m.colour() == ClockMemo::Colour::Lime && storedAtSuccess.isEmpty()) {
+                    storedAtSuccess = CommittedMarks(f.t.paths.databaseFile);
+                }
+            });
+            ReadingProgram reader(f.t.paths.databaseFile, 7000);
+            const RunResult result =
+                UploadMarking(run, f.session, {"B23", "2016-09-20", "B230920", "0101"});
+            QVERIFY2(result == RunResult::Succeeded, qPrintable(f.memo.text()));
+            QVERIFY(noted);
+            QCOMPARE(storedAtSuccess, kFourMarks);
+            QCOMPARE(f.memo.lines().last(), "Marked data upload Success !");
+        }
+        {
+            ClockOpsFixture f;
+            EmulatorProcess emulator(FourMarkedPigeons(f));
+            QVERIFY(emulator.ready());
+            auto api = DeviceOn(emulator);
+            ClockRun run = f.run(*api);
+            run.commitPatienceMs = 0;
+            {
+                ReadingProgram reader(f.t.paths.databaseFile, 7000);
+                QCOMPARE(UploadMarking(run, f.session, {"B23", "2016-09-20", "B230920", "0101"}),
+                         RunResult::Failed);
+            }
+            QCOMPARE(f.memo.colour(), ClockMemo::Colour::Red);
+            QCOMPARE(f.memo.lines().last(),
+                     "Database Error : not stored, the clock is read again : database is locked");
+            QVERIFY(!f.memo.text().contains("Success"));
+            QVERIFY(f.session.lastClock.isEmpty());
+            QCOMPARE(CommittedMarks(f.t.paths.databaseFile), QString());
+            // Read again once the other program is done: everything stored.
+            QCOMPARE(UploadMarking(run, f.session, {"B23", "2016-09-20", "B230920", "0101"}),
+                     RunResult::Succeeded);
+            QCOMPARE(CommittedMarks(f.t.paths.databaseFile), kFourMarks);
+        }
     }
 
     // A number the clock should send and does not ends the run with the conversion message.

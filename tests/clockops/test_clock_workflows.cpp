@@ -298,7 +298,7 @@ class TestClockWorkflows : public QObject {
         QCOMPARE(UploadResults(run, f.session, race), RunResult::Succeeded);
         QCOMPARE(f.session.variance, 5);
         QCOMPARE(f.session.arrivals.size(), 2);
-        QCOMPARE(f.t.prompts.of("message"), QStringList{"Security Code not match !! "});
+        QCOMPARE(f.t.prompts.of("message"), QStringList{"Security Code not match !! (BE-2016-2)"});
         QCOMPARE(f.memo.lines().last(), "Race Result upload Success !");
         QCOMPARE(f.value("select BackTime||'|'||FlyTime||'|'||FlySpeed||'|'||Dist||'|'||ClockID||"
                          "'|'||UID_Real||'|'||TimeVari||'|'||RandomCode||'|'||RealRandom||'|'||"
@@ -399,7 +399,8 @@ class TestClockWorkflows : public QObject {
         QTest::newRow("yes, a new clock") << int(Prompts::Answer::Yes) << "" << QStringList{}
                                           << "0123 Loft/Club Data Download Success !";
         QTest::newRow("no, a clock of another loft")
-            << int(Prompts::Answer::No) << "0456" << QStringList{"LoftNo Wrong ! ReCheck !"} << "";
+            << int(Prompts::Answer::No) << "0456"
+            << QStringList{"LoftNo Wrong ! ReCheck ! (the clock holds loft 0456, not 0123)"} << "";
         QTest::newRow("no, the loft's own clock")
             << int(Prompts::Answer::No) << "0123" << QStringList{}
             << "0123 Loft/Club Data Download Success !";
