@@ -1,5 +1,6 @@
 #include "clock_runner.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <memory>
 
@@ -59,8 +60,13 @@ class ForwardedPrompts : public Prompts {
 // connection of its own.
 class ClockWorker : public QObject {
   public:
-    ClockWorker(AppContext& ctx, QObject* window, std::atomic<bool>& stop)
-        : ctx_(ctx), window_(window), stop_(stop), prompts_(ctx.prompts, window) {}
+    ClockWorker(AppContext& ctx, QObject* window, std::atomic<bool>& stop,
+                std::atomic<int>& stopReason)
+        : ctx_(ctx),
+          window_(window),
+          stop_(stop),
+          stopReason_(stopReason),
+          prompts_(ctx.prompts, window) {}
 
     void open() {
         try {
@@ -68,8 +74,21 @@ class ClockWorker : public QObject {
         } catch (const UserError& e) {
             openError_ = e.text();
         }
-        api_ = std::make_unique<TWinApiV8>(
-            ctx_.portName, [this](const QString& message) { prompts_.error(message); });
+        // A port failure during a run is a red line of that run (one per run, not a box every
+        // 5 s); one outside a run (the port that fails to open with the screen) is shown in the
+        // error box without this thread waiting for it, so that the window can close the screen
+        // meanwhile.
+        api_ = std::make_unique<TWinApiV8>(ctx_.portName, [this](const QString& message) {
+            if (current_ != nullptr) {
+                current_->errorLine(message);
+            } else {
+                // Posted to the application, not the screen: shown even when the screen is
+                // closed before the box comes up.
+                Prompts* prompts = &ctx_.prompts;
+                QMetaObject::invokeMethod(
+                    qApp, [prompts, message] { prompts->error(message); }, Qt::QueuedConnection);
+            }
+        });
     }
 
     void close() {
@@ -109,6 +128,7 @@ class ClockWorker : public QObject {
         } progress(*this, progressOut);
         RaceDayLog log(RaceDayLog::folderFor(ctx_.paths.dataDir), ctx_.clock);
         ClockRun clockRun{*api_, *db_, prompts_, ctx_.clock, progress, memo, log};
+        current_ = &clockRun;
         try {
             switch (workflow) {
                 case ClockRunner::Workflow::Sync:
@@ -123,7 +143,12 @@ class ClockWorker : public QObject {
             }
         } catch (const RunStopped&) {
             outcome.stopped = true;
-            log.line(QStringLiteral("run stopped"));
+            const QString why = stopReason_ == int(ClockRunner::StopReason::ScreenLeft)
+                                    ? QStringLiteral("the Clock Operation screen was left")
+                                    : QStringLiteral("the tab was changed");
+            memo.errorLine(QStringLiteral("Run stopped before the clock was read to the end : ") +
+                           why + QStringLiteral(" !"));
+            log.line(QStringLiteral("run stopped: ") + why);
         } catch (const UserError& e) {
             outcome.error = e.text();
             log.line(QStringLiteral("ERROR ") + e.text());
@@ -131,6 +156,7 @@ class ClockWorker : public QObject {
             outcome.error = QString::fromLocal8Bit(e.what());
             log.line(QStringLiteral("ERROR ") + outcome.error);
         }
+        current_ = nullptr;
         post([=] { done(session, outcome); });
     }
 
@@ -142,14 +168,16 @@ class ClockWorker : public QObject {
     AppContext& ctx_;
     QObject* window_;
     std::atomic<bool>& stop_;
+    std::atomic<int>& stopReason_;
     ForwardedPrompts prompts_;
+    ClockRun* current_ = nullptr;  // the run in progress
     std::unique_ptr<TdmZOLF> db_;
     std::unique_ptr<TWinApiV8> api_;
     QString openError_;
 };
 
 ClockRunner::ClockRunner(AppContext& ctx, QObject* parent)
-    : QObject(parent), worker_(new ClockWorker(ctx, this, stop_)) {
+    : QObject(parent), worker_(new ClockWorker(ctx, this, stop_, stopReason_)) {
     worker_->moveToThread(&thread_);
     thread_.start();
     // Queued, not waited for: opening may report a port error through the prompts, which are
@@ -159,7 +187,7 @@ ClockRunner::ClockRunner(AppContext& ctx, QObject* parent)
 }
 
 ClockRunner::~ClockRunner() {
-    stopAndWait();
+    stopAndWait(StopReason::ScreenLeft);
     QMetaObject::invokeMethod(
         worker_, [w = worker_] { w->close(); }, Qt::BlockingQueuedConnection);
     thread_.quit();
@@ -210,11 +238,16 @@ void ClockRunner::finish(const ClockSession& session, const Outcome& outcome) {
     }
 }
 
-void ClockRunner::stopAndWait() {
+void ClockRunner::requestStop(StopReason reason) {
+    stopReason_ = int(reason);
+    stop_ = true;
+}
+
+void ClockRunner::stopAndWait(StopReason reason) {
     if (!busy_) {
         return;
     }
-    requestStop();
+    requestStop(reason);
     QEventLoop loop;
     waiting_ = &loop;
     loop.exec();

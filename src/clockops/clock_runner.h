@@ -43,10 +43,12 @@ class ClockRunner : public QObject {
     bool start(Workflow workflow, const ClockSession& session, const RaceChoice& race,
                const ClockMemo& memo, MemoListener memoOut, ProgressListener progress,
                FinishListener finished);
+    // Why a run is asked to stop; the run says so in its memo and the race-day log.
+    enum class StopReason { TabChanged, ScreenLeft };
     // Asks the run to stop between two device operations.
-    void requestStop() { stop_ = true; }
+    void requestStop(StopReason reason);
     // Asks the run to stop and keeps the window alive until it has.
-    void stopAndWait();
+    void stopAndWait(StopReason reason);
 
   private:
     void finish(const ClockSession& session, const Outcome& outcome);
@@ -54,6 +56,7 @@ class ClockRunner : public QObject {
     QThread thread_;
     ClockWorker* worker_;
     std::atomic<bool> stop_{false};
+    std::atomic<int> stopReason_{0};
     bool busy_ = false;
     QEventLoop* waiting_ = nullptr;
     MemoListener memo_;

@@ -70,6 +70,7 @@ MarkingTab::MarkingTab(SynchShared& shared, QWidget* parent) : QWidget(parent), 
 }
 
 void MarkingTab::enter() {
+    shown_ = true;
     guarded(shared_.ctx.prompts, [this] {
         cbbRaceCode_->clear();
         cbbRaceCode_->addItems(RaceListItems(shared_.ctx.db));
@@ -78,6 +79,7 @@ void MarkingTab::enter() {
 }
 
 void MarkingTab::leave() {
+    shown_ = false;
     timerMark_->stop();
     memo_.hide();
     mmoMark_->showMemo(memo_);
@@ -103,6 +105,9 @@ void MarkingTab::fillGrid(bool byRingOnly) {
 
 void MarkingTab::tick() {
     timerMark_->stop();
+    if (!shown_) {
+        return;
+    }
     if (shared_.runner.busy()) {
         timerMark_->start();
         return;
@@ -111,7 +116,7 @@ void MarkingTab::tick() {
     shared_.startRun(ClockRunner::Workflow::Marking, memo_, mmoMark_,
                      [this](const ClockRunner::Outcome& outcome) {
                          guarded(shared_.ctx.prompts, [this] { fillGrid(true); });
-                         if (outcome.error.isEmpty() && !shared_.closing) {
+                         if (outcome.error.isEmpty() && shown_ && !shared_.closing) {
                              timerMark_->start();
                          }
                      });

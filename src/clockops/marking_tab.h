@@ -25,6 +25,7 @@ class MarkingTab : public QWidget {
     void tick();
     void fillGrid(bool byRingOnly);
     void exportList();
+    bool shown_ = false;  // only the shown tab's upload runs
 
     SynchShared& shared_;
     ClockMemo memo_;

@@ -90,6 +90,7 @@ void ResultTab::setSpeedTitle() {
 }
 
 void ResultTab::enter() {
+    shown_ = true;
     guarded(shared_.ctx.prompts, [this] {
         cbbTimer_UPL_->clear();
         cbbTimer_UPL_->addItems(RaceListItems(shared_.ctx.db));
@@ -98,6 +99,7 @@ void ResultTab::enter() {
 }
 
 void ResultTab::leave() {
+    shown_ = false;
     timerResult_->stop();
     memo_.hide();
     mmoResult_->showMemo(memo_);
@@ -121,6 +123,9 @@ void ResultTab::fillGrid() {
 
 void ResultTab::tick() {
     timerResult_->stop();
+    if (!shown_) {
+        return;
+    }
     if (shared_.runner.busy()) {
         timerResult_->start();
         return;
@@ -129,7 +134,7 @@ void ResultTab::tick() {
     shared_.startRun(ClockRunner::Workflow::Results, memo_, mmoResult_,
                      [this](const ClockRunner::Outcome& outcome) {
                          guarded(shared_.ctx.prompts, [this] { fillGrid(); });
-                         if (outcome.error.isEmpty() && !printed_ && !shared_.closing) {
+                         if (outcome.error.isEmpty() && shown_ && !printed_ && !shared_.closing) {
                              timerResult_->start();
                          }
                      });

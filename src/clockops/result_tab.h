@@ -33,5 +33,6 @@ class ResultTab : public QWidget {
     SqlGrid* dbgrdTimerUPL_;
     ClockMemoView* mmoResult_;
     QTimer* timerResult_;
+    bool shown_ = false;    // only the shown tab's upload runs
     bool printed_ = false;  // "Print" stops the upload until a race is chosen again
 };

@@ -94,13 +94,17 @@ TfrmSynch_TC::TfrmSynch_TC(AppContext& ctx, QWidget* parent)
 
 TfrmSynch_TC::~TfrmSynch_TC() {
     shared_->closing = true;
-    shared_->runner.stopAndWait();
+    shared_->runner.stopAndWait(ClockRunner::StopReason::ScreenLeft);
 }
 
 void TfrmSynch_TC::tabChanged(int index) {
     tsMatchIng_->leave();
     tsMarking_->leave();
     tsCrtTimerTrain_->leave();
+    // Only the shown tab's workflow runs: a run of the tab left stops at its next safe point.
+    if (shared_->runner.busy()) {
+        shared_->runner.requestStop(ClockRunner::StopReason::TabChanged);
+    }
     shared_->forgetLastClock();
     if (index == 1) {
         tsMarking_->enter();
@@ -120,6 +124,6 @@ void TfrmSynch_TC::closeEvent(QCloseEvent* event) {
     tsMatchIng_->leave();
     tsMarking_->leave();
     tsCrtTimerTrain_->leave();
-    shared_->runner.stopAndWait();
+    shared_->runner.stopAndWait(ClockRunner::StopReason::ScreenLeft);
     event->accept();
 }
