@@ -60,15 +60,20 @@ QString UploadSettingsText(const ClockInitSettings& s) {
 bool InitialiseClock(TWinApiV8& api, TdmZOLF& db, Prompts& prompts, const QString& loftNo,
                      const ClockInitSettings& settings,
                      const std::function<void(const QString&)>& banner) {
-    const Prompts::Answer answer = prompts.question(
-        QStringLiteral("Do you want to Initialize this timer ?"), Prompts::Buttons::YesNoCancel);
-    if (answer == Prompts::Answer::Cancel) {
-        return false;
-    }
+    // The clock is read first, so that the question can say whose clock it is.
     QString id;
     QString loftText;
     if (!api.ReadDeviceId(id, loftText)) {
         prompts.message(QStringLiteral("Please connect to club antenna and clock."));
+        return false;
+    }
+    const Prompts::Answer answer = prompts.question(
+        QStringLiteral("Do you want to Initialize this timer ? ") +
+            (loftText.isEmpty()
+                 ? QStringLiteral("(it holds no loft yet)")
+                 : QStringLiteral("(it now holds loft ") + loftText + QLatin1Char(')')),
+        Prompts::Buttons::YesNoCancel);
+    if (answer == Prompts::Answer::Cancel) {
         return false;
     }
     const QString keyText = TWinApiV8::DiverseKey(id);
@@ -82,7 +87,9 @@ bool InitialiseClock(TWinApiV8& api, TdmZOLF& db, Prompts& prompts, const QStrin
         }
     }
     if (loftText != loftNo) {
-        prompts.message(QStringLiteral("LoftNo Wrong ! ReCheck !"));
+        prompts.message(QStringLiteral("LoftNo Wrong ! ReCheck ! (the clock holds loft ") +
+                        (loftText.isEmpty() ? QStringLiteral("none") : loftText) +
+                        QStringLiteral(", not ") + loftNo + QLatin1Char(')'));
         return false;
     }
     QByteArray deviceRandom;

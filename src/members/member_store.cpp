@@ -196,7 +196,12 @@ void CheckLoftCoordOnLeave(LoftCoordBox left, const QString& lonText, const QStr
 MemberSettings ReadMemberSettings(const QString& iniFile) {
     const ZolfIni ini(iniFile);
     MemberSettings s;
-    s.timeZoneSeconds = StrToInt(ini.timeZone()) * 3600;
+    try {
+        s.timeZoneSeconds = StrToInt(ini.timeZone()) * 3600;
+    } catch (const UserError& e) {
+        // Named, so that the secretary knows which file and line to mend.
+        throw UserError(e.text() + QStringLiteral(" (TimeZone in ZOLF.ini)"));
+    }
     s.countryRingCodes = ini.countryRingCodes();
     s.apn = ini.apn();
     s.hostSms = ini.hostSms();

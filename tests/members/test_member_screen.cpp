@@ -598,7 +598,8 @@ void TestMemberScreen::badTimeZoneStopsTheShowStep() {
         "insert into ZOL_LoftData (AssociationCode,LoftNo,LoftName) values ('U','L1','Ann')");
     TfrmMember_TC screen(t.app());
     screen.show();
-    QCOMPARE(t.prompts.of("error"), QStringList{"'1.5' is not a valid integer value"});
+    QCOMPARE(t.prompts.of("error"),
+             QStringList{"'1.5' is not a valid integer value (TimeZone in ZOLF.ini)"});
     QCOMPARE(child<QLabel>(&screen, "lblMemCnt")->text(), QString());
     QCOMPARE(child<QComboBox>(&screen, "cbbCountryRingCode")->count(), 0);
 

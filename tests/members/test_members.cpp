@@ -715,7 +715,7 @@ void TestMembers::settings() {
     ini.write("[Parameter]\r\nTimeZone=5.5\r\n");
     ini.close();
     QCOMPARE(errorOf([&] { ReadMemberSettings(t.paths.iniFile); }),
-             QStringLiteral("'5.5' is not a valid integer value"));
+             QStringLiteral("'5.5' is not a valid integer value (TimeZone in ZOLF.ini)"));
     QCOMPARE(BirthYears(QDate(2026, 6, 15)).first(), QStringLiteral("2017"));
     QCOMPARE(BirthYears(QDate(2026, 6, 15)).last(), QStringLiteral("2027"));
     QCOMPARE(CountText(7), QStringLiteral("007"));
