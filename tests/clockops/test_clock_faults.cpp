@@ -3,6 +3,7 @@
 // ReadDeviceId, ComVerify, then the JSON calls in the workflow's order.
 
 #include <QSqlDatabase>
+#include <QTemporaryDir>
 #include <QTest>
 #include <atomic>
 #include <thread>
@@ -351,6 +352,79 @@ class TestClockFaults : public QObject {
             QCOMPARE(UploadMarking(run, f.session, {"B23", "2016-09-20", "B230920", "0101"}),
                      RunResult::Succeeded);
             QCOMPARE(CommittedMarks(f.t.paths.databaseFile), kFourMarks);
+        }
+    }
+
+    // A stretch of ticks without a clock is one line of the race-day log; the memo says it at
+    // every tick.
+    void idleTicksAreLoggedOncePerStretch() {
+        ClockOpsFixture f;
+        EmulatorProcess emulator(ClockOf("0123"));
+        QVERIFY(emulator.ready());
+        auto api = DeviceOn(emulator);
+        ClockRun run = f.run(*api);
+        const RaceChoice race{"B23", "2016-09-20", "B230920", "0101"};
+        const QString noClock = "Please connect to club antenna and clock.";
+        const auto logged = [&] {
+            QFile log(f.log.fileName());
+            return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()).count(noClock)
+                                                 : -1;
+        };
+        emulator.signal(SIGUSR1);  // no clock on the antenna
+        for (int tick = 0; tick < 3; ++tick) {
+            QCOMPARE(UploadMarking(run, f.session, race), RunResult::NoClock);
+            QCOMPARE(f.memo.lines(), QStringList{noClock});
+        }
+        QCOMPARE(logged(), 1);
+        emulator.signal(SIGUSR1);  // a clock answers: the next stretch is logged again
+        QCOMPARE(UploadMarking(run, f.session, race), RunResult::Failed);
+        emulator.signal(SIGUSR1);
+        QCOMPARE(UploadMarking(run, f.session, race), RunResult::NoClock);
+        QCOMPARE(logged(), 2);
+    }
+
+    // The antenna unplugged and plugged in again (here: the line replaced by a new one): the
+    // port is opened again at the next run instead of failing until the screen is reopened.
+    void portIsOpenedAgainAfterTheLinkDropped() {
+        ClockOpsFixture f;
+        QTemporaryDir dir;
+        const QString antenna = dir.filePath("antenna");
+        auto first = std::make_unique<EmulatorProcess>(ClockOf("0123"));
+        QVERIFY(first->ready());
+        QVERIFY(QFile::link(first->link(), antenna));
+        QStringList errors;
+        TWinApiV8 api(antenna, [&](const QString& message) { errors << message; });
+        api.setFirstByteWaitMs(400);
+        ClockRun run = f.run(api);
+        const RaceChoice race{"B23", "2016-09-20", "B230920", "0101"};
+        QCOMPARE(UploadMarking(run, f.session, race), RunResult::Failed);  // no marked pigeon
+        first.reset();
+        f.session.lastClock.clear();
+        QCOMPARE(UploadMarking(run, f.session, race), RunResult::NoClock);
+        EmulatorProcess second(ClockOf("0123"));
+        QVERIFY(second.ready());
+        QFile::remove(antenna);
+        QVERIFY(QFile::link(second.link(), antenna));
+        for (int tick = 0; tick < 2 && !second.log().contains("ReadDeviceId"); ++tick) {
+            UploadMarking(run, f.session, race);
+        }
+        QVERIFY2(second.log().contains("ReadDeviceId"), qPrintable(errors.join('\n')));
+        QCOMPARE(f.memo.lines().last(), "RaceCode : B230920 No Marked data ! ");
+    }
+
+    // A flagged pigeon without a birth year stops the synchronisation with a message naming it.
+    void birthYearMissingNamesThePigeon() {
+        ClockOpsFixture f;
+        f.t.db->exec("update ZOL_PigData set RYear='' where PRingNo='BE-2016-2'");
+        EmulatorProcess emulator(ClockOf("K1_0123"));
+        QVERIFY(emulator.ready());
+        auto api = DeviceOn(emulator);
+        ClockRun run = f.run(*api);
+        try {
+            SyncClock(run, f.session);
+            QFAIL("the run went on");
+        } catch (const UserError& e) {
+            QCOMPARE(e.text(), "'' is not a valid integer value (ring BE-2016-2)");
         }
     }
 

@@ -424,6 +424,10 @@ class TestClockWorkflows : public QObject {
             InitialiseClock(*api, *f.t.db, f.t.prompts, "0123", {"internet", "+32", 3600, "1"},
                             [&](const QString& text) { shown = text; });
         QCOMPARE(done, !banner.isEmpty());
+        QCOMPARE(f.t.prompts.of("question"),
+                 QStringList{"Do you want to Initialize this timer ? " +
+                             (owner.isEmpty() ? QString("(it holds no loft yet)")
+                                              : "(it now holds loft " + owner + ")")});
         QCOMPARE(f.t.prompts.of("message"), messages);
         QCOMPARE(shown, banner);
         const QJsonObject state = emulator.state();
