@@ -49,6 +49,7 @@ class EmulatorProcess {
 
     bool ready() const { return ready_; }
     QString link() const { return link_; }
+    qint64 pid() const { return process_.processId(); }
     QString statePath(qsizetype clock = 0) const {
         return dir_.filePath(QStringLiteral("state-%1.json").arg(clock));
     }
