@@ -5,10 +5,16 @@
 // day without trouble, and every run that showed success must have stored exactly what the
 // untroubled day stores for that loft.
 //
+// The crash test kills the program (SIGKILL) at random moments of every workflow, starts it
+// again and reads the clocks again: the file must pass its integrity check and hold the
+// entries of the day without the kills. KESTRAVA_CRASH_KILLS sets the kills per clock and
+// workflow (default 2).
+//
 // KESTRAVA_SOAK_SEED replays a day (the seed is printed); KESTRAVA_SOAK_DAYS runs that many days
 // from the seed on (default 1, kept short for the test command); KESTRAVA_SOAK_FAULTS sets the
 // share of requests hit by a fault (default 0.05).
 
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QTest>
@@ -291,6 +297,57 @@ class TestRaceDaySoak : public QObject {
             QVERIFY2(!day.everything.isEmpty(), qPrintable(QString::number(seed)));
             QCOMPARE(day.everything, reference.everything);
         }
+    }
+
+    void killedMidRun() {
+        const quint32 seed =
+            quint32(EnvInt("KESTRAVA_SOAK_SEED", int(QRandomGenerator::system()->bounded(100000))));
+        const int kills = EnvInt("KESTRAVA_CRASH_KILLS", 2);
+        qInfo("crash seed %u (replay with KESTRAVA_SOAK_SEED=%u)", seed, seed);
+        QRandomGenerator random(seed);
+        const Day reference = RunDay(0, false, 0, nullptr);
+
+        ClockOpsFixture f;
+        SetUpClub(f);
+        QList<QJsonObject> clocks;
+        for (int i = 0; i < kLofts.size(); ++i) {
+            clocks << ClockFor(f, i);
+        }
+        // Every reply a little late, so that a run lasts long enough to be killed in.
+        EmulatorProcess emulator(clocks, {"--delay", "15"});
+        QVERIFY(emulator.ready());
+        const QString file = f.t.paths.databaseFile;
+        int killed = 0;
+        for (const QString& phase : kPhases) {
+            for (int clock = 0; clock < kLofts.size(); ++clock) {
+                int kill = 0;
+                for (int attempt = 0;; ++attempt) {
+                    QVERIFY2(attempt < 20, qPrintable(phase + " " + kLofts[clock]));
+                    QProcess run;
+                    run.start(RACE_DAY_RUN_PATH, {file, emulator.link(), phase});
+                    QVERIFY(run.waitForStarted());
+                    if (kill < kills) {
+                        ++kill;
+                        QTest::qWait(int(random.bounded(20, 600)));
+                        if (run.state() == QProcess::Running) {
+                            ::kill(pid_t(run.processId()), SIGKILL);
+                            ++killed;
+                        }
+                        run.waitForFinished(10000);
+                        continue;
+                    }
+                    QVERIFY(run.waitForFinished(30000));
+                    if (run.exitStatus() == QProcess::NormalExit && run.exitCode() == 0) {
+                        break;
+                    }
+                }
+                emulator.signal(SIGUSR2);  // the next member's clock
+            }
+        }
+        qInfo("%d runs killed", killed);
+        QVERIFY(killed > 0);
+        QCOMPARE(f.value("pragma integrity_check").toString(), "ok");
+        QCOMPARE(Everything(file), reference.everything);
     }
 };
 
