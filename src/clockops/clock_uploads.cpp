@@ -15,6 +15,7 @@
 #include "device/win_api_v8.h"
 #include "races/coordinates.h"
 #include "races/flying_time.h"
+#include "races/loft_distances.h"
 
 namespace {
 
@@ -407,14 +408,7 @@ void VerifyArrivals(ClockRun& run, ClockSession& session, const RaceChoice& race
             run.prompts.message(text);
             continue;
         }
-        qint64 distance = 0;
-        QSqlQuery dist = run.db.select(QStringLiteral("select Miles, Yards from "
-                                                      "ZOL_LoftLibPointDist where LiberCode=? and "
-                                                      "LoftNo=?"),
-                                       {race.liberCode, session.loftNo});
-        if (dist.next()) {
-            distance = DistPairToUnits(dist.value(0).toInt(), dist.value(1).toInt(), mode);
-        }
+        const qint64 distance = LoftTotalDistance(run.db, race.liberCode, session.loftNo, mode);
         QSqlQuery lib = run.db.select(QStringLiteral("select LiberDate, LiberTime from "
                                                      "ZOL_RaceData where LiberCode=? and "
                                                      "date(LiberDate)=? order by rowid"),

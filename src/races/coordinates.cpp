@@ -151,21 +151,34 @@ double CoordDistanceKm(long double loftLat, long double loftLon, long double poi
     return result;
 }
 
-int LoftPointMetres(const QString& loftLon, const QString& loftLat, const QString& pointLon,
-                    const QString& pointLat, Prompts& prompts) {
+std::optional<LoftPointDegrees> ParseLoftPoint(const QString& loftLon, const QString& loftLat,
+                                               const QString& pointLon, const QString& pointLat,
+                                               Prompts& prompts) {
     // A coordinate not set (empty, or blank in its first position, as the empty mask leaves
-    // it) gives 0 without a message; a point updated with blank fields stores the empty mask.
+    // it) gives nothing without a message; a point updated with blank fields stores the empty
+    // mask.
     for (const QString* text : {&loftLon, &loftLat, &pointLon, &pointLat}) {
         if (text->isEmpty() || text->front() == QLatin1Char(' ')) {
-            return 0;
+            return std::nullopt;
         }
     }
-    long double lat = 0, lon = 0, pLat = 0, pLon = 0;
-    if (!StrToCoord(loftLat, lat, prompts) || !StrToCoord(loftLon, lon, prompts) ||
-        !StrToCoord(pointLat, pLat, prompts) || !StrToCoord(pointLon, pLon, prompts)) {
+    LoftPointDegrees d;
+    if (!StrToCoord(loftLat, d.loftLat, prompts) || !StrToCoord(loftLon, d.loftLon, prompts) ||
+        !StrToCoord(pointLat, d.pointLat, prompts) || !StrToCoord(pointLon, d.pointLon, prompts)) {
+        return std::nullopt;
+    }
+    return d;
+}
+
+int LoftPointMetres(const QString& loftLon, const QString& loftLat, const QString& pointLon,
+                    const QString& pointLat, Prompts& prompts) {
+    const auto d = ParseLoftPoint(loftLon, loftLat, pointLon, pointLat, prompts);
+    if (!d) {
         return 0;
     }
-    return int(std::trunc(static_cast<long double>(CoordDistanceKm(lat, lon, pLat, pLon)) * 1000));
+    return int(std::trunc(static_cast<long double>(
+                              CoordDistanceKm(d->loftLat, d->loftLon, d->pointLat, d->pointLon)) *
+                          1000));
 }
 
 DistPair MetresToDistPair(int metres, int mode) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class Prompts;
 
@@ -26,6 +27,17 @@ bool StrToCoord(const QString& text, long double& degrees, Prompts& prompts);
 // Flat-earth distance in kilometres between a loft and a liberation point (decimal degrees).
 double CoordDistanceKm(long double loftLat, long double loftLon, long double pointLat,
                        long double pointLon);
+
+// The four coordinates of a loft and a liberation point in decimal degrees, parsed from their
+// texts in the order latitude, longitude of the loft, then of the point. Nothing when any of the
+// texts is not set (empty or blank in its first position), without a message, or does not parse
+// (after the parser's message).
+struct LoftPointDegrees {
+    long double loftLat = 0, loftLon = 0, pointLat = 0, pointLon = 0;
+};
+std::optional<LoftPointDegrees> ParseLoftPoint(const QString& loftLon, const QString& loftLat,
+                                               const QString& pointLon, const QString& pointLat,
+                                               Prompts& prompts);
 
 // Whole metres (truncated) between a loft (its longitude and latitude texts) and a liberation
 // point. 0 when any of the four texts is not set (empty or blank in its first position), without

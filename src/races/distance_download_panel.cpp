@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "distance_grid.h"
+#include "distance_method.h"
 #include "loft_distances.h"
 #include "race_panel_parts.h"
 #include "reports/club_reports.h"
@@ -39,6 +40,7 @@ DistanceDownloadPanel::DistanceDownloadPanel(AppContext& ctx, DistanceGridEdit& 
     connect(print, &QPushButton::clicked, this, [this] {
         PrintReport(ctx_, this, [this] {
             return LoftDistanceReport(ReadClubHeading(ctx_.db), lblLoftDistDL_->text(),
+                                      DistancesLineOf(ctx_.db, liberCode_),
                                       ClubDistanceMode(ctx_.db), *dbgridDistDL_->gridModel());
         });
     });
@@ -54,6 +56,7 @@ void DistanceDownloadPanel::open(const std::optional<QString>& liberCode) {
     lblLoftDistDL_->setText(tr(" Race distance download "));
     butDistDL_->setEnabled(false);
     dbgridDistDL_->setDistanceTitles();
+    liberCode_ = liberCode;
     if (liberCode) {
         dbgridDistDL_->load(ctx_.db, LoftDistanceSql(true), {*liberCode});
     } else {

@@ -26,6 +26,7 @@ class DistanceDownloadPanel : public QWidget {
 
     AppContext& ctx_;
     DistanceGridEdit& edit_;
+    std::optional<QString> liberCode_;  // the code the grid shows; every code when none
     QLabel* lblLoftDistDL_ = nullptr;
     DistanceGrid* dbgridDistDL_ = nullptr;
     QLabel* labFilePath_ = nullptr;

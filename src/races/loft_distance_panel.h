@@ -7,7 +7,9 @@
 
 class DistanceGrid;
 class DistanceGridEdit;
+class QCheckBox;
 class QLabel;
+class QTableWidget;
 
 // The loft distance panel: every member's distance to one race's liberation point, typed in
 // the grid or computed again from the coordinates.
@@ -24,10 +26,15 @@ class LoftDistancePanel : public QWidget {
 
   private:
     void loftDistUpdate();
+    void showMethod();
+    void showComparison();
 
     AppContext& ctx_;
     DistanceGridEdit& edit_;
     QSqlRecord race_;
     QLabel* lblLoftPointDistTitle_ = nullptr;
     DistanceGrid* dbgrdLoftLibDist_ = nullptr;
+    QLabel* lblDistanceMethod_ = nullptr;
+    QCheckBox* chkCompareMethods_ = nullptr;
+    QTableWidget* grdMethodCompare_ = nullptr;
 };

@@ -2,7 +2,9 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSqlQuery>
+#include <algorithm>
 
 #include "coordinates.h"
 #include "data/convert.h"
@@ -10,6 +12,7 @@
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "data/prompts.h"
+#include "distance_method.h"
 
 int ClubDistanceMode(TdmZOLF& db) {
     return db.value(QStringLiteral("select Mode from ZOL_ClubData limit 1")).toInt();
@@ -65,34 +68,70 @@ QVariant distanceNumber(const QString& text) {
 
 }  // namespace
 
-int LoftDistUpdate(TdmZOLF& db, Prompts& prompts, const QString& clubId, const QString& liberCode,
-                   const QString& liberDateText) {
+namespace {
+
+struct LoftCoordinates {
+    QString loftNo, loftName, lon, lat;
+};
+
+// The race's own coordinates (nothing when there is no such race) and every loft with a
+// longitude.
+bool readRacePoint(TdmZOLF& db, const QString& clubId, const QString& liberCode,
+                   const QString& liberDateText, QString& pointLon, QString& pointLat) {
     QSqlQuery race =
         db.select(QStringLiteral("select LiberLon, LiberLat from ZOL_RaceData where "
                                  "ClubID=? and LiberCode=? and date(LiberDate)=? limit 1"),
                   {clubId, liberCode, DateText(StrToDate(liberDateText))});
     if (!race.next()) {
+        return false;
+    }
+    pointLon = race.value(0).toString();
+    pointLat = race.value(1).toString();
+    return true;
+}
+
+QList<LoftCoordinates> lofts(TdmZOLF& db) {
+    QList<LoftCoordinates> list;
+    QSqlQuery q =
+        db.select(QStringLiteral("select LoftNo, LoftName, LoftLon, LoftLat from "
+                                 "ZOL_LoftData where LoftLon is not null"));
+    while (q.next()) {
+        list << LoftCoordinates{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                                q.value(3).toString()};
+    }
+    return list;
+}
+
+// Parsing for a view: a loft whose coordinates do not parse is left out without a message
+// (the update shows it).
+class QuietPrompts : public Prompts {
+  public:
+    void message(const QString&) override {}
+    void information(const QString&, int) override {}
+    void error(const QString&) override {}
+    Answer question(const QString&, Buttons) override { return Answer::No; }
+    QString openFileName(const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&) override { return {}; }
+    void beep() override {}
+};
+
+}  // namespace
+
+int LoftDistUpdate(TdmZOLF& db, Prompts& prompts, const QString& clubId, const QString& liberCode,
+                   const QString& liberDateText) {
+    QString pointLon, pointLat;
+    if (!readRacePoint(db, clubId, liberCode, liberDateText, pointLon, pointLat)) {
         return 0;
     }
-    const QString pointLon = race.value(0).toString();
-    const QString pointLat = race.value(1).toString();
     const int mode = ClubDistanceMode(db);
-
-    struct Loft {
-        QString loftNo, lon, lat;
-    };
-    QList<Loft> lofts;
-    QSqlQuery q = db.select(QStringLiteral(
-        "select LoftNo, LoftLon, LoftLat from ZOL_LoftData where LoftLon is not null"));
-    while (q.next()) {
-        lofts << Loft{q.value(0).toString(), q.value(1).toString(), q.value(2).toString()};
-    }
+    const DistanceMethod method = ClubDistanceMethod(db);
+    const QList<LoftCoordinates> all = lofts(db);
 
     int written = 0;
     db.transaction([&] {
-        for (const Loft& loft : lofts) {
-            const int metres = LoftPointMetres(loft.lon, loft.lat, pointLon, pointLat, prompts);
-            const DistPair pair = MetresToDistPair(metres, mode);
+        for (const LoftCoordinates& loft : all) {
+            const DistPair pair =
+                LoftPointDistPair(method, mode, loft.lon, loft.lat, pointLon, pointLat, prompts);
             if (distanceRowExists(db, liberCode, loft.loftNo)) {
                 db.exec(kUpdatePair, {pair.miles, pair.yards, liberCode, loft.loftNo});
             } else {
@@ -100,8 +139,40 @@ int LoftDistUpdate(TdmZOLF& db, Prompts& prompts, const QString& clubId, const Q
             }
             ++written;
         }
+        SetLoftDistanceSource(
+            db, liberCode,
+            method == DistanceMethod::Geodesic ? DistanceSource::Geodesic : DistanceSource::Flat);
     });
     return written;
+}
+
+QList<MethodComparison> CompareDistanceMethods(TdmZOLF& db, const QString& clubId,
+                                               const QString& liberCode,
+                                               const QString& liberDateText) {
+    QList<MethodComparison> rows;
+    QString pointLon, pointLat;
+    if (!readRacePoint(db, clubId, liberCode, liberDateText, pointLon, pointLat)) {
+        return rows;
+    }
+    const int mode = ClubDistanceMode(db);
+    QuietPrompts quiet;
+    for (const LoftCoordinates& loft : lofts(db)) {
+        if (!ParseLoftPoint(loft.lon, loft.lat, pointLon, pointLat, quiet)) {
+            continue;
+        }
+        const auto total = [&](DistanceMethod method) {
+            const DistPair pair =
+                LoftPointDistPair(method, mode, loft.lon, loft.lat, pointLon, pointLat, quiet);
+            return DistPairToUnits(pair.miles, pair.yards, mode);
+        };
+        rows << MethodComparison{loft.loftNo, loft.loftName, total(DistanceMethod::Flat),
+                                 total(DistanceMethod::Geodesic)};
+    }
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const MethodComparison& a, const MethodComparison& b) {
+                         return a.difference() > b.difference();
+                     });
+    return rows;
 }
 
 void SetLoftDistance(TdmZOLF& db, const QString& liberCode, const QString& loftNo,
@@ -136,7 +207,8 @@ int DownloadDistances(TdmZOLF& db, Prompts& prompts, const QString& path) {
     };
     int lineNo = 0;
     QString failure;
-    db.transaction([&] {
+    QSet<QString> codes;  // the codes whose rows now hold the file's distances
+    const auto readLines = [&] {
         for (const QString& line : lines) {
             ++lineNo;
             QStringList fields = line.split(QLatin1Char(','));
@@ -163,10 +235,19 @@ int DownloadDistances(TdmZOLF& db, Prompts& prompts, const QString& path) {
                 failure = QStringLiteral("%1 (line %2)").arg(e.text()).arg(lineNo);
                 return;
             }
-            if (tryRun(update, {miles, yards, code, loftNo}) && update.numRowsAffected() == 0 &&
-                !code.isEmpty()) {
-                tryRun(insert, {code, loftNo, miles, yards});
+            if (tryRun(update, {miles, yards, code, loftNo})) {
+                if (update.numRowsAffected() > 0) {
+                    codes.insert(code);
+                } else if (!code.isEmpty() && tryRun(insert, {code, loftNo, miles, yards})) {
+                    codes.insert(code);
+                }
             }
+        }
+    };
+    db.transaction([&] {
+        readLines();
+        for (const QString& code : codes) {
+            SetLoftDistanceSource(db, code, DistanceSource::File);
         }
     });
     if (!failure.isEmpty()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QVariant>
 
@@ -28,11 +29,28 @@ QString LoftDistanceSql(bool filtered);
 // The total distance of a loft from a liberation point in yards or metres; 0 without a row.
 int LoftTotalDistance(TdmZOLF& db, const QString& liberCode, const QString& loftNo, int mode);
 
-// Computes every loft's distance to the race's own coordinates and writes the code's rows
-// (created where missing). Lofts without a longitude keep their row as it is. The race is the
-// one of this club, code and date (the race list's texts). Returns the rows written.
+// Computes every loft's distance to the race's own coordinates with the club's distance method
+// and writes the code's rows (created where missing), recording the method as their source.
+// Lofts without a longitude keep their row as it is. The race is the one of this club, code and
+// date (the race list's texts). This is the only action that recomputes distance rows; race
+// entries keep their distances until the race is recalculated. Returns the rows written.
 int LoftDistUpdate(TdmZOLF& db, Prompts& prompts, const QString& clubId, const QString& liberCode,
                    const QString& liberDateText);
+
+// One loft's distance to a race's liberation point by both methods, in the club's unit
+// (metres, or yards in imperial mode), as the update would store each.
+struct MethodComparison {
+    QString loftNo;
+    QString loftName;
+    int flat = 0;
+    int geodesic = 0;
+    int difference() const { return geodesic - flat; }
+};
+// Every loft with coordinates, largest difference (geodesic minus flat) first; lofts whose
+// coordinates are not set or do not parse are left out. Writes nothing.
+QList<MethodComparison> CompareDistanceMethods(TdmZOLF& db, const QString& clubId,
+                                               const QString& liberCode,
+                                               const QString& liberDateText);
 
 // Stores a pair typed into the grid.
 void SetLoftDistance(TdmZOLF& db, const QString& liberCode, const QString& loftNo,
@@ -41,7 +59,8 @@ void SetLoftDistance(TdmZOLF& db, const QString& liberCode, const QString& loftN
 // Reads a distance file (Latin-1; lines "code,loft,miles,yards"): existing rows are updated,
 // missing ones created when the code is given. A third or fourth field that is not a whole
 // number stops at that line with the conversion error and its line number; the lines before
-// it stay stored. Shows the success message at the end. Returns the lines read.
+// it stay stored. The codes written record the file as the source of their distances. Shows the
+// success message at the end. Returns the lines read.
 int DownloadDistances(TdmZOLF& db, Prompts& prompts, const QString& path);
 
 // Typing in a distance grid: a digit edits the current cell (the first digit replaces the

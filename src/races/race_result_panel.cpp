@@ -10,6 +10,7 @@
 
 #include "data/date_time.h"
 #include "data/display.h"
+#include "distance_method.h"
 #include "loft_distances.h"
 #include "race_panel_parts.h"
 #include "race_results.h"
@@ -82,6 +83,11 @@ RaceResultPanel::RaceResultPanel(AppContext& ctx, QWidget* parent) : QWidget(par
     dtpRaceTime_ = new DateTimeBox(DateTimeBox::Kind::Time, grpRecaculate_);
     dtpRaceTime_->setObjectName(QStringLiteral("dtpRaceTime"));
     form->addRow(tr("RaceTime :"), dtpRaceTime_);
+    // Which distances the recalculation will use: the loft distance rows as they stand.
+    lblRecalcDistances_ = new QLabel(grpRecaculate_);
+    lblRecalcDistances_->setObjectName(QStringLiteral("lblRecalcDistances"));
+    lblRecalcDistances_->setWordWrap(true);
+    form->addRow(lblRecalcDistances_);
     auto* groupButtons = new QHBoxLayout;
     auto* run = RacePanelButton(grpRecaculate_, "btnRecacute", tr("Recacute"));
     auto* exit = RacePanelButton(grpRecaculate_, "btnExit", tr("Exit"));
@@ -129,9 +135,10 @@ void RaceResultPanel::printResult() {
         if (row.isEmpty() && dbgrdRaceRec_->gridModel()->rowCount() > 0) {
             row = dbgrdRaceRec_->gridModel()->record(0);
         }
-        const RaceResultHeading heading =
+        RaceResultHeading heading =
             ReadRaceResultHeading(ctx_.db, RecordText(row, "LoftNo"), liberCode_, liberDate_,
                                   ParseTime(liberTime_), lblRaceResultSum_->text());
+        heading.distances = RaceResultDistancesLine(ctx_.db, liberCode_, liberDate_);
         return RaceResultReport(heading, ClubDistanceMode(ctx_.db), *dbgrdRaceRec_->gridModel());
     });
 }
@@ -156,6 +163,9 @@ void RaceResultPanel::showRecalculation() {
     dtpRaceDate_->setDate(liberDate_);
     const QTime time = ParseTime(liberTime_);
     dtpRaceTime_->setTime(time.isValid() ? time : QTime(0, 0));
+    guarded(ctx_.prompts, [this] {
+        lblRecalcDistances_->setText(RecalculationDistancesNote(ctx_.db, liberCode_));
+    });
     grpRecaculate_->show();
     dtpRaceDate_->setFocus();
 }

@@ -46,4 +46,5 @@ class RaceResultPanel : public QWidget {
     QGroupBox* grpRecaculate_ = nullptr;
     DateTimeBox* dtpRaceDate_ = nullptr;
     DateTimeBox* dtpRaceTime_ = nullptr;
+    QLabel* lblRecalcDistances_ = nullptr;
 };

@@ -173,9 +173,11 @@ ReportDefinition RaceListReport(const ClubHeading& club, const QAbstractItemMode
     return report;
 }
 
-ReportDefinition LoftDistanceReport(const ClubHeading& club, const QString& title, int mode,
+ReportDefinition LoftDistanceReport(const ClubHeading& club, const QString& title,
+                                    const QString& distancesLine, int mode,
                                     const QAbstractItemModel& distances) {
     ReportDefinition report = WithClubHeading(club, title);
+    report.titleBand << ReportLine{{distancesLine, 0, 1, kCenter, TextStyle::Normal, {}}};
     const bool imperial = mode != 0;
     report.columns = {
         {QStringLiteral("Member"), 4, kLeft, false, true},
@@ -239,6 +241,7 @@ ReportDefinition RaceResultReport(const RaceResultHeading& heading, int mode,
         {{heading.site, 0, 0.75, kLeft, TextStyle::Normal, {}}},
         {{heading.race, 0, 0.75, kLeft, TextStyle::Normal, {}}},
         {{heading.summary, 0, 1, kLeft, TextStyle::Normal, {}}},
+        {{heading.distances, 0, 1, kLeft, TextStyle::Normal, {}}},
     };
     report.columns = {
         {QStringLiteral("Pos."), 0.8, kRight, false},

@@ -37,10 +37,12 @@ ReportDefinition RingListReport(const ClubHeading& club, const QString& loftName
                                 const QString& loftNo, const QAbstractItemModel& rings);
 
 // Races screen: the race list, the loft distances under the distance panel's title (units
-// labelled by the club's mode: 0 metric, otherwise imperial) and the race statistics under the
-// status panel's title with the race's date and liberation time.
+// labelled by the club's mode: 0 metric, otherwise imperial) with the line that says how the
+// distances were computed, and the race statistics under the status panel's title with the
+// race's date and liberation time.
 ReportDefinition RaceListReport(const ClubHeading& club, const QAbstractItemModel& races);
-ReportDefinition LoftDistanceReport(const ClubHeading& club, const QString& title, int mode,
+ReportDefinition LoftDistanceReport(const ClubHeading& club, const QString& title,
+                                    const QString& distancesLine, int mode,
                                     const QAbstractItemModel& distances);
 ReportDefinition RaceStatisticsReport(const ClubHeading& club, const QString& statusTitle,
                                       const QDate& liberDate, const QTime& liberTime,
@@ -48,10 +50,11 @@ ReportDefinition RaceStatisticsReport(const ClubHeading& club, const QString& st
 
 // The race result's four heading lines.
 struct RaceResultHeading {
-    QString member;   // the name of the member of the result list's selected row
-    QString site;     // "LiberSite : " and the liberation site
-    QString race;     // "RaceCode : ", code, date, liberation time
-    QString summary;  // the result panel's summary text
+    QString member;     // the name of the member of the result list's selected row
+    QString site;       // "LiberSite : " and the liberation site
+    QString race;       // "RaceCode : ", code, date, liberation time
+    QString summary;    // the result panel's summary text
+    QString distances;  // how the race's distances were computed
 };
 // Looks the member and the site up; a line whose lookup finds nothing stays empty.
 RaceResultHeading ReadRaceResultHeading(TdmZOLF& db, const QString& selectedLoftNo,

@@ -7,6 +7,7 @@
 #include "data/backup_copy.h"
 #include "data/convert.h"
 #include "data/errors.h"
+#include "races/distance_method.h"
 
 std::optional<ClubSetupFields> LoadClubSetup(TdmZOLF& db) {
     QSqlQuery q = db.select(
@@ -24,6 +25,7 @@ std::optional<ClubSetupFields> LoadClubSetup(TdmZOLF& db) {
     f.postCode = q.value(4).toString();
     f.language = q.value(5).toInt();
     f.mode = q.value(6).toInt();
+    f.distanceMethod = ClubDistanceMethod(db) == DistanceMethod::Geodesic ? 1 : 0;
     f.association = q.value(7).toString();
     f.backupDays = q.value(8).toString();
     f.copies = q.value(9).toString();
@@ -44,6 +46,17 @@ std::optional<KnownClub> FindKnownClub(TdmZOLF& db, const QString& clubName) {
     }
     return KnownClub{q.value(0).toString(), q.value(1).toString()};
 }
+
+namespace {
+
+void storeDistanceMethod(TdmZOLF& db, const ClubSetupFields& f) {
+    if (f.distanceMethod) {
+        SetClubDistanceMethod(
+            db, *f.distanceMethod == 1 ? DistanceMethod::Geodesic : DistanceMethod::Flat);
+    }
+}
+
+}  // namespace
 
 // An empty box is stored as an empty text, not as null.
 bool StoreClubSetup(TdmZOLF& db, Prompts& prompts, const ClubSetupFields& fields) {
@@ -91,6 +104,7 @@ bool StoreClubSetup(TdmZOLF& db, Prompts& prompts, const ClubSetupFields& fields
                                "where AssociationCode=? and ClubID=?"),
                 {f.clubName, f.street, f.city, f.postCode, f.language, f.mode, backupDays, copies,
                  f.association, f.clubId});
+        storeDistanceMethod(db, f);
         return true;
     }
 
@@ -106,6 +120,7 @@ bool StoreClubSetup(TdmZOLF& db, Prompts& prompts, const ClubSetupFields& fields
                 {f.clubId, f.clubName, f.street, f.city, f.postCode, f.language, f.mode,
                  f.association, backupDays, copies});
     });
+    storeDistanceMethod(db, f);
     return true;
 }
 

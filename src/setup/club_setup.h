@@ -35,6 +35,9 @@ struct ClubSetupFields {
     int mode = 0;
     QString backupDays = QStringLiteral("0");
     QString copies = QStringLiteral("1");
+    // The club's distance method as a list position (0 flat, 1 WGS84 geodesic); left as it is
+    // when not given.
+    std::optional<int> distanceMethod;
 };
 
 // The stored club record as the screen shows it; nothing when the club table is empty.
@@ -60,6 +63,7 @@ std::optional<KnownClub> FindKnownClub(TdmZOLF& db, const QString& clubName);
 //  - Otherwise, with the association or abbreviation empty, kMustBeFilled is shown and
 //    nothing is stored (false); else the club record is replaced by a new one and the club is
 //    added to the known clubs (ignored when it is already there).
+//  - The distance method, when given, is stored with the record (it changes no distance).
 bool StoreClubSetup(TdmZOLF& db, Prompts& prompts, const ClubSetupFields& fields);
 
 // The file a backup on demand writes: the chosen name as typed, "_", the date as yymmdd, ".Bak".

@@ -14,6 +14,7 @@
 
 #include "data/local_settings.h"
 #include "device/serial_ports.h"
+#include "races/distance_method.h"
 #include "widgets/edit_controls.h"
 
 namespace {
@@ -83,6 +84,13 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     s->addWidget(Label(QStringLiteral("V8.15"), system), 2, 1);
     s->addWidget(Label(QStringLiteral("Kestrava V6  Version :"), system), 3, 0);
     s->addWidget(Label(QStringLiteral("V8.0"), system), 3, 1);
+    // How loft distances are computed from the coordinates. Changing it changes no distance:
+    // the loft distances follow when they are updated, a flown race when it is recalculated.
+    cbbDistanceMethod = Choice(
+        system, "cbbDistanceMethod",
+        {DistanceMethodName(DistanceMethod::Flat), DistanceMethodName(DistanceMethod::Geodesic)});
+    s->addWidget(Label(tr("Distance method :"), system), 4, 0);
+    s->addWidget(cbbDistanceMethod, 4, 1, 1, 2);
     s->setColumnStretch(2, 1);
 
     auto* backup = new QGroupBox(QStringLiteral("Backup databases :"), this);
@@ -158,8 +166,8 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     QWidget* previous = edtClubName;
     for (QWidget* next : std::initializer_list<QWidget*>{
              edtClubAbbt, cbbClubName, edtClubStreet, edtClubToneCity, edtPostCode, edtAssociation,
-             cbbLangue, cbbMode, edtDay, btnLoadBk, btnBackNow, edtCopies, cbbPort,
-             btnPortRefresh}) {
+             cbbLangue, cbbMode, cbbDistanceMethod, edtDay, btnLoadBk, btnBackNow, edtCopies,
+             cbbPort, btnPortRefresh}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -185,6 +193,7 @@ ClubSetupFields TfrmSetup::fields() const {
     f.association = edtAssociation->text();
     f.language = cbbLangue->currentIndex();
     f.mode = cbbMode->currentIndex();
+    f.distanceMethod = cbbDistanceMethod->currentIndex();
     f.backupDays = edtDay->text();
     f.copies = edtCopies->text();
     return f;
@@ -216,6 +225,7 @@ void TfrmSetup::fill() {
     cbbLangue->setCurrentIndex(
         club->language >= 0 && club->language < cbbLangue->count() ? club->language : 0);
     cbbMode->setCurrentIndex(club->mode >= 0 && club->mode < cbbMode->count() ? club->mode : 0);
+    cbbDistanceMethod->setCurrentIndex(club->distanceMethod.value_or(0));
     edtAssociation->setText(club->association);
     edtDay->setText(club->backupDays);
     edtCopies->setText(club->copies);

@@ -54,6 +54,7 @@ class TfrmSetup : public QWidget {
     QLineEdit* edtAssociation;
     QComboBox* cbbLangue;
     QComboBox* cbbMode;
+    QComboBox* cbbDistanceMethod;
     QLineEdit* edtDay;
     QLineEdit* edtCopies;
     QPushButton* btnLoadBk;

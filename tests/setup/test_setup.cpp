@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "data/local_settings.h"
+#include "races/distance_method.h"
 #include "setup/club_setup.h"
 #include "setup/setup_screen.h"
 #include "test_context.h"
@@ -229,8 +230,13 @@ void TestSetup::screenFillsLocksAndRefusesBadNumbers() {
     days->setText(QStringLiteral("100"));
     screen.findChild<UpDown*>(QStringLiteral("udDate"))->stepBy(1);
     QCOMPARE(days->text(), QStringLiteral("100"));
+    // The distance method is stored with the club record, as a club setting.
+    auto* method = screen.findChild<QComboBox*>(QStringLiteral("cbbDistanceMethod"));
+    QCOMPARE(method->currentText(), QStringLiteral("Flat (federation file rule)"));
+    method->setCurrentIndex(1);
     QVERIFY(screen.close());
     QVERIFY(screen.saved());
+    QCOMPARE(ClubDistanceMethod(*t.db), DistanceMethod::Geodesic);
     QCOMPARE(KnownClubs(*t.db), QStringList({"AB=Abbey Club", "HF=Harbour Flyers"}));
     QCOMPARE(ClubRecords(*t.db), QStringList({"NRPU|AB|Abbey Club|Old Road|1|100|2"}));
 }
@@ -245,7 +251,7 @@ void TestSetup::tabOrderAndNumberBoxes() {
     auto* name = screen.findChild<QLineEdit*>(QStringLiteral("edtClubName"));
     QTRY_COMPARE(QApplication::focusWidget(), name);
     QStringList order;
-    for (int i = 0; i < 13; ++i) {
+    for (int i = 0; i < 14; ++i) {
         QWidget* focus = QApplication::focusWidget();
         // The known-club list is focused through its text box.
         order << (focus->objectName().isEmpty() ? focus->parentWidget() : focus)->objectName();
@@ -253,7 +259,8 @@ void TestSetup::tabOrderAndNumberBoxes() {
     }
     QCOMPARE(order, QStringList({"edtClubName", "edtClubAbbt", "cbbClubName", "edtClubStreet",
                                  "edtClubToneCity", "edtPostCode", "edtAssociation", "cbbLangue",
-                                 "cbbMode", "edtDay", "btnLoadBk", "btnBackNow", "edtCopies"}));
+                                 "cbbMode", "cbbDistanceMethod", "edtDay", "btnLoadBk",
+                                 "btnBackNow", "edtCopies"}));
 
     auto* days = screen.findChild<QLineEdit*>(QStringLiteral("edtDay"));
     auto* copies = screen.findChild<QLineEdit*>(QStringLiteral("edtCopies"));
