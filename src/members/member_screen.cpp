@@ -25,6 +25,7 @@
 #include "members/ring_workbook.h"
 #include "reports/club_reports.h"
 #include "reports/report_preview.h"
+#include "widgets/coordinate_box.h"
 #include "widgets/edit_controls.h"
 #include "widgets/progress_dialog.h"
 #include "widgets/sql_grid.h"
@@ -200,12 +201,21 @@ void TfrmMember_TC::buildMemberForm() {
     edtSeriesNo_ = lineEdit("edtSeriesNo", 10, pnlNewMember_);
     SetUpperCase(edtUnionCode_);
     SetUpperCase(edtSeriesNo_);
-    medtLoftLon_ = named(new QLineEdit(pnlNewMember_), "medtLoftLon");
-    medtLoftLat_ = named(new QLineEdit(pnlNewMember_), "medtLoftLat");
-    for (QLineEdit* coord : {medtLoftLon_, medtLoftLat_}) {
+    medtLoftLon_ = named(new CoordinateBox(pnlNewMember_), "medtLoftLon");
+    medtLoftLat_ = named(new CoordinateBox(pnlNewMember_), "medtLoftLat");
+    for (CoordinateBox* coord : {medtLoftLon_, medtLoftLat_}) {
         coord->setInputMask(kLoftCoordMask);
         coord->installEventFilter(this);
         FitToCharacters(coord, 13);
+    }
+    // A pasted coordinate lands in the stored form, and what it became is shown below.
+    lblCoordPasted_ = named(new QLabel(pnlNewMember_), "lblCoordPasted");
+    lblCoordPasted_->setWordWrap(true);
+    for (auto [box, axis] : {std::pair{medtLoftLon_, CoordinateAxis::Longitude},
+                             std::pair{medtLoftLat_, CoordinateAxis::Latitude}}) {
+        connect(box, &CoordinateBox::pasted, this, [this, axis](const QString& text) {
+            guarded(ctx_.prompts, [&] { coordinatesPasted(text, axis); });
+        });
     }
     mmoNote_ = named(new QPlainTextEdit(pnlNewMember_), "mmoNote");
     mmoNote_->setTabChangesFocus(true);
@@ -227,6 +237,7 @@ void TfrmMember_TC::buildMemberForm() {
     form->addRow(QStringLiteral("Loft Number:"), loftNo);
     form->addRow(QStringLiteral("Lontitude :"), lon);
     form->addRow(QStringLiteral("Latitude :"), lat);
+    form->addRow(lblCoordPasted_);
     form->addRow(QStringLiteral("Notes"), mmoNote_);
 
     auto* btnOK = button(QStringLiteral("Save"), "btnOK", pnlNewMember_);
@@ -551,7 +562,20 @@ bool TfrmMember_TC::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- members --------------------------------------------------------------------------------
 
+void TfrmMember_TC::coordinatesPasted(const QString& text, CoordinateAxis axis) {
+    lblCoordPasted_->clear();
+    const PastedCoordinates pasted = ConvertPastedCoordinates(text, axis, CoordinateForm::Loft);
+    if (pasted.latitude) {
+        medtLoftLat_->setText(*pasted.latitude);
+    }
+    if (pasted.longitude) {
+        medtLoftLon_->setText(*pasted.longitude);
+    }
+    lblCoordPasted_->setText(PastedCoordinatesNote(pasted, CoordinateForm::Loft));
+}
+
 void TfrmMember_TC::newMember() {
+    lblCoordPasted_->clear();
     guarded(ctx_.prompts, [this] {
         for (QLineEdit* e : {edtName_, edtStreet_, edtToneCity_, edtPostCode_, edtPhone_,
                              edtUnionCode_, edtSeriesNo_, medtLoftLon_, medtLoftLat_}) {
@@ -568,6 +592,7 @@ void TfrmMember_TC::newMember() {
 }
 
 void TfrmMember_TC::editMember() {
+    lblCoordPasted_->clear();
     guarded(ctx_.prompts, [this] {
         if (dbgrdMem_->currentRecord().isEmpty()) {
             return;

@@ -4,7 +4,9 @@
 
 #include "data/app_context.h"
 #include "members/member_store.h"
+#include "races/pasted_coordinates.h"
 
+class CoordinateBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -34,6 +36,7 @@ class TfrmMember_TC : public QWidget {
     void buildMemberForm();
     void buildClockPanel();
     void buildRingPanel();
+    void coordinatesPasted(const QString& text, CoordinateAxis axis);
 
     void showStep();
     void showOnly(QWidget* panel);
@@ -95,8 +98,9 @@ class TfrmMember_TC : public QWidget {
     QLineEdit* edtPhone_;
     QLineEdit* edtUnionCode_;
     QLineEdit* edtSeriesNo_;
-    QLineEdit* medtLoftLon_;
-    QLineEdit* medtLoftLat_;
+    CoordinateBox* medtLoftLon_;
+    CoordinateBox* medtLoftLat_;
+    QLabel* lblCoordPasted_;
     QPlainTextEdit* mmoNote_;
     // Clocks.
     QWidget* pnlClockList_;

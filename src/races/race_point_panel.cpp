@@ -17,10 +17,12 @@
 #include "data/date_time.h"
 #include "data/display.h"
 #include "flying_time.h"
+#include "pasted_coordinates.h"
 #include "race_panel_parts.h"
 #include "race_store.h"
 #include "reports/club_reports.h"
 #include "reports/report_preview.h"
+#include "widgets/coordinate_box.h"
 #include "widgets/date_time_box.h"
 #include "widgets/edit_controls.h"
 #include "widgets/sql_grid.h"
@@ -90,18 +92,29 @@ RacePointPanel::RacePointPanel(AppContext& ctx, QWidget* parent) : QWidget(paren
             [this] { guarded(ctx_.prompts, [this] { siteChosen(); }); });
     form->addRow(tr("Liberation Site :"), combLibSite_);
 
-    medtRaceLon_ = new QLineEdit(grpLibDetail_);
+    medtRaceLon_ = new CoordinateBox(grpLibDetail_);
     medtRaceLon_->setObjectName(QStringLiteral("medtRaceLon"));
     medtRaceLon_->setInputMask(kPointMask);
     medtRaceLon_->installEventFilter(this);
     FitToCharacters(medtRaceLon_, 10);
     form->addRow(tr("Longitude :"), medtRaceLon_);
-    medtRaceLat_ = new QLineEdit(grpLibDetail_);
+    medtRaceLat_ = new CoordinateBox(grpLibDetail_);
     medtRaceLat_->setObjectName(QStringLiteral("medtRaceLat"));
     medtRaceLat_->setInputMask(kPointMask);
     medtRaceLat_->installEventFilter(this);
     FitToCharacters(medtRaceLat_, 10);
     form->addRow(tr("Latitude :"), medtRaceLat_);
+    // A pasted coordinate lands in the stored form, and what it became is shown here.
+    lblCoordPasted_ = new QLabel(grpLibDetail_);
+    lblCoordPasted_->setObjectName(QStringLiteral("lblCoordPasted"));
+    lblCoordPasted_->setWordWrap(true);
+    form->addRow(lblCoordPasted_);
+    for (auto [box, axis] : {std::pair{medtRaceLon_, CoordinateAxis::Longitude},
+                             std::pair{medtRaceLat_, CoordinateAxis::Latitude}}) {
+        connect(box, &CoordinateBox::pasted, this, [this, axis](const QString& text) {
+            guarded(ctx_.prompts, [&] { coordinatesPasted(text, axis); });
+        });
+    }
 
     dtpLibDate_ = new DateTimeBox(DateTimeBox::Kind::Date, grpLibDetail_);
     dtpLibDate_->setObjectName(QStringLiteral("dtpLibDate"));
@@ -249,6 +262,7 @@ void RacePointPanel::selectRace() {
         edtLibCode_->setText(race->code);
         edtlibSiteAbbriv_->setText(race->abbreviation);
         combLibSite_->setEditText(race->site);
+        lblCoordPasted_->clear();
         medtRaceLon_->setText(race->longitude);
         medtRaceLat_->setText(race->latitude);
         dtpLibDate_->setDate(race->date);
@@ -262,6 +276,7 @@ void RacePointPanel::cancelEdit() {
     edtlibSiteAbbriv_->clear();
     medtRaceLon_->clear();
     medtRaceLat_->clear();
+    lblCoordPasted_->clear();
     edtLibCode_->clear();
     loadedDate_ = QDate();
     grpLibDetail_->setEnabled(true);
@@ -354,6 +369,18 @@ void RacePointPanel::deleteClub() {
 }
 
 // Events: the action list at the pointer, the code keys, the coordinate checks.
+
+void RacePointPanel::coordinatesPasted(const QString& text, CoordinateAxis axis) {
+    lblCoordPasted_->clear();
+    const PastedCoordinates pasted = ConvertPastedCoordinates(text, axis, CoordinateForm::Point);
+    if (pasted.latitude) {
+        medtRaceLat_->setText(*pasted.latitude);
+    }
+    if (pasted.longitude) {
+        medtRaceLon_->setText(*pasted.longitude);
+    }
+    lblCoordPasted_->setText(PastedCoordinatesNote(pasted, CoordinateForm::Point));
+}
 
 bool RacePointPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == dbgrd1_->viewport() && event->type() == QEvent::MouseButtonRelease) {

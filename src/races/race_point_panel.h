@@ -5,8 +5,11 @@
 #include <QWidget>
 
 #include "data/app_context.h"
+#include "pasted_coordinates.h"
 
+class CoordinateBox;
 class QCheckBox;
+class QLabel;
 class QComboBox;
 class DateTimeBox;
 class QGroupBox;
@@ -54,6 +57,7 @@ class RacePointPanel : public QWidget {
     void deleteSite();
     void saveClub();
     void deleteClub();
+    void coordinatesPasted(const QString& text, CoordinateAxis axis);
 
     AppContext& ctx_;
 
@@ -62,8 +66,9 @@ class RacePointPanel : public QWidget {
     QComboBox* combClub_ = nullptr;
     QLineEdit* edtlibSiteAbbriv_ = nullptr;
     QComboBox* combLibSite_ = nullptr;
-    QLineEdit* medtRaceLon_ = nullptr;
-    QLineEdit* medtRaceLat_ = nullptr;
+    CoordinateBox* medtRaceLon_ = nullptr;
+    CoordinateBox* medtRaceLat_ = nullptr;
+    QLabel* lblCoordPasted_ = nullptr;
     DateTimeBox* dtpLibDate_ = nullptr;
     DateTimeBox* dtpLibTime_ = nullptr;
     // The date of the race the editor was filled from; invalid after "AddNew" and "Cancel".

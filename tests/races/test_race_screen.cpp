@@ -1,6 +1,8 @@
 // The Races screen as the secretary uses it: the editor, the action list, the sun data and the
 // distance panels. With KESTRAVA_SHOTS set to a folder, the panels are saved there as pictures.
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -13,6 +15,7 @@
 #include <QtTest>
 #include "widgets/date_time_box.h"
 
+#include "races/distance_method.h"
 #include "races/race_screen.h"
 #include "races/sun_data.h"
 #include "screen_helpers.h"
@@ -60,6 +63,7 @@ class TestRaceScreen : public QObject {
     void sunDataPanel();
     void typedDateAndTimeAndANewDateAsks();
     void loftDistancePanel();
+    void pastedCoordinatesAndBothMethods();
     void distanceDownloadPanel();
     void sortTextOutlivesTheScreen();
 };
@@ -329,6 +333,62 @@ void TestRaceScreen::loftDistancePanel() {
 
     click(screen, "btnLoftLibDist");
     QVERIFY(child<QWidget>(screen, "pnlRacePoint")->isVisible());
+}
+
+// A map's coordinates pasted into a coordinate box fill both boxes in the stored form; the
+// distance panel shows both methods per loft before the club switches, and the update then
+// computes with the club's method.
+void TestRaceScreen::pastedCoordinatesAndBothMethods() {
+    TestContext t;
+    seed(*t.db);
+    TfrmRace screen(t.app());
+    screen.resize(1100, 620);
+    screen.show();
+    enterRace(screen);
+    click(screen, "btn1");
+    QTest::mouseClick(child<QCheckBox>(screen, "chkLibPoint"), Qt::LeftButton);
+    auto* lon = child<QLineEdit>(screen, "medtRaceLon");
+    auto* lat = child<QLineEdit>(screen, "medtRaceLat");
+    QApplication::clipboard()->setText("50.5, -1.25");
+    lat->setFocus();
+    QTest::keyClick(lat, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(lat->text(), QStringLiteral("N050'30:00"));
+    QCOMPARE(lon->text(), QStringLiteral("W001'15:00"));
+    QCOMPARE(child<QLabel>(screen, "lblCoordPasted")->text(),
+             QStringLiteral("Pasted: N050'30:00  W001'15:00"));
+    QApplication::clipboard()->setText("Dover harbour");
+    QTest::keyClick(lon, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(t.prompts.of("error"),
+             QStringList{"Invalid character in degrees field in string Dover harbour"});
+    QCOMPARE(lon->text(), QStringLiteral("W001'15:00"));
+    click(screen, "btnCancel");
+
+    rightClickRace(screen, 0);
+    chooseAction(screen, 3);
+    QCOMPARE(child<QLabel>(screen, "lblDistanceMethod")->text(),
+             QStringLiteral("Distances : Flat (federation file rule)    Club method : Flat "
+                            "(federation file rule)"));
+    QTest::mouseClick(child<QCheckBox>(screen, "chkCompareMethods"), Qt::LeftButton);
+    auto* compare = child<QTableWidget>(screen, "grdMethodCompare");
+    QVERIFY(compare->isVisible());
+    QCOMPARE(compare->rowCount(), 2);
+    QCOMPARE(compare->item(0, 0)->text(), QStringLiteral("Ann"));
+    QCOMPARE(compare->item(0, 2)->text(), QStringLiteral("325,255"));
+    QCOMPARE(compare->item(0, 3)->text(), QStringLiteral("325,939"));
+    QCOMPARE(compare->item(0, 4)->text(), QStringLiteral("+684"));
+    QCOMPARE(compare->horizontalHeaderItem(4)->text(), QStringLiteral("Difference (yd)"));
+    shot(screen, "races-distance-methods");
+    QCOMPARE(t.db->rowCount("select 1 from ZOL_LoftLibPointDist where Miles<>0"), 0);
+
+    QTest::mouseClick(child<QCheckBox>(screen, "chkCompareMethods"), Qt::LeftButton);
+    SetClubDistanceMethod(*t.db, DistanceMethod::Geodesic);
+    click(screen, "btnLoftDistUpdate");
+    auto* grid = child<SqlGrid>(screen, "dbgrdLoftLibDist");
+    QVERIFY(grid->isVisible());
+    QCOMPARE(cell(grid, 0, 3), QStringLiteral("185"));
+    QCOMPARE(cell(grid, 0, 4), QStringLiteral("339"));
+    QCOMPARE(child<QLabel>(screen, "lblDistanceMethod")->text(),
+             QStringLiteral("Distances : WGS84 geodesic    Club method : WGS84 geodesic"));
 }
 
 void TestRaceScreen::distanceDownloadPanel() {
