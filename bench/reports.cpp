@@ -91,9 +91,9 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     const QString file = argc > 2 ? QString::fromLocal8Bit(argv[2]) : dir.filePath("result.pdf");
     QStandardItemModel* list = ResultList(rows, &app);
-    const RaceResultHeading heading{"A. Member", "LiberSite : Bench Site",
-                                    "RaceCode : B 2026-09-20 07:30",
-                                    "  400 Members sent 20000 birds - 20000 were clocked"};
+    const RaceResultHeading heading{
+        "A. Member", "LiberSite : Bench Site", "RaceCode : B 2026-09-20 07:30",
+        "  400 Members sent 20000 birds - 20000 were clocked", "Distances : WGS84 geodesic"};
     QElapsedTimer total;
     total.start();
     const ReportDefinition report = RaceResultReport(heading, 1, *list);

@@ -577,8 +577,9 @@ void TfrmMember_TC::coordinatesPasted(const QString& text, CoordinateAxis axis) 
 void TfrmMember_TC::newMember() {
     lblCoordPasted_->clear();
     guarded(ctx_.prompts, [this] {
-        for (QLineEdit* e : {edtName_, edtStreet_, edtToneCity_, edtPostCode_, edtPhone_,
-                             edtUnionCode_, edtSeriesNo_, medtLoftLon_, medtLoftLat_}) {
+        for (QLineEdit* e : std::initializer_list<QLineEdit*>{
+                 edtName_, edtStreet_, edtToneCity_, edtPostCode_, edtPhone_, edtUnionCode_,
+                 edtSeriesNo_, medtLoftLon_, medtLoftLat_}) {
             e->clear();
         }
         mmoNote_->clear();
