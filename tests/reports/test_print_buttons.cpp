@@ -169,23 +169,31 @@ class TestPrintButtons : public QObject {
 
         chooseRaceAction(screen, 5);
         text = Printed(screen, "butPrtRaceResult", t);
+        // The heading names how the distances were computed (this entry was stored with a
+        // distance other than its loft's row).
         QVERIFY2(text.startsWith("Ann LiberSite : Dover RaceCode : 1A 2026-05-26 07:00 1 Members "
-                                 "sent 2 birds - 1 were clocked Pos. Name Ring S C Clocked "
-                                 "FlyTime Var M/min Dist. 1 Ann NL-26-7654321 C BB "
-                                 "12:00:00.000 26-05 05:00:00 +3 1001.250 312/450"),
+                                 "sent 2 birds - 1 were clocked Distances : Flat (federation"),
+                 qPrintable(text));
+        QVERIFY2(text.contains("rule) (1 clocked with earlier distances: not recalculated since) "
+                               "Pos. Name Ring S C Clocked FlyTime Var M/min Dist. 1 Ann "
+                               "NL-26-7654321 C BB 12:00:00.000 26-05 05:00:00 +3 1001.250 "
+                               "312/450"),
                  qPrintable(text));
         QTest::mouseClick(child<QPushButton>(screen, "btnRaceRec"), Qt::LeftButton);
 
         chooseRaceAction(screen, 3);
         text = Printed(screen, "butPrtLoftRaceDist", t);
-        QVERIFY2(text.contains("Member loft distance to Dover Member Loft Number KM M Ann 001 312 "
-                               "450 Bob 002 298 12 Page 1"),
+        QVERIFY2(text.contains("Member loft distance to Dover Distances : Flat (federation"),
                  qPrintable(text));
+        QVERIFY2(
+            text.contains("rule) Member Loft Number KM M Ann 001 312 450 Bob 002 298 12 Page 1"),
+            qPrintable(text));
 
         chooseRaceAction(screen, 8);
         text = Printed(screen, "butDistDLPrt", t);
-        QVERIFY2(text.contains("Race distance download Member Loft Number KM M Ann 001 312 450"),
+        QVERIFY2(text.contains("Race distance download Distances : Flat (federation"),
                  qPrintable(text));
+        QVERIFY2(text.contains("rule) Member Loft Number KM M Ann 001 312 450"), qPrintable(text));
         QCOMPARE(t.prompts.of("error"), QStringList());
     }
 };
