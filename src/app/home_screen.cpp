@@ -164,7 +164,6 @@ TfrmHome::TfrmHome(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
             const QDateTime moment = ParseMoment(value.toString());
             return moment.isValid() ? DateText(moment.date()) : value.toString();
         });
-    DBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
     auto* races = new QGridLayout;
     races->addWidget(next, 0, 0);

@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QTimer>
 #include <QToolBar>
@@ -172,6 +173,7 @@ bool TfrmMenu_V8_EU_TC::closeCurrentScreen() {
         return false;
     }
     delete current_.data();
+    delete scroller_.data();
     return true;
 }
 
@@ -180,7 +182,13 @@ bool TfrmMenu_V8_EU_TC::showScreen(ScreenId id) {
         markScreenButton();  // a click toggled the button: the screen shown has not changed
         return false;
     }
-    current_ = CreateScreen(id, ctx_, pnlMain);
+    // The screen fills the panel; on a screen too small for it (or a window made small) it
+    // scrolls instead of running off the window's edge.
+    scroller_ = new QScrollArea(pnlMain);
+    scroller_->setObjectName(QStringLiteral("scrMain"));
+    scroller_->setFrameShape(QFrame::NoFrame);
+    scroller_->setWidgetResizable(true);
+    current_ = CreateScreen(id, ctx_, scroller_);
     currentId_ = id;
     if (auto* home = qobject_cast<TfrmHome*>(current_.data())) {
         // Queued: the switch destroys Home, which must not happen inside its own signal.
@@ -190,7 +198,9 @@ bool TfrmMenu_V8_EU_TC::showScreen(ScreenId id) {
             Qt::QueuedConnection);
     }
     current_->setAutoFillBackground(true);  // the screen covers the panel's backdrop
-    pnlMain->layout()->addWidget(current_);
+    scroller_->setWidget(current_);
+    pnlMain->layout()->addWidget(scroller_);
+    scroller_->show();
     current_->show();
     markScreenButton();
     return true;

@@ -6,6 +6,7 @@
 #include "app/screens.h"
 #include "data/app_context.h"
 
+class QScrollArea;
 class QToolBar;
 class QToolButton;
 
@@ -49,6 +50,7 @@ class TfrmMenu_V8_EU_TC : public QMainWindow {
     QToolBar* ToolBar1;
     QWidget* pnlMain;
     QPointer<QWidget> current_;
+    QPointer<QScrollArea> scroller_;  // holds the current screen
     ScreenId currentId_ = ScreenId::Home;
     QList<QPair<ScreenId, QToolButton*>> buttons_;
 };

@@ -220,6 +220,8 @@ SqlGrid::SqlGrid(QWidget* parent) : QTableView(parent), model_(new SqlGridModel(
     setSelectionMode(QAbstractItemView::SingleSelection);
     verticalHeader()->setDefaultSectionSize(22);
     horizontalHeader()->setSectionsClickable(true);
+    // Narrow numbers still leave room to type a longer one.
+    horizontalHeader()->setMinimumSectionSize(48);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &SqlGrid::titleClicked);
 }
 
@@ -237,6 +239,9 @@ void SqlGrid::load(TdmZOLF& db, const QString& sql, const QVariantList& params) 
         }
     }
     model_->setQuery(db, SortedQuery(sql, *sortText_, fields), params, sql);
+    // Every column as wide as its title and the rows read so far, so that names and ring
+    // numbers show whole; a screen may widen or stretch a column after this.
+    resizeColumnsToContents();
 }
 
 void SqlGrid::reload() {

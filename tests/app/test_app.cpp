@@ -65,6 +65,7 @@ class TestApp : public QObject {
     void homeFiguresOfAClub();
     void backupWarning_data();
     void backupWarning();
+    void windowComesBackAsLeft();
     void firstStart_data();
     void firstStart();
 };
@@ -322,6 +323,23 @@ void TestApp::backupWarning() {
     QCOMPARE(BackupWarning(backup, changed, backupDays, today), warning);
 }
 
+// The window's size is the user's, kept on this computer from one run to the next.
+void TestApp::windowComesBackAsLeft() {
+    TestContext t;
+    t.db->exec("insert into ZOL_ClubData (ClubID, AssociationCode) values ('HF','NRPU')");
+    {
+        TfrmMenu_V8_EU_TC window(t.app());
+        window.setWindowState(Qt::WindowNoState);
+        window.resize(1100, 650);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.close());
+    }
+    TfrmMenu_V8_EU_TC again(t.app());
+    QCOMPARE(again.size(), QSize(1100, 650));
+    QVERIFY(!again.isMaximized());
+}
+
 // A first start on an empty data folder: the club setup comes first as its own window; with
 // the association and abbreviation filled the main window follows and makes the first
 // backup, without them the program ends.
@@ -414,7 +432,7 @@ void TestApp::firstStart() {
     QTRY_VERIFY(qobject_cast<TfrmSetup*>(window.currentScreen()) != nullptr);
     QPointer<QWidget> setup = window.currentScreen();
     QVERIFY(qobject_cast<TfrmSetup*>(setup) != nullptr);
-    QCOMPARE(setup->parentWidget(), pnlMain);
+    QVERIFY(pnlMain->isAncestorOf(setup));
     setup->findChild<QLineEdit*>(QStringLiteral("edtClubStreet"))->setText("Quay 1");
     window.findChild<QToolButton*>(QStringLiteral("ToolButton1"))->click();
     QVERIFY(setup.isNull());
