@@ -79,7 +79,7 @@ double RankingMs(int rows, const QString& dir) {
     });
     QElapsedTimer timer;
     timer.start();
-    const ReportDefinition report = RaceRankingReportOf(db, "B", "B0920", "B 2026-09-20 BDX");
+    const ReportDefinition report = RaceRankingReportOf(db, "B", "2026-09-20", "B 2026-09-20 BDX");
     return timer.nsecsElapsed() / 1e6;
 }
 

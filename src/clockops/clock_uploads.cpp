@@ -120,13 +120,14 @@ QString MarkingGridSql(bool byRingOnly) {
 }
 
 QString ResultGridSql() {
+    // The places are ranked over the race's arrivals in one pass (equal speeds share a place,
+    // an arrival without a speed is placed 1), before the pigeons are joined in.
     return QStringLiteral(
-        "select (select count(*)+1 from ZOL_PigRaceData where "
-        "LiberCode||strftime('%m%d',LiberDate)=? and FlySpeed>a.FlySpeed and BackTime is not "
-        "null) as Rank, b.LoftNo, a.PRingNo, a.BackTime, a.FlyTime, a.FlySpeed, a.Dist from "
-        "ZOL_PigRaceData a left join ZOL_PigData b on a.PRingNo=b.PRingNo where "
-        "a.LiberCode||strftime('%m%d',a.LiberDate)=? and a.BackTime is not null order by "
-        "a.FlySpeed desc, a.BackTime");
+        "select r.Rank, b.LoftNo, a.PRingNo, a.BackTime, a.FlyTime, a.FlySpeed, a.Dist from "
+        "(select rowid as id, case when FlySpeed is null then 1 else rank() over (order by "
+        "FlySpeed desc) end as Rank from ZOL_PigRaceData where LiberCode=? and "
+        "date(LiberDate)=? and BackTime is not null) r join ZOL_PigRaceData a on a.rowid=r.id "
+        "left join ZOL_PigData b on a.PRingNo=b.PRingNo order by a.FlySpeed desc, a.BackTime");
 }
 
 // ---------------------------------------------------------------- marked upload

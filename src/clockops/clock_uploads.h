@@ -24,8 +24,9 @@ RaceChoice ChooseResultRace(const QString& item);
 // The marked grid of a race (bind liberation code and date): LoftNo, PRingNo, Sex, ColorType,
 // LiberCode, LiberDate, MarkedTime; ordered by loft and ring, or by ring alone after a run.
 QString MarkingGridSql(bool byRingOnly);
-// The ranking of a race (bind the race code twice): Rank, LoftNo, PRingNo, BackTime, FlyTime,
-// FlySpeed, Dist; fastest first, equal speeds share a place and go by arrival.
+// The ranking of a race (bind the liberation code and the date text): Rank, LoftNo, PRingNo,
+// BackTime, FlyTime, FlySpeed, Dist; fastest first, equal speeds share a place and go by
+// arrival.
 QString ResultGridSql();
 
 // One marked upload run.

@@ -64,7 +64,7 @@ ResultTab::ResultTab(SynchShared& shared, QWidget* parent) : QWidget(parent), sh
         timerResult_->stop();
         printed_ = true;
         PrintReport(shared_.ctx, this, [this] {
-            return RaceRankingReportOf(shared_.ctx.db, race_.liberCode, race_.raceCode,
+            return RaceRankingReportOf(shared_.ctx.db, race_.liberCode, race_.raceDateText,
                                        cbbTimer_UPL_->currentText());
         });
     });
@@ -117,8 +117,13 @@ void ResultTab::chooseRace(const QString& item) {
 }
 
 void ResultTab::fillGrid() {
-    dbgrdTimerUPL_->load(shared_.ctx.db, ResultGridSql(), {race_.raceCode, race_.raceCode});
+    dbgrdTimerUPL_->load(shared_.ctx.db, ResultGridSql(), {race_.liberCode, race_.raceDateText});
     dbgrdTimerUPL_->resizeColumnsToContents();
+}
+
+void ResultTab::refreshGrid() {
+    // Only the rows that changed are shown again; the secretary's place in the list stays.
+    dbgrdTimerUPL_->refresh();
 }
 
 void ResultTab::tick() {
@@ -131,11 +136,15 @@ void ResultTab::tick() {
         return;
     }
     shared_.race = race_;
-    shared_.startRun(ClockRunner::Workflow::Results, memo_, mmoResult_,
-                     [this](const ClockRunner::Outcome& outcome) {
-                         guarded(shared_.ctx.prompts, [this] { fillGrid(); });
-                         if (outcome.error.isEmpty() && shown_ && !printed_ && !shared_.closing) {
-                             timerResult_->start();
-                         }
-                     });
+    shared_.startRun(
+        ClockRunner::Workflow::Results, memo_, mmoResult_,
+        [this](const ClockRunner::Outcome& outcome) {
+            // A tick without a clock, or with the clock just read, wrote nothing.
+            if (outcome.result != RunResult::NoClock && outcome.result != RunResult::SameClock) {
+                guarded(shared_.ctx.prompts, [this] { refreshGrid(); });
+            }
+            if (outcome.error.isEmpty() && shown_ && !printed_ && !shared_.closing) {
+                timerResult_->start();
+            }
+        });
 }

@@ -25,6 +25,7 @@ class ResultTab : public QWidget {
     void chooseRace(const QString& item);
     void tick();
     void fillGrid();
+    void refreshGrid();
 
     SynchShared& shared_;
     ClockMemo memo_;

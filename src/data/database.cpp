@@ -110,6 +110,9 @@ QSqlDatabase openSqlite(const QString& name, const QString& file, bool readOnly)
     db.setDatabaseName(file);
     if (readOnly) {
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        // One race's entries (code and day), as the race-day grids and lists read them.
+        "create index if not exists KST_PigRaceData_Race on ZOL_PigRaceData "
+        "(LiberCode, date(LiberDate))",
     }
     if (!db.open()) {
         const QString text = errorText(db.lastError());

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <functional>
+#include <memory>
 
 // The data module: owns the one connection to the club database for the whole run.
 //
@@ -27,6 +28,9 @@ class TdmZOLF {
     TdmZOLF& operator=(const TdmZOLF&) = delete;
 
     const QString& fileName() const { return file_; }
+    // Expires when this object is destroyed: for objects that keep a pointer to it and may
+    // outlive it.
+    std::weak_ptr<const void> lifetime() const { return lifetime_; }
     QSqlDatabase connection() const;
     bool isOpen() const;
     void close();
@@ -68,3 +72,4 @@ class TdmZOLF {
     QString connectionName_;
     QHash<QString, QSqlQuery> kept_;
 };
+    std::shared_ptr<const int> lifetime_ = std::make_shared<const int>(0);

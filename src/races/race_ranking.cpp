@@ -34,7 +34,7 @@ QString SignedTime(int seconds, bool leadingZeros) {
 
 }  // namespace
 
-QList<RankingRow> ReadRaceRanking(TdmZOLF& db, const QString& raceCode) {
+QList<RankingRow> ReadRaceRanking(TdmZOLF& db, const QString& liberCode, const QString& liberDate) {
     // The place is 1 + the number of the race's arrivals with a higher speed, which is the rank
     // among them by speed; an arrival without a speed is placed 1.
     QSqlQuery q = db.select(
@@ -47,9 +47,9 @@ QList<RankingRow> ReadRaceRanking(TdmZOLF& db, const QString& raceCode) {
             "(select Miles||'/'||Yards from ZOL_LoftLibPointDist d where "
             "d.LiberCode=a.LiberCode and d.LoftNo=b.LoftNo limit 1) "
             "from ZOL_PigRaceData a left join ZOL_PigData b on a.PRingNo=b.PRingNo "
-            "where a.LiberCode||strftime('%m%d',a.LiberDate)=? and a.BackTime is not null "
+            "where a.LiberCode=? and date(a.LiberDate)=? and a.BackTime is not null "
             "order by a.FlySpeed desc, a.BackTime"),
-        {raceCode});
+        {liberCode, liberDate});
     QList<RankingRow> rows;
     while (q.next()) {
         RankingRow row;
@@ -90,9 +90,9 @@ QString WinningMargin(const QList<RankingRow>& rows) {
     return SignedTime(FlySeconds(rows[1].flyTime) - FlySeconds(rows[0].flyTime), false);
 }
 
-ReportDefinition RaceRankingReportOf(TdmZOLF& db, const QString& liberCode, const QString& raceCode,
-                                     const QString& raceText) {
-    const QList<RankingRow> rows = ReadRaceRanking(db, raceCode);
+ReportDefinition RaceRankingReportOf(TdmZOLF& db, const QString& liberCode,
+                                     const QString& liberDate, const QString& raceText) {
+    const QList<RankingRow> rows = ReadRaceRanking(db, liberCode, liberDate);
     const QString winner = rows.isEmpty() ? QString() : rows.first().flyTime;
     QList<QStringList> texts;
     for (const RankingRow& row : rows) {

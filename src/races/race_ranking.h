@@ -26,7 +26,8 @@ struct RankingRow {
     QVariant timeVari;
     QString distance;  // miles "/" yards of the loft's distance row; "0" when it has none
 };
-QList<RankingRow> ReadRaceRanking(TdmZOLF& db, const QString& raceCode);
+// The race is its liberation code and date ("yyyy-MM-dd").
+QList<RankingRow> ReadRaceRanking(TdmZOLF& db, const QString& liberCode, const QString& liberDate);
 
 // A flying time minus the winner's in whole seconds (milliseconds ignored), as "01:02:05"; a
 // "-" before a pigeon that flew a shorter time; empty when either time is empty. Throws
@@ -36,7 +37,7 @@ QString RankingMargin(const QString& flyTime, const QString& winnerFlyTime);
 // with none.
 QString WinningMargin(const QList<RankingRow>& rows);
 
-// The printed ranking of the race chosen on the result tab (its liberation code and race
-// code, and the text of the race list's chosen item), read from the database now.
-ReportDefinition RaceRankingReportOf(TdmZOLF& db, const QString& liberCode, const QString& raceCode,
-                                     const QString& raceText);
+// The printed ranking of the race chosen on the result tab (its liberation code and date, and
+// the text of the race list's chosen item), read from the database now.
+ReportDefinition RaceRankingReportOf(TdmZOLF& db, const QString& liberCode,
+                                     const QString& liberDate, const QString& raceText);

@@ -101,22 +101,26 @@ QList<QStringList> ListRows(const QAbstractItemModel& list, const QList<ListFiel
     for (const ListField& f : fields) {
         columns << FieldColumn(list, f.field);
     }
-    // A screen's list reads its rows as the view scrolls: a report prints all of them, so the
-    // rest are read first (reading changes what the list has fetched, not what it holds).
-    auto& whole = const_cast<QAbstractItemModel&>(list);
-    while (whole.canFetchMore({})) {
-        whole.fetchMore({});
-    }
     QList<QStringList> rows;
-    rows.reserve(list.rowCount());
-    for (int r = 0; r < list.rowCount(); ++r) {
+    const auto texts = [&](const auto& cell) {
         QStringList cells;
         for (int i = 0; i < fields.size(); ++i) {
             const int role = fields[i].asShown ? Qt::DisplayRole : Qt::EditRole;
-            cells << (columns[i] < 0 ? QString()
-                                     : list.data(list.index(r, columns[i]), role).toString());
+            cells << (columns[i] < 0 ? QString() : cell(columns[i], role).toString());
         }
         rows << cells;
+    };
+    // A screen's query grid reads its rows as the view scrolls; a report prints all of them,
+    // read with one run of the grid's query (what the view holds stays as it is).
+    if (const auto* query = qobject_cast<const SqlGridModel*>(&list)) {
+        query->forEachRow([&](const QSqlRecord& row) {
+            texts([&](int column, int role) { return query->cellData(row, column, role); });
+        });
+        return rows;
+    }
+    rows.reserve(list.rowCount());
+    for (int r = 0; r < list.rowCount(); ++r) {
+        texts([&](int column, int role) { return list.data(list.index(r, column), role); });
     }
     return rows;
 }

@@ -1,6 +1,7 @@
 #include "sql_grid.h"
 
 #include <QHeaderView>
+#include <QSqlField>
 #include <QSqlQuery>
 
 #include "data/errors.h"
@@ -10,7 +11,38 @@ namespace {
 QString pagedSql(const QString& sql) {
     return QStringLiteral("select * from (%1) limit ? offset ?").arg(sql);
 }
+
+int blockCounter = 0;
+
+// The row at `q` under the names and types of `shape`: a row reads the same whether it came
+// straight from the query or through the scratch table (an empty value included, whose type
+// the driver would otherwise guess from the statement it came through).
+QSqlRecord RowOf(const QSqlRecord& shape, const QSqlQuery& q) {
+    QSqlRecord row = shape;
+    for (int i = 0; i < row.count(); ++i) {
+        row.setValue(i, q.isNull(i) ? QVariant(shape.field(i).metaType()) : q.value(i));
+    }
+    return row;
+}
+
+// The first and last positions where two pages differ, or {-1, -1} when they do not.
+std::pair<int, int> changedRows(const QVector<QSqlRecord>& before,
+                                const QVector<QSqlRecord>& after) {
+    int first = -1;
+    int last = -1;
+    for (int i = 0; i < std::min(before.size(), after.size()); ++i) {
+        if (!(before.at(i) == after.at(i))) {
+            first = first < 0 ? i : first;
+            last = i;
+        }
+    }
+    return {first, last};
+}
 }  // namespace
+
+SqlGridModel::~SqlGridModel() {
+    dropBlock();
+}
 
 void SqlGridModel::setLookup(const QString& field, const QString& sql, const QString& missing) {
     lookups_[field] = Lookup{sql, missing, {}};
@@ -47,17 +79,20 @@ void SqlGridModel::setQuery(TdmZOLF& db, const QString& sql, const QVariantList&
     QVariantList pageParams = params;
     pageParams << kPageRows << 0;
     QSqlQuery q = db.select(pagedSql(sql), pageParams);
+    QSqlRecord shape = q.record();
+    shape.clearValues();
     QVector<QSqlRecord> first;
     while (q.next()) {
-        first.append(q.record());
+        first.append(RowOf(shape, q));
     }
     beginResetModel();
+    dropBlock();
     db_ = &db;
+    dbLife_ = db.lifetime();
     sql_ = sql;
     countSql_ = countSql.isEmpty() ? sql : countSql;
     params_ = params;
-    fields_ = q.record();
-    fields_.clearValues();
+    fields_ = shape;
     rows_ = int(first.size());
     complete_ = rows_ < kPageRows;
     total_ = complete_ ? rows_ : -1;
@@ -72,6 +107,7 @@ void SqlGridModel::setQuery(TdmZOLF& db, const QString& sql, const QVariantList&
 
 void SqlGridModel::clear() {
     beginResetModel();
+    dropBlock();
     db_ = nullptr;
     sql_.clear();
     countSql_.clear();
@@ -86,23 +122,174 @@ void SqlGridModel::clear() {
     endResetModel();
 }
 
-QVector<QSqlRecord> SqlGridModel::readPage(int number) const {
-    QVector<QSqlRecord> rows;
-    if (db_ == nullptr) {
-        return rows;
-    }
-    try {
-        QVariantList params = params_;
-        params << kPageRows << qint64(number) * kPageRows;
-        QSqlQuery q = db_->select(pagedSql(sql_), params);
-        while (q.next()) {
-            rows.append(q.record());
+QSqlRecord SqlGridModel::withValues(const QSqlQuery& q) const {
+    return RowOf(fields_, q);
+}
+
+void SqlGridModel::dropBlock() const {
+    if (blockMade_ && db_ != nullptr && !dbLife_.expired() && db_->isOpen()) {
+        try {
+            db_->select(QStringLiteral("drop table if exists temp.%1").arg(block_));
+        } catch (const DbError&) {
+            // It goes with the connection.
         }
+    }
+    blockMade_ = false;
+    blockStart_ = -1;
+}
+
+void SqlGridModel::writeBlock(qint64 start) const {
+    blockStart_ = -1;
+    if (!blockMade_) {
+        if (block_.isEmpty()) {
+            block_ = QStringLiteral("KST_GridRows_%1").arg(++blockCounter);
+        }
+        // Columns without a type keep every value exactly as the query gives it.
+        QStringList columns;
+        for (int i = 0; i < fields_.count(); ++i) {
+            columns << QStringLiteral("c%1").arg(i);
+        }
+        db_->select(QStringLiteral("drop table if exists temp.%1").arg(block_));
+        db_->select(QStringLiteral("create temp table %1 (%2)")
+                        .arg(block_, columns.join(QStringLiteral(", "))));
+        blockMade_ = true;
+    } else {
+        db_->select(QStringLiteral("delete from temp.%1").arg(block_));
+    }
+    QVariantList params = params_;
+    params << kBlockRows << start;
+    db_->select(
+        QStringLiteral("insert into temp.%1 select * from (%2) limit ? offset ?").arg(block_, sql_),
+        params);
+    blockStart_ = start;
+}
+
+QVector<QSqlRecord> SqlGridModel::readFromBlock(qint64 first, int count) const {
+    const qint64 start = first / kBlockRows * kBlockRows;
+    for (int attempt = 0;; ++attempt) {
+        try {
+            if (blockStart_ != start) {
+                writeBlock(start);
+            }
+            QSqlQuery q = db_->select(
+                QStringLiteral("select * from temp.%1 order by rowid limit ? offset ?").arg(block_),
+                {count, first - start});
+            QVector<QSqlRecord> rows;
+            while (q.next()) {
+                rows.append(withValues(q));
+            }
+            return rows;
+        } catch (const DbError&) {
+            // The scratch table went with a transaction rolled back or a connection closed
+            // since it was written: write it once more.
+            blockMade_ = false;
+            blockStart_ = -1;
+            if (attempt > 0) {
+                throw;
+            }
+        }
+    }
+}
+
+QVector<QSqlRecord> SqlGridModel::readPageOrThrow(int number) const {
+    if (db_ == nullptr) {
+        return {};
+    }
+    const qint64 first = qint64(number) * kPageRows;
+    if (number > 0 || blockStart_ == 0) {
+        return readFromBlock(first, kPageRows);
+    }
+    // The first page straight from the query: a list on screen shows it without writing a
+    // block first.
+    QVariantList params = params_;
+    params << kPageRows << 0;
+    QSqlQuery q = db_->select(pagedSql(sql_), params);
+    QVector<QSqlRecord> rows;
+    while (q.next()) {
+        rows.append(withValues(q));
+    }
+    return rows;
+}
+
+QVector<QSqlRecord> SqlGridModel::readPage(int number) const {
+    try {
+        return readPageOrThrow(number);
     } catch (const DbError&) {
         // The file went away under the grid (a restore); the rows show empty until the screen
         // loads again.
+        return {};
     }
-    return rows;
+}
+
+void SqlGridModel::refresh() {
+    if (db_ == nullptr) {
+        return;
+    }
+    // Everything is read before the model changes, so a refused query leaves the grid as it
+    // was.
+    blockStart_ = -1;
+    const int lastPage = rows_ > 0 ? (rows_ - 1) / kPageRows : 0;
+    QList<int> numbers = recentPages_;
+    numbers.removeOne(lastPage);
+    numbers.append(lastPage);
+    while (numbers.size() > kPagesKept) {
+        numbers.removeFirst();
+    }
+    QHash<int, QVector<QSqlRecord>> fresh;
+    for (int number : numbers) {
+        fresh.insert(number, readPageOrThrow(number));
+    }
+    const qsizetype inLast = fresh.value(lastPage).size();
+    if (inLast == 0 && lastPage > 0) {
+        // Rows before the last page the view holds are gone: show the query anew.
+        setQuery(*db_, sql_, params_, countSql_);
+        return;
+    }
+    const int newRows = lastPage * kPageRows + int(inLast);
+    QList<std::pair<int, int>> changed;
+    for (auto it = fresh.constBegin(); it != fresh.constEnd(); ++it) {
+        const auto before = pages_.constFind(it.key());
+        if (before == pages_.constEnd()) {
+            continue;
+        }
+        // Only the rows the view holds: more at the end are inserted below.
+        const int held = std::min<int>(kPageRows, rows_ - it.key() * kPageRows);
+        auto [first, last] = changedRows(before.value().mid(0, held), it.value().mid(0, held));
+        if (first >= 0) {
+            changed.append({it.key() * kPageRows + first, it.key() * kPageRows + last});
+        }
+    }
+    pages_ = fresh;
+    recentPages_ = numbers;
+    total_ = -1;
+    complete_ = inLast < kPageRows;
+    if (complete_) {
+        total_ = newRows;
+    }
+    if (newRows > rows_) {
+        beginInsertRows({}, rows_, newRows - 1);
+        rows_ = newRows;
+        endInsertRows();
+    } else if (newRows < rows_) {
+        beginRemoveRows({}, newRows, rows_ - 1);
+        rows_ = newRows;
+        endRemoveRows();
+    }
+    for (const auto& [first, last] : changed) {
+        if (first < rows_) {
+            emit dataChanged(index(first, 0), index(std::min(last, rows_ - 1), columnCount() - 1));
+        }
+    }
+}
+
+void SqlGridModel::forEachRow(const std::function<void(const QSqlRecord&)>& row) const {
+    if (db_ == nullptr) {
+        return;
+    }
+    QSqlQuery q = db_->select(sql_, params_);
+    while (q.next()) {
+        row(withValues(q));
+    }
 }
 
 const QVector<QSqlRecord>& SqlGridModel::page(int number) const {
@@ -174,9 +361,8 @@ QVariant SqlGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.column() >= columns_.size()) {
         return {};
     }
-    const Column& column = columns_.at(index.column());
     if (role == Qt::TextAlignmentRole) {
-        return QVariant::fromValue(column.alignment);
+        return QVariant::fromValue(columns_.at(index.column()).alignment);
     }
     if (role != Qt::DisplayRole && role != Qt::EditRole) {
         return {};
@@ -185,13 +371,21 @@ QVariant SqlGridModel::data(const QModelIndex& index, int role) const {
     if (found == nullptr) {
         return {};
     }
-    const QVariant value = found->value(index.column());
+    return cellData(*found, index.column(), role);
+}
+
+QVariant SqlGridModel::cellData(const QSqlRecord& row, int column, int role) const {
+    if (column < 0 || column >= columns_.size()) {
+        return {};
+    }
+    const Column& shown = columns_.at(column);
+    const QVariant value = row.value(column);
     if (role == Qt::DisplayRole) {
-        if (column.format != nullptr) {
-            return (*column.format)(value, *found);
+        if (shown.format != nullptr) {
+            return (*shown.format)(value, row);
         }
-        if (column.lookup != nullptr) {
-            return column.lookup->texts.value(value.toString(), column.lookup->missing);
+        if (shown.lookup != nullptr) {
+            return shown.lookup->texts.value(value.toString(), shown.lookup->missing);
         }
     }
     return value;
@@ -253,6 +447,10 @@ void SqlGrid::reload() {
     if (row >= 0 && row < model_->rowCount()) {
         selectRow(row);
     }
+}
+
+void SqlGrid::refresh() {
+    model_->refresh();
 }
 
 bool SqlGrid::selectRowWhere(const QString& field, const QVariant& value) {

@@ -14,9 +14,12 @@
 //
 // The model reads the rows a page at a time, as the view scrolls to them, and keeps only a few
 // pages: a list of a whole federation's distances opens as fast, and in as little memory, as
-// one of a single loft. The number of rows, where a screen shows it, comes from a count of the
-// same query. No statement stays open between two reads, so backups and other work on the
-// database are never blocked by a grid on screen.
+// one of a single loft. The first page is read straight from the query; the pages after it come
+// from a block of rows the query wrote once into a scratch table of the connection's own
+// temporary store, so a sorted or ranked list is not sorted again for every page. The number
+// of rows, where a screen shows it, comes from a count of the same query. No statement stays
+// open between two reads, so backups and other work on the database are never blocked by a grid
+// on screen.
 //
 // Title clicks sort by the clicked column with the shared rule of grid_sort.h; the sort text
 // lives where the caller keeps it (a screen module keeps one per module, so it survives the
@@ -26,6 +29,7 @@ class SqlGridModel : public QAbstractTableModel {
   public:
     using Formatter = std::function<QString(const QVariant& value, const QSqlRecord& row)>;
     using QAbstractTableModel::QAbstractTableModel;
+    ~SqlGridModel() override;
 
     // Shows the column `field` through `format` (the stored value stays as it is).
     void setFormatter(const QString& field, Formatter format) {
@@ -51,6 +55,14 @@ class SqlGridModel : public QAbstractTableModel {
                   const QString& countSql = {});
     // Shows no rows and no columns until the next query.
     void clear();
+    // Reads the query again for the rows the view holds and tells the view only what changed:
+    // rows whose values differ, rows added or gone at the end. The view keeps its place and its
+    // selection. Throws DbError.
+    void refresh();
+    // Runs the query once and hands every row to `row`, in order (a printed list).
+    void forEachRow(const std::function<void(const QSqlRecord& row)>& row) const;
+    // A cell of `row` as the grid shows it (DisplayRole) or as stored (EditRole).
+    QVariant cellData(const QSqlRecord& row, int column, int role) const;
     // The fields of the query, without values.
     QSqlRecord record() const { return fields_; }
     // The values of one row of the query, also one the view has not reached yet (empty for a
@@ -72,9 +84,18 @@ class SqlGridModel : public QAbstractTableModel {
 
     static constexpr int kPageRows = 256;
     static constexpr int kPagesKept = 8;
+    // Rows of the query held at a time in the scratch table.
+    static constexpr int kBlockRows = kPageRows * 128;
 
   private:
     QVector<QSqlRecord> readPage(int number) const;
+    QVector<QSqlRecord> readPageOrThrow(int number) const;
+    // The rows from `first` on, up to `count`, read from the block that holds them (written
+    // first when no block does).
+    QVector<QSqlRecord> readFromBlock(qint64 first, int count) const;
+    void writeBlock(qint64 start) const;
+    void dropBlock() const;
+    QSqlRecord withValues(const QSqlQuery& q) const;
     // Works out, column by column, how cells are shown (done once, not for every cell).
     void describeColumns();
     // The row in its page (read when needed), or null for a row that does not exist.
@@ -87,6 +108,7 @@ class SqlGridModel : public QAbstractTableModel {
     const QVector<QSqlRecord>& page(int number) const;
 
     TdmZOLF* db_ = nullptr;
+    std::weak_ptr<const void> dbLife_;
     QString sql_;
     QString countSql_;
     QVariantList params_;
@@ -95,6 +117,9 @@ class SqlGridModel : public QAbstractTableModel {
     bool complete_ = true;    // a page shorter than kPageRows has been read
     mutable int total_ = -1;  // counted rows, -1 until asked for
     mutable QHash<int, QVector<QSqlRecord>> pages_;
+    mutable QString block_;  // the scratch table's name
+    mutable bool blockMade_ = false;
+    mutable qint64 blockStart_ = -1;  // the query's row written first, -1 when none is
     mutable QList<int> recentPages_;  // most recently read last
     QHash<QString, QString> titles_;
     QHash<QString, Formatter> formatters_;
@@ -123,6 +148,8 @@ class SqlGrid : public QTableView {
     void load(TdmZOLF& db, const QString& sql, const QVariantList& params = {});
     // Runs the last query again, keeping the current row where possible.
     void reload();
+    // Reads the last query again and updates only the rows that changed (see the model).
+    void refresh();
     // The current row's record (empty when there is no current row).
     QSqlRecord currentRecord() const;
     // Selects the first row whose `field` holds `value`, reading further rows as needed.

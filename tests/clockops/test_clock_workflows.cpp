@@ -317,7 +317,7 @@ class TestClockWorkflows : public QObject {
                  "0123 Race Result upload Success !");
 
         // Ranking: one arrival so far, in first place.
-        QSqlQuery grid = f.t.db->select(ResultGridSql(), {"B230920", "B230920"});
+        QSqlQuery grid = f.t.db->select(ResultGridSql(), {"B23", "2016-09-20"});
         QVERIFY(grid.next());
         QCOMPARE(grid.value(0).toInt(), 1);
         QCOMPARE(grid.value(2).toString(), "BE-2016-1");
@@ -335,7 +335,10 @@ class TestClockWorkflows : public QObject {
                 "FlySpeed) values('B23','2016-09-20',?,?,?)",
                 {r[0], r[1], QString(r[2]).toDouble()});
         }
-        QSqlQuery q = f.t.db->select(ResultGridSql(), {"B230920", "B230920"});
+        // The race of the same code and day a year before is another race.
+        f.t.db->exec("insert into ZOL_PigRaceData (LiberCode, LiberDate, PRingNo, BackTime, "
+                     "FlySpeed) values('B23','2015-09-20','BE-2015-1','2015-09-20 08:00:00',950)");
+        QSqlQuery q = f.t.db->select(ResultGridSql(), {"B23", "2016-09-20"});
         QStringList ranking;
         while (q.next()) {
             ranking << q.value(0).toString() + " " + q.value(2).toString();

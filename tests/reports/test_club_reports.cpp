@@ -261,10 +261,10 @@ class TestClubReports : public QObject {
     void rankingOfARace() {
         TestContext t;
         AddRace(*t.db);
-        const QList<RankingRow> rows = ReadRaceRanking(*t.db, "B0920");
+        const QList<RankingRow> rows = ReadRaceRanking(*t.db, "B", "2026-09-20");
         QCOMPARE(rows.size(), 5);
         const ReportDefinition report =
-            RaceRankingReportOf(*t.db, "B", "B0920", "B 2026-09-20 BDX");
+            RaceRankingReportOf(*t.db, "B", "2026-09-20", "B 2026-09-20 BDX");
         const ReportPage page = LayOutReport(report, kNow).pages.first();
         QCOMPARE(page.texts(BandKind::Title),
                  (QStringList{"Homing Club", "Date : 2026-06-15 10:00:00", "Total : 005",
@@ -321,7 +321,7 @@ class TestClubReports : public QObject {
         QCOMPARE(WinningMargin({winner}), QStringLiteral("0:0:0"));
 
         TestContext t;
-        const FirstPage empty = FirstPageOf(RaceRankingReportOf(*t.db, "B", "B0920", "B"));
+        const FirstPage empty = FirstPageOf(RaceRankingReportOf(*t.db, "B", "2026-09-20", "B"));
         QVERIFY(empty.title.contains(QStringLiteral("Total : 000")));
         QCOMPARE(empty.headers.size(), 10);
         QVERIFY(empty.row.isEmpty());

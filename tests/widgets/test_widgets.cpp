@@ -2,6 +2,7 @@
 // driven with the keyboard as the secretary uses them.
 #include <QGlyphRun>
 #include <QHeaderView>
+#include <QSqlDriver>
 #include <QTextLayout>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -11,10 +12,47 @@
 #include "widgets/date_time_box.h"
 #include "widgets/sql_grid.h"
 
+#include <sqlite3.h>
+
+namespace {
+
+// Counts the rows the statements sort: `counted(x)` returns x and adds one.
+qint64 sortedRows = 0;
+
+void AddSortCounter(TdmZOLF& db) {
+    const QVariant handle = db.connection().driver()->handle();
+    sqlite3* h = *static_cast<sqlite3* const*>(handle.constData());
+    sqlite3_create_function(
+        h, "counted", 1, SQLITE_UTF8, nullptr,
+        [](sqlite3_context* c, int, sqlite3_value** v) {
+            ++sortedRows;
+            sqlite3_result_value(c, v[0]);
+        },
+        nullptr, nullptr);
+}
+
+// Every row the model holds, as its cells shown.
+QStringList Shown(const QAbstractItemModel& model) {
+    QStringList rows;
+    for (int r = 0; r < model.rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < model.columnCount(); ++c) {
+            cells << model.index(r, c).data().toString();
+        }
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+}  // namespace
+
 class TestWidgets : public QObject {
     Q_OBJECT
   private slots:
     void gridOverManyRows();
+    void gridSortsItsQueryOncePerBlock();
+    void refreshShowsOnlyWhatChanged_data();
+    void refreshShowsOnlyWhatChanged();
     void typedDateAndTimeAreTakenAsTyped_data();
     void typedDateAndTimeAreTakenAsTyped();
     void tabSelectsTheValueAndArrowsStepThePart();
@@ -70,6 +108,138 @@ void TestWidgets::gridOverManyRows() {
     grid.horizontalHeader()->sectionClicked(0);
     QCOMPARE(cell(0, 0), ringNo(rows - 1));
     QCOMPARE(grid.rowCountShown(), rows);
+}
+
+// A sorted list longer than a block of rows, scrolled to its end: every row comes once and in
+// the query's order, the query is sorted once for the first page and once per block (not for
+// every page), a printed list reads it once, and nothing stays open that would keep another
+// program from writing.
+void TestWidgets::gridSortsItsQueryOncePerBlock() {
+    TestContext t;
+    AddSortCounter(*t.db);
+    const int rows = SqlGridModel::kBlockRows + 3 * SqlGridModel::kPageRows + 5;
+    const QString sql =
+        QStringLiteral(
+            "with recursive n(i) as (select 1 union all select i+1 from n where i<%1) "
+            "select i, 'R' || i as Ring from n order by counted(i * 7919 % %1), i")
+            .arg(rows);
+    QList<int> expected;
+    for (int i = 1; i <= rows; ++i) {
+        expected << i;
+    }
+    std::sort(expected.begin(), expected.end(), [rows](int a, int b) {
+        return std::pair(qint64(a) * 7919 % rows, a) < std::pair(qint64(b) * 7919 % rows, b);
+    });
+
+    SqlGrid grid;
+    sortedRows = 0;
+    grid.load(*t.db, sql);
+    QAbstractItemModel& model = *grid.model();
+    for (int row = 0; row < rows; ++row) {
+        if (row == model.rowCount()) {
+            QVERIFY(model.canFetchMore({}));
+            model.fetchMore({});
+        }
+        QCOMPARE(model.index(row, 0).data().toInt(), expected.at(row));
+    }
+    QVERIFY(!model.canFetchMore({}));
+    QCOMPARE(model.rowCount(), rows);
+    QVERIFY2(sortedRows <= 3 * qint64(rows), qPrintable(QString::number(sortedRows)));
+    // Back over both blocks.
+    for (int row : {0, rows - 1, SqlGridModel::kBlockRows - 1, SqlGridModel::kBlockRows, 1}) {
+        QCOMPARE(model.index(row, 1).data().toString(),
+                 QStringLiteral("R%1").arg(expected.at(row)));
+    }
+
+    TdmZOLF other(t.db->fileName());
+    other.exec(QStringLiteral("insert into ZOL_FeatherColor values('BB','Blue Bar')"));
+
+    sortedRows = 0;
+    QList<int> printed;
+    grid.gridModel()->forEachRow([&](const QSqlRecord& row) { printed << row.value(0).toInt(); });
+    QCOMPARE(printed, expected);
+    QCOMPARE(sortedRows, qint64(rows));
+}
+
+// After a clock has been read the ranked list is refreshed: the view is told about the rows
+// that changed and the rows added or gone at the end, keeps its place, and then shows exactly
+// what a list loaded anew shows.
+void TestWidgets::refreshShowsOnlyWhatChanged_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("holdsAll");     // the view has scrolled to the end
+    QTest::addColumn<int>("firstChanged");  // -1: no row's values changed
+    QTest::addColumn<int>("lastChanged");
+    QTest::addColumn<int>("rowsAdded");  // negative: removed
+    QTest::newRow("nothing") << QString() << true << -1 << -1 << 0;
+    QTest::newRow("slowest arrival") << "insert into ZOL_PigRaceData (LiberCode, LiberDate, "
+                                        "PRingNo, FlySpeed) values('B','2026-06-14','S1',1)"
+                                     << true << -1 << -1 << 1;
+    QTest::newRow("arrival in the middle")
+        << "insert into ZOL_PigRaceData (LiberCode, LiberDate, PRingNo, FlySpeed) "
+           "values('B','2026-06-14','S1',700.5)"
+        << true << 300 << 599 << 1;
+    QTest::newRow("one speed corrected")
+        << "update ZOL_PigRaceData set FlySpeed=899.5 where PRingNo='R100'" << true << 100 << 100
+        << 0;
+    QTest::newRow("last entry removed")
+        << "delete from ZOL_PigRaceData where PRingNo='R599'" << true << -1 << -1 << -1;
+    QTest::newRow("first page held, fastest arrival")
+        << "insert into ZOL_PigRaceData (LiberCode, LiberDate, PRingNo, FlySpeed) "
+           "values('B','2026-06-14','S1',5000)"
+        << false << 0 << SqlGridModel::kPageRows - 1 << 0;
+}
+
+void TestWidgets::refreshShowsOnlyWhatChanged() {
+    QFETCH(QString, change);
+    QFETCH(bool, holdsAll);
+    QFETCH(int, firstChanged);
+    QFETCH(int, lastChanged);
+    QFETCH(int, rowsAdded);
+    TestContext t;
+    t.db->exec(QStringLiteral(
+        "with recursive n(i) as (select 0 union all select i+1 from n where i<599) insert into "
+        "ZOL_PigRaceData (LiberCode, LiberDate, PRingNo, FlySpeed) select 'B', '2026-06-14', "
+        "printf('R%03d', i), 1000 - i from n"));
+    const QString ranking = QStringLiteral(
+        "select case when FlySpeed is null then 1 else rank() over (order by FlySpeed desc) end "
+        "as Pos, PRingNo, FlySpeed from ZOL_PigRaceData where LiberCode=? order by FlySpeed "
+        "desc, PRingNo");
+    SqlGrid grid;
+    grid.load(*t.db, ranking, {"B"});
+    QAbstractItemModel& model = *grid.model();
+    while (holdsAll && model.canFetchMore({})) {
+        model.fetchMore({});
+    }
+    const int before = model.rowCount();
+    grid.selectRow(150);
+    if (!change.isEmpty()) {
+        t.db->exec(change);
+    }
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    grid.refresh();
+
+    QCOMPARE(resets.count(), 0);
+    QCOMPARE(model.rowCount(), before + rowsAdded);
+    int first = -1;
+    int last = -1;
+    for (const QList<QVariant>& signal : changed) {
+        const int top = signal.at(0).toModelIndex().row();
+        const int bottom = signal.at(1).toModelIndex().row();
+        first = first < 0 ? top : std::min(first, top);
+        last = std::max(last, bottom);
+    }
+    QCOMPARE(first, firstChanged);
+    QCOMPARE(last, lastChanged);
+    QCOMPARE(grid.currentIndex().row(), 150);
+
+    SqlGrid fresh;
+    fresh.load(*t.db, ranking, {"B"});
+    while (fresh.model()->rowCount() < model.rowCount() && fresh.model()->canFetchMore({})) {
+        fresh.model()->fetchMore({});
+    }
+    QCOMPARE(Shown(model), Shown(*fresh.model()));
+    QCOMPARE(model.canFetchMore({}), fresh.model()->canFetchMore({}));
 }
 
 void TestWidgets::typedDateAndTimeAreTakenAsTyped_data() {
