@@ -1,9 +1,21 @@
 #include "database.h"
 
+#include <sqlite3.h>
 #include <QAtomicInt>
+#include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <QThread>
+
+#include <cerrno>
+#include <cstring>
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 #include "errors.h"
 #include "schema.h"
@@ -98,6 +110,9 @@ void addLookupIndexes(const QSqlDatabase& db) {
         "create index if not exists ZOL_PigRaceData_LiberDay on ZOL_PigRaceData (date(LiberDate))",
         "create index if not exists ZOL_RaceClockTime_LiberDay on ZOL_RaceClockTime "
         "(date(LiberDate))",
+        // One race's entries (code and day), as the race-day grids and lists read them.
+        "create index if not exists KST_PigRaceData_Race on ZOL_PigRaceData "
+        "(LiberCode, date(LiberDate))",
     };
     for (const char* sql : indexes) {
         QSqlQuery q(db);
@@ -110,9 +125,6 @@ QSqlDatabase openSqlite(const QString& name, const QString& file, bool readOnly)
     db.setDatabaseName(file);
     if (readOnly) {
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        // One race's entries (code and day), as the race-day grids and lists read them.
-        "create index if not exists KST_PigRaceData_Race on ZOL_PigRaceData "
-        "(LiberCode, date(LiberDate))",
     }
     if (!db.open()) {
         const QString text = errorText(db.lastError());
@@ -121,6 +133,15 @@ QSqlDatabase openSqlite(const QString& name, const QString& file, bool readOnly)
         throw DbError(QStringLiteral("Cannot open the database %1: %2").arg(file, text));
     }
     return db;
+}
+
+// Waits until what was written to `file` is on the disk.
+bool SyncToDisk(QFile& file) {
+#ifdef Q_OS_WIN
+    return _commit(file.handle()) == 0;
+#else
+    return ::fsync(file.handle()) == 0;
+#endif
 }
 
 QString newConnectionName() {
@@ -298,5 +319,63 @@ void TdmZOLF::transaction(const std::function<void()>& work) {
 }
 
 void TdmZOLF::backupTo(const QString& target) {
-    exec(QStringLiteral("vacuum into ?"), {target});
+    if (QFileInfo::exists(target)) {
+        throw DbError(QStringLiteral("The backup %1 already exists.").arg(target));
+    }
+    const QVariant handle = connection().driver()->handle();
+    sqlite3* source = handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0
+                          ? *static_cast<sqlite3* const*>(handle.constData())
+                          : nullptr;
+    if (source == nullptr) {
+        throw DbError(QStringLiteral("The database is not open."));
+    }
+    sqlite3* copy = nullptr;
+    int rc = sqlite3_open_v2(QFile::encodeName(target).constData(), &copy,
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    QString failure;
+    if (rc == SQLITE_OK) {
+        // The copy is renamed into place or removed by its caller, so it needs no journal of
+        // its own; it is synced to the disk before it counts as written.
+        sqlite3_exec(copy, "pragma journal_mode=off", nullptr, nullptr, nullptr);
+        sqlite3_backup* backup = sqlite3_backup_init(copy, "main", source, "main");
+        if (backup == nullptr) {
+            rc = sqlite3_errcode(copy);
+        } else {
+            // All pages in one step, so that the copy is one consistent state of the file. Another
+            // program writing the file at that moment makes the step wait a little and try again.
+            for (int attempt = 0; attempt < 50; ++attempt) {
+                rc = sqlite3_backup_step(backup, -1);
+                if (rc != SQLITE_BUSY && rc != SQLITE_LOCKED) {
+                    break;
+                }
+                QThread::msleep(100);
+            }
+            sqlite3_backup_finish(backup);
+            if (rc == SQLITE_DONE) {
+                rc = sqlite3_errcode(copy);
+            }
+        }
+    }
+    if (rc != SQLITE_OK && rc != SQLITE_DONE) {
+        failure = QString::fromUtf8(copy != nullptr ? sqlite3_errmsg(copy) : sqlite3_errstr(rc));
+        if (failure.isEmpty() || failure == QLatin1String("not an error")) {
+            failure = QString::fromUtf8(sqlite3_errstr(rc));
+        }
+    }
+    if (sqlite3_close(copy) != SQLITE_OK && failure.isEmpty()) {
+        failure = QStringLiteral("the copy could not be closed");
+    }
+    if (failure.isEmpty()) {
+        QFile written(target);
+        if (!written.open(QIODevice::ReadWrite)) {
+            failure = written.errorString();
+        } else if (!SyncToDisk(written)) {
+            failure = QString::fromLocal8Bit(std::strerror(errno));
+        }
+    }
+    if (!failure.isEmpty()) {
+        QFile::remove(target);
+        throw DbError(
+            QStringLiteral("The backup %1 could not be written: %2").arg(target, failure));
+    }
 }

@@ -57,7 +57,9 @@ class TdmZOLF {
     // Runs `work` in one transaction: all of it is stored, or (on an exception) none of it.
     void transaction(const std::function<void()>& work);
 
-    // Writes a consistent copy of the open database to `target` (which must not exist).
+    // Writes a consistent copy of the open database to `target` (which must not exist),
+    // page by page through SQLite's backup API, and waits until it is on the disk. A copy that
+    // fails (a full disk, an unwritable folder) is removed and throws DbError with the reason.
     void backupTo(const QString& target);
 
     // The club tables that `file` lacks; throws DbError when the file is not an SQLite
@@ -71,5 +73,5 @@ class TdmZOLF {
     QString file_;
     QString connectionName_;
     QHash<QString, QSqlQuery> kept_;
-};
     std::shared_ptr<const int> lifetime_ = std::make_shared<const int>(0);
+};

@@ -1,10 +1,15 @@
 // The data store: schema creation, refusal of foreign files, conversions and grid sorting.
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/resource.h>
+#include <csignal>
+
+#include "data/backup_copy.h"
 #include "data/clock.h"
 #include "data/club_settings.h"
 #include "data/convert.h"
@@ -23,6 +28,7 @@ class TestData : public QObject {
     void newFileGetsEveryTableInColumnOrder();
     void rowIdentitiesAreEnforced();
     void clubSettingsTravelWithTheFile();
+    void backupIsWholeOrNotWritten();
     void tableNamesIgnoreCase();
     void existingFileLackingTablesIsRefusedUntouched();
     void fileThatIsNotADatabaseIsRefused();
@@ -96,6 +102,61 @@ void TestData::clubSettingsTravelWithTheFile() {
     for (const QString& table : ClubTableNames()) {
         QCOMPARE(copy.connection().record(table).count(), ColumnNames(table).size());
     }
+}
+
+// A backup holds the data committed at that moment, also while another program is writing;
+// on a disk that fills up it is not written at all, and the backup of that name made before
+// stays as it was.
+void TestData::backupIsWholeOrNotWritten() {
+    QTemporaryDir dir;
+    TdmZOLF db(dir.filePath(QStringLiteral("Kestrava_Europe.db")));
+    db.exec(
+        QStringLiteral("with recursive n(i) as (select 1 union all select i+1 from n where "
+                       "i<3000) insert into ZOL_PigData (LoftNo, PRingNo, Comment) select "
+                       "'L1', 'R'||i, printf('%.200c', 'x') from n"));
+    const QString target = dir.filePath(QStringLiteral("Kestrava_Europe.bak"));
+    {
+        TdmZOLF other(db.fileName());
+        other.exec(QStringLiteral("begin immediate"));
+        other.exec(QStringLiteral("delete from ZOL_PigData"));
+        QVERIFY(WriteDatabaseCopy(db, target, false));
+        other.exec(QStringLiteral("rollback"));
+    }
+    {
+        TdmZOLF copy(target);
+        QCOMPARE(copy.value(QStringLiteral("select count(*) from ZOL_PigData")).toInt(), 3000);
+        QCOMPARE(copy.value(QStringLiteral("pragma integrity_check")).toString(), "ok");
+    }
+    const QByteArray before = [&] {
+        QFile f(target);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+
+    // The disk takes only the first 64 KB of any file.
+    rlimit old{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 64 * 1024;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = WriteDatabaseCopy(db, target, true);
+    QString failure;
+    const QString direct = dir.filePath(QStringLiteral("direct.bak"));
+    try {
+        db.backupTo(direct);
+    } catch (const DbError& e) {
+        failure = e.text();
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldSignal);
+
+    QVERIFY(!written);
+    QVERIFY2(failure.contains(direct), qPrintable(failure));
+    QVERIFY(!QFileInfo::exists(direct));
+    QFile after(target);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QVERIFY(after.readAll() == before);
+    QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("*.partial")}, QDir::Files), {});
 }
 
 void TestData::rowIdentitiesAreEnforced() {
@@ -173,6 +234,7 @@ void TestData::lookupsUseIndexesAlsoOnAnOlderFile() {
         "select 1 from ZOL_LoftLibPointDist where LoftNo=?",
         "delete from ZOL_PigRaceData where date(LiberDate)<=?",
         "delete from ZOL_RaceClockTime where date(LiberDate)<=?",
+        "select FlySpeed from ZOL_PigRaceData where LiberCode=? and date(LiberDate)=?",
     };
     {
         // A file as an older version made it: the tables and their identities only.
@@ -188,7 +250,8 @@ void TestData::lookupsUseIndexesAlsoOnAnOlderFile() {
     }
     TdmZOLF db(file);
     for (const QString& sql : lookups) {
-        QSqlQuery q = db.select(QStringLiteral("explain query plan ") + sql, {"x"});
+        QSqlQuery q = db.select(QStringLiteral("explain query plan ") + sql,
+                                QVariantList(sql.count(QLatin1Char('?')), "x"));
         QVERIFY(q.next());
         // A search through an index, not a scan of every row.
         QVERIFY2(q.value(3).toString().startsWith(QLatin1String("SEARCH")), qPrintable(sql));
