@@ -201,8 +201,12 @@ QVector<QSqlRecord> SqlGridModel::readPageOrThrow(int number) const {
     }
     // The first page straight from the query: a list on screen shows it without writing a
     // block first.
+    return readStraight(0, kPageRows);
+}
+
+QVector<QSqlRecord> SqlGridModel::readStraight(qint64 first, int count) const {
     QVariantList params = params_;
-    params << kPageRows << 0;
+    params << count << first;
     QSqlQuery q = db_->select(pagedSql(sql_), params);
     QVector<QSqlRecord> rows;
     while (q.next()) {
@@ -236,8 +240,18 @@ void SqlGridModel::refresh() {
         numbers.removeFirst();
     }
     QHash<int, QVector<QSqlRecord>> fresh;
-    for (int number : numbers) {
-        fresh.insert(number, readPageOrThrow(number));
+    const auto [low, high] = std::minmax_element(numbers.constBegin(), numbers.constEnd());
+    if (*high - *low < 2 * kPagesKept) {
+        // The pages the view holds lie close together: one run of the query reads them all.
+        const QVector<QSqlRecord> span =
+            readStraight(qint64(*low) * kPageRows, (*high - *low + 1) * kPageRows);
+        for (int number : numbers) {
+            fresh.insert(number, span.mid((number - *low) * kPageRows, kPageRows));
+        }
+    } else {
+        for (int number : numbers) {
+            fresh.insert(number, readPageOrThrow(number));
+        }
     }
     const qsizetype inLast = fresh.value(lastPage).size();
     if (inLast == 0 && lastPage > 0) {

@@ -90,6 +90,8 @@ class SqlGridModel : public QAbstractTableModel {
   private:
     QVector<QSqlRecord> readPage(int number) const;
     QVector<QSqlRecord> readPageOrThrow(int number) const;
+    // `count` rows from `first` on, straight from the query.
+    QVector<QSqlRecord> readStraight(qint64 first, int count) const;
     // The rows from `first` on, up to `count`, read from the block that holds them (written
     // first when no block does).
     QVector<QSqlRecord> readFromBlock(qint64 first, int count) const;
