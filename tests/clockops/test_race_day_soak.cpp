@@ -322,7 +322,7 @@ class TestRaceDaySoak : public QObject {
             for (int clock = 0; clock < kLofts.size(); ++clock) {
                 int kill = 0;
                 for (int attempt = 0;; ++attempt) {
-                    QVERIFY2(attempt < 20, qPrintable(phase + " " + kLofts[clock]));
+                    QVERIFY2(attempt < 60, qPrintable(phase + " " + kLofts[clock]));
                     QProcess run;
                     run.start(RACE_DAY_RUN_PATH, {file, emulator.link(), phase});
                     QVERIFY(run.waitForStarted());
@@ -340,6 +340,7 @@ class TestRaceDaySoak : public QObject {
                     if (run.exitStatus() == QProcess::NormalExit && run.exitCode() == 0) {
                         break;
                     }
+                    QTest::qWait(300);  // as the next tick would
                 }
                 emulator.signal(SIGUSR2);  // the next member's clock
             }
