@@ -3,10 +3,10 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <filesystem>
 
 #include "database.h"
 #include "errors.h"
+#include "whole_file.h"
 
 bool CopyModificationTime(const QString& source, const QString& file) {
     const QDateTime modified = QFileInfo(source).lastModified();
@@ -15,25 +15,28 @@ bool CopyModificationTime(const QString& source, const QString& file) {
            f.setFileTime(modified, QFileDevice::FileModificationTime);
 }
 
-bool WriteDatabaseCopy(TdmZOLF& db, const QString& target, bool replace) {
+bool WriteDatabaseCopy(TdmZOLF& db, const QString& target, bool replace, QString* reason) {
     if (!replace && QFileInfo::exists(target)) {
+        if (reason != nullptr) {
+            *reason = FileWriteMessage(target, QStringLiteral("the file exists already"));
+        }
         return false;
     }
-    const QString partial = target + QStringLiteral(".partial");
-    QFile::remove(partial);
     try {
-        db.backupTo(partial);
-    } catch (const DbError&) {
-        QFile::remove(partial);
+        WriteWholeFileWith(target, [&db](const QString& partial) {
+            // SQLite fills the new, empty temporary.
+            db.backupTo(partial);
+            CopyModificationTime(db.fileName(), partial);
+        });
+    } catch (const FileWriteError& e) {
+        if (reason != nullptr) {
+            *reason = e.text();
+        }
         return false;
-    }
-    CopyModificationTime(db.fileName(), partial);
-    std::error_code ec;
-    // A rename within one folder replaces the old file in one step.
-    std::filesystem::rename(QFile::encodeName(partial).toStdString(),
-                            QFile::encodeName(target).toStdString(), ec);
-    if (ec) {
-        QFile::remove(partial);
+    } catch (const DbError& e) {
+        if (reason != nullptr) {
+            *reason = FileWriteMessage(target, e.text());
+        }
         return false;
     }
     return true;

@@ -8,11 +8,11 @@ class TdmZOLF;
 // byte copy of a file in use). The copy carries the database file's last-modified time, as a
 // file copy would, so that a backup's date is the date of the data it holds.
 //
-// The copy is first written beside `target` under a temporary name and then renamed, so a
-// failure never leaves a half-written backup under the real name. With `replace` an existing
-// `target` is replaced; without it an existing `target` makes the copy fail. Returns false on
-// any failure, leaving `target` as it was.
-bool WriteDatabaseCopy(TdmZOLF& db, const QString& target, bool replace);
+// The copy is whole or not written (see whole_file.h): a failure never leaves a half-written
+// backup under the real name, nor destroys the previous file of that name. With `replace` an
+// existing `target` is replaced; without it an existing `target` makes the copy fail. Returns
+// false on any failure, leaving `target` as it was; `reason` (when given) then says why.
+bool WriteDatabaseCopy(TdmZOLF& db, const QString& target, bool replace, QString* reason = nullptr);
 
 // Gives `file` the last-modified time of `source`; false when that cannot be done.
 bool CopyModificationTime(const QString& source, const QString& file);

@@ -174,6 +174,30 @@ QStringList TdmZOLF::MissingTables(const QString& file) {
     return missing;
 }
 
+QList<qint64> TdmZOLF::TableRowCounts(const QString& file, const QStringList& tables) {
+    const QString name = newConnectionName();
+    QList<qint64> counts;
+    QString failure;
+    {
+        QSqlDatabase db = openSqlite(name, file, true);
+        for (const QString& table : tables) {
+            // Only the program's own table names reach this text, never a typed value.
+            QSqlQuery q(db);
+            if (!q.exec(QStringLiteral("select count(*) from %1").arg(table)) || !q.next()) {
+                failure = errorText(q.lastError());
+                break;
+            }
+            counts << q.value(0).toLongLong();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    if (!failure.isEmpty()) {
+        throw DbError(QStringLiteral("Cannot read the database %1: %2").arg(file, failure));
+    }
+    return counts;
+}
+
 TdmZOLF::TdmZOLF(const QString& databaseFile)
     : file_(QFileInfo(databaseFile).absoluteFilePath()), connectionName_(newConnectionName()) {
     const bool isNew = !QFileInfo::exists(file_);

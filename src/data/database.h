@@ -65,6 +65,9 @@ class TdmZOLF {
     // The club tables that `file` lacks; throws DbError when the file is not an SQLite
     // database. The file is only read.
     static QStringList MissingTables(const QString& file);
+    // The number of rows of each of these club tables in `file`, which is only read. Throws
+    // DbError when the file cannot be read.
+    static QList<qint64> TableRowCounts(const QString& file, const QStringList& tables);
 
   private:
     // The kept statement for `sql`, prepared on first use.

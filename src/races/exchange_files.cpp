@@ -3,7 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
+#include <QMap>
+#include <QSet>
 #include <QSqlQuery>
 #include <algorithm>
 
@@ -11,6 +12,7 @@
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "data/prompts.h"
+#include "data/whole_file.h"
 #include "flying_time.h"
 #include "race_results.h"
 
@@ -81,6 +83,14 @@ int numberIn(const QStringList& list, const QString& value) {
 
 QString fieldText(const QVariant& v) {
     return v.toString();
+}
+
+// Marking times are ordered to the second: older data holds some with milliseconds, and
+// "19:00:05" and "19:00:05.400" share a marking order.
+QString markedSecond(const QVariant& markedTime) {
+    const QString text = markedTime.toString();
+    const QDateTime moment = ParseMoment(text);
+    return moment.isValid() ? MomentText(moment) : text.left(19);
 }
 
 }  // namespace
@@ -175,8 +185,9 @@ QString WinSpeedRecord3(int club, int loft, const WeekEntry& entry, int raceNumb
     const bool arrived = !entry.backTime.isNull();
     const QString colour = fieldText(entry.colorType);
     return QString::asprintf("3%.3d%.3d", club, loft) +
-           entry.ring.left(14).leftJustified(14, QLatin1Char(' ')) + fieldText(entry.sex) +
-           QString::asprintf("%2d", raceNumber) +
+           entry.ring.left(kWinSpeedRingLength)
+               .leftJustified(kWinSpeedRingLength, QLatin1Char(' ')) +
+           fieldText(entry.sex) + QString::asprintf("%2d", raceNumber) +
            (arrived ? QStringLiteral("1") : QStringLiteral("0")) +
            (arrived ? dayClockText(ArrivalOf(entry.ring, entry.backTime.toString()))
                     : QStringLiteral("0000000000")) +
@@ -185,6 +196,7 @@ QString WinSpeedRecord3(int club, int loft, const WeekEntry& entry, int raceNumb
 }
 
 WinSpeedFiles BuildWinSpeedFiles(TdmZOLF& db, const QDate& raceDate) {
+    // The week's entries are read once, for the counts and the records alike.
     const QList<WeekEntry> entries = WeekEntries(db, raceDate);
     QHash<LoftDay, int> clocked;
     QHash<RaceLoft, QStringList> marks;
@@ -197,7 +209,7 @@ WinSpeedFiles BuildWinSpeedFiles(TdmZOLF& db, const QDate& raceDate) {
             ++clocked[LoftDay{e.liberDate, loft}];
         }
         if (!e.markedTime.isNull()) {
-            marks[RaceLoft{e.liberCode, e.liberDate, loft}] << e.markedTime.toString();
+            marks[RaceLoft{e.liberCode, e.liberDate, loft}] << markedSecond(e.markedTime);
         }
     }
     for (QStringList& times : marks) {
@@ -215,15 +227,21 @@ WinSpeedFiles BuildWinSpeedFiles(TdmZOLF& db, const QDate& raceDate) {
         if (it == marks.constEnd()) {
             return 0;
         }
-        return int(std::upper_bound(it->begin(), it->end(), e.markedTime.toString()) - it->begin());
+        return int(std::upper_bound(it->begin(), it->end(), markedSecond(e.markedTime)) -
+                   it->begin());
     };
-    return BuildWinSpeedFiles(db, raceDate, counting);
+    return BuildWinSpeedFiles(db, raceDate, entries, counting);
 }
 
 WinSpeedFiles BuildWinSpeedFiles(TdmZOLF& db, const QDate& raceDate,
                                  const WinSpeedCounting& counting) {
+    return BuildWinSpeedFiles(db, raceDate, WeekEntries(db, raceDate), counting);
+}
+
+WinSpeedFiles BuildWinSpeedFiles(TdmZOLF& db, const QDate& raceDate,
+                                 const QList<WeekEntry>& entries,
+                                 const WinSpeedCounting& counting) {
     const WinSpeedKeys keys = WeekKeys(db, raceDate);
-    const QList<WeekEntry> entries = WeekEntries(db, raceDate);
 
     struct Readings {
         QVariant marked, master, member;
@@ -268,6 +286,33 @@ WinSpeedFiles BuildWinSpeedFiles(TdmZOLF& db, const QDate& raceDate,
         files.records << WinSpeedRecord3(club, loft, e, keys.raceNumber(e.liberDate, e.liberCode),
                                          counting.markingOrder(e));
     }
+    // The file holds 14 characters of a ring number: say which rings lose characters, and
+    // which of them become one ring there.
+    QMap<QString, QStringList> byCut;
+    for (const WeekEntry& e : entries) {
+        if (e.ring.size() > kWinSpeedRingLength) {
+            QStringList& rings = byCut[e.ring.left(kWinSpeedRingLength)];
+            if (!rings.contains(e.ring)) {
+                rings << e.ring;
+            }
+        }
+    }
+    QSet<QString> shortRings;
+    for (const WeekEntry& e : entries) {
+        if (e.ring.size() <= kWinSpeedRingLength && byCut.contains(e.ring)) {
+            shortRings << e.ring;
+        }
+    }
+    for (auto it = byCut.begin(); it != byCut.end(); ++it) {
+        std::sort(it->begin(), it->end());
+        files.cutRings << *it;
+        if (shortRings.contains(it.key())) {
+            it->prepend(it.key());
+        }
+        if (it->size() > 1) {
+            files.sharedCuts << *it;
+        }
+    }
     for (int i = 0; i < keys.races.size(); ++i) {
         files.liberCodeList << QString::asprintf("%.2d,", i + 1) +
                                    keys.races.at(i).first.toString(QStringLiteral("ddMMyy")) +
@@ -280,7 +325,8 @@ WinSpeedFiles BuildWinSpeedFiles(TdmZOLF& db, const QDate& raceDate,
 }
 
 QString CompactCoordinate(const QString& c) {
-    if (c.trimmed().isEmpty()) {
+    // A coordinate never typed is stored as the empty mask (blanks between the separators).
+    if (c.isEmpty() || c.front() == QLatin1Char(' ')) {
         return {};
     }
     return c.mid(0, 4) + c.mid(5, 2) + c.mid(8, 2) + c.mid(10, 4);
@@ -354,20 +400,13 @@ QByteArray ExchangeFileBytes(const QStringList& lines, int* replaced) {
 
 int WriteExchangeFiles(const QList<QPair<QString, QStringList>>& files) {
     int replaced = 0;
-    QList<QPair<QString, QByteArray>> contents;
+    QList<WholeFile> contents;
     for (const auto& [path, lines] : files) {
         int n = 0;
-        contents << qMakePair(path, ExchangeFileBytes(lines, &n));
+        contents << WholeFile{path, ExchangeFileBytes(lines, &n), {}};
         replaced += n;
     }
-    for (const auto& [path, bytes] : contents) {
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-            !file.commit()) {
-            throw UserError(QStringLiteral("Cannot write %1: %2")
-                                .arg(QDir::toNativeSeparators(path), file.errorString()));
-        }
-    }
+    WriteWholeFiles(contents);
     return replaced;
 }
 
@@ -383,6 +422,27 @@ void reportReplaced(Prompts& prompts, int replaced) {
 
 }  // namespace
 
+QString WinSpeedRingNote(const WinSpeedFiles& files) {
+    if (files.cutRings.isEmpty()) {
+        return {};
+    }
+    QStringList cut;
+    for (const QString& ring : files.cutRings) {
+        cut << QStringLiteral("%1 as %2").arg(ring, ring.left(kWinSpeedRingLength));
+    }
+    QString note = QStringLiteral(
+                       "%1 ring number(s) longer than %2 characters were cut in the "
+                       "WinSpeed file: %3.")
+                       .arg(files.cutRings.size())
+                       .arg(kWinSpeedRingLength)
+                       .arg(cut.join(QStringLiteral(", ")));
+    for (const QStringList& rings : files.sharedCuts) {
+        note += QStringLiteral("\n%1 became the same ring number %2 there.")
+                    .arg(rings.join(QStringLiteral(", ")), rings.first().left(kWinSpeedRingLength));
+    }
+    return note;
+}
+
 void GenerateWinSpeedFile(TdmZOLF& db, Prompts& prompts, const QDate& raceDate) {
     const QString path = prompts.saveFileName(
         QStringLiteral("WinSpeed file (*.D00);;All files (*)"), WinSpeedProposedName(raceDate));
@@ -397,20 +457,27 @@ void GenerateWinSpeedFile(TdmZOLF& db, Prompts& prompts, const QDate& raceDate) 
             {qMakePair(path, files.records),
              qMakePair(folder.filePath(QStringLiteral("LiberCode_List.txt")), files.liberCodeList),
              qMakePair(folder.filePath(QStringLiteral("Loft_List.txt")), files.loftList)}));
+    const QString note = WinSpeedRingNote(files);
+    if (!note.isEmpty()) {
+        prompts.information(note);
+    }
 }
 
 void GenerateSmsTextFiles(TdmZOLF& db, Prompts& prompts, const QString& liberCode,
                           const QDate& liberDate) {
-    int replaced = 0;
     const QString cote =
         prompts.saveFileName(QStringLiteral("Texe file (COTE.txt)"), QStringLiteral("COTE.txt"));
-    if (!cote.isEmpty()) {
-        replaced += WriteExchangeFiles({qMakePair(cote, CoteLines(db, liberCode, liberDate))});
-    }
     const QString ring =
         prompts.saveFileName(QStringLiteral("Texe file (RING.txt)"), QStringLiteral("RING.txt"));
-    if (!ring.isEmpty()) {
-        replaced += WriteExchangeFiles({qMakePair(ring, RingLines(db, liberCode, liberDate))});
+    // The two lists of one race are replaced together or not at all.
+    QList<QPair<QString, QStringList>> files;
+    if (!cote.isEmpty()) {
+        files << qMakePair(cote, CoteLines(db, liberCode, liberDate));
     }
-    reportReplaced(prompts, replaced);
+    if (!ring.isEmpty()) {
+        files << qMakePair(ring, RingLines(db, liberCode, liberDate));
+    }
+    if (!files.isEmpty()) {
+        reportReplaced(prompts, WriteExchangeFiles(files));
+    }
 }

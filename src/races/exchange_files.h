@@ -48,15 +48,22 @@ struct WinSpeedKeys {
     int loftNumber(const QString& loftNo) const;
 };
 
+// The characters of a ring number that a pigeon record holds.
+inline constexpr int kWinSpeedRingLength = 14;
+
 // The file set as lines, before it is written.
 struct WinSpeedFiles {
     QStringList records;        // the chosen file
     QStringList liberCodeList;  // "LiberCode_List.txt"
     QStringList loftList;       // "Loft_List.txt"
+    // The week's ring numbers longer than the record holds (sorted), and the groups of rings
+    // that become one ring number once cut (each sorted; a ring of exactly that number first).
+    QStringList cutRings;
+    QList<QStringList> sharedCuts;
 };
 
 // How the walk over the entries learns a loft's clocked birds on a date and a bird's marking
-// order (the entries of its race and loft marked at or before it).
+// order (the entries of its race and loft marked at or before it, compared to the second).
 struct WinSpeedCounting {
     std::function<int(const QDate& date, const QString& loftNo)> clockedBirds;
     std::function<int(const WeekEntry& entry)> markingOrder;
@@ -71,6 +78,11 @@ WinSpeedKeys WeekKeys(TdmZOLF& db, const QDate& raceDate);
 WinSpeedFiles BuildWinSpeedFiles(TdmZOLF& db, const QDate& raceDate);
 WinSpeedFiles BuildWinSpeedFiles(TdmZOLF& db, const QDate& raceDate,
                                  const WinSpeedCounting& counting);
+WinSpeedFiles BuildWinSpeedFiles(TdmZOLF& db, const QDate& raceDate,
+                                 const QList<WeekEntry>& entries, const WinSpeedCounting& counting);
+
+// What the secretary is told about cut ring numbers; empty when none was cut.
+QString WinSpeedRingNote(const WinSpeedFiles& files);
 
 // The records, each without its line end.
 QString WinSpeedRecord0(const QDate& liberDate);
@@ -92,9 +104,9 @@ QString CompactCoordinate(const QString& coordinate);
 // written as "?".
 QByteArray ExchangeFileBytes(const QStringList& lines, int* replaced = nullptr);
 
-// Writes every file only after all of them are made: each under a temporary name, renamed
-// when complete. Returns the characters written as "?". Throws UserError when a file cannot
-// be written.
+// Writes the files as one set, whole or not at all (see data/whole_file.h). Returns the
+// characters written as "?". Throws FileWriteError naming the file and the reason when a file
+// cannot be written; then none of the previous files is replaced.
 int WriteExchangeFiles(const QList<QPair<QString, QStringList>>& files);
 
 // The actions of the race list: ask for the file names and write the files; a replaced

@@ -1,13 +1,15 @@
 #include "report_printing.h"
 
-#include <QFileInfo>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <algorithm>
 
 #include "data/errors.h"
+#include "data/whole_file.h"
 
 namespace {
 
@@ -63,20 +65,17 @@ void PrepareReportPrinter(QPrinter& printer) {
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
 }
 
-void PaintReport(const ReportLayout& layout, QPrinter& printer) {
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        throw UserError(
-            QStringLiteral("The report could not be printed: the printer did not "
-                           "start."));
-    }
+namespace {
+
+// Paints every page on a device whose full page is `paper` (device pixels).
+void PaintPages(const ReportLayout& layout, QPainter& painter, QPagedPaintDevice& device,
+                const QRectF& paper) {
     // Layout units to device pixels; the page's top left corner is the origin.
-    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
     const double sx = paper.width() / layout.pageSize.width();
     const double sy = paper.height() / layout.pageSize.height();
     for (int i = 0; i < layout.pages.size(); ++i) {
         if (i > 0) {
-            printer.newPage();
+            device.newPage();
         }
         painter.resetTransform();
         painter.scale(sx, sy);
@@ -85,17 +84,40 @@ void PaintReport(const ReportLayout& layout, QPrinter& printer) {
     painter.end();
 }
 
-void WriteReportPdf(const ReportLayout& layout, const QString& fileName) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(fileName);
-    printer.setDocName(layout.name);
-    printer.setCreator(QStringLiteral("Kestrava Club Management"));
-    PrepareReportPrinter(printer);
-    PaintReport(layout, printer);
-    if (!QFileInfo(fileName).isFile()) {
-        throw UserError(QStringLiteral("The PDF file \"%1\" could not be written.").arg(fileName));
+}  // namespace
+
+void PaintReport(const ReportLayout& layout, QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        throw UserError(
+            QStringLiteral("The report could not be printed: the printer did not "
+                           "start."));
     }
+    PaintPages(layout, painter, printer, printer.paperRect(QPrinter::DevicePixel));
+}
+
+QByteArray ReportPdfBytes(const ReportLayout& layout) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(1200);
+        pdf.setTitle(layout.name);
+        pdf.setCreator(QStringLiteral("Kestrava Club Management"));
+        pdf.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        QPainter painter;
+        if (!painter.begin(&pdf)) {
+            throw UserError(QStringLiteral("The PDF of the report could not be made."));
+        }
+        PaintPages(layout, painter, pdf, QRectF(0, 0, pdf.width(), pdf.height()));
+    }
+    return buffer.data();
+}
+
+void WriteReportPdf(const ReportLayout& layout, const QString& fileName) {
+    // Made in memory first, so that only a whole PDF ever replaces a file.
+    WriteWholeFile(fileName, ReportPdfBytes(layout));
 }
 
 QString ReportPdfFileName(const QString& reportName) {

@@ -1,12 +1,15 @@
 #include "club_setup.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <filesystem>
 
 #include "data/backup_copy.h"
 #include "data/convert.h"
+#include "data/date_time.h"
 #include "data/errors.h"
+#include "data/whole_file.h"
 #include "races/distance_method.h"
 
 std::optional<ClubSetupFields> LoadClubSetup(TdmZOLF& db) {
@@ -129,8 +132,8 @@ QString OnDemandBackupName(const QString& chosen, const QDate& today) {
            QStringLiteral(".Bak");
 }
 
-bool BackupOnDemand(TdmZOLF& db, const QString& chosen, const QDate& today) {
-    return WriteDatabaseCopy(db, OnDemandBackupName(chosen, today), true);
+bool BackupOnDemand(TdmZOLF& db, const QString& chosen, const QDate& today, QString* reason) {
+    return WriteDatabaseCopy(db, OnDemandBackupName(chosen, today), true, reason);
 }
 
 namespace {
@@ -138,7 +141,8 @@ namespace {
 RestoreOutcome Refused(const QString& file, const QString& why) {
     return {RestoreOutcome::Status::Refused,
             QStringLiteral("%1 was not loaded: %2\nThe current data is unchanged.")
-                .arg(QFileInfo(file).fileName(), why)};
+                .arg(QFileInfo(file).fileName(), why),
+            {}};
 }
 
 bool SameFile(const QString& a, const QString& b) {
@@ -148,13 +152,42 @@ bool SameFile(const QString& a, const QString& b) {
 
 }  // namespace
 
-RestoreOutcome RestoreDatabase(TdmZOLF& db, const QString& backupFile) {
-    const RestoreOutcome failed{RestoreOutcome::Status::Failed, QLatin1String(kRestoreFailed)};
+DatabaseSummary SummaryOf(const QString& databaseFile) {
+    const QList<qint64> n = TdmZOLF::TableRowCounts(
+        databaseFile, {QStringLiteral("ZOL_LoftData"), QStringLiteral("ZOL_PigData"),
+                       QStringLiteral("ZOL_RaceData"), QStringLiteral("ZOL_PigRaceData")});
+    return {n.value(0), n.value(1), n.value(2), n.value(3)};
+}
+
+QString SummaryText(const DatabaseSummary& s) {
+    auto count = [](qint64 n, const char* one, const char* many) {
+        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+    };
+    return QStringLiteral("%1, %2, %3 and %4")
+        .arg(count(s.lofts, "loft", "lofts"), count(s.pigeons, "pigeon", "pigeons"),
+             count(s.races, "race", "races"), count(s.entries, "race entry", "race entries"));
+}
+
+QString BeforeRestoreCopyName(const QString& backupDir, const QDateTime& now) {
+    return QDir(backupDir).filePath(QStringLiteral("Kestrava_Europe_before_restore_") +
+                                    now.toString(QStringLiteral("yyyyMMdd_HHmmss")) +
+                                    QStringLiteral(".Bak"));
+}
+
+RestoreOutcome RestoreDatabase(TdmZOLF& db, Prompts& prompts, const QString& backupFile,
+                               const QString& backupDir, const QDateTime& now) {
+    auto failed = [](const QString& reason) {
+        return RestoreOutcome{RestoreOutcome::Status::Failed,
+                              QLatin1String(kRestoreFailed) + QLatin1Char('\n') + reason +
+                                  QStringLiteral("\nThe current data is unchanged."),
+                              {}};
+    };
     const QString target = db.fileName();
     if (SameFile(backupFile, target)) {
         return Refused(backupFile, QStringLiteral("it is the database in use."));
     }
     // Only a database of this program may replace the club's data.
+    DatabaseSummary incoming;
     try {
         const QStringList missing = TdmZOLF::MissingTables(backupFile);
         if (!missing.isEmpty()) {
@@ -163,23 +196,54 @@ RestoreOutcome RestoreDatabase(TdmZOLF& db, const QString& backupFile) {
                                           "lacks the tables %1.")
                                .arg(missing.join(QStringLiteral(", "))));
         }
+        incoming = SummaryOf(backupFile);
     } catch (const DbError& e) {
         return Refused(
             backupFile,
             QStringLiteral("it is not a backup of the club database (%1).").arg(e.text()));
     }
+    DatabaseSummary current;
+    try {
+        current = SummaryOf(target);
+    } catch (const DbError&) {
+        // The question then shows the current data as empty; the copy below still keeps it.
+    }
+
+    // The copy of what is replaced: never over an older one of the same second.
+    QString kept = BeforeRestoreCopyName(backupDir, now);
+    for (int n = 2; QFileInfo::exists(kept); ++n) {
+        kept = BeforeRestoreCopyName(backupDir, now)
+                   .replace(QStringLiteral(".Bak"), QStringLiteral("_%1.Bak").arg(n));
+    }
+    const QString made = GeneralText(QFileInfo(backupFile).lastModified());
+    const QString question =
+        QStringLiteral(
+            "Load the backup \"%1\" of %2?\n\nIt holds %3.\nThe current data "
+            "holds %4, and will be replaced.\n\nThe current data is kept first as "
+            "\"%5\", which \"Load Backup\" can restore.")
+            .arg(QFileInfo(backupFile).fileName(), made, SummaryText(incoming),
+                 SummaryText(current), QDir::toNativeSeparators(kept));
+    if (prompts.question(question) != Prompts::Answer::Yes) {
+        return {RestoreOutcome::Status::Cancelled, {}, {}};
+    }
+
+    QDir().mkpath(backupDir);
+    QString reason;
+    if (!WriteDatabaseCopy(db, kept, false, &reason)) {
+        return failed(QStringLiteral("The current data could not be kept first: ") + reason);
+    }
 
     // The backup is copied beside the database first, so that the database file is replaced in
     // one step and a failed copy leaves it as it was.
-    const QString incoming = target + QStringLiteral(".restore");
-    QFile::remove(incoming);
-    if (!QFile::copy(backupFile, incoming)) {
-        QFile::remove(incoming);
-        return failed;
+    const QString incomingFile = target + QStringLiteral(".restore");
+    try {
+        CopyWholeFile(backupFile, incomingFile);
+    } catch (const FileWriteError& e) {
+        return failed(e.text());
     }
-    QFile(incoming).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                   QFile::ReadOther);
-    CopyModificationTime(backupFile, incoming);
+    QFile(incomingFile)
+        .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    CopyModificationTime(backupFile, incomingFile);
 
     db.close();
     // Journal files of the old database must not be applied to the restored one.
@@ -187,15 +251,19 @@ RestoreOutcome RestoreDatabase(TdmZOLF& db, const QString& backupFile) {
         QFile::remove(target + QLatin1String(suffix));
     }
     std::error_code ec;
-    std::filesystem::rename(QFile::encodeName(incoming).toStdString(),
+    std::filesystem::rename(QFile::encodeName(incomingFile).toStdString(),
                             QFile::encodeName(target).toStdString(), ec);
     if (ec) {
-        QFile::remove(incoming);
+        QFile::remove(incomingFile);
         try {
             db.reopen();
         } catch (const DbError&) {
         }
-        return failed;
+        return failed(QString::fromLocal8Bit(ec.message().c_str()));
     }
-    return {RestoreOutcome::Status::Restored, QLatin1String(kRestoreDone)};
+    return {
+        RestoreOutcome::Status::Restored,
+        QLatin1String(kRestoreDone) + QStringLiteral("\nThe data it replaced is kept as \"%1\".")
+                                          .arg(QDir::toNativeSeparators(kept)),
+        kept};
 }

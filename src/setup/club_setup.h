@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -68,17 +69,40 @@ bool StoreClubSetup(TdmZOLF& db, Prompts& prompts, const ClubSetupFields& fields
 
 // The file a backup on demand writes: the chosen name as typed, "_", the date as yymmdd, ".Bak".
 QString OnDemandBackupName(const QString& chosen, const QDate& today);
-// Writes that backup, replacing a file of the same name; false when it failed.
-bool BackupOnDemand(TdmZOLF& db, const QString& chosen, const QDate& today);
+// Writes that backup, replacing a file of the same name; false when it failed (`reason`, when
+// given, then names the file and why), and a previous file of that name is as it was.
+bool BackupOnDemand(TdmZOLF& db, const QString& chosen, const QDate& today,
+                    QString* reason = nullptr);
 
 // Replacing the database by a backup file.
 struct RestoreOutcome {
     enum class Status {
-        Restored,  // the database file now holds the backup; the connection is closed
-        Refused,   // the file is not a database of this program; nothing was touched
-        Failed,    // the file could not be put in place; the database is as it was and open
+        Restored,   // the database file now holds the backup; the connection is closed
+        Refused,    // the file is not a database of this program; nothing was touched
+        Failed,     // the file could not be put in place; the database is as it was and open
+        Cancelled,  // the user kept the current data; nothing was touched
     };
     Status status;
-    QString message;  // what to show the user
+    QString message;   // what to show the user (empty when cancelled)
+    QString keptCopy;  // where the replaced data was kept (when restored)
 };
-RestoreOutcome RestoreDatabase(TdmZOLF& db, const QString& backupFile);
+
+// What a database holds, for the question before a restore.
+struct DatabaseSummary {
+    qint64 lofts = 0;
+    qint64 pigeons = 0;
+    qint64 races = 0;
+    qint64 entries = 0;  // race entries
+};
+DatabaseSummary SummaryOf(const QString& databaseFile);
+QString SummaryText(const DatabaseSummary& summary);  // "4 lofts, 30 pigeons, 2 races and ..."
+
+// The copy of the current data kept before a restore replaces it, in the backup folder:
+// "Kestrava_Europe_before_restore_yyyyMMdd_HHmmss.Bak", loadable again by "Load Backup".
+QString BeforeRestoreCopyName(const QString& backupDir, const QDateTime& now);
+
+// Asks first, naming the backup's date (the date of the data it holds) and what it holds
+// against the current data; then keeps a copy of the current database in `backupDir`, and only
+// when that copy is whole replaces the database file by the backup.
+RestoreOutcome RestoreDatabase(TdmZOLF& db, Prompts& prompts, const QString& backupFile,
+                               const QString& backupDir, const QDateTime& now);

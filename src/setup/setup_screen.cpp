@@ -308,8 +308,10 @@ void TfrmSetup::backupNow() {
         if (chosen.isEmpty()) {
             return;
         }
-        const bool ok = BackupOnDemand(ctx_.db, chosen, ctx_.clock.today());
-        ctx_.prompts.message(QLatin1String(ok ? kBackupDone : kBackupFailed));
+        QString reason;
+        const bool ok = BackupOnDemand(ctx_.db, chosen, ctx_.clock.today(), &reason);
+        ctx_.prompts.message(ok ? QLatin1String(kBackupDone)
+                                : QLatin1String(kBackupFailed) + QLatin1Char('\n') + reason);
     });
 }
 
@@ -319,7 +321,11 @@ void TfrmSetup::loadBackup() {
         if (chosen.isEmpty()) {
             return;
         }
-        const RestoreOutcome outcome = RestoreDatabase(ctx_.db, chosen);
+        const RestoreOutcome outcome =
+            RestoreDatabase(ctx_.db, ctx_.prompts, chosen, ctx_.paths.backupDir, ctx_.clock.now());
+        if (outcome.status == RestoreOutcome::Status::Cancelled) {
+            return;
+        }
         ctx_.prompts.message(outcome.message);
         if (outcome.status == RestoreOutcome::Status::Restored) {
             // The program ends; the user starts it again to work with the restored data.

@@ -13,7 +13,9 @@
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "data/progress.h"
+#include "data/whole_file.h"
 #include "spreadsheet/cell_text.h"
+#include "spreadsheet/workbook_reader.h"
 
 namespace {
 
@@ -69,6 +71,15 @@ QString CellName(int row, int column) {
     for (int c = column + 1; c > 0; c = (c - 1) / 26)
         letters.prepend(QChar('A' + (c - 1) % 26));
     return letters + QString::number(row + 1);
+}
+
+// Whether a value leaves a cell that a reader sees (an empty text leaves none).
+bool HoldsValue(const QVariant& value) {
+    if (value.isNull())
+        return false;
+    if (IsNumber(value) || value.typeId() == QMetaType::Bool)
+        return true;
+    return !Text(value).isEmpty();
 }
 
 struct WorkbookCloser {
@@ -130,8 +141,26 @@ void WorkbookWriter::save(const QString& fileName, Progress& progress) const {
     if (target.isDir())
         Fail(QStringLiteral("\"%1\" is a folder").arg(QDir::toNativeSeparators(fileName)));
 
-    const QByteArray name = QFile::encodeName(fileName);
-    std::unique_ptr<lxw_workbook, WorkbookCloser> book(workbook_new(name.constData()));
+    try {
+        WriteWholeFileWith(fileName, [&](const QString& partial) {
+            writeTo(partial, fileName, progress);
+            verify(partial, fileName);
+        });
+    } catch (const FileWriteError& e) {
+        Fail(e.text());
+    }
+}
+
+void WorkbookWriter::writeTo(const QString& path, const QString& fileName,
+                             Progress& progress) const {
+    const QByteArray name = QFile::encodeName(path);
+    // The library's own temporary files go beside the workbook too, so that a full temporary
+    // folder cannot cut a part of it short.
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    lxw_workbook_options options{};
+    options.tmpdir = const_cast<char*>(folder.constData());
+    std::unique_ptr<lxw_workbook, WorkbookCloser> book(
+        workbook_new_opt(name.constData(), &options));
     if (!book)
         Fail(QStringLiteral("the workbook could not be created"));
     lxw_worksheet* sheet = workbook_add_worksheet(book.get(), "Sheet1");
@@ -189,4 +218,35 @@ void WorkbookWriter::save(const QString& fileName, Progress& progress) const {
     const lxw_error closed = workbook_close(book.release());
     if (closed != LXW_NO_ERROR)
         Fail(QString::fromUtf8(lxw_strerror(closed)) + QStringLiteral(" (%1)").arg(fileName));
+}
+
+// The library does not notice every failed write of its temporary files, so the workbook is
+// read back before it may replace anything: it must open and hold exactly the block written.
+void WorkbookWriter::verify(const QString& path, const QString& fileName) const {
+    int lastRow = 0;
+    int lastColumn = 0;
+    auto note = [&](int row, int column, const QVariant& value) {
+        if (HoldsValue(value)) {
+            lastRow = qMax(lastRow, row);
+            lastColumn = qMax(lastColumn, column);
+        }
+    };
+    for (int c = 0; c < titles_.size(); ++c)
+        note(1, c + 1, titles_[c]);
+    for (qsizetype r = 0; r < rows_.size(); ++r)
+        for (int c = 0; c < rows_[r].size(); ++c)
+            note(int(r + 2), c + 1, rows_[r][c]);
+    // The limits that guard against hostile files must not refuse our own large workbook.
+    WorkbookLimits limits;
+    limits.maxFileBytes = qMax(limits.maxFileBytes, QFileInfo(path).size());
+    limits.maxPartBytes = limits.maxTotalBytes = qint64(16) << 30;
+    limits.maxCells = qMax(limits.maxCells, qint64(rows_.size() + 1) * qMax(1, lastColumn));
+    try {
+        const WorkbookReader back(path, limits);
+        if (back.rowCount() == lastRow && back.columnCount() == lastColumn)
+            return;
+    } catch (const UserError&) {
+    }
+    Fail(QStringLiteral("\"%1\" could not be written whole; the disk may be full")
+             .arg(QDir::toNativeSeparators(fileName)));
 }

@@ -37,11 +37,15 @@ class WorkbookWriter {
     int rowCount() const { return int(rows_.size()); }  // records, without the title row
 
     // Saves under `fileName` exactly as given (no extension is added), replacing a file of that
-    // name. A failure throws UserError "Data transfer error: " + the reason.
+    // name only once the new workbook is complete and reads back whole. A failure throws
+    // UserError "Data transfer error: " + the reason and leaves a previous file as it was.
     void save(const QString& fileName, Progress& progress) const;
     void save(const QString& fileName) const;
 
   private:
+    void writeTo(const QString& path, const QString& fileName, Progress& progress) const;
+    void verify(const QString& path, const QString& fileName) const;
+
     QStringList titles_;
     QList<QVariantList> rows_;
     QMap<int, QString> formats_;

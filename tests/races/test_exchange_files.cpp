@@ -65,6 +65,7 @@ class TestExchangeFiles : public QObject {
     void winSpeedWeek();
     void winSpeedFilesWritten();
     void unreadableArrivalWritesNothing();
+    void cutRingsAndMarkingToTheSecond();
     void smsLists();
 };
 
@@ -124,7 +125,9 @@ void TestExchangeFiles::winSpeedFilesWritten() {
     QCOMPARE(records.count("\r\n"), 10);
     QVERIFY(records.contains("1001002001Bob ?o?\r\n"));
     QCOMPARE(t.prompts.of("information"),
-             QStringList{"2 character(s) that the file cannot hold were written as \"?\"."});
+             (QStringList{"2 character(s) that the file cannot hold were written as \"?\".",
+                          "1 ring number(s) longer than 14 characters were cut in the WinSpeed "
+                          "file: GB16-12345678901 as GB16-123456789."}));
 }
 
 void TestExchangeFiles::unreadableArrivalWritesNothing() {
@@ -139,9 +142,63 @@ void TestExchangeFiles::unreadableArrivalWritesNothing() {
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{});
 }
 
+// Rings longer than the record holds are named, with the ones that become one ring; marking
+// times stored with and without milliseconds share an order within their second.
+void TestExchangeFiles::cutRingsAndMarkingToTheSecond() {
+    TestContext t;
+    seedWeek(*t.db);
+    for (const char* ring : {"BE-2024-4100002", "BE-2024-4100001", "BE-2024-410000"}) {
+        t.db->exec(
+            "insert into ZOL_PigData (LoftNo, PRingNo, Sex, DeleteMark) "
+            "values('001',?,'C',0)",
+            {ring});
+        t.db->exec(
+            "insert into ZOL_PigRaceData (ClubID, LiberCode, LiberDate, PRingNo, "
+            "MarkedTime) values('KC','2B','2016-05-28',?,'2016-05-27 18:00:00')",
+            {ring});
+    }
+    // GB16's marking (19:00:00) and NL16's, now within the same second.
+    t.db->exec(
+        "update ZOL_PigRaceData set MarkedTime='2016-05-25 19:00:00.400' where "
+        "PRingNo='NL16-12345'");
+
+    const WinSpeedFiles files = BuildWinSpeedFiles(*t.db, kRaceDay);
+    QCOMPARE(files.cutRings,
+             (QStringList{"BE-2024-4100001", "BE-2024-4100002", "GB16-12345678901"}));
+    QCOMPARE(files.sharedCuts,
+             (QList<QStringList>{{"BE-2024-410000", "BE-2024-4100001", "BE-2024-4100002"}}));
+    const auto order = [&files](const QString& ring) {
+        for (const QString& record : files.records) {
+            if (record.startsWith('3') && record.mid(7, 14).trimmed() == ring.left(14)) {
+                return record.mid(35, 8);
+            }
+        }
+        return QString();
+    };
+    QCOMPARE(order("GB16-12345678901"), QStringLiteral("00000002"));
+    QCOMPARE(order("NL16-12345"), QStringLiteral("00000002"));
+    QCOMPARE(BuildWinSpeedFiles(*t.db, kRaceDay, CountingPerBird(*t.db)).records, files.records);
+
+    QTemporaryDir dir;
+    t.prompts.fileNames.enqueue(dir.filePath("W0010121.D00"));
+    GenerateWinSpeedFile(*t.db, t.prompts, kRaceDay);
+    QCOMPARE(t.prompts.of("information").last(),
+             QStringLiteral("3 ring number(s) longer than 14 characters were cut in the WinSpeed "
+                            "file: BE-2024-4100001 as BE-2024-410000, BE-2024-4100002 as "
+                            "BE-2024-410000, GB16-12345678901 as GB16-123456789.\n"
+                            "BE-2024-410000, BE-2024-4100001, BE-2024-4100002 became the same ring "
+                            "number BE-2024-410000 there."));
+}
+
 void TestExchangeFiles::smsLists() {
     TestContext t;
     seedWeek(*t.db);
+    // A coordinate never typed is the empty mask: empty in the list, as no coordinate.
+    QCOMPARE(CompactCoordinate("    '  :  .  "), QString());
+    QCOMPARE(CompactCoordinate(" 000'00:00.00"), QString());
+    QCOMPARE(CompactCoordinate("W001'02:03.04"), QStringLiteral("W0010203.04"));
+    t.db->exec("update ZOL_LoftData set LoftLon=?, LoftLat=? where LoftNo='002'",
+               {"    '  :  .  ", "    '  :  .  "});
     const QString bob = QString::fromUtf8("Bob \u0141o\u015b");
     QCOMPARE(CoteLines(*t.db, "1A", kRaceDay),
              (QStringList{"001,Ann,0123,E1213045.67,N0513000.00,CLK2,KV,1A0526",

@@ -333,13 +333,20 @@ void TestSetup::backupOnDemand() {
     t.prompts.fileNames << t.root.filePath(QStringLiteral("no/such/folder/x"));
     button->click();
     button->click();  // cancelled: nothing happens
-    QCOMPARE(
-        t.prompts.shown,
-        QStringList({"save: Access BackUp files (*.Bak)", "message: backup was successful!",
-                     "save: Access BackUp files (*.Bak)", "message: backup was successful!",
-                     "save: Access BackUp files (*.Bak)", "message: backup failed, please retry!",
-                     "save: Access BackUp files (*.Bak)"}));
-    QCOMPARE(QDir(t.root.path()).entryList({"*.partial"}, QDir::Files), QStringList());
+    const QString failed =
+        QStringLiteral("message: backup failed, please retry!\nCannot write \"%1\": ")
+            .arg(OnDemandBackupName(t.root.filePath(QStringLiteral("no/such/folder/x")),
+                                    t.clock.today()));
+    QCOMPARE(t.prompts.shown.size(), 7);
+    QVERIFY2(t.prompts.shown[5].startsWith(failed), qPrintable(t.prompts.shown[5]));
+    t.prompts.shown[5] = failed;
+    QCOMPARE(t.prompts.shown,
+             QStringList({"save: Access BackUp files (*.Bak)", "message: backup was successful!",
+                          "save: Access BackUp files (*.Bak)", "message: backup was successful!",
+                          "save: Access BackUp files (*.Bak)", failed,
+                          "save: Access BackUp files (*.Bak)"}));
+    QCOMPARE(QDir(t.root.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("mine.Bak_260615.Bak")});
 }
 
 void TestSetup::restoreRefusesForeignFiles_data() {
@@ -366,8 +373,10 @@ void TestSetup::restoreRefusesForeignFiles() {
     }
     const QByteArray before = Read(t.paths.databaseFile);
 
-    const RestoreOutcome outcome = RestoreDatabase(*t.db, file);
+    const RestoreOutcome outcome =
+        RestoreDatabase(*t.db, t.prompts, file, t.paths.backupDir, t.clock.now());
     QCOMPARE(outcome.status, RestoreOutcome::Status::Refused);
+    QCOMPARE(t.prompts.of(QStringLiteral("question")), QStringList());
     QVERIFY2(outcome.message.contains(QStringLiteral("was not loaded")) &&
                  outcome.message.endsWith(QStringLiteral("The current data is unchanged.")),
              qPrintable(outcome.message));
@@ -384,7 +393,20 @@ void TestSetup::restoreReplacesTheDatabase() {
     SeedClub(*t.db);
     const QString chosen = t.root.filePath(QStringLiteral("saved"));
     QVERIFY(BackupOnDemand(*t.db, chosen, t.clock.today()));
+    const QString backup = OnDemandBackupName(chosen, t.clock.today());
+    {
+        QFile made(backup);
+        QVERIFY(made.open(QIODevice::ReadWrite));
+        QVERIFY(made.setFileTime(QDateTime(QDate(2026, 5, 2), QTime(18, 30)),
+                                 QFileDevice::FileModificationTime));
+    }
     t.db->exec(QStringLiteral("update ZOL_ClubData set Street='Changed later'"));
+    t.db->exec(
+        QStringLiteral("insert into ZOL_LoftData (LoftNo, LoftName) values "
+                       "('001','Ann'),('002','Bob')"));
+    t.db->exec(
+        QStringLiteral("insert into ZOL_PigRaceData (LiberCode, LiberDate, PRingNo) "
+                       "values ('1A','2026-06-01','GB1')"));
     // A leftover journal of the old file must not reach the restored one.
     QFile journal(t.paths.databaseFile + QStringLiteral("-journal"));
     QVERIFY(journal.open(QIODevice::WriteOnly));
@@ -392,10 +414,32 @@ void TestSetup::restoreReplacesTheDatabase() {
 
     TfrmSetup screen(t.app());
     screen.show();
-    t.prompts.fileNames << OnDemandBackupName(chosen, t.clock.today());
-    screen.findChild<QPushButton*>(QStringLiteral("btnLoadBk"))->click();
+    auto* load = screen.findChild<QPushButton*>(QStringLiteral("btnLoadBk"));
+    const QString kept = t.root.filePath(
+        QStringLiteral("Backup/Kestrava_Europe_before_restore_20260615_100000.Bak"));
+    const QString question =
+        QStringLiteral(
+            "Load the backup \"saved_260615.Bak\" of 2026-05-02 18:30:00?\n\nIt "
+            "holds 0 lofts, 0 pigeons, 0 races and 0 race entries.\nThe current data "
+            "holds 2 lofts, 0 pigeons, 0 races and 1 race entry, and will be "
+            "replaced.\n\nThe current data is kept first as \"%1\", which \"Load "
+            "Backup\" can restore.")
+            .arg(kept);
+
+    // Answered No: nothing is replaced, nothing kept.
+    t.prompts.fileNames << backup;
+    t.prompts.answers << Prompts::Answer::No;
+    load->click();
+    QCOMPARE(t.prompts.of(QStringLiteral("question")), QStringList{question});
+    QCOMPARE(t.prompts.of(QStringLiteral("message")), QStringList());
+    QVERIFY(t.db->isOpen());
+    QVERIFY(!QFileInfo::exists(kept));
+
+    t.prompts.fileNames << backup;
+    load->click();
     QCOMPARE(t.prompts.of(QStringLiteral("message")),
-             QStringList({"successful recovery of data!"}));
+             QStringList({"successful recovery of data!\nThe data it replaced is kept as \"" +
+                          kept + "\"."}));
     QVERIFY(!t.db->isOpen());
     QVERIFY(!journal.exists());
     // The screen closes its window (the program ends) without storing into the new file.
@@ -404,6 +448,11 @@ void TestSetup::restoreReplacesTheDatabase() {
 
     TdmZOLF restored(t.paths.databaseFile);
     QCOMPARE(ClubRecords(restored), QStringList({"NRPU|HF|Harbour Flyers|Old Road|1|7|2"}));
+    // What was replaced can be loaded again.
+    TdmZOLF before(kept);
+    QCOMPARE(before.value(QStringLiteral("select Street from ZOL_ClubData")).toString(),
+             QStringLiteral("Changed later"));
+    QCOMPARE(before.rowCount(QStringLiteral("select * from ZOL_LoftData")), 2);
 }
 
 void TestSetup::restoreCopyFailureKeepsWorking() {
@@ -415,9 +464,11 @@ void TestSetup::restoreCopyFailureKeepsWorking() {
     QVERIFY(QDir().mkpath(t.paths.databaseFile + QStringLiteral(".restore")));
 
     const RestoreOutcome outcome =
-        RestoreDatabase(*t.db, OnDemandBackupName(chosen, t.clock.today()));
+        RestoreDatabase(*t.db, t.prompts, OnDemandBackupName(chosen, t.clock.today()),
+                        t.paths.backupDir, t.clock.now());
     QCOMPARE(outcome.status, RestoreOutcome::Status::Failed);
-    QCOMPARE(outcome.message, QStringLiteral("recovery failed, please try again!"));
+    QVERIFY2(outcome.message.startsWith(QStringLiteral("recovery failed, please try again!\n")),
+             qPrintable(outcome.message));
     QVERIFY(t.db->isOpen());
     t.db->exec(QStringLiteral("update ZOL_ClubData set Street='Still working'"));
     QCOMPARE(t.db->value(QStringLiteral("select Street from ZOL_ClubData")).toString(),

@@ -3,6 +3,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "file_faults.h"
+
 #include "data/errors.h"
 #include "spreadsheet/cell_text.h"
 #include "spreadsheet/workbook_reader.h"
@@ -63,16 +65,24 @@ void TestWorkbooks::failedSaveIsADataTransferError() {
         QCOMPARE(e.text(), QString("Data transfer error: the folder \"%1\" does not exist")
                                .arg(dir.filePath("no such folder")));
     }
-    // A disk that is full: the library's reason and the file name.
-    if (QFileInfo::exists("/dev/full")) {
-        try {
-            book.save("/dev/full");
-            QFAIL("saved onto a full disk");
-        } catch (const UserError& e) {
-            QVERIFY2(e.text().startsWith("Data transfer error: "), qPrintable(e.text()));
-            QVERIFY2(e.text().endsWith("(/dev/full)"), qPrintable(e.text()));
-        }
+    // A disk that is full: the reason and the file name, and the previous file kept.
+    const QString full = dir.filePath("rings.xlsx");
+    WorkbookWriter previous({"LoftNo"});
+    previous.save(full);
+    const QByteArray before = FileBytes(full);
+    WorkbookWriter many({"LoftNo", "Name"});
+    for (int i = 0; i < 2000; ++i)
+        many.addRow({QString::number(i), QStringLiteral("Member %1").arg(i)});
+    try {
+        FileSizeLimit limit(8192);
+        many.save(full);
+        QFAIL("saved onto a full disk");
+    } catch (const UserError& e) {
+        QVERIFY2(e.text().startsWith("Data transfer error: "), qPrintable(e.text()));
+        QVERIFY2(e.text().contains(full), qPrintable(e.text()));
     }
+    QCOMPARE(FileBytes(full), before);
+    QFile::remove(full);
 
     // A cell the format cannot hold stops the save and leaves no file behind.
     WorkbookWriter tooLong({"Comment"});

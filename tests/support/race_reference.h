@@ -51,7 +51,8 @@ inline WinSpeedCounting CountingPerBird(TdmZOLF& db) {
         return db
             .value(QStringLiteral("select count(*) from ZOL_PigRaceData a left join ZOL_PigData "
                                   "b on a.PRingNo=b.PRingNo where a.LiberCode=? and "
-                                  "date(a.LiberDate)=? and b.LoftNo=? and a.MarkedTime<=?"),
+                                  "date(a.LiberDate)=? and b.LoftNo=? and "
+                                  "substr(a.MarkedTime,1,19)<=substr(?,1,19)"),
                    {e.liberCode, DateText(e.liberDate), e.loftNo, e.markedTime})
             .toInt();
     };
