@@ -11,6 +11,7 @@
 //   federation [folder]     (the file is kept in `folder` when one is given)
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
@@ -22,10 +23,12 @@
 #include "app/startup_backup.h"
 #include "data/clock.h"
 #include "data/database.h"
+#include "data/date_time.h"
 #include "data/prompts.h"
 #include "members/feather_colours.h"
 #include "members/member_store.h"
 #include "members/ring_store.h"
+#include "races/exchange_files.h"
 #include "races/loft_distances.h"
 #include "widgets/sql_grid.h"
 
@@ -74,14 +77,32 @@ void report(const char* action, double programMs, double rawMs, const QString& n
     std::fflush(stdout);
 }
 
-long residentKb() {
+// A memory figure of this process from /proc/self/status ("VmRSS" now, "VmHWM" the peak).
+long statusKb(const char* key) {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) {
         return 0;
     }
-    const QRegularExpression rss(QStringLiteral("VmRSS:\\s+(\\d+)"));
-    const auto m = rss.match(QString::fromLatin1(status.readAll()));
+    const QRegularExpression line(QLatin1String(key) + QStringLiteral(":\\s+(\\d+)"));
+    const auto m = line.match(QString::fromLatin1(status.readAll()));
     return m.hasMatch() ? m.captured(1).toLong() : 0;
+}
+
+long residentKb() {
+    return statusKb("VmRSS");
+}
+
+// The peak resident memory since the last reset, and a reset that returns the memory now.
+long peakKb() {
+    return statusKb("VmHWM");
+}
+
+long resetPeakKb() {
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly)) {
+        clear.write("5");
+    }
+    return residentKb();
 }
 
 const QString kCount =
@@ -338,6 +359,88 @@ int main(int argc, char** argv) {
     });
     report("import the distance file", downloadProgram, downloadRaw,
            QStringLiteral("%1 lines").arg(distanceLines));
+
+    // The WinSpeed set of the latest race's week, the one race's birds all arrived: built and
+    // written through the program, against one ranked statement and the same records written.
+    {
+        const QDate raceDay(2026, 6, 12);
+        const auto [monday, sunday] = IsoWeekDays(raceDay);
+        db.exec(
+            QStringLiteral("update ZOL_PigRaceData set BackTime=printf('2026-06-12 "
+                           "12:%02d:%02d.000', (rowid/60)%60, rowid%60) where "
+                           "date(LiberDate)='2026-06-12'"));
+        const QString setFolder = folder + QStringLiteral("/winspeed");
+        QDir().mkpath(setFolder);
+        long programPeakKb = 0;
+        const double winspeedProgram = msOf([&] {
+            const long base = resetPeakKb();
+            const WinSpeedFiles files = BuildWinSpeedFiles(db, raceDay);
+            WriteExchangeFiles(
+                {qMakePair(setFolder + QStringLiteral("/W0010124.D00"), files.records),
+                 qMakePair(setFolder + QStringLiteral("/LiberCode_List.txt"), files.liberCodeList),
+                 qMakePair(setFolder + QStringLiteral("/Loft_List.txt"), files.loftList)});
+            programPeakKb = peakKb() - base;
+        });
+        long rawPeakKb = 0;
+        int rawRecords = 0;
+        const double winspeedRaw = msOf([&] {
+            const long base = resetPeakKb();
+            QSqlQuery q = db.select(
+                QStringLiteral(
+                    "with w as (select a.ClubID, a.LiberCode, date(a.LiberDate) as d, a.PRingNo, "
+                    "a.BackTime, a.MarkedTime, b.LoftNo, b.Sex, b.ColorType, c.LoftName from "
+                    "ZOL_PigRaceData a left join ZOL_PigData b on a.PRingNo=b.PRingNo left join "
+                    "ZOL_LoftData c on b.LoftNo=c.LoftNo where date(a.LiberDate) between ? and ?) "
+                    "select w.d, w.LoftNo, w.LoftName, w.PRingNo, w.Sex, w.ColorType, w.BackTime, "
+                    "count(w.BackTime) over (partition by w.d, w.LoftNo), count(*) over "
+                    "(partition by w.LiberCode, w.d, w.LoftNo order by substr(w.MarkedTime,1,19) "
+                    "range between unbounded preceding and current row), dense_rank() over "
+                    "(order by w.d, w.LiberCode), dense_rank() over (order by w.ClubID), "
+                    "dense_rank() over (order by w.LoftNo), k.DLMarkedTime, k.ULMasterTime, "
+                    "k.ULClockTime from w left join ZOL_RaceClockTime k on k.LiberCode="
+                    "w.LiberCode and date(k.LiberDate)=w.d and k.LoftNo=w.LoftNo order by w.d, "
+                    "w.LoftNo, w.BackTime is null, w.BackTime, w.PRingNo"),
+                {DateText(monday), DateText(sunday)});
+            QStringList lines;
+            QString lastDay, lastLoft;
+            while (q.next()) {
+                if (q.value(0).toString() != lastDay) {
+                    lastDay = q.value(0).toString();
+                    lines << QStringLiteral("0") + lastDay;
+                }
+                const QString ids =
+                    QString::asprintf("%.3d%.3d", q.value(10).toInt(), q.value(11).toInt());
+                if (q.value(1).toString() != lastLoft) {
+                    lastLoft = q.value(1).toString();
+                    lines << QStringLiteral("1") + ids +
+                                 QString::asprintf("%.3d", q.value(7).toInt()) +
+                                 q.value(2).toString();
+                    lines << QStringLiteral("2") + ids + QStringLiteral("1") +
+                                 q.value(12).toString() + q.value(13).toString() +
+                                 q.value(14).toString();
+                }
+                lines << QStringLiteral("3") + ids +
+                             q.value(3).toString().left(14).leftJustified(14) +
+                             q.value(4).toString() + QString::asprintf("%2d", q.value(9).toInt()) +
+                             q.value(6).toString() + QString::asprintf("%.8d", q.value(8).toInt()) +
+                             q.value(5).toString().left(4);
+            }
+            rawRecords = int(lines.size());
+            QFile out(setFolder + QStringLiteral("/raw.D00"));
+            out.open(QIODevice::WriteOnly);
+            out.write(lines.join(QStringLiteral("\r\n")).toLatin1());
+            out.close();
+            rawPeakKb = peakKb() - base;
+        });
+        db.exec(
+            QStringLiteral("update ZOL_PigRaceData set BackTime=null where "
+                           "date(LiberDate)='2026-06-12'"));
+        report("WinSpeed week", winspeedProgram, winspeedRaw,
+               QStringLiteral("%1 records, peak memory +%2 MB (raw +%3 MB)")
+                   .arg(rawRecords)
+                   .arg(programPeakKb / 1024.0, 0, 'f', 1)
+                   .arg(rawPeakKb / 1024.0, 0, 'f', 1));
+    }
 
     // The start-up purge of race entries and clock readings older than 58 days.
     QFile::copy(file, folder + QStringLiteral("/before-purge.db"));

@@ -180,6 +180,23 @@ void SetLoftDistance(TdmZOLF& db, const QString& liberCode, const QString& loftN
     db.exec(kUpdatePair, {miles, yards, liberCode, loftNo});
 }
 
+QString DistanceDownloadMessage(const QStringList& strangers) {
+    if (strangers.isEmpty()) {
+        return kDistanceDownloadSuccess;
+    }
+    constexpr int kListed = 20;
+    QString listed = strangers.mid(0, kListed).join(QStringLiteral("\n"));
+    if (strangers.size() > kListed) {
+        listed += QStringLiteral("\n... and %1 more").arg(strangers.size() - kListed);
+    }
+    return kDistanceDownloadSuccess +
+           QStringLiteral(
+               "\n%1 line(s) name a loft that is not a member; their distances are "
+               "stored for when the loft joins:\n%2")
+               .arg(strangers.size())
+               .arg(listed);
+}
+
 int DownloadDistances(TdmZOLF& db, Prompts& prompts, const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -197,6 +214,9 @@ int DownloadDistances(TdmZOLF& db, Prompts& prompts, const QString& path) {
         "select 1 from ZOL_LoftLibPointDist where LiberCode=? and LoftNo=? limit 1"));
     QSqlQuery update = db.prepare(kUpdatePair);
     QSqlQuery insert = db.prepare(kInsertPair);
+    QSqlQuery member =
+        db.prepare(QStringLiteral("select 1 from ZOL_LoftData where LoftNo=? limit 1"));
+    QStringList strangers;  // lines stored for a loft that is not a member
     const auto tryRun = [](QSqlQuery& statement, const QVariantList& params) {
         try {
             TdmZOLF::run(statement, params);
@@ -235,11 +255,17 @@ int DownloadDistances(TdmZOLF& db, Prompts& prompts, const QString& path) {
                 failure = QStringLiteral("%1 (line %2)").arg(e.text()).arg(lineNo);
                 return;
             }
-            if (tryRun(update, {miles, yards, code, loftNo})) {
-                if (update.numRowsAffected() > 0) {
-                    codes.insert(code);
-                } else if (!code.isEmpty() && tryRun(insert, {code, loftNo, miles, yards})) {
-                    codes.insert(code);
+            bool stored = tryRun(update, {miles, yards, code, loftNo});
+            if (stored && update.numRowsAffected() == 0) {
+                stored = !code.isEmpty() && tryRun(insert, {code, loftNo, miles, yards});
+            }
+            if (stored) {
+                codes.insert(code);
+                TdmZOLF::run(member, {loftNo});
+                const bool isMember = member.next();
+                member.finish();
+                if (!isMember) {
+                    strangers << QStringLiteral("line %1 \"%2\"").arg(lineNo).arg(line);
                 }
             }
         }
@@ -253,7 +279,7 @@ int DownloadDistances(TdmZOLF& db, Prompts& prompts, const QString& path) {
     if (!failure.isEmpty()) {
         throw UserError(failure);
     }
-    prompts.message(kDistanceDownloadSuccess);
+    prompts.message(DistanceDownloadMessage(strangers));
     return lineNo;
 }
 

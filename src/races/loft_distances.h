@@ -60,8 +60,12 @@ void SetLoftDistance(TdmZOLF& db, const QString& liberCode, const QString& loftN
 // missing ones created when the code is given. A third or fourth field that is not a whole
 // number stops at that line with the conversion error and its line number; the lines before
 // it stay stored. The codes written record the file as the source of their distances. Shows the
-// success message at the end. Returns the lines read.
+// success message at the end, listing the lines stored for a loft that is not a member. Returns
+// the lines read.
 int DownloadDistances(TdmZOLF& db, Prompts& prompts, const QString& path);
+// The end message of a download; `strangers` are the lines ("line 3 \"A1,999,1,2\"") stored
+// for a loft that is not a member.
+QString DistanceDownloadMessage(const QStringList& strangers);
 
 // Typing in a distance grid: a digit edits the current cell (the first digit replaces the
 // value, further ones append), Enter posts the row, any other typed key (Backspace too) drops

@@ -1,6 +1,7 @@
 #include "club_reports.h"
 
 #include <QAbstractItemModel>
+#include <QSet>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -188,10 +189,21 @@ ReportDefinition LoftDistanceReport(const ClubHeading& club, const QString& titl
         {QStringLiteral("Loft Number"), 3, kLeft, false, true},
         {imperial ? QStringLiteral("Miles") : QStringLiteral("KM"), 1.5, kRight, false},
         {imperial ? QStringLiteral("Yards") : QStringLiteral("M"), 1.5, kRight, false}};
-    report.rows = ListRows(distances, {{QStringLiteral("LoftName"), true},
-                                       {QStringLiteral("LoftNo"), false},
-                                       {QStringLiteral("Miles"), false},
-                                       {QStringLiteral("Yards"), false}});
+    QList<ListField> fields{{QStringLiteral("LoftName"), true},
+                            {QStringLiteral("LoftNo"), false},
+                            {QStringLiteral("Miles"), false},
+                            {QStringLiteral("Yards"), false}};
+    // The download panel may list the distances of several liberation points: each row then
+    // says which one it is for.
+    QSet<QString> codes;
+    for (const QStringList& row : ListRows(distances, {{QStringLiteral("LiberCode"), false}})) {
+        codes << row.first();
+    }
+    if (codes.size() > 1) {
+        report.columns.prepend({QStringLiteral("Code"), 1.5, kLeft, false});
+        fields.prepend({QStringLiteral("LiberCode"), false});
+    }
+    report.rows = ListRows(distances, fields);
     report.footer = {PageNumberText()};
     return report;
 }

@@ -37,7 +37,8 @@ ReportDefinition RingListReport(const ClubHeading& club, const QString& loftName
                                 const QString& loftNo, const QAbstractItemModel& rings);
 
 // Races screen: the race list, the loft distances under the distance panel's title (units
-// labelled by the club's mode: 0 metric, otherwise imperial) with the line that says how the
+// labelled by the club's mode: 0 metric, otherwise imperial; a first column "Code" with the
+// liberation code when the list holds more than one) with the line that says how the
 // distances were computed, and the race statistics under the status panel's title with the
 // race's date and liberation time.
 ReportDefinition RaceListReport(const ClubHeading& club, const QAbstractItemModel& races);

@@ -126,6 +126,11 @@ class TestClubReports : public QObject {
                              "select 'B' as LiberCode, 'Anna Jansen' as LoftName, '123' as "
                              "LoftNo, 1234 as Miles, 56 as Yards",
                              {"LoftName", "LoftNo", "Miles"});
+        ScreenList twoPoints(db,
+                             "select 'B' as LiberCode, 'Anna Jansen' as LoftName, '123' as "
+                             "LoftNo, 1234 as Miles, 56 as Yards union all select 'C', 'Anna "
+                             "Jansen', '123', 1300, 7",
+                             {"LoftName"});
         ScreenList stats(db,
                          "select '123' as LoftNo, 'C9' as ClockID, 4 as MarkedCnt, "
                          "3 as ArriveCnt",
@@ -176,6 +181,13 @@ class TestClubReports : public QObject {
                   QStringList{"Member loft distance to Bordeaux", "Distances : WGS84 geodesic"},
               {"Member", "Loft Number", "KM", "M"},
               {"Anna Jansen*", "123", "1234", "56"},
+              page1}},
+            {"loft distances of several liberation points",
+             LoftDistanceReport(kClub, " Race distance download ", "Distances : from a file", 1,
+                                twoPoints.model),
+             {kClubLines + QStringList{" Race distance download ", "Distances : from a file"},
+              {"Code", "Member", "Loft Number", "Miles", "Yards"},
+              {"B", "Anna Jansen*", "123", "1234", "56"},
               page1}},
             {"race statistics",
              RaceStatisticsReport(kClub, " Status for Bordeaux", QDate(2026, 9, 20), QTime(7, 5, 9),
