@@ -248,7 +248,7 @@ class TestClubReports : public QObject {
             FirstPageOf(RingListReport(kClub, name, "123", rings.model)).row;
         QCOMPARE(ringRow.mid(0, 3), (QStringList{ring, "C", "E0123456789ABCDEF"}));
         const QStringList resultRow =
-            FirstPageOf(RaceResultReport({"", "", "", ""}, 1, results.model)).row;
+            FirstPageOf(RaceResultReport({"", "", "", "", ""}, 1, results.model)).row;
         QCOMPARE(resultRow.mid(1, 2), (QStringList{name, ring}));
         QCOMPARE(resultRow[5], QStringLiteral("10:15:30.123  20-09"));
     }
