@@ -116,8 +116,8 @@ QString BackupText(const HomeFigures& f) {
 
 TfrmHome::TfrmHome(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("frmHome"));
-    setWindowTitle(QStringLiteral("Home"));
-    auto* title = new QLabel(QStringLiteral("Home"), this);
+    setWindowTitle(tr("Home"));
+    auto* title = new QLabel(tr("Home"), this);
     title->setObjectName(QStringLiteral("lblTitle"));
     QFont f = title->font();
     f.setPointSize(f.pointSize() + 6);
@@ -155,6 +155,9 @@ TfrmHome::TfrmHome(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     DBGrid1 = new SqlGrid(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setSortText(&homeSortText);
+    DBGrid1->setTitles({{QStringLiteral("ClockID"), tr("Clock")},
+                        {QStringLiteral("LoftName"), tr("Member")},
+                        {QStringLiteral("LastSynchDate"), tr("Last synchronised")}});
     DBGrid1->gridModel()->setAlignment(Qt::AlignCenter);
     DBGrid1->gridModel()->setFormatter(
         QStringLiteral("LastSynchDate"), [](const QVariant& value, const QSqlRecord&) {

@@ -1,5 +1,6 @@
 #include "exchange_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -13,6 +14,12 @@
 #include "data/prompts.h"
 #include "flying_time.h"
 #include "race_results.h"
+
+namespace {
+struct RaceText {
+    Q_DECLARE_TR_FUNCTIONS(Races)
+};
+}  // namespace
 
 namespace {
 
@@ -37,7 +44,7 @@ QDateTime readingOf(const QVariant& stored, const QString& loftNo) {
     }
     const QDateTime moment = ParseMoment(text);
     if (!moment.isValid()) {
-        throw UserError(QStringLiteral("The clock reading '%1' of member %2 is not a valid date "
+        throw UserError(RaceText::tr("The clock reading '%1' of member %2 is not a valid date "
                                        "and time.")
                             .arg(text, loftNo));
     }
@@ -364,7 +371,7 @@ int WriteExchangeFiles(const QList<QPair<QString, QStringList>>& files) {
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
             !file.commit()) {
-            throw UserError(QStringLiteral("Cannot write %1: %2")
+            throw UserError(RaceText::tr("Cannot write %1: %2")
                                 .arg(QDir::toNativeSeparators(path), file.errorString()));
         }
     }
@@ -375,7 +382,7 @@ namespace {
 
 void reportReplaced(Prompts& prompts, int replaced) {
     if (replaced > 0) {
-        prompts.information(QStringLiteral("%1 character(s) that the file cannot hold were "
+        prompts.information(RaceText::tr("%1 character(s) that the file cannot hold were "
                                            "written as \"?\".")
                                 .arg(replaced));
     }
@@ -385,7 +392,7 @@ void reportReplaced(Prompts& prompts, int replaced) {
 
 void GenerateWinSpeedFile(TdmZOLF& db, Prompts& prompts, const QDate& raceDate) {
     const QString path = prompts.saveFileName(
-        QStringLiteral("WinSpeed file (*.D00);;All files (*)"), WinSpeedProposedName(raceDate));
+        RaceText::tr("WinSpeed file (*.D00);;All files (*)"), WinSpeedProposedName(raceDate));
     if (path.isEmpty()) {
         return;
     }
@@ -403,12 +410,12 @@ void GenerateSmsTextFiles(TdmZOLF& db, Prompts& prompts, const QString& liberCod
                           const QDate& liberDate) {
     int replaced = 0;
     const QString cote =
-        prompts.saveFileName(QStringLiteral("Texe file (COTE.txt)"), QStringLiteral("COTE.txt"));
+        prompts.saveFileName(RaceText::tr("Texe file (COTE.txt)"), QStringLiteral("COTE.txt"));
     if (!cote.isEmpty()) {
         replaced += WriteExchangeFiles({qMakePair(cote, CoteLines(db, liberCode, liberDate))});
     }
     const QString ring =
-        prompts.saveFileName(QStringLiteral("Texe file (RING.txt)"), QStringLiteral("RING.txt"));
+        prompts.saveFileName(RaceText::tr("Texe file (RING.txt)"), QStringLiteral("RING.txt"));
     if (!ring.isEmpty()) {
         replaced += WriteExchangeFiles({qMakePair(ring, RingLines(db, liberCode, liberDate))});
     }

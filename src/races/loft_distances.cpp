@@ -1,5 +1,6 @@
 #include "loft_distances.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
@@ -11,8 +12,15 @@
 #include "data/database.h"
 #include "data/date_time.h"
 #include "data/errors.h"
+#include "data/translate.h"
 #include "data/prompts.h"
 #include "distance_method.h"
+
+namespace {
+struct RaceText {
+    Q_DECLARE_TR_FUNCTIONS(Races)
+};
+}  // namespace
 
 int ClubDistanceMode(TdmZOLF& db) {
     return db.value(QStringLiteral("select Mode from ZOL_ClubData limit 1")).toInt();
@@ -183,7 +191,7 @@ void SetLoftDistance(TdmZOLF& db, const QString& liberCode, const QString& loftN
 int DownloadDistances(TdmZOLF& db, Prompts& prompts, const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw UserError(QStringLiteral("Cannot open file %1.").arg(path));
+        throw UserError(RaceText::tr("Cannot open file %1.").arg(path));
     }
     QStringList lines =
         ExchangeFileText(file.readAll()).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
@@ -232,7 +240,7 @@ int DownloadDistances(TdmZOLF& db, Prompts& prompts, const QString& path) {
                 miles = distanceNumber(fields.at(2));
                 yards = distanceNumber(fields.at(3));
             } catch (const UserError& e) {
-                failure = QStringLiteral("%1 (line %2)").arg(e.text()).arg(lineNo);
+                failure = RaceText::tr("%1 (line %2)").arg(e.text()).arg(lineNo);
                 return;
             }
             if (tryRun(update, {miles, yards, code, loftNo})) {
@@ -253,7 +261,7 @@ int DownloadDistances(TdmZOLF& db, Prompts& prompts, const QString& path) {
     if (!failure.isEmpty()) {
         throw UserError(failure);
     }
-    prompts.message(kDistanceDownloadSuccess);
+    prompts.message(Translated("Races", kDistanceDownloadSuccess));
     return lineNo;
 }
 

@@ -1,5 +1,6 @@
 #include "race_results.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSqlQuery>
 
@@ -12,6 +13,12 @@
 #include "loft_distances.h"
 #include "manual_times.h"
 #include "spreadsheet/workbook_writer.h"
+
+namespace {
+struct RaceText {
+    Q_DECLARE_TR_FUNCTIONS(Races)
+};
+}  // namespace
 
 QString RaceStatusSql() {
     // A bird gets its clock when its arrival is read; until then, or when its time was typed
@@ -73,12 +80,14 @@ RaceSummary RaceResultSummary(TdmZOLF& db, const QString& liberCode, const QDate
 }
 
 QString RaceSummaryText(const RaceSummary& s) {
-    return QString::asprintf("%4d Members sent %5d birds - %5d were clocked", s.members, s.birds,
-                             s.clocked);
+    return RaceText::tr("%1 Members sent %2 birds - %3 were clocked")
+        .arg(s.members, 4)
+        .arg(s.birds, 5)
+        .arg(s.clocked, 5);
 }
 
 QString SpeedTitle(int mode) {
-    return mode != 0 ? QStringLiteral("Yds/Min") : QStringLiteral("MPM");
+    return mode != 0 ? RaceText::tr("Yds/Min") : RaceText::tr("MPM");
 }
 
 QString ColourCellText(const QVariant& colorType) {
@@ -113,7 +122,7 @@ QString VariationCellText(const QVariant& timeVari) {
 QDateTime ArrivalOf(const QString& ring, const QString& backTime) {
     const QDateTime arrival = ParseMoment(backTime);
     if (!arrival.isValid()) {
-        throw UserError(QStringLiteral("The arrival '%1' of ring %2 is not a valid date and time.")
+        throw UserError(RaceText::tr("The arrival '%1' of ring %2 is not a valid date and time.")
                             .arg(backTime, ring));
     }
     return arrival;
@@ -201,7 +210,7 @@ WorkbookWriter RaceResultWorkbook(TdmZOLF& db, const QString& liberCode, const Q
 
 bool ExportRaceResult(TdmZOLF& db, Prompts& prompts, const QString& liberCode,
                       const QDate& liberDate) {
-    const QString path = prompts.saveFileName(QStringLiteral("Excel File (*.xlsx)"));
+    const QString path = prompts.saveFileName(RaceText::tr("Excel File (*.xlsx)"));
     if (path.isEmpty()) {
         return false;
     }

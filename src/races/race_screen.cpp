@@ -15,17 +15,17 @@
 #include "sun_data_panel.h"
 
 QStringList TfrmRace::ActionItems() {
-    return {QStringLiteral("Edit Point"),
-            QStringLiteral("Delete Point"),
+    return {tr("Edit Point"),
+            tr("Delete Point"),
             QStringLiteral("-------------------------"),
-            QStringLiteral("Distance "),
-            QStringLiteral("Status"),
-            QStringLiteral("Result"),
+            tr("Distance "),
+            tr("Status"),
+            tr("Result"),
             QStringLiteral("-------------------------"),
-            QStringLiteral("Add/Edit other Clock"),
-            QStringLiteral("Distance download"),
-            QStringLiteral("Generate WinSpeed File"),
-            QStringLiteral("Generate SMS Text File")};
+            tr("Add/Edit other Clock"),
+            tr("Distance download"),
+            tr("Generate WinSpeed File"),
+            tr("Generate SMS Text File")};
 }
 
 TfrmRace::TfrmRace(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {

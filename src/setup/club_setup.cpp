@@ -32,6 +32,19 @@ std::optional<ClubSetupFields> LoadClubSetup(TdmZOLF& db) {
     return f;
 }
 
+QString ClubLanguageCode(int position) {
+    const int count = int(std::size(kClubLanguages));
+    return QLatin1String(kClubLanguages[position >= 0 && position < count ? position : 0].code);
+}
+
+QStringList ClubLanguageNames() {
+    QStringList names;
+    for (const ClubLanguage& language : kClubLanguages) {
+        names << QString::fromUtf8(language.name);
+    }
+    return names;
+}
+
 QStringList KnownClubChoices(TdmZOLF& db) {
     return QStringList{QLatin1String(kCustomClub), QLatin1String(kClubListSeparator)} +
            db.texts(QStringLiteral("select ClubName from ZOL_ClubMap order by ClubID"));
@@ -71,10 +84,10 @@ bool StoreClubSetup(TdmZOLF& db, Prompts& prompts, const ClubSetupFields& fields
     const int backupDays = StrToInt(f.backupDays);
     const int copies = StrToInt(f.copies);
     if (backupDays < 0 || backupDays > 100) {
-        throw UserError(QLatin1String(kBackupDaysRange));
+        throw UserError(ClubSetupText(kBackupDaysRange));
     }
     if (copies < 1 || copies > 5) {
-        throw UserError(QLatin1String(kCopiesRange));
+        throw UserError(ClubSetupText(kCopiesRange));
     }
 
     const bool recordFound =
@@ -83,7 +96,7 @@ bool StoreClubSetup(TdmZOLF& db, Prompts& prompts, const ClubSetupFields& fields
                     {f.association, f.clubId}) > 0;
     // Checked before the known-club list is touched: a refused store changes nothing at all.
     if (!recordFound && (f.association.isEmpty() || f.clubId.isEmpty())) {
-        prompts.message(QLatin1String(kMustBeFilled));
+        prompts.message(ClubSetupText(kMustBeFilled));
         return false;
     }
 
@@ -137,7 +150,7 @@ namespace {
 
 RestoreOutcome Refused(const QString& file, const QString& why) {
     return {RestoreOutcome::Status::Refused,
-            QStringLiteral("%1 was not loaded: %2\nThe current data is unchanged.")
+            ClubSetup::tr("%1 was not loaded: %2\nThe current data is unchanged.")
                 .arg(QFileInfo(file).fileName(), why)};
 }
 
@@ -149,24 +162,24 @@ bool SameFile(const QString& a, const QString& b) {
 }  // namespace
 
 RestoreOutcome RestoreDatabase(TdmZOLF& db, const QString& backupFile) {
-    const RestoreOutcome failed{RestoreOutcome::Status::Failed, QLatin1String(kRestoreFailed)};
+    const RestoreOutcome failed{RestoreOutcome::Status::Failed, ClubSetupText(kRestoreFailed)};
     const QString target = db.fileName();
     if (SameFile(backupFile, target)) {
-        return Refused(backupFile, QStringLiteral("it is the database in use."));
+        return Refused(backupFile, ClubSetup::tr("it is the database in use."));
     }
     // Only a database of this program may replace the club's data.
     try {
         const QStringList missing = TdmZOLF::MissingTables(backupFile);
         if (!missing.isEmpty()) {
             return Refused(backupFile,
-                           QStringLiteral("it is not a backup of this program's database; it "
-                                          "lacks the tables %1.")
+                           ClubSetup::tr("it is not a backup of this program's database; it "
+                                         "lacks the tables %1.")
                                .arg(missing.join(QStringLiteral(", "))));
         }
     } catch (const DbError& e) {
         return Refused(
             backupFile,
-            QStringLiteral("it is not a backup of the club database (%1).").arg(e.text()));
+            ClubSetup::tr("it is not a backup of the club database (%1).").arg(e.text()));
     }
 
     // The backup is copied beside the database first, so that the database file is replaced in
@@ -197,5 +210,5 @@ RestoreOutcome RestoreDatabase(TdmZOLF& db, const QString& backupFile) {
         }
         return failed;
     }
-    return {RestoreOutcome::Status::Restored, QLatin1String(kRestoreDone)};
+    return {RestoreOutcome::Status::Restored, ClubSetupText(kRestoreDone)};
 }
