@@ -2,6 +2,388 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ClockOperation</name>
+    <message>
+        <source>Please. Select Race Code !</source>
+        <translation>Bitte einen Flugcode wählen!</translation>
+    </message>
+    <message>
+        <source>ComVerify Error !</source>
+        <translation>ComVerify-Fehler!</translation>
+    </message>
+    <message>
+        <source>Loft : %1 in Marked data Upload , Pls Wait !</source>
+        <translation>Schlag %1: Einsatzdaten werden ausgelesen, bitte warten!</translation>
+    </message>
+    <message>
+        <source>QueryRace Error : </source>
+        <translation>QueryRace-Fehler: </translation>
+    </message>
+    <message>
+        <source>pigeon %1 of %2</source>
+        <translation>Taube %1 von %2</translation>
+    </message>
+    <message>
+        <source>QueryRaceRecord Error : </source>
+        <translation>QueryRaceRecord-Fehler: </translation>
+    </message>
+    <message>
+        <source>Marked data upload Success !</source>
+        <translation>Einsatzdaten erfolgreich ausgelesen!</translation>
+    </message>
+    <message>
+        <source>RaceCode : %1 No Marked data ! </source>
+        <translation>Flugcode %1: keine Einsatzdaten! </translation>
+    </message>
+    <message>
+        <source>ComVerify Error : </source>
+        <translation>ComVerify-Fehler: </translation>
+    </message>
+    <message>
+        <source>Loft : %1 in Result data Upload , Pls Wait !</source>
+        <translation>Schlag %1: Ergebnisdaten werden ausgelesen, bitte warten!</translation>
+    </message>
+    <message>
+        <source>Race Result No Record upload !</source>
+        <translation>Keine Ergebnisdaten ausgelesen!</translation>
+    </message>
+    <message>
+        <source>Race Result upload Success !</source>
+        <translation>Ergebnis erfolgreich ausgelesen!</translation>
+    </message>
+    <message>
+        <source>PRingNo not found in this race (%1)!!</source>
+        <translation>Ringnummer in diesem Flug nicht gefunden (%1)!</translation>
+    </message>
+    <message>
+        <source>Race %1 %2 not found !</source>
+        <translation>Flug %1 %2 nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Security Code not match !! </source>
+        <translation>Sicherheitscode stimmt nicht!! </translation>
+    </message>
+    <message>
+        <source>Do you want to Initialize this timer ?</source>
+        <translation>Möchten Sie diese Uhr initialisieren?</translation>
+    </message>
+    <message>
+        <source>Please connect to club antenna and clock.</source>
+        <translation>Bitte Vereinsantenne und Uhr anschließen.</translation>
+    </message>
+    <message>
+        <source>DeviceInit Error :</source>
+        <translation>DeviceInit-Fehler: </translation>
+    </message>
+    <message>
+        <source>LoftNo Wrong ! ReCheck !</source>
+        <translation>Falsche Schlagnummer! Bitte prüfen!</translation>
+    </message>
+    <message>
+        <source>ComVerify Error :</source>
+        <translation>ComVerify-Fehler: </translation>
+    </message>
+    <message>
+        <source>SetLoftInfo Error :</source>
+        <translation>SetLoftInfo-Fehler: </translation>
+    </message>
+    <message>
+        <source>SetLoftInfo_2 Error :</source>
+        <translation>SetLoftInfo_2-Fehler: </translation>
+    </message>
+    <message>
+        <source>SetLoftInfo_3 Error :</source>
+        <translation>SetLoftInfo_3-Fehler: </translation>
+    </message>
+    <message>
+        <source>SetLoftInfo_4 Error :</source>
+        <translation>SetLoftInfo_4-Fehler: </translation>
+    </message>
+    <message>
+        <source>%1 Loft/Club Data Download Success !</source>
+        <translation>%1 Schlag- und Vereinsdaten erfolgreich in die Uhr geladen!</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx)</source>
+        <translation>Excel-Datei (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Clock Synchornize Success !</source>
+        <translation>Uhr erfolgreich synchronisiert!</translation>
+    </message>
+    <message>
+        <source>DeleteRace Error : </source>
+        <translation>DeleteRace-Fehler: </translation>
+    </message>
+    <message>
+        <source>SaveRace Error : </source>
+        <translation>SaveRace-Fehler: </translation>
+    </message>
+    <message>
+        <source>pigeon %1 of %2 sent</source>
+        <translation>Taube %1 von %2 gesendet</translation>
+    </message>
+    <message>
+        <source>SavePigeon Error : </source>
+        <translation>SavePigeon-Fehler: </translation>
+    </message>
+    <message>
+        <source>pigeon %1 of %2 read</source>
+        <translation>Taube %1 von %2 gelesen</translation>
+    </message>
+    <message>
+        <source>Ring %1 of loft %2 already belongs to loft %3 : not added !</source>
+        <translation>Ring %1 von Schlag %2 gehört schon zu Schlag %3: nicht hinzugefügt!</translation>
+    </message>
+    <message>
+        <source>In synchronize Loft Number: %1 Please Wait! </source>
+        <translation>Schlag %1 wird synchronisiert. Bitte warten! </translation>
+    </message>
+</context>
+<context>
+    <name>ClubReports</name>
+    <message>
+        <source>PDF File (*.pdf)</source>
+        <translation>PDF-Datei (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be printed: the printer did not start.</source>
+        <translation>Die Liste konnte nicht gedruckt werden: Der Drucker ist nicht gestartet.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written.</source>
+        <translation>Die PDF-Datei „%1“ konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Date :</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Total : </source>
+        <translation>Gesamt: </translation>
+    </message>
+    <message>
+        <source>LiberSite : </source>
+        <translation>Auflassort: </translation>
+    </message>
+    <message>
+        <source>RaceCode : </source>
+        <translation>Flugcode: </translation>
+    </message>
+    <message>
+        <source>Member List</source>
+        <translation>Mitgliederliste</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>LoftNo</source>
+        <translation>Schlagnr.</translation>
+    </message>
+    <message>
+        <source>No. of Clocks</source>
+        <translation>Anzahl Uhren</translation>
+    </message>
+    <message>
+        <source> Ring list of %1 - %2</source>
+        <translation> Ringliste von %1 - %2</translation>
+    </message>
+    <message>
+        <source>Life Ring Number</source>
+        <translation>Ringnummer</translation>
+    </message>
+    <message>
+        <source>Sex </source>
+        <translation>Geschlecht </translation>
+    </message>
+    <message>
+        <source>E_Ring</source>
+        <translation>Chipring</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Angelegt</translation>
+    </message>
+    <message>
+        <source>Assign Date</source>
+        <translation>Zugeordnet am</translation>
+    </message>
+    <message>
+        <source>Updated</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Race List</source>
+        <translation>Flugliste</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Verein</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Lib.Site Abbr.</source>
+        <translation>Kürzel Ort</translation>
+    </message>
+    <message>
+        <source>Liberation Site</source>
+        <translation>Auflassort</translation>
+    </message>
+    <message>
+        <source>Lib Date</source>
+        <translation>Auflassdatum</translation>
+    </message>
+    <message>
+        <source>Lib Time</source>
+        <translation>Auflasszeit</translation>
+    </message>
+    <message>
+        <source>Member</source>
+        <translation>Mitglied</translation>
+    </message>
+    <message>
+        <source>Loft Number</source>
+        <translation>Schlagnummer</translation>
+    </message>
+    <message>
+        <source>Miles</source>
+        <translation>Meilen</translation>
+    </message>
+    <message>
+        <source>KM</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Yards</source>
+        <translation>Yards</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>Birds Marked</source>
+        <translation>Eingesetzt</translation>
+    </message>
+    <message>
+        <source>Birds arrived</source>
+        <translation>Tauben angekommen</translation>
+    </message>
+    <message>
+        <source>Result </source>
+        <translation>Ergebnis </translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pl.</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Clocked</source>
+        <translation>Konstatiert</translation>
+    </message>
+    <message>
+        <source>FlyTime</source>
+        <translation>Flugzeit</translation>
+    </message>
+    <message>
+        <source>Var</source>
+        <translation>Abw.</translation>
+    </message>
+    <message>
+        <source>Yds/min</source>
+        <translation>yd/min</translation>
+    </message>
+    <message>
+        <source>M/min</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>Dist.</source>
+        <translation>Entf.</translation>
+    </message>
+    <message>
+        <source>Ranking </source>
+        <translation>Rangliste </translation>
+    </message>
+    <message>
+        <source>Pos</source>
+        <translation>Pl.</translation>
+    </message>
+    <message>
+        <source>MPM</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>Ring Particulars </source>
+        <translation>Ringangaben </translation>
+    </message>
+    <message>
+        <source>Clock / day</source>
+        <translation>Konstatiert / Tag</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Entfernung</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>Net Flying Time : </source>
+        <translation>Netto-Flugzeit: </translation>
+    </message>
+    <message>
+        <source>Winning Margin : </source>
+        <translation>Vorsprung des Siegers: </translation>
+    </message>
+    <message>
+        <source>Marked </source>
+        <translation>Eingesetzt </translation>
+    </message>
+    <message>
+        <source>Pigeon </source>
+        <translation>Taube </translation>
+    </message>
+    <message>
+        <source>Yds/Min</source>
+        <translation>yd/min</translation>
+    </message>
+    <message>
+        <source>Flying Time</source>
+        <translation>Flugzeit</translation>
+    </message>
+</context>
+<context>
     <name>ClubSetup</name>
     <message>
         <source>Custom</source>
@@ -56,6 +438,53 @@ Die aktuellen Daten sind unverändert.</translation>
     <message>
         <source>it is not a backup of the club database (%1).</source>
         <translation>es ist keine Sicherung der Vereinsdatenbank (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>Data</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>&apos;%1&apos; ist kein gültiges Datum</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>&apos;%1&apos; ist keine gültige Uhrzeit</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date and time</source>
+        <translation>&apos;%1&apos; ist kein gültiges Datum mit Uhrzeit</translation>
+    </message>
+    <message>
+        <source>&apos;&apos; is not a valid date</source>
+        <translation>&apos;&apos; ist kein gültiges Datum</translation>
+    </message>
+    <message>
+        <source>&apos;&apos; is not a valid date and time</source>
+        <translation>&apos;&apos; ist kein gültiges Datum mit Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Cannot open the database %1: %2</source>
+        <translation>Die Datenbank %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>Die Datei %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of this program: %2</source>
+        <translation>%1 ist keine Datenbank dieses Programms: %2</translation>
+    </message>
+    <message>
+        <source>The database %1 is not a database of this program; it lacks the tables %2. Nothing was changed in it.</source>
+        <translation>Die Datenbank %1 ist keine Datenbank dieses Programms; es fehlen die Tabellen %2. Darin wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; ist keine gültige Dezimalzahl</translation>
     </message>
 </context>
 <context>
@@ -132,6 +561,121 @@ Die aktuellen Daten sind unverändert.</translation>
     <message>
         <source>Marked Time</source>
         <translation>Einsatzzeit</translation>
+    </message>
+</context>
+<context>
+    <name>Members</name>
+    <message>
+        <source>Please enter the registration number.</source>
+        <translation>Bitte die Kennnummer eingeben.</translation>
+    </message>
+    <message>
+        <source>Ring %1 was deleted and is restored.</source>
+        <translation>Ring %1 war gelöscht und ist wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Rings %1 were deleted and are restored.</source>
+        <translation>Die Ringe %1 waren gelöscht und sind wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>These ring numbers exist already and were skipped: </source>
+        <translation>Diese Ringnummern sind schon vorhanden und wurden übersprungen: </translation>
+    </message>
+    <message>
+        <source>row %1: %2 of loft %3</source>
+        <translation>Zeile %1: %2 von Schlag %3</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2</source>
+        <translation>Zeile %1 von %2</translation>
+    </message>
+    <message>
+        <source>Rows not imported because their loft is not a member: %1.</source>
+        <translation>Nicht importierte Zeilen, weil ihr Schlag kein Mitglied ist: %1.</translation>
+    </message>
+    <message>
+        <source>; and %1 more</source>
+        <translation>; und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Rings not imported because they belong to another loft: %1.</source>
+        <translation>Nicht importierte Ringe, weil sie zu einem anderen Schlag gehören: %1.</translation>
+    </message>
+    <message>
+        <source>Rows not imported because they hold no ring number: %1.</source>
+        <translation>Nicht importierte Zeilen, weil sie keine Ringnummer enthalten: %1.</translation>
+    </message>
+    <message>
+        <source>The import was stopped at row %1. The rows before it are stored.</source>
+        <translation>Der Import wurde bei Zeile %1 angehalten. Die Zeilen davor sind gespeichert.</translation>
+    </message>
+    <message>
+        <source>The import stopped at row %1: %2. The rows before it are stored.</source>
+        <translation>Der Import hat bei Zeile %1 angehalten: %2. Die Zeilen davor sind gespeichert.</translation>
+    </message>
+    <message>
+        <source>Please enter a colour code and a colour name.</source>
+        <translation>Bitte Farbcode und Farbnamen eingeben.</translation>
+    </message>
+    <message>
+        <source>Colour code %1 exists already.</source>
+        <translation>Farbcode %1 ist schon vorhanden.</translation>
+    </message>
+    <message>
+        <source>Colour name %1 exists already.</source>
+        <translation>Farbname %1 ist schon vorhanden.</translation>
+    </message>
+    <message>
+        <source>The upper registration number must not be lower than the registration number, nor more than 255 above it. Nothing was stored.</source>
+        <translation>Die höchste Kennnummer darf nicht kleiner als die Kennnummer sein und nicht mehr als 255 darüber liegen. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Registration Letter Input Error!</source>
+        <translation>Fehler in den Kennbuchstaben!</translation>
+    </message>
+    <message>
+        <source>The birth year must have four digits, for example 2025. Nothing was stored.</source>
+        <translation>Das Geburtsjahr muss vier Ziffern haben, zum Beispiel 2025. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Field value : &apos;-&apos; </source>
+        <translation>Wert: &apos;-&apos; </translation>
+    </message>
+    <message>
+        <source>Field value : &apos;N&apos; Or &apos;S&apos;</source>
+        <translation>Wert: &apos;N&apos; oder &apos;S&apos;</translation>
+    </message>
+    <message>
+        <source>Field value : &apos;A&apos; ~ &apos;Z&apos;</source>
+        <translation>Wert: &apos;A&apos; ~ &apos;Z&apos;</translation>
+    </message>
+    <message>
+        <source>Field value : AP,BOR... </source>
+        <translation>Wert: AP,BOR... </translation>
+    </message>
+    <message>
+        <source>Set new Member find data entry error !</source>
+        <translation>Fehler in den Angaben des neuen Mitglieds!</translation>
+    </message>
+    <message>
+        <source>This will delete the data ?</source>
+        <translation>Damit werden die Daten gelöscht. Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Loft number %1 belongs to %2. Replace that member&apos;s details?</source>
+        <translation>Die Schlagnummer %1 gehört zu %2. Die Angaben dieses Mitglieds ersetzen?</translation>
+    </message>
+    <message>
+        <source>This Loft has %1 pigeon records, Do you want delete all data ?</source>
+        <translation>Dieser Schlag hat %1 Tauben. Möchten Sie alle Daten löschen?</translation>
+    </message>
+    <message>
+        <source>Delete the member %1 %2 and the loft&apos;s distances ?</source>
+        <translation>Das Mitglied %1 %2 und die Entfernungen des Schlags löschen?</translation>
+    </message>
+    <message>
+        <source>Number of clocks %1</source>
+        <translation>Anzahl Uhren %1</translation>
     </message>
 </context>
 <context>
@@ -437,6 +981,173 @@ Die aktuellen Daten sind unverändert.</translation>
     </message>
 </context>
 <context>
+    <name>Races</name>
+    <message>
+        <source>%1 Members sent %2 birds - %3 were clocked</source>
+        <translation>%1 Mitglieder setzten %2 Tauben ein - %3 konstatiert</translation>
+    </message>
+    <message>
+        <source>Yds/Min</source>
+        <translation>yd/min</translation>
+    </message>
+    <message>
+        <source>MPM</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>The arrival &apos;%1&apos; of ring %2 is not a valid date and time.</source>
+        <translation>Die Ankunft &apos;%1&apos; von Ring %2 ist kein gültiges Datum mit Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx)</source>
+        <translation>Excel-Datei (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Longitude Input Value &gt; 60 !</source>
+        <translation>Länge: Wert &gt; 60!</translation>
+    </message>
+    <message>
+        <source>Latitude Input Value  &gt; 60 !</source>
+        <translation>Breite: Wert &gt; 60!</translation>
+    </message>
+    <message>
+        <source>Race Date</source>
+        <translation>Flugdatum</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Sonnenuntergang</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Sonnenaufgang</translation>
+    </message>
+    <message>
+        <source>yyyy-mm-dd </source>
+        <translation>JJJJ-MM-TT </translation>
+    </message>
+    <message>
+        <source>hh:mm:ss</source>
+        <translation>hh:mm:ss</translation>
+    </message>
+    <message>
+        <source>row %1, &quot;%2&quot;</source>
+        <translation>Zeile %1, „%2“</translation>
+    </message>
+    <message>
+        <source>Sun data %1: &apos;%2&apos; is not a time (hh:mm:ss); nothing was saved.</source>
+        <translation>Sonnendaten %1: &apos;%2&apos; ist keine Uhrzeit (hh:mm:ss); es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Sun data %1: &apos;%2&apos; is not a date (yyyy-mm-dd); nothing was saved.</source>
+        <translation>Sonnendaten %1: &apos;%2&apos; ist kein Datum (JJJJ-MM-TT); es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save as a new race on %1? The race of %2 stays.</source>
+        <translation>Als neuen Flug am %1 speichern? Der Flug vom %2 bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>A race with the code %1 on %2 exists already (club %3).</source>
+        <translation>Ein Flug mit dem Code %1 am %2 ist schon vorhanden (Verein %3).</translation>
+    </message>
+    <message>
+        <source>Delete the liberation site %1 %2? Every loft&apos;s distance to it is deleted too.</source>
+        <translation>Den Auflassort %1 %2 löschen? Die Entfernung jedes Schlags dorthin wird ebenfalls gelöscht.</translation>
+    </message>
+    <message>
+        <source> 1 race uses it.</source>
+        <translation> 1 Flug verwendet ihn.</translation>
+    </message>
+    <message>
+        <source> %1 races use it.</source>
+        <translation> %1 Flüge verwenden ihn.</translation>
+    </message>
+    <message>
+        <source>No liberation site has the code &apos;%1&apos;.</source>
+        <translation>Kein Auflassort hat den Code &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Please enter a club code and a club name.</source>
+        <translation>Bitte Vereinscode und Vereinsnamen eingeben.</translation>
+    </message>
+    <message>
+        <source>Club code %1 exists already.</source>
+        <translation>Vereinscode %1 ist schon vorhanden.</translation>
+    </message>
+    <message>
+        <source>Club name %1 exists already.</source>
+        <translation>Vereinsname %1 ist schon vorhanden.</translation>
+    </message>
+    <message>
+        <source>Delete the club %1? Races of %1 can no longer be saved until the club exists again.</source>
+        <translation>Den Verein %1 löschen? Flüge von %1 können dann nicht mehr gespeichert werden, bis der Verein wieder besteht.</translation>
+    </message>
+    <message>
+        <source>Set new liberate point find data entry error !</source>
+        <translation>Fehler in den Angaben des Auflassorts!</translation>
+    </message>
+    <message>
+        <source>This will delete the data ?</source>
+        <translation>Damit werden die Daten gelöscht. Fortfahren?</translation>
+    </message>
+    <message>
+        <source>The clock reading &apos;%1&apos; of member %2 is not a valid date and time.</source>
+        <translation>Der Uhrenstand &apos;%1&apos; von Mitglied %2 ist kein gültiges Datum mit Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 character(s) that the file cannot hold were written as &quot;?&quot;.</source>
+        <translation>%1 Zeichen, die die Datei nicht aufnehmen kann, wurden als „?“ geschrieben.</translation>
+    </message>
+    <message>
+        <source>WinSpeed file (*.D00);;All files (*)</source>
+        <translation>WinSpeed-Datei (*.D00);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Texe file (COTE.txt)</source>
+        <translation>Textdatei (COTE.txt)</translation>
+    </message>
+    <message>
+        <source>Texe file (RING.txt)</source>
+        <translation>Textdatei (RING.txt)</translation>
+    </message>
+    <message>
+        <source>Race Distance download success ！！</source>
+        <translation>Flugentfernungen erfolgreich eingelesen！！</translation>
+    </message>
+    <message>
+        <source>Choose the member first.</source>
+        <translation>Wählen Sie zuerst das Mitglied.</translation>
+    </message>
+    <message>
+        <source>Ring number &apos;%1&apos; is not a pigeon of this member.</source>
+        <translation>Die Ringnummer &apos;%1&apos; ist keine Taube dieses Mitglieds.</translation>
+    </message>
+    <message>
+        <source>The race %1 of %2 has no liberation time.</source>
+        <translation>Der Flug %1 vom %2 hat keine Auflasszeit.</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1.</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (Zeile %2)</translation>
+    </message>
+    <message>
+        <source>Invalid character in %1 field in string %2</source>
+        <translation>Ungültiges Zeichen im Feld %1 im Text %2</translation>
+    </message>
+</context>
+<context>
     <name>ResultTab</name>
     <message>
         <source>Race Code :</source>
@@ -481,6 +1192,121 @@ Die aktuellen Daten sind unverändert.</translation>
     <message>
         <source>Dist.</source>
         <translation>Entf.</translation>
+    </message>
+</context>
+<context>
+    <name>Spreadsheet</name>
+    <message>
+        <source>it is not a zip archive</source>
+        <translation>sie ist kein ZIP-Archiv</translation>
+    </message>
+    <message>
+        <source>the part %1 is damaged</source>
+        <translation>der Teil %1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it is protected with a password</source>
+        <translation>sie ist mit einem Kennwort geschützt</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 MB</source>
+        <translation>entpackt ist sie größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 cells</source>
+        <translation>sie enthält mehr als %1 Zellen</translation>
+    </message>
+    <message>
+        <source>the part %1 is not readable XML</source>
+        <translation>der Teil %1 ist kein lesbares XML</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read as a workbook: %2.</source>
+        <translation>Die Datei „%1“ kann nicht als Arbeitsmappe gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The workbook &quot;%1&quot; does not exist.</source>
+        <translation>Die Arbeitsmappe „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>sie ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>The workbook &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Die Arbeitsmappe „%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The workbook &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Die Arbeitsmappe „%1“ kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>it has no workbook part</source>
+        <translation>sie hat keinen Arbeitsmappenteil</translation>
+    </message>
+    <message>
+        <source>it has no worksheet</source>
+        <translation>sie hat kein Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>a row number is out of range</source>
+        <translation>eine Zeilennummer liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>the cell reference &quot;%1&quot; is out of range</source>
+        <translation>der Zellbezug „%1“ liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>a cell refers to a missing text</source>
+        <translation>eine Zelle verweist auf einen fehlenden Text</translation>
+    </message>
+    <message>
+        <source>Data transfer error: </source>
+        <translation>Fehler bei der Datenübertragung: </translation>
+    </message>
+    <message>
+        <source>a row has %1 values for %2 columns</source>
+        <translation>eine Zeile hat %1 Werte für %2 Spalten</translation>
+    </message>
+    <message>
+        <source>%1 rows do not fit in one worksheet</source>
+        <translation>%1 Zeilen passen nicht in ein Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>%1 columns do not fit in one worksheet</source>
+        <translation>%1 Spalten passen nicht in ein Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>der Ordner „%1“ existiert nicht</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder</source>
+        <translation>„%1“ ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>the workbook could not be created</source>
+        <translation>die Arbeitsmappe konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>the worksheet could not be created</source>
+        <translation>das Arbeitsblatt konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source> (cell %1)</source>
+        <translation> (Zelle %1)</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2</source>
+        <translation>Zeile %1 von %2</translation>
+    </message>
+    <message>
+        <source>Saving %1</source>
+        <translation>%1 wird gespeichert</translation>
     </message>
 </context>
 <context>
@@ -956,6 +1782,10 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
     <message>
         <source>yds/min</source>
         <translation>yd/min</translation>
+    </message>
+    <message>
+        <source>The program speaks the language chosen here from its next start.</source>
+        <translation>Das Programm verwendet die hier gewählte Sprache ab dem nächsten Start.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,388 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>ClockOperation</name>
+    <message>
+        <source>Please. Select Race Code !</source>
+        <translation>Veuillez choisir un code de concours !</translation>
+    </message>
+    <message>
+        <source>ComVerify Error !</source>
+        <translation>Erreur ComVerify !</translation>
+    </message>
+    <message>
+        <source>Loft : %1 in Marked data Upload , Pls Wait !</source>
+        <translation>Colombier %1 : lecture de l&apos;enlogement, veuillez patienter !</translation>
+    </message>
+    <message>
+        <source>QueryRace Error : </source>
+        <translation>Erreur QueryRace : </translation>
+    </message>
+    <message>
+        <source>pigeon %1 of %2</source>
+        <translation>pigeon %1 sur %2</translation>
+    </message>
+    <message>
+        <source>QueryRaceRecord Error : </source>
+        <translation>Erreur QueryRaceRecord : </translation>
+    </message>
+    <message>
+        <source>Marked data upload Success !</source>
+        <translation>Enlogement lu avec succès !</translation>
+    </message>
+    <message>
+        <source>RaceCode : %1 No Marked data ! </source>
+        <translation>Code du concours %1 : aucune donnée d&apos;enlogement ! </translation>
+    </message>
+    <message>
+        <source>ComVerify Error : </source>
+        <translation>Erreur ComVerify : </translation>
+    </message>
+    <message>
+        <source>Loft : %1 in Result data Upload , Pls Wait !</source>
+        <translation>Colombier %1 : lecture des résultats, veuillez patienter !</translation>
+    </message>
+    <message>
+        <source>Race Result No Record upload !</source>
+        <translation>Aucun résultat lu !</translation>
+    </message>
+    <message>
+        <source>Race Result upload Success !</source>
+        <translation>Résultats lus avec succès !</translation>
+    </message>
+    <message>
+        <source>PRingNo not found in this race (%1)!!</source>
+        <translation>Numéro de bague introuvable dans ce concours (%1) !</translation>
+    </message>
+    <message>
+        <source>Race %1 %2 not found !</source>
+        <translation>Concours %1 %2 introuvable !</translation>
+    </message>
+    <message>
+        <source>Security Code not match !! </source>
+        <translation>Le code de sécurité ne correspond pas !! </translation>
+    </message>
+    <message>
+        <source>Do you want to Initialize this timer ?</source>
+        <translation>Voulez-vous initialiser ce constateur ?</translation>
+    </message>
+    <message>
+        <source>Please connect to club antenna and clock.</source>
+        <translation>Veuillez brancher l&apos;antenne du club et le constateur.</translation>
+    </message>
+    <message>
+        <source>DeviceInit Error :</source>
+        <translation>Erreur DeviceInit : </translation>
+    </message>
+    <message>
+        <source>LoftNo Wrong ! ReCheck !</source>
+        <translation>Numéro de colombier erroné ! Vérifiez !</translation>
+    </message>
+    <message>
+        <source>ComVerify Error :</source>
+        <translation>Erreur ComVerify : </translation>
+    </message>
+    <message>
+        <source>SetLoftInfo Error :</source>
+        <translation>Erreur SetLoftInfo : </translation>
+    </message>
+    <message>
+        <source>SetLoftInfo_2 Error :</source>
+        <translation>Erreur SetLoftInfo_2 : </translation>
+    </message>
+    <message>
+        <source>SetLoftInfo_3 Error :</source>
+        <translation>Erreur SetLoftInfo_3 : </translation>
+    </message>
+    <message>
+        <source>SetLoftInfo_4 Error :</source>
+        <translation>Erreur SetLoftInfo_4 : </translation>
+    </message>
+    <message>
+        <source>%1 Loft/Club Data Download Success !</source>
+        <translation>%1 Données du colombier et du club chargées avec succès !</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx)</source>
+        <translation>Fichier Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Clock Synchornize Success !</source>
+        <translation>Constateur synchronisé avec succès !</translation>
+    </message>
+    <message>
+        <source>DeleteRace Error : </source>
+        <translation>Erreur DeleteRace : </translation>
+    </message>
+    <message>
+        <source>SaveRace Error : </source>
+        <translation>Erreur SaveRace : </translation>
+    </message>
+    <message>
+        <source>pigeon %1 of %2 sent</source>
+        <translation>pigeon %1 sur %2 envoyé</translation>
+    </message>
+    <message>
+        <source>SavePigeon Error : </source>
+        <translation>Erreur SavePigeon : </translation>
+    </message>
+    <message>
+        <source>pigeon %1 of %2 read</source>
+        <translation>pigeon %1 sur %2 lu</translation>
+    </message>
+    <message>
+        <source>Ring %1 of loft %2 already belongs to loft %3 : not added !</source>
+        <translation>La bague %1 du colombier %2 appartient déjà au colombier %3 : non ajoutée !</translation>
+    </message>
+    <message>
+        <source>In synchronize Loft Number: %1 Please Wait! </source>
+        <translation>Synchronisation du colombier %1. Veuillez patienter ! </translation>
+    </message>
+</context>
+<context>
+    <name>ClubReports</name>
+    <message>
+        <source>PDF File (*.pdf)</source>
+        <translation>Fichier PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be printed: the printer did not start.</source>
+        <translation>La liste n&apos;a pas pu être imprimée : l&apos;imprimante n&apos;a pas démarré.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written.</source>
+        <translation>Le fichier PDF « %1 » n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Date :</source>
+        <translation>Date :</translation>
+    </message>
+    <message>
+        <source>Total : </source>
+        <translation>Total : </translation>
+    </message>
+    <message>
+        <source>LiberSite : </source>
+        <translation>Lieu de lâcher : </translation>
+    </message>
+    <message>
+        <source>RaceCode : </source>
+        <translation>Code du concours : </translation>
+    </message>
+    <message>
+        <source>Member List</source>
+        <translation>Liste des membres</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>LoftNo</source>
+        <translation>N° colombier</translation>
+    </message>
+    <message>
+        <source>No. of Clocks</source>
+        <translation>Nb de constateurs</translation>
+    </message>
+    <message>
+        <source> Ring list of %1 - %2</source>
+        <translation> Liste des bagues de %1 - %2</translation>
+    </message>
+    <message>
+        <source>Life Ring Number</source>
+        <translation>Numéro de bague</translation>
+    </message>
+    <message>
+        <source>Sex </source>
+        <translation>Sexe </translation>
+    </message>
+    <message>
+        <source>E_Ring</source>
+        <translation>Bague él.</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Créé</translation>
+    </message>
+    <message>
+        <source>Assign Date</source>
+        <translation>Date d&apos;attribution</translation>
+    </message>
+    <message>
+        <source>Updated</source>
+        <translation>Modifié</translation>
+    </message>
+    <message>
+        <source>Race List</source>
+        <translation>Liste des concours</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Lib.Site Abbr.</source>
+        <translation>Abr. lieu</translation>
+    </message>
+    <message>
+        <source>Liberation Site</source>
+        <translation>Lieu de lâcher</translation>
+    </message>
+    <message>
+        <source>Lib Date</source>
+        <translation>Date lâcher</translation>
+    </message>
+    <message>
+        <source>Lib Time</source>
+        <translation>Heure lâcher</translation>
+    </message>
+    <message>
+        <source>Member</source>
+        <translation>Membre</translation>
+    </message>
+    <message>
+        <source>Loft Number</source>
+        <translation>N° de colombier</translation>
+    </message>
+    <message>
+        <source>Miles</source>
+        <translation>Miles</translation>
+    </message>
+    <message>
+        <source>KM</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Yards</source>
+        <translation>Yards</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Constateur</translation>
+    </message>
+    <message>
+        <source>Birds Marked</source>
+        <translation>Enlogés</translation>
+    </message>
+    <message>
+        <source>Birds arrived</source>
+        <translation>Pigeons arrivés</translation>
+    </message>
+    <message>
+        <source>Result </source>
+        <translation>Résultat </translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pl.</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Bague</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Clocked</source>
+        <translation>Constaté</translation>
+    </message>
+    <message>
+        <source>FlyTime</source>
+        <translation>Durée de vol</translation>
+    </message>
+    <message>
+        <source>Var</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>Yds/min</source>
+        <translation>yd/min</translation>
+    </message>
+    <message>
+        <source>M/min</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>Dist.</source>
+        <translation>Dist.</translation>
+    </message>
+    <message>
+        <source>Ranking </source>
+        <translation>Classement </translation>
+    </message>
+    <message>
+        <source>Pos</source>
+        <translation>Pl.</translation>
+    </message>
+    <message>
+        <source>MPM</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>Ring Particulars </source>
+        <translation>Bague </translation>
+    </message>
+    <message>
+        <source>Clock / day</source>
+        <translation>Constatation / jour</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>Net Flying Time : </source>
+        <translation>Durée de vol nette : </translation>
+    </message>
+    <message>
+        <source>Winning Margin : </source>
+        <translation>Avance du vainqueur : </translation>
+    </message>
+    <message>
+        <source>Marked </source>
+        <translation>Enlogé </translation>
+    </message>
+    <message>
+        <source>Pigeon </source>
+        <translation>Pigeon </translation>
+    </message>
+    <message>
+        <source>Yds/Min</source>
+        <translation>yd/min</translation>
+    </message>
+    <message>
+        <source>Flying Time</source>
+        <translation>Durée de vol</translation>
+    </message>
+</context>
+<context>
     <name>ClubSetup</name>
     <message>
         <source>Custom</source>
@@ -56,6 +438,53 @@ Les données actuelles sont inchangées.</translation>
     <message>
         <source>it is not a backup of the club database (%1).</source>
         <translation>ce n&apos;est pas une sauvegarde de la base de données du club (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>Data</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>&apos;%1&apos; n&apos;est pas une date valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>&apos;%1&apos; n&apos;est pas une heure valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date and time</source>
+        <translation>&apos;%1&apos; n&apos;est pas une date et heure valides</translation>
+    </message>
+    <message>
+        <source>&apos;&apos; is not a valid date</source>
+        <translation>&apos;&apos; n&apos;est pas une date valide</translation>
+    </message>
+    <message>
+        <source>&apos;&apos; is not a valid date and time</source>
+        <translation>&apos;&apos; n&apos;est pas une date et heure valides</translation>
+    </message>
+    <message>
+        <source>Cannot open the database %1: %2</source>
+        <translation>Impossible d&apos;ouvrir la base de données %1 : %2</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>Le fichier %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of this program: %2</source>
+        <translation>%1 n&apos;est pas une base de données de ce programme : %2</translation>
+    </message>
+    <message>
+        <source>The database %1 is not a database of this program; it lacks the tables %2. Nothing was changed in it.</source>
+        <translation>La base de données %1 n&apos;est pas une base de ce programme ; il manque les tables %2. Rien n&apos;y a été modifié.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; n&apos;est pas un nombre entier valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; n&apos;est pas un nombre décimal valide</translation>
     </message>
 </context>
 <context>
@@ -132,6 +561,121 @@ Les données actuelles sont inchangées.</translation>
     <message>
         <source>Marked Time</source>
         <translation>Heure d&apos;enlogement</translation>
+    </message>
+</context>
+<context>
+    <name>Members</name>
+    <message>
+        <source>Please enter the registration number.</source>
+        <translation>Veuillez saisir le numéro d&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <source>Ring %1 was deleted and is restored.</source>
+        <translation>La bague %1 avait été supprimée et est rétablie.</translation>
+    </message>
+    <message>
+        <source>Rings %1 were deleted and are restored.</source>
+        <translation>Les bagues %1 avaient été supprimées et sont rétablies.</translation>
+    </message>
+    <message>
+        <source>These ring numbers exist already and were skipped: </source>
+        <translation>Ces numéros de bague existent déjà et ont été ignorés : </translation>
+    </message>
+    <message>
+        <source>row %1: %2 of loft %3</source>
+        <translation>ligne %1 : %2 du colombier %3</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2</source>
+        <translation>Ligne %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Rows not imported because their loft is not a member: %1.</source>
+        <translation>Lignes non importées car leur colombier n&apos;est pas membre : %1.</translation>
+    </message>
+    <message>
+        <source>; and %1 more</source>
+        <translation>; et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Rings not imported because they belong to another loft: %1.</source>
+        <translation>Bagues non importées car elles appartiennent à un autre colombier : %1.</translation>
+    </message>
+    <message>
+        <source>Rows not imported because they hold no ring number: %1.</source>
+        <translation>Lignes non importées car elles ne contiennent pas de numéro de bague : %1.</translation>
+    </message>
+    <message>
+        <source>The import was stopped at row %1. The rows before it are stored.</source>
+        <translation>L&apos;importation a été arrêtée à la ligne %1. Les lignes précédentes sont enregistrées.</translation>
+    </message>
+    <message>
+        <source>The import stopped at row %1: %2. The rows before it are stored.</source>
+        <translation>L&apos;importation s&apos;est arrêtée à la ligne %1 : %2. Les lignes précédentes sont enregistrées.</translation>
+    </message>
+    <message>
+        <source>Please enter a colour code and a colour name.</source>
+        <translation>Veuillez saisir un code et un nom de couleur.</translation>
+    </message>
+    <message>
+        <source>Colour code %1 exists already.</source>
+        <translation>Le code couleur %1 existe déjà.</translation>
+    </message>
+    <message>
+        <source>Colour name %1 exists already.</source>
+        <translation>La couleur %1 existe déjà.</translation>
+    </message>
+    <message>
+        <source>The upper registration number must not be lower than the registration number, nor more than 255 above it. Nothing was stored.</source>
+        <translation>Le dernier numéro d&apos;enregistrement ne doit pas être inférieur au numéro d&apos;enregistrement ni le dépasser de plus de 255. Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Registration Letter Input Error!</source>
+        <translation>Erreur dans les lettres d&apos;enregistrement !</translation>
+    </message>
+    <message>
+        <source>The birth year must have four digits, for example 2025. Nothing was stored.</source>
+        <translation>L&apos;année de naissance doit avoir quatre chiffres, par exemple 2025. Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Field value : &apos;-&apos; </source>
+        <translation>Valeur : &apos;-&apos; </translation>
+    </message>
+    <message>
+        <source>Field value : &apos;N&apos; Or &apos;S&apos;</source>
+        <translation>Valeur : &apos;N&apos; ou &apos;S&apos;</translation>
+    </message>
+    <message>
+        <source>Field value : &apos;A&apos; ~ &apos;Z&apos;</source>
+        <translation>Valeur : &apos;A&apos; ~ &apos;Z&apos;</translation>
+    </message>
+    <message>
+        <source>Field value : AP,BOR... </source>
+        <translation>Valeur : AP,BOR... </translation>
+    </message>
+    <message>
+        <source>Set new Member find data entry error !</source>
+        <translation>Erreur dans les données du nouveau membre !</translation>
+    </message>
+    <message>
+        <source>This will delete the data ?</source>
+        <translation>Ceci supprimera les données. Continuer ?</translation>
+    </message>
+    <message>
+        <source>Loft number %1 belongs to %2. Replace that member&apos;s details?</source>
+        <translation>Le numéro de colombier %1 appartient à %2. Remplacer les données de ce membre ?</translation>
+    </message>
+    <message>
+        <source>This Loft has %1 pigeon records, Do you want delete all data ?</source>
+        <translation>Ce colombier a %1 pigeons. Voulez-vous supprimer toutes les données ?</translation>
+    </message>
+    <message>
+        <source>Delete the member %1 %2 and the loft&apos;s distances ?</source>
+        <translation>Supprimer le membre %1 %2 et les distances du colombier ?</translation>
+    </message>
+    <message>
+        <source>Number of clocks %1</source>
+        <translation>Nombre de constateurs %1</translation>
     </message>
 </context>
 <context>
@@ -437,6 +981,173 @@ Les données actuelles sont inchangées.</translation>
     </message>
 </context>
 <context>
+    <name>Races</name>
+    <message>
+        <source>%1 Members sent %2 birds - %3 were clocked</source>
+        <translation>%1 membres ont enlogé %2 pigeons - %3 constatés</translation>
+    </message>
+    <message>
+        <source>Yds/Min</source>
+        <translation>yd/min</translation>
+    </message>
+    <message>
+        <source>MPM</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>The arrival &apos;%1&apos; of ring %2 is not a valid date and time.</source>
+        <translation>L&apos;arrivée &apos;%1&apos; de la bague %2 n&apos;est pas une date et heure valides.</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx)</source>
+        <translation>Fichier Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Longitude Input Value &gt; 60 !</source>
+        <translation>Longitude : valeur &gt; 60 !</translation>
+    </message>
+    <message>
+        <source>Latitude Input Value  &gt; 60 !</source>
+        <translation>Latitude : valeur &gt; 60 !</translation>
+    </message>
+    <message>
+        <source>Race Date</source>
+        <translation>Date du concours</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lieu</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Coucher du soleil</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Lever du soleil</translation>
+    </message>
+    <message>
+        <source>yyyy-mm-dd </source>
+        <translation>aaaa-mm-jj </translation>
+    </message>
+    <message>
+        <source>hh:mm:ss</source>
+        <translation>hh:mm:ss</translation>
+    </message>
+    <message>
+        <source>row %1, &quot;%2&quot;</source>
+        <translation>ligne %1, « %2 »</translation>
+    </message>
+    <message>
+        <source>Sun data %1: &apos;%2&apos; is not a time (hh:mm:ss); nothing was saved.</source>
+        <translation>Données solaires %1 : &apos;%2&apos; n&apos;est pas une heure (hh:mm:ss) ; rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Sun data %1: &apos;%2&apos; is not a date (yyyy-mm-dd); nothing was saved.</source>
+        <translation>Données solaires %1 : &apos;%2&apos; n&apos;est pas une date (aaaa-mm-jj) ; rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Save as a new race on %1? The race of %2 stays.</source>
+        <translation>Enregistrer comme nouveau concours le %1 ? Le concours du %2 est conservé.</translation>
+    </message>
+    <message>
+        <source>A race with the code %1 on %2 exists already (club %3).</source>
+        <translation>Un concours avec le code %1 le %2 existe déjà (club %3).</translation>
+    </message>
+    <message>
+        <source>Delete the liberation site %1 %2? Every loft&apos;s distance to it is deleted too.</source>
+        <translation>Supprimer le lieu de lâcher %1 %2 ? La distance de chaque colombier à ce lieu est aussi supprimée.</translation>
+    </message>
+    <message>
+        <source> 1 race uses it.</source>
+        <translation> 1 concours l&apos;utilise.</translation>
+    </message>
+    <message>
+        <source> %1 races use it.</source>
+        <translation> %1 concours l&apos;utilisent.</translation>
+    </message>
+    <message>
+        <source>No liberation site has the code &apos;%1&apos;.</source>
+        <translation>Aucun lieu de lâcher n&apos;a le code &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Please enter a club code and a club name.</source>
+        <translation>Veuillez saisir un code et un nom de club.</translation>
+    </message>
+    <message>
+        <source>Club code %1 exists already.</source>
+        <translation>Le code de club %1 existe déjà.</translation>
+    </message>
+    <message>
+        <source>Club name %1 exists already.</source>
+        <translation>Le nom de club %1 existe déjà.</translation>
+    </message>
+    <message>
+        <source>Delete the club %1? Races of %1 can no longer be saved until the club exists again.</source>
+        <translation>Supprimer le club %1 ? Les concours de %1 ne pourront plus être enregistrés tant que le club n&apos;existera pas de nouveau.</translation>
+    </message>
+    <message>
+        <source>Set new liberate point find data entry error !</source>
+        <translation>Erreur dans les données du lieu de lâcher !</translation>
+    </message>
+    <message>
+        <source>This will delete the data ?</source>
+        <translation>Ceci supprimera les données. Continuer ?</translation>
+    </message>
+    <message>
+        <source>The clock reading &apos;%1&apos; of member %2 is not a valid date and time.</source>
+        <translation>La lecture du constateur &apos;%1&apos; du membre %2 n&apos;est pas une date et heure valides.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 character(s) that the file cannot hold were written as &quot;?&quot;.</source>
+        <translation>%1 caractère(s) que le fichier ne peut pas contenir ont été écrits « ? ».</translation>
+    </message>
+    <message>
+        <source>WinSpeed file (*.D00);;All files (*)</source>
+        <translation>Fichier WinSpeed (*.D00);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Texe file (COTE.txt)</source>
+        <translation>Fichier texte (COTE.txt)</translation>
+    </message>
+    <message>
+        <source>Texe file (RING.txt)</source>
+        <translation>Fichier texte (RING.txt)</translation>
+    </message>
+    <message>
+        <source>Race Distance download success ！！</source>
+        <translation>Distances du concours importées avec succès！！</translation>
+    </message>
+    <message>
+        <source>Choose the member first.</source>
+        <translation>Choisissez d&apos;abord le membre.</translation>
+    </message>
+    <message>
+        <source>Ring number &apos;%1&apos; is not a pigeon of this member.</source>
+        <translation>Le numéro de bague &apos;%1&apos; n&apos;est pas un pigeon de ce membre.</translation>
+    </message>
+    <message>
+        <source>The race %1 of %2 has no liberation time.</source>
+        <translation>Le concours %1 du %2 n&apos;a pas d&apos;heure de lâcher.</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1.</source>
+        <translation>Impossible d&apos;ouvrir le fichier %1.</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (ligne %2)</translation>
+    </message>
+    <message>
+        <source>Invalid character in %1 field in string %2</source>
+        <translation>Caractère non valide dans le champ %1 de la chaîne %2</translation>
+    </message>
+</context>
+<context>
     <name>ResultTab</name>
     <message>
         <source>Race Code :</source>
@@ -481,6 +1192,121 @@ Les données actuelles sont inchangées.</translation>
     <message>
         <source>Dist.</source>
         <translation>Dist.</translation>
+    </message>
+</context>
+<context>
+    <name>Spreadsheet</name>
+    <message>
+        <source>it is not a zip archive</source>
+        <translation>ce n&apos;est pas une archive zip</translation>
+    </message>
+    <message>
+        <source>the part %1 is damaged</source>
+        <translation>la partie %1 est endommagée</translation>
+    </message>
+    <message>
+        <source>it is protected with a password</source>
+        <translation>il est protégé par un mot de passe</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 MB</source>
+        <translation>décompressé, il dépasse %1 Mo</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 cells</source>
+        <translation>il contient plus de %1 cellules</translation>
+    </message>
+    <message>
+        <source>the part %1 is not readable XML</source>
+        <translation>la partie %1 n&apos;est pas du XML lisible</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read as a workbook: %2.</source>
+        <translation>Le fichier « %1 » ne peut pas être lu comme classeur : %2.</translation>
+    </message>
+    <message>
+        <source>The workbook &quot;%1&quot; does not exist.</source>
+        <translation>Le classeur « %1 » n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>il dépasse %1 Mo</translation>
+    </message>
+    <message>
+        <source>The workbook &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Le classeur « %1 » ne peut pas être ouvert : %2.</translation>
+    </message>
+    <message>
+        <source>The workbook &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Le classeur « %1 » ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>it has no workbook part</source>
+        <translation>il n&apos;a pas de partie classeur</translation>
+    </message>
+    <message>
+        <source>it has no worksheet</source>
+        <translation>il n&apos;a pas de feuille de calcul</translation>
+    </message>
+    <message>
+        <source>a row number is out of range</source>
+        <translation>un numéro de ligne est hors limites</translation>
+    </message>
+    <message>
+        <source>the cell reference &quot;%1&quot; is out of range</source>
+        <translation>la référence de cellule « %1 » est hors limites</translation>
+    </message>
+    <message>
+        <source>a cell refers to a missing text</source>
+        <translation>une cellule renvoie à un texte manquant</translation>
+    </message>
+    <message>
+        <source>Data transfer error: </source>
+        <translation>Erreur de transfert des données : </translation>
+    </message>
+    <message>
+        <source>a row has %1 values for %2 columns</source>
+        <translation>une ligne a %1 valeurs pour %2 colonnes</translation>
+    </message>
+    <message>
+        <source>%1 rows do not fit in one worksheet</source>
+        <translation>%1 lignes ne tiennent pas dans une feuille</translation>
+    </message>
+    <message>
+        <source>%1 columns do not fit in one worksheet</source>
+        <translation>%1 colonnes ne tiennent pas dans une feuille</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>le dossier « %1 » n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder</source>
+        <translation>« %1 » est un dossier</translation>
+    </message>
+    <message>
+        <source>the workbook could not be created</source>
+        <translation>le classeur n&apos;a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>the worksheet could not be created</source>
+        <translation>la feuille n&apos;a pas pu être créée</translation>
+    </message>
+    <message>
+        <source> (cell %1)</source>
+        <translation> (cellule %1)</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2</source>
+        <translation>Ligne %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Saving %1</source>
+        <translation>Enregistrement de %1</translation>
     </message>
 </context>
 <context>
@@ -956,6 +1782,10 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
     <message>
         <source>yds/min</source>
         <translation>yd/min</translation>
+    </message>
+    <message>
+        <source>The program speaks the language chosen here from its next start.</source>
+        <translation>Le programme utilise la langue choisie ici dès son prochain démarrage.</translation>
     </message>
 </context>
 <context>

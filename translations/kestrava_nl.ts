@@ -2,6 +2,388 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>ClockOperation</name>
+    <message>
+        <source>Please. Select Race Code !</source>
+        <translation>Kies een vluchtcode!</translation>
+    </message>
+    <message>
+        <source>ComVerify Error !</source>
+        <translation>ComVerify-fout!</translation>
+    </message>
+    <message>
+        <source>Loft : %1 in Marked data Upload , Pls Wait !</source>
+        <translation>Hok %1: inkorving wordt uitgelezen, even geduld!</translation>
+    </message>
+    <message>
+        <source>QueryRace Error : </source>
+        <translation>QueryRace-fout: </translation>
+    </message>
+    <message>
+        <source>pigeon %1 of %2</source>
+        <translation>duif %1 van %2</translation>
+    </message>
+    <message>
+        <source>QueryRaceRecord Error : </source>
+        <translation>QueryRaceRecord-fout: </translation>
+    </message>
+    <message>
+        <source>Marked data upload Success !</source>
+        <translation>Inkorving met succes uitgelezen!</translation>
+    </message>
+    <message>
+        <source>RaceCode : %1 No Marked data ! </source>
+        <translation>Vluchtcode %1: geen inkorvingsgegevens! </translation>
+    </message>
+    <message>
+        <source>ComVerify Error : </source>
+        <translation>ComVerify-fout: </translation>
+    </message>
+    <message>
+        <source>Loft : %1 in Result data Upload , Pls Wait !</source>
+        <translation>Hok %1: uitslag wordt uitgelezen, even geduld!</translation>
+    </message>
+    <message>
+        <source>Race Result No Record upload !</source>
+        <translation>Geen uitslaggegevens uitgelezen!</translation>
+    </message>
+    <message>
+        <source>Race Result upload Success !</source>
+        <translation>Uitslag met succes uitgelezen!</translation>
+    </message>
+    <message>
+        <source>PRingNo not found in this race (%1)!!</source>
+        <translation>Ringnummer niet gevonden in deze vlucht (%1)!</translation>
+    </message>
+    <message>
+        <source>Race %1 %2 not found !</source>
+        <translation>Vlucht %1 %2 niet gevonden!</translation>
+    </message>
+    <message>
+        <source>Security Code not match !! </source>
+        <translation>Beveiligingscode klopt niet!! </translation>
+    </message>
+    <message>
+        <source>Do you want to Initialize this timer ?</source>
+        <translation>Wilt u deze klok initialiseren?</translation>
+    </message>
+    <message>
+        <source>Please connect to club antenna and clock.</source>
+        <translation>Sluit de clubantenne en de klok aan.</translation>
+    </message>
+    <message>
+        <source>DeviceInit Error :</source>
+        <translation>DeviceInit-fout: </translation>
+    </message>
+    <message>
+        <source>LoftNo Wrong ! ReCheck !</source>
+        <translation>Verkeerd hoknummer! Controleer het opnieuw!</translation>
+    </message>
+    <message>
+        <source>ComVerify Error :</source>
+        <translation>ComVerify-fout: </translation>
+    </message>
+    <message>
+        <source>SetLoftInfo Error :</source>
+        <translation>SetLoftInfo-fout: </translation>
+    </message>
+    <message>
+        <source>SetLoftInfo_2 Error :</source>
+        <translation>SetLoftInfo_2-fout: </translation>
+    </message>
+    <message>
+        <source>SetLoftInfo_3 Error :</source>
+        <translation>SetLoftInfo_3-fout: </translation>
+    </message>
+    <message>
+        <source>SetLoftInfo_4 Error :</source>
+        <translation>SetLoftInfo_4-fout: </translation>
+    </message>
+    <message>
+        <source>%1 Loft/Club Data Download Success !</source>
+        <translation>%1 Hok- en verenigingsgegevens met succes in de klok geladen!</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx)</source>
+        <translation>Excel-bestand (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Clock Synchornize Success !</source>
+        <translation>Klok met succes gesynchroniseerd!</translation>
+    </message>
+    <message>
+        <source>DeleteRace Error : </source>
+        <translation>DeleteRace-fout: </translation>
+    </message>
+    <message>
+        <source>SaveRace Error : </source>
+        <translation>SaveRace-fout: </translation>
+    </message>
+    <message>
+        <source>pigeon %1 of %2 sent</source>
+        <translation>duif %1 van %2 verzonden</translation>
+    </message>
+    <message>
+        <source>SavePigeon Error : </source>
+        <translation>SavePigeon-fout: </translation>
+    </message>
+    <message>
+        <source>pigeon %1 of %2 read</source>
+        <translation>duif %1 van %2 gelezen</translation>
+    </message>
+    <message>
+        <source>Ring %1 of loft %2 already belongs to loft %3 : not added !</source>
+        <translation>Ring %1 van hok %2 hoort al bij hok %3: niet toegevoegd!</translation>
+    </message>
+    <message>
+        <source>In synchronize Loft Number: %1 Please Wait! </source>
+        <translation>Hok %1 wordt gesynchroniseerd. Even geduld! </translation>
+    </message>
+</context>
+<context>
+    <name>ClubReports</name>
+    <message>
+        <source>PDF File (*.pdf)</source>
+        <translation>PDF-bestand (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be printed: the printer did not start.</source>
+        <translation>De lijst kon niet worden afgedrukt: de printer is niet gestart.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written.</source>
+        <translation>Het PDF-bestand &quot;%1&quot; kon niet worden geschreven.</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Pagina</translation>
+    </message>
+    <message>
+        <source>Date :</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Total : </source>
+        <translation>Totaal: </translation>
+    </message>
+    <message>
+        <source>LiberSite : </source>
+        <translation>Losplaats: </translation>
+    </message>
+    <message>
+        <source>RaceCode : </source>
+        <translation>Vluchtcode: </translation>
+    </message>
+    <message>
+        <source>Member List</source>
+        <translation>Ledenlijst</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>LoftNo</source>
+        <translation>Hoknr.</translation>
+    </message>
+    <message>
+        <source>No. of Clocks</source>
+        <translation>Aantal klokken</translation>
+    </message>
+    <message>
+        <source> Ring list of %1 - %2</source>
+        <translation> Ringlijst van %1 - %2</translation>
+    </message>
+    <message>
+        <source>Life Ring Number</source>
+        <translation>Ringnummer</translation>
+    </message>
+    <message>
+        <source>Sex </source>
+        <translation>Geslacht </translation>
+    </message>
+    <message>
+        <source>E_Ring</source>
+        <translation>Chipring</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Aangemaakt</translation>
+    </message>
+    <message>
+        <source>Assign Date</source>
+        <translation>Gekoppeld op</translation>
+    </message>
+    <message>
+        <source>Updated</source>
+        <translation>Gewijzigd</translation>
+    </message>
+    <message>
+        <source>Race List</source>
+        <translation>Vluchtenlijst</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Vereniging</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Lib.Site Abbr.</source>
+        <translation>Afk. losplaats</translation>
+    </message>
+    <message>
+        <source>Liberation Site</source>
+        <translation>Losplaats</translation>
+    </message>
+    <message>
+        <source>Lib Date</source>
+        <translation>Losdatum</translation>
+    </message>
+    <message>
+        <source>Lib Time</source>
+        <translation>Lostijd</translation>
+    </message>
+    <message>
+        <source>Member</source>
+        <translation>Lid</translation>
+    </message>
+    <message>
+        <source>Loft Number</source>
+        <translation>Hoknummer</translation>
+    </message>
+    <message>
+        <source>Miles</source>
+        <translation>Mijlen</translation>
+    </message>
+    <message>
+        <source>KM</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Yards</source>
+        <translation>Yards</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Klok</translation>
+    </message>
+    <message>
+        <source>Birds Marked</source>
+        <translation>Ingekorfd</translation>
+    </message>
+    <message>
+        <source>Birds arrived</source>
+        <translation>Duiven aangekomen</translation>
+    </message>
+    <message>
+        <source>Result </source>
+        <translation>Uitslag </translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pl.</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Clocked</source>
+        <translation>Geconstateerd</translation>
+    </message>
+    <message>
+        <source>FlyTime</source>
+        <translation>Vliegduur</translation>
+    </message>
+    <message>
+        <source>Var</source>
+        <translation>Afw.</translation>
+    </message>
+    <message>
+        <source>Yds/min</source>
+        <translation>yd/min</translation>
+    </message>
+    <message>
+        <source>M/min</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>Dist.</source>
+        <translation>Afst.</translation>
+    </message>
+    <message>
+        <source>Ranking </source>
+        <translation>Rangschikking </translation>
+    </message>
+    <message>
+        <source>Pos</source>
+        <translation>Pl.</translation>
+    </message>
+    <message>
+        <source>MPM</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>Ring Particulars </source>
+        <translation>Ringgegevens </translation>
+    </message>
+    <message>
+        <source>Clock / day</source>
+        <translation>Konstatering / dag</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Afstand</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Verschil</translation>
+    </message>
+    <message>
+        <source>Net Flying Time : </source>
+        <translation>Netto vliegduur: </translation>
+    </message>
+    <message>
+        <source>Winning Margin : </source>
+        <translation>Voorsprong winnaar: </translation>
+    </message>
+    <message>
+        <source>Marked </source>
+        <translation>Ingekorfd </translation>
+    </message>
+    <message>
+        <source>Pigeon </source>
+        <translation>Duif </translation>
+    </message>
+    <message>
+        <source>Yds/Min</source>
+        <translation>yd/min</translation>
+    </message>
+    <message>
+        <source>Flying Time</source>
+        <translation>Vliegduur</translation>
+    </message>
+</context>
+<context>
     <name>ClubSetup</name>
     <message>
         <source>Custom</source>
@@ -56,6 +438,53 @@ De huidige gegevens zijn ongewijzigd.</translation>
     <message>
         <source>it is not a backup of the club database (%1).</source>
         <translation>het is geen back-up van de clubdatabase (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>Data</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>&apos;%1&apos; is geen geldige datum</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>&apos;%1&apos; is geen geldige tijd</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date and time</source>
+        <translation>&apos;%1&apos; is geen geldige datum en tijd</translation>
+    </message>
+    <message>
+        <source>&apos;&apos; is not a valid date</source>
+        <translation>&apos;&apos; is geen geldige datum</translation>
+    </message>
+    <message>
+        <source>&apos;&apos; is not a valid date and time</source>
+        <translation>&apos;&apos; is geen geldige datum en tijd</translation>
+    </message>
+    <message>
+        <source>Cannot open the database %1: %2</source>
+        <translation>De database %1 kan niet worden geopend: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>Het bestand %1 bestaat niet.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of this program: %2</source>
+        <translation>%1 is geen database van dit programma: %2</translation>
+    </message>
+    <message>
+        <source>The database %1 is not a database of this program; it lacks the tables %2. Nothing was changed in it.</source>
+        <translation>De database %1 is geen database van dit programma; de tabellen %2 ontbreken. Er is niets in gewijzigd.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; is geen geldig geheel getal</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; is geen geldig decimaal getal</translation>
     </message>
 </context>
 <context>
@@ -132,6 +561,121 @@ De huidige gegevens zijn ongewijzigd.</translation>
     <message>
         <source>Marked Time</source>
         <translation>Ingekorfd om</translation>
+    </message>
+</context>
+<context>
+    <name>Members</name>
+    <message>
+        <source>Please enter the registration number.</source>
+        <translation>Vul het registratienummer in.</translation>
+    </message>
+    <message>
+        <source>Ring %1 was deleted and is restored.</source>
+        <translation>Ring %1 was verwijderd en is teruggezet.</translation>
+    </message>
+    <message>
+        <source>Rings %1 were deleted and are restored.</source>
+        <translation>De ringen %1 waren verwijderd en zijn teruggezet.</translation>
+    </message>
+    <message>
+        <source>These ring numbers exist already and were skipped: </source>
+        <translation>Deze ringnummers bestaan al en zijn overgeslagen: </translation>
+    </message>
+    <message>
+        <source>row %1: %2 of loft %3</source>
+        <translation>rij %1: %2 van hok %3</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2</source>
+        <translation>Rij %1 van %2</translation>
+    </message>
+    <message>
+        <source>Rows not imported because their loft is not a member: %1.</source>
+        <translation>Rijen niet geïmporteerd omdat hun hok geen lid is: %1.</translation>
+    </message>
+    <message>
+        <source>; and %1 more</source>
+        <translation>; en nog %1</translation>
+    </message>
+    <message>
+        <source>Rings not imported because they belong to another loft: %1.</source>
+        <translation>Ringen niet geïmporteerd omdat ze bij een ander hok horen: %1.</translation>
+    </message>
+    <message>
+        <source>Rows not imported because they hold no ring number: %1.</source>
+        <translation>Rijen niet geïmporteerd omdat ze geen ringnummer bevatten: %1.</translation>
+    </message>
+    <message>
+        <source>The import was stopped at row %1. The rows before it are stored.</source>
+        <translation>Het importeren is gestopt bij rij %1. De rijen ervoor zijn opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The import stopped at row %1: %2. The rows before it are stored.</source>
+        <translation>Het importeren is gestopt bij rij %1: %2. De rijen ervoor zijn opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Please enter a colour code and a colour name.</source>
+        <translation>Vul een kleurcode en een kleurnaam in.</translation>
+    </message>
+    <message>
+        <source>Colour code %1 exists already.</source>
+        <translation>Kleurcode %1 bestaat al.</translation>
+    </message>
+    <message>
+        <source>Colour name %1 exists already.</source>
+        <translation>Kleurnaam %1 bestaat al.</translation>
+    </message>
+    <message>
+        <source>The upper registration number must not be lower than the registration number, nor more than 255 above it. Nothing was stored.</source>
+        <translation>Het hoogste registratienummer mag niet lager zijn dan het registratienummer en er niet meer dan 255 boven liggen. Er is niets opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Registration Letter Input Error!</source>
+        <translation>Fout in de registratieletters!</translation>
+    </message>
+    <message>
+        <source>The birth year must have four digits, for example 2025. Nothing was stored.</source>
+        <translation>Het geboortejaar moet vier cijfers hebben, bijvoorbeeld 2025. Er is niets opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Field value : &apos;-&apos; </source>
+        <translation>Waarde: &apos;-&apos; </translation>
+    </message>
+    <message>
+        <source>Field value : &apos;N&apos; Or &apos;S&apos;</source>
+        <translation>Waarde: &apos;N&apos; of &apos;S&apos;</translation>
+    </message>
+    <message>
+        <source>Field value : &apos;A&apos; ~ &apos;Z&apos;</source>
+        <translation>Waarde: &apos;A&apos; ~ &apos;Z&apos;</translation>
+    </message>
+    <message>
+        <source>Field value : AP,BOR... </source>
+        <translation>Waarde: AP,BOR... </translation>
+    </message>
+    <message>
+        <source>Set new Member find data entry error !</source>
+        <translation>Fout in de gegevens van het nieuwe lid!</translation>
+    </message>
+    <message>
+        <source>This will delete the data ?</source>
+        <translation>Hiermee worden de gegevens verwijderd. Doorgaan?</translation>
+    </message>
+    <message>
+        <source>Loft number %1 belongs to %2. Replace that member&apos;s details?</source>
+        <translation>Hoknummer %1 hoort bij %2. De gegevens van dat lid vervangen?</translation>
+    </message>
+    <message>
+        <source>This Loft has %1 pigeon records, Do you want delete all data ?</source>
+        <translation>Dit hok heeft %1 duiven. Wilt u alle gegevens verwijderen?</translation>
+    </message>
+    <message>
+        <source>Delete the member %1 %2 and the loft&apos;s distances ?</source>
+        <translation>Het lid %1 %2 en de afstanden van het hok verwijderen?</translation>
+    </message>
+    <message>
+        <source>Number of clocks %1</source>
+        <translation>Aantal klokken %1</translation>
     </message>
 </context>
 <context>
@@ -437,6 +981,173 @@ De huidige gegevens zijn ongewijzigd.</translation>
     </message>
 </context>
 <context>
+    <name>Races</name>
+    <message>
+        <source>%1 Members sent %2 birds - %3 were clocked</source>
+        <translation>%1 leden zetten %2 duiven in - %3 geconstateerd</translation>
+    </message>
+    <message>
+        <source>Yds/Min</source>
+        <translation>yd/min</translation>
+    </message>
+    <message>
+        <source>MPM</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>The arrival &apos;%1&apos; of ring %2 is not a valid date and time.</source>
+        <translation>De aankomst &apos;%1&apos; van ring %2 is geen geldige datum en tijd.</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx)</source>
+        <translation>Excel-bestand (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Longitude Input Value &gt; 60 !</source>
+        <translation>Lengtegraad: waarde &gt; 60!</translation>
+    </message>
+    <message>
+        <source>Latitude Input Value  &gt; 60 !</source>
+        <translation>Breedtegraad: waarde &gt; 60!</translation>
+    </message>
+    <message>
+        <source>Race Date</source>
+        <translation>Vluchtdatum</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Plaats</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Zonsondergang</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Zonsopkomst</translation>
+    </message>
+    <message>
+        <source>yyyy-mm-dd </source>
+        <translation>jjjj-mm-dd </translation>
+    </message>
+    <message>
+        <source>hh:mm:ss</source>
+        <translation>uu:mm:ss</translation>
+    </message>
+    <message>
+        <source>row %1, &quot;%2&quot;</source>
+        <translation>rij %1, &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Sun data %1: &apos;%2&apos; is not a time (hh:mm:ss); nothing was saved.</source>
+        <translation>Zongegevens %1: &apos;%2&apos; is geen tijd (uu:mm:ss); er is niets opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Sun data %1: &apos;%2&apos; is not a date (yyyy-mm-dd); nothing was saved.</source>
+        <translation>Zongegevens %1: &apos;%2&apos; is geen datum (jjjj-mm-dd); er is niets opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Save as a new race on %1? The race of %2 stays.</source>
+        <translation>Opslaan als nieuwe vlucht op %1? De vlucht van %2 blijft bestaan.</translation>
+    </message>
+    <message>
+        <source>A race with the code %1 on %2 exists already (club %3).</source>
+        <translation>Er bestaat al een vlucht met code %1 op %2 (vereniging %3).</translation>
+    </message>
+    <message>
+        <source>Delete the liberation site %1 %2? Every loft&apos;s distance to it is deleted too.</source>
+        <translation>De losplaats %1 %2 verwijderen? De afstand van elk hok ernaartoe wordt ook verwijderd.</translation>
+    </message>
+    <message>
+        <source> 1 race uses it.</source>
+        <translation> 1 vlucht gebruikt hem.</translation>
+    </message>
+    <message>
+        <source> %1 races use it.</source>
+        <translation> %1 vluchten gebruiken hem.</translation>
+    </message>
+    <message>
+        <source>No liberation site has the code &apos;%1&apos;.</source>
+        <translation>Geen losplaats heeft de code &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Please enter a club code and a club name.</source>
+        <translation>Vul een verenigingscode en een verenigingsnaam in.</translation>
+    </message>
+    <message>
+        <source>Club code %1 exists already.</source>
+        <translation>Verenigingscode %1 bestaat al.</translation>
+    </message>
+    <message>
+        <source>Club name %1 exists already.</source>
+        <translation>Verenigingsnaam %1 bestaat al.</translation>
+    </message>
+    <message>
+        <source>Delete the club %1? Races of %1 can no longer be saved until the club exists again.</source>
+        <translation>De vereniging %1 verwijderen? Vluchten van %1 kunnen dan niet meer worden opgeslagen tot de vereniging weer bestaat.</translation>
+    </message>
+    <message>
+        <source>Set new liberate point find data entry error !</source>
+        <translation>Fout in de gegevens van de losplaats!</translation>
+    </message>
+    <message>
+        <source>This will delete the data ?</source>
+        <translation>Hiermee worden de gegevens verwijderd. Doorgaan?</translation>
+    </message>
+    <message>
+        <source>The clock reading &apos;%1&apos; of member %2 is not a valid date and time.</source>
+        <translation>De klokstand &apos;%1&apos; van lid %2 is geen geldige datum en tijd.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kan niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>%1 character(s) that the file cannot hold were written as &quot;?&quot;.</source>
+        <translation>%1 teken(s) die het bestand niet kan bevatten zijn als &quot;?&quot; geschreven.</translation>
+    </message>
+    <message>
+        <source>WinSpeed file (*.D00);;All files (*)</source>
+        <translation>WinSpeed-bestand (*.D00);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Texe file (COTE.txt)</source>
+        <translation>Tekstbestand (COTE.txt)</translation>
+    </message>
+    <message>
+        <source>Texe file (RING.txt)</source>
+        <translation>Tekstbestand (RING.txt)</translation>
+    </message>
+    <message>
+        <source>Race Distance download success ！！</source>
+        <translation>Afstanden van de vlucht met succes ingelezen！！</translation>
+    </message>
+    <message>
+        <source>Choose the member first.</source>
+        <translation>Kies eerst het lid.</translation>
+    </message>
+    <message>
+        <source>Ring number &apos;%1&apos; is not a pigeon of this member.</source>
+        <translation>Ringnummer &apos;%1&apos; is geen duif van dit lid.</translation>
+    </message>
+    <message>
+        <source>The race %1 of %2 has no liberation time.</source>
+        <translation>De vlucht %1 van %2 heeft geen lostijd.</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1.</source>
+        <translation>Het bestand %1 kan niet worden geopend.</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (regel %2)</translation>
+    </message>
+    <message>
+        <source>Invalid character in %1 field in string %2</source>
+        <translation>Ongeldig teken in veld %1 in tekst %2</translation>
+    </message>
+</context>
+<context>
     <name>ResultTab</name>
     <message>
         <source>Race Code :</source>
@@ -481,6 +1192,121 @@ De huidige gegevens zijn ongewijzigd.</translation>
     <message>
         <source>Dist.</source>
         <translation>Afst.</translation>
+    </message>
+</context>
+<context>
+    <name>Spreadsheet</name>
+    <message>
+        <source>it is not a zip archive</source>
+        <translation>het is geen zip-archief</translation>
+    </message>
+    <message>
+        <source>the part %1 is damaged</source>
+        <translation>het deel %1 is beschadigd</translation>
+    </message>
+    <message>
+        <source>it is protected with a password</source>
+        <translation>het is met een wachtwoord beveiligd</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 MB</source>
+        <translation>uitgepakt is het groter dan %1 MB</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 cells</source>
+        <translation>het bevat meer dan %1 cellen</translation>
+    </message>
+    <message>
+        <source>the part %1 is not readable XML</source>
+        <translation>het deel %1 is geen leesbare XML</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read as a workbook: %2.</source>
+        <translation>Het bestand &quot;%1&quot; kan niet als werkmap worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>The workbook &quot;%1&quot; does not exist.</source>
+        <translation>De werkmap &quot;%1&quot; bestaat niet.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>het is een map</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>het is groter dan %1 MB</translation>
+    </message>
+    <message>
+        <source>The workbook &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>De werkmap &quot;%1&quot; kan niet worden geopend: %2.</translation>
+    </message>
+    <message>
+        <source>The workbook &quot;%1&quot; cannot be read: %2.</source>
+        <translation>De werkmap &quot;%1&quot; kan niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>it has no workbook part</source>
+        <translation>het heeft geen werkmapdeel</translation>
+    </message>
+    <message>
+        <source>it has no worksheet</source>
+        <translation>het heeft geen werkblad</translation>
+    </message>
+    <message>
+        <source>a row number is out of range</source>
+        <translation>een rijnummer valt buiten het bereik</translation>
+    </message>
+    <message>
+        <source>the cell reference &quot;%1&quot; is out of range</source>
+        <translation>de celverwijzing &quot;%1&quot; valt buiten het bereik</translation>
+    </message>
+    <message>
+        <source>a cell refers to a missing text</source>
+        <translation>een cel verwijst naar een ontbrekende tekst</translation>
+    </message>
+    <message>
+        <source>Data transfer error: </source>
+        <translation>Fout bij gegevensoverdracht: </translation>
+    </message>
+    <message>
+        <source>a row has %1 values for %2 columns</source>
+        <translation>een rij heeft %1 waarden voor %2 kolommen</translation>
+    </message>
+    <message>
+        <source>%1 rows do not fit in one worksheet</source>
+        <translation>%1 rijen passen niet op één werkblad</translation>
+    </message>
+    <message>
+        <source>%1 columns do not fit in one worksheet</source>
+        <translation>%1 kolommen passen niet op één werkblad</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>de map &quot;%1&quot; bestaat niet</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder</source>
+        <translation>&quot;%1&quot; is een map</translation>
+    </message>
+    <message>
+        <source>the workbook could not be created</source>
+        <translation>de werkmap kon niet worden gemaakt</translation>
+    </message>
+    <message>
+        <source>the worksheet could not be created</source>
+        <translation>het werkblad kon niet worden gemaakt</translation>
+    </message>
+    <message>
+        <source> (cell %1)</source>
+        <translation> (cel %1)</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2</source>
+        <translation>Rij %1 van %2</translation>
+    </message>
+    <message>
+        <source>Saving %1</source>
+        <translation>%1 opslaan</translation>
     </message>
 </context>
 <context>
@@ -956,6 +1782,10 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
     <message>
         <source>yds/min</source>
         <translation>yd/min</translation>
+    </message>
+    <message>
+        <source>The program speaks the language chosen here from its next start.</source>
+        <translation>Het programma gebruikt de hier gekozen taal vanaf de volgende start.</translation>
     </message>
 </context>
 <context>

@@ -1,12 +1,19 @@
 #include "database.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlRecord>
 
 #include "errors.h"
 #include "schema.h"
+
+namespace {
+struct DataText {
+    Q_DECLARE_TR_FUNCTIONS(Data)
+};
+}  // namespace
 
 namespace {
 
@@ -115,7 +122,7 @@ QSqlDatabase openSqlite(const QString& name, const QString& file, bool readOnly)
         const QString text = errorText(db.lastError());
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(name);
-        throw DbError(QStringLiteral("Cannot open the database %1: %2").arg(file, text));
+        throw DbError(DataText::tr("Cannot open the database %1: %2").arg(file, text));
     }
     return db;
 }
@@ -128,7 +135,7 @@ QString newConnectionName() {
 
 QStringList TdmZOLF::MissingTables(const QString& file) {
     if (!QFileInfo(file).isFile()) {
-        throw DbError(QStringLiteral("The file %1 does not exist.").arg(file));
+        throw DbError(DataText::tr("The file %1 does not exist.").arg(file));
     }
     const QString name = newConnectionName();
     QStringList missing;
@@ -144,8 +151,7 @@ QStringList TdmZOLF::MissingTables(const QString& file) {
     }
     QSqlDatabase::removeDatabase(name);
     if (!failure.isEmpty()) {
-        throw DbError(
-            QStringLiteral("%1 is not a database of this program: %2").arg(file, failure));
+        throw DbError(DataText::tr("%1 is not a database of this program: %2").arg(file, failure));
     }
     return missing;
 }
@@ -156,8 +162,8 @@ TdmZOLF::TdmZOLF(const QString& databaseFile)
     if (!isNew) {
         const QStringList missing = MissingTables(file_);
         if (!missing.isEmpty()) {
-            throw DbError(QStringLiteral("The database %1 is not a database of this program; it "
-                                         "lacks the tables %2. Nothing was changed in it.")
+            throw DbError(DataText::tr("The database %1 is not a database of this program; it "
+                                       "lacks the tables %2. Nothing was changed in it.")
                               .arg(file_, missing.join(QStringLiteral(", "))));
         }
     }

@@ -1,8 +1,15 @@
 #include "date_time.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "errors.h"
+
+namespace {
+struct DataText {
+    Q_DECLARE_TR_FUNCTIONS(Data)
+};
+}  // namespace
 
 namespace {
 const QDate kDayZero(1899, 12, 30);
@@ -166,7 +173,7 @@ QDateTime ParseMoment(const QString& text) {
 QDate StrToDate(const QString& text) {
     const QDate date = ParseMoment(text).date();  // a bare date, or the date of a stored moment
     if (!date.isValid()) {
-        throw UserError(QStringLiteral("'%1' is not a valid date").arg(text));
+        throw UserError(DataText::tr("'%1' is not a valid date").arg(text));
     }
     return date;
 }
@@ -174,7 +181,7 @@ QDate StrToDate(const QString& text) {
 QTime StrToTime(const QString& text) {
     const QTime time = ParseTime(text);
     if (!time.isValid()) {
-        throw UserError(QStringLiteral("'%1' is not a valid time").arg(text));
+        throw UserError(DataText::tr("'%1' is not a valid time").arg(text));
     }
     return time;
 }
@@ -182,7 +189,7 @@ QTime StrToTime(const QString& text) {
 QDateTime StrToDateTime(const QString& text) {
     const QDateTime moment = ParseMoment(text);
     if (!moment.isValid()) {
-        throw UserError(QStringLiteral("'%1' is not a valid date and time").arg(text));
+        throw UserError(DataText::tr("'%1' is not a valid date and time").arg(text));
     }
     return moment;
 }
@@ -205,14 +212,14 @@ double DayFraction(const QTime& time) {
 
 double DayCount(const QDate& date) {
     if (!date.isValid()) {
-        throw UserError(QStringLiteral("'' is not a valid date"));
+        throw UserError(DataText::tr("'' is not a valid date"));
     }
     return double(kDayZero.daysTo(date));
 }
 
 double DayCount(const QDateTime& moment) {
     if (!moment.isValid()) {
-        throw UserError(QStringLiteral("'' is not a valid date and time"));
+        throw UserError(DataText::tr("'' is not a valid date and time"));
     }
     return DayCount(moment.date()) + DayFraction(moment.time());
 }

@@ -1,5 +1,6 @@
 #include "report_printing.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
@@ -8,6 +9,12 @@
 #include <algorithm>
 
 #include "data/errors.h"
+
+namespace {
+struct HeadingText {
+    Q_DECLARE_TR_FUNCTIONS(ClubReports)
+};
+}  // namespace
 
 namespace {
 
@@ -67,8 +74,8 @@ void PaintReport(const ReportLayout& layout, QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         throw UserError(
-            QStringLiteral("The report could not be printed: the printer did not "
-                           "start."));
+            HeadingText::tr("The report could not be printed: the printer did not "
+                            "start."));
     }
     // Layout units to device pixels; the page's top left corner is the origin.
     const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
@@ -94,7 +101,7 @@ void WriteReportPdf(const ReportLayout& layout, const QString& fileName) {
     PrepareReportPrinter(printer);
     PaintReport(layout, printer);
     if (!QFileInfo(fileName).isFile()) {
-        throw UserError(QStringLiteral("The PDF file \"%1\" could not be written.").arg(fileName));
+        throw UserError(HeadingText::tr("The PDF file \"%1\" could not be written.").arg(fileName));
     }
 }
 

@@ -74,6 +74,7 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
 
     auto* system = new QGroupBox(tr("System datail :"), this);
     cbbLangue = Choice(system, "cbbLangue", ClubLanguageNames());
+    cbbLangue->setToolTip(tr("The program speaks the language chosen here from its next start."));
     cbbMode = Choice(system, "cbbMode", {tr("m/min"), tr("yds/min")});
     auto* s = new QGridLayout(system);
     s->addWidget(Label(tr("Language :"), system), 0, 0);
