@@ -4,140 +4,8 @@
 <context>
     <name>ClockOperation</name>
     <message>
-        <source>Please. Select Race Code !</source>
-        <translation>Bitte einen Flugcode wählen!</translation>
-    </message>
-    <message>
-        <source>ComVerify Error !</source>
-        <translation>ComVerify-Fehler!</translation>
-    </message>
-    <message>
-        <source>Loft : %1 in Marked data Upload , Pls Wait !</source>
-        <translation>Schlag %1: Einsatzdaten werden ausgelesen, bitte warten!</translation>
-    </message>
-    <message>
-        <source>QueryRace Error : </source>
-        <translation>QueryRace-Fehler: </translation>
-    </message>
-    <message>
-        <source>pigeon %1 of %2</source>
-        <translation>Taube %1 von %2</translation>
-    </message>
-    <message>
-        <source>QueryRaceRecord Error : </source>
-        <translation>QueryRaceRecord-Fehler: </translation>
-    </message>
-    <message>
-        <source>Marked data upload Success !</source>
-        <translation>Einsatzdaten erfolgreich ausgelesen!</translation>
-    </message>
-    <message>
-        <source>RaceCode : %1 No Marked data ! </source>
-        <translation>Flugcode %1: keine Einsatzdaten! </translation>
-    </message>
-    <message>
-        <source>ComVerify Error : </source>
-        <translation>ComVerify-Fehler: </translation>
-    </message>
-    <message>
-        <source>Loft : %1 in Result data Upload , Pls Wait !</source>
-        <translation>Schlag %1: Ergebnisdaten werden ausgelesen, bitte warten!</translation>
-    </message>
-    <message>
-        <source>Race Result No Record upload !</source>
-        <translation>Keine Ergebnisdaten ausgelesen!</translation>
-    </message>
-    <message>
-        <source>Race Result upload Success !</source>
-        <translation>Ergebnis erfolgreich ausgelesen!</translation>
-    </message>
-    <message>
-        <source>PRingNo not found in this race (%1)!!</source>
-        <translation>Ringnummer in diesem Flug nicht gefunden (%1)!</translation>
-    </message>
-    <message>
-        <source>Race %1 %2 not found !</source>
-        <translation>Flug %1 %2 nicht gefunden!</translation>
-    </message>
-    <message>
-        <source>Security Code not match !! </source>
-        <translation>Sicherheitscode stimmt nicht!! </translation>
-    </message>
-    <message>
-        <source>Do you want to Initialize this timer ?</source>
-        <translation>Möchten Sie diese Uhr initialisieren?</translation>
-    </message>
-    <message>
-        <source>Please connect to club antenna and clock.</source>
-        <translation>Bitte Vereinsantenne und Uhr anschließen.</translation>
-    </message>
-    <message>
-        <source>DeviceInit Error :</source>
-        <translation>DeviceInit-Fehler: </translation>
-    </message>
-    <message>
-        <source>LoftNo Wrong ! ReCheck !</source>
-        <translation>Falsche Schlagnummer! Bitte prüfen!</translation>
-    </message>
-    <message>
-        <source>ComVerify Error :</source>
-        <translation>ComVerify-Fehler: </translation>
-    </message>
-    <message>
-        <source>SetLoftInfo Error :</source>
-        <translation>SetLoftInfo-Fehler: </translation>
-    </message>
-    <message>
-        <source>SetLoftInfo_2 Error :</source>
-        <translation>SetLoftInfo_2-Fehler: </translation>
-    </message>
-    <message>
-        <source>SetLoftInfo_3 Error :</source>
-        <translation>SetLoftInfo_3-Fehler: </translation>
-    </message>
-    <message>
-        <source>SetLoftInfo_4 Error :</source>
-        <translation>SetLoftInfo_4-Fehler: </translation>
-    </message>
-    <message>
-        <source>%1 Loft/Club Data Download Success !</source>
-        <translation>%1 Schlag- und Vereinsdaten erfolgreich in die Uhr geladen!</translation>
-    </message>
-    <message>
         <source>Excel File (*.xlsx)</source>
         <translation>Excel-Datei (*.xlsx)</translation>
-    </message>
-    <message>
-        <source>Clock Synchornize Success !</source>
-        <translation>Uhr erfolgreich synchronisiert!</translation>
-    </message>
-    <message>
-        <source>DeleteRace Error : </source>
-        <translation>DeleteRace-Fehler: </translation>
-    </message>
-    <message>
-        <source>SaveRace Error : </source>
-        <translation>SaveRace-Fehler: </translation>
-    </message>
-    <message>
-        <source>pigeon %1 of %2 sent</source>
-        <translation>Taube %1 von %2 gesendet</translation>
-    </message>
-    <message>
-        <source>SavePigeon Error : </source>
-        <translation>SavePigeon-Fehler: </translation>
-    </message>
-    <message>
-        <source>pigeon %1 of %2 read</source>
-        <translation>Taube %1 von %2 gelesen</translation>
-    </message>
-    <message>
-        <source>Ring %1 of loft %2 already belongs to loft %3 : not added !</source>
-        <translation>Ring %1 von Schlag %2 gehört schon zu Schlag %3: nicht hinzugefügt!</translation>
-    </message>
-    <message>
-        <source>In synchronize Loft Number: %1 Please Wait! </source>
-        <translation>Schlag %1 wird synchronisiert. Bitte warten! </translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1063,33 @@ Die aktuellen Daten sind unverändert.</translation>
     </message>
 </context>
 <context>
+    <name>SerialPorts</name>
+    <message>
+        <source>%1 - not found</source>
+        <translation>%1 - nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Unable to open com port %1</source>
+        <translation>Der Anschluss %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>: permission denied: add your user to the group %1 (sudo usermod -aG %1 %2) and log in again.</source>
+        <translation>: Zugriff verweigert: Fügen Sie Ihren Benutzer der Gruppe %1 hinzu (sudo usermod -aG %1 %2) und melden Sie sich neu an.</translation>
+    </message>
+    <message>
+        <source>: another program is using it. Close that program (or another window of this one) and try again.</source>
+        <translation>: ein anderes Programm verwendet ihn. Schließen Sie dieses Programm (oder ein anderes Fenster dieses Programms) und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>: there is no such port, and no serial port was found on this computer. Connect the club antenna, then choose its port in Setup.</source>
+        <translation>: Diesen Anschluss gibt es nicht, und auf diesem Computer wurde kein serieller Anschluss gefunden. Schließen Sie die Vereinsantenne an und wählen Sie dann ihren Anschluss in den Einstellungen.</translation>
+    </message>
+    <message>
+        <source>: there is no such port. The serial ports on this computer are: %1. Choose the antenna&apos;s port in Setup.</source>
+        <translation>: Diesen Anschluss gibt es nicht. Die seriellen Anschlüsse dieses Computers sind: %1. Wählen Sie den Anschluss der Antenne in den Einstellungen.</translation>
+    </message>
+</context>
+<context>
     <name>Spreadsheet</name>
     <message>
         <source>it is not a zip archive</source>
@@ -1358,6 +1253,110 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
     <message>
         <source>Last synchronised</source>
         <translation>Zuletzt synchronisiert</translation>
+    </message>
+    <message>
+        <source> (today)</source>
+        <translation> (heute)</translation>
+    </message>
+    <message>
+        <source> (tomorrow)</source>
+        <translation> (morgen)</translation>
+    </message>
+    <message>
+        <source> (yesterday)</source>
+        <translation> (gestern)</translation>
+    </message>
+    <message>
+        <source>%1, liberation %2</source>
+        <translation>%1, Auflass %2</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>nicht festgelegt</translation>
+    </message>
+    <message>
+        <source>Birds marked: %1, arrived: %2</source>
+        <translation>Tauben eingesetzt: %1, angekommen: %2</translation>
+    </message>
+    <message>
+        <source>Clocks read: %1 for marking, %2 after the race</source>
+        <translation>Uhren ausgelesen: %1 beim Einsetzen, %2 nach dem Flug</translation>
+    </message>
+    <message>
+        <source>Birds marked: %1</source>
+        <translation>Tauben eingesetzt: %1</translation>
+    </message>
+    <message>
+        <source>Clocks read for marking: %1</source>
+        <translation>Uhren beim Einsetzen ausgelesen: %1</translation>
+    </message>
+    <message>
+        <source>No clock has been synchronised yet.</source>
+        <translation>Es wurde noch keine Uhr synchronisiert.</translation>
+    </message>
+    <message>
+        <source>No race ahead to send to the clocks.</source>
+        <translation>Kein kommender Flug, der an die Uhren zu senden ist.</translation>
+    </message>
+    <message>
+        <source>Race list last changed %1.</source>
+        <translation>Flugliste zuletzt geändert am %1.</translation>
+    </message>
+    <message>
+        <source>Synchronised since: %1 of %2 clocks</source>
+        <translation>Seitdem synchronisiert: %1 von %2 Uhren</translation>
+    </message>
+    <message>
+        <source>Still to synchronise: %1</source>
+        <translation>Noch zu synchronisieren: %1</translation>
+    </message>
+    <message>
+        <source>No backup has been made yet.</source>
+        <translation>Es wurde noch keine Sicherung erstellt.</translation>
+    </message>
+    <message>
+        <source>Last backup holds the data of %1.</source>
+        <translation>Die letzte Sicherung enthält die Daten vom %1.</translation>
+    </message>
+    <message>
+        <source>It is older than the backup age (%1 days) and the data has changed since: start the program again or make a backup in Setup.</source>
+        <translation>Sie ist älter als das Höchstalter (%1 Tage), und die Daten haben sich seitdem geändert: Starten Sie das Programm neu oder sichern Sie in den Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Next race</source>
+        <translation>Nächster Flug</translation>
+    </message>
+    <message>
+        <source>Last race</source>
+        <translation>Letzter Flug</translation>
+    </message>
+    <message>
+        <source>Races</source>
+        <translation>Flüge</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Uhren</translation>
+    </message>
+    <message>
+        <source>Clock Operation</source>
+        <translation>Uhrenbedienung</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>No race ahead.</source>
+        <translation>Kein kommender Flug.</translation>
+    </message>
+    <message>
+        <source>No race flown yet.</source>
+        <translation>Noch kein Flug geflogen.</translation>
     </message>
 </context>
 <context>
@@ -1786,6 +1785,18 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
     <message>
         <source>The program speaks the language chosen here from its next start.</source>
         <translation>Das Programm verwendet die hier gewählte Sprache ab dem nächsten Start.</translation>
+    </message>
+    <message>
+        <source>Club antenna :</source>
+        <translation>Vereinsantenne:</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Serial port :</source>
+        <translation>Serieller Anschluss:</translation>
     </message>
 </context>
 <context>

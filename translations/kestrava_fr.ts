@@ -4,140 +4,8 @@
 <context>
     <name>ClockOperation</name>
     <message>
-        <source>Please. Select Race Code !</source>
-        <translation>Veuillez choisir un code de concours !</translation>
-    </message>
-    <message>
-        <source>ComVerify Error !</source>
-        <translation>Erreur ComVerify !</translation>
-    </message>
-    <message>
-        <source>Loft : %1 in Marked data Upload , Pls Wait !</source>
-        <translation>Colombier %1 : lecture de l&apos;enlogement, veuillez patienter !</translation>
-    </message>
-    <message>
-        <source>QueryRace Error : </source>
-        <translation>Erreur QueryRace : </translation>
-    </message>
-    <message>
-        <source>pigeon %1 of %2</source>
-        <translation>pigeon %1 sur %2</translation>
-    </message>
-    <message>
-        <source>QueryRaceRecord Error : </source>
-        <translation>Erreur QueryRaceRecord : </translation>
-    </message>
-    <message>
-        <source>Marked data upload Success !</source>
-        <translation>Enlogement lu avec succès !</translation>
-    </message>
-    <message>
-        <source>RaceCode : %1 No Marked data ! </source>
-        <translation>Code du concours %1 : aucune donnée d&apos;enlogement ! </translation>
-    </message>
-    <message>
-        <source>ComVerify Error : </source>
-        <translation>Erreur ComVerify : </translation>
-    </message>
-    <message>
-        <source>Loft : %1 in Result data Upload , Pls Wait !</source>
-        <translation>Colombier %1 : lecture des résultats, veuillez patienter !</translation>
-    </message>
-    <message>
-        <source>Race Result No Record upload !</source>
-        <translation>Aucun résultat lu !</translation>
-    </message>
-    <message>
-        <source>Race Result upload Success !</source>
-        <translation>Résultats lus avec succès !</translation>
-    </message>
-    <message>
-        <source>PRingNo not found in this race (%1)!!</source>
-        <translation>Numéro de bague introuvable dans ce concours (%1) !</translation>
-    </message>
-    <message>
-        <source>Race %1 %2 not found !</source>
-        <translation>Concours %1 %2 introuvable !</translation>
-    </message>
-    <message>
-        <source>Security Code not match !! </source>
-        <translation>Le code de sécurité ne correspond pas !! </translation>
-    </message>
-    <message>
-        <source>Do you want to Initialize this timer ?</source>
-        <translation>Voulez-vous initialiser ce constateur ?</translation>
-    </message>
-    <message>
-        <source>Please connect to club antenna and clock.</source>
-        <translation>Veuillez brancher l&apos;antenne du club et le constateur.</translation>
-    </message>
-    <message>
-        <source>DeviceInit Error :</source>
-        <translation>Erreur DeviceInit : </translation>
-    </message>
-    <message>
-        <source>LoftNo Wrong ! ReCheck !</source>
-        <translation>Numéro de colombier erroné ! Vérifiez !</translation>
-    </message>
-    <message>
-        <source>ComVerify Error :</source>
-        <translation>Erreur ComVerify : </translation>
-    </message>
-    <message>
-        <source>SetLoftInfo Error :</source>
-        <translation>Erreur SetLoftInfo : </translation>
-    </message>
-    <message>
-        <source>SetLoftInfo_2 Error :</source>
-        <translation>Erreur SetLoftInfo_2 : </translation>
-    </message>
-    <message>
-        <source>SetLoftInfo_3 Error :</source>
-        <translation>Erreur SetLoftInfo_3 : </translation>
-    </message>
-    <message>
-        <source>SetLoftInfo_4 Error :</source>
-        <translation>Erreur SetLoftInfo_4 : </translation>
-    </message>
-    <message>
-        <source>%1 Loft/Club Data Download Success !</source>
-        <translation>%1 Données du colombier et du club chargées avec succès !</translation>
-    </message>
-    <message>
         <source>Excel File (*.xlsx)</source>
         <translation>Fichier Excel (*.xlsx)</translation>
-    </message>
-    <message>
-        <source>Clock Synchornize Success !</source>
-        <translation>Constateur synchronisé avec succès !</translation>
-    </message>
-    <message>
-        <source>DeleteRace Error : </source>
-        <translation>Erreur DeleteRace : </translation>
-    </message>
-    <message>
-        <source>SaveRace Error : </source>
-        <translation>Erreur SaveRace : </translation>
-    </message>
-    <message>
-        <source>pigeon %1 of %2 sent</source>
-        <translation>pigeon %1 sur %2 envoyé</translation>
-    </message>
-    <message>
-        <source>SavePigeon Error : </source>
-        <translation>Erreur SavePigeon : </translation>
-    </message>
-    <message>
-        <source>pigeon %1 of %2 read</source>
-        <translation>pigeon %1 sur %2 lu</translation>
-    </message>
-    <message>
-        <source>Ring %1 of loft %2 already belongs to loft %3 : not added !</source>
-        <translation>La bague %1 du colombier %2 appartient déjà au colombier %3 : non ajoutée !</translation>
-    </message>
-    <message>
-        <source>In synchronize Loft Number: %1 Please Wait! </source>
-        <translation>Synchronisation du colombier %1. Veuillez patienter ! </translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1063,33 @@ Les données actuelles sont inchangées.</translation>
     </message>
 </context>
 <context>
+    <name>SerialPorts</name>
+    <message>
+        <source>%1 - not found</source>
+        <translation>%1 - introuvable</translation>
+    </message>
+    <message>
+        <source>Unable to open com port %1</source>
+        <translation>Impossible d&apos;ouvrir le port %1</translation>
+    </message>
+    <message>
+        <source>: permission denied: add your user to the group %1 (sudo usermod -aG %1 %2) and log in again.</source>
+        <translation>: accès refusé : ajoutez votre utilisateur au groupe %1 (sudo usermod -aG %1 %2) et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>: another program is using it. Close that program (or another window of this one) and try again.</source>
+        <translation>: un autre programme l&apos;utilise. Fermez ce programme (ou une autre fenêtre de celui-ci) et réessayez.</translation>
+    </message>
+    <message>
+        <source>: there is no such port, and no serial port was found on this computer. Connect the club antenna, then choose its port in Setup.</source>
+        <translation>: ce port n&apos;existe pas et aucun port série n&apos;a été trouvé sur cet ordinateur. Branchez l&apos;antenne du club, puis choisissez son port dans Réglages.</translation>
+    </message>
+    <message>
+        <source>: there is no such port. The serial ports on this computer are: %1. Choose the antenna&apos;s port in Setup.</source>
+        <translation>: ce port n&apos;existe pas. Les ports série de cet ordinateur sont : %1. Choisissez le port de l&apos;antenne dans Réglages.</translation>
+    </message>
+</context>
+<context>
     <name>Spreadsheet</name>
     <message>
         <source>it is not a zip archive</source>
@@ -1358,6 +1253,110 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
     <message>
         <source>Last synchronised</source>
         <translation>Dernière synchronisation</translation>
+    </message>
+    <message>
+        <source> (today)</source>
+        <translation> (aujourd&apos;hui)</translation>
+    </message>
+    <message>
+        <source> (tomorrow)</source>
+        <translation> (demain)</translation>
+    </message>
+    <message>
+        <source> (yesterday)</source>
+        <translation> (hier)</translation>
+    </message>
+    <message>
+        <source>%1, liberation %2</source>
+        <translation>%1, lâcher %2</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>non définie</translation>
+    </message>
+    <message>
+        <source>Birds marked: %1, arrived: %2</source>
+        <translation>Pigeons enlogés : %1, arrivés : %2</translation>
+    </message>
+    <message>
+        <source>Clocks read: %1 for marking, %2 after the race</source>
+        <translation>Constateurs lus : %1 à l&apos;enlogement, %2 après le concours</translation>
+    </message>
+    <message>
+        <source>Birds marked: %1</source>
+        <translation>Pigeons enlogés : %1</translation>
+    </message>
+    <message>
+        <source>Clocks read for marking: %1</source>
+        <translation>Constateurs lus à l&apos;enlogement : %1</translation>
+    </message>
+    <message>
+        <source>No clock has been synchronised yet.</source>
+        <translation>Aucun constateur n&apos;a encore été synchronisé.</translation>
+    </message>
+    <message>
+        <source>No race ahead to send to the clocks.</source>
+        <translation>Aucun concours à venir à envoyer aux constateurs.</translation>
+    </message>
+    <message>
+        <source>Race list last changed %1.</source>
+        <translation>Liste des concours modifiée le %1.</translation>
+    </message>
+    <message>
+        <source>Synchronised since: %1 of %2 clocks</source>
+        <translation>Synchronisés depuis : %1 constateurs sur %2</translation>
+    </message>
+    <message>
+        <source>Still to synchronise: %1</source>
+        <translation>Reste à synchroniser : %1</translation>
+    </message>
+    <message>
+        <source>No backup has been made yet.</source>
+        <translation>Aucune sauvegarde n&apos;a encore été faite.</translation>
+    </message>
+    <message>
+        <source>Last backup holds the data of %1.</source>
+        <translation>La dernière sauvegarde contient les données du %1.</translation>
+    </message>
+    <message>
+        <source>It is older than the backup age (%1 days) and the data has changed since: start the program again or make a backup in Setup.</source>
+        <translation>Elle est plus ancienne que l&apos;âge maximal (%1 jours) et les données ont changé depuis : redémarrez le programme ou faites une sauvegarde dans Réglages.</translation>
+    </message>
+    <message>
+        <source>Next race</source>
+        <translation>Prochain concours</translation>
+    </message>
+    <message>
+        <source>Last race</source>
+        <translation>Dernier concours</translation>
+    </message>
+    <message>
+        <source>Races</source>
+        <translation>Concours</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Constateurs</translation>
+    </message>
+    <message>
+        <source>Clock Operation</source>
+        <translation>Constateurs</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>No race ahead.</source>
+        <translation>Aucun concours à venir.</translation>
+    </message>
+    <message>
+        <source>No race flown yet.</source>
+        <translation>Aucun concours n&apos;a encore eu lieu.</translation>
     </message>
 </context>
 <context>
@@ -1786,6 +1785,18 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
     <message>
         <source>The program speaks the language chosen here from its next start.</source>
         <translation>Le programme utilise la langue choisie ici dès son prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Club antenna :</source>
+        <translation>Antenne du club :</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Serial port :</source>
+        <translation>Port série :</translation>
     </message>
 </context>
 <context>

@@ -4,140 +4,8 @@
 <context>
     <name>ClockOperation</name>
     <message>
-        <source>Please. Select Race Code !</source>
-        <translation>Kies een vluchtcode!</translation>
-    </message>
-    <message>
-        <source>ComVerify Error !</source>
-        <translation>ComVerify-fout!</translation>
-    </message>
-    <message>
-        <source>Loft : %1 in Marked data Upload , Pls Wait !</source>
-        <translation>Hok %1: inkorving wordt uitgelezen, even geduld!</translation>
-    </message>
-    <message>
-        <source>QueryRace Error : </source>
-        <translation>QueryRace-fout: </translation>
-    </message>
-    <message>
-        <source>pigeon %1 of %2</source>
-        <translation>duif %1 van %2</translation>
-    </message>
-    <message>
-        <source>QueryRaceRecord Error : </source>
-        <translation>QueryRaceRecord-fout: </translation>
-    </message>
-    <message>
-        <source>Marked data upload Success !</source>
-        <translation>Inkorving met succes uitgelezen!</translation>
-    </message>
-    <message>
-        <source>RaceCode : %1 No Marked data ! </source>
-        <translation>Vluchtcode %1: geen inkorvingsgegevens! </translation>
-    </message>
-    <message>
-        <source>ComVerify Error : </source>
-        <translation>ComVerify-fout: </translation>
-    </message>
-    <message>
-        <source>Loft : %1 in Result data Upload , Pls Wait !</source>
-        <translation>Hok %1: uitslag wordt uitgelezen, even geduld!</translation>
-    </message>
-    <message>
-        <source>Race Result No Record upload !</source>
-        <translation>Geen uitslaggegevens uitgelezen!</translation>
-    </message>
-    <message>
-        <source>Race Result upload Success !</source>
-        <translation>Uitslag met succes uitgelezen!</translation>
-    </message>
-    <message>
-        <source>PRingNo not found in this race (%1)!!</source>
-        <translation>Ringnummer niet gevonden in deze vlucht (%1)!</translation>
-    </message>
-    <message>
-        <source>Race %1 %2 not found !</source>
-        <translation>Vlucht %1 %2 niet gevonden!</translation>
-    </message>
-    <message>
-        <source>Security Code not match !! </source>
-        <translation>Beveiligingscode klopt niet!! </translation>
-    </message>
-    <message>
-        <source>Do you want to Initialize this timer ?</source>
-        <translation>Wilt u deze klok initialiseren?</translation>
-    </message>
-    <message>
-        <source>Please connect to club antenna and clock.</source>
-        <translation>Sluit de clubantenne en de klok aan.</translation>
-    </message>
-    <message>
-        <source>DeviceInit Error :</source>
-        <translation>DeviceInit-fout: </translation>
-    </message>
-    <message>
-        <source>LoftNo Wrong ! ReCheck !</source>
-        <translation>Verkeerd hoknummer! Controleer het opnieuw!</translation>
-    </message>
-    <message>
-        <source>ComVerify Error :</source>
-        <translation>ComVerify-fout: </translation>
-    </message>
-    <message>
-        <source>SetLoftInfo Error :</source>
-        <translation>SetLoftInfo-fout: </translation>
-    </message>
-    <message>
-        <source>SetLoftInfo_2 Error :</source>
-        <translation>SetLoftInfo_2-fout: </translation>
-    </message>
-    <message>
-        <source>SetLoftInfo_3 Error :</source>
-        <translation>SetLoftInfo_3-fout: </translation>
-    </message>
-    <message>
-        <source>SetLoftInfo_4 Error :</source>
-        <translation>SetLoftInfo_4-fout: </translation>
-    </message>
-    <message>
-        <source>%1 Loft/Club Data Download Success !</source>
-        <translation>%1 Hok- en verenigingsgegevens met succes in de klok geladen!</translation>
-    </message>
-    <message>
         <source>Excel File (*.xlsx)</source>
         <translation>Excel-bestand (*.xlsx)</translation>
-    </message>
-    <message>
-        <source>Clock Synchornize Success !</source>
-        <translation>Klok met succes gesynchroniseerd!</translation>
-    </message>
-    <message>
-        <source>DeleteRace Error : </source>
-        <translation>DeleteRace-fout: </translation>
-    </message>
-    <message>
-        <source>SaveRace Error : </source>
-        <translation>SaveRace-fout: </translation>
-    </message>
-    <message>
-        <source>pigeon %1 of %2 sent</source>
-        <translation>duif %1 van %2 verzonden</translation>
-    </message>
-    <message>
-        <source>SavePigeon Error : </source>
-        <translation>SavePigeon-fout: </translation>
-    </message>
-    <message>
-        <source>pigeon %1 of %2 read</source>
-        <translation>duif %1 van %2 gelezen</translation>
-    </message>
-    <message>
-        <source>Ring %1 of loft %2 already belongs to loft %3 : not added !</source>
-        <translation>Ring %1 van hok %2 hoort al bij hok %3: niet toegevoegd!</translation>
-    </message>
-    <message>
-        <source>In synchronize Loft Number: %1 Please Wait! </source>
-        <translation>Hok %1 wordt gesynchroniseerd. Even geduld! </translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1063,33 @@ De huidige gegevens zijn ongewijzigd.</translation>
     </message>
 </context>
 <context>
+    <name>SerialPorts</name>
+    <message>
+        <source>%1 - not found</source>
+        <translation>%1 - niet gevonden</translation>
+    </message>
+    <message>
+        <source>Unable to open com port %1</source>
+        <translation>De poort %1 kan niet worden geopend</translation>
+    </message>
+    <message>
+        <source>: permission denied: add your user to the group %1 (sudo usermod -aG %1 %2) and log in again.</source>
+        <translation>: toegang geweigerd: voeg uw gebruiker toe aan de groep %1 (sudo usermod -aG %1 %2) en meld u opnieuw aan.</translation>
+    </message>
+    <message>
+        <source>: another program is using it. Close that program (or another window of this one) and try again.</source>
+        <translation>: een ander programma gebruikt hem. Sluit dat programma (of een ander venster van dit programma) en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>: there is no such port, and no serial port was found on this computer. Connect the club antenna, then choose its port in Setup.</source>
+        <translation>: die poort bestaat niet en er is geen seriële poort op deze computer gevonden. Sluit de clubantenne aan en kies dan haar poort in Instellingen.</translation>
+    </message>
+    <message>
+        <source>: there is no such port. The serial ports on this computer are: %1. Choose the antenna&apos;s port in Setup.</source>
+        <translation>: die poort bestaat niet. De seriële poorten op deze computer zijn: %1. Kies de poort van de antenne in Instellingen.</translation>
+    </message>
+</context>
+<context>
     <name>Spreadsheet</name>
     <message>
         <source>it is not a zip archive</source>
@@ -1358,6 +1253,110 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
     <message>
         <source>Last synchronised</source>
         <translation>Laatst gesynchroniseerd</translation>
+    </message>
+    <message>
+        <source> (today)</source>
+        <translation> (vandaag)</translation>
+    </message>
+    <message>
+        <source> (tomorrow)</source>
+        <translation> (morgen)</translation>
+    </message>
+    <message>
+        <source> (yesterday)</source>
+        <translation> (gisteren)</translation>
+    </message>
+    <message>
+        <source>%1, liberation %2</source>
+        <translation>%1, lossing %2</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>niet ingesteld</translation>
+    </message>
+    <message>
+        <source>Birds marked: %1, arrived: %2</source>
+        <translation>Duiven ingekorfd: %1, aangekomen: %2</translation>
+    </message>
+    <message>
+        <source>Clocks read: %1 for marking, %2 after the race</source>
+        <translation>Klokken uitgelezen: %1 na inkorven, %2 na de vlucht</translation>
+    </message>
+    <message>
+        <source>Birds marked: %1</source>
+        <translation>Duiven ingekorfd: %1</translation>
+    </message>
+    <message>
+        <source>Clocks read for marking: %1</source>
+        <translation>Klokken uitgelezen na inkorven: %1</translation>
+    </message>
+    <message>
+        <source>No clock has been synchronised yet.</source>
+        <translation>Er is nog geen klok gesynchroniseerd.</translation>
+    </message>
+    <message>
+        <source>No race ahead to send to the clocks.</source>
+        <translation>Geen komende vlucht om naar de klokken te sturen.</translation>
+    </message>
+    <message>
+        <source>Race list last changed %1.</source>
+        <translation>Vluchtenlijst laatst gewijzigd op %1.</translation>
+    </message>
+    <message>
+        <source>Synchronised since: %1 of %2 clocks</source>
+        <translation>Sindsdien gesynchroniseerd: %1 van %2 klokken</translation>
+    </message>
+    <message>
+        <source>Still to synchronise: %1</source>
+        <translation>Nog te synchroniseren: %1</translation>
+    </message>
+    <message>
+        <source>No backup has been made yet.</source>
+        <translation>Er is nog geen back-up gemaakt.</translation>
+    </message>
+    <message>
+        <source>Last backup holds the data of %1.</source>
+        <translation>De laatste back-up bevat de gegevens van %1.</translation>
+    </message>
+    <message>
+        <source>It is older than the backup age (%1 days) and the data has changed since: start the program again or make a backup in Setup.</source>
+        <translation>Ze is ouder dan de maximale ouderdom (%1 dagen) en de gegevens zijn sindsdien gewijzigd: start het programma opnieuw of maak een back-up in Instellingen.</translation>
+    </message>
+    <message>
+        <source>Next race</source>
+        <translation>Volgende vlucht</translation>
+    </message>
+    <message>
+        <source>Last race</source>
+        <translation>Laatste vlucht</translation>
+    </message>
+    <message>
+        <source>Races</source>
+        <translation>Vluchten</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Klokken</translation>
+    </message>
+    <message>
+        <source>Clock Operation</source>
+        <translation>Klokbediening</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Back-up</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>No race ahead.</source>
+        <translation>Geen komende vlucht.</translation>
+    </message>
+    <message>
+        <source>No race flown yet.</source>
+        <translation>Nog geen vlucht gevlogen.</translation>
     </message>
 </context>
 <context>
@@ -1786,6 +1785,18 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
     <message>
         <source>The program speaks the language chosen here from its next start.</source>
         <translation>Het programma gebruikt de hier gekozen taal vanaf de volgende start.</translation>
+    </message>
+    <message>
+        <source>Club antenna :</source>
+        <translation>Clubantenne:</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Vernieuwen</translation>
+    </message>
+    <message>
+        <source>Serial port :</source>
+        <translation>Seriële poort:</translation>
     </message>
 </context>
 <context>

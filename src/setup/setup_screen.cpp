@@ -133,7 +133,7 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
 
     // The club antenna's serial port belongs to this computer: it is kept in the user's
     // settings, not in the club's data.
-    auto* antenna = new QGroupBox(QStringLiteral("Club antenna :"), this);
+    auto* antenna = new QGroupBox(tr("Club antenna :"), this);
     cbbPort = new QComboBox(antenna);
     cbbPort->setObjectName(QStringLiteral("cbbPort"));
     // A port the system does not list (a link made for the clock emulator) can be typed.
@@ -141,10 +141,10 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     cbbPort->setInsertPolicy(QComboBox::NoInsert);
     cbbPort->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cbbPort->setMinimumContentsLength(24);
-    btnPortRefresh = new QPushButton(QStringLiteral("Refresh"), antenna);
+    btnPortRefresh = new QPushButton(tr("Refresh"), antenna);
     btnPortRefresh->setObjectName(QStringLiteral("btnPortRefresh"));
     auto* n = new QGridLayout(antenna);
-    n->addWidget(Label(QStringLiteral("Serial port :"), antenna), 0, 0);
+    n->addWidget(Label(tr("Serial port :"), antenna), 0, 0);
     n->addWidget(cbbPort, 0, 1);
     n->addWidget(btnPortRefresh, 0, 2);
     n->setColumnStretch(1, 1);
