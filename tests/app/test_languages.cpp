@@ -30,8 +30,10 @@ namespace {
 
 const QStringList kLanguages{QStringLiteral("nl"), QStringLiteral("fr"), QStringLiteral("de")};
 
-// Lists whose entries are data or deliberately the same in every language.
-const QStringList kNotCaptions{QStringLiteral("cbbLangue")};
+// Widgets that show data (the club, the ports found) or entries deliberately the same in every
+// language (each language in its own name).
+const QStringList kNotCaptions{QStringLiteral("cbbLangue"), QStringLiteral("cbbPort"),
+                               QStringLiteral("lblClub")};
 
 struct Caption {
     QString where;
@@ -42,9 +44,13 @@ void Add(QList<Caption>& out, const QString& where, const QString& text) {
     out.append({where, text});
 }
 
-bool QtInternal(const QObject* o) {
-    for (; o != nullptr; o = o->parent()) {
-        if (o->objectName().startsWith(QLatin1String("qt_"))) {
+// Qt's own parts of a widget, a list's drop-down (its entries are read from the list) and what
+// kNotCaptions names.
+bool Skipped(const QWidget* w) {
+    for (const QObject* o = w; o != nullptr; o = o->parent()) {
+        if (o->objectName().startsWith(QLatin1String("qt_")) ||
+            kNotCaptions.contains(o->objectName()) ||
+            (o != w && qobject_cast<const QComboBox*>(o) != nullptr)) {
             return true;
         }
     }
@@ -59,7 +65,7 @@ QList<Caption> Captions(QWidget& root) {
     QList<QWidget*> widgets = root.findChildren<QWidget*>();
     widgets.prepend(&root);
     for (QWidget* w : widgets) {
-        if (QtInternal(w) || kNotCaptions.contains(w->objectName())) {
+        if (Skipped(w)) {
             continue;
         }
         const QString where = w->objectName().isEmpty()
