@@ -235,9 +235,9 @@ RaceResultHeading ReadRaceResultHeading(TdmZOLF& db, const QString& selectedLoft
     if (siteFound) {
         heading.site = HeadingText::tr("LiberSite : ") + site;
     }
-    heading.raceKey = liberCode + QLatin1Char(' ') + DateText(liberDate) + QLatin1Char(' ') +
-                      liberTime.toString(QStringLiteral("HH:mm"));
-    heading.race = HeadingText::tr("RaceCode : ") + heading.raceKey;
+    heading.race = HeadingText::tr("RaceCode : ") + liberCode + QLatin1Char(' ') +
+                   DateText(liberDate) + QLatin1Char(' ') +
+                   liberTime.toString(QStringLiteral("HH:mm"));
     heading.summary = summary;
     return heading;
 }
@@ -245,7 +245,12 @@ RaceResultHeading ReadRaceResultHeading(TdmZOLF& db, const QString& selectedLoft
 ReportDefinition RaceResultReport(const RaceResultHeading& heading, int mode,
                                   const QAbstractItemModel& results) {
     ReportDefinition report;
-    report.name = HeadingText::tr("Result ") + heading.raceKey;
+    // The race line without its caption, in whichever language it was read.
+    const QString caption = HeadingText::tr("RaceCode : ");
+    report.name =
+        HeadingText::tr("Result ") + (heading.race.startsWith(caption)
+                                          ? heading.race.mid(caption.size())
+                                          : heading.race.section(QStringLiteral(" : "), 1));
     report.picture = true;
     report.titleBand = {
         {{heading.member, 0, 0.75, kLeft, TextStyle::Heading, {}}},
