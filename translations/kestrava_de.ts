@@ -403,6 +403,34 @@ Die aktuellen Daten sind unverändert.</translation>
         <source>Member loft distance to </source>
         <translation>Entfernung der Schläge nach </translation>
     </message>
+    <message>
+        <source>Compare both methods</source>
+        <translation>Beide Methoden vergleichen</translation>
+    </message>
+    <message>
+        <source>    Club method : </source>
+        <translation>    Methode des Vereins: </translation>
+    </message>
+    <message>
+        <source>yd</source>
+        <translation>yd</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Member</source>
+        <translation>Mitglied</translation>
+    </message>
+    <message>
+        <source>LoftNo</source>
+        <translation>Schlagnr.</translation>
+    </message>
+    <message>
+        <source>Difference (</source>
+        <translation>Unterschied (</translation>
+    </message>
 </context>
 <context>
     <name>MarkingTab</name>
@@ -1797,6 +1825,10 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
     <message>
         <source>Serial port :</source>
         <translation>Serieller Anschluss:</translation>
+    </message>
+    <message>
+        <source>Distance method :</source>
+        <translation>Entfernungsmethode:</translation>
     </message>
 </context>
 <context>

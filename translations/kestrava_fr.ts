@@ -403,6 +403,34 @@ Les données actuelles sont inchangées.</translation>
         <source>Member loft distance to </source>
         <translation>Distance des colombiers à </translation>
     </message>
+    <message>
+        <source>Compare both methods</source>
+        <translation>Comparer les deux méthodes</translation>
+    </message>
+    <message>
+        <source>    Club method : </source>
+        <translation>    Méthode du club : </translation>
+    </message>
+    <message>
+        <source>yd</source>
+        <translation>yd</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Member</source>
+        <translation>Membre</translation>
+    </message>
+    <message>
+        <source>LoftNo</source>
+        <translation>N° colombier</translation>
+    </message>
+    <message>
+        <source>Difference (</source>
+        <translation>Différence (</translation>
+    </message>
 </context>
 <context>
     <name>MarkingTab</name>
@@ -1797,6 +1825,10 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
     <message>
         <source>Serial port :</source>
         <translation>Port série :</translation>
+    </message>
+    <message>
+        <source>Distance method :</source>
+        <translation>Méthode de distance :</translation>
     </message>
 </context>
 <context>

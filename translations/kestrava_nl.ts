@@ -403,6 +403,34 @@ De huidige gegevens zijn ongewijzigd.</translation>
         <source>Member loft distance to </source>
         <translation>Afstand van de hokken tot </translation>
     </message>
+    <message>
+        <source>Compare both methods</source>
+        <translation>Beide methoden vergelijken</translation>
+    </message>
+    <message>
+        <source>    Club method : </source>
+        <translation>    Methode van de vereniging: </translation>
+    </message>
+    <message>
+        <source>yd</source>
+        <translation>yd</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Member</source>
+        <translation>Lid</translation>
+    </message>
+    <message>
+        <source>LoftNo</source>
+        <translation>Hoknr.</translation>
+    </message>
+    <message>
+        <source>Difference (</source>
+        <translation>Verschil (</translation>
+    </message>
 </context>
 <context>
     <name>MarkingTab</name>
@@ -1797,6 +1825,10 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
     <message>
         <source>Serial port :</source>
         <translation>Seriële poort:</translation>
+    </message>
+    <message>
+        <source>Distance method :</source>
+        <translation>Afstandsmethode:</translation>
     </message>
 </context>
 <context>
