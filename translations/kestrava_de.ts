@@ -1830,6 +1830,14 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
         <source>Distance method :</source>
         <translation>Entfernungsmethode:</translation>
     </message>
+    <message>
+        <source>Flat (federation file rule)</source>
+        <translation>Eben (Regel der Verbandsdateien)</translation>
+    </message>
+    <message>
+        <source>WGS84 geodesic</source>
+        <translation>WGS84-Geodäte</translation>
+    </message>
 </context>
 <context>
     <name>TfrmSynch_TC</name>

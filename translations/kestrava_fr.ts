@@ -1830,6 +1830,14 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
         <source>Distance method :</source>
         <translation>Méthode de distance :</translation>
     </message>
+    <message>
+        <source>Flat (federation file rule)</source>
+        <translation>Plane (règle des fichiers fédéraux)</translation>
+    </message>
+    <message>
+        <source>WGS84 geodesic</source>
+        <translation>Géodésique WGS84</translation>
+    </message>
 </context>
 <context>
     <name>TfrmSynch_TC</name>

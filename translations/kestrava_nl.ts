@@ -1830,6 +1830,14 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
         <source>Distance method :</source>
         <translation>Afstandsmethode:</translation>
     </message>
+    <message>
+        <source>Flat (federation file rule)</source>
+        <translation>Vlak (regel van de bondsbestanden)</translation>
+    </message>
+    <message>
+        <source>WGS84 geodesic</source>
+        <translation>WGS84-geodeet</translation>
+    </message>
 </context>
 <context>
     <name>TfrmSynch_TC</name>

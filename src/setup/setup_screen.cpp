@@ -87,9 +87,9 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     s->addWidget(Label(QStringLiteral("V8.0"), system), 3, 1);
     // How loft distances are computed from the coordinates. Changing it changes no distance:
     // the loft distances follow when they are updated, a flown race when it is recalculated.
-    cbbDistanceMethod = Choice(
-        system, "cbbDistanceMethod",
-        {DistanceMethodName(DistanceMethod::Flat), DistanceMethodName(DistanceMethod::Geodesic)});
+    cbbDistanceMethod =
+        Choice(system, "cbbDistanceMethod",
+               {tr("Flat (federation file rule)"), tr("WGS84 geodesic")});  // by position
     s->addWidget(Label(tr("Distance method :"), system), 4, 0);
     s->addWidget(cbbDistanceMethod, 4, 1, 1, 2);
     s->setColumnStretch(2, 1);
