@@ -12,6 +12,8 @@ packages=(
     libgeographiclib-dev
     # Charts of a race on screen and in published pages.
     qt6-charts-dev qt6-svg-dev
+    # Qt Charts' build files need the OpenGL module's, which Debian does not pull in with it.
+    libqt6opengl6-dev
     # Translations of the interface, compiled by the build.
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     # A real browser to check the published pages render.

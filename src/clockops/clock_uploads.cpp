@@ -13,9 +13,12 @@
 #include "data/prompts.h"
 #include "data/schema.h"
 #include "device/win_api_v8.h"
+#include "races/clock_deviation.h"
 #include "races/coordinates.h"
+#include "races/entry_history.h"
 #include "races/flying_time.h"
 #include "races/loft_distances.h"
+#include "races/result_lock.h"
 
 namespace {
 
@@ -49,6 +52,18 @@ QString Coordinate(qint64 value, QChar positive, QChar negative) {
                                      (a / 1000) % 60, a % 1000);
     text[0] = value < 0 ? negative : positive;
     return text.left(14);
+}
+
+// A run for a race whose result is final ends before the clock is touched, with the reason.
+bool RefusedAsFinal(ClockRun& run, const RaceChoice& race) {
+    try {
+        RefuseIfFinal(run.db, race.liberCode, ParseDate(race.raceDateText));
+    } catch (const UserError& e) {
+        run.memo.clear();
+        run.errorLine(e.text());
+        return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -139,11 +154,17 @@ RunResult ResultRun(ClockRun& run, ClockSession& session, const RaceChoice& race
 
 RunResult UploadMarking(ClockRun& run, ClockSession& session, const RaceChoice& race) {
     run.log.setWorkflow(QStringLiteral("marked upload ") + race.raceCode);
+    if (RefusedAsFinal(run, race)) {
+        return RunResult::Failed;
+    }
     return GuardedRun(run, true, [&] { return MarkingRun(run, session, race); });
 }
 
 RunResult UploadResults(ClockRun& run, ClockSession& session, const RaceChoice& race) {
     run.log.setWorkflow(QStringLiteral("result upload ") + race.raceCode);
+    if (RefusedAsFinal(run, race)) {
+        return RunResult::Failed;
+    }
     return GuardedRun(run, false, [&] { return ResultRun(run, session, race); });
 }
 
@@ -152,6 +173,9 @@ namespace {
 RunResult MarkingRun(ClockRun& run, ClockSession& session, const RaceChoice& race) {
     run.memo.clear();
     run.memo.hide();
+    EnsureEntryHistoryTables(run.db);
+    const QDate raceDate = ParseDate(race.raceDateText);
+    const QDateTime now = run.clock.now();
     bool success = true;
     const auto ended = ConnectOrEnd(
         run, session, LoftFromIdentity::WholeText, QStringLiteral("ComVerify Error !"), false, [&] {
@@ -213,6 +237,7 @@ RunResult MarkingRun(ClockRun& run, ClockSession& session, const RaceChoice& rac
         }
         const QDateTime m = DeviceMsToLocal(StrToInt64(v.value(1)), bias, false);
         const QVariantList key3{race.liberCode, race.raceDateText, ring};
+        const QVariantList before = ReadTrackedEntry(run.db, race.liberCode, raceDate, ring);
         if (run.db.rowCount(QStringLiteral("select 1 from ZOL_PigRaceData where LiberCode=? and "
                                            "date(LiberDate)=? and PRingNo=?"),
                             key3) > 0) {
@@ -225,6 +250,8 @@ RunResult MarkingRun(ClockRun& run, ClockSession& session, const RaceChoice& rac
                         {race.clubId, race.liberCode, DateText(StrToDate(race.raceDateText)), ring,
                          GeneralText(m)});
         }
+        RecordEntryWrite(run.db, race.liberCode, raceDate, ring, before,
+                         EntryWorkflow::MarkedUpload, now);
         run.log.line(QStringLiteral("pigeon %1 marked at %2").arg(ring, MomentText(m)));
         ++marked;
     }
@@ -320,6 +347,10 @@ RunResult ResultRun(ClockRun& run, ClockSession& session, const RaceChoice& race
     session.variance = 0;
     session.haveStops = false;
     ReadStopTimes(run, session, race);
+    const int deviationLimit = ClockDeviationLimit(run.db);
+    if (session.haveStops && ClockDeviates(session.variance, deviationLimit)) {
+        run.errorLine(ClockDeviationLine(session.variance, deviationLimit));
+    }
 
     const int bias = run.clock.biasMinutes();
     const QStringList rings = run.db.texts(
@@ -396,6 +427,9 @@ void VerifyArrivals(ClockRun& run, ClockSession& session, const RaceChoice& race
                          .value(QStringLiteral("select Mode from ZOL_ClubData order by rowid "
                                                "limit 1"))
                          .toInt();
+    const QDate raceDate = ParseDate(race.raceDateText);
+    RefuseIfFinal(run.db, race.liberCode, raceDate);
+    EnsureEntryHistoryTables(run.db);
     for (const PScoreR& a : session.arrivals) {
         const QVariantList where{race.liberCode, race.raceDateText, a.ringNo};
         const QString whereSql =
@@ -428,6 +462,8 @@ void VerifyArrivals(ClockRun& run, ClockSession& session, const RaceChoice& race
         const double speed = CalcFlySpeed(distance, flyMs);
         if (a.markCode == a.backCode) {
             const QString speedText = FlySpeedText(speed);
+            const QVariantList before =
+                ReadTrackedEntry(run.db, race.liberCode, raceDate, a.ringNo);
             run.db.exec(
                 QStringLiteral("update ZOL_PigRaceData set BackTime=?, FlyTime=?, "
                                "FlySpeed=?, Dist=?, ClockID=?, UID_Real=?, TimeVari=?, "
@@ -436,6 +472,8 @@ void VerifyArrivals(ClockRun& run, ClockSession& session, const RaceChoice& race
                 {MomentMsText(a.ringArrival), MsToFlyTime(flyMs), StoredFlySpeed(speed), distance,
                  session.clockId, a.chipId, session.variance, a.markValue, a.backCode, a.lonText,
                  a.latText, race.liberCode, race.raceDateText, a.ringNo});
+            RecordEntryWrite(run.db, race.liberCode, raceDate, a.ringNo, before,
+                             EntryWorkflow::ResultUpload, run.clock.now());
             run.log.line(QStringLiteral("result %1: back %2, flying %3, speed %4, distance %5")
                              .arg(a.ringNo, MomentMsText(a.ringArrival), MsToFlyTime(flyMs),
                                   speedText.trimmed())

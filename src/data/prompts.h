@@ -25,6 +25,12 @@ class Prompts {
     // ("Excel File (*.xlsx)"); `proposed` is a file name or path to start with.
     virtual QString openFileName(const QString& filter, const QString& proposed = {}) = 0;
     virtual QString saveFileName(const QString& filter, const QString& proposed = {}) = 0;
+    // A folder chooser (empty: cancelled); prompts without one answer cancelled.
+    virtual QString folderName(const QString& title, const QString& proposed = {}) {
+        (void)title;
+        (void)proposed;
+        return {};
+    }
     // The system's exclamation sound.
     virtual void beep() = 0;
 

@@ -6,8 +6,10 @@
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "data/schema.h"
+#include "entry_history.h"
 #include "flying_time.h"
 #include "loft_distances.h"
+#include "result_lock.h"
 
 QStringList OtherClockLoftNames(TdmZOLF& db) {
     return db.texts(QStringLiteral("select LoftName from ZOL_LoftData order by LoftNo"));
@@ -70,8 +72,8 @@ int ClockVariation(const ClockReadings& readings) {
     return int(readings.master.msecsTo(readings.member) / 1000);
 }
 
-ManualArrivalResult SaveManualArrival(TdmZOLF& db, const RaceKey& race,
-                                      const ManualArrival& entry) {
+ManualArrivalResult SaveManualArrival(TdmZOLF& db, const RaceKey& race, const ManualArrival& entry,
+                                      const QDateTime& when) {
     if (entry.loftNo.isEmpty()) {
         throw UserError(QStringLiteral("Choose the member first."));
     }
@@ -81,6 +83,7 @@ ManualArrivalResult SaveManualArrival(TdmZOLF& db, const RaceKey& race,
         throw UserError(
             QStringLiteral("Ring number '%1' is not a pigeon of this member.").arg(entry.ring));
     }
+    RefuseIfFinal(db, race.liberCode, race.liberDate);
     const QString dateText = DateText(race.liberDate);
     const QVariant liberTime =
         db.value(QStringLiteral("select LiberTime from ZOL_RaceData where LiberCode=? and "
@@ -120,6 +123,9 @@ ManualArrivalResult SaveManualArrival(TdmZOLF& db, const RaceKey& race,
 
         // The variation is kept with the arrival, as a clock read through the antenna keeps
         // it, so that a recalculation of the race takes it off again.
+        EnsureEntryHistoryTables(db);
+        const QVariantList before =
+            ReadTrackedEntry(db, race.liberCode, race.liberDate, entry.ring);
         const QVariantList result{MomentMsText(entry.arrival), MsToFlyTime(r.ms), r.speed,
                                   r.distance, r.variation};
         const QVariantList pigeon{race.liberCode, dateText, entry.ring};
@@ -137,6 +143,8 @@ ManualArrivalResult SaveManualArrival(TdmZOLF& db, const RaceKey& race,
                                "values(?,?,?,?,?,?,?,?,?)"),
                 result + pigeon + QVariantList{race.clubId});
         }
+        RecordEntryWrite(db, race.liberCode, race.liberDate, entry.ring, before,
+                         EntryWorkflow::ManualTime, when);
     });
     return r;
 }

@@ -65,6 +65,8 @@ struct ManualArrivalResult {
 // Stores the member's clock readings and the pigeon's arrival, flying time (less the clock
 // variation), speed, distance and the variation itself (TimeVari), in one transaction; a second
 // save of the same pigeon updates its row. The arrival is stored as "yyyy-MM-dd HH:mm:ss.zzz", like
-// a clock's. Throws UserError when no member or no pigeon of that member is chosen, or the race is
-// not found.
-ManualArrivalResult SaveManualArrival(TdmZOLF& db, const RaceKey& race, const ManualArrival& entry);
+// a clock's. Throws UserError when no member or no pigeon of that member is chosen, the race is
+// not found, or its result is final. Every changed field of the entry goes into the race's change
+// history at `when`.
+ManualArrivalResult SaveManualArrival(TdmZOLF& db, const RaceKey& race, const ManualArrival& entry,
+                                      const QDateTime& when = QDateTime::currentDateTime());

@@ -204,6 +204,6 @@ void OtherClockPanel::save() {
                                             momentOf(dtpMasterDate_, dtpMasterTime_),
                                             momentOf(dtpMemberDate_, dtpMemberTime_)},
                               momentOf(dtpSelPigDate_, dtpSelPigTime_)};
-    SaveManualArrival(ctx_.db, race_, entry);
+    SaveManualArrival(ctx_.db, race_, entry, ctx_.clock.now());
     loadPigeons();
 }

@@ -2,15 +2,19 @@
 
 #include <QHash>
 #include <QSqlQuery>
+#include <algorithm>
+#include <optional>
 
 #include "coordinates.h"
 #include "data/database.h"
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "data/prompts.h"
+#include "entry_history.h"
 #include "flying_time.h"
 #include "loft_distances.h"
 #include "manual_times.h"
+#include "result_lock.h"
 #include "spreadsheet/workbook_writer.h"
 
 QString RaceStatusSql() {
@@ -119,70 +123,188 @@ QDateTime ArrivalOf(const QString& ring, const QString& backTime) {
     return arrival;
 }
 
-int RecalculateRace(TdmZOLF& db, const QString& liberCode, const QDate& liberDate,
-                    const QDateTime& liberation) {
+namespace {
+
+qint64 SpeedKey(double speed) {
+    return qRound64(speed * 1000);
+}
+
+// Places as the result list gives them: 1 + the number of entries with a strictly greater
+// speed; an entry without a speed is placed 1.
+QList<int> PlacesOf(const QList<std::optional<double>>& speeds) {
+    QList<double> sorted;
+    for (const auto& s : speeds) {
+        if (s) {
+            sorted << *s;
+        }
+    }
+    std::sort(sorted.begin(), sorted.end(), std::greater<double>());
+    QList<int> places;
+    for (const auto& s : speeds) {
+        if (!s) {
+            places << 1;
+            continue;
+        }
+        const auto faster =
+            std::lower_bound(sorted.begin(), sorted.end(), *s, std::greater<double>());
+        places << int(faster - sorted.begin()) + 1;
+    }
+    return places;
+}
+
+}  // namespace
+
+bool RecalculatedEntry::flyTimeChanged() const {
+    return oldFlyTime.isNull() || oldFlyTime.toString() != newFlyTime;
+}
+
+bool RecalculatedEntry::speedChanged() const {
+    return oldSpeed.isNull() || SpeedKey(oldSpeed.toDouble()) != SpeedKey(newSpeed);
+}
+
+bool RecalculatedEntry::distChanged() const {
+    return oldDist.isNull() || oldDist.toInt() != newDist;
+}
+
+RecalculationPlan PlanRecalculation(TdmZOLF& db, const QString& liberCode, const QDate& liberDate,
+                                    const QDateTime& liberation) {
+    RefuseIfFinal(db, liberCode, liberDate);
     const QString dateText = DateText(liberDate);
     const int mode = ClubDistanceMode(db);
-    int computed = 0;
+    RecalculationPlan plan;
+    plan.liberCode = liberCode;
+    plan.liberDate = liberDate;
+    plan.liberation = liberation;
+    const QList<SunRow> sunRows = RaceSunRows(db, RaceCodeOf(liberCode, liberDate));
+    QHash<QString, int> distances;
+    QSqlQuery d = db.select(QStringLiteral("select LoftNo, Miles, Yards from "
+                                           "ZOL_LoftLibPointDist where LiberCode=?"),
+                            {liberCode});
+    while (d.next()) {
+        const QString loft = d.value(0).toString();
+        if (!distances.contains(loft)) {
+            distances.insert(loft, DistPairToUnits(d.value(1).toInt(), d.value(2).toInt(), mode));
+        }
+    }
+    // Arrivals typed in before their variation was kept with them: the member's clock
+    // readings for the race still give it.
+    QHash<QString, int> typedVariations;
+    QSqlQuery v = db.select(QStringLiteral("select LoftNo, ULMasterTime, ULClockTime from "
+                                           "ZOL_RaceClockTime where LiberCode=? and "
+                                           "date(LiberDate)=?"),
+                            {liberCode, dateText});
+    while (v.next()) {
+        const ClockReadings readings{
+            {}, ParseMoment(v.value(1).toString()), ParseMoment(v.value(2).toString())};
+        if (readings.master.isValid() && readings.member.isValid()) {
+            typedVariations.insert(v.value(0).toString(), ClockVariation(readings));
+        }
+    }
+    QSqlQuery q = db.select(
+        QStringLiteral("select a.rowid, a.PRingNo, a.BackTime, a.TimeVari, (select b.LoftNo "
+                       "from ZOL_PigData b where b.PRingNo=a.PRingNo limit 1), a.FlyTime, "
+                       "a.FlySpeed, a.Dist from ZOL_PigRaceData a where a.LiberCode=? and "
+                       "date(a.LiberDate)=? and a.BackTime is not null"),
+        {liberCode, dateText});
+    QList<std::optional<double>> oldSpeeds;
+    QList<std::optional<double>> newSpeeds;
+    while (q.next()) {
+        RecalculatedEntry e;
+        e.id = q.value(0).toLongLong();
+        e.ring = q.value(1).toString();
+        const QVariant loftNo = q.value(4);
+        e.newDist = loftNo.isNull() ? 0 : distances.value(loftNo.toString(), 0);
+        const int variation =
+            q.value(3).isNull() ? typedVariations.value(loftNo.toString(), 0) : q.value(3).toInt();
+        const qint64 ms =
+            CalcuateSecs(variation, ArrivalOf(e.ring, q.value(2).toString()), liberation, sunRows);
+        e.newFlyTime = MsToFlyTime(ms);
+        e.newSpeed = StoredFlySpeed(CalcFlySpeed(e.newDist, ms));
+        e.oldFlyTime = q.value(5);
+        e.oldSpeed = q.value(6);
+        e.oldDist = q.value(7);
+        oldSpeeds << (e.oldSpeed.isNull() ? std::nullopt
+                                          : std::optional<double>(e.oldSpeed.toDouble()));
+        newSpeeds << std::optional<double>(e.newSpeed);
+        plan.entries << e;
+    }
+    const QList<int> oldPlaces = PlacesOf(oldSpeeds);
+    const QList<int> newPlaces = PlacesOf(newSpeeds);
+    for (int i = 0; i < plan.entries.size(); ++i) {
+        RecalculatedEntry& e = plan.entries[i];
+        e.oldPlace = oldPlaces[i];
+        e.newPlace = newPlaces[i];
+        plan.flyTimes += e.flyTimeChanged() ? 1 : 0;
+        plan.speeds += e.speedChanged() ? 1 : 0;
+        if (e.oldPlace != e.newPlace) {
+            ++plan.places;
+            plan.moves << PlaceMove{e.ring, e.oldPlace, e.newPlace};
+        }
+    }
+    std::sort(plan.moves.begin(), plan.moves.end(), [](const PlaceMove& a, const PlaceMove& b) {
+        return a.to != b.to ? a.to < b.to : a.ring < b.ring;
+    });
+    return plan;
+}
+
+QString RecalculationPreviewText(const RecalculationPlan& plan) {
+    QString text = QStringLiteral(
+                       "Recalculating %1 of %2 from the liberation at %3 changes %4 flying "
+                       "time(s), %5 speed(s) and %6 place(s) of %7 clocked bird(s).")
+                       .arg(plan.liberCode, DateText(plan.liberDate), MomentText(plan.liberation))
+                       .arg(plan.flyTimes)
+                       .arg(plan.speeds)
+                       .arg(plan.places)
+                       .arg(plan.entries.size());
+    if (!plan.moves.isEmpty()) {
+        text += QStringLiteral("\n\nPlaces that move:");
+        const int shown = std::min<int>(plan.moves.size(), 40);
+        for (int i = 0; i < shown; ++i) {
+            const PlaceMove& m = plan.moves[i];
+            text += QStringLiteral("\n%1: %2 \u2192 %3").arg(m.ring).arg(m.from).arg(m.to);
+        }
+        if (plan.moves.size() > shown) {
+            text += QStringLiteral("\n... and %1 more").arg(plan.moves.size() - shown);
+        }
+    }
+    return text + QStringLiteral("\n\nStore these changes?");
+}
+
+int ApplyRecalculation(TdmZOLF& db, const RecalculationPlan& plan, const QDateTime& when) {
+    RefuseIfFinal(db, plan.liberCode, plan.liberDate);
+    const QString user = LoginName();
+    int written = 0;
     db.transaction([&] {
-        const QList<SunRow> sunRows = RaceSunRows(db, RaceCodeOf(liberCode, liberDate));
-        QHash<QString, int> distances;
-        QSqlQuery d = db.select(QStringLiteral("select LoftNo, Miles, Yards from "
-                                               "ZOL_LoftLibPointDist where LiberCode=?"),
-                                {liberCode});
-        while (d.next()) {
-            const QString loft = d.value(0).toString();
-            if (!distances.contains(loft)) {
-                distances.insert(loft,
-                                 DistPairToUnits(d.value(1).toInt(), d.value(2).toInt(), mode));
+        EnsureEntryHistoryTables(db);
+        for (const RecalculatedEntry& e : plan.entries) {
+            if (!e.changed()) {
+                continue;
             }
-        }
-        // Arrivals typed in before their variation was kept with them: the member's clock
-        // readings for the race still give it.
-        QHash<QString, int> typedVariations;
-        QSqlQuery v = db.select(QStringLiteral("select LoftNo, ULMasterTime, ULClockTime from "
-                                               "ZOL_RaceClockTime where LiberCode=? and "
-                                               "date(LiberDate)=?"),
-                                {liberCode, dateText});
-        while (v.next()) {
-            const ClockReadings readings{
-                {}, ParseMoment(v.value(1).toString()), ParseMoment(v.value(2).toString())};
-            if (readings.master.isValid() && readings.member.isValid()) {
-                typedVariations.insert(v.value(0).toString(), ClockVariation(readings));
-            }
-        }
-        struct Entry {
-            qint64 id;
-            QString ring;
-            QString backTime;
-            int variation;
-            QVariant loftNo;
-        };
-        QList<Entry> entries;
-        QSqlQuery q = db.select(
-            QStringLiteral("select a.rowid, a.PRingNo, a.BackTime, a.TimeVari, (select b.LoftNo "
-                           "from ZOL_PigData b where b.PRingNo=a.PRingNo limit 1) from "
-                           "ZOL_PigRaceData a where a.LiberCode=? and date(a.LiberDate)=? and "
-                           "a.BackTime is not null"),
-            {liberCode, dateText});
-        while (q.next()) {
-            const QVariant loftNo = q.value(4);
-            const int variation = q.value(3).isNull() ? typedVariations.value(loftNo.toString(), 0)
-                                                      : q.value(3).toInt();
-            entries << Entry{q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(),
-                             variation, loftNo};
-        }
-        for (const Entry& e : entries) {
-            const int distance = e.loftNo.isNull() ? 0 : distances.value(e.loftNo.toString(), 0);
-            const qint64 ms =
-                CalcuateSecs(e.variation, ArrivalOf(e.ring, e.backTime), liberation, sunRows);
             db.exec(QStringLiteral(
                         "update ZOL_PigRaceData set FlyTime=?, FlySpeed=?, Dist=? where rowid=?"),
-                    {MsToFlyTime(ms), StoredFlySpeed(CalcFlySpeed(distance, ms)), distance, e.id});
-            ++computed;
+                    {e.newFlyTime, e.newSpeed, e.newDist, e.id});
+            const auto record = [&](bool changed, const char* field, const QVariant& from,
+                                    const QVariant& to) {
+                if (changed) {
+                    RecordEntryChange(db, plan.liberCode, plan.liberDate,
+                                      EntryChange{when, EntryWorkflow::Recalculation, e.ring,
+                                                  QLatin1String(field), from, to, user, QString()});
+                }
+            };
+            record(e.flyTimeChanged(), "FlyTime", e.oldFlyTime, e.newFlyTime);
+            record(e.speedChanged(), "FlySpeed", e.oldSpeed, e.newSpeed);
+            record(e.distChanged(), "Dist", e.oldDist, e.newDist);
+            ++written;
         }
     });
-    return computed;
+    return written;
+}
+
+int RecalculateRace(TdmZOLF& db, const QString& liberCode, const QDate& liberDate,
+                    const QDateTime& liberation, const QDateTime& when) {
+    const RecalculationPlan plan = PlanRecalculation(db, liberCode, liberDate, liberation);
+    ApplyRecalculation(db, plan, when);
+    return plan.entries.size();
 }
 
 WorkbookWriter RaceResultWorkbook(TdmZOLF& db, const QString& liberCode, const QDate& liberDate) {

@@ -53,10 +53,60 @@ QString VariationCellText(const QVariant& timeVari);  // "+" before 1 or more
 // liberation moment `liberation` (the race's own liberation time is not changed), with the
 // race's sun data and each entry's clock variation (for an arrival stored without one, the
 // variation of its member's typed clock readings for the race), in one transaction. An arrival that
-// does not read as a date and time stops it with a message naming the ring, and nothing changes.
-// Returns the entries computed.
+// does not read as a date and time stops it with a message naming the ring, and nothing changes;
+// so does a race whose result is final. Returns the entries computed.
 int RecalculateRace(TdmZOLF& db, const QString& liberCode, const QDate& liberDate,
-                    const QDateTime& liberation);
+                    const QDateTime& liberation,
+                    const QDateTime& when = QDateTime::currentDateTime());
+
+// One clocked entry as a recalculation would leave it.
+struct RecalculatedEntry {
+    qint64 id = 0;
+    QString ring;
+    QVariant oldFlyTime;
+    QString newFlyTime;
+    QVariant oldSpeed;
+    double newSpeed = 0;
+    QVariant oldDist;
+    int newDist = 0;
+    int oldPlace = 0;  // among the race's clocked entries, as the result list places them
+    int newPlace = 0;
+
+    bool flyTimeChanged() const;
+    bool speedChanged() const;
+    bool distChanged() const;
+    bool changed() const { return flyTimeChanged() || speedChanged() || distChanged(); }
+};
+
+struct PlaceMove {
+    QString ring;
+    int from = 0;
+    int to = 0;
+};
+
+// What a recalculation will change, worked out before anything is written.
+struct RecalculationPlan {
+    QString liberCode;
+    QDate liberDate;
+    QDateTime liberation;
+    QList<RecalculatedEntry> entries;  // every clocked entry
+    int flyTimes = 0;                  // entries whose flying time changes
+    int speeds = 0;
+    int places = 0;
+    QList<PlaceMove> moves;  // the rings whose place moves, by new place, then ring
+};
+
+// Works out the recalculation without writing. Throws UserError when the race's result is
+// final or an arrival does not read as a date and time.
+RecalculationPlan PlanRecalculation(TdmZOLF& db, const QString& liberCode, const QDate& liberDate,
+                                    const QDateTime& liberation);
+// The confirmation text: how many flying times, speeds and places change, and the rings whose
+// place moves (old -> new; a long list ends with how many more).
+QString RecalculationPreviewText(const RecalculationPlan& plan);
+// Writes exactly the changes of the plan in one transaction, each changed field into the
+// race's change history at `when`. Refused when the result has become final. Returns the
+// entries written.
+int ApplyRecalculation(TdmZOLF& db, const RecalculationPlan& plan, const QDateTime& when);
 
 // The stored arrival of a ring read as a date and time; an unreadable text throws UserError
 // naming the ring and the text.

@@ -49,6 +49,10 @@ QString QtPrompts::saveFileName(const QString& filter, const QString& proposed) 
     return QFileDialog::getSaveFileName(parent_, QString(), proposed, filter);
 }
 
+QString QtPrompts::folderName(const QString& title, const QString& proposed) {
+    return QFileDialog::getExistingDirectory(parent_, title, proposed);
+}
+
 void QtPrompts::beep() {
     QApplication::beep();
 }

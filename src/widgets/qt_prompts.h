@@ -17,6 +17,7 @@ class QtPrompts : public Prompts {
     Answer question(const QString& text, Buttons buttons) override;
     QString openFileName(const QString& filter, const QString& proposed) override;
     QString saveFileName(const QString& filter, const QString& proposed) override;
+    QString folderName(const QString& title, const QString& proposed) override;
     void beep() override;
 
   private:

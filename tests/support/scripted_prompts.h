@@ -33,6 +33,10 @@ class ScriptedPrompts : public Prompts {
         shown << QStringLiteral("save: ") + filter;
         return fileNames.isEmpty() ? QString() : fileNames.dequeue();
     }
+    QString folderName(const QString& title, const QString&) override {
+        shown << QStringLiteral("folder: ") + title;
+        return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+    }
     void beep() override { ++beeps; }
 
     // The texts shown of one kind ("message", "error", ...), without the prefix.

@@ -1,0 +1,146 @@
+#include "race_page.h"
+
+namespace {
+
+const char kStyle[] =
+    "body{font-family:system-ui,-apple-system,'Segoe UI',Roboto,sans-serif;margin:0 auto;"
+    "padding:12px;max-width:1100px;color:#111;background:#fff}"
+    "h1{font-size:1.4em;margin:.2em 0}h2{font-size:1.15em;margin:.2em 0 .5em}"
+    "p{margin:.3em 0}.state{font-weight:bold}.final{color:#0a5c0a}.provisional{color:#9a5b00}"
+    ".summary{font-family:ui-monospace,Menlo,Consolas,monospace;white-space:pre-wrap}"
+    ".scroll{overflow-x:auto;-webkit-overflow-scrolling:touch;margin:.6em 0}"
+    "table{border-collapse:collapse;width:100%;font-size:.92em}"
+    "th,td{padding:3px 6px;border-bottom:1px solid #ddd;text-align:left;white-space:nowrap}"
+    "th{background:#eef1f5;position:sticky;top:0}td.n,th.n{text-align:right}"
+    "tbody tr:nth-child(even){background:#f8f9fb}"
+    ".charts{display:flex;flex-wrap:wrap;gap:12px}.charts figure{margin:0;flex:1 1 320px}"
+    ".charts svg{width:100%;height:auto;max-width:640px}"
+    "footer{margin-top:1em;font-size:.9em}a{color:#1a4f9c}"
+    "@media (max-width:600px){body{padding:6px}th,td{padding:2px 4px}}"
+    "@media print{body{max-width:none;padding:0}.scroll{overflow:visible}"
+    "th{position:static}thead{display:table-header-group}tr,figure{break-inside:avoid}"
+    "footer{display:none}a{color:inherit;text-decoration:none}}";
+
+QByteArray Head(const QString& title) {
+    return QByteArrayLiteral(
+               "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+               "<meta name=\"viewport\" content=\"width=device-width, "
+               "initial-scale=1\">\n<title>") +
+           HtmlText(title).toUtf8() + QByteArrayLiteral("</title>\n<style>") + kStyle +
+           QByteArrayLiteral("</style>\n</head>\n<body>\n");
+}
+
+QString StateClass(const QString& state) {
+    return state.startsWith(QLatin1String("Final")) ? QStringLiteral("state final")
+                                                    : QStringLiteral("state provisional");
+}
+
+}  // namespace
+
+QString HtmlText(const QString& text) {
+    QString out;
+    out.reserve(text.size() + 8);
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+            case '<':
+                out += QLatin1String("&lt;");
+                break;
+            case '>':
+                out += QLatin1String("&gt;");
+                break;
+            case '&':
+                out += QLatin1String("&amp;");
+                break;
+            case '"':
+                out += QLatin1String("&quot;");
+                break;
+            case '\'':
+                out += QLatin1String("&#39;");
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+QByteArray RacePageHtml(const RacePage& page) {
+    const QString date = page.liberDate.toString(QStringLiteral("yyyy-MM-dd"));
+    QByteArray html = Head(page.clubName + QStringLiteral(" \u2013 ") + page.site +
+                           QStringLiteral(" \u2013 ") + date);
+    QString top;
+    top += QStringLiteral("<header>\n<h1>") + HtmlText(page.clubName) + QStringLiteral("</h1>\n");
+    top += QStringLiteral("<h2>") + HtmlText(page.site) + QStringLiteral(" (") +
+           HtmlText(page.liberCode) + QStringLiteral(") \u2013 ") + date +
+           QStringLiteral("</h2>\n");
+    top += QStringLiteral("<p>Liberation: ") + HtmlText(page.liberationTime) +
+           QStringLiteral("</p>\n");
+    top += QStringLiteral("<p class=\"") + StateClass(page.state) + QStringLiteral("\">") +
+           HtmlText(page.state) + QStringLiteral("</p>\n");
+    top += QStringLiteral("<p class=\"summary\">") + HtmlText(page.summary) +
+           QStringLiteral("</p>\n</header>\n");
+    html += top.toUtf8();
+
+    // The rows are many on a big race: written straight into bytes.
+    html += "<div class=\"scroll\">\n<table>\n<thead><tr>";
+    QList<QByteArray> open;
+    for (int c = 0; c < page.titles.size(); ++c) {
+        const bool number = page.rightAligned.contains(c);
+        html += number ? "<th class=\"n\">" : "<th>";
+        html += HtmlText(page.titles[c]).toUtf8();
+        html += "</th>";
+        open << (number ? QByteArrayLiteral("<td class=\"n\">") : QByteArrayLiteral("<td>"));
+    }
+    html += "</tr></thead>\n<tbody>\n";
+    for (const QStringList& row : page.rows) {
+        html += "<tr>";
+        for (int c = 0; c < row.size(); ++c) {
+            html += c < open.size() ? open[c] : QByteArrayLiteral("<td>");
+            html += HtmlText(row[c].trimmed()).toUtf8();
+            html += "</td>";
+        }
+        html += "</tr>\n";
+    }
+    html += "</tbody>\n</table>\n</div>\n";
+    if (!page.legend.isEmpty()) {
+        html += "<p class=\"legend\">" + HtmlText(page.legend).toUtf8() + "</p>\n";
+    }
+    html += "<section class=\"charts\">\n<figure>" + page.arrivalSvg + "</figure>\n<figure>" +
+            page.speedSvg + "</figure>\n</section>\n";
+    QString foot = QStringLiteral("<footer>");
+    if (!page.csvHref.isEmpty()) {
+        foot += QStringLiteral("<a href=\"") + HtmlText(page.csvHref) +
+                QStringLiteral("\">Ranking as CSV</a>");
+    }
+    if (!page.indexHref.isEmpty()) {
+        foot += QStringLiteral(" \u00b7 <a href=\"") + HtmlText(page.indexHref) +
+                QStringLiteral("\">All races of ") + QString::number(page.liberDate.year()) +
+                QStringLiteral("</a>");
+    }
+    foot += QStringLiteral("</footer>\n</body>\n</html>\n");
+    html += foot.toUtf8();
+    return html;
+}
+
+QByteArray SeasonIndexHtml(const QString& clubName, int season, const QList<IndexRace>& races) {
+    QByteArray html = Head(clubName + QStringLiteral(" \u2013 ") + QString::number(season));
+    QString body = QStringLiteral("<header>\n<h1>") + HtmlText(clubName) +
+                   QStringLiteral("</h1>\n<h2>Races of ") + QString::number(season) +
+                   QStringLiteral(
+                       "</h2>\n</header>\n<div class=\"scroll\">\n<table>\n"
+                       "<thead><tr><th>Date</th><th>Race</th><th>Site</th>"
+                       "<th>Result</th></tr></thead>\n<tbody>\n");
+    for (const IndexRace& r : races) {
+        const QString site = r.href.isEmpty() ? HtmlText(r.site)
+                                              : QStringLiteral("<a href=\"") + HtmlText(r.href) +
+                                                    QStringLiteral("\">") + HtmlText(r.site) +
+                                                    QStringLiteral("</a>");
+        body += QStringLiteral("<tr><td>") + r.liberDate.toString(QStringLiteral("yyyy-MM-dd")) +
+                QStringLiteral("</td><td>") + HtmlText(r.liberCode) + QStringLiteral("</td><td>") +
+                site + QStringLiteral("</td><td>") +
+                (r.href.isEmpty() ? QStringLiteral("not published") : HtmlText(r.state)) +
+                QStringLiteral("</td></tr>\n");
+    }
+    body += QStringLiteral("</tbody>\n</table>\n</div>\n</body>\n</html>\n");
+    return html + body.toUtf8();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The published web page of one race and the index page of a season: self-contained HTML
+// (styles inline, charts as inline SVG, no script), a table that scrolls sideways on a phone,
+// and clean printing. Every text from the club's data is escaped, so a name with "<", "&" or
+// quotes shows as typed.
+
+struct RacePage {
+    QString clubName;
+    QString site;       // liberation site
+    QString liberCode;  // liberation code
+    QDate liberDate;
+    QString liberationTime;   // "HH:mm:ss"
+    QString state;            // "Provisional" or "Final (locked ...)"
+    QString summary;          // the result's summary line
+    QStringList titles;       // the ranking's column titles
+    QList<int> rightAligned;  // columns of numbers
+    QList<QStringList> rows;  // the ranking's cells, fastest first
+    QString legend;           // a line under the table (the deviation mark), empty for none
+    QByteArray arrivalSvg;    // the charts, as ChartSvg gives them
+    QByteArray speedSvg;
+    QString indexHref;  // the season's index page, relative
+    QString csvHref;    // the ranking as CSV, relative
+};
+QByteArray RacePageHtml(const RacePage& page);
+
+struct IndexRace {
+    QDate liberDate;
+    QString liberCode;
+    QString site;
+    QString state;
+    QString href;  // the race's page, relative; empty when not published
+};
+QByteArray SeasonIndexHtml(const QString& clubName, int season, const QList<IndexRace>& races);
+
+// Text made safe inside HTML elements and attributes.
+QString HtmlText(const QString& text);

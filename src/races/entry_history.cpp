@@ -1,0 +1,126 @@
+#include "entry_history.h"
+
+#include <QSqlQuery>
+
+#include "data/database.h"
+#include "data/date_time.h"
+#include "data/errors.h"
+
+const QStringList& TrackedEntryFields() {
+    static const QStringList fields{QStringLiteral("MarkedTime"), QStringLiteral("BackTime"),
+                                    QStringLiteral("FlyTime"),    QStringLiteral("FlySpeed"),
+                                    QStringLiteral("Dist"),       QStringLiteral("TimeVari"),
+                                    QStringLiteral("ClockID")};
+    return fields;
+}
+
+void EnsureEntryHistoryTables(TdmZOLF& db) {
+    db.exec(QStringLiteral(
+        "create table if not exists KST_EntryHistory (Id integer primary key autoincrement, "
+        "Moment TEXT not null, LiberCode TEXT not null, LiberDate TEXT not null, "
+        "Workflow TEXT not null, PRingNo TEXT, Field TEXT, OldValue TEXT, NewValue TEXT, "
+        "UserName TEXT, Note TEXT)"));
+    db.exec(
+        QStringLiteral("create index if not exists KST_EntryHistory_Race on "
+                       "KST_EntryHistory (LiberCode, LiberDate)"));
+    db.exec(QStringLiteral(
+        "create table if not exists KST_ResultLock (LiberCode TEXT not null, LiberDate TEXT not "
+        "null, LockedAt TEXT not null, LockedBy TEXT, primary key (LiberCode, LiberDate))"));
+}
+
+QString LoginName() {
+    for (const char* name : {"USER", "USERNAME", "LOGNAME"}) {
+        const QString user = qEnvironmentVariable(name).trimmed();
+        if (!user.isEmpty()) {
+            return user;
+        }
+    }
+    return QStringLiteral("unknown");
+}
+
+QVariant HistoryValue(const QVariant& value) {
+    if (value.isNull() || !value.isValid()) {
+        return QVariant(QMetaType(QMetaType::QString));
+    }
+    if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float) {
+        return QString::number(value.toDouble(), 'f', 3);
+    }
+    return value.toString();
+}
+
+void RecordEntryChange(TdmZOLF& db, const QString& liberCode, const QDate& liberDate,
+                       const EntryChange& c) {
+    db.exec(QStringLiteral("insert into KST_EntryHistory (Moment, LiberCode, LiberDate, "
+                           "Workflow, PRingNo, Field, OldValue, NewValue, UserName, Note) "
+                           "values(?,?,?,?,?,?,?,?,?,?)"),
+            {MomentMsText(c.when), liberCode, DateText(liberDate), c.workflow, c.ring, c.field,
+             HistoryValue(c.oldValue), HistoryValue(c.newValue), c.user,
+             c.note.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(c.note)});
+}
+
+QVariantList ReadTrackedEntry(TdmZOLF& db, const QString& liberCode, const QDate& liberDate,
+                              const QString& ring) {
+    QSqlQuery q =
+        db.select(QStringLiteral("select ") + TrackedEntryFields().join(QStringLiteral(", ")) +
+                      QStringLiteral(" from ZOL_PigRaceData where LiberCode=? and "
+                                     "date(LiberDate)=? and PRingNo=? limit 1"),
+                  {liberCode, DateText(liberDate), ring});
+    QVariantList values;
+    if (q.next()) {
+        for (int i = 0; i < TrackedEntryFields().size(); ++i) {
+            values << q.value(i);
+        }
+    }
+    return values;
+}
+
+int RecordEntryWrite(TdmZOLF& db, const QString& liberCode, const QDate& liberDate,
+                     const QString& ring, const QVariantList& before, const QString& workflow,
+                     const QDateTime& when, const QString& user) {
+    const QVariantList after = ReadTrackedEntry(db, liberCode, liberDate, ring);
+    int recorded = 0;
+    for (int i = 0; i < after.size(); ++i) {
+        const QVariant oldValue = HistoryValue(before.value(i));
+        const QVariant newValue = HistoryValue(after.at(i));
+        if (oldValue.isNull() == newValue.isNull() && oldValue.toString() == newValue.toString()) {
+            continue;
+        }
+        RecordEntryChange(db, liberCode, liberDate,
+                          EntryChange{when, workflow, ring, TrackedEntryFields().at(i), oldValue,
+                                      newValue, user, QString()});
+        ++recorded;
+    }
+    return recorded;
+}
+
+QString RaceHistorySql() {
+    return QStringLiteral(
+        "select Moment, Workflow, PRingNo, Field, OldValue, NewValue, UserName, Note from "
+        "KST_EntryHistory where LiberCode=? and LiberDate=? order by Id");
+}
+
+QStringList RaceHistoryTitles() {
+    return {QStringLiteral("When"),  QStringLiteral("Workflow"), QStringLiteral("Ring"),
+            QStringLiteral("Field"), QStringLiteral("Old"),      QStringLiteral("New"),
+            QStringLiteral("User"),  QStringLiteral("Reason")};
+}
+
+QList<EntryChange> RaceHistory(TdmZOLF& db, const QString& liberCode, const QDate& liberDate) {
+    QList<EntryChange> changes;
+    try {
+        QSqlQuery q = db.select(RaceHistorySql(), {liberCode, DateText(liberDate)});
+        while (q.next()) {
+            changes << EntryChange{ParseMoment(q.value(0).toString()),
+                                   q.value(1).toString(),
+                                   q.value(2).toString(),
+                                   q.value(3).toString(),
+                                   q.value(4),
+                                   q.value(5),
+                                   q.value(6).toString(),
+                                   q.value(7).toString()};
+        }
+    } catch (const DbError&) {
+        // A file that never had a change recorded has no history table yet.
+    }
+    return changes;
+}

@@ -1,0 +1,88 @@
+#include "result_lock.h"
+
+#include <QSqlQuery>
+
+#include "data/database.h"
+#include "data/date_time.h"
+#include "data/errors.h"
+#include "entry_history.h"
+
+ResultLock ReadResultLock(TdmZOLF& db, const QString& liberCode, const QDate& liberDate) {
+    ResultLock lock;
+    try {
+        QSqlQuery q = db.select(QStringLiteral("select LockedAt, LockedBy from KST_ResultLock "
+                                               "where LiberCode=? and LiberDate=?"),
+                                {liberCode, DateText(liberDate)});
+        if (q.next()) {
+            lock.final = true;
+            lock.lockedAt = ParseMoment(q.value(0).toString());
+            lock.lockedBy = q.value(1).toString();
+        }
+    } catch (const DbError&) {
+        // No lock table yet: no race was ever locked in this file.
+    }
+    return lock;
+}
+
+QString ResultStateText(const ResultLock& lock) {
+    if (!lock.final) {
+        return QStringLiteral("Provisional");
+    }
+    return QStringLiteral("Final (locked %1)")
+        .arg(lock.lockedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+}
+
+QString ResultStateText(TdmZOLF& db, const QString& liberCode, const QDate& liberDate) {
+    return ResultStateText(ReadResultLock(db, liberCode, liberDate));
+}
+
+void RefuseIfFinal(TdmZOLF& db, const QString& liberCode, const QDate& liberDate) {
+    const ResultLock lock = ReadResultLock(db, liberCode, liberDate);
+    if (lock.final) {
+        throw UserError(QStringLiteral("The result of race %1 of %2 is final (locked %3); its "
+                                       "entries cannot be changed. Unlock it first, giving the "
+                                       "reason.")
+                            .arg(liberCode, DateText(liberDate),
+                                 lock.lockedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
+    }
+}
+
+void LockResult(TdmZOLF& db, const QString& liberCode, const QDate& liberDate,
+                const QDateTime& when) {
+    if (ReadResultLock(db, liberCode, liberDate).final) {
+        throw UserError(QStringLiteral("The result of race %1 of %2 is final already.")
+                            .arg(liberCode, DateText(liberDate)));
+    }
+    const QString user = LoginName();
+    db.transaction([&] {
+        EnsureEntryHistoryTables(db);
+        db.exec(QStringLiteral("insert into KST_ResultLock (LiberCode, LiberDate, LockedAt, "
+                               "LockedBy) values(?,?,?,?)"),
+                {liberCode, DateText(liberDate), MomentText(when), user});
+        RecordEntryChange(
+            db, liberCode, liberDate,
+            EntryChange{when, EntryWorkflow::Lock, QString(), QStringLiteral("Result"),
+                        QStringLiteral("Provisional"), QStringLiteral("Final"), user, QString()});
+    });
+}
+
+void UnlockResult(TdmZOLF& db, const QString& liberCode, const QDate& liberDate,
+                  const QString& reason, const QDateTime& when) {
+    const QString why = reason.trimmed();
+    if (why.isEmpty()) {
+        throw UserError(QStringLiteral("Give the reason for unlocking the result."));
+    }
+    if (!ReadResultLock(db, liberCode, liberDate).final) {
+        throw UserError(QStringLiteral("The result of race %1 of %2 is not final.")
+                            .arg(liberCode, DateText(liberDate)));
+    }
+    const QString user = LoginName();
+    db.transaction([&] {
+        db.exec(QStringLiteral("delete from KST_ResultLock where LiberCode=? and LiberDate=?"),
+                {liberCode, DateText(liberDate)});
+        RecordEntryChange(
+            db, liberCode, liberDate,
+            EntryChange{when, EntryWorkflow::Unlock, QString(), QStringLiteral("Result"),
+                        QStringLiteral("Final"), QStringLiteral("Provisional"), user, why});
+    });
+}
