@@ -12,7 +12,10 @@
 #include "clockops/clock_uploads.h"
 #include "clockops/synch_shared.h"
 #include "data/app_context.h"
+#include "data/date_time.h"
+#include "data/errors.h"
 #include "races/flying_time.h"
+#include "races/race_publish.h"
 #include "races/race_ranking.h"
 #include "reports/report_preview.h"
 #include "widgets/sql_grid.h"
@@ -52,6 +55,9 @@ ResultTab::ResultTab(SynchShared& shared, QWidget* parent) : QWidget(parent), sh
     top->addWidget(cbbTimer_UPL_);
     top->addStretch(1);
     top->addWidget(btnPrint);
+    auto* btnPublish = new QPushButton(QStringLiteral("Publish"), this);
+    btnPublish->setObjectName(QStringLiteral("btnPublish_UPL"));
+    top->addWidget(btnPublish);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(dbgrdTimerUPL_, 2);
@@ -66,6 +72,16 @@ ResultTab::ResultTab(SynchShared& shared, QWidget* parent) : QWidget(parent), sh
         PrintReport(shared_.ctx, this, [this] {
             return RaceRankingReportOf(shared_.ctx.db, race_.liberCode, race_.raceDateText,
                                        cbbTimer_UPL_->currentText());
+        });
+    });
+    // The race's result as web pages for the club's site, without stopping the upload.
+    connect(btnPublish, &QPushButton::clicked, this, [this] {
+        guarded(shared_.ctx.prompts, [this] {
+            if (race_.liberCode.isEmpty()) {
+                throw UserError(QStringLiteral("Please. Select Race Code !"));
+            }
+            PublishRaceAction(shared_.ctx.db, shared_.ctx.prompts, race_.liberCode,
+                              StrToDate(race_.raceDateText));
         });
     });
     setSpeedTitle();

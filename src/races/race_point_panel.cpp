@@ -22,6 +22,7 @@
 #include "race_store.h"
 #include "reports/club_reports.h"
 #include "reports/report_preview.h"
+#include "result_lock.h"
 #include "widgets/coordinate_box.h"
 #include "widgets/date_time_box.h"
 #include "widgets/edit_controls.h"
@@ -48,10 +49,18 @@ RacePointPanel::RacePointPanel(AppContext& ctx, QWidget* parent) : QWidget(paren
                         {QStringLiteral("LiberSiteAbbr"), tr("LibSite Abbre.")},
                         {QStringLiteral("LiberSite"), tr("Liberation Site")},
                         {QStringLiteral("LiberDate"), tr("Lib. Date")},
-                        {QStringLiteral("LiberTime"), tr("Lib. Time")}});
+                        {QStringLiteral("LiberTime"), tr("Lib. Time")},
+                        {QStringLiteral("Result"), tr("Result")}});
     dbgrd1_->gridModel()->setFormatter(
         QStringLiteral("LiberTime"),
         [](const QVariant& v, const QSqlRecord&) { return TimeText(ParseTime(v.toString())); });
+    dbgrd1_->gridModel()->setFormatter(QStringLiteral("Result"), [this](const QVariant&,
+                                                                        const QSqlRecord& r) {
+        const QDate date = ParseDate(r.value(QStringLiteral("LiberDate")).toString());
+        return date.isValid()
+                   ? ResultStateText(ctx_.db, r.value(QStringLiteral("LiberCode")).toString(), date)
+                   : QString();
+    });
     dbgrd1_->viewport()->installEventFilter(this);
     connect(dbgrd1_, &QAbstractItemView::clicked, this, [this] { selectRace(); });
     connect(dbgrd1_, &QAbstractItemView::doubleClicked, this, &RacePointPanel::raceDoubleClicked);

@@ -14,6 +14,7 @@
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "data/prompts.h"
+#include "entry_history.h"
 #include "flying_time.h"
 #include "loft_distances.h"
 #include "publish/csv_text.h"
@@ -227,5 +228,27 @@ bool PublishRaceAction(TdmZOLF& db, Prompts& prompts, const QString& liberCode,
     prompts.information(
         QStringLiteral("Published %1 of %2 to %3")
             .arg(liberCode, DateText(liberDate), QDir::toNativeSeparators(files.page)));
+    return true;
+}
+
+QByteArray RaceHistoryCsv(TdmZOLF& db, const QString& liberCode, const QDate& liberDate) {
+    QList<QStringList> rows{RaceHistoryTitles()};
+    for (const EntryChange& c : RaceHistory(db, liberCode, liberDate)) {
+        rows << QStringList{
+            MomentText(c.when),    c.workflow, c.ring, c.field, c.oldValue.toString(),
+            c.newValue.toString(), c.user,     c.note};
+    }
+    return CsvBytes(rows);
+}
+
+bool ExportRaceHistory(TdmZOLF& db, Prompts& prompts, const QString& liberCode,
+                       const QDate& liberDate) {
+    const QString path =
+        prompts.saveFileName(QStringLiteral("CSV file (*.csv)"),
+                             RaceFileBase(liberCode, liberDate) + QStringLiteral("-history.csv"));
+    if (path.isEmpty()) {
+        return false;
+    }
+    WriteWholeFile(path, RaceHistoryCsv(db, liberCode, liberDate));
     return true;
 }

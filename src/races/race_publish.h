@@ -51,6 +51,12 @@ struct PublishedFiles {
 PublishedFiles PublishRace(TdmZOLF& db, const QString& folder, const QString& liberCode,
                            const QDate& liberDate);
 
+// The race's history of changes as CSV (titles, then one row per change, oldest first).
+QByteArray RaceHistoryCsv(TdmZOLF& db, const QString& liberCode, const QDate& liberDate);
+// Asks for a file and writes the history there. Returns false when cancelled.
+bool ExportRaceHistory(TdmZOLF& db, Prompts& prompts, const QString& liberCode,
+                       const QDate& liberDate);
+
 // "Publish": asks for the publish folder the first time (remembered for the club), publishes
 // and says where. Returns false when the folder choice was cancelled.
 bool PublishRaceAction(TdmZOLF& db, Prompts& prompts, const QString& liberCode,

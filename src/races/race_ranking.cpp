@@ -3,12 +3,15 @@
 #include <QSqlQuery>
 #include <cstdlib>
 
+#include "clock_deviation.h"
 #include "data/convert.h"
 #include "data/database.h"
+#include "data/date_time.h"
 #include "data/errors.h"
 #include "loft_distances.h"
 #include "race_results.h"
 #include "reports/club_reports.h"
+#include "result_lock.h"
 
 namespace {
 
@@ -94,20 +97,29 @@ ReportDefinition RaceRankingReportOf(TdmZOLF& db, const QString& liberCode,
                                      const QString& liberDate, const QString& raceText) {
     const QList<RankingRow> rows = ReadRaceRanking(db, liberCode, liberDate);
     const QString winner = rows.isEmpty() ? QString() : rows.first().flyTime;
+    const int limit = ClockDeviationLimit(db);
     QList<QStringList> texts;
     for (const RankingRow& row : rows) {
-        // A loft the member list does not hold prints its number.
-        texts << QStringList{QString::number(row.rank),
-                             row.loftKnown ? row.loftName : row.loftNo,
-                             SpeedCellText(row.flySpeed),
-                             row.ringNo,
-                             ColourCellText(row.colorType),
-                             row.sex,
-                             ClockedCellText(row.backTime),
-                             VariationCellText(row.timeVari),
-                             row.distance,
-                             RankingMargin(row.flyTime, winner)};
+        // A loft the member list does not hold prints its number; a clock beyond the club's
+        // deviation limit is marked beside it.
+        const QString loft = row.loftKnown ? row.loftName : row.loftNo;
+        texts << QStringList{
+            QString::number(row.rank),
+            ClockDeviates(row.timeVari, limit) ? loft + QLatin1Char(' ') + DeviationMark() : loft,
+            SpeedCellText(row.flySpeed),
+            row.ringNo,
+            ColourCellText(row.colorType),
+            row.sex,
+            ClockedCellText(row.backTime),
+            VariationCellText(row.timeVari),
+            row.distance,
+            RankingMargin(row.flyTime, winner)};
     }
-    return RaceRankingReport(ReadRaceDayHeading(db, liberCode, raceText), ClubDistanceMode(db),
-                             texts, winner, WinningMargin(rows));
+    RaceDayHeading heading = ReadRaceDayHeading(db, liberCode, raceText);
+    // The race list's item reads "code yyyy-MM-dd site".
+    const QDate liberDate = ParseDate(raceText.section(QLatin1Char(' '), 1, 1));
+    if (liberDate.isValid()) {
+        heading.resultState = ResultStateText(db, liberCode, liberDate);
+    }
+    return RaceRankingReport(heading, ClubDistanceMode(db), texts, winner, WinningMargin(rows));
 }

@@ -1,21 +1,29 @@
 #include "race_result_panel.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "clock_deviation.h"
 #include "data/date_time.h"
 #include "data/display.h"
 #include "distance_method.h"
+#include "entry_history.h"
 #include "loft_distances.h"
+#include "publish/race_charts.h"
 #include "race_panel_parts.h"
+#include "race_publish.h"
 #include "race_results.h"
 #include "reports/club_reports.h"
 #include "reports/report_preview.h"
+#include "result_lock.h"
 #include "widgets/date_time_box.h"
 #include "widgets/sql_grid.h"
 
@@ -42,8 +50,11 @@ RaceResultPanel::RaceResultPanel(AppContext& ctx, QWidget* parent) : QWidget(par
         model->setFormatter(QLatin1String(field),
                             [text](const QVariant& v, const QSqlRecord&) { return text(v); });
     };
-    model->setFormatter(QStringLiteral("LoftNo"), [this](const QVariant& v, const QSqlRecord&) {
-        return LoftNameCellText(ctx_.db, v);
+    model->setFormatter(QStringLiteral("LoftNo"), [this](const QVariant& v, const QSqlRecord& r) {
+        const QString name = LoftNameCellText(ctx_.db, v);
+        return ClockDeviates(r.value(QStringLiteral("TimeVari")), deviationLimit_)
+                   ? name + QLatin1Char(' ') + DeviationMark()
+                   : name;
     });
     cell("ColorType", ColourCellText);
     cell("BackTime", ClockedCellText);
@@ -55,7 +66,25 @@ RaceResultPanel::RaceResultPanel(AppContext& ctx, QWidget* parent) : QWidget(par
     lblRaceResultSum_ = new QLabel(this);
     lblRaceResultSum_->setObjectName(QStringLiteral("lblRaceResultSum"));
     lblRaceResultSum_->setFont(QFont(QStringLiteral("Monospace")));
-    layout->addWidget(lblRaceResultSum_);
+    lblResultState_ = new QLabel(this);
+    lblResultState_->setObjectName(QStringLiteral("lblResultState"));
+    auto* sumLine = new QHBoxLayout;
+    sumLine->addWidget(lblRaceResultSum_);
+    sumLine->addStretch();
+    sumLine->addWidget(lblResultState_);
+    layout->addLayout(sumLine);
+
+    auto* charts = new QHBoxLayout;
+    for (auto [view, name] :
+         {std::pair{&chvArrivals_, "chvArrivals"}, std::pair{&chvSpeeds_, "chvSpeeds"}}) {
+        *view = new QChartView(this);
+        (*view)->setObjectName(QLatin1String(name));
+        (*view)->setRenderHint(QPainter::Antialiasing);
+        (*view)->setMinimumHeight(200);
+        (*view)->setMaximumHeight(260);
+        charts->addWidget(*view);
+    }
+    layout->addLayout(charts);
 
     auto* buttons = new QHBoxLayout;
     btnRaceRec_ = RacePanelButton(this, "btnRaceRec", tr("OK"));
@@ -71,8 +100,49 @@ RaceResultPanel::RaceResultPanel(AppContext& ctx, QWidget* parent) : QWidget(par
     buttons->addWidget(print);
     buttons->addWidget(exportButton);
     buttons->addWidget(recalculation);
+    auto* publishButton = RacePanelButton(this, "btnPublish", tr("Publish"));
+    connect(publishButton, &QPushButton::clicked, this,
+            [this] { guarded(ctx_.prompts, [this] { publish(); }); });
+    buttons->addWidget(publishButton);
+    auto* history = RacePanelButton(this, "btnHistory", tr("History"));
+    connect(history, &QPushButton::clicked, this,
+            [this] { guarded(ctx_.prompts, [this] { showHistory(); }); });
+    buttons->addWidget(history);
     buttons->addStretch();
+    btnLockResult_ = RacePanelButton(this, "btnLockResult", tr("Lock result"));
+    connect(btnLockResult_, &QPushButton::clicked, this,
+            [this] { guarded(ctx_.prompts, [this] { lockResult(); }); });
+    buttons->addWidget(btnLockResult_);
+    edtUnlockReason_ = new QLineEdit(this);
+    edtUnlockReason_->setObjectName(QStringLiteral("edtUnlockReason"));
+    edtUnlockReason_->setPlaceholderText(tr("Reason for unlocking"));
+    buttons->addWidget(edtUnlockReason_);
+    btnUnlockResult_ = RacePanelButton(this, "btnUnlockResult", tr("Unlock"));
+    connect(btnUnlockResult_, &QPushButton::clicked, this,
+            [this] { guarded(ctx_.prompts, [this] { unlockResult(); }); });
+    buttons->addWidget(btnUnlockResult_);
     layout->addLayout(buttons);
+
+    grpHistory_ = new QGroupBox(tr("History"), this);
+    grpHistory_->setObjectName(QStringLiteral("grpHistory"));
+    auto* historyLayout = new QVBoxLayout(grpHistory_);
+    dbgrdHistory_ = new SqlGrid(grpHistory_);
+    dbgrdHistory_->setObjectName(QStringLiteral("dbgrdHistory"));
+    historyLayout->addWidget(dbgrdHistory_);
+    auto* historyButtons = new QHBoxLayout;
+    auto* historyExport = RacePanelButton(grpHistory_, "btnHistoryExport", tr("Export"));
+    connect(historyExport, &QPushButton::clicked, this, [this] {
+        guarded(ctx_.prompts,
+                [this] { ExportRaceHistory(ctx_.db, ctx_.prompts, liberCode_, liberDate_); });
+    });
+    auto* historyClose = RacePanelButton(grpHistory_, "btnHistoryClose", tr("Close"));
+    connect(historyClose, &QPushButton::clicked, grpHistory_, &QWidget::hide);
+    historyButtons->addWidget(historyExport);
+    historyButtons->addWidget(historyClose);
+    historyButtons->addStretch();
+    historyLayout->addLayout(historyButtons);
+    layout->addWidget(grpHistory_, 1);
+    grpHistory_->hide();
 
     grpRecaculate_ = new QGroupBox(this);
     grpRecaculate_->setObjectName(QStringLiteral("grpRecaculate"));
@@ -108,6 +178,7 @@ void RaceResultPanel::open(const QSqlRecord& race, bool setTitle) {
     liberCode_ = RecordText(race, "LiberCode");
     liberDate_ = StrToDate(RecordText(race, "LiberDate"));
     liberTime_ = RecordText(race, "LiberTime");
+    deviationLimit_ = ClockDeviationLimit(ctx_.db);
     const int mode = ClubDistanceMode(ctx_.db);
     dbgrdRaceRec_->setTitles({{QStringLiteral("Pos"), tr("Pos.")},
                               {QStringLiteral("LoftNo"), tr("Name")},
@@ -122,6 +193,8 @@ void RaceResultPanel::open(const QSqlRecord& race, bool setTitle) {
     loadResult();
     lblRaceResultSum_->setText(RaceSummaryText(RaceResultSummary(ctx_.db, liberCode_, liberDate_)));
     grpRecaculate_->hide();
+    grpHistory_->hide();
+    showState();
     if (setTitle) {
         lbl1RaceResultTitle_->setText(RecordText(race, "ClubID") + tr(" Result for ") +
                                       RecordText(race, "LiberSite"));
@@ -139,6 +212,7 @@ void RaceResultPanel::printResult() {
             ReadRaceResultHeading(ctx_.db, RecordText(row, "LoftNo"), liberCode_, liberDate_,
                                   ParseTime(liberTime_), lblRaceResultSum_->text());
         heading.distances = RaceResultDistancesLine(ctx_.db, liberCode_, liberDate_);
+        heading.resultState = ResultStateText(ctx_.db, liberCode_, liberDate_);
         return RaceResultReport(heading, ClubDistanceMode(ctx_.db), *dbgrdRaceRec_->gridModel());
     });
 }
@@ -157,6 +231,51 @@ void RaceResultPanel::loadResult() {
         }
     }
     dbgrdRaceRec_->resizeColumnsToContents();
+    showCharts();
+}
+
+void RaceResultPanel::showCharts() {
+    const RaceChartData data = ReadRaceChartData(ctx_.db, liberCode_, liberDate_);
+    // The views own their charts and delete the one they showed before.
+    chvArrivals_->setChart(ArrivalChart(ArrivalSeries(data.arrivals)));
+    chvSpeeds_->setChart(SpeedChart(SpeedHistogram(data.speeds), data.speedTitle));
+}
+
+void RaceResultPanel::showState() {
+    const ResultLock lock = ReadResultLock(ctx_.db, liberCode_, liberDate_);
+    lblResultState_->setText(ResultStateText(lock));
+    btnLockResult_->setEnabled(!lock.final);
+    btnUnlockResult_->setEnabled(lock.final);
+    edtUnlockReason_->setEnabled(lock.final);
+}
+
+void RaceResultPanel::lockResult() {
+    LockResult(ctx_.db, liberCode_, liberDate_, ctx_.clock.now());
+    showState();
+}
+
+void RaceResultPanel::unlockResult() {
+    UnlockResult(ctx_.db, liberCode_, liberDate_, edtUnlockReason_->text(), ctx_.clock.now());
+    edtUnlockReason_->clear();
+    showState();
+}
+
+void RaceResultPanel::showHistory() {
+    EnsureEntryHistoryTables(ctx_.db);
+    dbgrdHistory_->load(ctx_.db, RaceHistorySql(), {liberCode_, DateText(liberDate_)});
+    const QStringList titles = RaceHistoryTitles();
+    const QSqlRecord fields = dbgrdHistory_->gridModel()->record();
+    QHash<QString, QString> named;
+    for (int i = 0; i < fields.count() && i < titles.size(); ++i) {
+        named.insert(fields.fieldName(i), titles[i]);
+    }
+    dbgrdHistory_->setTitles(named);
+    dbgrdHistory_->resizeColumnsToContents();
+    grpHistory_->show();
+}
+
+void RaceResultPanel::publish() {
+    PublishRaceAction(ctx_.db, ctx_.prompts, liberCode_, liberDate_);
 }
 
 void RaceResultPanel::showRecalculation() {
@@ -171,8 +290,13 @@ void RaceResultPanel::showRecalculation() {
 }
 
 void RaceResultPanel::recalculate() {
-    RecalculateRace(ctx_.db, liberCode_, liberDate_,
-                    QDateTime(dtpRaceDate_->checkedDate(), dtpRaceTime_->checkedTime()));
+    const RecalculationPlan plan =
+        PlanRecalculation(ctx_.db, liberCode_, liberDate_,
+                          QDateTime(dtpRaceDate_->checkedDate(), dtpRaceTime_->checkedTime()));
+    if (!ctx_.prompts.confirmed(RecalculationPreviewText(plan))) {
+        return;
+    }
+    ApplyRecalculation(ctx_.db, plan, ctx_.clock.now());
     loadResult();
     grpRecaculate_->hide();
     btnRaceRec_->setFocus();

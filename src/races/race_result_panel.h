@@ -7,13 +7,16 @@
 #include "data/app_context.h"
 
 class DateTimeBox;
+class QChartView;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class SqlGrid;
 
-// The ranked result of a race with its summary line, the recalculation of its flying times
-// from another liberation time, and the export of the list to a workbook.
+// The ranked result of a race with its summary line and charts, the recalculation of its flying
+// times from another liberation time (shown before it is stored), the export of the list to a
+// workbook, publishing it as web pages, marking it final, and the history of its changes.
 class RaceResultPanel : public QWidget {
     Q_OBJECT
   public:
@@ -33,11 +36,18 @@ class RaceResultPanel : public QWidget {
     void showRecalculation();
     void recalculate();
     void exportResult();
+    void showState();
+    void showCharts();
+    void lockResult();
+    void unlockResult();
+    void showHistory();
+    void publish();
 
     AppContext& ctx_;
     QString liberCode_;
     QDate liberDate_;
     QString liberTime_;
+    int deviationLimit_ = 60;
 
     QLabel* lbl1RaceResultTitle_ = nullptr;
     SqlGrid* dbgrdRaceRec_ = nullptr;
@@ -47,4 +57,12 @@ class RaceResultPanel : public QWidget {
     DateTimeBox* dtpRaceDate_ = nullptr;
     DateTimeBox* dtpRaceTime_ = nullptr;
     QLabel* lblRecalcDistances_ = nullptr;
+    QLabel* lblResultState_ = nullptr;
+    QPushButton* btnLockResult_ = nullptr;
+    QPushButton* btnUnlockResult_ = nullptr;
+    QLineEdit* edtUnlockReason_ = nullptr;
+    QChartView* chvArrivals_ = nullptr;
+    QChartView* chvSpeeds_ = nullptr;
+    QGroupBox* grpHistory_ = nullptr;
+    SqlGrid* dbgrdHistory_ = nullptr;
 };

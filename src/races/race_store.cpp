@@ -30,8 +30,8 @@ QVariant coordinateValue(const QString& text, bool blank) {
 
 QString RaceListSql() {
     return QStringLiteral(
-        "select ClubID, LiberCode, LiberSiteAbbr, LiberSite, LiberDate, LiberTime from "
-        "ZOL_RaceData");
+        "select ClubID, LiberCode, LiberSiteAbbr, LiberSite, LiberDate, LiberTime, "
+        "null as Result from ZOL_RaceData");
 }
 
 QStringList ClubNames(TdmZOLF& db) {

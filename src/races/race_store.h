@@ -17,7 +17,7 @@ inline const QString kLiberPointEntryError =
 inline const QString kDeleteRaceQuestion = QStringLiteral("This will delete the data ?");
 
 // The race list: one row per race, the columns the list shows in their order (code in column
-// 1, date in column 4).
+// 1, date in column 4), and last a Result column the list fills with "Provisional" or "Final".
 QString RaceListSql();
 
 // Club names ordered by club id, and every liberation site name.

@@ -259,6 +259,9 @@ ReportDefinition RaceResultReport(const RaceResultHeading& heading, int mode,
         {{heading.summary, 0, 1, kLeft, TextStyle::Normal, {}}},
         {{heading.distances, 0, 1, kLeft, TextStyle::Normal, {}}},
     };
+    if (!heading.resultState.isEmpty()) {
+        report.titleBand << ReportLine{{heading.resultState, 0, 1, kLeft, TextStyle::Bold, {}}};
+    }
     report.columns = {
         {QStringLiteral("Pos."), 0.8, kRight, false},
         {QStringLiteral("Name"), 2.6, kLeft, false, true},
@@ -293,6 +296,9 @@ ReportDefinition RaceRankingReport(const RaceDayHeading& heading, int mode,
     ReportDefinition report;
     report.name = QStringLiteral("Ranking ") + heading.raceText;
     report.titleBand = RaceDayBand(heading, rows.size());
+    if (!heading.resultState.isEmpty()) {
+        report.titleBand << ReportLine{{heading.resultState, 0, 1, kLeft, TextStyle::Bold, {}}};
+    }
     report.columns = {
         {QStringLiteral("Pos"), 0.7, kRight, false},
         {QStringLiteral("Name"), 2.6, kLeft, false, true},

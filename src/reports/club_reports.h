@@ -56,6 +56,8 @@ struct RaceResultHeading {
     QString race;       // "RaceCode : ", code, date, liberation time
     QString summary;    // the result panel's summary text
     QString distances;  // how the race's distances were computed
+    // "Provisional" or "Final (locked ...)" under the summary; no line when empty.
+    QString resultState;
 };
 // Looks the member and the site up; a line whose lookup finds nothing stays empty.
 RaceResultHeading ReadRaceResultHeading(TdmZOLF& db, const QString& selectedLoftNo,
@@ -69,6 +71,8 @@ struct RaceDayHeading {
     QString clubName;
     QString liberSite;  // of the chosen race's liberation code; empty when there is none
     QString raceText;   // the text of the race list's chosen item
+    // "Provisional" or "Final (locked ...)" under the heading; no line when empty.
+    QString resultState;
 };
 RaceDayHeading ReadRaceDayHeading(TdmZOLF& db, const QString& liberCode, const QString& raceText);
 
