@@ -57,7 +57,7 @@ struct RaceResultHeading {
     QString summary;    // the result panel's summary text
     QString distances;  // how the race's distances were computed
     // "Provisional" or "Final (locked ...)" under the summary; no line when empty.
-    QString resultState;
+    QString resultState = QString();
 };
 // Looks the member and the site up; a line whose lookup finds nothing stays empty.
 RaceResultHeading ReadRaceResultHeading(TdmZOLF& db, const QString& selectedLoftNo,
@@ -72,7 +72,7 @@ struct RaceDayHeading {
     QString liberSite;  // of the chosen race's liberation code; empty when there is none
     QString raceText;   // the text of the race list's chosen item
     // "Provisional" or "Final (locked ...)" under the heading; no line when empty.
-    QString resultState;
+    QString resultState = QString();
 };
 RaceDayHeading ReadRaceDayHeading(TdmZOLF& db, const QString& liberCode, const QString& raceText);
 

@@ -278,9 +278,10 @@ class TestClubReports : public QObject {
         const ReportDefinition report =
             RaceRankingReportOf(*t.db, "B", "2026-09-20", "B 2026-09-20 BDX");
         const ReportPage page = LayOutReport(report, kNow).pages.first();
-        QCOMPARE(page.texts(BandKind::Title),
-                 (QStringList{"Homing Club", "Date : 2026-06-15 10:00:00", "Total : 005",
-                              "LiberSite : Bordeaux", "RaceCode : B 2026-09-20 BDX"}));
+        QCOMPARE(
+            page.texts(BandKind::Title),
+            (QStringList{"Homing Club", "Date : 2026-06-15 10:00:00", "Total : 005",
+                         "LiberSite : Bordeaux", "RaceCode : B 2026-09-20 BDX", "Provisional"}));
         QCOMPARE(page.texts(BandKind::ColumnHeader),
                  (QStringList{"Pos", "Name", "Yds/min", "Ring Particulars ", "C", "S",
                               "Clock / day", "Var", "Distance", "Margin"}));

@@ -135,11 +135,12 @@ class TestPrintButtons : public QObject {
         QVERIFY(child<QTimer>(screen, "timerResult")->isActive());
         text = Printed(screen, "btnPrint", t);
         QVERIFY2(
-            text.contains("Total : 001 LiberSite : Dover RaceCode : 1A 2026-05-26 DOV Pos Name "
-                          "MPM Ring Particulars C S Clock / day Var Distance Margin 1 Ann "
-                          "1001.250 NL-26-7654321 BB C 12:00:00.000 26-05 +3 312/450 "
-                          "00:00:00 Net Flying Time : 05:00:00.000 Winning Margin : 0:0:0 "
-                          "Page 1"),
+            text.contains(
+                "Total : 001 LiberSite : Dover RaceCode : 1A 2026-05-26 DOV Provisional Pos Name "
+                "MPM Ring Particulars C S Clock / day Var Distance Margin 1 Ann "
+                "1001.250 NL-26-7654321 BB C 12:00:00.000 26-05 +3 312/450 "
+                "00:00:00 Net Flying Time : 05:00:00.000 Winning Margin : 0:0:0 "
+                "Page 1"),
             qPrintable(text));
         QVERIFY(!child<QTimer>(screen, "timerResult")->isActive());
         // The test machine has no antenna; the screen says so when it opens the port. Printing
@@ -174,10 +175,11 @@ class TestPrintButtons : public QObject {
         QVERIFY2(text.startsWith("Ann LiberSite : Dover RaceCode : 1A 2026-05-26 07:00 1 Members "
                                  "sent 2 birds - 1 were clocked Distances : Flat (federation"),
                  qPrintable(text));
-        QVERIFY2(text.contains("rule) (1 clocked with earlier distances: not recalculated since) "
-                               "Pos. Name Ring S C Clocked FlyTime Var M/min Dist. 1 Ann "
-                               "NL-26-7654321 C BB 12:00:00.000 26-05 05:00:00 +3 1001.250 "
-                               "312/450"),
+        QVERIFY2(text.contains(
+                     "rule) (1 clocked with earlier distances: not recalculated since) Provisional "
+                     "Pos. Name Ring S C Clocked FlyTime Var M/min Dist. 1 Ann "
+                     "NL-26-7654321 C BB 12:00:00.000 26-05 05:00:00 +3 1001.250 "
+                     "312/450"),
                  qPrintable(text));
         QTest::mouseClick(child<QPushButton>(screen, "btnRaceRec"), Qt::LeftButton);
 
