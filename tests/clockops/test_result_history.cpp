@@ -122,6 +122,8 @@ void TestResultHistory::raceDayHistoryAndLock() {
                                        ">176.357",
                                        "manual time BE-2016-2 Dist -"
                                        ">12345",
+                                       "manual time BE-2016-2 TimeVari -"
+                                       ">0",
                                        "recalculation BE-2016-1 FlyTime 01:02:03.004>00:32:03.004",
                                        "recalculation BE-2016-1 FlySpeed 198.952>385.179",
                                        "recalculation BE-2016-2 FlyTime 01:10:00.000>00:40:00.000",
