@@ -116,10 +116,9 @@ ReportDefinition RaceRankingReportOf(TdmZOLF& db, const QString& liberCode,
             RankingMargin(row.flyTime, winner)};
     }
     RaceDayHeading heading = ReadRaceDayHeading(db, liberCode, raceText);
-    // The race list's item reads "code yyyy-MM-dd site".
-    const QDate liberDate = ParseDate(raceText.section(QLatin1Char(' '), 1, 1));
-    if (liberDate.isValid()) {
-        heading.resultState = ResultStateText(db, liberCode, liberDate);
+    const QDate raceDay = ParseDate(liberDate);
+    if (raceDay.isValid()) {
+        heading.resultState = ResultStateText(db, liberCode, raceDay);
     }
     return RaceRankingReport(heading, ClubDistanceMode(db), texts, winner, WinningMargin(rows));
 }
