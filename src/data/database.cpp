@@ -343,7 +343,9 @@ void TdmZOLF::transaction(const std::function<void()>& work) {
 }
 
 void TdmZOLF::backupTo(const QString& target) {
-    if (QFileInfo::exists(target)) {
+    // An empty file is taken as new (the whole-file writer creates its temporary before it
+    // hands it over); a file with anything in it is never overwritten.
+    if (QFileInfo(target).size() > 0) {
         throw DbError(QStringLiteral("The backup %1 already exists.").arg(target));
     }
     const QVariant handle = connection().driver()->handle();
