@@ -14,8 +14,8 @@
 
 #include "data/database.h"
 #include "data/date_time.h"
+#include "data/whole_file.h"
 #include "publish/csv_text.h"
-#include "publish/whole_file.h"
 #include "races/race_publish.h"
 #include "races/race_results.h"
 

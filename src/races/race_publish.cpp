@@ -14,12 +14,12 @@
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "data/prompts.h"
+#include "data/whole_file.h"
 #include "entry_history.h"
 #include "flying_time.h"
 #include "loft_distances.h"
 #include "publish/csv_text.h"
 #include "publish/race_charts.h"
-#include "publish/whole_file.h"
 #include "race_results.h"
 #include "result_lock.h"
 

@@ -205,7 +205,7 @@ void TestPublish::unwritableFolderKeepsThePreviousPage() {
     }
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, previous);
-    QVERIFY2(message.startsWith("Cannot write " + QDir::toNativeSeparators(files.csv) + ": "),
+    QVERIFY2(message.startsWith("Cannot write \"" + QDir::toNativeSeparators(files.csv) + "\": "),
              qPrintable(message));
     QCOMPARE(Read(files.page), page);
     QCOMPARE(Read(files.csv), csv);
