@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <filesystem>
 
+#include "competitions/competition_types.h"
 #include "data/backup_copy.h"
 #include "data/database.h"
 #include "data/date_time.h"
@@ -65,6 +66,8 @@ QVariant ClubBackupDays(TdmZOLF& db) {
 
 void PurgeOldRaceData(TdmZOLF& db, const Clock& clock) {
     const QString oldest = DateText(clock.today().addDays(-59));
+    // The season's championships and pool sheets still need the results of purged races.
+    KeepSeasonResults(db, clock.today().addDays(-59));
     db.exec(QStringLiteral("delete from ZOL_PigRaceData where date(LiberDate)<=?"), {oldest});
     db.exec(QStringLiteral("delete from ZOL_RaceClockTime where date(LiberDate)<=?"), {oldest});
 }
