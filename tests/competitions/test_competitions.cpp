@@ -3,11 +3,14 @@
 #include <QtTest>
 
 #include "competitions/championship.h"
+#include "competitions/competition_reports.h"
 #include "competitions/pool_payout.h"
 #include "competitions/pool_store.h"
 #include "competitions/race_types.h"
 #include "data/date_time.h"
 #include "data/errors.h"
+#include "spreadsheet/workbook_reader.h"
+#include "spreadsheet/workbook_writer.h"
 #include "test_context.h"
 
 Q_DECLARE_METATYPE(PoolDefinition)
@@ -139,6 +142,8 @@ class TestCompetitions : public QObject {
     void standings_data();
     void standings();
     void seasonFromTheDatabase();
+    void entriesFromASheet();
+    void printedListsAndWorkbooks();
 };
 
 void TestCompetitions::moneyAndPercentTexts() {
@@ -403,6 +408,96 @@ void TestCompetitions::seasonFromTheDatabase() {
     KeepSeasonResults(db, QDate(2026, 5, 31));
     db.exec("delete from ZOL_PigRaceData");
     QCOMPARE(Rows(ReadStandings(db, champ)), expected);
+}
+
+void TestCompetitions::entriesFromASheet() {
+    TestContext t;
+    TdmZOLF& db = *t.db;
+    SeedRace(db);
+    PoolDefinition a = SplitPool(50, "100", "0", 2);
+    a.name = QStringLiteral("A 0.50");
+    PoolDefinition b = SplitPool(100, "100", "0");
+    b.name = QStringLiteral("B 1.00");
+    SetRacePools(db, t.clock, kRace, {a, b});
+
+    // The club's sheet: each ring once, its nomination, and a mark under each pool level.
+    const QString file = t.root.filePath("entries.xlsx");
+    WorkbookWriter sheet({"LoftNo", "PRingNo", "Nom", "A 0.50", "B 1.00"});
+    sheet.addRow({"001", "R1", 2, "x", 1});
+    sheet.addRow({"001", "R2", 1, 1, {}});
+    sheet.addRow({"001", "R3", {}, 0, 1});
+    sheet.addRow({"002", "S1", 1, 1, 1});
+    sheet.addRow({{}, {}, {}, {}, {}});
+    sheet.save(file);
+    QCOMPARE(ReadEntriesWorkbook(db, t.clock, kRace, file), 4);
+    QCOMPARE(Nominations(db, kRace, "001"), (QStringList{"R2", "R1"}));
+    QCOMPARE(PoolEntries(db, kRace).size(), 6);
+
+    // What the program writes reads back to the same entries.
+    const QString exported = t.root.filePath("exported.xlsx");
+    WriteEntriesWorkbook(db, kRace, exported);
+    const WorkbookReader back(exported);
+    QCOMPARE(back.rowCount(), 7);  // titles and the six marked birds
+    QCOMPARE(back.text(2, 2), QStringLiteral("R1"));
+    QCOMPARE(back.text(2, 3), QStringLiteral("2"));
+    ReadEntriesWorkbook(db, t.clock, kRace, exported);
+    QCOMPARE(PoolEntries(db, kRace).size(), 6);
+    QCOMPARE(Nominations(db, kRace, "001"), (QStringList{"R2", "R1"}));
+
+    // A column that is no pool of the race is refused before anything is stored.
+    WorkbookWriter wrong({"PRingNo", "C 2.00"});
+    wrong.addRow({"R4", 1});
+    wrong.save(file);
+    QVERIFY_THROWS_EXCEPTION(UserError, ReadEntriesWorkbook(db, t.clock, kRace, file));
+    QCOMPARE(PoolEntries(db, kRace).size(), 6);
+}
+
+void TestCompetitions::printedListsAndWorkbooks() {
+    TestContext t;
+    TdmZOLF& db = *t.db;
+    SeedRace(db);
+    db.exec("insert into ZOL_ClubData (ClubID, ClubName, Mode) values('KC','Kestrava Club',1)");
+    db.exec("insert into ZOL_LoftData (LoftNo, LoftName) values('001','Ann'),('002','Bob')");
+    PoolDefinition open = SplitPool(100, "60/40", "10");
+    open.name = QStringLiteral("Open");
+    SetRacePools(db, t.clock, kRace, {open});
+    for (const char* ring : {"R1", "R2", "S1"}) {
+        EnterBird(db, t.clock, kRace, "Open", ring);
+    }
+    ClockBird(db, "R1", 1500.0);
+    ClockBird(db, "S1", 1500.0);  // shares first place with R1: (1.62 + 1.08) / 2 each
+    const QList<PoolPayout> payouts = RacePayouts(db, kRace);
+
+    const ReportLayout sheet = LayOutReport(PoolSheetReport(db, kRace, payouts), t.clock.now());
+    const QList<QStringList> rows = sheet.pages.first().detailRows();
+    QVERIFY(
+        rows.contains(QStringList{"", "001", "Ann", "R1", "", "1=", "1500.000", "1.00", "1.35"}));
+    QVERIFY(
+        rows.contains(QStringList{"", "002", "Bob", "S1", "", "1=", "1500.000", "1.00", "1.35"}));
+    const QString title = sheet.pages.first().texts(BandKind::Title).join(' ');
+    QVERIFY2(title.contains("All pools balance: stakes 3.00 = prizes 2.70 + deduction 0.30 + "
+                            "remainder 0.00"),
+             qPrintable(title));
+
+    const ReportDefinition lofts = LoftPayoutReport(db, kRace, payouts);
+    QCOMPARE(lofts.rows.first(), (QStringList{"001", "Ann", "2", "2.00", "1.35", "-0.65"}));
+    QCOMPARE(lofts.rows.last(), (QStringList{"Total", "", "3", "3.00", "2.70", "-0.30"}));
+
+    const QString book = t.root.filePath("pools.xlsx");
+    WritePoolSheetWorkbook(db, payouts, book);
+    const WorkbookReader read(book);
+    QCOMPARE(read.text(1, 10), QStringLiteral("Prize"));
+    QCOMPARE(read.text(5, 1), QStringLiteral("Total Open"));
+    QCOMPARE(read.text(5, 10), QStringLiteral("2.7"));
+
+    ChampionshipDefinition champ = Champ(ChampionshipRule::PointsTable);
+    const Standings standings = ComputeStandings(champ, Season());
+    const ReportDefinition printed = StandingsReport(db, standings);
+    QCOMPARE(printed.rows[1], (QStringList{"2=", "A", "", "10.00", "10.00", "0.00", "2", "20.00"}));
+    WriteStandingsWorkbook(db, standings, book);
+    const WorkbookReader season(book);
+    QCOMPARE(season.rowCount(), 5);
+    QCOMPARE(season.text(2, 10), QStringLiteral("28"));
 }
 
 QTEST_MAIN(TestCompetitions)

@@ -1,0 +1,465 @@
+#include "competition_reports.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QSqlQuery>
+
+#include "data/database.h"
+#include "data/date_time.h"
+#include "data/errors.h"
+#include "pool_store.h"
+#include "reports/club_reports.h"
+#include "spreadsheet/workbook_reader.h"
+#include "spreadsheet/workbook_writer.h"
+
+namespace {
+
+QString tr(const char* text, const char* disambiguation = nullptr, int n = -1) {
+    return QCoreApplication::translate("Competitions", text, disambiguation, n);
+}
+
+constexpr Qt::Alignment kLeft = Qt::AlignLeft;
+constexpr Qt::Alignment kRight = Qt::AlignRight;
+constexpr Qt::Alignment kCenter = Qt::AlignHCenter;
+
+QList<ReportLine> TitleBand(TdmZOLF& db, const QString& title, const QString& subtitle) {
+    return {{{ReadClubHeading(db).name, 0, 1, kCenter, TextStyle::Title, {}}},
+            {{title, 0, 1, kCenter, TextStyle::Heading, {}}},
+            {{subtitle, 0, 0.6, kLeft, TextStyle::Normal, {}},
+             {tr("Printed :"),
+              0.6,
+              0.4,
+              kRight,
+              TextStyle::Normal,
+              {SystemField::Date, SystemField::Time}}}};
+}
+
+QList<ReportLine> PageFooter() {
+    return {{{tr("Page"), 0.7, 0.3, kRight, TextStyle::Normal, {SystemField::PageNumber}}}};
+}
+
+QString PlaceText(int place, bool tie) {
+    if (place <= 0) {
+        return {};
+    }
+    return QString::number(place) + (tie ? QStringLiteral("=") : QString());
+}
+
+QString RuleText(const PoolDefinition& p) {
+    if (p.rule == PrizeRule::OnePerN) {
+        return tr("one prize per %1 birds").arg(p.birdsPerPrize);
+    }
+    return SplitText(p.split) + QStringLiteral(" %");
+}
+
+double Money(Cents c) {
+    return double(c) / 100.0;
+}
+
+void Save(const WorkbookWriter& book, const QString& file) {
+    book.save(file);
+}
+
+}  // namespace
+
+QHash<QString, QString> LoftNames(TdmZOLF& db) {
+    QHash<QString, QString> names;
+    QSqlQuery q = db.select(QStringLiteral("select LoftNo, LoftName from ZOL_LoftData"));
+    while (q.next()) {
+        names.insert(q.value(0).toString(), q.value(1).toString());
+    }
+    return names;
+}
+
+QString BalanceText(const PoolPayout& p) {
+    const QString figures = tr("stakes %1 = prizes %2 + deduction %3 + remainder %4")
+                                .arg(CentsText(p.stakes), CentsText(p.paid), CentsText(p.deduction),
+                                     CentsText(p.remainder()));
+    return (p.balances() ? tr("Balances: ") : tr("DOES NOT BALANCE: ")) + figures;
+}
+
+ReportDefinition PoolSheetReport(TdmZOLF& db, const RaceKey& race, const QList<PoolPayout>& pools) {
+    const QHash<QString, QString> names = LoftNames(db);
+    ReportDefinition report;
+    report.name =
+        tr("Pool sheet %1").arg(race.liberCode + QLatin1Char(' ') + DateText(race.liberDate));
+    report.titleBand = TitleBand(db, tr("Pool sheet"), RaceTitle(db, race));
+    report.columns = {{tr("Pool"), 2.0, kLeft, false, true}, {tr("Loft"), 1.0, kLeft, false},
+                      {tr("Name"), 2.4, kLeft, false, true}, {tr("Ring"), 2.2, kLeft, false, true},
+                      {tr("Nom"), 0.6, kRight, false},       {tr("Place"), 0.8, kRight, false},
+                      {tr("Speed"), 1.3, kRight, false},     {tr("Stake"), 1.1, kRight, false},
+                      {tr("Prize"), 1.1, kRight, false}};
+    Cents stakes = 0, paid = 0, deduction = 0, remainder = 0;
+    bool allBalance = true;
+    for (const PoolPayout& p : pools) {
+        report.rows << QStringList{p.pool.name + QStringLiteral(" (") + CentsText(p.pool.stake) +
+                                       QStringLiteral(", ") + RuleText(p.pool) +
+                                       QStringLiteral(")"),
+                                   {},
+                                   {},
+                                   {},
+                                   {},
+                                   {},
+                                   {},
+                                   {},
+                                   {}};
+        for (const PoolLine& l : p.lines) {
+            report.rows << QStringList{{},
+                                       l.loftNo,
+                                       names.value(l.loftNo),
+                                       l.ringNo,
+                                       l.nomination > 0 ? QString::number(l.nomination) : QString(),
+                                       l.counted ? PlaceText(l.place, l.tie) : tr("not counted"),
+                                       l.speedMilli > 0 ? MilliText(l.speedMilli) : QString(),
+                                       l.counted ? CentsText(l.stake) : QString(),
+                                       l.prize > 0 ? CentsText(l.prize) : QString()};
+        }
+        report.rows << QStringList{tr("Total %1").arg(p.pool.name),
+                                   {},
+                                   tr("%1 birds").arg(p.birds),
+                                   {},
+                                   {},
+                                   {},
+                                   {},
+                                   CentsText(p.stakes),
+                                   CentsText(p.paid)};
+        report.rows << QStringList{BalanceText(p), {}, {}, {}, {}, {}, {}, {}, {}};
+        stakes += p.stakes;
+        paid += p.paid;
+        deduction += p.deduction;
+        remainder += p.remainder();
+        allBalance = allBalance && p.balances();
+    }
+    report.titleBand << ReportLine{
+        {(allBalance ? tr("All pools balance: ") : tr("DOES NOT BALANCE: ")) +
+             tr("stakes %1 = prizes %2 + deduction %3 + remainder %4")
+                 .arg(CentsText(stakes), CentsText(paid), CentsText(deduction),
+                      CentsText(remainder)),
+         0,
+         1,
+         kLeft,
+         TextStyle::Bold,
+         {}}};
+    report.footer = PageFooter();
+    return report;
+}
+
+ReportDefinition LoftPayoutReport(TdmZOLF& db, const RaceKey& race,
+                                  const QList<PoolPayout>& pools) {
+    const QHash<QString, QString> names = LoftNames(db);
+    ReportDefinition report;
+    report.name =
+        tr("Payout per loft %1").arg(race.liberCode + QLatin1Char(' ') + DateText(race.liberDate));
+    report.titleBand = TitleBand(db, tr("Payout per loft"), RaceTitle(db, race));
+    report.columns = {{tr("Loft"), 1.0, kLeft, false},     {tr("Name"), 3.0, kLeft, false, true},
+                      {tr("Entries"), 1.0, kRight, false}, {tr("Stakes"), 1.3, kRight, false},
+                      {tr("Prizes"), 1.3, kRight, false},  {tr("Net"), 1.3, kRight, false}};
+    Cents stakes = 0, prizes = 0;
+    int birds = 0;
+    for (const LoftPayout& l : PayoutPerLoft(pools)) {
+        report.rows << QStringList{l.loftNo,
+                                   names.value(l.loftNo),
+                                   QString::number(l.birds),
+                                   CentsText(l.stakes),
+                                   CentsText(l.prizes),
+                                   CentsText(l.prizes - l.stakes)};
+        stakes += l.stakes;
+        prizes += l.prizes;
+        birds += l.birds;
+    }
+    report.rows << QStringList{tr("Total"),
+                               {},
+                               QString::number(birds),
+                               CentsText(stakes),
+                               CentsText(prizes),
+                               CentsText(prizes - stakes)};
+    report.footer = PageFooter();
+    return report;
+}
+
+namespace {
+
+QString RuleDescription(const ChampionshipDefinition& c) {
+    QString rule;
+    switch (c.rule) {
+        case ChampionshipRule::PointsTable: {
+            QStringList points;
+            for (int p : c.points) {
+                points << QString::number(p);
+            }
+            rule = tr("points by place %1").arg(points.join(QLatin1Char('/')));
+            break;
+        }
+        case ChampionshipRule::CommonRule:
+            rule = tr("100 points down to the last prize, one prize per 4 birds entered");
+            break;
+        case ChampionshipRule::BestAverage:
+            rule = tr("average speed");
+            break;
+        case ChampionshipRule::Coefficient:
+            rule = tr("coefficient (place x 1000 / birds entered), lowest wins");
+            break;
+    }
+    if (c.bestN > 0) {
+        rule += tr(", best %1 races").arg(c.bestN);
+    }
+    if (c.ofM > 0) {
+        rule += tr(" of the first %1").arg(c.ofM);
+    }
+    return rule;
+}
+
+QString RaceColumnTitle(const RaceKey& r) {
+    return r.liberCode + QLatin1Char(' ') + r.liberDate.toString(QStringLiteral("MM-dd"));
+}
+
+}  // namespace
+
+ReportDefinition StandingsReport(TdmZOLF& db, const Standings& s) {
+    const QHash<QString, QString> names = LoftNames(db);
+    const bool pigeons = s.championship.subject == ChampionshipSubject::Pigeons;
+    ReportDefinition report;
+    report.name = tr("Standings %1 %2").arg(s.championship.name).arg(s.championship.season);
+    QStringList types = s.championship.raceTypes;
+    report.titleBand = TitleBand(
+        db, tr("%1 %2").arg(s.championship.name).arg(s.championship.season),
+        (pigeons ? tr("Ace pigeons, ") : tr("Lofts, ")) + RuleDescription(s.championship));
+    report.titleBand << ReportLine{
+        {tr("%n race(s) counted", nullptr, int(s.races.size())) +
+             (types.isEmpty() ? QString()
+                              : tr(" of types %1").arg(types.join(QStringLiteral(", ")))),
+         0,
+         1,
+         kLeft,
+         TextStyle::Normal,
+         {}}};
+    report.columns = {{tr("Place"), 0.8, kRight, false},
+                      {tr("Loft"), 1.0, kLeft, false},
+                      {tr("Name"), 2.6, kLeft, false, true}};
+    if (pigeons) {
+        report.columns << ReportColumn{tr("Ring"), 2.2, kLeft, false, true};
+    }
+    // With few races each race's figure is shown; the best-N races that count are the ones
+    // without brackets.
+    const bool perRace = s.races.size() <= 6;
+    if (perRace) {
+        for (const RaceKey& r : s.races) {
+            report.columns << ReportColumn{RaceColumnTitle(r), 1.2, kRight, false};
+        }
+    }
+    report.columns << ReportColumn{tr("Flown"), 0.8, kRight, false}
+                   << ReportColumn{tr("Score"), 1.4, kRight, false};
+    for (const Standing& st : s.rows) {
+        QStringList row{PlaceText(st.place, st.tie), st.loftNo, names.value(st.loftNo)};
+        if (pigeons) {
+            row << st.ringNo;
+        }
+        if (perRace) {
+            for (qsizetype i = 0; i < st.perRace.size(); ++i) {
+                const QString v = ScoreText(s.championship, st.perRace[i]);
+                row << (st.counted.value(i) ? v : QStringLiteral("(") + v + QStringLiteral(")"));
+            }
+        }
+        row << QString::number(st.racesFlown) << ScoreText(s.championship, st.score);
+        report.rows << row;
+    }
+    report.footer = PageFooter();
+    return report;
+}
+
+void WritePoolSheetWorkbook(TdmZOLF& db, const QList<PoolPayout>& pools, const QString& file) {
+    const QHash<QString, QString> names = LoftNames(db);
+    // Workbook titles are read by other programs: not translated.
+    WorkbookWriter book({QStringLiteral("Pool"), QStringLiteral("LoftNo"),
+                         QStringLiteral("LoftName"), QStringLiteral("PRingNo"),
+                         QStringLiteral("Nom"), QStringLiteral("Counted"), QStringLiteral("Place"),
+                         QStringLiteral("FlySpeed"), QStringLiteral("Stake"),
+                         QStringLiteral("Prize")});
+    book.setColumnFormat(2, kTextFormat);
+    book.setColumnFormat(4, kTextFormat);
+    book.setColumnFormat(8, kThreeDecimalsFormat);
+    book.setColumnFormat(9, QStringLiteral("0.00"));
+    book.setColumnFormat(10, QStringLiteral("0.00"));
+    book.setColumnWidth(1, 20);
+    book.setColumnWidth(3, 25);
+    book.setColumnWidth(4, 20);
+    for (const PoolPayout& p : pools) {
+        for (const PoolLine& l : p.lines) {
+            book.addRow({p.pool.name, l.loftNo, names.value(l.loftNo), l.ringNo,
+                         l.nomination > 0 ? QVariant(l.nomination) : QVariant(), l.counted ? 1 : 0,
+                         l.place > 0 ? QVariant(l.place) : QVariant(),
+                         l.speedMilli > 0 ? QVariant(double(l.speedMilli) / 1000.0) : QVariant(),
+                         l.counted ? QVariant(Money(l.stake)) : QVariant(), Money(l.prize)});
+        }
+        book.addRow({QStringLiteral("Total ") + p.pool.name,
+                     {},
+                     {},
+                     {},
+                     {},
+                     p.birds,
+                     {},
+                     {},
+                     Money(p.stakes),
+                     Money(p.paid)});
+        book.addRow({QStringLiteral("Deduction ") + p.pool.name,
+                     {},
+                     {},
+                     {},
+                     {},
+                     {},
+                     {},
+                     {},
+                     {},
+                     Money(p.deduction)});
+        book.addRow({QStringLiteral("Remainder ") + p.pool.name,
+                     {},
+                     {},
+                     {},
+                     {},
+                     {},
+                     {},
+                     {},
+                     {},
+                     Money(p.remainder())});
+    }
+    Save(book, file);
+}
+
+void WriteLoftPayoutWorkbook(TdmZOLF& db, const QList<PoolPayout>& pools, const QString& file) {
+    const QHash<QString, QString> names = LoftNames(db);
+    WorkbookWriter book({QStringLiteral("LoftNo"), QStringLiteral("LoftName"),
+                         QStringLiteral("Entries"), QStringLiteral("Stakes"),
+                         QStringLiteral("Prizes"), QStringLiteral("Net")});
+    book.setColumnFormat(1, kTextFormat);
+    for (int c = 4; c <= 6; ++c) {
+        book.setColumnFormat(c, QStringLiteral("0.00"));
+    }
+    book.setColumnWidth(2, 30);
+    for (const LoftPayout& l : PayoutPerLoft(pools)) {
+        book.addRow({l.loftNo, names.value(l.loftNo), l.birds, Money(l.stakes), Money(l.prizes),
+                     Money(l.prizes - l.stakes)});
+    }
+    Save(book, file);
+}
+
+void WriteStandingsWorkbook(TdmZOLF& db, const Standings& s, const QString& file) {
+    const QHash<QString, QString> names = LoftNames(db);
+    QStringList titles{QStringLiteral("Place"), QStringLiteral("Tie"), QStringLiteral("LoftNo"),
+                       QStringLiteral("LoftName"), QStringLiteral("PRingNo")};
+    for (const RaceKey& r : s.races) {
+        titles << r.liberCode + QLatin1Char(' ') + DateText(r.liberDate);
+    }
+    titles << QStringLiteral("Flown") << QStringLiteral("Score");
+    WorkbookWriter book(titles);
+    book.setColumnFormat(3, kTextFormat);
+    book.setColumnFormat(5, kTextFormat);
+    book.setColumnWidth(4, 30);
+    book.setColumnWidth(5, 20);
+    const bool points = s.championship.rule == ChampionshipRule::PointsTable ||
+                        s.championship.rule == ChampionshipRule::CommonRule;
+    const double unit = points ? 100.0 : 1000.0;
+    for (int c = 6; c <= titles.size(); ++c) {
+        if (c != titles.size() - 1) {
+            book.setColumnFormat(c, points ? QStringLiteral("0.00") : kThreeDecimalsFormat);
+        }
+    }
+    for (const Standing& st : s.rows) {
+        QVariantList row{st.place, st.tie ? QStringLiteral("=") : QString(), st.loftNo,
+                         names.value(st.loftNo), st.ringNo};
+        for (qint64 v : st.perRace) {
+            row << double(v) / unit;
+        }
+        row << st.racesFlown << double(st.score) / unit;
+        book.addRow(row);
+    }
+    Save(book, file);
+}
+
+void WriteEntriesWorkbook(TdmZOLF& db, const RaceKey& race, const QString& file) {
+    const QList<PoolDefinition> pools = RacePools(db, race);
+    QStringList titles{QStringLiteral("LoftNo"), QStringLiteral("PRingNo"), QStringLiteral("Nom")};
+    for (const PoolDefinition& p : pools) {
+        titles << p.name;
+    }
+    QSet<QString> entered;
+    for (const PoolEntry& e : PoolEntries(db, race)) {
+        entered.insert(e.poolName + QLatin1Char('\n') + e.ringNo);
+    }
+    WorkbookWriter book(titles);
+    book.setColumnFormat(1, kTextFormat);
+    book.setColumnFormat(2, kTextFormat);
+    book.setColumnWidth(2, 20);
+    QHash<QString, QStringList> nominations;
+    for (const MarkedBird& b : MarkedBirds(db, race)) {
+        if (!nominations.contains(b.loftNo)) {
+            nominations.insert(b.loftNo, Nominations(db, race, b.loftNo));
+        }
+        const qsizetype nom = nominations.value(b.loftNo).indexOf(b.ringNo) + 1;
+        QVariantList row{b.loftNo, b.ringNo, nom > 0 ? QVariant(int(nom)) : QVariant()};
+        for (const PoolDefinition& p : pools) {
+            row << (entered.contains(p.name + QLatin1Char('\n') + b.ringNo) ? QVariant(1)
+                                                                            : QVariant());
+        }
+        book.addRow(row);
+    }
+    Save(book, file);
+}
+
+int ReadEntriesWorkbook(TdmZOLF& db, const Clock& clock, const RaceKey& race, const QString& file) {
+    RefuseIfEntriesClosed(db, clock, race);
+    const WorkbookReader sheet(file);
+    QSet<QString> poolNames;
+    for (const PoolDefinition& p : RacePools(db, race)) {
+        poolNames.insert(p.name);
+    }
+    int loftCol = 0, ringCol = 0, nomCol = 0;
+    QHash<int, QString> poolCols;
+    for (int c = 1; c <= sheet.columnCount(); ++c) {
+        const QString title = sheet.text(1, c).trimmed();
+        if (title.compare(QLatin1String("LoftNo"), Qt::CaseInsensitive) == 0) {
+            loftCol = c;
+        } else if (title.compare(QLatin1String("PRingNo"), Qt::CaseInsensitive) == 0) {
+            ringCol = c;
+        } else if (title.compare(QLatin1String("Nom"), Qt::CaseInsensitive) == 0) {
+            nomCol = c;
+        } else if (poolNames.contains(title)) {
+            poolCols.insert(c, title);
+        } else if (!title.isEmpty()) {
+            throw UserError(tr("%1: column %2 \"%3\" is not a pool of this race.")
+                                .arg(file, ColumnLetters(c), title));
+        }
+    }
+    if (ringCol == 0) {
+        throw UserError(tr("%1 has no column PRingNo in its first row.").arg(file));
+    }
+    QList<EntryRow> rows;
+    QStringList problems;
+    for (int r = 2; r <= sheet.rowCount(); ++r) {
+        EntryRow row;
+        row.row = r;
+        row.ringNo = sheet.text(r, ringCol).trimmed();
+        if (row.ringNo.isEmpty()) {
+            continue;
+        }
+        row.loftNo = loftCol > 0 ? sheet.text(r, loftCol).trimmed().toUpper() : QString();
+        const QString nom = nomCol > 0 ? sheet.text(r, nomCol).trimmed() : QString();
+        bool ok = true;
+        row.nomination = nom.isEmpty() ? 0 : nom.toInt(&ok);
+        if (!ok || row.nomination < 0) {
+            problems << tr("Row %1: the nomination '%2' is not a whole number.").arg(r).arg(nom);
+        }
+        for (auto it = poolCols.cbegin(); it != poolCols.cend(); ++it) {
+            const QString v = sheet.text(r, it.key()).trimmed();
+            if (!v.isEmpty() && v != QLatin1String("0")) {
+                row.pools << it.value();
+            }
+        }
+        rows << row;
+    }
+    if (!problems.isEmpty()) {
+        throw UserError(tr("The entries were not stored:") + QLatin1Char('\n') +
+                        problems.mid(0, 10).join(QLatin1Char('\n')));
+    }
+    ReplaceEntries(db, clock, race, rows);
+    return int(rows.size());
+}

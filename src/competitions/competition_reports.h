@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "championship.h"
+#include "competition_types.h"
+#include "pool_payout.h"
+#include "reports/report_layout.h"
+
+class Clock;
+class TdmZOLF;
+
+// The printed lists and workbooks of the competitions: the pool sheet of a race (who entered
+// what, who won what, and the totals that balance), the payout per loft, and a championship's
+// standings. Reports go through the report engine (preview, printer, PDF); workbooks through
+// the workbook writer, whole or not at all.
+
+// Loft names by loft number, for the lists.
+QHash<QString, QString> LoftNames(TdmZOLF& db);
+
+// "balances" or "DOES NOT BALANCE" with the figures: stakes = prizes + deduction + remainder.
+QString BalanceText(const PoolPayout& pool);
+
+ReportDefinition PoolSheetReport(TdmZOLF& db, const RaceKey& race, const QList<PoolPayout>& pools);
+ReportDefinition LoftPayoutReport(TdmZOLF& db, const RaceKey& race, const QList<PoolPayout>& pools);
+ReportDefinition StandingsReport(TdmZOLF& db, const Standings& standings);
+
+// Workbooks of the same lists. Throw UserError "Data transfer error: ..." when the file cannot
+// be written; a previous file of that name is then left as it was.
+void WritePoolSheetWorkbook(TdmZOLF& db, const QList<PoolPayout>& pools, const QString& file);
+void WriteLoftPayoutWorkbook(TdmZOLF& db, const QList<PoolPayout>& pools, const QString& file);
+void WriteStandingsWorkbook(TdmZOLF& db, const Standings& standings, const QString& file);
+
+// The race's entries as a workbook the club can fill in: LoftNo, PRingNo, Nom and one column
+// per pool (1 where the bird is entered), a row for every bird marked for the race.
+void WriteEntriesWorkbook(TdmZOLF& db, const RaceKey& race, const QString& file);
+// Reads such a workbook (columns found by their titles; LoftNo and Nom may be left out; a pool
+// column counts a cell that is not empty and not 0 as entered) and replaces the entries of the
+// lofts it names, all or nothing. Returns the number of rings read. Throws UserError naming
+// the file, the column or the rows that are wrong.
+int ReadEntriesWorkbook(TdmZOLF& db, const Clock& clock, const RaceKey& race, const QString& file);
