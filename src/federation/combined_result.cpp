@@ -1,6 +1,8 @@
 #include "combined_result.h"
 
 #include <QChart>
+#include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QMap>
 #include <QSqlQuery>
@@ -10,11 +12,14 @@
 #include "data/club_settings.h"
 #include "data/database.h"
 #include "data/date_time.h"
+#include "data/prompts.h"
+#include "data/whole_file.h"
 #include "federation_import.h"
 #include "federation_text.h"
 #include "publish/race_charts.h"
 #include "publish/race_page.h"
 #include "races/flying_time.h"
+#include "races/race_publish.h"
 #include "races/race_results.h"
 
 namespace {
@@ -362,4 +367,21 @@ QString CombinedResultPageName(const Release& release) {
     }
     return DateText(release.liberDate) + QStringLiteral("-federation-") + site +
            QStringLiteral(".html");
+}
+
+QString PublishCombinedResult(TdmZOLF& db, Prompts& prompts, const CombinedResult& result,
+                              const QString& federation, int mode) {
+    QString folder = ClubSetting(db, kPublishFolderSetting);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        folder = prompts.folderName(Federation::tr("Publish folder"), folder);
+        if (folder.isEmpty()) {
+            return {};
+        }
+        SetClubSetting(db, kPublishFolderSetting, folder);
+    }
+    const QString page = QDir(folder).filePath(CombinedResultPageName(result.release));
+    WriteWholeFile(page, CombinedResultHtml(result, federation, mode));
+    prompts.information(Federation::tr("Published the combined result of %1 to %2")
+                            .arg(result.release.text(), QDir::toNativeSeparators(page)));
+    return page;
 }

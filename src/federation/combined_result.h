@@ -96,3 +96,10 @@ ReportDefinition ClubPrizeReport(const CombinedResult& result, const QString& cl
 // "yyyy-MM-dd-federation-SITE.html".
 QByteArray CombinedResultHtml(const CombinedResult& result, const QString& federation, int mode);
 QString CombinedResultPageName(const Release& release);
+
+class Prompts;
+// "Publish": writes the combined result's page into the club's publish folder (asked for the
+// first time, and kept with the club's data), whole or not at all, and says where. Returns the
+// page written, or an empty text when the folder choice was cancelled.
+QString PublishCombinedResult(TdmZOLF& db, Prompts& prompts, const CombinedResult& result,
+                              const QString& federation, int mode);
