@@ -15,6 +15,8 @@
 #include "app/home_screen.h"
 #include "app/startup_backup.h"
 #include "data/local_settings.h"
+#include "federation/combined_result.h"
+#include "races/race_screen.h"
 #include "setup/setup_screen.h"
 
 namespace {
@@ -52,6 +54,8 @@ constexpr Button kButtons[] = {
     {"ToolButton3", "&M Member", ScreenId::Member},
     {"ToolButton4", "&R Races", ScreenId::Races},
     {"ToolButton5", "&S Setup", ScreenId::Setup},
+    // Shown while the database holds the results of more than one club (see markScreenButton).
+    {"ToolButton6", "&F Federation", ScreenId::Federation},
 };
 
 }  // namespace
@@ -81,6 +85,7 @@ TfrmMenu_V8_EU_TC::TfrmMenu_V8_EU_TC(AppContext& ctx, QWidget* parent)
                 [this, screen] { guarded(ctx_.prompts, [&] { showScreen(screen); }); });
         ToolBar1->addWidget(button);
     }
+    markScreenButton();
 
     pnlMain = new MainPanel(this);
     pnlMain->setObjectName(QStringLiteral("pnlMain"));
@@ -190,6 +195,12 @@ bool TfrmMenu_V8_EU_TC::showScreen(ScreenId id) {
     scroller_->setWidgetResizable(true);
     current_ = CreateScreen(id, ctx_, scroller_);
     currentId_ = id;
+    if (auto* races = qobject_cast<TfrmRace*>(current_.data())) {
+        connect(
+            races, &TfrmRace::federationWanted, this,
+            [this] { guarded(ctx_.prompts, [&] { showScreen(ScreenId::Federation); }); },
+            Qt::QueuedConnection);
+    }
     if (auto* home = qobject_cast<TfrmHome*>(current_.data())) {
         // Queued: the switch destroys Home, which must not happen inside its own signal.
         connect(
@@ -209,6 +220,16 @@ bool TfrmMenu_V8_EU_TC::showScreen(ScreenId id) {
 void TfrmMenu_V8_EU_TC::markScreenButton() {
     for (const auto& [screen, button] : buttons_) {
         button->setChecked(current_ != nullptr && screen == currentId_);
+        if (screen == ScreenId::Federation) {
+            // A widget on a tool bar is shown and hidden through its action.
+            const bool shown =
+                button->isChecked() || (ctx_.db.isOpen() && FederationClubCount(ctx_.db) > 1);
+            for (QAction* action : ToolBar1->actions()) {
+                if (ToolBar1->widgetForAction(action) == button) {
+                    action->setVisible(shown);
+                }
+            }
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/home_screen.h"
 #include "clockops/synch_screen.h"
+#include "federation/federation_screen.h"
 #include "members/member_screen.h"
 #include "races/race_screen.h"
 #include "setup/setup_screen.h"
@@ -18,6 +19,8 @@ QWidget* CreateScreen(ScreenId id, AppContext& ctx, QWidget* parent) {
             return new TfrmRace(ctx, parent);
         case ScreenId::Setup:
             return new TfrmSetup(ctx, parent);
+        case ScreenId::Federation:
+            return new TfrmFederation(ctx, parent);
     }
     return nullptr;
 }

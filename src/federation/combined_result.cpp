@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QMap>
+#include <QSet>
 #include <QSqlQuery>
 #include <cmath>
 #include <memory>
@@ -12,6 +13,7 @@
 #include "data/club_settings.h"
 #include "data/database.h"
 #include "data/date_time.h"
+#include "data/errors.h"
 #include "data/prompts.h"
 #include "data/whole_file.h"
 #include "federation_import.h"
@@ -79,25 +81,28 @@ QList<Release> FederationReleases(TdmZOLF& db) {
 }
 
 int FederationClubCount(TdmZOLF& db) {
-    CreateFederationTables(db);
-    const int imported =
-        db.value(QStringLiteral("select count(distinct ClubID) from KST_FedRace")).toInt();
-    const int own = db.value(QStringLiteral("select count(*) from ZOL_RaceData")).toInt() > 0 ||
-                            !OwnClub(db).isEmpty()
-                        ? 1
-                        : 0;
-    return imported + own;
+    // Only read: a club file that never imported anything is left without the tables.
+    int imported = 0;
+    try {
+        imported =
+            db.value(QStringLiteral("select count(distinct ClubID) from KST_FedRace")).toInt();
+    } catch (const DbError&) {
+        imported = 0;
+    }
+    return imported + (OwnClub(db).isEmpty() ? 0 : 1);
 }
 
 QString CombinedRankingSql() {
+    // Every bird of the release in one pass: the ranked ones (clocked, with a distance and a
+    // speed) first, placed among themselves; the others after them, without a place.
     return QStringLiteral(
-               "select ClubID, LoftNo, LoftName, PRingNo, Sex, ColorType, BackTime, "
-               "FlyTime, FlySpeed, Dist, rank() over (order by FlySpeed desc) as "
-               "Place from (") +
+               "select ClubID, LoftNo, LoftName, PRingNo, Sex, ColorType, BackTime, FlyTime, "
+               "FlySpeed, Dist, case when Ranked=1 then rank() over (partition by Ranked order "
+               "by FlySpeed desc) end as Place from (select ClubID, LoftNo, LoftName, PRingNo, "
+               "Sex, ColorType, BackTime, FlyTime, FlySpeed, Dist, case when BackTime is not "
+               "null and Dist>0 and FlySpeed>0 then 1 else 0 end as Ranked from (") +
            ReleaseEntries() +
-           QStringLiteral(
-               ") as e where BackTime is not null and Dist>0 and FlySpeed>0 "
-               "order by FlySpeed desc, PRingNo, ClubID");
+           QStringLiteral(") as e) as r order by Ranked desc, FlySpeed desc, PRingNo, ClubID");
 }
 
 CombinedResult CombinedRanking(TdmZOLF& db, const QString& siteCode, const QDate& liberDate) {
@@ -105,13 +110,34 @@ CombinedResult CombinedRanking(TdmZOLF& db, const QString& siteCode, const QDate
     CombinedResult result;
     result.release = Release{siteCode, SiteName(db, siteCode), liberDate};
     const QString own = OwnClub(db);
-    const QVariantList params{siteCode, DateText(liberDate), own, siteCode, DateText(liberDate)};
+    QMap<QString, ClubSummary> clubs;
+    QHash<QString, QSet<QString>> clubLofts;
+    QMap<std::pair<QString, QString>, MissingDistance> missing;
 
-    QSqlQuery q = db.select(CombinedRankingSql(), params);
+    QSqlQuery q = db.select(CombinedRankingSql(),
+                            {siteCode, DateText(liberDate), own, siteCode, DateText(liberDate)});
     while (q.next()) {
+        const QString club = q.value(0).toString();
+        const QString loft = q.value(1).toString();
+        ClubSummary& c = clubs[club];
+        ++c.birds;
+        clubLofts[club].insert(loft);
+        const QVariant place = q.value(10);
+        if (q.value(6).isNull()) {
+            continue;  // not home
+        }
+        ++c.clocked;
+        if (place.isNull()) {
+            MissingDistance& m = missing[{club, loft}];
+            m.clubId = club;
+            m.loftNo = loft;
+            m.loftName = q.value(2).toString();
+            ++m.clocked;
+            continue;
+        }
         CombinedRow r;
-        r.clubId = q.value(0).toString();
-        r.loftNo = q.value(1).toString();
+        r.clubId = club;
+        r.loftNo = loft;
         r.loftName = q.value(2).toString();
         r.ring = q.value(3).toString();
         r.sex = q.value(4).toString();
@@ -120,57 +146,24 @@ CombinedResult CombinedRanking(TdmZOLF& db, const QString& siteCode, const QDate
         r.flyTime = q.value(7).toString();
         r.flySpeed = q.value(8).toDouble();
         r.dist = q.value(9).toLongLong();
-        r.place = q.value(10).toInt();
+        r.place = place.toInt();
+        ++c.ranked;
+        c.bestSpeed = std::max(c.bestSpeed, r.flySpeed);
         result.rows << r;
     }
+    result.missing = missing.values();
 
-    // Per club: lofts, birds sent, clocked, and the clocked lofts without a distance.
-    QSqlQuery s = db.select(
-        QStringLiteral("select ClubID, count(distinct LoftNo), count(*), count(BackTime), "
-                       "sum(case when BackTime is not null and (Dist is null or Dist<=0 or "
-                       "FlySpeed is null or FlySpeed<=0) then 1 else 0 end) from (") +
-            ReleaseEntries() + QStringLiteral(") as e group by ClubID order by ClubID"),
-        params);
-    QMap<QString, ClubSummary> clubs;
-    bool anyMissing = false;
-    while (s.next()) {
-        ClubSummary c;
-        c.clubId = s.value(0).toString();
-        c.lofts = s.value(1).toInt();
-        c.birds = s.value(2).toInt();
-        c.clocked = s.value(3).toInt();
-        anyMissing = anyMissing || s.value(4).toInt() > 0;
-        if (c.birds > 0) {
-            clubs.insert(c.clubId, c);
-        }
-    }
-    if (anyMissing) {
-        QSqlQuery m = db.select(
-            QStringLiteral("select ClubID, LoftNo, max(LoftName), count(*) from (") +
-                ReleaseEntries() +
-                QStringLiteral(") as e where BackTime is not null and (Dist is null or Dist<=0 "
-                               "or FlySpeed is null or FlySpeed<=0) group by ClubID, LoftNo "
-                               "order by ClubID, LoftNo"),
-            params);
-        while (m.next()) {
-            result.missing << MissingDistance{m.value(0).toString(), m.value(1).toString(),
-                                              m.value(2).toString(), m.value(3).toInt()};
-        }
-    }
     bool ok = false;
     int share =
         ClubSetting(db, QStringLiteral("FederationPrizeShare"), QStringLiteral("4")).toInt(&ok);
     if (!ok || share < 1) {
         share = 4;
     }
-    for (const CombinedRow& r : std::as_const(result.rows)) {
-        ClubSummary& c = clubs[r.clubId];
-        ++c.ranked;
-        c.bestSpeed = std::max(c.bestSpeed, r.flySpeed);
-    }
     result.overall.clubId = Federation::tr("All clubs");
     for (auto it = clubs.begin(); it != clubs.end(); ++it) {
         ClubSummary& c = it.value();
+        c.clubId = it.key();
+        c.lofts = int(clubLofts.value(c.clubId).size());
         c.clubName =
             db.value(QStringLiteral("select ClubName from ZOL_ClubMap where ClubID=?"), {c.clubId})
                 .toString();

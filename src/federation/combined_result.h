@@ -69,8 +69,9 @@ struct CombinedResult {
     ClubSummary overall;
 };
 
-// The ranking statement: ClubID, LoftNo, LoftName, PRingNo, Sex, ColorType, BackTime, FlyTime,
-// FlySpeed, Dist, Place, fastest first. Parameters: site, day, the own club's code, site, day.
+// The ranking statement: every bird of the release with ClubID, LoftNo, LoftName, PRingNo, Sex,
+// ColorType, BackTime, FlyTime, FlySpeed, Dist and Place; the ranked birds first, fastest first,
+// the others after them without a Place. Parameters: site, day, the own club's code, site, day.
 QString CombinedRankingSql();
 
 // One prize per `share` birds sent (the club setting FederationPrizeShare, 4 when not set).

@@ -25,7 +25,9 @@ QStringList TfrmRace::ActionItems() {
             QStringLiteral("Add/Edit other Clock"),
             QStringLiteral("Distance download"),
             QStringLiteral("Generate WinSpeed File"),
-            QStringLiteral("Generate SMS Text File")};
+            QStringLiteral("Generate SMS Text File"),
+            QStringLiteral("-------------------------"),
+            tr("Federation")};
 }
 
 TfrmRace::TfrmRace(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
@@ -148,6 +150,9 @@ void TfrmRace::actionChosen(int index) {
                 GenerateSmsTextFiles(ctx_.db, ctx_.prompts, RecordText(race, "LiberCode"),
                                      StrToDate(RecordText(race, "LiberDate")));
             });
+            break;
+        case 12:
+            emit federationWanted();
             break;
         default:
             break;

@@ -29,6 +29,10 @@ class TfrmRace : public QWidget {
     // The items of the race list's action list, by index.
     static QStringList ActionItems();
 
+  signals:
+    // "Federation" on the action list: the combined results of the clubs.
+    void federationWanted();
+
   protected:
     void showEvent(QShowEvent* event) override;
 

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QtTest>
 #include "widgets/date_time_box.h"
 
@@ -157,7 +158,7 @@ void TestRaceScreen::actionListAtThePointer() {
     screen.show();
     enterRace(screen);
     auto* actions = child<QListWidget>(screen, "rgRacePoint");
-    QCOMPARE(actions->count(), 11);
+    QCOMPARE(actions->count(), 13);  // the race actions, a line, and "Federation"
     rightClickRace(screen, 0);
     QVERIFY(actions->isVisible());
     auto* grid = child<SqlGrid>(screen, "dbgrd1");
@@ -186,6 +187,12 @@ void TestRaceScreen::actionListAtThePointer() {
 
     QTest::mouseClick(grid->viewport(), Qt::LeftButton);
     QVERIFY(!actions->isVisible());
+
+    // "Federation" asks the main window for the federation's screen, race or none.
+    QSignalSpy federation(&screen, &TfrmRace::federationWanted);
+    actions->show();
+    chooseAction(screen, 12);
+    QCOMPARE(federation.count(), 1);
 }
 
 void TestRaceScreen::sunDataPanel() {
