@@ -57,18 +57,6 @@ QSqlQuery prepared(const QSqlDatabase& db, const QString& sql, const QVariantLis
     return q;
 }
 
-QStringList tablesOf(const QSqlDatabase& db) {
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("select name from sqlite_master where type='table'"))) {
-        throw DbError(errorText(q.lastError()));
-    }
-    QStringList names;
-    while (q.next()) {
-        names << q.value(0).toString();
-    }
-    return names;
-}
-
 QStringList missingFrom(const QStringList& present) {
     QStringList missing;
     for (const QString& name : ClubTableNames()) {
@@ -154,19 +142,39 @@ QStringList TdmZOLF::MissingTables(const QString& file) {
     if (!QFileInfo(file).isFile()) {
         throw DbError(QStringLiteral("The file %1 does not exist.").arg(file));
     }
-    const QString name = newConnectionName();
     QStringList missing;
     QString failure;
-    {
-        QSqlDatabase db = openSqlite(name, file, true);
-        try {
-            missing = missingFrom(tablesOf(db));
-        } catch (const DbError& e) {
-            failure = e.text();
+    // Read without the right to write, so that a file of another program is left as it is. A
+    // file the program was stopped in the middle of changing (a power cut, a crash) carries the
+    // journal that takes it back to its last committed state, which only a connection that may
+    // write can apply: then it is read that way, which applies the journal and nothing else.
+    for (const bool readOnly : {true, false}) {
+        const QString name = newConnectionName();
+        bool retry = false;
+        {
+            QSqlDatabase db = openSqlite(name, file, readOnly);
+            QSqlQuery q(db);
+            if (q.exec(QStringLiteral("select name from sqlite_master where type='table'"))) {
+                QStringList present;
+                while (q.next()) {
+                    present << q.value(0).toString();
+                }
+                missing = missingFrom(present);
+                failure.clear();
+            } else {
+                failure = errorText(q.lastError());
+                // The driver gives the extended code (a journal to roll back, a log to recover).
+                retry =
+                    readOnly && (q.lastError().nativeErrorCode().toInt() & 0xff) == SQLITE_READONLY;
+            }
+            q.finish();
+            db.close();
         }
-        db.close();
+        QSqlDatabase::removeDatabase(name);
+        if (!retry) {
+            break;
+        }
     }
-    QSqlDatabase::removeDatabase(name);
     if (!failure.isEmpty()) {
         throw DbError(
             QStringLiteral("%1 is not a database of this program: %2").arg(file, failure));

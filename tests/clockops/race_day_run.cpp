@@ -2,6 +2,7 @@
 // random moment: race_day_run DATABASE PORT sync|mark|result. Exits 0 when the run succeeded.
 
 #include <QCoreApplication>
+#include <cstdio>
 
 #include "clockops/clock_sync.h"
 #include "clockops/clock_uploads.h"
@@ -36,5 +37,7 @@ int main(int argc, char* argv[]) {
     } else {
         result = UploadResults(run, session, ChooseResultRace("B23 2016-09-20 BRX"));
     }
+    // What the memo said, for the crash test's account of a failed attempt.
+    fprintf(stderr, "%s\n", qPrintable(memo.text()));
     return result == RunResult::Succeeded ? 0 : 1;
 }

@@ -32,6 +32,7 @@ class TestData : public QObject {
     void tableNamesIgnoreCase();
     void existingFileLackingTablesIsRefusedUntouched();
     void fileThatIsNotADatabaseIsRefused();
+    void fileLeftMidChangeOpensAsLastCommitted();
     void lookupsUseIndexesAlsoOnAnOlderFile();
     void integerConversion_data();
     void integerConversion();
@@ -224,6 +225,46 @@ void TestData::fileThatIsNotADatabaseIsRefused() {
     QVERIFY_THROWS_EXCEPTION(DbError, TdmZOLF::MissingTables(file));
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), text.repeated(200));
+}
+
+// The program stopped (power cut, killed) in the middle of a commit leaves the file changed in
+// part and the journal that takes it back. Opening it again must give the last committed
+// state, not refuse the club's own file.
+void TestData::fileLeftMidChangeOpensAsLastCommitted() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("club.db"));
+    const QString left = dir.filePath(QStringLiteral("left.db"));
+    {
+        TdmZOLF db(file);
+        db.exec(QStringLiteral("insert into ZOL_LoftData (LoftNo, LoftName) values('0123','Ann')"));
+    }
+    {
+        // A change big enough to spill into the file before its commit; copied with its journal
+        // while under way, the copy is the file as a killed program leaves it.
+        QSqlDatabase writer = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "mid-change");
+        writer.setDatabaseName(file);
+        QVERIFY(writer.open());
+        QSqlQuery q(writer);
+        QVERIFY(q.exec("pragma cache_size=10"));
+        QVERIFY(q.exec("begin"));
+        QVERIFY(q.exec("update ZOL_LoftData set LoftName='Bert'"));
+        QVERIFY(
+            q.exec("with recursive n(i) as (select 1 union all select i+1 from n where i<400) "
+                   "insert into ZOL_LoftData (LoftNo, LoftName) select printf('%04d', 1000 + i), "
+                   "hex(randomblob(600)) from n"));
+        QVERIFY(QFile::exists(file + "-journal"));
+        QVERIFY(QFile::copy(file, left));
+        QVERIFY(QFile::copy(file + "-journal", left + "-journal"));
+        QVERIFY(q.exec("rollback"));
+        q.finish();
+        writer.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("mid-change"));
+    QCOMPARE(TdmZOLF::MissingTables(left), QStringList());
+    TdmZOLF db(left);
+    QCOMPARE(db.value(QStringLiteral("pragma integrity_check")).toString(), QStringLiteral("ok"));
+    QCOMPARE(db.texts(QStringLiteral("select LoftNo||' '||LoftName from ZOL_LoftData")),
+             QStringList{QStringLiteral("0123 Ann")});
 }
 
 void TestData::lookupsUseIndexesAlsoOnAnOlderFile() {
