@@ -50,12 +50,20 @@ RaceResultPanel::RaceResultPanel(AppContext& ctx, QWidget* parent) : QWidget(par
         model->setFormatter(QLatin1String(field),
                             [text](const QVariant& v, const QSqlRecord&) { return text(v); });
     };
-    model->setFormatter(QStringLiteral("LoftNo"), [this](const QVariant& v, const QSqlRecord& r) {
-        const QString name = LoftNameCellText(ctx_.db, v);
-        return ClockDeviates(r.value(QStringLiteral("TimeVari")), deviationLimit_)
-                   ? name + QLatin1Char(' ') + DeviationMark()
-                   : name;
-    });
+    // The members' names are read once with each load of the list, not once per row shown or
+    // printed (a federation race lists many thousand arrivals).
+    model->setLookup(QStringLiteral("LoftNo"),
+                     QStringLiteral("select LoftNo, LoftName from ZOL_LoftData where LoftNo is "
+                                    "not null"),
+                     QString());
+    model->setFormatter(
+        QStringLiteral("LoftNo"), [this, model](const QVariant& v, const QSqlRecord& r) {
+            const QString name =
+                v.isNull() ? QString() : model->lookupText(QStringLiteral("LoftNo"), v);
+            return ClockDeviates(r.value(QStringLiteral("TimeVari")), deviationLimit_)
+                       ? name + QLatin1Char(' ') + DeviationMark()
+                       : name;
+        });
     cell("ColorType", ColourCellText);
     cell("BackTime", ClockedCellText);
     cell("FlyTime", FlyTimeCellText);

@@ -49,6 +49,12 @@ void SqlGridModel::setLookup(const QString& field, const QString& sql, const QSt
     describeColumns();
 }
 
+QString SqlGridModel::lookupText(const QString& field, const QVariant& value) const {
+    const auto lookup = lookups_.constFind(field);
+    return lookup == lookups_.constEnd() ? QString()
+                                         : lookup->texts.value(value.toString(), lookup->missing);
+}
+
 void SqlGridModel::describeColumns() {
     columns_.resize(fields_.count());
     for (int i = 0; i < fields_.count(); ++i) {

@@ -39,6 +39,8 @@ class SqlGridModel : public QAbstractTableModel {
     // Shows the column `field` through a lookup table read once per load: `sql` gives pairs
     // (value, text shown); a value without a pair shows `missing`.
     void setLookup(const QString& field, const QString& sql, const QString& missing);
+    // The text the lookup of `field` gives for `value`, for a formatter that shows more than it.
+    QString lookupText(const QString& field, const QVariant& value) const;
     void setAlignment(Qt::Alignment alignment) {
         alignment_ = alignment;
         describeColumns();

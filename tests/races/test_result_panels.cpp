@@ -200,10 +200,12 @@ void TestResultPanels::resultPanelAndRecalculation() {
     QCOMPARE(t.db->value("select LiberTime from ZOL_RaceData").toString(),
              QStringLiteral("07:00:00"));
 
-    // OK goes back; a double click on the race list opens the result and keeps the title.
+    // OK goes back; a double click on the race list opens the result and keeps the title,
+    // with the member's name as it is now.
     click(screen, "btnRaceRec");
     QVERIFY(child<QWidget>(screen, "pnlRacePoint")->isVisible());
     t.db->exec("update ZOL_ClubData set Mode=0");
+    t.db->exec("update ZOL_LoftData set LoftName='Ann Peeters' where LoftName='Ann'");
     auto* races = child<SqlGrid>(screen, "dbgrd1");
     const QPoint at = races->visualRect(races->model()->index(0, 1)).center();
     QTest::mouseDClick(races->viewport(), Qt::LeftButton, {}, at);
@@ -211,6 +213,7 @@ void TestResultPanels::resultPanelAndRecalculation() {
     QCOMPARE(child<QLabel>(screen, "lbl1RaceResultTitle")->text(),
              QStringLiteral("KC Result for Dover"));
     QCOMPARE(cell(grid, 0, "MPM"), QStringLiteral("2200.458"));
+    QCOMPARE(cell(grid, 0, "Name"), QStringLiteral("Ann Peeters"));
 }
 
 QTEST_MAIN(TestResultPanels)
