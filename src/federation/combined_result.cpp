@@ -226,9 +226,9 @@ QList<ReportColumn> RankingColumns(int mode, bool clubPlace) {
     }
     cols << ReportColumn{Federation::tr("Pos."), 0.6, Qt::AlignRight}
          << ReportColumn{Federation::tr("Club"), 0.9} << ReportColumn{Federation::tr("Loft"), 0.9}
-         << ReportColumn{Federation::tr("Name"), 2.0, Qt::AlignLeft, false, true}
+         << ReportColumn{Federation::tr("Name"), 1.8, Qt::AlignLeft, false, true}
          << ReportColumn{Federation::tr("Ring"), 1.8, Qt::AlignLeft, false, true}
-         << ReportColumn{Federation::tr("Clocked"), 1.6}
+         << ReportColumn{Federation::tr("Clocked"), 1.6, Qt::AlignLeft, false, true}
          << ReportColumn{Federation::tr("Dist"), 1.0, Qt::AlignRight}
          << ReportColumn{SpeedTitle(mode), 1.0, Qt::AlignRight};
     return cols;

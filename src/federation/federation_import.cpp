@@ -424,7 +424,7 @@ ImportResult StoreImport(TdmZOLF& db, const ImportPlan& plan,
                     distances.insert(dk, d > 0 ? QVariant(d) : QVariant());
                 }
                 dist = distances.value(dk);
-                if (!e.backTime.isEmpty() && !dist.isNull()) {
+                if (!e.backTime.isEmpty()) {
                     const QString raceCode = RaceCodeOf(r->siteCode, r->liberDate);
                     if (!sun.contains(raceCode)) {
                         sun.insert(raceCode, RaceSunRows(db, raceCode));
@@ -433,7 +433,9 @@ ImportResult StoreImport(TdmZOLF& db, const ImportPlan& plan,
                         CalcuateSecs(0, ParseMoment(e.backTime),
                                      QDateTime(r->liberDate, r->liberTime), sun.value(raceCode));
                     flyTime = MsToFlyTime(ms);
-                    speed = StoredFlySpeed(CalcFlySpeed(dist.toLongLong(), ms));
+                    if (!dist.isNull()) {
+                        speed = StoredFlySpeed(CalcFlySpeed(dist.toLongLong(), ms));
+                    }
                 }
             }
             if (dist.isNull() || dist.toLongLong() <= 0) {

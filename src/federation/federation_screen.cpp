@@ -193,11 +193,15 @@ void TfrmFederation::importFiles() {
     if (preview.exec() != QDialog::Accepted) {
         return;
     }
-    ProgressDialog progress(this, tr("Import"), true);
-    const ImportResult stored = StoreImport(ctx_.db, plan, [&](int done, int total) {
-        progress.step(done, total);
-        return !progress.stopRequested();
-    });
+    ImportResult stored;
+    {
+        // Closed before the outcome is told.
+        ProgressDialog progress(this, tr("Import"), true);
+        stored = StoreImport(ctx_.db, plan, [&](int done, int total) {
+            progress.step(done, total);
+            return !progress.stopRequested();
+        });
+    }
     ctx_.prompts.information(tr("Club %1: %2 race(s), %3 bird(s) and %4 new loft(s) stored; "
                                 "%5 bird(s) left out.")
                                  .arg(club)

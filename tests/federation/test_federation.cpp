@@ -243,6 +243,22 @@ class TestFederation : public QObject {
         QCOMPARE(prizes.size(), 1);
         QCOMPARE(prizes[0].row.ring, QString("BE-26-3001"));
         QCOMPARE(prizes[0].row.place, 1);
+
+        // Printed and published: every ranked ring, and the loft left out named.
+        const ReportDefinition printed = CombinedResultReport(result, "Federation", 0);
+        QCOMPARE(printed.rows.size(), 6);
+        QCOMPARE(printed.rows[0][4], QString("BE-26-3001"));
+        QVERIFY(printed.titleBand.last().first().text.contains("C C3"));
+        QTemporaryDir site;
+        t->prompts.fileNames.enqueue(site.path());
+        const QString page = PublishCombinedResult(db(), t->prompts, result, "Federation", 0);
+        QFile html(page);
+        QVERIFY(html.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(html.readAll());
+        for (const auto& row : expected) {
+            QVERIFY(text.contains(std::get<2>(row)));
+        }
+        QVERIFY(text.contains("C3"));
     }
 
     void eachConflictWithEachDecision_data() {
