@@ -297,12 +297,12 @@ QList<SeasonRace> ReadSeasonRaces(TdmZOLF& db, const ChampionshipDefinition& cha
                                            "from ZOL_RaceData where substr(LiberDate,1,10)>=? "
                                            "and substr(LiberDate,1,10)<=? order by 2, 1"),
                             {from, to});
-    QList<RaceKey> keys;
+    QList<RaceId> keys;
     while (q.next()) {
-        keys << RaceKey{q.value(0).toString(), ParseDate(q.value(1).toString())};
+        keys << RaceId{q.value(0).toString(), ParseDate(q.value(1).toString())};
     }
     QList<SeasonRace> races;
-    for (const RaceKey& key : keys) {
+    for (const RaceId& key : keys) {
         if (!champ.raceTypes.isEmpty()) {
             bool match = false;
             for (const QString& t : RaceTypes(db, key)) {

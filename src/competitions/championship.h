@@ -38,7 +38,7 @@ struct ChampionshipDefinition {
 
 // One race of the season as the standings read it.
 struct SeasonRace {
-    RaceKey key;
+    RaceId key;
     QList<RaceBird> birds;  // every bird entered; clocked ones have a speed
 };
 
@@ -58,7 +58,7 @@ struct Standing {
 
 struct Standings {
     ChampionshipDefinition championship;
-    QList<RaceKey> races;  // the counted races, in date order
+    QList<RaceId> races;   // the counted races, in date order
     QList<Standing> rows;  // best first; ties share a place and are in loft and ring order
 };
 

@@ -78,7 +78,7 @@ QString BalanceText(const PoolPayout& p) {
     return (p.balances() ? tr("Balances: ") : tr("DOES NOT BALANCE: ")) + figures;
 }
 
-ReportDefinition PoolSheetReport(TdmZOLF& db, const RaceKey& race, const QList<PoolPayout>& pools) {
+ReportDefinition PoolSheetReport(TdmZOLF& db, const RaceId& race, const QList<PoolPayout>& pools) {
     const QHash<QString, QString> names = LoftNames(db);
     ReportDefinition report;
     report.name =
@@ -116,7 +116,7 @@ ReportDefinition PoolSheetReport(TdmZOLF& db, const RaceKey& race, const QList<P
         }
         report.rows << QStringList{tr("Total %1").arg(p.pool.name),
                                    {},
-                                   tr("%1 birds").arg(p.birds),
+                                   tr("%n bird(s)", nullptr, p.birds),
                                    {},
                                    {},
                                    {},
@@ -144,8 +144,7 @@ ReportDefinition PoolSheetReport(TdmZOLF& db, const RaceKey& race, const QList<P
     return report;
 }
 
-ReportDefinition LoftPayoutReport(TdmZOLF& db, const RaceKey& race,
-                                  const QList<PoolPayout>& pools) {
+ReportDefinition LoftPayoutReport(TdmZOLF& db, const RaceId& race, const QList<PoolPayout>& pools) {
     const QHash<QString, QString> names = LoftNames(db);
     ReportDefinition report;
     report.name =
@@ -209,7 +208,7 @@ QString RuleDescription(const ChampionshipDefinition& c) {
     return rule;
 }
 
-QString RaceColumnTitle(const RaceKey& r) {
+QString RaceColumnTitle(const RaceId& r) {
     return r.liberCode + QLatin1Char(' ') + r.liberDate.toString(QStringLiteral("MM-dd"));
 }
 
@@ -243,7 +242,7 @@ ReportDefinition StandingsReport(TdmZOLF& db, const Standings& s) {
     // without brackets.
     const bool perRace = s.races.size() <= 6;
     if (perRace) {
-        for (const RaceKey& r : s.races) {
+        for (const RaceId& r : s.races) {
             report.columns << ReportColumn{RaceColumnTitle(r), 1.2, kRight, false};
         }
     }
@@ -346,7 +345,7 @@ void WriteStandingsWorkbook(TdmZOLF& db, const Standings& s, const QString& file
     const QHash<QString, QString> names = LoftNames(db);
     QStringList titles{QStringLiteral("Place"), QStringLiteral("Tie"), QStringLiteral("LoftNo"),
                        QStringLiteral("LoftName"), QStringLiteral("PRingNo")};
-    for (const RaceKey& r : s.races) {
+    for (const RaceId& r : s.races) {
         titles << r.liberCode + QLatin1Char(' ') + DateText(r.liberDate);
     }
     titles << QStringLiteral("Flown") << QStringLiteral("Score");
@@ -375,7 +374,7 @@ void WriteStandingsWorkbook(TdmZOLF& db, const Standings& s, const QString& file
     Save(book, file);
 }
 
-void WriteEntriesWorkbook(TdmZOLF& db, const RaceKey& race, const QString& file) {
+void WriteEntriesWorkbook(TdmZOLF& db, const RaceId& race, const QString& file) {
     const QList<PoolDefinition> pools = RacePools(db, race);
     QStringList titles{QStringLiteral("LoftNo"), QStringLiteral("PRingNo"), QStringLiteral("Nom")};
     for (const PoolDefinition& p : pools) {
@@ -405,7 +404,7 @@ void WriteEntriesWorkbook(TdmZOLF& db, const RaceKey& race, const QString& file)
     Save(book, file);
 }
 
-int ReadEntriesWorkbook(TdmZOLF& db, const Clock& clock, const RaceKey& race, const QString& file) {
+int ReadEntriesWorkbook(TdmZOLF& db, const Clock& clock, const RaceId& race, const QString& file) {
     RefuseIfEntriesClosed(db, clock, race);
     const WorkbookReader sheet(file);
     QSet<QString> poolNames;

@@ -22,8 +22,8 @@ QHash<QString, QString> LoftNames(TdmZOLF& db);
 // "balances" or "DOES NOT BALANCE" with the figures: stakes = prizes + deduction + remainder.
 QString BalanceText(const PoolPayout& pool);
 
-ReportDefinition PoolSheetReport(TdmZOLF& db, const RaceKey& race, const QList<PoolPayout>& pools);
-ReportDefinition LoftPayoutReport(TdmZOLF& db, const RaceKey& race, const QList<PoolPayout>& pools);
+ReportDefinition PoolSheetReport(TdmZOLF& db, const RaceId& race, const QList<PoolPayout>& pools);
+ReportDefinition LoftPayoutReport(TdmZOLF& db, const RaceId& race, const QList<PoolPayout>& pools);
 ReportDefinition StandingsReport(TdmZOLF& db, const Standings& standings);
 
 // Workbooks of the same lists. Throw UserError "Data transfer error: ..." when the file cannot
@@ -34,9 +34,9 @@ void WriteStandingsWorkbook(TdmZOLF& db, const Standings& standings, const QStri
 
 // The race's entries as a workbook the club can fill in: LoftNo, PRingNo, Nom and one column
 // per pool (1 where the bird is entered), a row for every bird marked for the race.
-void WriteEntriesWorkbook(TdmZOLF& db, const RaceKey& race, const QString& file);
+void WriteEntriesWorkbook(TdmZOLF& db, const RaceId& race, const QString& file);
 // Reads such a workbook (columns found by their titles; LoftNo and Nom may be left out; a pool
 // column counts a cell that is not empty and not 0 as entered) and replaces the entries of the
 // lofts it names, all or nothing. Returns the number of rings read. Throws UserError naming
 // the file, the column or the rows that are wrong.
-int ReadEntriesWorkbook(TdmZOLF& db, const Clock& clock, const RaceKey& race, const QString& file);
+int ReadEntriesWorkbook(TdmZOLF& db, const Clock& clock, const RaceId& race, const QString& file);

@@ -137,7 +137,7 @@ QList<RaceBird> BirdsOf(QSqlQuery& q) {
 
 }  // namespace
 
-QList<RaceBird> ReadRaceBirds(TdmZOLF& db, const RaceKey& race) {
+QList<RaceBird> ReadRaceBirds(TdmZOLF& db, const RaceId& race) {
     const QString day = DateText(race.liberDate);
     QSqlQuery q = db.select(
         QStringLiteral("select (select max(p.LoftNo) from ZOL_PigData p where "
@@ -180,7 +180,7 @@ void KeepSeasonResults(TdmZOLF& db, const QDate& lastDay) {
     });
 }
 
-QDateTime RaceLiberation(TdmZOLF& db, const RaceKey& race) {
+QDateTime RaceLiberation(TdmZOLF& db, const RaceId& race) {
     QSqlQuery q = db.select(QStringLiteral("select LiberTime from ZOL_RaceData where "
                                            "LiberCode=? and substr(LiberDate,1,10)=? limit 1"),
                             {race.liberCode, DateText(race.liberDate)});
@@ -192,7 +192,7 @@ QDateTime RaceLiberation(TdmZOLF& db, const RaceKey& race) {
     return QDateTime(race.liberDate, time.isValid() ? time : QTime(0, 0));
 }
 
-QString RaceTitle(TdmZOLF& db, const RaceKey& race) {
+QString RaceTitle(TdmZOLF& db, const RaceId& race) {
     const QVariant site =
         db.value(QStringLiteral("select LiberSite from ZOL_RaceData where LiberCode=? and "
                                 "substr(LiberDate,1,10)=? limit 1"),

@@ -14,10 +14,10 @@ class TdmZOLF;
 
 using Cents = qint64;
 
-struct RaceKey {
+struct RaceId {
     QString liberCode;
     QDate liberDate;
-    bool operator==(const RaceKey&) const = default;
+    bool operator==(const RaceId&) const = default;
 };
 
 // One bird entered in a race, as the competitions read it. `speedMilli` is the stored speed in
@@ -51,7 +51,7 @@ QString MilliText(qint64 milli);
 // The birds entered in the race with their stored speeds (a speed counts only with an arrival
 // time). Read from the race entries; when the entries have been purged (they are removed 59
 // days after the race), from the copy the club database keeps of every purged race.
-QList<RaceBird> ReadRaceBirds(TdmZOLF& db, const RaceKey& race);
+QList<RaceBird> ReadRaceBirds(TdmZOLF& db, const RaceId& race);
 
 // Copies the entries of every race liberated on or before `lastDay` into the kept season results
 // (replacing an older copy of the same race), so that the season's championships and a race's
@@ -60,7 +60,7 @@ void KeepSeasonResults(TdmZOLF& db, const QDate& lastDay);
 
 // The race's liberation moment (its date and liberation time). Throws UserError when the race is
 // not in the race list.
-QDateTime RaceLiberation(TdmZOLF& db, const RaceKey& race);
+QDateTime RaceLiberation(TdmZOLF& db, const RaceId& race);
 
 // A readable name of the race: "1A 2026-05-26 Dover".
-QString RaceTitle(TdmZOLF& db, const RaceKey& race);
+QString RaceTitle(TdmZOLF& db, const RaceId& race);

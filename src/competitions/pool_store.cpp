@@ -91,12 +91,12 @@ QList<PoolDefinition> ReadPools(TdmZOLF& db, const QString& sql, const QVariantL
     return pools;
 }
 
-QVariantList Key(const RaceKey& race) {
+QVariantList Key(const RaceId& race) {
     return {race.liberCode, DateText(race.liberDate)};
 }
 
 // The loft of each ring marked for the race.
-QHash<QString, QString> MarkedLofts(TdmZOLF& db, const RaceKey& race) {
+QHash<QString, QString> MarkedLofts(TdmZOLF& db, const RaceId& race) {
     QHash<QString, QString> lofts;
     for (const MarkedBird& b : MarkedBirds(db, race)) {
         lofts.insert(b.ringNo, b.loftNo);
@@ -104,7 +104,7 @@ QHash<QString, QString> MarkedLofts(TdmZOLF& db, const RaceKey& race) {
     return lofts;
 }
 
-void WriteNominations(TdmZOLF& db, const RaceKey& race, const QString& loftNo,
+void WriteNominations(TdmZOLF& db, const RaceId& race, const QString& loftNo,
                       const QStringList& rings) {
     db.exec(QStringLiteral("delete from KST_Nomination where LiberCode=? and LiberDate=? and "
                            "LoftNo=?"),
@@ -138,7 +138,7 @@ void SetPoolTemplate(TdmZOLF& db, const QList<PoolDefinition>& pools) {
     });
 }
 
-QList<PoolDefinition> RacePools(TdmZOLF& db, const RaceKey& race) {
+QList<PoolDefinition> RacePools(TdmZOLF& db, const RaceId& race) {
     return ReadPools(db,
                      QStringLiteral("select %1 from KST_Pool where LiberCode=? and LiberDate=? "
                                     "order by Seq")
@@ -146,7 +146,7 @@ QList<PoolDefinition> RacePools(TdmZOLF& db, const RaceKey& race) {
                      Key(race));
 }
 
-void RefuseIfEntriesClosed(TdmZOLF& db, const Clock& clock, const RaceKey& race) {
+void RefuseIfEntriesClosed(TdmZOLF& db, const Clock& clock, const RaceId& race) {
     const QDateTime liberation = RaceLiberation(db, race);
     if (clock.now() >= liberation) {
         throw UserError(tr("Entries for race %1 of %2 closed at its liberation (%3); they cannot "
@@ -155,7 +155,7 @@ void RefuseIfEntriesClosed(TdmZOLF& db, const Clock& clock, const RaceKey& race)
     }
 }
 
-void SetRacePools(TdmZOLF& db, const Clock& clock, const RaceKey& race,
+void SetRacePools(TdmZOLF& db, const Clock& clock, const RaceId& race,
                   const QList<PoolDefinition>& pools) {
     CheckPools(pools);
     RefuseIfEntriesClosed(db, clock, race);
@@ -189,7 +189,7 @@ void SetRacePools(TdmZOLF& db, const Clock& clock, const RaceKey& race,
     });
 }
 
-QList<PoolDefinition> PoolsFromTemplate(TdmZOLF& db, const Clock& clock, const RaceKey& race) {
+QList<PoolDefinition> PoolsFromTemplate(TdmZOLF& db, const Clock& clock, const RaceId& race) {
     QList<PoolDefinition> pools = RacePools(db, race);
     if (pools.isEmpty()) {
         pools = PoolTemplate(db);
@@ -200,7 +200,7 @@ QList<PoolDefinition> PoolsFromTemplate(TdmZOLF& db, const Clock& clock, const R
     return pools;
 }
 
-QList<MarkedBird> MarkedBirds(TdmZOLF& db, const RaceKey& race) {
+QList<MarkedBird> MarkedBirds(TdmZOLF& db, const RaceId& race) {
     QSqlQuery q = db.select(
         QStringLiteral("select (select max(p.LoftNo) from ZOL_PigData p where "
                        "p.PRingNo=a.PRingNo) as LoftNo, a.PRingNo from ZOL_PigRaceData a where "
@@ -213,7 +213,7 @@ QList<MarkedBird> MarkedBirds(TdmZOLF& db, const RaceKey& race) {
     return birds;
 }
 
-QStringList Nominations(TdmZOLF& db, const RaceKey& race, const QString& loftNo) {
+QStringList Nominations(TdmZOLF& db, const RaceId& race, const QString& loftNo) {
     try {
         return db.texts(QStringLiteral("select PRingNo from KST_Nomination where LiberCode=? "
                                        "and LiberDate=? and LoftNo=? order by NomOrder"),
@@ -223,7 +223,7 @@ QStringList Nominations(TdmZOLF& db, const RaceKey& race, const QString& loftNo)
     }
 }
 
-void SetNominations(TdmZOLF& db, const Clock& clock, const RaceKey& race, const QString& loftNo,
+void SetNominations(TdmZOLF& db, const Clock& clock, const RaceId& race, const QString& loftNo,
                     const QStringList& rings) {
     RefuseIfEntriesClosed(db, clock, race);
     const QHash<QString, QString> marked = MarkedLofts(db, race);
@@ -247,7 +247,7 @@ void SetNominations(TdmZOLF& db, const Clock& clock, const RaceKey& race, const 
     });
 }
 
-QList<PoolEntry> PoolEntries(TdmZOLF& db, const RaceKey& race) {
+QList<PoolEntry> PoolEntries(TdmZOLF& db, const RaceId& race) {
     QList<PoolEntry> entries;
     try {
         QSqlQuery q =
@@ -279,7 +279,7 @@ void CheckPoolName(const QList<PoolDefinition>& pools, const QString& poolName) 
 
 }  // namespace
 
-void EnterBird(TdmZOLF& db, const Clock& clock, const RaceKey& race, const QString& poolName,
+void EnterBird(TdmZOLF& db, const Clock& clock, const RaceId& race, const QString& poolName,
                const QString& ringNo) {
     RefuseIfEntriesClosed(db, clock, race);
     CheckPoolName(RacePools(db, race), poolName);
@@ -299,7 +299,7 @@ void EnterBird(TdmZOLF& db, const Clock& clock, const RaceKey& race, const QStri
     });
 }
 
-void WithdrawBird(TdmZOLF& db, const Clock& clock, const RaceKey& race, const QString& poolName,
+void WithdrawBird(TdmZOLF& db, const Clock& clock, const RaceId& race, const QString& poolName,
                   const QString& ringNo) {
     RefuseIfEntriesClosed(db, clock, race);
     db.transaction([&] {
@@ -310,7 +310,7 @@ void WithdrawBird(TdmZOLF& db, const Clock& clock, const RaceKey& race, const QS
     });
 }
 
-void ReplaceEntries(TdmZOLF& db, const Clock& clock, const RaceKey& race,
+void ReplaceEntries(TdmZOLF& db, const Clock& clock, const RaceId& race,
                     const QList<EntryRow>& rows) {
     RefuseIfEntriesClosed(db, clock, race);
     const QList<PoolDefinition> pools = RacePools(db, race);
@@ -385,7 +385,7 @@ void ReplaceEntries(TdmZOLF& db, const Clock& clock, const RaceKey& race,
     });
 }
 
-QList<PoolPayout> RacePayouts(TdmZOLF& db, const RaceKey& race) {
+QList<PoolPayout> RacePayouts(TdmZOLF& db, const RaceId& race) {
     const QList<PoolDefinition> pools = RacePools(db, race);
     QHash<QString, qint64> speeds;
     for (const RaceBird& b : ReadRaceBirds(db, race)) {

@@ -24,30 +24,30 @@ QList<PoolDefinition> PoolTemplate(TdmZOLF& db);
 void SetPoolTemplate(TdmZOLF& db, const QList<PoolDefinition>& pools);
 
 // The race's pools in their order (empty when none were set up).
-QList<PoolDefinition> RacePools(TdmZOLF& db, const RaceKey& race);
+QList<PoolDefinition> RacePools(TdmZOLF& db, const RaceId& race);
 // Replaces the race's pools; entries of a pool no longer defined are removed. Refused once
 // entries have closed.
-void SetRacePools(TdmZOLF& db, const Clock& clock, const RaceKey& race,
+void SetRacePools(TdmZOLF& db, const Clock& clock, const RaceId& race,
                   const QList<PoolDefinition>& pools);
 // Gives the race the club's template when it has no pools yet; returns the race's pools.
-QList<PoolDefinition> PoolsFromTemplate(TdmZOLF& db, const Clock& clock, const RaceKey& race);
+QList<PoolDefinition> PoolsFromTemplate(TdmZOLF& db, const Clock& clock, const RaceId& race);
 
 // Throws UserError "Entries for race ... closed at its liberation ..." once the race is
 // liberated.
-void RefuseIfEntriesClosed(TdmZOLF& db, const Clock& clock, const RaceKey& race);
+void RefuseIfEntriesClosed(TdmZOLF& db, const Clock& clock, const RaceId& race);
 
 // The birds marked for the race, with their lofts: (loft, ring), by loft and ring.
 struct MarkedBird {
     QString loftNo;
     QString ringNo;
 };
-QList<MarkedBird> MarkedBirds(TdmZOLF& db, const RaceKey& race);
+QList<MarkedBird> MarkedBirds(TdmZOLF& db, const RaceId& race);
 
 // The loft's nominations for the race, in order (the first is nomination 1).
-QStringList Nominations(TdmZOLF& db, const RaceKey& race, const QString& loftNo);
+QStringList Nominations(TdmZOLF& db, const RaceId& race, const QString& loftNo);
 // Replaces the loft's nomination order. Every ring must be marked for the race and be the
 // loft's; a ring given twice is refused.
-void SetNominations(TdmZOLF& db, const Clock& clock, const RaceKey& race, const QString& loftNo,
+void SetNominations(TdmZOLF& db, const Clock& clock, const RaceId& race, const QString& loftNo,
                     const QStringList& rings);
 
 // The entries of a race: which ring is in which pool.
@@ -56,11 +56,11 @@ struct PoolEntry {
     QString loftNo;
     QString ringNo;
 };
-QList<PoolEntry> PoolEntries(TdmZOLF& db, const RaceKey& race);
+QList<PoolEntry> PoolEntries(TdmZOLF& db, const RaceId& race);
 // Enters the bird in the pool (nothing happens when it is entered already), or takes it out.
-void EnterBird(TdmZOLF& db, const Clock& clock, const RaceKey& race, const QString& poolName,
+void EnterBird(TdmZOLF& db, const Clock& clock, const RaceId& race, const QString& poolName,
                const QString& ringNo);
-void WithdrawBird(TdmZOLF& db, const Clock& clock, const RaceKey& race, const QString& poolName,
+void WithdrawBird(TdmZOLF& db, const Clock& clock, const RaceId& race, const QString& poolName,
                   const QString& ringNo);
 
 // The race's entries as a whole: per loft its nomination order, and per pool the rings in it.
@@ -74,8 +74,8 @@ struct EntryRow {
     int nomination = 0;
     QStringList pools;
 };
-void ReplaceEntries(TdmZOLF& db, const Clock& clock, const RaceKey& race,
+void ReplaceEntries(TdmZOLF& db, const Clock& clock, const RaceId& race,
                     const QList<EntryRow>& rows);
 
 // The payout of every pool of the race from its stored ranking, in the pools' order.
-QList<PoolPayout> RacePayouts(TdmZOLF& db, const RaceKey& race);
+QList<PoolPayout> RacePayouts(TdmZOLF& db, const RaceId& race);

@@ -57,7 +57,7 @@ void SetClubRaceTypes(TdmZOLF& db, const QStringList& types) {
     });
 }
 
-QStringList RaceTypes(TdmZOLF& db, const RaceKey& race) {
+QStringList RaceTypes(TdmZOLF& db, const RaceId& race) {
     try {
         return db.texts(QStringLiteral("select TypeName from KST_RaceType where LiberCode=? and "
                                        "LiberDate=? order by Slot"),
@@ -67,7 +67,7 @@ QStringList RaceTypes(TdmZOLF& db, const RaceKey& race) {
     }
 }
 
-void SetRaceTypes(TdmZOLF& db, const RaceKey& race, const QStringList& types) {
+void SetRaceTypes(TdmZOLF& db, const RaceId& race, const QStringList& types) {
     const QStringList names = Cleaned(types);
     if (names.size() > kMaxRaceTypes) {
         throw UserError(tr("A race carries at most %1 types.").arg(kMaxRaceTypes));

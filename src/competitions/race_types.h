@@ -20,7 +20,7 @@ QStringList ClubRaceTypes(TdmZOLF& db);
 void SetClubRaceTypes(TdmZOLF& db, const QStringList& types);
 
 // The types of a race, in the order they were set.
-QStringList RaceTypes(TdmZOLF& db, const RaceKey& race);
+QStringList RaceTypes(TdmZOLF& db, const RaceId& race);
 // Sets the race's types. More than three, or a type not in the club's list, is refused with a
 // message.
-void SetRaceTypes(TdmZOLF& db, const RaceKey& race, const QStringList& types);
+void SetRaceTypes(TdmZOLF& db, const RaceId& race, const QStringList& types);

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "competitions/race_type_box.h"
+#include "competitions/race_types.h"
 #include "coordinates.h"
 #include "data/date_time.h"
 #include "data/display.h"
@@ -142,6 +144,10 @@ RacePointPanel::RacePointPanel(AppContext& ctx, QWidget* parent) : QWidget(paren
     chkLibPoint_->setObjectName(QStringLiteral("chkLibPoint"));
     connect(chkLibPoint_, &QCheckBox::clicked, this, [this] { customizedPoint(); });
     form->addRow(tr("Custmized Lib. Point :"), chkLibPoint_);
+
+    raceTypes_ = new RaceTypeBox(grpLibDetail_);
+    raceTypes_->setObjectName(QStringLiteral("boxRaceTypes"));
+    form->addRow(tr("Race Types :"), raceTypes_);
 
     auto* sun = RacePanelButton(grpLibDetail_, "btnSetSunData", tr("SunData Setting"));
     connect(sun, &QPushButton::clicked, this, [this] {
@@ -277,6 +283,8 @@ void RacePointPanel::selectRace() {
         dtpLibDate_->setDate(race->date);
         dtpLibTime_->setTime(race->time.isValid() ? race->time : QTime(0, 0));
         loadedDate_ = race->date;
+        raceTypes_->setChoices(ClubRaceTypes(ctx_.db));
+        raceTypes_->setTypes(RaceTypes(ctx_.db, RaceId{race->code, race->date}));
     });
 }
 
@@ -288,6 +296,8 @@ void RacePointPanel::cancelEdit() {
     lblCoordPasted_->clear();
     edtLibCode_->clear();
     loadedDate_ = QDate();
+    raceTypes_->setChoices(ClubRaceTypes(ctx_.db));
+    raceTypes_->setTypes({});
     grpLibDetail_->setEnabled(true);
     setPointFieldsEnabled(false);
     chkLibPoint_->setChecked(false);
@@ -338,8 +348,10 @@ void RacePointPanel::save() {
     if (!result.saved) {
         return;
     }
-    // The editor now shows the race just saved.
+    // The editor now shows the race just saved; its types go with it (a race saved under a
+    // new date keeps the types chosen in the editor).
     loadedDate_ = race.date;
+    SetRaceTypes(ctx_.db, RaceId{race.code, race.date}, raceTypes_->types());
     loadRaceList();
     setPointFieldsEnabled(false);
     const QString site = combLibSite_->currentText();

@@ -15,6 +15,7 @@ class DateTimeBox;
 class QGroupBox;
 class QLineEdit;
 class QMenu;
+class RaceTypeBox;
 class SqlGrid;
 
 // The race list with the liberation point editor, its clubs and its sites.
@@ -75,6 +76,7 @@ class RacePointPanel : public QWidget {
     QDate loadedDate_;
     QLineEdit* edtLibCode_ = nullptr;
     QCheckBox* chkLibPoint_ = nullptr;
+    RaceTypeBox* raceTypes_ = nullptr;
     QGroupBox* grpClubMap_ = nullptr;
     QLineEdit* edtClubCode_ = nullptr;
     QLineEdit* edtClubNmae_ = nullptr;

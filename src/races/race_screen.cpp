@@ -3,6 +3,8 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "competitions/championships_panel.h"
+#include "competitions/pools_panel.h"
 #include "data/date_time.h"
 #include "distance_download_panel.h"
 #include "exchange_files.h"
@@ -27,7 +29,9 @@ QStringList TfrmRace::ActionItems() {
             QStringLiteral("Generate WinSpeed File"),
             QStringLiteral("Generate SMS Text File"),
             QStringLiteral("-------------------------"),
-            tr("Federation")};
+            tr("Federation"),
+            tr("Pools"),
+            tr("Championships")};
 }
 
 TfrmRace::TfrmRace(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
@@ -40,8 +44,11 @@ TfrmRace::TfrmRace(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     pnlOtherClosk_ = new OtherClockPanel(ctx_, this);
     pnlLoftRaceStat_ = new RaceStatusPanel(ctx_, this);
     pnlRaceResult_ = new RaceResultPanel(ctx_, this);
-    panels_ = {pnlRacePoint_,  pnlSunData_,      pnlLoftLibPointDist_, pnlDistDownLoad_,
-               pnlOtherClosk_, pnlLoftRaceStat_, pnlRaceResult_};
+    pnlPools_ = new PoolsPanel(ctx_, this);
+    pnlChampionships_ = new ChampionshipsPanel(ctx_, this);
+    panels_ = {pnlRacePoint_,    pnlSunData_,    pnlLoftLibPointDist_,
+               pnlDistDownLoad_, pnlOtherClosk_, pnlLoftRaceStat_,
+               pnlRaceResult_,   pnlPools_,      pnlChampionships_};
     for (QWidget* panel : panels_) {
         layout->addWidget(panel);
     }
@@ -58,6 +65,9 @@ TfrmRace::TfrmRace(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
             [this] { showPanel(pnlRacePoint_); });
     connect(pnlLoftRaceStat_, &RaceStatusPanel::closed, this, [this] { showPanel(pnlRacePoint_); });
     connect(pnlRaceResult_, &RaceResultPanel::closed, this, [this] { showPanel(pnlRacePoint_); });
+    connect(pnlPools_, &PoolsPanel::closed, this, [this] { showPanel(pnlRacePoint_); });
+    connect(pnlChampionships_, &ChampionshipsPanel::closed, this,
+            [this] { showPanel(pnlRacePoint_); });
     connect(pnlRacePoint_, &RacePointPanel::raceDoubleClicked, this, [this] {
         guarded(ctx_.prompts, [this] {
             withRace([this](const QSqlRecord& race) {
@@ -153,6 +163,17 @@ void TfrmRace::actionChosen(int index) {
             break;
         case 12:
             emit federationWanted();
+            break;
+        case 13:
+            withRace([this](const QSqlRecord& race) {
+                pnlPools_->open(RaceId{RecordText(race, "LiberCode"),
+                                       StrToDate(RecordText(race, "LiberDate"))});
+                showPanel(pnlPools_);
+            });
+            break;
+        case 14:
+            pnlChampionships_->open();
+            showPanel(pnlChampionships_);
             break;
         default:
             break;

@@ -8,9 +8,11 @@
 #include "data/app_context.h"
 #include "loft_distances.h"
 
+class ChampionshipsPanel;
 class DistanceDownloadPanel;
 class LoftDistancePanel;
 class OtherClockPanel;
+class PoolsPanel;
 class RaceResultPanel;
 class RaceStatusPanel;
 class QListWidget;
@@ -19,7 +21,8 @@ class SunDataPanel;
 
 // The Races screen: the race list with the liberation point editor, the sun data of a race,
 // the loft distances of its liberation code, the distance download, the typed-in clock times,
-// the race's status and its result, each a panel of its own. The screen shows one panel at a time,
+// the race's status and its result, the race's pools and the season's championships, each a
+// panel of its own. The screen shows one panel at a time,
 // offers the race list's action list and hands the panels the race chosen.
 class TfrmRace : public QWidget {
     Q_OBJECT
@@ -57,6 +60,8 @@ class TfrmRace : public QWidget {
     OtherClockPanel* pnlOtherClosk_ = nullptr;
     RaceStatusPanel* pnlLoftRaceStat_ = nullptr;
     RaceResultPanel* pnlRaceResult_ = nullptr;
+    PoolsPanel* pnlPools_ = nullptr;
+    ChampionshipsPanel* pnlChampionships_ = nullptr;
     QList<QWidget*> panels_;
     QListWidget* rgRacePoint_ = nullptr;
 

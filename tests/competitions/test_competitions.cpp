@@ -1,14 +1,22 @@
 // Pools and their payouts in whole cents, entries and nominations closing at liberation, and
 // the season's championships under each rule, all worked out by hand on small fixtures.
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QtTest>
 
 #include "competitions/championship.h"
+#include "competitions/championships_panel.h"
 #include "competitions/competition_reports.h"
 #include "competitions/pool_payout.h"
 #include "competitions/pool_store.h"
+#include "competitions/pools_panel.h"
 #include "competitions/race_types.h"
 #include "data/date_time.h"
 #include "data/errors.h"
+#include "screen_helpers.h"
 #include "spreadsheet/workbook_reader.h"
 #include "spreadsheet/workbook_writer.h"
 #include "test_context.h"
@@ -98,7 +106,7 @@ ChampionshipDefinition Champ(ChampionshipRule rule,
 }
 
 const QDate kRaceDay(2026, 6, 20);
-const RaceKey kRace{QStringLiteral("1A"), kRaceDay};
+const RaceId kRace{QStringLiteral("1A"), kRaceDay};
 
 // Race 1A on 2026-06-20 at 07:00, liberated after the test clock (2026-06-15 10:00). Loft 001
 // marked R1 to R4, loft 002 marked S1 and S2; S3 belongs to 002 but was not marked.
@@ -127,6 +135,37 @@ void ClockBird(TdmZOLF& db, const char* ring, double speed) {
         {speed, ring});
 }
 
+// The three races of Season() as old-bird races in the database, plus a young-bird race that
+// a championship of old birds does not count.
+void SeedSeason(TdmZOLF& db) {
+    for (const SeasonRace& r : Season()) {
+        db.exec(
+            "insert into ZOL_RaceData (ClubID, LiberCode, LiberDate, LiberTime) "
+            "values('KC',?,?,'07:00:00')",
+            {r.key.liberCode, DateText(r.key.liberDate)});
+        SetRaceTypes(db, r.key, {"Old Birds", "National"});
+        for (const RaceBird& b : r.birds) {
+            db.exec(
+                "insert into ZOL_PigData (LoftNo, PRingNo, DeleteMark) select ?,?,0 where "
+                "not exists (select 1 from ZOL_PigData where PRingNo=?)",
+                {b.loftNo, b.ringNo, b.ringNo});
+            db.exec(
+                "insert into ZOL_PigRaceData (ClubID, LiberCode, LiberDate, PRingNo, "
+                "BackTime, FlySpeed) values('KC',?,?,?,?,?)",
+                {r.key.liberCode, DateText(r.key.liberDate), b.ringNo,
+                 b.speedMilli > 0 ? QVariant("2026-05-02 12:00:00.000") : QVariant(),
+                 b.speedMilli > 0 ? QVariant(b.speedMilli / 1000.0) : QVariant()});
+        }
+    }
+    const RaceId young{"9", QDate(2026, 5, 20)};
+    db.exec(
+        "insert into ZOL_RaceData (ClubID, LiberCode, LiberDate) values('KC','9','2026-05-20')");
+    SetRaceTypes(db, young, {"Young Birds"});
+    db.exec(
+        "insert into ZOL_PigRaceData (ClubID, LiberCode, LiberDate, PRingNo, BackTime, "
+        "FlySpeed) values('KC','9','2026-05-20','D1','2026-05-20 12:00:00.000',1999)");
+}
+
 }  // namespace
 
 class TestCompetitions : public QObject {
@@ -144,6 +183,7 @@ class TestCompetitions : public QObject {
     void seasonFromTheDatabase();
     void entriesFromASheet();
     void printedListsAndWorkbooks();
+    void panels();
 };
 
 void TestCompetitions::moneyAndPercentTexts() {
@@ -367,35 +407,10 @@ void TestCompetitions::standings() {
 void TestCompetitions::seasonFromTheDatabase() {
     TestContext t;
     TdmZOLF& db = *t.db;
-    // The three races of Season() plus a young-bird race that the championship does not count.
-    for (const SeasonRace& r : Season()) {
-        db.exec(
-            "insert into ZOL_RaceData (ClubID, LiberCode, LiberDate, LiberTime) "
-            "values('KC',?,?,'07:00:00')",
-            {r.key.liberCode, DateText(r.key.liberDate)});
-        SetRaceTypes(db, r.key, {"Old Birds", "National"});
-        for (const RaceBird& b : r.birds) {
-            db.exec(
-                "insert into ZOL_PigData (LoftNo, PRingNo, DeleteMark) select ?,?,0 where "
-                "not exists (select 1 from ZOL_PigData where PRingNo=?)",
-                {b.loftNo, b.ringNo, b.ringNo});
-            db.exec(
-                "insert into ZOL_PigRaceData (ClubID, LiberCode, LiberDate, PRingNo, "
-                "BackTime, FlySpeed) values('KC',?,?,?,?,?)",
-                {r.key.liberCode, DateText(r.key.liberDate), b.ringNo,
-                 b.speedMilli > 0 ? QVariant("2026-05-02 12:00:00.000") : QVariant(),
-                 b.speedMilli > 0 ? QVariant(b.speedMilli / 1000.0) : QVariant()});
-        }
-    }
-    const RaceKey young{"9", QDate(2026, 5, 20)};
-    db.exec(
-        "insert into ZOL_RaceData (ClubID, LiberCode, LiberDate) values('KC','9','2026-05-20')");
-    SetRaceTypes(db, young, {"Young Birds"});
-    db.exec(
-        "insert into ZOL_PigRaceData (ClubID, LiberCode, LiberDate, PRingNo, BackTime, "
-        "FlySpeed) values('KC','9','2026-05-20','D1','2026-05-20 12:00:00.000',1999)");
-    QVERIFY_THROWS_EXCEPTION(
-        UserError, SetRaceTypes(db, young, {"Old Birds", "National", "Young Birds", "Sprint"}));
+    SeedSeason(db);
+    QVERIFY_THROWS_EXCEPTION(UserError,
+                             SetRaceTypes(db, {"9", QDate(2026, 5, 20)},
+                                          {"Old Birds", "National", "Young Birds", "Sprint"}));
 
     ChampionshipDefinition champ = Champ(ChampionshipRule::PointsTable);
     champ.raceTypes = QStringList{"Old Birds"};
@@ -498,6 +513,68 @@ void TestCompetitions::printedListsAndWorkbooks() {
     const WorkbookReader season(book);
     QCOMPARE(season.rowCount(), 5);
     QCOMPARE(season.text(2, 10), QStringLiteral("28"));
+}
+
+void TestCompetitions::panels() {
+    TestContext t;
+    TdmZOLF& db = *t.db;
+    SeedRace(db);
+    PoolDefinition open = SplitPool(100, "60/40", "10");
+    open.name = QStringLiteral("Open");
+    SetPoolTemplate(db, {open});
+
+    PoolsPanel pools(t.app());
+    pools.resize(900, 600);
+    pools.show();
+    pools.open(kRace);
+    QCOMPARE(child<QTableWidget>(pools, "grdPools")->rowCount(), 1);  // the club's template
+    QCOMPARE(RacePools(db, kRace).size(), 1);
+    auto* entries = child<QTableWidget>(pools, "grdPoolEntries");
+    QCOMPARE(entries->rowCount(), 6);
+    QCOMPARE(entries->item(0, 1)->text(), QStringLiteral("R1"));
+    entries->item(0, 3)->setText("x");  // R1 into the pool
+    QCoreApplication::processEvents();
+    entries->item(1, 2)->setText("1");  // R2 nominated first
+    QCoreApplication::processEvents();
+    QCOMPARE(PoolEntries(db, kRace).size(), 1);
+    QCOMPARE(Nominations(db, kRace, "001"), QStringList{"R2"});
+
+    // After liberation a change is refused with a message, and the grid shows what is stored.
+    t.clock.set(QDateTime(kRaceDay, QTime(7, 0, 1)));
+    entries->item(2, 3)->setText("x");
+    QCoreApplication::processEvents();
+    QVERIFY2(t.prompts.shown.last().startsWith("error: Entries for race 1A"),
+             qPrintable(t.prompts.shown.join('\n')));
+    QCOMPARE(entries->item(2, 3)->text(), QString());
+    QCOMPARE(PoolEntries(db, kRace).size(), 1);
+
+    // One bird for two prizes: it wins 60 % of 0.90; the second prize stays in the remainder.
+    ClockBird(db, "R1", 1500.0);
+    child<QTabWidget>(pools, "tabPools")->setCurrentIndex(2);
+    QCOMPARE(child<QLabel>(pools, "lblPoolBalance")->text(),
+             QStringLiteral("Open: Balances: stakes 1.00 = prizes 0.54 + deduction 0.10 + "
+                            "remainder 0.36"));
+
+    SeedSeason(db);
+    ChampionshipsPanel champs(t.app());
+    champs.resize(1100, 600);
+    champs.show();
+    champs.open();
+    child<QLineEdit>(champs, "edtChampName")->setText("Old birds");
+    child<QSpinBox>(champs, "spnSeason")->setValue(2026);
+    child<QLineEdit>(champs, "edtChampPoints")->setText("10, 8, 6, 4, 2");
+    auto* types = child<QListWidget>(champs, "lstChampTypes");
+    types->findItems("Old Birds", Qt::MatchExactly).first()->setCheckState(Qt::Checked);
+    click(champs, "btnChampSave");
+    QCOMPARE(Championships(db).size(), 1);
+    QCOMPARE(Championships(db).first().raceTypes, QStringList{"Old Birds"});
+    click(champs, "btnStandings");
+    auto* grid = child<QTableWidget>(champs, "grdStandings");
+    QCOMPARE(grid->rowCount(), 4);
+    QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("B"));
+    QCOMPARE(grid->item(0, grid->columnCount() - 1)->text(), QStringLiteral("28.00"));
+    shot(champs, "championships");
+    shot(pools, "pools");
 }
 
 QTEST_MAIN(TestCompetitions)

@@ -10,9 +10,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QSignalSpy>
 #include <QtTest>
 #include "widgets/date_time_box.h"
 
@@ -158,7 +158,8 @@ void TestRaceScreen::actionListAtThePointer() {
     screen.show();
     enterRace(screen);
     auto* actions = child<QListWidget>(screen, "rgRacePoint");
-    QCOMPARE(actions->count(), 13);  // the race actions, a line, and "Federation"
+    QCOMPARE(actions->count(),
+             15);  // the race actions, a line, "Federation", "Pools", "Championships"
     rightClickRace(screen, 0);
     QVERIFY(actions->isVisible());
     auto* grid = child<SqlGrid>(screen, "dbgrd1");
