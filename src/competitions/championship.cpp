@@ -92,58 +92,57 @@ Standings ComputeStandings(const ChampionshipDefinition& champ, const QList<Seas
     const qint64 missed = MissedValue(champ.rule);
     QHash<QString, qsizetype> index;
     QList<Competitor> competitors;
-    auto competitorOf = [&](const RaceBird& b) -> Competitor& {
-        const QString key = pigeons ? b.ringNo : b.loftNo;
+    auto competitorOf = [&](const RaceBird& b) -> qsizetype {
+        const QString& key = pigeons ? b.ringNo : b.loftNo;
         auto it = index.constFind(key);
-        if (it == index.constEnd()) {
-            Competitor c;
-            c.loftNo = b.loftNo;
-            c.ringNo = pigeons ? b.ringNo : QString();
-            c.values.fill(missed, raceCount);
-            competitors << c;
-            it = index.insert(key, competitors.size() - 1);
+        if (it != index.constEnd()) {
+            return *it;
         }
-        return competitors[*it];
+        Competitor c;
+        c.loftNo = b.loftNo;
+        c.ringNo = pigeons ? b.ringNo : QString();
+        c.values.fill(missed, raceCount);
+        competitors << c;
+        index.insert(key, competitors.size() - 1);
+        return competitors.size() - 1;
     };
 
+    // Per race: every competitor's best speed (one pass over the birds), then its place, which
+    // is 1 + the clocked birds of the race strictly faster (birds of no known loft included).
+    QList<qint64> best;
+    QList<qsizetype> touched;
+    QList<qint64> speeds;
     for (qsizetype r = 0; r < raceCount; ++r) {
         const QList<RaceBird>& birds = races[r].birds;
         const int entered = int(birds.size());
-        // Clocked birds fastest first; a place is 1 + the birds strictly faster.
-        QList<const RaceBird*> clocked;
+        speeds.clear();
+        touched.clear();
         for (const RaceBird& b : birds) {
+            if (b.speedMilli > 0) {
+                speeds << b.speedMilli;
+            }
             if (!pigeons && b.loftNo.isEmpty()) {
                 continue;  // a ring no loft holds competes for no loft
             }
-            competitorOf(b);
-            if (b.speedMilli > 0) {
-                clocked << &b;
+            const qsizetype at = competitorOf(b);
+            if (best.size() < competitors.size()) {
+                best.resize(competitors.size(), 0);
+            }
+            if (b.speedMilli > best[at]) {
+                if (best[at] == 0) {
+                    touched << at;
+                }
+                best[at] = b.speedMilli;
             }
         }
-        std::sort(clocked.begin(), clocked.end(), [](const RaceBird* a, const RaceBird* b) {
-            return a->speedMilli > b->speedMilli;
-        });
-        // Places count every clocked bird of the race, also those of no known loft.
-        QList<qint64> allSpeeds;
-        for (const RaceBird& b : birds) {
-            if (b.speedMilli > 0) {
-                allSpeeds << b.speedMilli;
-            }
-        }
-        std::sort(allSpeeds.begin(), allSpeeds.end(), std::greater<qint64>());
-        auto placeOf = [&](qint64 speed) {
-            const auto it = std::lower_bound(allSpeeds.cbegin(), allSpeeds.cend(), speed,
-                                             std::greater<qint64>());
-            return int(it - allSpeeds.cbegin()) + 1;
-        };
-        QSet<qsizetype> done;
-        for (const RaceBird* b : clocked) {
-            const qsizetype at = index.value(pigeons ? b->ringNo : b->loftNo);
-            if (done.contains(at)) {
-                continue;  // a loft counts with its best bird only
-            }
-            done.insert(at);
-            const int place = placeOf(b->speedMilli);
+        std::sort(speeds.begin(), speeds.end(), std::greater<qint64>());
+        for (qsizetype at : touched) {
+            const qint64 speed = best[at];
+            best[at] = 0;
+            const int place = int(std::lower_bound(speeds.cbegin(), speeds.cend(), speed,
+                                                   std::greater<qint64>()) -
+                                  speeds.cbegin()) +
+                              1;
             qint64 value = 0;
             switch (champ.rule) {
                 case ChampionshipRule::PointsTable:
@@ -154,7 +153,7 @@ Standings ComputeStandings(const ChampionshipDefinition& champ, const QList<Seas
                     value = CommonRulePoints(place, entered);
                     break;
                 case ChampionshipRule::BestAverage:
-                    value = b->speedMilli;
+                    value = speed;
                     break;
                 case ChampionshipRule::Coefficient:
                     value = qint64(place) * 1000 * kCoefficientScale / entered;
