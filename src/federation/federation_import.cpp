@@ -205,42 +205,68 @@ ImportPlan PlanImport(TdmZOLF& db, const ClubFile& file) {
         }
     }
 
-    // Rings: one ring under two lofts, in the file or against what is stored.
-    QSqlQuery storedRing = db.prepare(
-        QStringLiteral("select ClubID, LoftNo from KST_FedEntry where PRingNo=? and (ClubID<>? or "
-                       "LoftNo<>?) order by ClubID, LoftNo limit 1"));
-    QSqlQuery ownRing = db.prepare(QStringLiteral(
-        "select LoftNo from ZOL_PigData where PRingNo=? and LoftNo<>? order by LoftNo limit 1"));
+    // Rings: one ring under two lofts, in the file or against what is stored. The stored rings
+    // are looked up a block of rings at a time, not one statement per ring.
     QStringList rings = ringLofts.keys();
     std::sort(rings.begin(), rings.end());
-    for (const QString& ring : rings) {
-        QStringList inFile = ringLofts.value(ring).values();
-        std::sort(inFile.begin(), inFile.end());
-        if (inFile.size() > 1) {
+    QHash<QString, QString> fileLoft;  // rings of one loft in the file
+    for (const QString& ring : std::as_const(rings)) {
+        if (ringLofts.value(ring).size() == 1) {
+            fileLoft.insert(ring, *ringLofts.value(ring).cbegin());
+        }
+    }
+    QHash<QString, QString> storedElsewhere;  // ring -> where else it is known
+    const QStringList single = fileLoft.keys();
+    constexpr int kBlock = 400;
+    for (int from = 0; from < single.size(); from += kBlock) {
+        const QStringList block = single.mid(from, kBlock);
+        QStringList marks;
+        QVariantList params;
+        for (const QString& ring : block) {
+            marks << QStringLiteral("?");
+            params << ring;
+        }
+        const QString in = marks.join(QLatin1Char(','));
+        QSqlQuery fed = db.select(QStringLiteral("select PRingNo, ClubID, LoftNo from KST_FedEntry "
+                                                 "where PRingNo in (") +
+                                      in + QStringLiteral(") order by PRingNo, ClubID, LoftNo"),
+                                  params);
+        while (fed.next()) {
+            const QString ring = fed.value(0).toString();
+            const QString club = fed.value(1).toString();
+            const QString loft = fed.value(2).toString();
+            if ((club != file.clubId || loft != fileLoft.value(ring)) &&
+                !storedElsewhere.contains(ring)) {
+                storedElsewhere.insert(ring, Federation::tr("loft %1 of club %2").arg(loft, club));
+            }
+        }
+        if (own.isEmpty()) {
+            continue;
+        }
+        QSqlQuery pigs = db.select(QStringLiteral("select PRingNo, LoftNo from ZOL_PigData where "
+                                                  "PRingNo in (") +
+                                       in + QStringLiteral(") order by PRingNo, LoftNo"),
+                                   params);
+        while (pigs.next()) {
+            const QString ring = pigs.value(0).toString();
+            const QString loft = pigs.value(1).toString();
+            if (loft != fileLoft.value(ring) && !storedElsewhere.contains(ring)) {
+                storedElsewhere.insert(ring, Federation::tr("loft %1 of club %2").arg(loft, own));
+            }
+        }
+    }
+    for (const QString& ring : std::as_const(rings)) {
+        if (!fileLoft.contains(ring)) {
+            QStringList inFile = ringLofts.value(ring).values();
+            std::sort(inFile.begin(), inFile.end());
             plan.conflicts << Conflict{ConflictKind::RingInTwoLofts, ring,
                                        Federation::tr("Ring %1 is given under lofts %2.")
                                            .arg(ring, inFile.join(QStringLiteral(", ")))};
-            continue;
-        }
-        const QString loft = inFile.value(0);
-        TdmZOLF::run(storedRing, {ring, file.clubId, loft});
-        QString where;
-        if (storedRing.next()) {
-            where = Federation::tr("loft %1 of club %2")
-                        .arg(storedRing.value(1).toString(), storedRing.value(0).toString());
-        }
-        storedRing.finish();
-        if (where.isEmpty() && !own.isEmpty()) {
-            TdmZOLF::run(ownRing, {ring, loft});
-            if (ownRing.next()) {
-                where = Federation::tr("loft %1 of club %2").arg(ownRing.value(0).toString(), own);
-            }
-            ownRing.finish();
-        }
-        if (!where.isEmpty()) {
+        } else if (storedElsewhere.contains(ring)) {
             plan.conflicts << Conflict{
                 ConflictKind::RingInTwoLofts, ring,
-                Federation::tr("Ring %1 of loft %2 is known under %3.").arg(ring, loft, where)};
+                Federation::tr("Ring %1 of loft %2 is known under %3.")
+                    .arg(ring, fileLoft.value(ring), storedElsewhere.value(ring))};
         }
     }
     return plan;
