@@ -19,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -26,6 +27,8 @@
 #include <QTest>
 #include <cstdio>
 #include <functional>
+#include <map>
+#include <optional>
 
 #include <sqlite3.h>
 
@@ -106,17 +109,203 @@ long residentKb() {
     return statusKb("VmRSS");
 }
 
-// The peak resident memory since the last reset, and a reset that returns the memory now.
-long peakKb() {
-    return statusKb("VmHWM");
+// The WinSpeed set of the week of `raceDay`, each side run in a fresh process of its own
+// (`federation --winspeed program|raw FOLDER`), so that its peak memory is its own: the
+// process's resident memory before the work and its peak after it (VmHWM) are read from
+// /proc/self/status.
+const QDate kWinSpeedDay(2026, 6, 12);
+
+QStringList winspeedNames() {
+    return {QString::asprintf("W00101%.2d.D00", kWinSpeedDay.weekNumber()),
+            QStringLiteral("LiberCode_List.txt"), QStringLiteral("Loft_List.txt")};
 }
 
-long resetPeakKb() {
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly)) {
-        clear.write("5");
+// The raw side: the week's entries read once and its clock readings once, the keys, counts and
+// marking orders taken from them in memory, and the same records written to the same files.
+int rawWinSpeed(TdmZOLF& db, const QString& setFolder) {
+    const auto [monday, sunday] = IsoWeekDays(kWinSpeedDay);
+    const QVariantList week{DateText(monday), DateText(sunday)};
+    QList<WeekEntry> entries;
+    QSqlQuery q = db.select(
+        QStringLiteral("select a.ClubID, a.LiberCode, a.LiberDate, a.PRingNo, a.BackTime, "
+                       "a.MarkedTime, b.LoftNo, b.Sex, b.ColorType, c.LoftName from "
+                       "ZOL_PigRaceData a left join ZOL_PigData b on a.PRingNo=b.PRingNo left "
+                       "join ZOL_LoftData c on b.LoftNo=c.LoftNo where date(a.LiberDate) between "
+                       "? and ? order by date(a.LiberDate), b.LoftNo, a.BackTime is null, "
+                       "a.BackTime, a.PRingNo"),
+        week);
+    while (q.next()) {
+        entries << WeekEntry{q.value(0).toString(),
+                             q.value(1).toString(),
+                             QDate::fromString(q.value(2).toString().left(10), Qt::ISODate),
+                             q.value(3).toString(),
+                             q.value(4),
+                             q.value(5),
+                             q.value(6),
+                             q.value(7),
+                             q.value(8),
+                             q.value(9)};
     }
-    return residentKb();
+    struct Readings {
+        QVariant marked, master, member;
+    };
+    QHash<QString, Readings> readings;
+    QSqlQuery r = db.select(
+        QStringLiteral("select LiberCode||'|'||date(LiberDate)||'|'||LoftNo, DLMarkedTime, "
+                       "ULMasterTime, ULClockTime from ZOL_RaceClockTime where date(LiberDate) "
+                       "between ? and ?"),
+        week);
+    while (r.next()) {
+        const QString key = r.value(0).toString();
+        if (!readings.contains(key)) {
+            readings.insert(key, Readings{r.value(1), r.value(2), r.value(3)});
+        }
+    }
+    // The keys of the week, and per loft and day the clocked birds and the marking times.
+    std::map<std::pair<QDate, QString>, int> raceKeys;
+    std::map<QString, int> clubKeys;
+    std::map<QString, int> loftKeys;
+    QHash<QString, int> clocked;
+    QHash<QString, QStringList> marks;
+    const auto dayLoft = [](const WeekEntry& e) {
+        return DateText(e.liberDate) + QLatin1Char('|') + e.loftNo.toString();
+    };
+    const auto raceLoft = [](const WeekEntry& e) {
+        return e.liberCode + QLatin1Char('|') + DateText(e.liberDate) + QLatin1Char('|') +
+               e.loftNo.toString();
+    };
+    for (const WeekEntry& e : entries) {
+        raceKeys.emplace(std::pair{e.liberDate, e.liberCode}, 0);
+        clubKeys.emplace(e.clubId, 0);
+        loftKeys.emplace(e.loftNo.toString(), 0);
+        if (!e.loftNo.isNull() && !e.backTime.isNull()) {
+            ++clocked[dayLoft(e)];
+        }
+        if (!e.loftNo.isNull() && !e.markedTime.isNull()) {
+            marks[raceLoft(e)] << e.markedTime.toString().left(19);
+        }
+    }
+    for (QStringList& times : marks) {
+        std::sort(times.begin(), times.end());
+    }
+    QStringList liberCodeList;
+    QList<std::pair<QDate, QString>> races;
+    for (const auto& [key, unused] : raceKeys) {
+        const std::pair<QDate, QString> race{key.first, key.second.left(10)};
+        races << race;
+        liberCodeList << QString::asprintf("%.2d,", int(liberCodeList.size()) + 1) +
+                             key.first.toString(QStringLiteral("ddMMyy")) + QLatin1Char(',') +
+                             race.second;
+    }
+    int number = 0;
+    for (auto& [club, n] : clubKeys) {
+        n = ++number;
+    }
+    number = 0;
+    QStringList loftList;
+    for (auto& [loft, n] : loftKeys) {
+        n = ++number;
+        loftList << QString::asprintf("%.2d,", n) + loft;
+    }
+    const auto reading = [](const QVariant& stored) {
+        const QString text = stored.toString().trimmed();
+        return text.isEmpty() ? QDateTime(QDate(1899, 12, 30), QTime(0, 0)) : ParseMoment(text);
+    };
+    QStringList records;
+    std::optional<QDate> lastDate;
+    std::optional<QString> lastLoft;
+    int club = 0;
+    int loft = 0;
+    for (const WeekEntry& e : entries) {
+        if (lastDate != e.liberDate) {
+            records << WinSpeedRecord0(e.liberDate);
+            lastDate = e.liberDate;
+        }
+        const QString loftNo = e.loftNo.toString();
+        if (lastLoft != loftNo) {
+            club = clubKeys.at(e.clubId);
+            loft = loftKeys.at(loftNo);
+            records << WinSpeedRecord1(club, loft,
+                                       e.loftNo.isNull() ? 0 : clocked.value(dayLoft(e)),
+                                       e.loftName.toString());
+            const Readings found = readings.value(raceLoft(e));
+            records << WinSpeedRecord2(club, loft, reading(found.marked), reading(found.master),
+                                       reading(found.member));
+            lastLoft = loftNo;
+        }
+        int order = 0;
+        if (!e.loftNo.isNull() && !e.markedTime.isNull()) {
+            const QStringList& times = marks[raceLoft(e)];
+            order =
+                int(std::upper_bound(times.begin(), times.end(), e.markedTime.toString().left(19)) -
+                    times.begin());
+        }
+        records << WinSpeedRecord3(
+            club, loft, e, int(races.indexOf(std::pair{e.liberDate, e.liberCode.left(10)})) + 1,
+            order);
+    }
+    const QStringList names = winspeedNames();
+    const QList<QStringList> contents{records, liberCodeList, loftList};
+    for (int i = 0; i < names.size(); ++i) {
+        QFile out(setFolder + QLatin1Char('/') + names[i]);
+        out.open(QIODevice::WriteOnly);
+        out.write((contents[i].join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
+    }
+    return int(records.size());
+}
+
+// One side in this fresh process: prints its time, its memory growth at the peak and the
+// records written.
+int winspeedSide(const QString& side, const QString& folder) {
+    TdmZOLF db(folder + QStringLiteral("/Kestrava_Europe.db"));
+    const QString setFolder = folder + QStringLiteral("/winspeed-") + side;
+    QDir().mkpath(setFolder);
+    const long before = statusKb("VmRSS");
+    int records = 0;
+    const double ms = msOf([&] {
+        if (side == QLatin1String("raw")) {
+            records = rawWinSpeed(db, setFolder);
+            return;
+        }
+        const WinSpeedFiles files = BuildWinSpeedFiles(db, kWinSpeedDay);
+        const QStringList names = winspeedNames();
+        WriteExchangeFiles({qMakePair(setFolder + QLatin1Char('/') + names[0], files.records),
+                            qMakePair(setFolder + QLatin1Char('/') + names[1], files.liberCodeList),
+                            qMakePair(setFolder + QLatin1Char('/') + names[2], files.loftList)});
+        records = int(files.records.size());
+    });
+    std::printf("%.3f %ld %d\n", ms, std::max(0L, statusKb("VmHWM") - before), records);
+    return 0;
+}
+
+struct SideRun {
+    double ms = 1e300;
+    long peakKb = 0;
+    int records = 0;
+};
+
+// The best time of `repeats` fresh processes of one side, and the smallest peak among them.
+SideRun runWinSpeedSide(const QString& side, const QString& folder, int repeats) {
+    SideRun best;
+    best.peakKb = -1;
+    for (int i = 0; i < repeats; ++i) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--winspeed"), side, folder});
+        child.waitForFinished(-1);
+        const QStringList figures =
+            QString::fromLatin1(child.readAllStandardOutput()).trimmed().split(QLatin1Char(' '));
+        if (figures.size() != 3) {
+            std::fprintf(stderr, "WinSpeed %s side failed: %s\n", qPrintable(side),
+                         child.readAllStandardError().constData());
+            return best;
+        }
+        best.ms = std::min(best.ms, figures[0].toDouble());
+        const long peak = figures[1].toLong();
+        best.peakKb = best.peakKb < 0 ? peak : std::min(best.peakKb, peak);
+        best.records = figures[2].toInt();
+    }
+    return best;
 }
 
 const QString kCount =
@@ -245,6 +434,10 @@ RingEntry rangeEntry(const QString& loftNo, int first) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 4 && qstrcmp(argv[1], "--winspeed") == 0) {
+        QCoreApplication app(argc, argv);
+        return winspeedSide(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
@@ -413,85 +606,32 @@ int main(int argc, char** argv) {
            QStringLiteral("%1 lines").arg(distanceLines));
 
     // The WinSpeed set of the latest race's week, the one race's birds all arrived: built and
-    // written through the program, against one ranked statement and the same records written.
+    // written through the program, against the same records read and written as plainly as
+    // can be. Each side runs in a process of its own, for its peak memory.
     {
-        const QDate raceDay(2026, 6, 12);
-        const auto [monday, sunday] = IsoWeekDays(raceDay);
         db.exec(
             QStringLiteral("update ZOL_PigRaceData set BackTime=printf('2026-06-12 "
                            "12:%02d:%02d.000', (rowid/60)%60, rowid%60) where "
                            "date(LiberDate)='2026-06-12'"));
-        const QString setFolder = folder + QStringLiteral("/winspeed");
-        QDir().mkpath(setFolder);
-        long programPeakKb = 0;
-        const double winspeedProgram = msOf([&] {
-            const long base = resetPeakKb();
-            const WinSpeedFiles files = BuildWinSpeedFiles(db, raceDay);
-            WriteExchangeFiles(
-                {qMakePair(setFolder + QStringLiteral("/W0010124.D00"), files.records),
-                 qMakePair(setFolder + QStringLiteral("/LiberCode_List.txt"), files.liberCodeList),
-                 qMakePair(setFolder + QStringLiteral("/Loft_List.txt"), files.loftList)});
-            programPeakKb = peakKb() - base;
-        });
-        long rawPeakKb = 0;
-        int rawRecords = 0;
-        const double winspeedRaw = msOf([&] {
-            const long base = resetPeakKb();
-            QSqlQuery q = db.select(
-                QStringLiteral(
-                    "with w as (select a.ClubID, a.LiberCode, date(a.LiberDate) as d, a.PRingNo, "
-                    "a.BackTime, a.MarkedTime, b.LoftNo, b.Sex, b.ColorType, c.LoftName from "
-                    "ZOL_PigRaceData a left join ZOL_PigData b on a.PRingNo=b.PRingNo left join "
-                    "ZOL_LoftData c on b.LoftNo=c.LoftNo where date(a.LiberDate) between ? and ?) "
-                    "select w.d, w.LoftNo, w.LoftName, w.PRingNo, w.Sex, w.ColorType, w.BackTime, "
-                    "count(w.BackTime) over (partition by w.d, w.LoftNo), count(*) over "
-                    "(partition by w.LiberCode, w.d, w.LoftNo order by substr(w.MarkedTime,1,19) "
-                    "range between unbounded preceding and current row), dense_rank() over "
-                    "(order by w.d, w.LiberCode), dense_rank() over (order by w.ClubID), "
-                    "dense_rank() over (order by w.LoftNo), k.DLMarkedTime, k.ULMasterTime, "
-                    "k.ULClockTime from w left join ZOL_RaceClockTime k on k.LiberCode="
-                    "w.LiberCode and date(k.LiberDate)=w.d and k.LoftNo=w.LoftNo order by w.d, "
-                    "w.LoftNo, w.BackTime is null, w.BackTime, w.PRingNo"),
-                {DateText(monday), DateText(sunday)});
-            QStringList lines;
-            QString lastDay, lastLoft;
-            while (q.next()) {
-                if (q.value(0).toString() != lastDay) {
-                    lastDay = q.value(0).toString();
-                    lines << QStringLiteral("0") + lastDay;
-                }
-                const QString ids =
-                    QString::asprintf("%.3d%.3d", q.value(10).toInt(), q.value(11).toInt());
-                if (q.value(1).toString() != lastLoft) {
-                    lastLoft = q.value(1).toString();
-                    lines << QStringLiteral("1") + ids +
-                                 QString::asprintf("%.3d", q.value(7).toInt()) +
-                                 q.value(2).toString();
-                    lines << QStringLiteral("2") + ids + QStringLiteral("1") +
-                                 q.value(12).toString() + q.value(13).toString() +
-                                 q.value(14).toString();
-                }
-                lines << QStringLiteral("3") + ids +
-                             q.value(3).toString().left(14).leftJustified(14) +
-                             q.value(4).toString() + QString::asprintf("%2d", q.value(9).toInt()) +
-                             q.value(6).toString() + QString::asprintf("%.8d", q.value(8).toInt()) +
-                             q.value(5).toString().left(4);
-            }
-            rawRecords = int(lines.size());
-            QFile out(setFolder + QStringLiteral("/raw.D00"));
-            out.open(QIODevice::WriteOnly);
-            out.write(lines.join(QStringLiteral("\r\n")).toLatin1());
-            out.close();
-            rawPeakKb = peakKb() - base;
-        });
+        const SideRun program = runWinSpeedSide(QStringLiteral("program"), folder, 3);
+        const SideRun raw = runWinSpeedSide(QStringLiteral("raw"), folder, 3);
         db.exec(
             QStringLiteral("update ZOL_PigRaceData set BackTime=null where "
                            "date(LiberDate)='2026-06-12'"));
-        report("WinSpeed week", winspeedProgram, winspeedRaw,
-               QStringLiteral("%1 records, peak memory +%2 MB (raw +%3 MB)")
-                   .arg(rawRecords)
-                   .arg(programPeakKb / 1024.0, 0, 'f', 1)
-                   .arg(rawPeakKb / 1024.0, 0, 'f', 1));
+        bool same = true;
+        for (const QString& name : winspeedNames()) {
+            QFile a(folder + QStringLiteral("/winspeed-program/") + name);
+            QFile b(folder + QStringLiteral("/winspeed-raw/") + name);
+            same = same && a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly) &&
+                   a.readAll() == b.readAll();
+        }
+        report(
+            "WinSpeed week", program.ms, raw.ms,
+            QStringLiteral("%1 records%2").arg(program.records).arg(same ? "" : ", FILES DIFFER"));
+        std::printf("%-44s program %9.1f MB  raw SQL %9.1f MB  ratio %.2f\n",
+                    "WinSpeed week, peak memory", program.peakKb / 1024.0, raw.peakKb / 1024.0,
+                    double(program.peakKb) / double(std::max(1L, raw.peakKb)));
+        std::fflush(stdout);
     }
 
     // The start-up purge of race entries and clock readings older than 58 days.

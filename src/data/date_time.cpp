@@ -163,8 +163,26 @@ QDateTime ParseMoment(const QString& text) {
     return m;
 }
 
+QString MomentSecondText(const QString& text) {
+    const QString t = text.trimmed();
+    QDate date;
+    QTime time;
+    if (readStoredForm(t, date, time)) {
+        // A stored moment keeps its date and time of day as written (localMoment), so its text
+        // needs no time-zone lookup, which costs far more than the digits.
+        return date.isValid() && time.isValid() ? MomentText(QDateTime(date, time, Qt::UTC))
+                                                : QString();
+    }
+    return MomentText(ParseMoment(t));
+}
+
 QDate StrToDate(const QString& text) {
-    const QDate date = ParseMoment(text).date();  // a bare date, or the date of a stored moment
+    // A bare date, or the date of a stored moment (as written: see localMoment).
+    QDate date;
+    QTime time;
+    if (!readStoredForm(text.trimmed(), date, time) || !date.isValid() || !time.isValid()) {
+        date = ParseMoment(text).date();
+    }
     if (!date.isValid()) {
         throw UserError(QStringLiteral("'%1' is not a valid date").arg(text));
     }

@@ -39,6 +39,8 @@ QString MomentMsText(const QDateTime& moment);  // "yyyy-MM-dd HH:mm:ss.zzz"
 QDate ParseDate(const QString& text);
 QTime ParseTime(const QString& text);
 QDateTime ParseMoment(const QString& text);
+// MomentText(ParseMoment(text)), quickly for the stored forms: empty when unreadable.
+QString MomentSecondText(const QString& text);
 
 // The same parses for a text that must hold a value (a stored arrival, a liberation date):
 // anything unreadable throws UserError with the standard conversion message naming the text

@@ -89,8 +89,8 @@ QString fieldText(const QVariant& v) {
 // "19:00:05" and "19:00:05.400" share a marking order.
 QString markedSecond(const QVariant& markedTime) {
     const QString text = markedTime.toString();
-    const QDateTime moment = ParseMoment(text);
-    return moment.isValid() ? MomentText(moment) : text.left(19);
+    const QString second = MomentSecondText(text);
+    return second.isEmpty() ? text.left(19) : second;
 }
 
 }  // namespace

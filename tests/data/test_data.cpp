@@ -405,6 +405,21 @@ void TestData::momentInTheSkippedHourIsKept() {
     qputenv("TZ", "Europe/Berlin");
     const QDateTime m = ParseMoment(QStringLiteral("2026-03-29 02:30:00.250"));
     const QDateTime back = FromDayCount(DayCount(QDate(2026, 3, 29)) + DayFraction(QTime(2, 30)));
+    // The quick reading of a moment's text and date gives what the full parse gives, in the
+    // skipped hour too, and nothing for what cannot be read.
+    for (const char* text :
+         {"2026-03-29 02:30:00.250", "2026-03-29 02:30:00", "2026-06-12 19:00:05.400",
+          " 2026-06-12 19:00:05 ", "2026-06-12", "2026-06-12 19:00", "2026-02-30 10:00:00",
+          "2026-06-12 25:00:00", "12/06/2026", ""}) {
+        const QString t = QString::fromLatin1(text);
+        QCOMPARE(MomentSecondText(t), MomentText(ParseMoment(t)));
+        const QDate parsed = ParseMoment(t).date();
+        if (parsed.isValid()) {
+            QCOMPARE(StrToDate(t), parsed);
+        } else {
+            QVERIFY_THROWS_EXCEPTION(UserError, StrToDate(t));
+        }
+    }
     if (zone.isNull()) {
         qunsetenv("TZ");
     } else {
