@@ -110,8 +110,11 @@ CombinedResult CombinedRanking(TdmZOLF& db, const QString& siteCode, const QDate
     CombinedResult result;
     result.release = Release{siteCode, SiteName(db, siteCode), liberDate};
     const QString own = OwnClub(db);
-    QMap<QString, ClubSummary> clubs;
-    QHash<QString, QSet<QString>> clubLofts;
+    struct Tally {
+        ClubSummary summary;
+        QSet<QString> lofts;
+    };
+    QHash<QString, Tally> clubs;
     QMap<std::pair<QString, QString>, MissingDistance> missing;
 
     QSqlQuery q = db.select(CombinedRankingSql(),
@@ -119,9 +122,10 @@ CombinedResult CombinedRanking(TdmZOLF& db, const QString& siteCode, const QDate
     while (q.next()) {
         const QString club = q.value(0).toString();
         const QString loft = q.value(1).toString();
-        ClubSummary& c = clubs[club];
+        Tally& tally = clubs[club];
+        ClubSummary& c = tally.summary;
         ++c.birds;
-        clubLofts[club].insert(loft);
+        tally.lofts.insert(loft);
         const QVariant place = q.value(10);
         if (q.value(6).isNull()) {
             continue;  // not home
@@ -149,7 +153,7 @@ CombinedResult CombinedRanking(TdmZOLF& db, const QString& siteCode, const QDate
         r.place = place.toInt();
         ++c.ranked;
         c.bestSpeed = std::max(c.bestSpeed, r.flySpeed);
-        result.rows << r;
+        result.rows.append(std::move(r));
     }
     result.missing = missing.values();
 
@@ -160,10 +164,12 @@ CombinedResult CombinedRanking(TdmZOLF& db, const QString& siteCode, const QDate
         share = 4;
     }
     result.overall.clubId = Federation::tr("All clubs");
-    for (auto it = clubs.begin(); it != clubs.end(); ++it) {
-        ClubSummary& c = it.value();
-        c.clubId = it.key();
-        c.lofts = int(clubLofts.value(c.clubId).size());
+    QStringList codes = clubs.keys();
+    std::sort(codes.begin(), codes.end());
+    for (const QString& code : std::as_const(codes)) {
+        ClubSummary& c = clubs[code].summary;
+        c.clubId = code;
+        c.lofts = int(clubs[code].lofts.size());
         c.clubName =
             db.value(QStringLiteral("select ClubName from ZOL_ClubMap where ClubID=?"), {c.clubId})
                 .toString();
