@@ -18,18 +18,11 @@
 #include "competition_reports.h"
 #include "data/errors.h"
 #include "data/prompts.h"
+#include "panel_button.h"
 #include "race_types.h"
 #include "reports/report_preview.h"
 
-namespace {
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& text) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    return b;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 ChampionshipsPanel::ChampionshipsPanel(AppContext& ctx, QWidget* parent)
     : QWidget(parent), ctx_(ctx) {
@@ -90,9 +83,9 @@ ChampionshipsPanel::ChampionshipsPanel(AppContext& ctx, QWidget* parent)
     cbbChampSubject_->addItems({tr("Lofts"), tr("Ace pigeons")});
     form->addRow(tr("Ranks :"), cbbChampSubject_);
     auto* editButtons = new QHBoxLayout;
-    auto* newButton = Button(editor, "btnChampNew", tr("New"));
-    auto* saveButton = Button(editor, "btnChampSave", tr("Save"));
-    auto* deleteButton = Button(editor, "btnChampDelete", tr("Delete"));
+    auto* newButton = PanelButton(editor, "btnChampNew", tr("New"));
+    auto* saveButton = PanelButton(editor, "btnChampSave", tr("Save"));
+    auto* deleteButton = PanelButton(editor, "btnChampDelete", tr("Delete"));
     editButtons->addWidget(newButton);
     editButtons->addWidget(saveButton);
     editButtons->addWidget(deleteButton);
@@ -105,7 +98,7 @@ ChampionshipsPanel::ChampionshipsPanel(AppContext& ctx, QWidget* parent)
     memRaceTypes_->setObjectName(QStringLiteral("memRaceTypes"));
     memRaceTypes_->setMaximumHeight(80);
     typesLayout->addWidget(memRaceTypes_);
-    auto* saveTypes = Button(typesBox, "btnRaceTypesSave", tr("Save race types"));
+    auto* saveTypes = PanelButton(typesBox, "btnRaceTypesSave", tr("Save race types"));
     typesLayout->addWidget(saveTypes);
     left->addWidget(typesBox);
     body->addLayout(left, 2);
@@ -123,10 +116,10 @@ ChampionshipsPanel::ChampionshipsPanel(AppContext& ctx, QWidget* parent)
     grdStandings_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     right->addWidget(grdStandings_, 1);
     auto* standingButtons = new QHBoxLayout;
-    auto* compute = Button(this, "btnStandings", tr("Standings"));
-    auto* print = Button(this, "butPrtStandings", tr("Print"));
-    auto* exportButton = Button(this, "butStandingsExport", tr("Workbook"));
-    auto* ok = Button(this, "btnChampOK", tr("OK"));
+    auto* compute = PanelButton(this, "btnStandings", tr("Standings"));
+    auto* print = PanelButton(this, "butPrtStandings", tr("Print"));
+    auto* exportButton = PanelButton(this, "butStandingsExport", tr("Workbook"));
+    auto* ok = PanelButton(this, "btnChampOK", tr("OK"));
     standingButtons->addWidget(compute);
     standingButtons->addWidget(print);
     standingButtons->addWidget(exportButton);

@@ -84,25 +84,27 @@ ReportDefinition PoolSheetReport(TdmZOLF& db, const RaceId& race, const QList<Po
     report.name =
         tr("Pool sheet %1").arg(race.liberCode + QLatin1Char(' ') + DateText(race.liberDate));
     report.titleBand = TitleBand(db, tr("Pool sheet"), RaceTitle(db, race));
-    report.columns = {{tr("Pool"), 2.0, kLeft, false, true}, {tr("Loft"), 1.0, kLeft, false},
+    report.columns = {{tr("Pool"), 1.7, kLeft, false},       {tr("Loft"), 0.9, kLeft, false},
                       {tr("Name"), 2.4, kLeft, false, true}, {tr("Ring"), 2.2, kLeft, false, true},
-                      {tr("Nom"), 0.6, kRight, false},       {tr("Place"), 0.8, kRight, false},
+                      {tr("Nom"), 0.7, kRight, false},       {tr("Place"), 1.5, kRight, false},
                       {tr("Speed"), 1.3, kRight, false},     {tr("Stake"), 1.1, kRight, false},
                       {tr("Prize"), 1.1, kRight, false}};
+    // Each pool: a heading, its birds, then its totals in the money columns, so that the
+    // sheet can be added up by hand: stakes = prizes + deduction + remainder.
+    auto line = [](const QString& first, const QString& name, const QString& ring,
+                   const QString& stake, const QString& prize) {
+        return QStringList{first, {}, name, ring, {}, {}, {}, stake, prize};
+    };
     Cents stakes = 0, paid = 0, deduction = 0, remainder = 0;
     bool allBalance = true;
     for (const PoolPayout& p : pools) {
-        report.rows << QStringList{p.pool.name + QStringLiteral(" (") + CentsText(p.pool.stake) +
-                                       QStringLiteral(", ") + RuleText(p.pool) +
-                                       QStringLiteral(")"),
-                                   {},
-                                   {},
-                                   {},
-                                   {},
-                                   {},
-                                   {},
-                                   {},
-                                   {}};
+        QString counts = p.pool.countFirst > 0
+                             ? tr("first %n nominated", nullptr, p.pool.countFirst)
+                             : tr("every bird entered");
+        report.rows << line(p.pool.name,
+                            tr("%1 a bird, deduction %2 %")
+                                .arg(CentsText(p.pool.stake), PercentText(p.pool.deduction)),
+                            RuleText(p.pool) + QStringLiteral(", ") + counts, {}, {});
         for (const PoolLine& l : p.lines) {
             report.rows << QStringList{{},
                                        l.loftNo,
@@ -114,16 +116,16 @@ ReportDefinition PoolSheetReport(TdmZOLF& db, const RaceId& race, const QList<Po
                                        l.counted ? CentsText(l.stake) : QString(),
                                        l.prize > 0 ? CentsText(l.prize) : QString()};
         }
-        report.rows << QStringList{tr("Total %1").arg(p.pool.name),
-                                   {},
-                                   tr("%n bird(s)", nullptr, p.birds),
-                                   {},
-                                   {},
-                                   {},
-                                   {},
-                                   CentsText(p.stakes),
-                                   CentsText(p.paid)};
-        report.rows << QStringList{BalanceText(p), {}, {}, {}, {}, {}, {}, {}, {}};
+        report.rows << line(tr("Total"), tr("%n bird(s)", nullptr, p.birds), tr("prizes paid"),
+                            CentsText(p.stakes), CentsText(p.paid));
+        report.rows << line({}, {}, tr("club deduction"), {}, CentsText(p.deduction));
+        report.rows << line({}, {},
+                            p.unclaimed > 0
+                                ? tr("remainder (%1 not won)").arg(CentsText(p.unclaimed))
+                                : tr("remainder"),
+                            {}, CentsText(p.remainder()));
+        report.rows << line(p.balances() ? tr("Balances") : tr("DOES NOT BALANCE"), {}, {},
+                            CentsText(p.stakes), CentsText(p.paid + p.deduction + p.remainder()));
         stakes += p.stakes;
         paid += p.paid;
         deduction += p.deduction;

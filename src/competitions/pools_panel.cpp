@@ -8,11 +8,13 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "competition_reports.h"
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "data/prompts.h"
+#include "panel_button.h"
 #include "pool_store.h"
 #include "reports/report_preview.h"
 
@@ -21,12 +23,6 @@ namespace {
 const QString kWorkbookFilter = QStringLiteral("Excel File|*.xlsx");
 
 enum PoolColumn { ColName, ColStake, ColRule, ColPrizes, ColDeduction, ColCountFirst, ColCount };
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& text) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    return b;
-}
 
 QTableWidget* Table(QWidget* parent, const char* name) {
     auto* t = new QTableWidget(parent);
@@ -89,11 +85,11 @@ PoolsPanel::PoolsPanel(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
                                           tr("Nominations counted (0: all)")});
     poolsLayout->addWidget(grdPools_, 1);
     auto* poolButtons = new QHBoxLayout;
-    auto* add = Button(poolsPage, "btnPoolAdd", tr("Add pool"));
-    auto* remove = Button(poolsPage, "btnPoolRemove", tr("Remove pool"));
-    auto* save = Button(poolsPage, "btnPoolSave", tr("Save pools"));
-    auto* fromTemplate = Button(poolsPage, "btnPoolTemplate", tr("Use club template"));
-    auto* asTemplate = Button(poolsPage, "btnPoolSaveTemplate", tr("Save as club template"));
+    auto* add = PanelButton(poolsPage, "btnPoolAdd", tr("Add pool"));
+    auto* remove = PanelButton(poolsPage, "btnPoolRemove", tr("Remove pool"));
+    auto* save = PanelButton(poolsPage, "btnPoolSave", tr("Save pools"));
+    auto* fromTemplate = PanelButton(poolsPage, "btnPoolTemplate", tr("Use club template"));
+    auto* asTemplate = PanelButton(poolsPage, "btnPoolSaveTemplate", tr("Save as club template"));
     for (QPushButton* b : {add, remove, save, fromTemplate, asTemplate}) {
         poolButtons->addWidget(b);
     }
@@ -133,8 +129,8 @@ PoolsPanel::PoolsPanel(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
     grdPoolEntries_ = Table(entriesPage, "grdPoolEntries");
     entriesLayout->addWidget(grdPoolEntries_, 1);
     auto* entryButtons = new QHBoxLayout;
-    auto* import = Button(entriesPage, "btnEntriesImport", tr("Import entries"));
-    auto* exportButton = Button(entriesPage, "btnEntriesExport", tr("Export entries"));
+    auto* import = PanelButton(entriesPage, "btnEntriesImport", tr("Import entries"));
+    auto* exportButton = PanelButton(entriesPage, "btnEntriesExport", tr("Export entries"));
     entryButtons->addWidget(import);
     entryButtons->addWidget(exportButton);
     entryButtons->addStretch();
@@ -164,10 +160,10 @@ PoolsPanel::PoolsPanel(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
     grdPayout_ = Table(payoutPage, "grdPayout");
     payoutLayout->addWidget(grdPayout_, 1);
     auto* payoutButtons = new QHBoxLayout;
-    auto* printSheet = Button(payoutPage, "butPrtPoolSheet", tr("Print pool sheet"));
-    auto* printLofts = Button(payoutPage, "butPrtLoftPayout", tr("Print payout per loft"));
-    auto* sheetBook = Button(payoutPage, "butPoolSheetExport", tr("Pool sheet workbook"));
-    auto* loftBook = Button(payoutPage, "butLoftPayoutExport", tr("Payout workbook"));
+    auto* printSheet = PanelButton(payoutPage, "butPrtPoolSheet", tr("Print pool sheet"));
+    auto* printLofts = PanelButton(payoutPage, "butPrtLoftPayout", tr("Print payout per loft"));
+    auto* sheetBook = PanelButton(payoutPage, "butPoolSheetExport", tr("Pool sheet workbook"));
+    auto* loftBook = PanelButton(payoutPage, "butLoftPayoutExport", tr("Payout workbook"));
     for (QPushButton* b : {printSheet, printLofts, sheetBook, loftBook}) {
         payoutButtons->addWidget(b);
     }
@@ -195,7 +191,7 @@ PoolsPanel::PoolsPanel(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
             [this] { guarded(ctx_.prompts, [this] { exportLoftPayout(); }); });
 
     auto* bottom = new QHBoxLayout;
-    auto* ok = Button(this, "btnPoolsOK", tr("OK"));
+    auto* ok = PanelButton(this, "btnPoolsOK", tr("OK"));
     bottom->addStretch();
     bottom->addWidget(ok);
     layout->addLayout(bottom);
@@ -296,7 +292,14 @@ void PoolsPanel::loadEntries() {
     for (const PoolDefinition& p : pools) {
         titles << p.name;
     }
-    grdPoolEntries_->clear();
+    // The columns keep their widths while the same pools are shown.
+    QStringList shown;
+    for (int c = 0; c < grdPoolEntries_->columnCount(); ++c) {
+        const QTableWidgetItem* header = grdPoolEntries_->horizontalHeaderItem(c);
+        shown << (header ? header->text() : QString());
+    }
+    const bool samePools = shown == titles;
+    grdPoolEntries_->clearContents();
     grdPoolEntries_->setColumnCount(int(titles.size()));
     grdPoolEntries_->setHorizontalHeaderLabels(titles);
     QSet<QString> entered;
@@ -328,7 +331,12 @@ void PoolsPanel::loadEntries() {
                                          : QString()));
         }
     }
-    grdPoolEntries_->resizeColumnsToContents();
+    if (!samePools) {
+        grdPoolEntries_->resizeColumnsToContents();
+        for (int c = 3; c < titles.size(); ++c) {
+            grdPoolEntries_->setColumnWidth(c, std::max(grdPoolEntries_->columnWidth(c), 80));
+        }
+    }
     filling_ = false;
 }
 

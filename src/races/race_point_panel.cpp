@@ -235,6 +235,7 @@ QSqlRecord RacePointPanel::currentRace() const {
 
 void RacePointPanel::focusClub() {
     combClub_->setFocus();
+    raceTypes_->setChoices(ClubRaceTypes(ctx_.db));
 }
 
 void RacePointPanel::fillClubs() {
@@ -283,7 +284,6 @@ void RacePointPanel::selectRace() {
         dtpLibDate_->setDate(race->date);
         dtpLibTime_->setTime(race->time.isValid() ? race->time : QTime(0, 0));
         loadedDate_ = race->date;
-        raceTypes_->setChoices(ClubRaceTypes(ctx_.db));
         raceTypes_->setTypes(RaceTypes(ctx_.db, RaceId{race->code, race->date}));
     });
 }
@@ -296,7 +296,6 @@ void RacePointPanel::cancelEdit() {
     lblCoordPasted_->clear();
     edtLibCode_->clear();
     loadedDate_ = QDate();
-    raceTypes_->setChoices(ClubRaceTypes(ctx_.db));
     raceTypes_->setTypes({});
     grpLibDetail_->setEnabled(true);
     setPointFieldsEnabled(false);
