@@ -162,21 +162,34 @@ QList<RaceBird> ReadRaceBirds(TdmZOLF& db, const RaceId& race) {
 
 void KeepSeasonResults(TdmZOLF& db, const QDate& lastDay) {
     const QString last = DateText(lastDay);
+    // The races about to be purged (a handful), each replacing its earlier copy by its key.
+    QSqlQuery races = db.select(QStringLiteral("select distinct LiberCode, substr(LiberDate,1,10) "
+                                               "from ZOL_PigRaceData where "
+                                               "substr(LiberDate,1,10)<=?"),
+                                {last});
+    QList<QVariantList> keys;
+    while (races.next()) {
+        keys << QVariantList{races.value(0), races.value(1)};
+    }
+    if (keys.isEmpty()) {
+        return;
+    }
     db.transaction([&] {
         EnsureSeasonResultTable(db);
-        db.exec(QStringLiteral("delete from KST_SeasonResult where exists (select 1 from "
-                               "ZOL_PigRaceData a where a.LiberCode=KST_SeasonResult.LiberCode "
-                               "and substr(a.LiberDate,1,10)=KST_SeasonResult.LiberDate and "
-                               "substr(a.LiberDate,1,10)<=?)"),
-                {last});
-        db.exec(QStringLiteral(
-                    "insert into KST_SeasonResult (LiberCode, LiberDate, PRingNo, LoftNo, "
-                    "FlySpeed) select a.LiberCode, substr(a.LiberDate,1,10), a.PRingNo, "
-                    "max(p.LoftNo), max(case when a.BackTime is null then null else a.FlySpeed "
-                    "end) from ZOL_PigRaceData a left join ZOL_PigData p on p.PRingNo=a.PRingNo "
-                    "where substr(a.LiberDate,1,10)<=? and a.PRingNo is not null "
-                    "group by a.LiberCode, substr(a.LiberDate,1,10), a.PRingNo"),
-                {last});
+        for (const QVariantList& key : keys) {
+            db.exec(QStringLiteral("delete from KST_SeasonResult where LiberCode=? and "
+                                   "LiberDate=?"),
+                    key);
+            db.exec(QStringLiteral(
+                        "insert into KST_SeasonResult (LiberCode, LiberDate, PRingNo, LoftNo, "
+                        "FlySpeed) select a.LiberCode, substr(a.LiberDate,1,10), a.PRingNo, "
+                        "max(p.LoftNo), max(case when a.BackTime is null then null else "
+                        "a.FlySpeed end) from ZOL_PigRaceData a left join ZOL_PigData p on "
+                        "p.PRingNo=a.PRingNo where a.LiberCode=? and substr(a.LiberDate,1,10)=? "
+                        "and a.PRingNo is not null group by a.LiberCode, "
+                        "substr(a.LiberDate,1,10), a.PRingNo"),
+                    key);
+        }
     });
 }
 

@@ -420,6 +420,8 @@ void TestCompetitions::seasonFromTheDatabase() {
     QCOMPARE(Rows(ReadStandings(db, Championships(db).first())), expected);
 
     // The race entries are purged 59 days after a race; the season keeps counting them.
+    // A second close of the program before the purge replaces the copy, it does not add to it.
+    KeepSeasonResults(db, QDate(2026, 5, 31));
     KeepSeasonResults(db, QDate(2026, 5, 31));
     db.exec("delete from ZOL_PigRaceData");
     QCOMPARE(Rows(ReadStandings(db, champ)), expected);
