@@ -16,6 +16,8 @@ packages=(
     libqt6opengl6-dev
     # Translations of the interface, compiled by the build.
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    # Qt's own dialogs (file, print, buttons) in the club's language.
+    qt6-translations-l10n
     # A real browser to check the published pages render.
     chromium
     xvfb xauth

@@ -1,5 +1,6 @@
 #include "home_screen.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -11,6 +12,12 @@
 #include "app/home_figures.h"
 #include "data/date_time.h"
 #include "widgets/sql_grid.h"
+
+namespace {
+struct HomeText {
+    Q_DECLARE_TR_FUNCTIONS(TfrmHome)
+};
+}  // namespace
 
 namespace {
 
@@ -41,11 +48,11 @@ QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
 QString DayText(const QDate& date, const QDate& today) {
     QString text = DateText(date);
     if (date == today) {
-        text += QStringLiteral(" (today)");
+        text += HomeText::tr(" (today)");
     } else if (date == today.addDays(1)) {
-        text += QStringLiteral(" (tomorrow)");
+        text += HomeText::tr(" (tomorrow)");
     } else if (date == today.addDays(-1)) {
-        text += QStringLiteral(" (yesterday)");
+        text += HomeText::tr(" (yesterday)");
     }
     return text;
 }
@@ -58,38 +65,38 @@ QString RaceText(const std::optional<HomeRace>& race, const QDate& today, const 
     QStringList lines;
     lines << (race->site.isEmpty() ? race->liberCode
                                    : QStringLiteral("%1 (%2)").arg(race->site, race->liberCode));
-    lines << QStringLiteral("%1, liberation %2")
+    lines << HomeText::tr("%1, liberation %2")
                  .arg(DayText(race->date, today),
-                      race->liberTime.isEmpty() ? QStringLiteral("not set") : race->liberTime);
+                      race->liberTime.isEmpty() ? HomeText::tr("not set") : race->liberTime);
     if (flown) {
-        lines << QStringLiteral("Birds marked: %1, arrived: %2")
+        lines << HomeText::tr("Birds marked: %1, arrived: %2")
                      .arg(race->birdsMarked)
                      .arg(race->birdsArrived);
-        lines << QStringLiteral("Clocks read: %1 for marking, %2 after the race")
+        lines << HomeText::tr("Clocks read: %1 for marking, %2 after the race")
                      .arg(race->clocksMarking)
                      .arg(race->clocksResults);
     } else {
-        lines << QStringLiteral("Birds marked: %1").arg(race->birdsMarked);
-        lines << QStringLiteral("Clocks read for marking: %1").arg(race->clocksMarking);
+        lines << HomeText::tr("Birds marked: %1").arg(race->birdsMarked);
+        lines << HomeText::tr("Clocks read for marking: %1").arg(race->clocksMarking);
     }
     return lines.join(QLatin1Char('\n'));
 }
 
 QString ClocksText(const HomeFigures& f) {
     if (f.clocks == 0) {
-        return QStringLiteral("No clock has been synchronised yet.");
+        return HomeText::tr("No clock has been synchronised yet.");
     }
     QStringList lines;
     if (f.racesToSend == 0) {
-        lines << QStringLiteral("No race ahead to send to the clocks.");
+        lines << HomeText::tr("No race ahead to send to the clocks.");
     } else if (f.raceListChanged.isValid()) {
-        lines << QStringLiteral("Race list last changed %1.").arg(MomentText(f.raceListChanged));
+        lines << HomeText::tr("Race list last changed %1.").arg(MomentText(f.raceListChanged));
     }
-    lines << QStringLiteral("Synchronised since: %1 of %2 clocks")
+    lines << HomeText::tr("Synchronised since: %1 of %2 clocks")
                  .arg(f.clocksSynchronised)
                  .arg(f.clocks);
     if (!f.clocksBehind.isEmpty()) {
-        lines << QStringLiteral("Still to synchronise: %1")
+        lines << HomeText::tr("Still to synchronise: %1")
                      .arg(f.clocksBehind.join(QStringLiteral("; ")));
     }
     return lines.join(QLatin1Char('\n'));
@@ -97,13 +104,12 @@ QString ClocksText(const HomeFigures& f) {
 
 QString BackupText(const HomeFigures& f) {
     if (!f.lastBackup.isValid()) {
-        return QStringLiteral("No backup has been made yet.");
+        return HomeText::tr("No backup has been made yet.");
     }
-    QString text =
-        QStringLiteral("Last backup holds the data of %1.").arg(MomentText(f.lastBackup));
+    QString text = HomeText::tr("Last backup holds the data of %1.").arg(MomentText(f.lastBackup));
     if (f.backupWarning) {
         text +=
-            QLatin1Char('\n') + QStringLiteral(
+            QLatin1Char('\n') + HomeText::tr(
                                     "It is older than the backup age (%1 days) and the data has "
                                     "changed since: start the program again or make a backup in "
                                     "Setup.")
@@ -116,8 +122,8 @@ QString BackupText(const HomeFigures& f) {
 
 TfrmHome::TfrmHome(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("frmHome"));
-    setWindowTitle(QStringLiteral("Home"));
-    auto* title = new QLabel(QStringLiteral("Home"), this);
+    setWindowTitle(tr("Home"));
+    auto* title = new QLabel(tr("Home"), this);
     title->setObjectName(QStringLiteral("lblTitle"));
     QFont f = title->font();
     f.setPointSize(f.pointSize() + 6);
@@ -128,17 +134,17 @@ TfrmHome::TfrmHome(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     clubFont.setBold(true);
     lblClub->setFont(clubFont);
 
-    auto* next = new QGroupBox(QStringLiteral("Next race"), this);
+    auto* next = new QGroupBox(HomeText::tr("Next race"), this);
     lblNextRace = Figure("lblNextRace", next);
-    auto* last = new QGroupBox(QStringLiteral("Last race"), this);
+    auto* last = new QGroupBox(HomeText::tr("Last race"), this);
     lblLastRace = Figure("lblLastRace", last);
-    btnHomeRaces = Button("btnHomeRaces", QStringLiteral("Races"), this);
-    auto* clocks = new QGroupBox(QStringLiteral("Clocks"), this);
+    btnHomeRaces = Button("btnHomeRaces", HomeText::tr("Races"), this);
+    auto* clocks = new QGroupBox(HomeText::tr("Clocks"), this);
     lblClocksSynch = Figure("lblClocksSynch", clocks);
-    btnHomeClocks = Button("btnHomeClocks", QStringLiteral("Clock Operation"), clocks);
-    auto* backup = new QGroupBox(QStringLiteral("Backup"), this);
+    btnHomeClocks = Button("btnHomeClocks", HomeText::tr("Clock Operation"), clocks);
+    auto* backup = new QGroupBox(HomeText::tr("Backup"), this);
     lblBackup = Figure("lblBackup", backup);
-    btnHomeSetup = Button("btnHomeSetup", QStringLiteral("Setup"), backup);
+    btnHomeSetup = Button("btnHomeSetup", HomeText::tr("Setup"), backup);
 
     for (auto [box, label, button] :
          {std::tuple<QGroupBox*, QLabel*, QPushButton*>{next, lblNextRace, nullptr},
@@ -155,6 +161,9 @@ TfrmHome::TfrmHome(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     DBGrid1 = new SqlGrid(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setSortText(&homeSortText);
+    DBGrid1->setTitles({{QStringLiteral("ClockID"), tr("Clock")},
+                        {QStringLiteral("LoftName"), tr("Member")},
+                        {QStringLiteral("LastSynchDate"), tr("Last synchronised")}});
     DBGrid1->gridModel()->setAlignment(Qt::AlignCenter);
     DBGrid1->gridModel()->setFormatter(
         QStringLiteral("LastSynchDate"), [](const QVariant& value, const QSqlRecord&) {
@@ -206,8 +215,8 @@ void TfrmHome::fill() {
     }
     lblClub->setText(codes.isEmpty() ? f.clubName
                                      : QStringLiteral("%1 (%2)").arg(f.clubName, codes.join(' ')));
-    lblNextRace->setText(RaceText(f.nextRace, today, QStringLiteral("No race ahead."), false));
-    lblLastRace->setText(RaceText(f.lastRace, today, QStringLiteral("No race flown yet."), true));
+    lblNextRace->setText(RaceText(f.nextRace, today, HomeText::tr("No race ahead."), false));
+    lblLastRace->setText(RaceText(f.lastRace, today, HomeText::tr("No race flown yet."), true));
     lblClocksSynch->setText(ClocksText(f));
     lblBackup->setText(BackupText(f));
     lblBackup->setStyleSheet(f.backupWarning ? QStringLiteral("color: #b00000;") : QString());

@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <memory>
 
+#include "app/language.h"
 #include "app/main_window.h"
 #include "data/app_context.h"
 #include "data/errors.h"
@@ -66,6 +67,9 @@ int main(int argc, char** argv) {
         prompts.error(e.text());
         return 1;
     }
+
+    // The club's language, chosen on the Setup screen, holds from here on.
+    InstallClubLanguage(*db);
 
     SystemClock clock;
     AppContext ctx{*db, prompts, clock, paths, port};

@@ -49,13 +49,14 @@ struct Button {
 };
 
 constexpr Button kButtons[] = {
-    {"ToolButton1", "&H Home", ScreenId::Home},
-    {"ToolButton2", "&C Clock Operation", ScreenId::ClockOperation},
-    {"ToolButton3", "&M Member", ScreenId::Member},
-    {"ToolButton4", "&R Races", ScreenId::Races},
-    {"ToolButton5", "&S Setup", ScreenId::Setup},
+    {"ToolButton1", QT_TRANSLATE_NOOP("TfrmMenu_V8_EU_TC", "&H Home"), ScreenId::Home},
+    {"ToolButton2", QT_TRANSLATE_NOOP("TfrmMenu_V8_EU_TC", "&C Clock Operation"),
+     ScreenId::ClockOperation},
+    {"ToolButton3", QT_TRANSLATE_NOOP("TfrmMenu_V8_EU_TC", "&M Member"), ScreenId::Member},
+    {"ToolButton4", QT_TRANSLATE_NOOP("TfrmMenu_V8_EU_TC", "&R Races"), ScreenId::Races},
+    {"ToolButton5", QT_TRANSLATE_NOOP("TfrmMenu_V8_EU_TC", "&S Setup"), ScreenId::Setup},
     // Shown while the database holds the results of more than one club (see markScreenButton).
-    {"ToolButton6", "&F Federation", ScreenId::Federation},
+    {"ToolButton6", QT_TRANSLATE_NOOP("TfrmMenu_V8_EU_TC", "&F Federation"), ScreenId::Federation},
 };
 
 }  // namespace
@@ -63,7 +64,7 @@ constexpr Button kButtons[] = {
 TfrmMenu_V8_EU_TC::TfrmMenu_V8_EU_TC(AppContext& ctx, QWidget* parent)
     : QMainWindow(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("frmMenu_V8_EU_TC"));
-    setWindowTitle(QStringLiteral("Kestrava Club Management V8"));
+    setWindowTitle(tr("Kestrava Club Management V8"));
 
     ToolBar1 = new QToolBar(this);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
@@ -74,7 +75,7 @@ TfrmMenu_V8_EU_TC::TfrmMenu_V8_EU_TC(AppContext& ctx, QWidget* parent)
     for (const Button& b : kButtons) {
         auto* button = new QToolButton(ToolBar1);
         button->setObjectName(QLatin1String(b.name));
-        button->setText(QLatin1String(b.caption));  // "&" gives the Alt accelerator
+        button->setText(tr(b.caption));  // "&" gives the Alt accelerator
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         button->setFixedWidth(147);
         // The button of the screen shown stays pressed (see markScreenButton).
@@ -159,7 +160,7 @@ void TfrmMenu_V8_EU_TC::startUp() {
         close();
         return;
     }
-    ctx_.prompts.information(QStringLiteral("Access DB Backup Now, Please. Wait !"), 2000);
+    ctx_.prompts.information(tr("Access DB Backup Now, Please. Wait !"), 2000);
     QVariant days;
     guarded(ctx_.prompts, [&] { days = ClubBackupDays(ctx_.db); });
     RunStartupBackup(ctx_.db, ctx_.paths, days, ctx_.clock);

@@ -1,11 +1,18 @@
 #include "marked_list.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 #include "data/database.h"
 #include "data/date_time.h"
 #include "data/prompts.h"
 #include "spreadsheet/workbook_writer.h"
+
+namespace {
+struct ClockText {
+    Q_DECLARE_TR_FUNCTIONS(ClockOperation)
+};
+}  // namespace
 
 QList<QVariantList> MarkedListRows(TdmZOLF& db, const QString& raceDateText) {
     QSqlQuery q = db.select(
@@ -35,7 +42,7 @@ QList<QVariantList> MarkedListRows(TdmZOLF& db, const QString& raceDateText) {
 }
 
 QString ExportMarkedList(TdmZOLF& db, Prompts& prompts, const QString& raceDateText) {
-    const QString fileName = prompts.saveFileName(QStringLiteral("Excel File (*.xlsx)"));
+    const QString fileName = prompts.saveFileName(ClockText::tr("Excel File (*.xlsx)"));
     if (fileName.isEmpty()) {
         return {};
     }

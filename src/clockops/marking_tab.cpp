@@ -19,21 +19,21 @@
 #include "widgets/sql_grid.h"
 
 MarkingTab::MarkingTab(SynchShared& shared, QWidget* parent) : QWidget(parent), shared_(shared) {
-    auto* lbl3 = new QLabel(QStringLiteral("Race Code :"), this);
+    auto* lbl3 = new QLabel(tr("Race Code :"), this);
     lbl3->setObjectName(QStringLiteral("lbl3"));
     cbbRaceCode_ = new QComboBox(this);
     cbbRaceCode_->setObjectName(QStringLiteral("cbbRaceCode"));
     cbbRaceCode_->setMinimumWidth(260);
-    auto* btnPrint = new QPushButton(QStringLiteral("Print"), this);
+    auto* btnPrint = new QPushButton(tr("Print"), this);
     btnPrint->setObjectName(QStringLiteral("btnMarkUpLdPrt"));
-    auto* btnExport = new QPushButton(QStringLiteral("Export Marked List"), this);
+    auto* btnExport = new QPushButton(tr("Export Marked List"), this);
     btnExport->setObjectName(QStringLiteral("btnExportMarkList"));
 
     dbgrdMarking_ = new SqlGrid(this);
     dbgrdMarking_->setObjectName(QStringLiteral("dbgrdMarking"));
-    dbgrdMarking_->setTitles({{QStringLiteral("LoftNo"), QStringLiteral("Member")},
-                              {QStringLiteral("PRingNo"), QStringLiteral("Association Number")},
-                              {QStringLiteral("MarkedTime"), QStringLiteral("Marked Time")}});
+    dbgrdMarking_->setTitles({{QStringLiteral("LoftNo"), tr("Member")},
+                              {QStringLiteral("PRingNo"), tr("Association Number")},
+                              {QStringLiteral("MarkedTime"), tr("Marked Time")}});
     dbgrdMarking_->gridModel()->setFormatter(QStringLiteral("LoftNo"),
                                              [this](const QVariant& value, const QSqlRecord&) {
                                                  return LoftNameCellText(shared_.ctx.db, value);

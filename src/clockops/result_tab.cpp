@@ -21,12 +21,12 @@
 #include "widgets/sql_grid.h"
 
 ResultTab::ResultTab(SynchShared& shared, QWidget* parent) : QWidget(parent), shared_(shared) {
-    auto* label = new QLabel(QStringLiteral("Race Code :"), this);
+    auto* label = new QLabel(tr("Race Code :"), this);
     label->setObjectName(QStringLiteral("lblRaceCode_UPT"));
     cbbTimer_UPL_ = new QComboBox(this);
     cbbTimer_UPL_->setObjectName(QStringLiteral("cbbTimer_UPL"));
     cbbTimer_UPL_->setMinimumWidth(260);
-    auto* btnPrint = new QPushButton(QStringLiteral("Print"), this);
+    auto* btnPrint = new QPushButton(tr("Print"), this);
     btnPrint->setObjectName(QStringLiteral("btnPrint"));
 
     dbgrdTimerUPL_ = new SqlGrid(this);
@@ -55,7 +55,7 @@ ResultTab::ResultTab(SynchShared& shared, QWidget* parent) : QWidget(parent), sh
     top->addWidget(cbbTimer_UPL_);
     top->addStretch(1);
     top->addWidget(btnPrint);
-    auto* btnPublish = new QPushButton(QStringLiteral("Publish"), this);
+    auto* btnPublish = new QPushButton(tr("Publish"), this);
     btnPublish->setObjectName(QStringLiteral("btnPublish_UPL"));
     top->addWidget(btnPublish);
     auto* layout = new QVBoxLayout(this);
@@ -78,7 +78,7 @@ ResultTab::ResultTab(SynchShared& shared, QWidget* parent) : QWidget(parent), sh
     connect(btnPublish, &QPushButton::clicked, this, [this] {
         guarded(shared_.ctx.prompts, [this] {
             if (race_.liberCode.isEmpty()) {
-                throw UserError(QStringLiteral("Please. Select Race Code !"));
+                throw UserError(tr("Please. Select Race Code !"));
             }
             PublishRaceAction(shared_.ctx.db, shared_.ctx.prompts, race_.liberCode,
                               StrToDate(race_.raceDateText));
@@ -88,21 +88,21 @@ ResultTab::ResultTab(SynchShared& shared, QWidget* parent) : QWidget(parent), sh
 }
 
 void ResultTab::setSpeedTitle() {
-    QString speed = QStringLiteral("Fly Speed");
+    QString speed = tr("Fly Speed");
     guarded(shared_.ctx.prompts, [&] {
         const QVariant mode = shared_.ctx.db.value(
             QStringLiteral("select Mode from ZOL_ClubData order by rowid limit 1"));
         if (!mode.isNull()) {
-            speed = mode.toInt() != 0 ? QStringLiteral("Yds/Min") : QStringLiteral("MPM");
+            speed = mode.toInt() != 0 ? tr("Yds/Min") : tr("MPM");
         }
     });
-    dbgrdTimerUPL_->setTitles({{QStringLiteral("Rank"), QStringLiteral("Pos.")},
-                               {QStringLiteral("LoftNo"), QStringLiteral("Member")},
-                               {QStringLiteral("PRingNo"), QStringLiteral("Pigeon")},
-                               {QStringLiteral("BackTime"), QStringLiteral("Clocked")},
+    dbgrdTimerUPL_->setTitles({{QStringLiteral("Rank"), tr("Pos.")},
+                               {QStringLiteral("LoftNo"), tr("Member")},
+                               {QStringLiteral("PRingNo"), tr("Pigeon")},
+                               {QStringLiteral("BackTime"), tr("Clocked")},
                                {QStringLiteral("FlySpeed"), speed},
-                               {QStringLiteral("FlyTime"), QStringLiteral("Flying Time")},
-                               {QStringLiteral("Dist"), QStringLiteral("Dist.")}});
+                               {QStringLiteral("FlyTime"), tr("Flying Time")},
+                               {QStringLiteral("Dist"), tr("Dist.")}});
 }
 
 void ResultTab::enter() {

@@ -9,18 +9,18 @@
 #include "clockops/synch_shared.h"
 
 SyncTab::SyncTab(SynchShared& shared, QWidget* parent) : QWidget(parent), shared_(shared) {
-    auto* label = new QLabel(
-        QStringLiteral("Please connect your Tamrel to the Club Antenna (ring marker) , then click  "
-                       "\"Sync Now\"  \nfor a single clock or \"Auto Sync\" for multiple clock in "
-                       "a row."),
-        this);
+    auto* label =
+        new QLabel(tr("Please connect your Tamrel to the Club Antenna (ring marker) , then click  "
+                      "\"Sync Now\"  \nfor a single clock or \"Auto Sync\" for multiple clock in "
+                      "a row."),
+                   this);
     label->setObjectName(QStringLiteral("Label2"));
     QFont f = label->font();
     f.setPointSize(12);
     label->setFont(f);
-    auto* butSyncNow = new QPushButton(QStringLiteral("Sync Now"), this);
+    auto* butSyncNow = new QPushButton(tr("Sync Now"), this);
     butSyncNow->setObjectName(QStringLiteral("butSyncNow"));
-    auto* butSyncAuto = new QPushButton(QStringLiteral("Sync Auto"), this);
+    auto* butSyncAuto = new QPushButton(tr("Sync Auto"), this);
     butSyncAuto->setObjectName(QStringLiteral("butSyncAuto"));
     mmoSynch_ = new ClockMemoView(QStringLiteral("mmoSynch"), this);
     timerSync_ = new QTimer(this);

@@ -44,7 +44,7 @@ QPixmap ClockPicture() {
 TfrmSynch_TC::TfrmSynch_TC(AppContext& ctx, QWidget* parent)
     : QWidget(parent), shared_(std::make_unique<SynchShared>(ctx)) {
     setObjectName(QStringLiteral("frmSynch_TC"));
-    auto* title = new QLabel(QStringLiteral("Clock Operation"), this);
+    auto* title = new QLabel(tr("Clock Operation"), this);
     title->setObjectName(QStringLiteral("lblTitle"));
     QFont f = title->font();
     f.setPointSize(20);
@@ -65,9 +65,9 @@ TfrmSynch_TC::TfrmSynch_TC(AppContext& ctx, QWidget* parent)
     tsMarking_->setObjectName(QStringLiteral("tsMarking"));
     tsCrtTimerTrain_ = new ResultTab(*shared_, PageControl1_);
     tsCrtTimerTrain_->setObjectName(QStringLiteral("tsCrtTimerTrain"));
-    PageControl1_->addTab(tsMatchIng_, QStringLiteral("Synchronise Clock"));
-    PageControl1_->addTab(tsMarking_, QStringLiteral("Marked Upload"));
-    PageControl1_->addTab(tsCrtTimerTrain_, QStringLiteral("Result Upload"));
+    PageControl1_->addTab(tsMatchIng_, tr("Synchronise Clock"));
+    PageControl1_->addTab(tsMarking_, tr("Marked Upload"));
+    PageControl1_->addTab(tsCrtTimerTrain_, tr("Result Upload"));
     PageControl1_->setCurrentIndex(0);
 
     auto* bar = new QProgressBar(this);

@@ -1,5 +1,6 @@
 #include "backup_copy.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -7,6 +8,12 @@
 #include "database.h"
 #include "errors.h"
 #include "whole_file.h"
+
+namespace {
+struct DataText {
+    Q_DECLARE_TR_FUNCTIONS(Data)
+};
+}  // namespace
 
 bool CopyModificationTime(const QString& source, const QString& file) {
     const QDateTime modified = QFileInfo(source).lastModified();
@@ -18,7 +25,7 @@ bool CopyModificationTime(const QString& source, const QString& file) {
 bool WriteDatabaseCopy(TdmZOLF& db, const QString& target, bool replace, QString* reason) {
     if (!replace && QFileInfo::exists(target)) {
         if (reason != nullptr) {
-            *reason = FileWriteMessage(target, QStringLiteral("the file exists already"));
+            *reason = FileWriteMessage(target, DataText::tr("the file exists already"));
         }
         return false;
     }

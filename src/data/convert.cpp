@@ -1,9 +1,17 @@
 #include "convert.h"
 
+#include <QCoreApplication>
+
 #include "errors.h"
 
+namespace {
+struct DataText {
+    Q_DECLARE_TR_FUNCTIONS(Data)
+};
+}  // namespace
+
 QString invalidIntegerText(const QString& text) {
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+    return DataText::tr("'%1' is not a valid integer value").arg(text);
 }
 
 namespace {
@@ -49,7 +57,7 @@ double StrToFloat(const QString& text) {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
     if (!ok) {
-        throw UserError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        throw UserError(DataText::tr("'%1' is not a valid floating point value").arg(text));
     }
     return value;
 }

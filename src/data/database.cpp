@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDriver>
@@ -19,6 +20,12 @@
 
 #include "errors.h"
 #include "schema.h"
+
+namespace {
+struct DataText {
+    Q_DECLARE_TR_FUNCTIONS(Data)
+};
+}  // namespace
 
 namespace {
 
@@ -118,7 +125,7 @@ QSqlDatabase openSqlite(const QString& name, const QString& file, bool readOnly)
         const QString text = errorText(db.lastError());
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(name);
-        throw DbError(QStringLiteral("Cannot open the database %1: %2").arg(file, text));
+        throw DbError(DataText::tr("Cannot open the database %1: %2").arg(file, text));
     }
     return db;
 }
@@ -140,7 +147,7 @@ QString newConnectionName() {
 
 QStringList TdmZOLF::MissingTables(const QString& file) {
     if (!QFileInfo(file).isFile()) {
-        throw DbError(QStringLiteral("The file %1 does not exist.").arg(file));
+        throw DbError(DataText::tr("The file %1 does not exist.").arg(file));
     }
     QStringList missing;
     QString failure;
@@ -176,8 +183,7 @@ QStringList TdmZOLF::MissingTables(const QString& file) {
         }
     }
     if (!failure.isEmpty()) {
-        throw DbError(
-            QStringLiteral("%1 is not a database of this program: %2").arg(file, failure));
+        throw DbError(DataText::tr("%1 is not a database of this program: %2").arg(file, failure));
     }
     return missing;
 }
@@ -201,7 +207,7 @@ QList<qint64> TdmZOLF::TableRowCounts(const QString& file, const QStringList& ta
     }
     QSqlDatabase::removeDatabase(name);
     if (!failure.isEmpty()) {
-        throw DbError(QStringLiteral("Cannot read the database %1: %2").arg(file, failure));
+        throw DbError(DataText::tr("Cannot read the database %1: %2").arg(file, failure));
     }
     return counts;
 }
@@ -212,8 +218,8 @@ TdmZOLF::TdmZOLF(const QString& databaseFile)
     if (!isNew) {
         const QStringList missing = MissingTables(file_);
         if (!missing.isEmpty()) {
-            throw DbError(QStringLiteral("The database %1 is not a database of this program; it "
-                                         "lacks the tables %2. Nothing was changed in it.")
+            throw DbError(DataText::tr("The database %1 is not a database of this program; it "
+                                       "lacks the tables %2. Nothing was changed in it.")
                               .arg(file_, missing.join(QStringLiteral(", "))));
         }
     }
@@ -354,14 +360,14 @@ void TdmZOLF::backupTo(const QString& target) {
     // An empty file is taken as new (the whole-file writer creates its temporary before it
     // hands it over); a file with anything in it is never overwritten.
     if (QFileInfo(target).size() > 0) {
-        throw DbError(QStringLiteral("The backup %1 already exists.").arg(target));
+        throw DbError(DataText::tr("The backup %1 already exists.").arg(target));
     }
     const QVariant handle = connection().driver()->handle();
     sqlite3* source = handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0
                           ? *static_cast<sqlite3* const*>(handle.constData())
                           : nullptr;
     if (source == nullptr) {
-        throw DbError(QStringLiteral("The database is not open."));
+        throw DbError(DataText::tr("The database is not open."));
     }
     sqlite3* copy = nullptr;
     int rc = sqlite3_open_v2(QFile::encodeName(target).constData(), &copy,
@@ -397,7 +403,7 @@ void TdmZOLF::backupTo(const QString& target) {
         }
     }
     if (sqlite3_close(copy) != SQLITE_OK && failure.isEmpty()) {
-        failure = QStringLiteral("the copy could not be closed");
+        failure = DataText::tr("the copy could not be closed");
     }
     if (failure.isEmpty()) {
         QFile written(target);
@@ -409,7 +415,6 @@ void TdmZOLF::backupTo(const QString& target) {
     }
     if (!failure.isEmpty()) {
         QFile::remove(target);
-        throw DbError(
-            QStringLiteral("The backup %1 could not be written: %2").arg(target, failure));
+        throw DbError(DataText::tr("The backup %1 could not be written: %2").arg(target, failure));
     }
 }

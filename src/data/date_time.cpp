@@ -1,8 +1,15 @@
 #include "date_time.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "errors.h"
+
+namespace {
+struct DataText {
+    Q_DECLARE_TR_FUNCTIONS(Data)
+};
+}  // namespace
 
 namespace {
 const QDate kDayZero(1899, 12, 30);
@@ -184,7 +191,7 @@ QDate StrToDate(const QString& text) {
         date = ParseMoment(text).date();
     }
     if (!date.isValid()) {
-        throw UserError(QStringLiteral("'%1' is not a valid date").arg(text));
+        throw UserError(DataText::tr("'%1' is not a valid date").arg(text));
     }
     return date;
 }
@@ -192,7 +199,7 @@ QDate StrToDate(const QString& text) {
 QTime StrToTime(const QString& text) {
     const QTime time = ParseTime(text);
     if (!time.isValid()) {
-        throw UserError(QStringLiteral("'%1' is not a valid time").arg(text));
+        throw UserError(DataText::tr("'%1' is not a valid time").arg(text));
     }
     return time;
 }
@@ -200,7 +207,7 @@ QTime StrToTime(const QString& text) {
 QDateTime StrToDateTime(const QString& text) {
     const QDateTime moment = ParseMoment(text);
     if (!moment.isValid()) {
-        throw UserError(QStringLiteral("'%1' is not a valid date and time").arg(text));
+        throw UserError(DataText::tr("'%1' is not a valid date and time").arg(text));
     }
     return moment;
 }
@@ -223,14 +230,14 @@ double DayFraction(const QTime& time) {
 
 double DayCount(const QDate& date) {
     if (!date.isValid()) {
-        throw UserError(QStringLiteral("'' is not a valid date"));
+        throw UserError(DataText::tr("'' is not a valid date"));
     }
     return double(kDayZero.daysTo(date));
 }
 
 double DayCount(const QDateTime& moment) {
     if (!moment.isValid()) {
-        throw UserError(QStringLiteral("'' is not a valid date and time"));
+        throw UserError(DataText::tr("'' is not a valid date and time"));
     }
     return DayCount(moment.date()) + DayFraction(moment.time());
 }

@@ -1,5 +1,6 @@
 #include "whole_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +16,10 @@
 #endif
 
 namespace {
+
+struct DataText {
+    Q_DECLARE_TR_FUNCTIONS(Data)
+};
 
 constexpr qint64 kPiece = 1 << 20;
 
@@ -68,7 +73,7 @@ QString createTemporary(const QString& file, const QString& target, QFile& out) 
         }
         fail(target, out.errorString());
     }
-    fail(target, QStringLiteral("no temporary name is free beside it"));
+    fail(target, DataText::tr("no temporary name is free beside it"));
 }
 
 // Everything written reaches the disk before the file may replace anything.
@@ -125,10 +130,10 @@ QString fileToReplace(const QString& target) {
         info = QFileInfo(info.symLinkTarget());
     }
     if (info.isDir()) {
-        fail(target, QStringLiteral("it is a folder"));
+        fail(target, DataText::tr("it is a folder"));
     }
     if (info.exists() && !info.isFile()) {
-        fail(target, QStringLiteral("it is not a plain file"));
+        fail(target, DataText::tr("it is not a plain file"));
     }
     return info.absoluteFilePath();
 }
@@ -211,7 +216,7 @@ Item itemOf(const WholeFile& file) {
 }  // namespace
 
 QString FileWriteMessage(const QString& target, const QString& reason) {
-    return QStringLiteral("Cannot write \"%1\": %2").arg(native(target), reason);
+    return DataText::tr("Cannot write \"%1\": %2").arg(native(target), reason);
 }
 
 void WriteWholeFiles(const QList<WholeFile>& files) {
@@ -237,12 +242,12 @@ void CopyWholeFile(const QString& source, const QString& target) {
             QFile in(source);
             if (!in.open(QIODevice::ReadOnly)) {
                 throw FileWriteError(
-                    QStringLiteral("Cannot read \"%1\": %2").arg(native(source), in.errorString()));
+                    DataText::tr("Cannot read \"%1\": %2").arg(native(source), in.errorString()));
             }
             while (!in.atEnd()) {
                 const QByteArray piece = in.read(kPiece);
                 if (piece.isEmpty() && in.error() != QFileDevice::NoError) {
-                    throw FileWriteError(QStringLiteral("Cannot read \"%1\": %2")
+                    throw FileWriteError(DataText::tr("Cannot read \"%1\": %2")
                                              .arg(native(source), in.errorString()));
                 }
                 writeAll(out, piece, target);

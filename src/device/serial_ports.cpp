@@ -1,8 +1,15 @@
 #include "device/serial_ports.h"
 
+#include <QCoreApplication>
 #include <QSerialPortInfo>
 #include <QStringList>
 #include <algorithm>
+
+namespace {
+struct PortText {
+    Q_DECLARE_TR_FUNCTIONS(SerialPorts)
+};
+}  // namespace
 
 namespace {
 
@@ -60,7 +67,7 @@ QList<PortChoice> PortChoices(const QList<SerialPortFound>& found, const QString
         return SamePort(port, current);
     });
     if (!listed && !current.trimmed().isEmpty()) {
-        choices << PortChoice{QStringLiteral("%1 - not found").arg(current.trimmed()),
+        choices << PortChoice{PortText::tr("%1 - not found").arg(current.trimmed()),
                               current.trimmed()};
     }
     for (const SerialPortFound& port : sorted) {
@@ -72,21 +79,21 @@ QList<PortChoice> PortChoices(const QList<SerialPortFound>& found, const QString
 QString PortRefusal(const QString& port, PortFailure failure, const QString& systemText,
                     const QList<SerialPortFound>& found, const QString& user,
                     const QString& group) {
-    const QString head = QStringLiteral("Unable to open com port %1").arg(port);
+    const QString head = PortText::tr("Unable to open com port %1").arg(port);
     switch (failure) {
         case PortFailure::PermissionDenied:
-            return head + QStringLiteral(
+            return head + PortText::tr(
                               ": permission denied: add your user to the group %1 "
                               "(sudo usermod -aG %1 %2) and log in again.")
                               .arg(group.isEmpty() ? QStringLiteral("dialout") : group,
                                    user.isEmpty() ? QStringLiteral("$USER") : user);
         case PortFailure::InUse:
-            return head + QStringLiteral(
+            return head + PortText::tr(
                               ": another program is using it. Close that program "
                               "(or another window of this one) and try again.");
         case PortFailure::NotFound: {
             if (found.isEmpty()) {
-                return head + QStringLiteral(
+                return head + PortText::tr(
                                   ": there is no such port, and no serial port was "
                                   "found on this computer. Connect the club antenna, "
                                   "then choose its port in Setup.");
@@ -95,7 +102,7 @@ QString PortRefusal(const QString& port, PortFailure failure, const QString& sys
             for (const PortChoice& choice : PortChoices(found, {})) {
                 names << choice.text;
             }
-            return head + QStringLiteral(
+            return head + PortText::tr(
                               ": there is no such port. The serial ports on this "
                               "computer are: %1. Choose the antenna's port in Setup.")
                               .arg(names.join(QStringLiteral("; ")));

@@ -1,10 +1,20 @@
 #include "feather_colours.h"
 
+#include <QCoreApplication>
+
 #include "data/database.h"
 #include "data/errors.h"
+#include "data/translate.h"
+
+namespace {
+struct MemberText {
+    Q_DECLARE_TR_FUNCTIONS(Members)
+};
+}  // namespace
 
 const QString kOtherColour = QStringLiteral("Other");
-const QString kColourEntryError = QStringLiteral("Please enter a colour code and a colour name.");
+const QString kColourEntryError =
+    QStringLiteral(QT_TRANSLATE_NOOP("Members", "Please enter a colour code and a colour name."));
 
 QStringList ColourBoxNames(TdmZOLF& db) {
     return QStringList{kOtherColour} +
@@ -32,15 +42,15 @@ QString ColourNamesSql() {
 
 void AddFeatherColour(TdmZOLF& db, const QString& code, const QString& name) {
     if (code.trimmed().isEmpty() || name.trimmed().isEmpty()) {
-        throw UserError(kColourEntryError);
+        throw UserError(Translated("Members", kColourEntryError));
     }
     if (db.rowCount(QStringLiteral("select 1 from ZOL_FeatherColor where ColorType=?"), {code}) >
         0) {
-        throw UserError(QStringLiteral("Colour code %1 exists already.").arg(code));
+        throw UserError(MemberText::tr("Colour code %1 exists already.").arg(code));
     }
     if (db.rowCount(QStringLiteral("select 1 from ZOL_FeatherColor where FeathColor=?"), {name}) >
         0) {
-        throw UserError(QStringLiteral("Colour name %1 exists already.").arg(name));
+        throw UserError(MemberText::tr("Colour name %1 exists already.").arg(name));
     }
     db.exec(QStringLiteral("insert into ZOL_FeatherColor values(?,?)"), {code, name});
 }

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "data/date_time.h"
+#include "data/translate.h"
 #include "members/feather_colours.h"
 #include "members/loft_data_download.h"
 #include "members/ring_numbers.h"
@@ -108,7 +109,7 @@ QString& TfrmMember_TC::sortText() {
 TfrmMember_TC::TfrmMember_TC(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("frmMember_TC"));
     auto* layout = new QVBoxLayout(this);
-    lblTitle_ = named(new QLabel(QStringLiteral("Member"), this), "lblTitle");
+    lblTitle_ = named(new QLabel(tr("Member"), this), "lblTitle");
     QFont titleFont = lblTitle_->font();
     titleFont.setPointSize(titleFont.pointSize() + 6);
     titleFont.setBold(true);
@@ -131,21 +132,21 @@ void TfrmMember_TC::buildMemberPanel() {
     pnlMem_ = named(new QWidget(this), "pnlMem");
     auto* v = new QVBoxLayout(pnlMem_);
     auto* top = new QHBoxLayout;
-    auto* btnMemNew = button(QStringLiteral("AddNew"), "btnMemNew", pnlMem_);
-    auto* butPrtMemList = button(QStringLiteral("Print"), "butPrtMemList", pnlMem_);
+    auto* btnMemNew = button(tr("AddNew"), "btnMemNew", pnlMem_);
+    auto* butPrtMemList = button(tr("Print"), "butPrtMemList", pnlMem_);
     top->addWidget(btnMemNew);
     top->addWidget(butPrtMemList);
     top->addStretch();
-    top->addWidget(new QLabel(QStringLiteral("Number of Members:"), pnlMem_));
+    top->addWidget(new QLabel(tr("Number of Members:"), pnlMem_));
     lblMemCnt_ = named(new QLabel(pnlMem_), "lblMemCnt");
     top->addWidget(lblMemCnt_);
     v->addLayout(top);
 
     dbgrdMem_ = named(new SqlGrid(pnlMem_), "dbgrdMem");
     dbgrdMem_->setSortText(&gSortText);
-    dbgrdMem_->setTitles({{QStringLiteral("LoftNo"), QStringLiteral("Loft Number")},
-                          {QStringLiteral("LoftName"), QStringLiteral("Name")},
-                          {QStringLiteral("clockCnt"), QStringLiteral("Clocks")}});
+    dbgrdMem_->setTitles({{QStringLiteral("LoftNo"), tr("Loft Number")},
+                          {QStringLiteral("LoftName"), tr("Name")},
+                          {QStringLiteral("clockCnt"), tr("Clocks")}});
     dbgrdMem_->gridModel()->setFormatter(
         QStringLiteral("LoftNo"), [](const QVariant& value, const QSqlRecord& row) {
             return LoftNoCellText(row.value(QStringLiteral("AssociationCode")).toString(),
@@ -158,13 +159,13 @@ void TfrmMember_TC::buildMemberPanel() {
     v->addWidget(dbgrdMem_, 1);
 
     rgMem_ = named(new QMenu(this), "rgMem");
-    rgMem_->addAction(QStringLiteral("Edit Member"), this, [this] { editMember(); });
-    rgMem_->addAction(QStringLiteral("Delete Member"), this, [this] { deleteMember(); });
+    rgMem_->addAction(tr("Edit Member"), this, [this] { editMember(); });
+    rgMem_->addAction(tr("Delete Member"), this, [this] { deleteMember(); });
     rgMem_->addSeparator();
-    rgMem_->addAction(QStringLiteral("Member Rings List"), this, [this] { openRingList(); });
-    rgMem_->addAction(QStringLiteral("Member Clocks"), this, [this] { openClockList(); });
+    rgMem_->addAction(tr("Member Rings List"), this, [this] { openRingList(); });
+    rgMem_->addAction(tr("Member Clocks"), this, [this] { openClockList(); });
     rgMem_->addSeparator();
-    rgMem_->addAction(QStringLiteral("Loft Data Download"), this, [this] {
+    rgMem_->addAction(tr("Loft Data Download"), this, [this] {
         guarded(ctx_.prompts,
                 [this] { RunLoftDataDownload(this, ctx_, settings_, currentLoftNo()); });
     });
@@ -229,19 +230,19 @@ void TfrmMember_TC::buildMemberForm() {
     auto* lat = new QHBoxLayout;
     lat->addWidget(medtLoftLat_);
     lat->addWidget(new QLabel(QStringLiteral("(N024'22:30)"), pnlNewMember_));
-    form->addRow(QStringLiteral("Name:"), edtName_);
-    form->addRow(QStringLiteral("Street:"), edtStreet_);
-    form->addRow(QStringLiteral("City:"), edtToneCity_);
-    form->addRow(QStringLiteral("Post Code:"), edtPostCode_);
-    form->addRow(QStringLiteral("Telephone Number:"), edtPhone_);
-    form->addRow(QStringLiteral("Loft Number:"), loftNo);
-    form->addRow(QStringLiteral("Lontitude :"), lon);
-    form->addRow(QStringLiteral("Latitude :"), lat);
+    form->addRow(tr("Name:"), edtName_);
+    form->addRow(tr("Street:"), edtStreet_);
+    form->addRow(tr("City:"), edtToneCity_);
+    form->addRow(tr("Post Code:"), edtPostCode_);
+    form->addRow(tr("Telephone Number:"), edtPhone_);
+    form->addRow(tr("Loft Number:"), loftNo);
+    form->addRow(tr("Lontitude :"), lon);
+    form->addRow(tr("Latitude :"), lat);
     form->addRow(lblCoordPasted_);
-    form->addRow(QStringLiteral("Notes"), mmoNote_);
+    form->addRow(tr("Notes"), mmoNote_);
 
-    auto* btnOK = button(QStringLiteral("Save"), "btnOK", pnlNewMember_);
-    auto* btnCancel = button(QStringLiteral("Cancel"), "btnCancel", pnlNewMember_);
+    auto* btnOK = button(tr("Save"), "btnOK", pnlNewMember_);
+    auto* btnCancel = button(tr("Cancel"), "btnCancel", pnlNewMember_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(btnOK);
@@ -267,10 +268,9 @@ void TfrmMember_TC::buildClockPanel() {
     v->addWidget(lblClockListTitle_);
     dbgrdClockList_ = named(new SqlGrid(pnlClockList_), "dbgrdClockList");
     dbgrdClockList_->setSortText(&gSortText);
-    dbgrdClockList_->setTitles(
-        {{QStringLiteral("ClockID"), QStringLiteral("Serial Number")},
-         {QStringLiteral("LastSynchDate"), QStringLiteral("Date last synchronized ")},
-         {QStringLiteral("SynchStat"), QStringLiteral("Sync. required")}});
+    dbgrdClockList_->setTitles({{QStringLiteral("ClockID"), tr("Serial Number")},
+                                {QStringLiteral("LastSynchDate"), tr("Date last synchronized ")},
+                                {QStringLiteral("SynchStat"), tr("Sync. required")}});
     dbgrdClockList_->horizontalHeader()->setStretchLastSection(true);
     dbgrdClockList_->setContextMenuPolicy(Qt::CustomContextMenu);
     v->addWidget(dbgrdClockList_, 1);
@@ -278,7 +278,7 @@ void TfrmMember_TC::buildClockPanel() {
     v->addWidget(lblClockListSum_);
 
     rgClockList_ = named(new QMenu(this), "rgClockList");
-    rgClockList_->addAction(QStringLiteral("Delete"), this, [this] { deleteClock(); });
+    rgClockList_->addAction(tr("Delete"), this, [this] { deleteClock(); });
     connect(dbgrdClockList_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         const QModelIndex index = dbgrdClockList_->indexAt(pos);
         if (index.isValid()) {
@@ -298,33 +298,34 @@ void TfrmMember_TC::buildRingPanel() {
     // The list with its buttons.
     auto* left = new QVBoxLayout;
     auto* top = new QHBoxLayout;
-    auto* butPrtRingList = button(QStringLiteral("Print"), "butPrtRingList", pnlMemRing_);
-    auto* btnRingExport = button(QStringLiteral("Ring Export"), "btnRingExport", pnlMemRing_);
+    auto* butPrtRingList = button(tr("Print"), "butPrtRingList", pnlMemRing_);
+    auto* btnRingExport = button(tr("Ring Export"), "btnRingExport", pnlMemRing_);
     top->addWidget(butPrtRingList);
     top->addWidget(btnRingExport);
     top->addStretch();
-    top->addWidget(new QLabel(QStringLiteral("Number of rings :"), pnlMemRing_));
+    top->addWidget(new QLabel(tr("Number of rings :"), pnlMemRing_));
     lblRingCnt_ = named(new QLabel(pnlMemRing_), "lblRingCnt");
     top->addWidget(lblRingCnt_);
     left->addLayout(top);
     dbgrdMemRing_ = named(new SqlGrid(pnlMemRing_), "dbgrdMemRing");
     dbgrdMemRing_->setSortText(&gSortText);
-    dbgrdMemRing_->setTitles({{QStringLiteral("PRingNo"), QStringLiteral("Life Ring Number")},
-                              {QStringLiteral("ColorType"), QStringLiteral("Color")},
-                              {QStringLiteral("Sex"), QStringLiteral("Sex of bird")},
-                              {QStringLiteral("E_Ring"), QStringLiteral("E_Ring Assign")},
-                              {QStringLiteral("CreateDate"), QStringLiteral("Create Date")},
-                              {QStringLiteral("AssignDate"), QStringLiteral("Assign Date")},
-                              {QStringLiteral("Updatetime"), QStringLiteral("Last Update")}});
+    dbgrdMemRing_->setTitles({{QStringLiteral("PRingNo"), tr("Life Ring Number")},
+                              {QStringLiteral("ColorType"), tr("Color")},
+                              {QStringLiteral("Sex"), tr("Sex of bird")},
+                              {QStringLiteral("E_Ring"), tr("E_Ring Assign")},
+                              {QStringLiteral("CreateDate"), tr("Create Date")},
+                              {QStringLiteral("AssignDate"), tr("Assign Date")},
+                              {QStringLiteral("Updatetime"), tr("Last Update")}});
     SqlGridModel* model = dbgrdMemRing_->gridModel();
     model->setFormatter(QStringLiteral("PRingNo"), [](const QVariant& v, const QSqlRecord& r) {
         return RingDisplayText(
             v, r.value(QStringLiteral("RCountry")), r.value(QStringLiteral("RYear")),
             r.value(QStringLiteral("RRegLetter")), r.value(QStringLiteral("RRegNumber")));
     });
-    model->setLookup(QStringLiteral("ColorType"), ColourNamesSql(), kOtherColour);
-    model->setFormatter(QStringLiteral("Sex"),
-                        [](const QVariant& v, const QSqlRecord&) { return SexName(v); });
+    model->setLookup(QStringLiteral("ColorType"), ColourNamesSql(), tr("Other"));
+    model->setFormatter(QStringLiteral("Sex"), [](const QVariant& v, const QSqlRecord&) {
+        return tr(SexName(v).toLatin1().constData());
+    });
     model->setFormatter(QStringLiteral("CreateDate"),
                         [](const QVariant& v, const QSqlRecord&) { return dateCell(v); });
     model->setFormatter(QStringLiteral("AssignDate"),
@@ -339,11 +340,11 @@ void TfrmMember_TC::buildRingPanel() {
     h->addLayout(left, 1);
 
     rgMemRing_ = named(new QMenu(this), "rgMemRing");
-    rgMemRing_->addAction(QStringLiteral("Edit Ring"), this, [this] {
+    rgMemRing_->addAction(tr("Edit Ring"), this, [this] {
         showOnly(pnlMemRing_);
         loadSelectedRing();
     });
-    rgMemRing_->addAction(QStringLiteral("Delete Ring"), this, [this] { deleteRing(); });
+    rgMemRing_->addAction(tr("Delete Ring"), this, [this] { deleteRing(); });
 
     // The ring form.
     pnlMRingData_ = named(new QWidget(pnlMemRing_), "pnlMRingData");
@@ -371,7 +372,7 @@ void TfrmMember_TC::buildRingPanel() {
             new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), number));
         number->installEventFilter(this);
     }
-    lbl6_ = named(new QLabel(QStringLiteral("Upper registration number :"), pnlMRingData_), "lbl6");
+    lbl6_ = named(new QLabel(tr("Upper registration number :"), pnlMRingData_), "lbl6");
     // The upper number's row keeps its place while hidden, so the form does not move sideways
     // when "Add a Range" shows it.
     for (QWidget* w : {static_cast<QWidget*>(lbl6_), static_cast<QWidget*>(edtUpRegNum_)}) {
@@ -380,28 +381,31 @@ void TfrmMember_TC::buildRingPanel() {
         w->setSizePolicy(policy);
     }
     cbbSex_ = named(new QComboBox(pnlMRingData_), "cbbSex");
-    cbbSex_->addItems({QStringLiteral("Hen"), QStringLiteral("Cock"), QStringLiteral("Unknown")});
-    cbbSex_->setCurrentText(QStringLiteral("Cock"));
+    // Shown in the interface language; the ring work knows each by its English name.
+    for (const char* sex : {QT_TR_NOOP("Hen"), QT_TR_NOOP("Cock"), QT_TR_NOOP("Unknown")}) {
+        cbbSex_->addItem(tr(sex), QLatin1String(sex));
+    }
+    cbbSex_->setCurrentIndex(cbbSex_->findData(QStringLiteral("Cock")));
     cbbBColour_ = named(new QComboBox(pnlMRingData_), "cbbBColour");
     cbbBColour_->setContextMenuPolicy(Qt::CustomContextMenu);
     mmoComment_ = named(new QPlainTextEdit(pnlMRingData_), "mmoComment");
     mmoComment_->setTabChangesFocus(true);
     mmoComment_->setMaximumHeight(80);
-    form->addRow(QStringLiteral("Association :"), cbbCountryRingCode_);
-    form->addRow(QStringLiteral("Birth Year:"), combBYear_);
-    form->addRow(QStringLiteral("Registration Letter :"), edtRegLetter_);
-    form->addRow(QStringLiteral("Registration Number :"), edtRegNum_);
+    form->addRow(tr("Association :"), cbbCountryRingCode_);
+    form->addRow(tr("Birth Year:"), combBYear_);
+    form->addRow(tr("Registration Letter :"), edtRegLetter_);
+    form->addRow(tr("Registration Number :"), edtRegNum_);
     form->addRow(lbl6_, edtUpRegNum_);
-    form->addRow(QStringLiteral("Sex of the bird :"), cbbSex_);
-    form->addRow(QStringLiteral("Bird color :"), cbbBColour_);
-    form->addRow(QStringLiteral("Comment :"), mmoComment_);
+    form->addRow(tr("Sex of the bird :"), cbbSex_);
+    form->addRow(tr("Bird color :"), cbbBColour_);
+    form->addRow(tr("Comment :"), mmoComment_);
 
-    auto* btnNew = button(QStringLiteral("AddNew"), "btnNew", pnlMRingData_);
-    auto* btnNew2 = button(QStringLiteral("Add a Range"), "btnNew2", pnlMRingData_);
-    auto* btnOK_Ring = button(QStringLiteral("Save"), "btnOK_Ring", pnlMRingData_);
-    auto* btnCan_Ring = button(QStringLiteral("Cancel"), "btnCan_Ring", pnlMRingData_);
-    auto* btnImport = button(QStringLiteral("Spreadsheet Import"), "btnXlsImport", pnlMRingData_);
-    auto* btnExport = button(QStringLiteral("Spreadsheet Export"), "btnXlsExport", pnlMRingData_);
+    auto* btnNew = button(tr("AddNew"), "btnNew", pnlMRingData_);
+    auto* btnNew2 = button(tr("Add a Range"), "btnNew2", pnlMRingData_);
+    auto* btnOK_Ring = button(tr("Save"), "btnOK_Ring", pnlMRingData_);
+    auto* btnCan_Ring = button(tr("Cancel"), "btnCan_Ring", pnlMRingData_);
+    auto* btnImport = button(tr("Spreadsheet Import"), "btnXlsImport", pnlMRingData_);
+    auto* btnExport = button(tr("Spreadsheet Export"), "btnXlsExport", pnlMRingData_);
     auto* rows = new QVBoxLayout(pnlMRingData_);
     rows->setContentsMargins(0, 0, 0, 0);
     rows->addLayout(form);
@@ -417,19 +421,18 @@ void TfrmMember_TC::buildRingPanel() {
     rows->addLayout(sheet);
 
     pmFeatherColor_ = named(new QMenu(this), "pmFeatherColor");
-    pmFeatherColor_->addAction(QStringLiteral("&A Add"), this, [this] { addColour(); });
-    pmFeatherColor_->addAction(QStringLiteral("&D Delete"), this, [this] { deleteColour(); });
-    pmFeatherColor_->addAction(QStringLiteral("&E exit"));
+    pmFeatherColor_->addAction(tr("&A Add"), this, [this] { addColour(); });
+    pmFeatherColor_->addAction(tr("&D Delete"), this, [this] { deleteColour(); });
+    pmFeatherColor_->addAction(tr("&E exit"));
 
-    grpBirdColor_ =
-        named(new QGroupBox(QStringLiteral("Bird Color Maintain"), pnlMemRing_), "grpBirdColor");
+    grpBirdColor_ = named(new QGroupBox(tr("Bird Color Maintain"), pnlMemRing_), "grpBirdColor");
     auto* colourForm = new QFormLayout;
     edtColorCode_ = lineEdit("edtColorCode", 4, grpBirdColor_);
     edtColorName_ = lineEdit("edtColorName", 20, grpBirdColor_);
-    colourForm->addRow(QStringLiteral("Color Code :"), edtColorCode_);
-    colourForm->addRow(QStringLiteral("Color Name :"), edtColorName_);
-    auto* btnColorSave = button(QStringLiteral("Save"), "btnColorSave", grpBirdColor_);
-    auto* btnColorCancel = button(QStringLiteral("Cancel"), "btnColorCancel", grpBirdColor_);
+    colourForm->addRow(tr("Color Code :"), edtColorCode_);
+    colourForm->addRow(tr("Color Name :"), edtColorName_);
+    auto* btnColorSave = button(tr("Save"), "btnColorSave", grpBirdColor_);
+    auto* btnColorCancel = button(tr("Cancel"), "btnColorCancel", grpBirdColor_);
     auto* colourButtons = new QHBoxLayout;
     colourButtons->addStretch();
     colourButtons->addWidget(btnColorSave);
@@ -499,7 +502,7 @@ void TfrmMember_TC::showStep() {
     fillColourBox();
     loadMembers();
     showOnly(pnlMem_);
-    lblTitle_->setText(QStringLiteral("Member"));
+    lblTitle_->setText(tr("Member"));
     combBYear_->clear();
     combBYear_->addItems(BirthYears(ctx_.clock.today()));
 }
@@ -525,6 +528,7 @@ void TfrmMember_TC::loadMembers() {
 void TfrmMember_TC::fillColourBox() {
     cbbBColour_->clear();
     cbbBColour_->addItems(ColourBoxNames(ctx_.db));
+    cbbBColour_->setItemText(0, tr("Other"));  // the first entry, a ring without a known colour
 }
 
 void TfrmMember_TC::comesLater(const QString& text) {
@@ -586,7 +590,7 @@ void TfrmMember_TC::newMember() {
         // The club's code may be longer than a member's box allows; it is kept whole.
         setWholeText(edtUnionCode_, ClubAssociationCode(ctx_.db), kUnionCodeLimit);
         edtSeriesNo_->setEnabled(true);
-        lblTitle_->setText(QStringLiteral("Member New Add"));
+        lblTitle_->setText(tr("Member New Add"));
         showOnly(pnlNewMember_);
         edtName_->setFocus();
     });
@@ -610,7 +614,7 @@ void TfrmMember_TC::editMember() {
         medtLoftLon_->setText(f.lon);
         medtLoftLat_->setText(f.lat);
         edtSeriesNo_->setEnabled(false);
-        lblTitle_->setText(QStringLiteral("Member Edit Update"));
+        lblTitle_->setText(tr("Member Edit Update"));
         showOnly(pnlNewMember_);
         edtName_->setFocus();
     });
@@ -646,14 +650,14 @@ void TfrmMember_TC::saveMember() {
             return;  // the form stays open
         }
         loadMembers();
-        lblTitle_->setText(QStringLiteral("Member"));
+        lblTitle_->setText(tr("Member"));
         showOnly(pnlMem_);
     });
 }
 
 void TfrmMember_TC::cancelMember() {
     showOnly(pnlMem_);
-    lblTitle_->setText(QStringLiteral("Member"));
+    lblTitle_->setText(tr("Member"));
 }
 
 void TfrmMember_TC::checkCoordOnLeave(LoftCoordBox left) {
@@ -674,8 +678,8 @@ void TfrmMember_TC::openClockList() {
         dbgrdClockList_->load(ctx_.db, ClockListSql(), {clockLoftNo_});
         showColumns(dbgrdClockList_, {1, 2, 3});
         showOnly(pnlClockList_);
-        lblClockListTitle_->setText(member.value(QStringLiteral("LoftName")).toString() +
-                                    QStringLiteral("'s Clock List"));
+        lblClockListTitle_->setText(
+            tr("%1's Clock List").arg(member.value(QStringLiteral("LoftName")).toString()));
         lblClockListSum_->setText(ClockCountText(dbgrdClockList_->rowCountShown()));
     });
 }
@@ -702,8 +706,8 @@ void TfrmMember_TC::openRingList() {
         }
         ringLoftNo_ = member.value(QStringLiteral("LoftNo")).toString();
         showOnly(pnlMemRing_);
-        lblTitle_->setText(member.value(QStringLiteral("LoftName")).toString() +
-                           QStringLiteral("'s Ring List"));
+        lblTitle_->setText(
+            tr("%1's Ring List").arg(member.value(QStringLiteral("LoftName")).toString()));
         edtUpRegNum_->clear();
         // The form starts as "AddNew" leaves it, so that a ring saved at once is composed by
         // the same rules (the country's letters, this year) as one saved after "AddNew".
@@ -730,8 +734,12 @@ void TfrmMember_TC::loadSelectedRing() {
             return;
         }
         cbbCountryRingCode_->setCurrentText(f.country);
-        cbbBColour_->setCurrentText(f.colourName);
-        cbbSex_->setCurrentText(f.sexName);
+        if (f.colourName == kOtherColour) {
+            cbbBColour_->setCurrentIndex(0);
+        } else {
+            cbbBColour_->setCurrentText(f.colourName);
+        }
+        cbbSex_->setCurrentIndex(cbbSex_->findData(f.sexName));
         combBYear_->setCurrentText(f.year);
         // A stored ring keeps its whole letters and number even when the country chosen last
         // allows fewer: cut short, they would compose another ring number and Save would
@@ -820,7 +828,7 @@ void TfrmMember_TC::applyEntryLimits() {
 void TfrmMember_TC::checkNehuLetters() {
     if (cbbCountryRingCode_->currentText() == QLatin1String("NEHU") &&
         !NehuLettersAccepted(edtRegLetter_->text())) {
-        ctx_.prompts.message(kNehuLetterError);
+        ctx_.prompts.message(Translated("Members", kNehuLetterError));
         QTimer::singleShot(0, edtRegLetter_, [edit = edtRegLetter_] { edit->setFocus(); });
     }
 }
@@ -833,8 +841,8 @@ void TfrmMember_TC::saveRing() {
                    edtRegLetter_->text(), edtRegNum_->text()};
         // Only "Add a Range" shows the upper number box.
         e.upperNumber = edtUpRegNum_->isHidden() ? QString() : edtUpRegNum_->text();
-        e.sexName = cbbSex_->currentText();
-        e.colourName = cbbBColour_->currentText();
+        e.sexName = cbbSex_->currentData().toString();
+        e.colourName = cbbBColour_->currentIndex() == 0 ? kOtherColour : cbbBColour_->currentText();
         e.comment = mmoComment_->toPlainText();
         e.selectedRingNo =
             dbgrdMemRing_->currentRecord().value(QStringLiteral("PRingNo")).toString();
@@ -873,7 +881,8 @@ void TfrmMember_TC::addColour() {
 
 void TfrmMember_TC::deleteColour() {
     guarded(ctx_.prompts, [this] {
-        DeleteFeatherColour(ctx_.db, cbbBColour_->currentText());
+        DeleteFeatherColour(
+            ctx_.db, cbbBColour_->currentIndex() == 0 ? kOtherColour : cbbBColour_->currentText());
         fillColourBox();
     });
 }
@@ -888,30 +897,26 @@ void TfrmMember_TC::saveColour() {
 
 // ---- rings to and from workbooks -------------------------------------------------------------
 
-namespace {
-const QString kWorkbookFilter = QStringLiteral("Excel File (*.xlsx)");
-}  // namespace
-
 void TfrmMember_TC::exportRings() {
     guarded(ctx_.prompts, [this] {
-        const QString file = ctx_.prompts.saveFileName(kWorkbookFilter);
+        const QString file = ctx_.prompts.saveFileName(tr("Excel File (*.xlsx)"));
         if (file.isEmpty()) {
             return;
         }
-        ProgressDialog progress(this, QStringLiteral("Spreadsheet Export"), false);
+        ProgressDialog progress(this, tr("Spreadsheet Export"), false);
         ExportRings(ctx_.db, ringLoftNo_, file, progress);
     });
 }
 
 void TfrmMember_TC::importRings() {
     guarded(ctx_.prompts, [this] {
-        const QString file = ctx_.prompts.openFileName(kWorkbookFilter);
+        const QString file = ctx_.prompts.openFileName(tr("Excel File (*.xlsx)"));
         if (file.isEmpty()) {
             return;
         }
         RingImportResult result;
         {
-            ProgressDialog progress(this, QStringLiteral("Spreadsheet Import"), true);
+            ProgressDialog progress(this, tr("Spreadsheet Import"), true);
             result = ImportRings(ctx_.db, ctx_.clock, file, progress);
         }
         loadRings();

@@ -1,5 +1,6 @@
 #include "member_store.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QSqlQuery>
 
@@ -11,10 +12,19 @@
 #include "data/prompts.h"
 #include "data/schema.h"
 #include "data/settings_ini.h"
+#include "data/translate.h"
 #include "races/coordinates.h"
 
-const QString kMemberEntryError = QStringLiteral("Set new Member find data entry error !");
-const QString kDeleteDataQuestion = QStringLiteral("This will delete the data ?");
+namespace {
+struct MemberText {
+    Q_DECLARE_TR_FUNCTIONS(Members)
+};
+}  // namespace
+
+const QString kMemberEntryError =
+    QStringLiteral(QT_TRANSLATE_NOOP("Members", "Set new Member find data entry error !"));
+const QString kDeleteDataQuestion =
+    QStringLiteral(QT_TRANSLATE_NOOP("Members", "This will delete the data ?"));
 
 QString MemberListSql() {
     return QStringLiteral(
@@ -40,7 +50,7 @@ QString StoredText(const QString& text) {
 }
 
 QString ReplaceMemberQuestion(const QString& loftNo, const QString& name) {
-    return QStringLiteral("Loft number %1 belongs to %2. Replace that member's details?")
+    return MemberText::tr("Loft number %1 belongs to %2. Replace that member's details?")
         .arg(loftNo, name);
 }
 
@@ -58,7 +68,7 @@ MemberSaveResult SaveMember(TdmZOLF& db, Prompts& prompts, const Clock& clock,
         f.loftNo = typed.loftNo.trimmed();
     }
     if (f.associationCode.isEmpty() || f.loftNo.isEmpty() || f.name.isEmpty()) {
-        prompts.message(kMemberEntryError);
+        prompts.message(Translated("Members", kMemberEntryError));
         return MemberSaveResult::Refused;
     }
     // A coordinate with 60 minutes or seconds would count as a whole degree in every distance.
@@ -132,12 +142,12 @@ MemberForm LoadMember(TdmZOLF& db, const QString& loftNo) {
 }
 
 QString DeleteMemberQuestion(int pigeons) {
-    return QStringLiteral("This Loft has ") + QString::number(pigeons) +
-           QStringLiteral(" pigeon records, Do you want delete all data ?");
+    return MemberText::tr("This Loft has %1 pigeon records, Do you want delete all data ?")
+        .arg(pigeons);
 }
 
 QString DeleteLoftQuestion(const QString& loftNo, const QString& name) {
-    return QStringLiteral("Delete the member %1 %2 and the loft's distances ?").arg(loftNo, name);
+    return MemberText::tr("Delete the member %1 %2 and the loft's distances ?").arg(loftNo, name);
 }
 
 bool DeleteMember(TdmZOLF& db, Prompts& prompts, const QString& loftNo) {
@@ -173,11 +183,11 @@ QString ClockListSql() {
 }
 
 QString ClockCountText(int count) {
-    return QStringLiteral("Number of clocks ") + QString::number(count);
+    return MemberText::tr("Number of clocks %1").arg(count);
 }
 
 bool DeleteClock(TdmZOLF& db, Prompts& prompts, const QString& loftNo, const QString& clockId) {
-    if (!prompts.confirmed(kDeleteDataQuestion)) {
+    if (!prompts.confirmed(Translated("Members", kDeleteDataQuestion))) {
         return false;
     }
     db.exec(QStringLiteral("delete from ZOL_LoftClocks where LoftNo=? and ClockID=?"),

@@ -1,17 +1,27 @@
 #include "ring_numbers.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QVariant>
 
 #include "data/convert.h"
 #include "data/errors.h"
+#include "data/translate.h"
 
-const QString kRangeRefused = QStringLiteral(
+namespace {
+struct MemberText {
+    Q_DECLARE_TR_FUNCTIONS(Members)
+};
+}  // namespace
+
+const QString kRangeRefused = QStringLiteral(QT_TRANSLATE_NOOP(
+    "Members",
     "The upper registration number must not be lower than the registration number, nor more "
-    "than 255 above it. Nothing was stored.");
-const QString kNehuLetterError = QStringLiteral("Registration Letter Input Error!");
-const QString kBirthYearError =
-    QStringLiteral("The birth year must have four digits, for example 2025. Nothing was stored.");
+    "than 255 above it. Nothing was stored."));
+const QString kNehuLetterError =
+    QStringLiteral(QT_TRANSLATE_NOOP("Members", "Registration Letter Input Error!"));
+const QString kBirthYearError = QStringLiteral(QT_TRANSLATE_NOOP(
+    "Members", "The birth year must have four digits, for example 2025. Nothing was stored."));
 
 namespace {
 bool isOneOf(const QString& value, std::initializer_list<const char*> codes) {
@@ -47,7 +57,7 @@ void CheckBirthYear(const RingParts& p) {
         isOneOf(p.country, {"NWHU", "NEHU", "AU", "IF", "CU", "MX"}) || !p.number.isEmpty();
     static const QRegularExpression fourDigits(QStringLiteral("^[0-9]{4}$"));
     if (usesYear && !fourDigits.match(p.year).hasMatch()) {
-        throw UserError(kBirthYearError);
+        throw UserError(Translated("Members", kBirthYearError));
     }
 }
 
@@ -72,7 +82,7 @@ QStringList RangeNumbers(const QString& number, const QString& upper) {
     const int first = StrToInt(number);
     const int last = StrToInt(upper);
     if (last < first || last - first > 255) {
-        throw UserError(kRangeRefused);
+        throw UserError(Translated("Members", kRangeRefused));
     }
     const int width = int(number.size());
     QStringList numbers;
@@ -104,7 +114,7 @@ QString SexName(const QVariant& code) {
 }
 
 std::optional<CountryRule> CountryRuleFor(const QString& country) {
-    const QString dash = QStringLiteral("Field value : '-' ");
+    const QString dash = MemberText::tr("Field value : '-' ");
     if (isOneOf(country, {"BELG", "NL"})) {
         return CountryRule{true, 0, 7, dash};
     }
@@ -112,13 +122,13 @@ std::optional<CountryRule> CountryRuleFor(const QString& country) {
         return CountryRule{true, 0, 6, dash};
     }
     if (country == QLatin1String("IHU")) {
-        return CountryRule{false, 1, 6, QStringLiteral("Field value : 'N' Or 'S'")};
+        return CountryRule{false, 1, 6, MemberText::tr("Field value : 'N' Or 'S'")};
     }
     if (isOneOf(country, {"GB", "NWHU", "WHU", "SU"})) {
-        return CountryRule{false, 1, 5, QStringLiteral("Field value : 'A' ~ 'Z'")};
+        return CountryRule{false, 1, 5, MemberText::tr("Field value : 'A' ~ 'Z'")};
     }
     if (country == QLatin1String("NEHU")) {
-        return CountryRule{false, 5, 5, QStringLiteral("Field value : AP,BOR... ")};
+        return CountryRule{false, 5, 5, MemberText::tr("Field value : AP,BOR... ")};
     }
     if (country == QLatin1String("DV")) {
         return CountryRule{true, 0, 5, dash};

@@ -1,5 +1,6 @@
 #include "ring_store.h"
 
+#include <QCoreApplication>
 #include <QSqlRecord>
 
 #include "data/clock.h"
@@ -8,10 +9,18 @@
 #include "data/errors.h"
 #include "data/prompts.h"
 #include "data/schema.h"
+#include "data/translate.h"
 #include "members/feather_colours.h"
 #include "members/member_store.h"
 
-const QString kRingNumberMissing = QStringLiteral("Please enter the registration number.");
+namespace {
+struct MemberText {
+    Q_DECLARE_TR_FUNCTIONS(Members)
+};
+}  // namespace
+
+const QString kRingNumberMissing =
+    QStringLiteral(QT_TRANSLATE_NOOP("Members", "Please enter the registration number."));
 
 QString RingListSql() {
     return QStringLiteral(
@@ -69,13 +78,13 @@ void insertRing(TdmZOLF& db, const RingEntry& e, const QString& ringNo, const QS
 
 QString RevivedRingsText(const QStringList& revived) {
     return revived.size() == 1
-               ? QStringLiteral("Ring %1 was deleted and is restored.").arg(revived.first())
-               : QStringLiteral("Rings %1 were deleted and are restored.")
+               ? MemberText::tr("Ring %1 was deleted and is restored.").arg(revived.first())
+               : MemberText::tr("Rings %1 were deleted and are restored.")
                      .arg(revived.join(QStringLiteral(", ")));
 }
 
 QString SkippedRingsText(const QStringList& skipped) {
-    return QStringLiteral("These ring numbers exist already and were skipped: ") +
+    return MemberText::tr("These ring numbers exist already and were skipped: ") +
            skipped.join(QStringLiteral(", "));
 }
 
@@ -83,7 +92,7 @@ RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& e) {
     CheckBirthYear(e.parts);
     const QString ringNo = ComposeRingNumber(e.parts, e.selectedRingNo);
     if (ringNo.isEmpty()) {
-        throw UserError(kRingNumberMissing);
+        throw UserError(Translated("Members", kRingNumberMissing));
     }
     const QString comment = withoutLineBreaks(e.comment);
     const QString colour = ColourCodeForName(db, e.colourName);
@@ -119,7 +128,7 @@ RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& e) {
         numbers = RangeNumbers(e.parts.number, e.upperNumber);
     }
     if (e.parts.country == QLatin1String("NEHU") && !NehuLettersAccepted(e.parts.letters)) {
-        throw UserError(kNehuLetterError);
+        throw UserError(Translated("Members", kNehuLetterError));
     }
     if (!range) {
         insertRing(db, e, ringNo, e.parts.number, sex, colour, comment, now);
@@ -177,7 +186,7 @@ void MarkRingDeleted(TdmZOLF& db, const Clock& clock, const QString& loftNo,
 
 bool DeleteRing(TdmZOLF& db, Prompts& prompts, const Clock& clock, const QString& loftNo,
                 const QString& ringNo) {
-    if (!prompts.confirmed(kDeleteDataQuestion)) {
+    if (!prompts.confirmed(Translated("Members", kDeleteDataQuestion))) {
         return false;
     }
     MarkRingDeleted(db, clock, loftNo, ringNo);

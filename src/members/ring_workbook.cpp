@@ -1,5 +1,6 @@
 #include "members/ring_workbook.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSqlQuery>
 
@@ -12,6 +13,12 @@
 #include "members/ring_numbers.h"
 #include "spreadsheet/workbook_reader.h"
 #include "spreadsheet/workbook_writer.h"
+
+namespace {
+struct MemberText {
+    Q_DECLARE_TR_FUNCTIONS(Members)
+};
+}  // namespace
 
 namespace {
 
@@ -131,7 +138,7 @@ RingImportResult ImportRings(TdmZOLF& db, const Clock& clock, const QString& fil
                 QStringLiteral("select LoftNo from ZOL_PigData where PRingNo=? limit 1"), {ringNo});
             if (!owner.isNull()) {
                 result.otherLoftRings
-                    << QStringLiteral("row %1: %2 of loft %3").arg(r).arg(ringNo, owner.toString());
+                    << MemberText::tr("row %1: %2 of loft %3").arg(r).arg(ringNo, owner.toString());
                 return;
             }
             QVariantList values = {loftNo,
@@ -162,7 +169,7 @@ RingImportResult ImportRings(TdmZOLF& db, const Clock& clock, const QString& fil
     db.transaction([&] {
         for (int r = 2; r <= rows; ++r) {
             if ((r - 2) % 100 == 0) {
-                progress.step(r - 2, rows - 1, QStringLiteral("Row %1 of %2").arg(r).arg(rows));
+                progress.step(r - 2, rows - 1, MemberText::tr("Row %1 of %2").arg(r).arg(rows));
                 if (progress.stopRequested()) {
                     result.stoppedAtRow = r;  // asked to stop: no reason to give
                     return;
@@ -184,18 +191,18 @@ RingImportResult ImportRings(TdmZOLF& db, const Clock& clock, const QString& fil
 QString RingImportReport(const RingImportResult& r) {
     QStringList lines;
     if (!r.missingLoftRows.isEmpty())
-        lines << QStringLiteral("Rows not imported because their loft is not a member: %1.")
+        lines << MemberText::tr("Rows not imported because their loft is not a member: %1.")
                      .arg(RowList(r.missingLoftRows));
     if (!r.otherLoftRings.isEmpty()) {
         constexpr int kShown = 20;
         QString rings = r.otherLoftRings.mid(0, kShown).join(QStringLiteral("; "));
         if (r.otherLoftRings.size() > kShown)
-            rings += QStringLiteral("; and %1 more").arg(r.otherLoftRings.size() - kShown);
-        lines << QStringLiteral("Rings not imported because they belong to another loft: %1.")
+            rings += MemberText::tr("; and %1 more").arg(r.otherLoftRings.size() - kShown);
+        lines << MemberText::tr("Rings not imported because they belong to another loft: %1.")
                      .arg(rings);
     }
     if (!r.noRingRows.isEmpty())
-        lines << QStringLiteral("Rows not imported because they hold no ring number: %1.")
+        lines << MemberText::tr("Rows not imported because they hold no ring number: %1.")
                      .arg(RowList(r.noRingRows));
     if (!r.formulaCells.isEmpty()) {
         constexpr int kShown = 20;
@@ -209,10 +216,10 @@ QString RingImportReport(const RingImportResult& r) {
                                                             : QStringLiteral("hold"));
     }
     if (r.stoppedAtRow > 0 && r.stopReason.isEmpty())
-        lines << QStringLiteral("The import was stopped at row %1. The rows before it are stored.")
+        lines << MemberText::tr("The import was stopped at row %1. The rows before it are stored.")
                      .arg(r.stoppedAtRow);
     else if (r.stoppedAtRow > 0)
-        lines << QStringLiteral("The import stopped at row %1: %2. The rows before it are stored.")
+        lines << MemberText::tr("The import stopped at row %1: %2. The rows before it are stored.")
                      .arg(r.stoppedAtRow)
                      .arg(r.stopReason);
     return lines.join(QLatin1Char('\n'));

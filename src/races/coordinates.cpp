@@ -1,5 +1,6 @@
 #include "coordinates.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <charconv>
 #include <cmath>
@@ -7,6 +8,13 @@
 #include "data/convert.h"
 #include "data/errors.h"
 #include "data/prompts.h"
+#include "data/translate.h"
+
+namespace {
+struct RaceText {
+    Q_DECLARE_TR_FUNCTIONS(Races)
+};
+}  // namespace
 
 void CheckCoordText(const QString& text, const QString& message) {
     const QString padded = text.leftJustified(10, QLatin1Char(' '));
@@ -15,11 +23,11 @@ void CheckCoordText(const QString& text, const QString& message) {
     }
     const int minutes = StrToInt(padded.mid(5, 2));
     if (minutes >= 60) {
-        throw UserError(message);
+        throw UserError(Translated("Races", message));
     }
     const int seconds = StrToInt(padded.mid(8, 2));
     if (seconds >= 60) {
-        throw UserError(message);
+        throw UserError(Translated("Races", message));
     }
 }
 
@@ -127,7 +135,7 @@ bool StrToCoord(const QString& text, long double& degrees, Prompts& prompts) {
     long double values[3] = {0, 0, 0};
     for (int p = 0; p < 3; ++p) {
         if (!parseNumber(parts[p], values[p])) {
-            prompts.message(QStringLiteral("Invalid character in %1 field in string %2")
+            prompts.message(RaceText::tr("Invalid character in %1 field in string %2")
                                 .arg(QLatin1String(names[p]), text));
             degrees = 0;
             return false;

@@ -10,8 +10,10 @@ class Prompts;
 // Distances between a loft and a liberation point, and the stored distance pair.
 
 // Messages of the cross-field checks (the latitude one has two blanks before ">").
-inline const QString kLongitudeOver60 = QStringLiteral("Longitude Input Value > 60 !");
-inline const QString kLatitudeOver60 = QStringLiteral("Latitude Input Value  > 60 !");
+inline const QString kLongitudeOver60 =
+    QStringLiteral(QT_TRANSLATE_NOOP("Races", "Longitude Input Value > 60 !"));
+inline const QString kLatitudeOver60 =
+    QStringLiteral(QT_TRANSLATE_NOOP("Races", "Latitude Input Value  > 60 !"));
 
 // Checks the minutes and seconds of one coordinate text. Throws UserError with `message` when
 // either is 60 or more, and the standard conversion error when a slot is not a whole number.

@@ -65,7 +65,7 @@ void DistanceDownloadPanel::open(const std::optional<QString>& liberCode) {
 }
 
 void DistanceDownloadPanel::chooseFile() {
-    const QString file = ctx_.prompts.openFileName(QStringLiteral("Texe file (*.TXT *.txt)"));
+    const QString file = ctx_.prompts.openFileName(tr("Texe file (*.TXT *.txt)"));
     if (file.isEmpty()) {
         labFilePath_->clear();
         butDistDL_->setEnabled(false);

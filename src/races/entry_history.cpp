@@ -100,9 +100,15 @@ QString RaceHistorySql() {
 }
 
 QStringList RaceHistoryTitles() {
-    return {QStringLiteral("When"),  QStringLiteral("Workflow"), QStringLiteral("Ring"),
-            QStringLiteral("Field"), QStringLiteral("Old"),      QStringLiteral("New"),
-            QStringLiteral("User"),  QStringLiteral("Reason")};
+    // English in the exported file; the screen shows them through the "Races" translations.
+    return {QStringLiteral(QT_TRANSLATE_NOOP("Races", "When")),
+            QStringLiteral(QT_TRANSLATE_NOOP("Races", "Workflow")),
+            QStringLiteral(QT_TRANSLATE_NOOP("Races", "Ring")),
+            QStringLiteral(QT_TRANSLATE_NOOP("Races", "Field")),
+            QStringLiteral(QT_TRANSLATE_NOOP("Races", "Old")),
+            QStringLiteral(QT_TRANSLATE_NOOP("Races", "New")),
+            QStringLiteral(QT_TRANSLATE_NOOP("Races", "User")),
+            QStringLiteral(QT_TRANSLATE_NOOP("Races", "Reason"))};
 }
 
 QList<EntryChange> RaceHistory(TdmZOLF& db, const QString& liberCode, const QDate& liberDate) {

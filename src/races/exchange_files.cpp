@@ -1,5 +1,6 @@
 #include "exchange_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -15,6 +16,12 @@
 #include "data/whole_file.h"
 #include "flying_time.h"
 #include "race_results.h"
+
+namespace {
+struct RaceText {
+    Q_DECLARE_TR_FUNCTIONS(Races)
+};
+}  // namespace
 
 namespace {
 
@@ -39,8 +46,8 @@ QDateTime readingOf(const QVariant& stored, const QString& loftNo) {
     }
     const QDateTime moment = ParseMoment(text);
     if (!moment.isValid()) {
-        throw UserError(QStringLiteral("The clock reading '%1' of member %2 is not a valid date "
-                                       "and time.")
+        throw UserError(RaceText::tr("The clock reading '%1' of member %2 is not a valid date "
+                                     "and time.")
                             .arg(text, loftNo));
     }
     return moment;
@@ -414,8 +421,8 @@ namespace {
 
 void reportReplaced(Prompts& prompts, int replaced) {
     if (replaced > 0) {
-        prompts.information(QStringLiteral("%1 character(s) that the file cannot hold were "
-                                           "written as \"?\".")
+        prompts.information(RaceText::tr("%1 character(s) that the file cannot hold were "
+                                         "written as \"?\".")
                                 .arg(replaced));
     }
 }
@@ -428,24 +435,24 @@ QString WinSpeedRingNote(const WinSpeedFiles& files) {
     }
     QStringList cut;
     for (const QString& ring : files.cutRings) {
-        cut << QStringLiteral("%1 as %2").arg(ring, ring.left(kWinSpeedRingLength));
+        cut << RaceText::tr("%1 as %2").arg(ring, ring.left(kWinSpeedRingLength));
     }
-    QString note = QStringLiteral(
+    QString note = RaceText::tr(
                        "%1 ring number(s) longer than %2 characters were cut in the "
                        "WinSpeed file: %3.")
                        .arg(files.cutRings.size())
                        .arg(kWinSpeedRingLength)
                        .arg(cut.join(QStringLiteral(", ")));
     for (const QStringList& rings : files.sharedCuts) {
-        note += QStringLiteral("\n%1 became the same ring number %2 there.")
+        note += RaceText::tr("\n%1 became the same ring number %2 there.")
                     .arg(rings.join(QStringLiteral(", ")), rings.first().left(kWinSpeedRingLength));
     }
     return note;
 }
 
 void GenerateWinSpeedFile(TdmZOLF& db, Prompts& prompts, const QDate& raceDate) {
-    const QString path = prompts.saveFileName(
-        QStringLiteral("WinSpeed file (*.D00);;All files (*)"), WinSpeedProposedName(raceDate));
+    const QString path = prompts.saveFileName(RaceText::tr("WinSpeed file (*.D00);;All files (*)"),
+                                              WinSpeedProposedName(raceDate));
     if (path.isEmpty()) {
         return;
     }
@@ -466,9 +473,9 @@ void GenerateWinSpeedFile(TdmZOLF& db, Prompts& prompts, const QDate& raceDate) 
 void GenerateSmsTextFiles(TdmZOLF& db, Prompts& prompts, const QString& liberCode,
                           const QDate& liberDate) {
     const QString cote =
-        prompts.saveFileName(QStringLiteral("Texe file (COTE.txt)"), QStringLiteral("COTE.txt"));
+        prompts.saveFileName(RaceText::tr("Texe file (COTE.txt)"), QStringLiteral("COTE.txt"));
     const QString ring =
-        prompts.saveFileName(QStringLiteral("Texe file (RING.txt)"), QStringLiteral("RING.txt"));
+        prompts.saveFileName(RaceText::tr("Texe file (RING.txt)"), QStringLiteral("RING.txt"));
     // The two lists of one race are replaced together or not at all.
     QList<QPair<QString, QStringList>> files;
     if (!cote.isEmpty()) {

@@ -1,5 +1,6 @@
 #include "loft_distances.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
@@ -12,7 +13,14 @@
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "data/prompts.h"
+#include "data/translate.h"
 #include "distance_method.h"
+
+namespace {
+struct RaceText {
+    Q_DECLARE_TR_FUNCTIONS(Races)
+};
+}  // namespace
 
 int ClubDistanceMode(TdmZOLF& db) {
     return db.value(QStringLiteral("select Mode from ZOL_ClubData limit 1")).toInt();
@@ -182,15 +190,15 @@ void SetLoftDistance(TdmZOLF& db, const QString& liberCode, const QString& loftN
 
 QString DistanceDownloadMessage(const QStringList& strangers) {
     if (strangers.isEmpty()) {
-        return kDistanceDownloadSuccess;
+        return Translated("Races", kDistanceDownloadSuccess);
     }
     constexpr int kListed = 20;
     QString listed = strangers.mid(0, kListed).join(QStringLiteral("\n"));
     if (strangers.size() > kListed) {
-        listed += QStringLiteral("\n... and %1 more").arg(strangers.size() - kListed);
+        listed += RaceText::tr("\n... and %1 more").arg(strangers.size() - kListed);
     }
-    return kDistanceDownloadSuccess +
-           QStringLiteral(
+    return Translated("Races", kDistanceDownloadSuccess) +
+           RaceText::tr(
                "\n%1 line(s) name a loft that is not a member; their distances are "
                "stored for when the loft joins:\n%2")
                .arg(strangers.size())
@@ -200,7 +208,7 @@ QString DistanceDownloadMessage(const QStringList& strangers) {
 int DownloadDistances(TdmZOLF& db, Prompts& prompts, const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw UserError(QStringLiteral("Cannot open file %1.").arg(path));
+        throw UserError(RaceText::tr("Cannot open file %1.").arg(path));
     }
     QStringList lines =
         ExchangeFileText(file.readAll()).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
@@ -252,7 +260,7 @@ int DownloadDistances(TdmZOLF& db, Prompts& prompts, const QString& path) {
                 miles = distanceNumber(fields.at(2));
                 yards = distanceNumber(fields.at(3));
             } catch (const UserError& e) {
-                failure = QStringLiteral("%1 (line %2)").arg(e.text()).arg(lineNo);
+                failure = RaceText::tr("%1 (line %2)").arg(e.text()).arg(lineNo);
                 return;
             }
             bool stored = tryRun(update, {miles, yards, code, loftNo});
@@ -265,7 +273,7 @@ int DownloadDistances(TdmZOLF& db, Prompts& prompts, const QString& path) {
                 const bool isMember = member.next();
                 member.finish();
                 if (!isMember) {
-                    strangers << QStringLiteral("line %1 \"%2\"").arg(lineNo).arg(line);
+                    strangers << RaceText::tr("line %1 \"%2\"").arg(lineNo).arg(line);
                 }
             }
         }

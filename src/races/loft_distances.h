@@ -12,7 +12,7 @@ class Prompts;
 // the coordinates, typed into the grid, or read from a distance file.
 
 inline const QString kDistanceDownloadSuccess =
-    QStringLiteral("Race Distance download success \uFF01\uFF01");
+    QStringLiteral(QT_TRANSLATE_NOOP("Races", "Race Distance download success \uFF01\uFF01"));
 
 // The club's unit mode: 0 metric (kilometres and metres), anything else imperial (miles and
 // yards). A club without a record counts as metric.

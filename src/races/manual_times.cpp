@@ -1,5 +1,6 @@
 #include "manual_times.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 #include "data/database.h"
@@ -10,6 +11,12 @@
 #include "flying_time.h"
 #include "loft_distances.h"
 #include "result_lock.h"
+
+namespace {
+struct RaceText {
+    Q_DECLARE_TR_FUNCTIONS(Races)
+};
+}  // namespace
 
 QStringList OtherClockLoftNames(TdmZOLF& db) {
     return db.texts(QStringLiteral("select LoftName from ZOL_LoftData order by LoftNo"));
@@ -75,13 +82,13 @@ int ClockVariation(const ClockReadings& readings) {
 ManualArrivalResult SaveManualArrival(TdmZOLF& db, const RaceKey& race, const ManualArrival& entry,
                                       const QDateTime& when) {
     if (entry.loftNo.isEmpty()) {
-        throw UserError(QStringLiteral("Choose the member first."));
+        throw UserError(RaceText::tr("Choose the member first."));
     }
     if (db.value(QStringLiteral("select count(*) from ZOL_PigData where LoftNo=? and PRingNo=?"),
                  {entry.loftNo, entry.ring})
             .toInt() == 0) {
         throw UserError(
-            QStringLiteral("Ring number '%1' is not a pigeon of this member.").arg(entry.ring));
+            RaceText::tr("Ring number '%1' is not a pigeon of this member.").arg(entry.ring));
     }
     RefuseIfFinal(db, race.liberCode, race.liberDate);
     const QString dateText = DateText(race.liberDate);
@@ -90,7 +97,7 @@ ManualArrivalResult SaveManualArrival(TdmZOLF& db, const RaceKey& race, const Ma
                                 "date(LiberDate)=? limit 1"),
                  {race.liberCode, dateText});
     if (liberTime.isNull()) {
-        throw UserError(QStringLiteral("The race %1 of %2 has no liberation time.")
+        throw UserError(RaceText::tr("The race %1 of %2 has no liberation time.")
                             .arg(race.liberCode, dateText));
     }
     const QDateTime liberation(race.liberDate, StrToTime(liberTime.toString()));

@@ -59,9 +59,9 @@ RacePointPanel::RacePointPanel(AppContext& ctx, QWidget* parent) : QWidget(paren
     dbgrd1_->gridModel()->setFormatter(QStringLiteral("Result"), [this](const QVariant&,
                                                                         const QSqlRecord& r) {
         const QDate date = ParseDate(r.value(QStringLiteral("LiberDate")).toString());
-        return date.isValid()
-                   ? ResultStateText(ctx_.db, r.value(QStringLiteral("LiberCode")).toString(), date)
-                   : QString();
+        return date.isValid() ? ResultStateCaption(
+                                    ctx_.db, r.value(QStringLiteral("LiberCode")).toString(), date)
+                              : QString();
     });
     dbgrd1_->viewport()->installEventFilter(this);
     connect(dbgrd1_, &QAbstractItemView::clicked, this, [this] { selectRace(); });

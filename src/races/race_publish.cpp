@@ -1,6 +1,7 @@
 #include "race_publish.h"
 
 #include <QChart>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -22,6 +23,12 @@
 #include "publish/race_charts.h"
 #include "race_results.h"
 #include "result_lock.h"
+
+namespace {
+struct RaceText {
+    Q_DECLARE_TR_FUNCTIONS(Races)
+};
+}  // namespace
 
 namespace {
 
@@ -169,7 +176,7 @@ PublishedFiles PublishRace(TdmZOLF& db, const QString& folder, const QString& li
                            const QDate& liberDate) {
     const QFileInfo dir(folder);
     if (folder.isEmpty() || !dir.isDir()) {
-        throw UserError(QStringLiteral("The publish folder %1 does not exist.")
+        throw UserError(RaceText::tr("The publish folder %1 does not exist.")
                             .arg(QDir::toNativeSeparators(folder)));
     }
     const QDir out(dir.absoluteFilePath());
@@ -218,7 +225,7 @@ bool PublishRaceAction(TdmZOLF& db, Prompts& prompts, const QString& liberCode,
                        const QDate& liberDate) {
     QString folder = ClubSetting(db, kPublishFolderSetting);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
-        folder = prompts.folderName(QStringLiteral("Publish folder"), folder);
+        folder = prompts.folderName(RaceText::tr("Publish folder"), folder);
         if (folder.isEmpty()) {
             return false;
         }
@@ -226,7 +233,7 @@ bool PublishRaceAction(TdmZOLF& db, Prompts& prompts, const QString& liberCode,
     }
     const PublishedFiles files = PublishRace(db, folder, liberCode, liberDate);
     prompts.information(
-        QStringLiteral("Published %1 of %2 to %3")
+        RaceText::tr("Published %1 of %2 to %3")
             .arg(liberCode, DateText(liberDate), QDir::toNativeSeparators(files.page)));
     return true;
 }
@@ -244,7 +251,7 @@ QByteArray RaceHistoryCsv(TdmZOLF& db, const QString& liberCode, const QDate& li
 bool ExportRaceHistory(TdmZOLF& db, Prompts& prompts, const QString& liberCode,
                        const QDate& liberDate) {
     const QString path =
-        prompts.saveFileName(QStringLiteral("CSV file (*.csv)"),
+        prompts.saveFileName(RaceText::tr("CSV file (*.csv)"),
                              RaceFileBase(liberCode, liberDate) + QStringLiteral("-history.csv"));
     if (path.isEmpty()) {
         return false;

@@ -118,7 +118,7 @@ ReportDefinition RaceRankingReportOf(TdmZOLF& db, const QString& liberCode,
     RaceDayHeading heading = ReadRaceDayHeading(db, liberCode, raceText);
     const QDate raceDay = ParseDate(liberDate);
     if (raceDay.isValid()) {
-        heading.resultState = ResultStateText(db, liberCode, raceDay);
+        heading.resultState = ResultStateCaption(db, liberCode, raceDay);
     }
     return RaceRankingReport(heading, ClubDistanceMode(db), texts, winner, WinningMargin(rows));
 }

@@ -14,6 +14,7 @@
 #include "clock_deviation.h"
 #include "data/date_time.h"
 #include "data/display.h"
+#include "data/translate.h"
 #include "distance_method.h"
 #include "entry_history.h"
 #include "loft_distances.h"
@@ -220,7 +221,7 @@ void RaceResultPanel::printResult() {
             ReadRaceResultHeading(ctx_.db, RecordText(row, "LoftNo"), liberCode_, liberDate_,
                                   ParseTime(liberTime_), lblRaceResultSum_->text());
         heading.distances = RaceResultDistancesLine(ctx_.db, liberCode_, liberDate_);
-        heading.resultState = ResultStateText(ctx_.db, liberCode_, liberDate_);
+        heading.resultState = ResultStateCaption(ctx_.db, liberCode_, liberDate_);
         return RaceResultReport(heading, ClubDistanceMode(ctx_.db), *dbgrdRaceRec_->gridModel());
     });
 }
@@ -251,7 +252,7 @@ void RaceResultPanel::showCharts() {
 
 void RaceResultPanel::showState() {
     const ResultLock lock = ReadResultLock(ctx_.db, liberCode_, liberDate_);
-    lblResultState_->setText(ResultStateText(lock));
+    lblResultState_->setText(ResultStateCaption(lock));
     btnLockResult_->setEnabled(!lock.final);
     btnUnlockResult_->setEnabled(lock.final);
     edtUnlockReason_->setEnabled(lock.final);
@@ -275,7 +276,7 @@ void RaceResultPanel::showHistory() {
     const QSqlRecord fields = dbgrdHistory_->gridModel()->record();
     QHash<QString, QString> named;
     for (int i = 0; i < fields.count() && i < titles.size(); ++i) {
-        named.insert(fields.fieldName(i), titles[i]);
+        named.insert(fields.fieldName(i), Translated("Races", titles[i]));
     }
     dbgrdHistory_->setTitles(named);
     dbgrdHistory_->resizeColumnsToContents();

@@ -1,5 +1,6 @@
 #include "race_results.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSqlQuery>
 #include <algorithm>
@@ -16,6 +17,12 @@
 #include "manual_times.h"
 #include "result_lock.h"
 #include "spreadsheet/workbook_writer.h"
+
+namespace {
+struct RaceText {
+    Q_DECLARE_TR_FUNCTIONS(Races)
+};
+}  // namespace
 
 QString RaceStatusSql() {
     // A bird gets its clock when its arrival is read; until then, or when its time was typed
@@ -77,12 +84,14 @@ RaceSummary RaceResultSummary(TdmZOLF& db, const QString& liberCode, const QDate
 }
 
 QString RaceSummaryText(const RaceSummary& s) {
-    return QString::asprintf("%4d Members sent %5d birds - %5d were clocked", s.members, s.birds,
-                             s.clocked);
+    return RaceText::tr("%1 Members sent %2 birds - %3 were clocked")
+        .arg(s.members, 4)
+        .arg(s.birds, 5)
+        .arg(s.clocked, 5);
 }
 
 QString SpeedTitle(int mode) {
-    return mode != 0 ? QStringLiteral("Yds/Min") : QStringLiteral("MPM");
+    return mode != 0 ? RaceText::tr("Yds/Min") : RaceText::tr("MPM");
 }
 
 QString ColourCellText(const QVariant& colorType) {
@@ -117,7 +126,7 @@ QString VariationCellText(const QVariant& timeVari) {
 QDateTime ArrivalOf(const QString& ring, const QString& backTime) {
     const QDateTime arrival = ParseMoment(backTime);
     if (!arrival.isValid()) {
-        throw UserError(QStringLiteral("The arrival '%1' of ring %2 is not a valid date and time.")
+        throw UserError(RaceText::tr("The arrival '%1' of ring %2 is not a valid date and time.")
                             .arg(backTime, ring));
     }
     return arrival;
@@ -248,7 +257,7 @@ RecalculationPlan PlanRecalculation(TdmZOLF& db, const QString& liberCode, const
 }
 
 QString RecalculationPreviewText(const RecalculationPlan& plan) {
-    QString text = QStringLiteral(
+    QString text = RaceText::tr(
                        "Recalculating %1 of %2 from the liberation at %3 changes %4 flying "
                        "time(s), %5 speed(s) and %6 place(s) of %7 clocked bird(s).")
                        .arg(plan.liberCode, DateText(plan.liberDate), MomentText(plan.liberation))
@@ -257,17 +266,17 @@ QString RecalculationPreviewText(const RecalculationPlan& plan) {
                        .arg(plan.places)
                        .arg(plan.entries.size());
     if (!plan.moves.isEmpty()) {
-        text += QStringLiteral("\n\nPlaces that move:");
+        text += RaceText::tr("\n\nPlaces that move:");
         const int shown = std::min<int>(plan.moves.size(), 40);
         for (int i = 0; i < shown; ++i) {
             const PlaceMove& m = plan.moves[i];
             text += QStringLiteral("\n%1: %2 \u2192 %3").arg(m.ring).arg(m.from).arg(m.to);
         }
         if (plan.moves.size() > shown) {
-            text += QStringLiteral("\n... and %1 more").arg(plan.moves.size() - shown);
+            text += RaceText::tr("\n... and %1 more").arg(plan.moves.size() - shown);
         }
     }
-    return text + QStringLiteral("\n\nStore these changes?");
+    return text + RaceText::tr("\n\nStore these changes?");
 }
 
 int ApplyRecalculation(TdmZOLF& db, const RecalculationPlan& plan, const QDateTime& when) {
@@ -323,7 +332,7 @@ WorkbookWriter RaceResultWorkbook(TdmZOLF& db, const QString& liberCode, const Q
 
 bool ExportRaceResult(TdmZOLF& db, Prompts& prompts, const QString& liberCode,
                       const QDate& liberDate) {
-    const QString path = prompts.saveFileName(QStringLiteral("Excel File (*.xlsx)"));
+    const QString path = prompts.saveFileName(RaceText::tr("Excel File (*.xlsx)"));
     if (path.isEmpty()) {
         return false;
     }

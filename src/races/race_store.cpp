@@ -1,5 +1,6 @@
 #include "race_store.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 #include "coordinates.h"
@@ -8,7 +9,14 @@
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "data/prompts.h"
+#include "data/translate.h"
 #include "flying_time.h"
+
+namespace {
+struct RaceText {
+    Q_DECLARE_TR_FUNCTIONS(Races)
+};
+}  // namespace
 
 namespace {
 
@@ -77,7 +85,7 @@ std::optional<LiberSiteData> FindLiberSite(TdmZOLF& db, const QString& siteName)
 }
 
 QString NewRaceDateQuestion(const QDate& newDate, const QDate& loadedDate) {
-    return QStringLiteral("Save as a new race on %1? The race of %2 stays.")
+    return RaceText::tr("Save as a new race on %1? The race of %2 stays.")
         .arg(DateText(newDate), DateText(loadedDate));
 }
 
@@ -91,7 +99,7 @@ RaceSaveResult SaveRace(TdmZOLF& db, Prompts& prompts, Clock& clock, const RaceE
         QStringLiteral("select ClubID from ZOL_ClubMap where ClubName=? order by ClubID limit 1"),
         {race.clubName});
     if (clubId.isNull()) {
-        prompts.message(kLiberPointEntryError);
+        prompts.message(Translated("Races", kLiberPointEntryError));
         return result;
     }
     const QString dateText = DateText(race.date);
@@ -105,7 +113,7 @@ RaceSaveResult SaveRace(TdmZOLF& db, Prompts& prompts, Clock& clock, const RaceE
                     {clubId, field(race.code), dateText}) > 0;
     if (exists) {
         if (race.site.isEmpty()) {
-            prompts.message(kLiberPointEntryError);
+            prompts.message(Translated("Races", kLiberPointEntryError));
             return result;
         }
         // The coordinate texts are written as they stand, also the empty mask.
@@ -130,7 +138,7 @@ RaceSaveResult SaveRace(TdmZOLF& db, Prompts& prompts, Clock& clock, const RaceE
                        "limit 1"),
         {field(race.code), dateText});
     if (otherClub.isValid()) {
-        throw UserError(QStringLiteral("A race with the code %1 on %2 exists already (club %3).")
+        throw UserError(RaceText::tr("A race with the code %1 on %2 exists already (club %3).")
                             .arg(race.code, dateText, otherClub.toString()));
     }
 
@@ -139,7 +147,7 @@ RaceSaveResult SaveRace(TdmZOLF& db, Prompts& prompts, Clock& clock, const RaceE
                     {race.code}) > 0;
     if (!siteExists) {
         if (race.abbreviation.isEmpty() || race.site.isEmpty() || race.code.isEmpty()) {
-            prompts.message(kLiberPointEntryError);
+            prompts.message(Translated("Races", kLiberPointEntryError));
             return result;
         }
         db.exec(QStringLiteral("insert into ZOL_LiberateSite values(?,?,?,?,?)"),
@@ -155,7 +163,7 @@ RaceSaveResult SaveRace(TdmZOLF& db, Prompts& prompts, Clock& clock, const RaceE
         result.siteCreated = true;
     }
     if (race.site.isEmpty()) {
-        prompts.message(kLiberPointEntryError);
+        prompts.message(Translated("Races", kLiberPointEntryError));
         return result;
     }
     db.exec(QStringLiteral("insert into ZOL_RaceData (ClubID, LiberCode, LiberSite, "
@@ -171,7 +179,7 @@ RaceSaveResult SaveRace(TdmZOLF& db, Prompts& prompts, Clock& clock, const RaceE
 
 bool DeleteRace(TdmZOLF& db, Prompts& prompts, const QString& clubId, const QString& code,
                 const QString& dateText) {
-    if (prompts.question(kDeleteRaceQuestion) != Prompts::Answer::Yes) {
+    if (prompts.question(Translated("Races", kDeleteRaceQuestion)) != Prompts::Answer::Yes) {
         return false;
     }
     const QDate date = StrToDate(dateText);
@@ -184,13 +192,13 @@ bool DeleteRace(TdmZOLF& db, Prompts& prompts, const QString& clubId, const QStr
 }
 
 QString DeleteSiteQuestion(const QString& code, const QString& site, int races) {
-    QString text = QStringLiteral(
+    QString text = RaceText::tr(
                        "Delete the liberation site %1 %2? Every loft's distance to it "
                        "is deleted too.")
                        .arg(code, site);
     if (races > 0) {
-        text += races == 1 ? QStringLiteral(" 1 race uses it.")
-                           : QStringLiteral(" %1 races use it.").arg(races);
+        text += races == 1 ? RaceText::tr(" 1 race uses it.")
+                           : RaceText::tr(" %1 races use it.").arg(races);
     }
     return text;
 }
@@ -201,7 +209,7 @@ bool DeleteLiberSite(TdmZOLF& db, Prompts& prompts, const QString& code) {
                                 "LiberCode=? limit 1"),
                  {code});
     if (!site.isValid()) {
-        prompts.message(QStringLiteral("No liberation site has the code '%1'.").arg(code));
+        prompts.message(RaceText::tr("No liberation site has the code '%1'.").arg(code));
         return false;
     }
     const int races =
@@ -218,20 +226,20 @@ bool DeleteLiberSite(TdmZOLF& db, Prompts& prompts, const QString& code) {
 
 void AddClub(TdmZOLF& db, const QString& clubId, const QString& clubName) {
     if (clubId.trimmed().isEmpty() || clubName.trimmed().isEmpty()) {
-        throw UserError(QStringLiteral("Please enter a club code and a club name."));
+        throw UserError(RaceText::tr("Please enter a club code and a club name."));
     }
     if (db.rowCount(QStringLiteral("select 1 from ZOL_ClubMap where ClubID=?"), {clubId}) > 0) {
-        throw UserError(QStringLiteral("Club code %1 exists already.").arg(clubId));
+        throw UserError(RaceText::tr("Club code %1 exists already.").arg(clubId));
     }
     // The race editor chooses a club by its name: two clubs of one name could not be told apart.
     if (db.rowCount(QStringLiteral("select 1 from ZOL_ClubMap where ClubName=?"), {clubName}) > 0) {
-        throw UserError(QStringLiteral("Club name %1 exists already.").arg(clubName));
+        throw UserError(RaceText::tr("Club name %1 exists already.").arg(clubName));
     }
     db.exec(QStringLiteral("insert into ZOL_ClubMap values(?,?)"), {clubId, clubName});
 }
 
 QString DeleteClubQuestion(const QString& clubName) {
-    return QStringLiteral(
+    return RaceText::tr(
                "Delete the club %1? Races of %1 can no longer be saved until the club "
                "exists again.")
         .arg(clubName);

@@ -13,8 +13,9 @@ class Clock;
 // Liberation sites, races and clubs as the Races screen keeps them.
 
 inline const QString kLiberPointEntryError =
-    QStringLiteral("Set new liberate point find data entry error !");
-inline const QString kDeleteRaceQuestion = QStringLiteral("This will delete the data ?");
+    QStringLiteral(QT_TRANSLATE_NOOP("Races", "Set new liberate point find data entry error !"));
+inline const QString kDeleteRaceQuestion =
+    QStringLiteral(QT_TRANSLATE_NOOP("Races", "This will delete the data ?"));
 
 // The race list: one row per race, the columns the list shows in their order (code in column
 // 1, date in column 4), and last a Result column the list fills with "Provisional" or "Final".

@@ -1,11 +1,18 @@
 #include "result_lock.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 #include "data/database.h"
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "entry_history.h"
+
+namespace {
+struct RaceText {
+    Q_DECLARE_TR_FUNCTIONS(Races)
+};
+}  // namespace
 
 ResultLock ReadResultLock(TdmZOLF& db, const QString& liberCode, const QDate& liberDate) {
     ResultLock lock;
@@ -36,12 +43,24 @@ QString ResultStateText(TdmZOLF& db, const QString& liberCode, const QDate& libe
     return ResultStateText(ReadResultLock(db, liberCode, liberDate));
 }
 
+QString ResultStateCaption(const ResultLock& lock) {
+    if (!lock.final) {
+        return RaceText::tr("Provisional");
+    }
+    return RaceText::tr("Final (locked %1)")
+        .arg(lock.lockedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+}
+
+QString ResultStateCaption(TdmZOLF& db, const QString& liberCode, const QDate& liberDate) {
+    return ResultStateCaption(ReadResultLock(db, liberCode, liberDate));
+}
+
 void RefuseIfFinal(TdmZOLF& db, const QString& liberCode, const QDate& liberDate) {
     const ResultLock lock = ReadResultLock(db, liberCode, liberDate);
     if (lock.final) {
-        throw UserError(QStringLiteral("The result of race %1 of %2 is final (locked %3); its "
-                                       "entries cannot be changed. Unlock it first, giving the "
-                                       "reason.")
+        throw UserError(RaceText::tr("The result of race %1 of %2 is final (locked %3); its "
+                                     "entries cannot be changed. Unlock it first, giving the "
+                                     "reason.")
                             .arg(liberCode, DateText(liberDate),
                                  lock.lockedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
     }
@@ -50,7 +69,7 @@ void RefuseIfFinal(TdmZOLF& db, const QString& liberCode, const QDate& liberDate
 void LockResult(TdmZOLF& db, const QString& liberCode, const QDate& liberDate,
                 const QDateTime& when) {
     if (ReadResultLock(db, liberCode, liberDate).final) {
-        throw UserError(QStringLiteral("The result of race %1 of %2 is final already.")
+        throw UserError(RaceText::tr("The result of race %1 of %2 is final already.")
                             .arg(liberCode, DateText(liberDate)));
     }
     const QString user = LoginName();
@@ -70,10 +89,10 @@ void UnlockResult(TdmZOLF& db, const QString& liberCode, const QDate& liberDate,
                   const QString& reason, const QDateTime& when) {
     const QString why = reason.trimmed();
     if (why.isEmpty()) {
-        throw UserError(QStringLiteral("Give the reason for unlocking the result."));
+        throw UserError(RaceText::tr("Give the reason for unlocking the result."));
     }
     if (!ReadResultLock(db, liberCode, liberDate).final) {
-        throw UserError(QStringLiteral("The result of race %1 of %2 is not final.")
+        throw UserError(RaceText::tr("The result of race %1 of %2 is not final.")
                             .arg(liberCode, DateText(liberDate)));
     }
     const QString user = LoginName();

@@ -22,6 +22,10 @@ ResultLock ReadResultLock(TdmZOLF& db, const QString& liberCode, const QDate& li
 // "Provisional", or "Final (locked yyyy-MM-dd HH:mm)".
 QString ResultStateText(const ResultLock& lock);
 QString ResultStateText(TdmZOLF& db, const QString& liberCode, const QDate& liberDate);
+// The same in the interface language, for the screens and printed lists; the published pages
+// keep the English text above.
+QString ResultStateCaption(const ResultLock& lock);
+QString ResultStateCaption(TdmZOLF& db, const QString& liberCode, const QDate& liberDate);
 
 // Throws UserError naming the race and the time it was locked when its result is final, so the
 // action that would change its entries changes nothing.

@@ -1,19 +1,26 @@
 #include "sun_data.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 #include "data/database.h"
 #include "data/date_time.h"
 #include "data/errors.h"
 
+namespace {
+struct RaceText {
+    Q_DECLARE_TR_FUNCTIONS(Races)
+};
+}  // namespace
+
 QStringList SunGridTitles() {
-    return {QStringLiteral("Race Date"), QStringLiteral("Location"), QStringLiteral("Sunset"),
-            QStringLiteral("Sunrise")};
+    return {RaceText::tr("Race Date"), RaceText::tr("Location"), RaceText::tr("Sunset"),
+            RaceText::tr("Sunrise")};
 }
 
 QStringList SunGridHints() {
-    return {QStringLiteral("yyyy-mm-dd "), QString(), QStringLiteral("hh:mm:ss"),
-            QStringLiteral("hh:mm:ss")};
+    return {RaceText::tr("yyyy-mm-dd "), QString(), RaceText::tr("hh:mm:ss"),
+            RaceText::tr("hh:mm:ss")};
 }
 
 QList<SunGridRow> LoadSunData(TdmZOLF& db, const QString& raceCode) {
@@ -33,7 +40,7 @@ QList<SunGridRow> LoadSunData(TdmZOLF& db, const QString& raceCode) {
 namespace {
 
 QString cellName(int row, const QString& column) {
-    return QStringLiteral("row %1, \"%2\"").arg(row).arg(column);
+    return RaceText::tr("row %1, \"%2\"").arg(row).arg(column);
 }
 
 QVariant timeValue(const QString& text, int row, const QString& column) {
@@ -42,8 +49,8 @@ QVariant timeValue(const QString& text, int row, const QString& column) {
     }
     const QTime time = ParseTime(text);
     if (!time.isValid()) {
-        throw UserError(QStringLiteral("Sun data %1: '%2' is not a time (hh:mm:ss); nothing was "
-                                       "saved.")
+        throw UserError(RaceText::tr("Sun data %1: '%2' is not a time (hh:mm:ss); nothing was "
+                                     "saved.")
                             .arg(cellName(row, column), text));
     }
     return TimeText(time);
@@ -62,8 +69,8 @@ void SaveSunData(TdmZOLF& db, const QString& raceCode, const QList<SunGridRow>& 
         }
         const QDate date = ParseDate(row.raceDate);
         if (!date.isValid() || row.raceDate.trimmed().size() != 10) {
-            throw UserError(QStringLiteral("Sun data %1: '%2' is not a date (yyyy-mm-dd); nothing "
-                                           "was saved.")
+            throw UserError(RaceText::tr("Sun data %1: '%2' is not a date (yyyy-mm-dd); nothing "
+                                         "was saved.")
                                 .arg(cellName(number, titles.at(0)), row.raceDate));
         }
         inserts << QVariantList{raceCode, DateText(date),

@@ -1,6 +1,7 @@
 #include "club_reports.h"
 
 #include <QAbstractItemModel>
+#include <QCoreApplication>
 #include <QSet>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -10,6 +11,11 @@
 #include "widgets/sql_grid.h"
 
 namespace {
+
+// Printed headings are in the interface language; the cells hold the club's data as stored.
+struct HeadingText {
+    Q_DECLARE_TR_FUNCTIONS(ClubReports)
+};
 
 constexpr Qt::Alignment kLeft = Qt::AlignLeft;
 constexpr Qt::Alignment kRight = Qt::AlignRight;
@@ -32,7 +38,7 @@ ReportDefinition WithClubHeading(const ClubHeading& club, const QString& title) 
 
 ReportLine PageNumberText() {
     return {
-        {QStringLiteral("Page"), 0.7, 0.3, kRight, TextStyle::Normal, {SystemField::PageNumber}}};
+        {HeadingText::tr("Page"), 0.7, 0.3, kRight, TextStyle::Normal, {SystemField::PageNumber}}};
 }
 
 int FieldColumn(const QAbstractItemModel& list, const QString& field) {
@@ -52,20 +58,25 @@ int FieldColumn(const QAbstractItemModel& list, const QString& field) {
 QList<ReportLine> RaceDayBand(const RaceDayHeading& heading, qsizetype rows) {
     return {
         {{heading.clubName, 0, 1, kCenter, TextStyle::Title, {}}},
-        {{QStringLiteral("Date :"),
+        {{HeadingText::tr("Date :"),
           0,
           0.5,
           kLeft,
           TextStyle::Normal,
           {SystemField::Date, SystemField::Time}},
-         {QStringLiteral("Total : ") + QString::asprintf("%.3d", int(rows)),
+         {HeadingText::tr("Total : ") + QString::asprintf("%.3d", int(rows)),
           0.5,
           0.5,
           kRight,
           TextStyle::Bold,
           {}}},
-        {{QStringLiteral("LiberSite : ") + heading.liberSite, 0, 0.5, kLeft, TextStyle::Normal, {}},
-         {QStringLiteral("RaceCode : ") + heading.raceText,
+        {{HeadingText::tr("LiberSite : ") + heading.liberSite,
+          0,
+          0.5,
+          kLeft,
+          TextStyle::Normal,
+          {}},
+         {HeadingText::tr("RaceCode : ") + heading.raceText,
           0.5,
           0.5,
           kRight,
@@ -127,10 +138,10 @@ QList<QStringList> ListRows(const QAbstractItemModel& list, const QList<ListFiel
 }
 
 ReportDefinition MemberListReport(const ClubHeading& club, const QAbstractItemModel& members) {
-    ReportDefinition report = WithClubHeading(club, QStringLiteral("Member List"));
-    report.columns = {{QStringLiteral("Name"), 5, kLeft, false, true},
-                      {QStringLiteral("LoftNo"), 3, kLeft, false, true},
-                      {QStringLiteral("No. of Clocks"), 2, kRight, false}};
+    ReportDefinition report = WithClubHeading(club, HeadingText::tr("Member List"));
+    report.columns = {{HeadingText::tr("Name"), 5, kLeft, false, true},
+                      {HeadingText::tr("LoftNo"), 3, kLeft, false, true},
+                      {HeadingText::tr("No. of Clocks"), 2, kRight, false}};
     report.rows = ListRows(members, {{QStringLiteral("LoftName"), false},
                                      {QStringLiteral("LoftNo"), true},
                                      {QStringLiteral("clockCnt"), false}});
@@ -140,15 +151,15 @@ ReportDefinition MemberListReport(const ClubHeading& club, const QAbstractItemMo
 
 ReportDefinition RingListReport(const ClubHeading& club, const QString& loftName,
                                 const QString& loftNo, const QAbstractItemModel& rings) {
-    ReportDefinition report = WithClubHeading(
-        club, QStringLiteral(" Ring list of ") + loftName + QStringLiteral(" - ") + loftNo);
-    report.columns = {{QStringLiteral("Life Ring Number"), 3.4, kLeft, false, true},
-                      {QStringLiteral("Sex "), 0.9, kLeft, false},
-                      {QStringLiteral("E_Ring"), 2, kLeft, false, true},
-                      {QStringLiteral("Color"), 1.6, kLeft, false},
-                      {QStringLiteral("Created"), 2.2, kLeft, false},
-                      {QStringLiteral("Assign Date"), 4.2, kLeft, false},
-                      {QStringLiteral("Updated"), 4.2, kLeft, false}};
+    ReportDefinition report =
+        WithClubHeading(club, HeadingText::tr(" Ring list of %1 - %2").arg(loftName, loftNo));
+    report.columns = {{HeadingText::tr("Life Ring Number"), 3.4, kLeft, false, true},
+                      {HeadingText::tr("Sex "), 0.9, kLeft, false},
+                      {HeadingText::tr("E_Ring"), 2, kLeft, false, true},
+                      {HeadingText::tr("Color"), 1.6, kLeft, false},
+                      {HeadingText::tr("Created"), 2.2, kLeft, false},
+                      {HeadingText::tr("Assign Date"), 4.2, kLeft, false},
+                      {HeadingText::tr("Updated"), 4.2, kLeft, false}};
     report.rows = ListRows(rings, {{QStringLiteral("PRingNo"), false},
                                    {QStringLiteral("Sex"), true},
                                    {QStringLiteral("E_Ring"), false},
@@ -161,13 +172,13 @@ ReportDefinition RingListReport(const ClubHeading& club, const QString& loftName
 }
 
 ReportDefinition RaceListReport(const ClubHeading& club, const QAbstractItemModel& races) {
-    ReportDefinition report = WithClubHeading(club, QStringLiteral("Race List"));
-    report.columns = {{QStringLiteral("Club"), 1.2, kLeft, false},
-                      {QStringLiteral("Code"), 1, kLeft, false},
-                      {QStringLiteral("Lib.Site Abbr."), 1.8, kLeft, false},
-                      {QStringLiteral("Liberation Site"), 3.5, kLeft, false},
-                      {QStringLiteral("Lib Date"), 1.6, kLeft, false},
-                      {QStringLiteral("Lib Time"), 1.4, kLeft, false}};
+    ReportDefinition report = WithClubHeading(club, HeadingText::tr("Race List"));
+    report.columns = {{HeadingText::tr("Club"), 1.2, kLeft, false},
+                      {HeadingText::tr("Code"), 1, kLeft, false},
+                      {HeadingText::tr("Lib.Site Abbr."), 1.8, kLeft, false},
+                      {HeadingText::tr("Liberation Site"), 3.5, kLeft, false},
+                      {HeadingText::tr("Lib Date"), 1.6, kLeft, false},
+                      {HeadingText::tr("Lib Time"), 1.4, kLeft, false}};
     report.rows = ListRows(races, {{QStringLiteral("ClubID"), false},
                                    {QStringLiteral("LiberCode"), false},
                                    {QStringLiteral("LiberSiteAbbr"), false},
@@ -185,14 +196,14 @@ ReportDefinition LoftDistanceReport(const ClubHeading& club, const QString& titl
     report.titleBand << ReportLine{{distancesLine, 0, 1, kCenter, TextStyle::Normal, {}}};
     const bool imperial = mode != 0;
     report.columns = {
-        {QStringLiteral("Member"), 4, kLeft, false, true},
-        {QStringLiteral("Loft Number"), 3, kLeft, false, true},
-        {imperial ? QStringLiteral("Miles") : QStringLiteral("KM"), 1.5, kRight, false},
-        {imperial ? QStringLiteral("Yards") : QStringLiteral("M"), 1.5, kRight, false}};
+        {HeadingText::tr("Member"), 4, kLeft, false, true},
+        {HeadingText::tr("Loft Number"), 3, kLeft, false, true},
+        {imperial ? HeadingText::tr("Miles") : HeadingText::tr("KM"), 1.5, kRight, false},
+        {imperial ? HeadingText::tr("Yards") : HeadingText::tr("M"), 1.5, kRight, false}};
     QList<ListField> fields{{QStringLiteral("LoftName"), true},
                             {QStringLiteral("LoftNo"), false},
-                            {QStringLiteral("Miles"), false},
-                            {QStringLiteral("Yards"), false}};
+                            {HeadingText::tr("Miles"), false},
+                            {HeadingText::tr("Yards"), false}};
     // The download panel may list the distances of several liberation points: each row then
     // says which one it is for.
     QSet<QString> codes;
@@ -200,7 +211,7 @@ ReportDefinition LoftDistanceReport(const ClubHeading& club, const QString& titl
         codes << row.first();
     }
     if (codes.size() > 1) {
-        report.columns.prepend({QStringLiteral("Code"), 1.5, kLeft, false});
+        report.columns.prepend({HeadingText::tr("Code"), 1.5, kLeft, false});
         fields.prepend({QStringLiteral("LiberCode"), false});
     }
     report.rows = ListRows(distances, fields);
@@ -215,10 +226,10 @@ ReportDefinition RaceStatisticsReport(const ClubHeading& club, const QString& st
                           liberDate.toString(QStringLiteral("MM/dd")) + QLatin1Char(' ') +
                           liberTime.toString(QStringLiteral("HH:mm:ss")) + QLatin1Char(')');
     ReportDefinition report = WithClubHeading(club, title);
-    report.columns = {{QStringLiteral("Member"), 4, kLeft, false, true},
-                      {QStringLiteral("Clock"), 2.5, kLeft, false, true},
-                      {QStringLiteral("Birds Marked"), 2, kRight, false},
-                      {QStringLiteral("Birds arrived"), 2, kRight, false}};
+    report.columns = {{HeadingText::tr("Member"), 4, kLeft, false, true},
+                      {HeadingText::tr("Clock"), 2.5, kLeft, false, true},
+                      {HeadingText::tr("Birds Marked"), 2, kRight, false},
+                      {HeadingText::tr("Birds arrived"), 2, kRight, false}};
     report.rows = ListRows(statistics, {{QStringLiteral("LoftNo"), true},
                                         {QStringLiteral("ClockID"), false},
                                         {QStringLiteral("MarkedCnt"), false},
@@ -238,9 +249,9 @@ RaceResultHeading ReadRaceResultHeading(TdmZOLF& db, const QString& selectedLoft
     bool siteFound = false;
     const QString site = LiberSiteOf(db, liberCode, &siteFound);
     if (siteFound) {
-        heading.site = QStringLiteral("LiberSite : ") + site;
+        heading.site = HeadingText::tr("LiberSite : ") + site;
     }
-    heading.race = QStringLiteral("RaceCode : ") + liberCode + QLatin1Char(' ') +
+    heading.race = HeadingText::tr("RaceCode : ") + liberCode + QLatin1Char(' ') +
                    DateText(liberDate) + QLatin1Char(' ') +
                    liberTime.toString(QStringLiteral("HH:mm"));
     heading.summary = summary;
@@ -250,7 +261,12 @@ RaceResultHeading ReadRaceResultHeading(TdmZOLF& db, const QString& selectedLoft
 ReportDefinition RaceResultReport(const RaceResultHeading& heading, int mode,
                                   const QAbstractItemModel& results) {
     ReportDefinition report;
-    report.name = QStringLiteral("Result ") + heading.race.section(QStringLiteral(" : "), 1);
+    // The race line without its caption, in whichever language it was read.
+    const QString caption = HeadingText::tr("RaceCode : ");
+    report.name =
+        HeadingText::tr("Result ") + (heading.race.startsWith(caption)
+                                          ? heading.race.mid(caption.size())
+                                          : heading.race.section(QStringLiteral(" : "), 1));
     report.picture = true;
     report.titleBand = {
         {{heading.member, 0, 0.75, kLeft, TextStyle::Heading, {}}},
@@ -263,16 +279,16 @@ ReportDefinition RaceResultReport(const RaceResultHeading& heading, int mode,
         report.titleBand << ReportLine{{heading.resultState, 0, 1, kLeft, TextStyle::Bold, {}}};
     }
     report.columns = {
-        {QStringLiteral("Pos."), 0.8, kRight, false},
-        {QStringLiteral("Name"), 2.6, kLeft, false, true},
-        {QStringLiteral("Ring"), 2.5, kLeft, false, true},
-        {QStringLiteral("S"), 0.4, kLeft, false},
-        {QStringLiteral("C"), 0.7, kLeft, false},
-        {QStringLiteral("Clocked"), 3.3, kLeft, false},
-        {QStringLiteral("FlyTime"), 1.5, kLeft, false},
-        {QStringLiteral("Var"), 0.7, kRight, false},
-        {mode != 0 ? QStringLiteral("Yds/min") : QStringLiteral("M/min"), 1.5, kRight, false},
-        {QStringLiteral("Dist."), 1.4, kRight, false}};
+        {HeadingText::tr("Pos."), 0.8, kRight, false},
+        {HeadingText::tr("Name"), 2.6, kLeft, false, true},
+        {HeadingText::tr("Ring"), 2.5, kLeft, false, true},
+        {HeadingText::tr("S"), 0.4, kLeft, false},
+        {HeadingText::tr("C"), 0.7, kLeft, false},
+        {HeadingText::tr("Clocked"), 3.3, kLeft, false},
+        {HeadingText::tr("FlyTime"), 1.5, kLeft, false},
+        {HeadingText::tr("Var"), 0.7, kRight, false},
+        {mode != 0 ? HeadingText::tr("Yds/min") : HeadingText::tr("M/min"), 1.5, kRight, false},
+        {HeadingText::tr("Dist."), 1.4, kRight, false}};
     report.rows = ListRows(results, {{QStringLiteral("Pos"), false},
                                      {QStringLiteral("LoftNo"), true},
                                      {QStringLiteral("PRingNo"), false},
@@ -294,30 +310,30 @@ ReportDefinition RaceRankingReport(const RaceDayHeading& heading, int mode,
                                    const QList<QStringList>& rows, const QString& netFlyingTime,
                                    const QString& winningMargin) {
     ReportDefinition report;
-    report.name = QStringLiteral("Ranking ") + heading.raceText;
+    report.name = HeadingText::tr("Ranking ") + heading.raceText;
     report.titleBand = RaceDayBand(heading, rows.size());
     if (!heading.resultState.isEmpty()) {
         report.titleBand << ReportLine{{heading.resultState, 0, 1, kLeft, TextStyle::Bold, {}}};
     }
     report.columns = {
-        {QStringLiteral("Pos"), 0.7, kRight, false},
-        {QStringLiteral("Name"), 2.6, kLeft, false, true},
-        {mode != 0 ? QStringLiteral("Yds/min") : QStringLiteral("MPM"), 1.5, kRight, false},
-        {QStringLiteral("Ring Particulars "), 2.6, kLeft, false, true},
-        {QStringLiteral("C"), 0.5, kLeft, false},
-        {QStringLiteral("S"), 0.4, kLeft, false},
-        {QStringLiteral("Clock / day"), 3.3, kLeft, false},
-        {QStringLiteral("Var"), 0.6, kRight, false},
-        {QStringLiteral("Distance"), 1.4, kRight, false},
-        {QStringLiteral("Margin"), 1.4, kRight, false}};
+        {HeadingText::tr("Pos"), 0.7, kRight, false},
+        {HeadingText::tr("Name"), 2.6, kLeft, false, true},
+        {mode != 0 ? HeadingText::tr("Yds/min") : HeadingText::tr("MPM"), 1.5, kRight, false},
+        {HeadingText::tr("Ring Particulars "), 2.6, kLeft, false, true},
+        {HeadingText::tr("C"), 0.5, kLeft, false},
+        {HeadingText::tr("S"), 0.4, kLeft, false},
+        {HeadingText::tr("Clock / day"), 3.3, kLeft, false},
+        {HeadingText::tr("Var"), 0.6, kRight, false},
+        {HeadingText::tr("Distance"), 1.4, kRight, false},
+        {HeadingText::tr("Margin"), 1.4, kRight, false}};
     report.rows = rows;
-    report.footer = {{{QStringLiteral("Net Flying Time : ") + netFlyingTime,
+    report.footer = {{{HeadingText::tr("Net Flying Time : ") + netFlyingTime,
                        0,
                        0.35,
                        kLeft,
                        TextStyle::Normal,
                        {}},
-                      {QStringLiteral("Winning Margin : ") + winningMargin,
+                      {HeadingText::tr("Winning Margin : ") + winningMargin,
                        0.35,
                        0.35,
                        kLeft,
@@ -330,15 +346,15 @@ ReportDefinition RaceRankingReport(const RaceDayHeading& heading, int mode,
 ReportDefinition MarkedPigeonsReport(const RaceDayHeading& heading,
                                      const QAbstractItemModel& marking) {
     ReportDefinition report;
-    report.name = QStringLiteral("Marked ") + heading.raceText;
-    report.columns = {{QStringLiteral("Pos"), 0.7, kRight, true},
-                      {QStringLiteral("Name"), 3, kLeft, false, true},
-                      {QStringLiteral("Pigeon "), 2.6, kLeft, false, true},
-                      {QStringLiteral("S"), 0.4, kLeft, false},
-                      {QStringLiteral("Marked "), 3.6, kLeft, false},
-                      {QStringLiteral("Yds/Min"), 1.3, kRight, false},
-                      {QStringLiteral("Flying Time"), 1.8, kLeft, false},
-                      {QStringLiteral("Dist."), 1.0, kRight, false}};
+    report.name = HeadingText::tr("Marked ") + heading.raceText;
+    report.columns = {{HeadingText::tr("Pos"), 0.7, kRight, true},
+                      {HeadingText::tr("Name"), 3, kLeft, false, true},
+                      {HeadingText::tr("Pigeon "), 2.6, kLeft, false, true},
+                      {HeadingText::tr("S"), 0.4, kLeft, false},
+                      {HeadingText::tr("Marked "), 3.6, kLeft, false},
+                      {HeadingText::tr("Yds/Min"), 1.3, kRight, false},
+                      {HeadingText::tr("Flying Time"), 1.8, kLeft, false},
+                      {HeadingText::tr("Dist."), 1.0, kRight, false}};
     report.rows = ListRows(marking, {{QStringLiteral("LoftNo"), true},
                                      {QStringLiteral("PRingNo"), false},
                                      {QStringLiteral("Sex"), false},

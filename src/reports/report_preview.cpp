@@ -1,6 +1,7 @@
 #include "report_preview.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -10,6 +11,12 @@
 #include "data/app_context.h"
 #include "data/prompts.h"
 #include "report_printing.h"
+
+namespace {
+struct HeadingText {
+    Q_DECLARE_TR_FUNCTIONS(ClubReports)
+};
+}  // namespace
 
 void PreviewReport(const ReportLayout& layout, Prompts& prompts, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
@@ -29,7 +36,7 @@ void PreviewReport(const ReportLayout& layout, Prompts& prompts, QWidget* parent
     auto* savePdf = new QAction(QObject::tr("Save as PDF"), &dialog);
     savePdf->setObjectName(QStringLiteral("actSaveAsPdf"));
     QObject::connect(savePdf, &QAction::triggered, &dialog, [&] {
-        QString file = prompts.saveFileName(QStringLiteral("PDF File (*.pdf)"),
+        QString file = prompts.saveFileName(HeadingText::tr("PDF File (*.pdf)"),
                                             ReportPdfFileName(layout.name));
         if (!file.isEmpty()) {
             if (QFileInfo(file).suffix().isEmpty()) {

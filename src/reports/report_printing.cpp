@@ -1,6 +1,7 @@
 #include "report_printing.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -10,6 +11,12 @@
 
 #include "data/errors.h"
 #include "data/whole_file.h"
+
+namespace {
+struct HeadingText {
+    Q_DECLARE_TR_FUNCTIONS(ClubReports)
+};
+}  // namespace
 
 namespace {
 
@@ -90,8 +97,8 @@ void PaintReport(const ReportLayout& layout, QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         throw UserError(
-            QStringLiteral("The report could not be printed: the printer did not "
-                           "start."));
+            HeadingText::tr("The report could not be printed: the printer did not "
+                            "start."));
     }
     PaintPages(layout, painter, printer, printer.paperRect(QPrinter::DevicePixel));
 }
@@ -108,7 +115,7 @@ QByteArray ReportPdfBytes(const ReportLayout& layout) {
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         QPainter painter;
         if (!painter.begin(&pdf)) {
-            throw UserError(QStringLiteral("The PDF of the report could not be made."));
+            throw UserError(HeadingText::tr("The PDF of the report could not be made."));
         }
         PaintPages(layout, painter, pdf, QRectF(0, 0, pdf.width(), pdf.height()));
     }

@@ -35,6 +35,19 @@ std::optional<ClubSetupFields> LoadClubSetup(TdmZOLF& db) {
     return f;
 }
 
+QString ClubLanguageCode(int position) {
+    const int count = int(std::size(kClubLanguages));
+    return QLatin1String(kClubLanguages[position >= 0 && position < count ? position : 0].code);
+}
+
+QStringList ClubLanguageNames() {
+    QStringList names;
+    for (const ClubLanguage& language : kClubLanguages) {
+        names << QString::fromUtf8(language.name);
+    }
+    return names;
+}
+
 QStringList KnownClubChoices(TdmZOLF& db) {
     return QStringList{QLatin1String(kCustomClub), QLatin1String(kClubListSeparator)} +
            db.texts(QStringLiteral("select ClubName from ZOL_ClubMap order by ClubID"));
@@ -74,10 +87,10 @@ bool StoreClubSetup(TdmZOLF& db, Prompts& prompts, const ClubSetupFields& fields
     const int backupDays = StrToInt(f.backupDays);
     const int copies = StrToInt(f.copies);
     if (backupDays < 0 || backupDays > 100) {
-        throw UserError(QLatin1String(kBackupDaysRange));
+        throw UserError(ClubSetupText(kBackupDaysRange));
     }
     if (copies < 1 || copies > 5) {
-        throw UserError(QLatin1String(kCopiesRange));
+        throw UserError(ClubSetupText(kCopiesRange));
     }
 
     const bool recordFound =
@@ -86,7 +99,7 @@ bool StoreClubSetup(TdmZOLF& db, Prompts& prompts, const ClubSetupFields& fields
                     {f.association, f.clubId}) > 0;
     // Checked before the known-club list is touched: a refused store changes nothing at all.
     if (!recordFound && (f.association.isEmpty() || f.clubId.isEmpty())) {
-        prompts.message(QLatin1String(kMustBeFilled));
+        prompts.message(ClubSetupText(kMustBeFilled));
         return false;
     }
 
@@ -140,7 +153,7 @@ namespace {
 
 RestoreOutcome Refused(const QString& file, const QString& why) {
     return {RestoreOutcome::Status::Refused,
-            QStringLiteral("%1 was not loaded: %2\nThe current data is unchanged.")
+            ClubSetup::tr("%1 was not loaded: %2\nThe current data is unchanged.")
                 .arg(QFileInfo(file).fileName(), why),
             {}};
 }
@@ -161,11 +174,17 @@ DatabaseSummary SummaryOf(const QString& databaseFile) {
 
 QString SummaryText(const DatabaseSummary& s) {
     auto count = [](qint64 n, const char* one, const char* many) {
-        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+        return QStringLiteral("%1 %2").arg(n).arg(ClubSetupText(n == 1 ? one : many));
     };
-    return QStringLiteral("%1, %2, %3 and %4")
-        .arg(count(s.lofts, "loft", "lofts"), count(s.pigeons, "pigeon", "pigeons"),
-             count(s.races, "race", "races"), count(s.entries, "race entry", "race entries"));
+    return ClubSetup::tr("%1, %2, %3 and %4")
+        .arg(count(s.lofts, QT_TRANSLATE_NOOP("ClubSetup", "loft"),
+                   QT_TRANSLATE_NOOP("ClubSetup", "lofts")),
+             count(s.pigeons, QT_TRANSLATE_NOOP("ClubSetup", "pigeon"),
+                   QT_TRANSLATE_NOOP("ClubSetup", "pigeons")),
+             count(s.races, QT_TRANSLATE_NOOP("ClubSetup", "race"),
+                   QT_TRANSLATE_NOOP("ClubSetup", "races")),
+             count(s.entries, QT_TRANSLATE_NOOP("ClubSetup", "race entry"),
+                   QT_TRANSLATE_NOOP("ClubSetup", "race entries")));
 }
 
 QString BeforeRestoreCopyName(const QString& backupDir, const QDateTime& now) {
@@ -178,13 +197,13 @@ RestoreOutcome RestoreDatabase(TdmZOLF& db, Prompts& prompts, const QString& bac
                                const QString& backupDir, const QDateTime& now) {
     auto failed = [](const QString& reason) {
         return RestoreOutcome{RestoreOutcome::Status::Failed,
-                              QLatin1String(kRestoreFailed) + QLatin1Char('\n') + reason +
-                                  QStringLiteral("\nThe current data is unchanged."),
+                              ClubSetupText(kRestoreFailed) + QLatin1Char('\n') + reason +
+                                  ClubSetup::tr("\nThe current data is unchanged."),
                               {}};
     };
     const QString target = db.fileName();
     if (SameFile(backupFile, target)) {
-        return Refused(backupFile, QStringLiteral("it is the database in use."));
+        return Refused(backupFile, ClubSetup::tr("it is the database in use."));
     }
     // Only a database of this program may replace the club's data.
     DatabaseSummary incoming;
@@ -192,15 +211,15 @@ RestoreOutcome RestoreDatabase(TdmZOLF& db, Prompts& prompts, const QString& bac
         const QStringList missing = TdmZOLF::MissingTables(backupFile);
         if (!missing.isEmpty()) {
             return Refused(backupFile,
-                           QStringLiteral("it is not a backup of this program's database; it "
-                                          "lacks the tables %1.")
+                           ClubSetup::tr("it is not a backup of this program's database; it "
+                                         "lacks the tables %1.")
                                .arg(missing.join(QStringLiteral(", "))));
         }
         incoming = SummaryOf(backupFile);
     } catch (const DbError& e) {
         return Refused(
             backupFile,
-            QStringLiteral("it is not a backup of the club database (%1).").arg(e.text()));
+            ClubSetup::tr("it is not a backup of the club database (%1).").arg(e.text()));
     }
     DatabaseSummary current;
     try {
@@ -217,7 +236,7 @@ RestoreOutcome RestoreDatabase(TdmZOLF& db, Prompts& prompts, const QString& bac
     }
     const QString made = GeneralText(QFileInfo(backupFile).lastModified());
     const QString question =
-        QStringLiteral(
+        ClubSetup::tr(
             "Load the backup \"%1\" of %2?\n\nIt holds %3.\nThe current data "
             "holds %4, and will be replaced.\n\nThe current data is kept first as "
             "\"%5\", which \"Load Backup\" can restore.")
@@ -230,7 +249,7 @@ RestoreOutcome RestoreDatabase(TdmZOLF& db, Prompts& prompts, const QString& bac
     QDir().mkpath(backupDir);
     QString reason;
     if (!WriteDatabaseCopy(db, kept, false, &reason)) {
-        return failed(QStringLiteral("The current data could not be kept first: ") + reason);
+        return failed(ClubSetup::tr("The current data could not be kept first: ") + reason);
     }
 
     // The backup is copied beside the database first, so that the database file is replaced in
@@ -261,9 +280,8 @@ RestoreOutcome RestoreDatabase(TdmZOLF& db, Prompts& prompts, const QString& bac
         }
         return failed(QString::fromLocal8Bit(ec.message().c_str()));
     }
-    return {
-        RestoreOutcome::Status::Restored,
-        QLatin1String(kRestoreDone) + QStringLiteral("\nThe data it replaced is kept as \"%1\".")
-                                          .arg(QDir::toNativeSeparators(kept)),
-        kept};
+    return {RestoreOutcome::Status::Restored,
+            ClubSetupText(kRestoreDone) + ClubSetup::tr("\nThe data it replaced is kept as \"%1\".")
+                                              .arg(QDir::toNativeSeparators(kept)),
+            kept};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -11,17 +12,43 @@
 
 // The club setup screen's work, apart from its widgets.
 
-inline constexpr const char* kCustomClub = "Custom";
+// The texts the setup work shows; ClubSetupText gives them in the interface language.
+inline constexpr const char* kCustomClub = QT_TRANSLATE_NOOP("ClubSetup", "Custom");
 inline constexpr const char* kClubListSeparator = "------------";
-inline constexpr const char* kMustBeFilled = "Association and Club Abbreviation must be filled !";
-inline constexpr const char* kBackupFilter = "Access BackUp files (*.Bak)";
-inline constexpr const char* kBackupDone = "backup was successful!";
-inline constexpr const char* kBackupFailed = "backup failed, please retry!";
-inline constexpr const char* kRestoreDone = "successful recovery of data!";
-inline constexpr const char* kRestoreFailed = "recovery failed, please try again!";
-inline constexpr const char* kBackupDaysRange =
-    "The maximum age of the backup must be a whole number of days from 0 to 100.";
-inline constexpr const char* kCopiesRange = "Copies must be a whole number from 1 to 5.";
+inline constexpr const char* kMustBeFilled =
+    QT_TRANSLATE_NOOP("ClubSetup", "Association and Club Abbreviation must be filled !");
+inline constexpr const char* kBackupFilter =
+    QT_TRANSLATE_NOOP("ClubSetup", "Access BackUp files (*.Bak)");
+inline constexpr const char* kBackupDone = QT_TRANSLATE_NOOP("ClubSetup", "backup was successful!");
+inline constexpr const char* kBackupFailed =
+    QT_TRANSLATE_NOOP("ClubSetup", "backup failed, please retry!");
+inline constexpr const char* kRestoreDone =
+    QT_TRANSLATE_NOOP("ClubSetup", "successful recovery of data!");
+inline constexpr const char* kRestoreFailed =
+    QT_TRANSLATE_NOOP("ClubSetup", "recovery failed, please try again!");
+inline constexpr const char* kBackupDaysRange = QT_TRANSLATE_NOOP(
+    "ClubSetup", "The maximum age of the backup must be a whole number of days from 0 to 100.");
+inline constexpr const char* kCopiesRange =
+    QT_TRANSLATE_NOOP("ClubSetup", "Copies must be a whole number from 1 to 5.");
+
+struct ClubSetup {
+    Q_DECLARE_TR_FUNCTIONS(ClubSetup)
+};
+inline QString ClubSetupText(const char* text) {
+    return ClubSetup::tr(text);
+}
+
+// The interface languages of the Language box, by the position stored in the club record.
+// Each is named in its own language, so that a user who cannot read the current one finds it.
+struct ClubLanguage {
+    const char* code;
+    const char* name;  // UTF-8
+};
+inline constexpr ClubLanguage kClubLanguages[] = {
+    {"en", "English"}, {"nl", "Nederlands"}, {"fr", "Fran\u00e7ais"}, {"de", "Deutsch"}};
+// The language code of a stored position; English for a position the box does not offer.
+QString ClubLanguageCode(int position);
+QStringList ClubLanguageNames();
 
 // The texts of the setup screen's boxes, as the user left them.
 struct ClubSetupFields {

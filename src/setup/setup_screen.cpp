@@ -43,7 +43,7 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     setObjectName(QStringLiteral("frmSetup"));
     setWindowTitle(tr("Setup"));
 
-    auto* address = new QGroupBox(QStringLiteral("Club address :"), this);
+    auto* address = new QGroupBox(tr("Club address :"), this);
     edtClubName = Edit(address, "edtClubName", 50);
     cbbClubName = Choice(address, "cbbClubName", {});
     // The known-club list can also show a club's name that is not in it, as its text.
@@ -57,59 +57,60 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     edtAssociation = Edit(address, "edtAssociation", 10);
     SetUpperCase(edtAssociation);
     auto* a = new QGridLayout(address);
-    a->addWidget(Label(QStringLiteral("Name :"), address), 0, 0);
+    a->addWidget(Label(tr("Name :"), address), 0, 0);
     a->addWidget(edtClubName, 0, 1, 1, 3);
-    a->addWidget(Label(QStringLiteral("Club Abbreviation :"), address), 1, 0);
+    a->addWidget(Label(tr("Club Abbreviation :"), address), 1, 0);
     a->addWidget(edtClubAbbt, 1, 1);
     a->addWidget(cbbClubName, 1, 2, 1, 2);
-    a->addWidget(Label(QStringLiteral("Street :"), address), 2, 0);
+    a->addWidget(Label(tr("Street :"), address), 2, 0);
     a->addWidget(edtClubStreet, 2, 1, 1, 3);
-    a->addWidget(Label(QStringLiteral("Town/City"), address), 3, 0);
+    a->addWidget(Label(tr("Town/City"), address), 3, 0);
     a->addWidget(edtClubToneCity, 3, 1, 1, 3);
-    a->addWidget(Label(QStringLiteral("Post Code :"), address), 4, 0);
+    a->addWidget(Label(tr("Post Code :"), address), 4, 0);
     a->addWidget(edtPostCode, 4, 1);
-    a->addWidget(Label(QStringLiteral("Association :"), address), 5, 0);
+    a->addWidget(Label(tr("Association :"), address), 5, 0);
     a->addWidget(edtAssociation, 5, 1);
     a->setColumnStretch(3, 1);
 
-    auto* system = new QGroupBox(QStringLiteral("System datail :"), this);
-    cbbLangue = Choice(system, "cbbLangue", {QStringLiteral("English")});
-    cbbMode = Choice(system, "cbbMode", {QStringLiteral("m/min"), QStringLiteral("yds/min")});
+    auto* system = new QGroupBox(tr("System datail :"), this);
+    cbbLangue = Choice(system, "cbbLangue", ClubLanguageNames());
+    cbbLangue->setToolTip(tr("The program speaks the language chosen here from its next start."));
+    cbbMode = Choice(system, "cbbMode", {tr("m/min"), tr("yds/min")});
     auto* s = new QGridLayout(system);
-    s->addWidget(Label(QStringLiteral("Language :"), system), 0, 0);
+    s->addWidget(Label(tr("Language :"), system), 0, 0);
     s->addWidget(cbbLangue, 0, 1);
-    s->addWidget(Label(QStringLiteral("Mode :"), system), 1, 0);
+    s->addWidget(Label(tr("Mode :"), system), 1, 0);
     s->addWidget(cbbMode, 1, 1);
-    s->addWidget(Label(QStringLiteral("Program Version :"), system), 2, 0);
+    s->addWidget(Label(tr("Program Version :"), system), 2, 0);
     s->addWidget(Label(QStringLiteral("V8.15"), system), 2, 1);
-    s->addWidget(Label(QStringLiteral("Kestrava V6  Version :"), system), 3, 0);
+    s->addWidget(Label(tr("Kestrava V6  Version :"), system), 3, 0);
     s->addWidget(Label(QStringLiteral("V8.0"), system), 3, 1);
     // How loft distances are computed from the coordinates. Changing it changes no distance:
     // the loft distances follow when they are updated, a flown race when it is recalculated.
-    cbbDistanceMethod = Choice(
-        system, "cbbDistanceMethod",
-        {DistanceMethodName(DistanceMethod::Flat), DistanceMethodName(DistanceMethod::Geodesic)});
+    cbbDistanceMethod =
+        Choice(system, "cbbDistanceMethod",
+               {tr("Flat (federation file rule)"), tr("WGS84 geodesic")});  // by position
     s->addWidget(Label(tr("Distance method :"), system), 4, 0);
     s->addWidget(cbbDistanceMethod, 4, 1, 1, 2);
     s->setColumnStretch(2, 1);
 
-    auto* backup = new QGroupBox(QStringLiteral("Backup databases :"), this);
+    auto* backup = new QGroupBox(tr("Backup databases :"), this);
     edtDay = Edit(backup, "edtDay", 3);
     edtDay->setValidator(new WholeNumberValidator(0, 100, edtDay));
     edtDay->setText(QStringLiteral("0"));
     edtDay->setFixedWidth(48);
     auto* udDate = new UpDown(edtDay, 0, 100, backup);
     udDate->setObjectName(QStringLiteral("udDate"));
-    btnLoadBk = new QPushButton(QStringLiteral("Load Backup"), backup);
+    btnLoadBk = new QPushButton(tr("Load Backup"), backup);
     btnLoadBk->setObjectName(QStringLiteral("btnLoadBk"));
-    btnBackNow = new QPushButton(QStringLiteral("Backup"), backup);
+    btnBackNow = new QPushButton(tr("Backup"), backup);
     btnBackNow->setObjectName(QStringLiteral("btnBackNow"));
     auto* b = new QGridLayout(backup);
-    b->addWidget(Label(QStringLiteral("What is the maximum age"), backup), 0, 0, 1, 4);
-    b->addWidget(Label(QStringLiteral("of the databases backup ? "), backup), 1, 0);
+    b->addWidget(Label(tr("What is the maximum age"), backup), 0, 0, 1, 4);
+    b->addWidget(Label(tr("of the databases backup ? "), backup), 1, 0);
     b->addWidget(edtDay, 1, 1);
     b->addWidget(udDate, 1, 2);
-    b->addWidget(Label(QStringLiteral("Day"), backup), 1, 3);
+    b->addWidget(Label(tr("Day"), backup), 1, 3);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnLoadBk);
     buttons->addWidget(btnBackNow);
@@ -117,7 +118,7 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     b->addLayout(buttons, 2, 0, 1, 5);
     b->setColumnStretch(4, 1);
 
-    auto* printer = new QGroupBox(QStringLiteral("Printer support :"), this);
+    auto* printer = new QGroupBox(tr("Printer support :"), this);
     edtCopies = Edit(printer, "edtCopies", 1);
     edtCopies->setValidator(new WholeNumberValidator(1, 5, edtCopies));
     edtCopies->setText(QStringLiteral("1"));
@@ -125,14 +126,14 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     auto* udCopies = new UpDown(edtCopies, 1, 5, printer);
     udCopies->setObjectName(QStringLiteral("udCopies"));
     auto* p = new QHBoxLayout(printer);
-    p->addWidget(Label(QStringLiteral("Copies :"), printer));
+    p->addWidget(Label(tr("Copies :"), printer));
     p->addWidget(edtCopies);
     p->addWidget(udCopies);
     p->addStretch();
 
     // The club antenna's serial port belongs to this computer: it is kept in the user's
     // settings, not in the club's data.
-    auto* antenna = new QGroupBox(QStringLiteral("Club antenna :"), this);
+    auto* antenna = new QGroupBox(tr("Club antenna :"), this);
     cbbPort = new QComboBox(antenna);
     cbbPort->setObjectName(QStringLiteral("cbbPort"));
     // A port the system does not list (a link made for the clock emulator) can be typed.
@@ -140,10 +141,10 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     cbbPort->setInsertPolicy(QComboBox::NoInsert);
     cbbPort->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cbbPort->setMinimumContentsLength(24);
-    btnPortRefresh = new QPushButton(QStringLiteral("Refresh"), antenna);
+    btnPortRefresh = new QPushButton(tr("Refresh"), antenna);
     btnPortRefresh->setObjectName(QStringLiteral("btnPortRefresh"));
     auto* n = new QGridLayout(antenna);
-    n->addWidget(Label(QStringLiteral("Serial port :"), antenna), 0, 0);
+    n->addWidget(Label(tr("Serial port :"), antenna), 0, 0);
     n->addWidget(cbbPort, 0, 1);
     n->addWidget(btnPortRefresh, 0, 2);
     n->setColumnStretch(1, 1);
@@ -185,6 +186,10 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
 ClubSetupFields TfrmSetup::fields() const {
     ClubSetupFields f;
     f.clubChoice = cbbClubName->currentText();
+    // The list shows "Custom" in the interface language; the setup work knows it by its name.
+    if (f.clubChoice == ClubSetupText(kCustomClub)) {
+        f.clubChoice = QLatin1String(kCustomClub);
+    }
     f.clubName = edtClubName->text();
     f.clubId = edtClubAbbt->text();
     f.street = edtClubStreet->text();
@@ -211,6 +216,7 @@ void TfrmSetup::showEvent(QShowEvent* event) {
 void TfrmSetup::fill() {
     cbbClubName->clear();
     cbbClubName->addItems(KnownClubChoices(ctx_.db));
+    cbbClubName->setItemText(0, ClubSetupText(kCustomClub));
     const std::optional<ClubSetupFields> club = LoadClubSetup(ctx_.db);
     if (!club) {
         edtClubName->setFocus();
@@ -243,7 +249,7 @@ void TfrmSetup::fill() {
 void TfrmSetup::clubChosen(int index) {
     guarded(ctx_.prompts, [this, index] {
         const QString text = cbbClubName->itemText(index);
-        if (text == QLatin1String(kCustomClub)) {
+        if (index == 0) {
             edtClubName->setEnabled(true);
             edtClubAbbt->setEnabled(true);
             edtClubName->setFocus();
@@ -304,20 +310,20 @@ void TfrmSetup::closeEvent(QCloseEvent* event) {
 
 void TfrmSetup::backupNow() {
     guarded(ctx_.prompts, [this] {
-        const QString chosen = ctx_.prompts.saveFileName(QLatin1String(kBackupFilter));
+        const QString chosen = ctx_.prompts.saveFileName(ClubSetupText(kBackupFilter));
         if (chosen.isEmpty()) {
             return;
         }
         QString reason;
         const bool ok = BackupOnDemand(ctx_.db, chosen, ctx_.clock.today(), &reason);
-        ctx_.prompts.message(ok ? QLatin1String(kBackupDone)
-                                : QLatin1String(kBackupFailed) + QLatin1Char('\n') + reason);
+        ctx_.prompts.message(ok ? ClubSetupText(kBackupDone)
+                                : ClubSetupText(kBackupFailed) + QLatin1Char('\n') + reason);
     });
 }
 
 void TfrmSetup::loadBackup() {
     guarded(ctx_.prompts, [this] {
-        const QString chosen = ctx_.prompts.openFileName(QLatin1String(kBackupFilter));
+        const QString chosen = ctx_.prompts.openFileName(ClubSetupText(kBackupFilter));
         if (chosen.isEmpty()) {
             return;
         }

@@ -1,6 +1,7 @@
 #include "spreadsheet/workbook_reader.h"
 
 #include <unzip.h>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -10,6 +11,12 @@
 
 #include "data/errors.h"
 #include "spreadsheet/cell_text.h"
+
+namespace {
+struct SheetText {
+    Q_DECLARE_TR_FUNCTIONS(Spreadsheet)
+};
+}  // namespace
 
 namespace {
 
@@ -91,7 +98,7 @@ class Archive {
         functions.opaque = &stream_;
         zip_ = unzOpen2_64("workbook", &functions);
         if (!zip_)
-            throw Unreadable{QStringLiteral("it is not a zip archive")};
+            throw Unreadable{SheetText::tr("it is not a zip archive")};
     }
     ~Archive() { unzClose(zip_); }
     Archive(const Archive&) = delete;
@@ -105,11 +112,11 @@ class Archive {
             return std::nullopt;
         unz_file_info64 info{};
         if (unzGetCurrentFileInfo64(zip_, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
-            throw Unreadable{QStringLiteral("the part %1 is damaged").arg(path)};
+            throw Unreadable{SheetText::tr("the part %1 is damaged").arg(path)};
         if (info.flag & 1)
-            throw Unreadable{QStringLiteral("it is protected with a password")};
+            throw Unreadable{SheetText::tr("it is protected with a password")};
         if (unzOpenCurrentFile(zip_) != UNZ_OK)
-            throw Unreadable{QStringLiteral("the part %1 is damaged").arg(path)};
+            throw Unreadable{SheetText::tr("the part %1 is damaged").arg(path)};
         QByteArray data;
         char buffer[65536];
         int n = 0;
@@ -118,7 +125,7 @@ class Archive {
             if (data.size() + n > limits_.maxPartBytes || total_ > limits_.maxTotalBytes) {
                 unzCloseCurrentFile(zip_);
                 throw Unreadable{
-                    QStringLiteral("it unpacks to more than %1 MB")
+                    SheetText::tr("it unpacks to more than %1 MB")
                         .arg(qMin(limits_.maxPartBytes, limits_.maxTotalBytes) / (1024 * 1024))};
             }
             data.append(buffer, n);
@@ -126,7 +133,7 @@ class Archive {
         // A wrong checksum shows here, after the last byte.
         const int closed = unzCloseCurrentFile(zip_);
         if (n < 0 || closed != UNZ_OK)
-            throw Unreadable{QStringLiteral("the part %1 is damaged").arg(path)};
+            throw Unreadable{SheetText::tr("the part %1 is damaged").arg(path)};
         return data;
     }
 
@@ -209,12 +216,12 @@ pugi::xml_document Parse(QByteArray& xml, const QString& path, const WorkbookLim
             ++attributes;
     }
     if (elements * 64 + attributes * 40 > limits.maxCells * 320 + 4'000'000)
-        throw Unreadable{QStringLiteral("it holds more than %1 cells").arg(limits.maxCells)};
+        throw Unreadable{SheetText::tr("it holds more than %1 cells").arg(limits.maxCells)};
     pugi::xml_document doc;
     const pugi::xml_parse_result result = doc.load_buffer_inplace(
         xml.data(), size_t(xml.size()), pugi::parse_default | pugi::parse_ws_pcdata_single);
     if (!result)
-        throw Unreadable{QStringLiteral("the part %1 is not readable XML").arg(path)};
+        throw Unreadable{SheetText::tr("the part %1 is not readable XML").arg(path)};
     return doc;
 }
 
@@ -329,14 +336,14 @@ QStringList SharedStrings(Archive& zip, const QString& path, const WorkbookLimit
         if (si.type() != pugi::node_element || !Is(si, "si"))
             continue;
         if (strings.size() >= limits.maxCells)
-            throw Unreadable{QStringLiteral("it holds more than %1 cells").arg(limits.maxCells)};
+            throw Unreadable{SheetText::tr("it holds more than %1 cells").arg(limits.maxCells)};
         strings << InlineText(si);
     }
     return strings;
 }
 
 QString FileMessage(const QString& name, const QString& reason) {
-    return QStringLiteral("The file \"%1\" cannot be read as a workbook: %2.").arg(name, reason);
+    return SheetText::tr("The file \"%1\" cannot be read as a workbook: %2.").arg(name, reason);
 }
 
 }  // namespace
@@ -344,20 +351,20 @@ QString FileMessage(const QString& name, const QString& reason) {
 WorkbookReader::WorkbookReader(const QString& fileName, const WorkbookLimits& limits) {
     const QFileInfo info(fileName);
     if (!info.exists())
-        throw UserError(QStringLiteral("The workbook \"%1\" does not exist.").arg(fileName));
+        throw UserError(SheetText::tr("The workbook \"%1\" does not exist.").arg(fileName));
     if (info.isDir())
-        throw UserError(FileMessage(fileName, QStringLiteral("it is a folder")));
+        throw UserError(FileMessage(fileName, SheetText::tr("it is a folder")));
     if (info.size() > limits.maxFileBytes)
         throw UserError(FileMessage(
             fileName,
-            QStringLiteral("it is larger than %1 MB").arg(limits.maxFileBytes / (1024 * 1024))));
+            SheetText::tr("it is larger than %1 MB").arg(limits.maxFileBytes / (1024 * 1024))));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw UserError(QStringLiteral("The workbook \"%1\" cannot be opened: %2.")
+        throw UserError(SheetText::tr("The workbook \"%1\" cannot be opened: %2.")
                             .arg(fileName, file.errorString()));
     const QByteArray bytes = file.read(limits.maxFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        throw UserError(QStringLiteral("The workbook \"%1\" cannot be read: %2.")
+        throw UserError(SheetText::tr("The workbook \"%1\" cannot be read: %2.")
                             .arg(fileName, file.errorString()));
     load(bytes, fileName, limits);
 }
@@ -374,7 +381,7 @@ void WorkbookReader::load(const QByteArray& bytes, const QString& name,
     try {
         if (bytes.size() > limits.maxFileBytes)
             throw Unreadable{
-                QStringLiteral("it is larger than %1 MB").arg(limits.maxFileBytes / (1024 * 1024))};
+                SheetText::tr("it is larger than %1 MB").arg(limits.maxFileBytes / (1024 * 1024))};
         Archive zip(bytes, limits);
 
         // The workbook part, from the package's relationships (or where it usually is).
@@ -384,7 +391,7 @@ void WorkbookReader::load(const QByteArray& bytes, const QString& name,
                 workbookPath = r.target;
         std::optional<QByteArray> workbookXml = zip.part(workbookPath);
         if (!workbookXml)
-            throw Unreadable{QStringLiteral("it has no workbook part")};
+            throw Unreadable{SheetText::tr("it has no workbook part")};
         const QList<Relationship> related = Relationships(zip, workbookPath, limits);
 
         // The first worksheet in the workbook's order of sheets (chart sheets are passed over).
@@ -405,7 +412,7 @@ void WorkbookReader::load(const QByteArray& bytes, const QString& name,
         std::optional<QByteArray> sheetXml =
             sheetPath.isEmpty() ? std::nullopt : zip.part(sheetPath);
         if (!sheetXml)
-            throw Unreadable{QStringLiteral("it has no worksheet")};
+            throw Unreadable{SheetText::tr("it has no worksheet")};
 
         QStringList shared;
         for (const Relationship& r : related)
@@ -421,7 +428,7 @@ void WorkbookReader::load(const QByteArray& bytes, const QString& name,
                 continue;
             const pugi::xml_attribute rowNumber = Attribute(rowNode, "r");
             if (rowNumber ? !ParseRowNumber(rowNumber.value(), row) : ++row > kMaxRow)
-                throw Unreadable{QStringLiteral("a row number is out of range")};
+                throw Unreadable{SheetText::tr("a row number is out of range")};
             int column = 0;
             for (pugi::xml_node c = rowNode.first_child(); c; c = c.next_sibling()) {
                 if (c.type() != pugi::node_element || !Is(c, "c"))
@@ -430,7 +437,7 @@ void WorkbookReader::load(const QByteArray& bytes, const QString& name,
                 const pugi::xml_attribute reference = Attribute(c, "r");
                 if (reference ? !ParseReference(reference.value(), cellRow, column)
                               : ++column > kMaxColumn)
-                    throw Unreadable{QStringLiteral("the cell reference \"%1\" is out of range")
+                    throw Unreadable{SheetText::tr("the cell reference \"%1\" is out of range")
                                          .arg(QString::fromUtf8(reference.value()).left(20))};
 
                 const QByteArray type = Attribute(c, "t").value();
@@ -440,7 +447,7 @@ void WorkbookReader::load(const QByteArray& bytes, const QString& name,
                     bool ok = false;
                     const int index = v.toInt(&ok);
                     if (!v.isEmpty() && (!ok || index < 0 || index >= shared.size()))
-                        throw Unreadable{QStringLiteral("a cell refers to a missing text")};
+                        throw Unreadable{SheetText::tr("a cell refers to a missing text")};
                     if (ok)
                         value = shared[index];
                 } else if (type == "inlineStr") {
@@ -472,7 +479,7 @@ void WorkbookReader::load(const QByteArray& bytes, const QString& name,
                     continue;
                 if (cells_.size() >= limits.maxCells)
                     throw Unreadable{
-                        QStringLiteral("it holds more than %1 cells").arg(limits.maxCells)};
+                        SheetText::tr("it holds more than %1 cells").arg(limits.maxCells)};
                 cells_.insert(quint64(cellRow) << 16 | quint64(column), value);
                 rows_ = qMax(rows_, cellRow);
                 columns_ = qMax(columns_, column);

@@ -2,6 +2,7 @@
 
 #include <xlsxwriter.h>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -18,11 +19,15 @@
 #include "spreadsheet/workbook_reader.h"
 
 namespace {
+struct SheetText {
+    Q_DECLARE_TR_FUNCTIONS(Spreadsheet)
+};
+}  // namespace
 
-const QString kDataTransferError = QStringLiteral("Data transfer error: ");
+namespace {
 
 [[noreturn]] void Fail(const QString& reason) {
-    throw UserError(kDataTransferError + reason);
+    throw UserError(SheetText::tr("Data transfer error: ") + reason);
 }
 
 void Check(lxw_error error, const QString& where) {
@@ -117,7 +122,7 @@ void WorkbookWriter::setColumnWidth(int column, double width) {
 
 void WorkbookWriter::addRow(const QVariantList& values) {
     if (values.size() > titles_.size())
-        Fail(QStringLiteral("a row has %1 values for %2 columns")
+        Fail(SheetText::tr("a row has %1 values for %2 columns")
                  .arg(values.size())
                  .arg(titles_.size()));
     rows_.append(values);
@@ -130,16 +135,16 @@ void WorkbookWriter::save(const QString& fileName) const {
 
 void WorkbookWriter::save(const QString& fileName, Progress& progress) const {
     if (rows_.size() + 1 > LXW_ROW_MAX)
-        Fail(QStringLiteral("%1 rows do not fit in one worksheet").arg(rows_.size()));
+        Fail(SheetText::tr("%1 rows do not fit in one worksheet").arg(rows_.size()));
     if (titles_.size() > LXW_COL_MAX)
-        Fail(QStringLiteral("%1 columns do not fit in one worksheet").arg(titles_.size()));
+        Fail(SheetText::tr("%1 columns do not fit in one worksheet").arg(titles_.size()));
 
     const QFileInfo target(fileName);
     if (!target.absoluteDir().exists())
-        Fail(QStringLiteral("the folder \"%1\" does not exist")
+        Fail(SheetText::tr("the folder \"%1\" does not exist")
                  .arg(QDir::toNativeSeparators(target.absolutePath())));
     if (target.isDir())
-        Fail(QStringLiteral("\"%1\" is a folder").arg(QDir::toNativeSeparators(fileName)));
+        Fail(SheetText::tr("\"%1\" is a folder").arg(QDir::toNativeSeparators(fileName)));
 
     try {
         WriteWholeFileWith(fileName, [&](const QString& partial) {
@@ -162,10 +167,10 @@ void WorkbookWriter::writeTo(const QString& path, const QString& fileName,
     std::unique_ptr<lxw_workbook, WorkbookCloser> book(
         workbook_new_opt(name.constData(), &options));
     if (!book)
-        Fail(QStringLiteral("the workbook could not be created"));
+        Fail(SheetText::tr("the workbook could not be created"));
     lxw_worksheet* sheet = workbook_add_worksheet(book.get(), "Sheet1");
     if (!sheet)
-        Fail(QStringLiteral("the worksheet could not be created"));
+        Fail(SheetText::tr("the worksheet could not be created"));
 
     // One format object per formatted column; the library owns them.
     QMap<int, lxw_format*> formats;
@@ -200,7 +205,7 @@ void WorkbookWriter::writeTo(const QString& path, const QString& fileName,
             error = worksheet_write_boolean(sheet, r, c, value.toBool(), format);
         else
             error = worksheet_write_string(sheet, r, c, Text(value).toUtf8().constData(), format);
-        Check(error, QStringLiteral(" (cell %1)").arg(CellName(row, column)));
+        Check(error, SheetText::tr(" (cell %1)").arg(CellName(row, column)));
     };
 
     for (int c = 0; c < titles_.size(); ++c)
@@ -208,12 +213,12 @@ void WorkbookWriter::writeTo(const QString& path, const QString& fileName,
     const qint64 total = rows_.size();
     for (qint64 r = 0; r < total; ++r) {
         if (r % 500 == 0)
-            progress.step(r, total, QStringLiteral("Row %1 of %2").arg(r).arg(total));
+            progress.step(r, total, SheetText::tr("Row %1 of %2").arg(r).arg(total));
         const QVariantList& row = rows_[r];
         for (int c = 0; c < row.size(); ++c)
             write(int(r + 1), c, row[c]);
     }
-    progress.step(total, total, QStringLiteral("Saving %1").arg(fileName));
+    progress.step(total, total, SheetText::tr("Saving %1").arg(fileName));
 
     const lxw_error closed = workbook_close(book.release());
     if (closed != LXW_NO_ERROR)

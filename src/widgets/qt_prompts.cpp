@@ -5,6 +5,12 @@
 #include <QMessageBox>
 #include <QTimer>
 
+namespace {
+struct QtPromptsText {
+    Q_DECLARE_TR_FUNCTIONS(QtPrompts)
+};
+}  // namespace
+
 void QtPrompts::message(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,
                     parent_);
@@ -12,8 +18,8 @@ void QtPrompts::message(const QString& text) {
 }
 
 void QtPrompts::information(const QString& text, int autoCloseMs) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok,
-                    parent_);
+    QMessageBox box(QMessageBox::Information, QtPromptsText::tr("Information"), text,
+                    QMessageBox::Ok, parent_);
     if (autoCloseMs > 0) {
         QTimer::singleShot(autoCloseMs, &box, &QMessageBox::accept);
     }
@@ -21,7 +27,8 @@ void QtPrompts::information(const QString& text, int autoCloseMs) {
 }
 
 void QtPrompts::error(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::Critical, QtPromptsText::tr("Error"), text, QMessageBox::Ok,
+                    parent_);
     box.exec();
 }
 
@@ -30,7 +37,7 @@ Prompts::Answer QtPrompts::question(const QString& text, Buttons buttons) {
     if (buttons == Buttons::YesNoCancel) {
         std |= QMessageBox::Cancel;
     }
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, std, parent_);
+    QMessageBox box(QMessageBox::Question, QtPromptsText::tr("Confirm"), text, std, parent_);
     switch (box.exec()) {
         case QMessageBox::Yes:
             return Answer::Yes;

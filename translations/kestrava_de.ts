@@ -1,0 +1,2905 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>ChampionshipDefinition</name>
+    <message>
+        <source>A championship needs a name.</source>
+        <translation>Eine Meisterschaft braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>Championship %1 needs a table of points by place.</source>
+        <translation>Die Meisterschaft %1 braucht eine Punktetabelle nach Platz.</translation>
+    </message>
+    <message>
+        <source>The points of championship %1 cannot be negative.</source>
+        <translation>Die Punkte der Meisterschaft %1 dürfen nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>The numbers of races of championship %1 cannot be negative.</source>
+        <translation>Die Anzahl der Flüge der Meisterschaft %1 darf nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>Championship %1 counts the best %2 of %3 races: the best cannot be more than the races.</source>
+        <translation>Die Meisterschaft %1 wertet die besten %2 von %3 Flügen: die besten können nicht mehr sein als die Flüge.</translation>
+    </message>
+</context>
+<context>
+    <name>ChampionshipsPanel</name>
+    <message>
+        <source>Championships</source>
+        <translation>Meisterschaften</translation>
+    </message>
+    <message>
+        <source>Championship</source>
+        <translation>Meisterschaft</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Season :</source>
+        <translation>Saison:</translation>
+    </message>
+    <message>
+        <source>Race types (none: all) :</source>
+        <translation>Flugarten (keine: alle):</translation>
+    </message>
+    <message>
+        <source>Points by place (table)</source>
+        <translation>Punkte nach Platz (Tabelle)</translation>
+    </message>
+    <message>
+        <source>Common rule: 100 down to the last prize, 1 prize in 4</source>
+        <translation>Übliche Regel: 100 absteigend bis zum letzten Preis, 1 Preis auf 4</translation>
+    </message>
+    <message>
+        <source>Average speed, best N of M</source>
+        <translation>Durchschnittsgeschwindigkeit, beste N von M</translation>
+    </message>
+    <message>
+        <source>Coefficient (place x 1000 / entered), lowest wins</source>
+        <translation>Koeffizient (Platz x 1000 / eingesetzt), der niedrigste gewinnt</translation>
+    </message>
+    <message>
+        <source>Rule :</source>
+        <translation>Regel:</translation>
+    </message>
+    <message>
+        <source>for example 50,45,40,35,30</source>
+        <translation>zum Beispiel 50,45,40,35,30</translation>
+    </message>
+    <message>
+        <source>Points by place :</source>
+        <translation>Punkte nach Platz:</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>alle</translation>
+    </message>
+    <message>
+        <source>Best N races :</source>
+        <translation>Beste N Flüge:</translation>
+    </message>
+    <message>
+        <source>Of the first M races :</source>
+        <translation>Aus den ersten M Flügen:</translation>
+    </message>
+    <message>
+        <source>Lofts</source>
+        <translation>Schläge</translation>
+    </message>
+    <message>
+        <source>Ace pigeons</source>
+        <translation>Asstauben</translation>
+    </message>
+    <message>
+        <source>Ranks :</source>
+        <translation>Wertet:</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>The club&apos;s race types (one per line)</source>
+        <translation>Flugarten des Vereins (eine pro Zeile)</translation>
+    </message>
+    <message>
+        <source>Save race types</source>
+        <translation>Flugarten speichern</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Workbook</source>
+        <translation>Arbeitsmappe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>Delete the championship %1?</source>
+        <translation>Die Meisterschaft %1 löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>ClockOperation</name>
+    <message>
+        <source>Excel File (*.xlsx)</source>
+        <translation>Excel-Datei (*.xlsx)</translation>
+    </message>
+</context>
+<context>
+    <name>ClubReports</name>
+    <message>
+        <source>PDF File (*.pdf)</source>
+        <translation>PDF-Datei (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be printed: the printer did not start.</source>
+        <translation>Die Liste konnte nicht gedruckt werden: Der Drucker ist nicht gestartet.</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Date :</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Total : </source>
+        <translation>Gesamt: </translation>
+    </message>
+    <message>
+        <source>LiberSite : </source>
+        <translation>Auflassort: </translation>
+    </message>
+    <message>
+        <source>RaceCode : </source>
+        <translation>Flugcode: </translation>
+    </message>
+    <message>
+        <source>Member List</source>
+        <translation>Mitgliederliste</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>LoftNo</source>
+        <translation>Schlagnr.</translation>
+    </message>
+    <message>
+        <source>No. of Clocks</source>
+        <translation>Anzahl Uhren</translation>
+    </message>
+    <message>
+        <source> Ring list of %1 - %2</source>
+        <translation> Ringliste von %1 - %2</translation>
+    </message>
+    <message>
+        <source>Life Ring Number</source>
+        <translation>Ringnummer</translation>
+    </message>
+    <message>
+        <source>Sex </source>
+        <translation>Geschlecht </translation>
+    </message>
+    <message>
+        <source>E_Ring</source>
+        <translation>Chipring</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Angelegt</translation>
+    </message>
+    <message>
+        <source>Assign Date</source>
+        <translation>Zugeordnet am</translation>
+    </message>
+    <message>
+        <source>Updated</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Race List</source>
+        <translation>Flugliste</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Verein</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Lib.Site Abbr.</source>
+        <translation>Kürzel Ort</translation>
+    </message>
+    <message>
+        <source>Liberation Site</source>
+        <translation>Auflassort</translation>
+    </message>
+    <message>
+        <source>Lib Date</source>
+        <translation>Auflassdatum</translation>
+    </message>
+    <message>
+        <source>Lib Time</source>
+        <translation>Auflasszeit</translation>
+    </message>
+    <message>
+        <source>Member</source>
+        <translation>Mitglied</translation>
+    </message>
+    <message>
+        <source>Loft Number</source>
+        <translation>Schlagnummer</translation>
+    </message>
+    <message>
+        <source>Miles</source>
+        <translation>Meilen</translation>
+    </message>
+    <message>
+        <source>KM</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Yards</source>
+        <translation>Yards</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>Birds Marked</source>
+        <translation>Eingesetzt</translation>
+    </message>
+    <message>
+        <source>Birds arrived</source>
+        <translation>Tauben angekommen</translation>
+    </message>
+    <message>
+        <source>Result </source>
+        <translation>Ergebnis </translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pl.</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Clocked</source>
+        <translation>Konstatiert</translation>
+    </message>
+    <message>
+        <source>FlyTime</source>
+        <translation>Flugzeit</translation>
+    </message>
+    <message>
+        <source>Var</source>
+        <translation>Abw.</translation>
+    </message>
+    <message>
+        <source>Yds/min</source>
+        <translation>yd/min</translation>
+    </message>
+    <message>
+        <source>M/min</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>Dist.</source>
+        <translation>Entf.</translation>
+    </message>
+    <message>
+        <source>Ranking </source>
+        <translation>Rangliste </translation>
+    </message>
+    <message>
+        <source>Pos</source>
+        <translation>Pl.</translation>
+    </message>
+    <message>
+        <source>MPM</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>Ring Particulars </source>
+        <translation>Ringangaben </translation>
+    </message>
+    <message>
+        <source>Clock / day</source>
+        <translation>Konstatiert / Tag</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Entfernung</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>Net Flying Time : </source>
+        <translation>Netto-Flugzeit: </translation>
+    </message>
+    <message>
+        <source>Winning Margin : </source>
+        <translation>Vorsprung des Siegers: </translation>
+    </message>
+    <message>
+        <source>Marked </source>
+        <translation>Eingesetzt </translation>
+    </message>
+    <message>
+        <source>Pigeon </source>
+        <translation>Taube </translation>
+    </message>
+    <message>
+        <source>Yds/Min</source>
+        <translation>yd/min</translation>
+    </message>
+    <message>
+        <source>Flying Time</source>
+        <translation>Flugzeit</translation>
+    </message>
+    <message>
+        <source>The PDF of the report could not be made.</source>
+        <translation>Das PDF der Liste konnte nicht erstellt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ClubSetup</name>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene Eingabe</translation>
+    </message>
+    <message>
+        <source>Association and Club Abbreviation must be filled !</source>
+        <translation>Verband und Vereinskürzel müssen ausgefüllt sein!</translation>
+    </message>
+    <message>
+        <source>Access BackUp files (*.Bak)</source>
+        <translation>Sicherungsdateien (*.Bak)</translation>
+    </message>
+    <message>
+        <source>backup was successful!</source>
+        <translation>Sicherung erfolgreich!</translation>
+    </message>
+    <message>
+        <source>backup failed, please retry!</source>
+        <translation>Sicherung fehlgeschlagen, bitte erneut versuchen!</translation>
+    </message>
+    <message>
+        <source>successful recovery of data!</source>
+        <translation>Daten erfolgreich wiederhergestellt!</translation>
+    </message>
+    <message>
+        <source>recovery failed, please try again!</source>
+        <translation>Wiederherstellung fehlgeschlagen, bitte erneut versuchen!</translation>
+    </message>
+    <message>
+        <source>The maximum age of the backup must be a whole number of days from 0 to 100.</source>
+        <translation>Das Höchstalter der Sicherung muss eine ganze Zahl von Tagen von 0 bis 100 sein.</translation>
+    </message>
+    <message>
+        <source>Copies must be a whole number from 1 to 5.</source>
+        <translation>Die Anzahl der Exemplare muss eine ganze Zahl von 1 bis 5 sein.</translation>
+    </message>
+    <message>
+        <source>%1 was not loaded: %2
+The current data is unchanged.</source>
+        <translation>%1 wurde nicht geladen: %2
+Die aktuellen Daten sind unverändert.</translation>
+    </message>
+    <message>
+        <source>it is the database in use.</source>
+        <translation>es ist die Datenbank, die gerade benutzt wird.</translation>
+    </message>
+    <message>
+        <source>it is not a backup of this program&apos;s database; it lacks the tables %1.</source>
+        <translation>es ist keine Sicherung der Datenbank dieses Programms; es fehlen die Tabellen %1.</translation>
+    </message>
+    <message>
+        <source>it is not a backup of the club database (%1).</source>
+        <translation>es ist keine Sicherung der Vereinsdatenbank (%1).</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4</source>
+        <translation>%1, %2, %3 und %4</translation>
+    </message>
+    <message>
+        <source>loft</source>
+        <translation>Schlag</translation>
+    </message>
+    <message>
+        <source>lofts</source>
+        <translation>Schläge</translation>
+    </message>
+    <message>
+        <source>pigeon</source>
+        <translation>Taube</translation>
+    </message>
+    <message>
+        <source>pigeons</source>
+        <translation>Tauben</translation>
+    </message>
+    <message>
+        <source>race</source>
+        <translation>Flug</translation>
+    </message>
+    <message>
+        <source>races</source>
+        <translation>Flüge</translation>
+    </message>
+    <message>
+        <source>race entry</source>
+        <translation>Einsatz</translation>
+    </message>
+    <message>
+        <source>race entries</source>
+        <translation>Einsätze</translation>
+    </message>
+    <message>
+        <source>
+The current data is unchanged.</source>
+        <translation>
+Die aktuellen Daten sind unverändert.</translation>
+    </message>
+    <message>
+        <source>Load the backup &quot;%1&quot; of %2?
+
+It holds %3.
+The current data holds %4, and will be replaced.
+
+The current data is kept first as &quot;%5&quot;, which &quot;Load Backup&quot; can restore.</source>
+        <translation>Die Sicherung &quot;%1&quot; vom %2 laden?
+
+Sie enthält %3.
+Die aktuellen Daten enthalten %4 und werden ersetzt.
+
+Die aktuellen Daten werden zuerst als &quot;%5&quot; aufbewahrt, das &quot;Sicherung laden&quot; wiederherstellen kann.</translation>
+    </message>
+    <message>
+        <source>The current data could not be kept first: </source>
+        <translation>Die aktuellen Daten konnten nicht zuerst aufbewahrt werden: </translation>
+    </message>
+    <message>
+        <source>
+The data it replaced is kept as &quot;%1&quot;.</source>
+        <translation>
+Die ersetzten Daten sind als &quot;%1&quot; aufbewahrt.</translation>
+    </message>
+</context>
+<context>
+    <name>Data</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>&apos;%1&apos; ist kein gültiges Datum</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>&apos;%1&apos; ist keine gültige Uhrzeit</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date and time</source>
+        <translation>&apos;%1&apos; ist kein gültiges Datum mit Uhrzeit</translation>
+    </message>
+    <message>
+        <source>&apos;&apos; is not a valid date</source>
+        <translation>&apos;&apos; ist kein gültiges Datum</translation>
+    </message>
+    <message>
+        <source>&apos;&apos; is not a valid date and time</source>
+        <translation>&apos;&apos; ist kein gültiges Datum mit Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Cannot open the database %1: %2</source>
+        <translation>Die Datenbank %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>Die Datei %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of this program: %2</source>
+        <translation>%1 ist keine Datenbank dieses Programms: %2</translation>
+    </message>
+    <message>
+        <source>The database %1 is not a database of this program; it lacks the tables %2. Nothing was changed in it.</source>
+        <translation>Die Datenbank %1 ist keine Datenbank dieses Programms; es fehlen die Tabellen %2. Darin wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; ist keine gültige Dezimalzahl</translation>
+    </message>
+    <message>
+        <source>the file exists already</source>
+        <translation>die Datei existiert bereits</translation>
+    </message>
+    <message>
+        <source>Cannot read the database %1: %2</source>
+        <translation>Die Datenbank %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The backup %1 already exists.</source>
+        <translation>Die Sicherung %1 existiert bereits.</translation>
+    </message>
+    <message>
+        <source>The database is not open.</source>
+        <translation>Die Datenbank ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>the copy could not be closed</source>
+        <translation>die Kopie konnte nicht geschlossen werden</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be written: %2</source>
+        <translation>Die Sicherung %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>no temporary name is free beside it</source>
+        <translation>daneben ist kein vorläufiger Name frei</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot; kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot; kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DistanceDownloadPanel</name>
+    <message>
+        <source>File Selected :</source>
+        <translation>Gewählte Datei:</translation>
+    </message>
+    <message>
+        <source>DownLoad</source>
+        <translation>Einlesen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source> Race distance download </source>
+        <translation> Flugentfernungen einlesen </translation>
+    </message>
+    <message>
+        <source>Texe file (*.TXT *.txt)</source>
+        <translation>Textdatei (*.TXT *.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>DistanceGrid</name>
+    <message>
+        <source>Member</source>
+        <translation>Mitglied</translation>
+    </message>
+</context>
+<context>
+    <name>Federation</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is missing: the WinSpeed file needs it beside it in %2.</source>
+        <translation>%1 fehlt: die WinSpeed-Datei braucht sie daneben in %2.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: ring %2 is given twice for race %3 of %4; the first is kept.</source>
+        <translation>%1: Ring %2 steht zweimal beim Flug %3 vom %4; der erste bleibt.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a race number, a date and a code.</source>
+        <translation>&apos;%1&apos; ist keine Flugnummer mit Datum und Code.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a loft number and a loft.</source>
+        <translation>&apos;%1&apos; ist keine Schlagnummer mit Schlag.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a WinSpeed record.</source>
+        <translation>&apos;%1&apos; ist kein WinSpeed-Datensatz.</translation>
+    </message>
+    <message>
+        <source>loft number &apos;%1&apos; is not in Loft_List.txt.</source>
+        <translation>Schlagnummer &apos;%1&apos; steht nicht in Loft_List.txt.</translation>
+    </message>
+    <message>
+        <source>the loft record is too short.</source>
+        <translation>der Schlag-Datensatz ist zu kurz.</translation>
+    </message>
+    <message>
+        <source>the pigeon record is too short.</source>
+        <translation>der Tauben-Datensatz ist zu kurz.</translation>
+    </message>
+    <message>
+        <source>race number &apos;%1&apos; is not in LiberCode_List.txt.</source>
+        <translation>Flugnummer &apos;%1&apos; steht nicht in LiberCode_List.txt.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an arrival day and time.</source>
+        <translation>&apos;%1&apos; ist kein Ankunftstag mit Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not say whether the bird arrived.</source>
+        <translation>&apos;%1&apos; sagt nicht, ob die Taube angekommen ist.</translation>
+    </message>
+    <message>
+        <source>the pigeon record has no ring number.</source>
+        <translation>der Tauben-Datensatz hat keine Ringnummer.</translation>
+    </message>
+    <message>
+        <source>%1 is not a result list: it has no column &apos;%2&apos;.</source>
+        <translation>%1 ist keine Ergebnisliste: die Spalte &apos;%2&apos; fehlt.</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a date and time.</source>
+        <translation>%1: &apos;%2&apos; ist kein Datum mit Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>%1: the race&apos;s day is not known.</source>
+        <translation>%1: der Tag des Flugs ist nicht bekannt.</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a valid floating point value.</source>
+        <translation>%1: &apos;%2&apos; ist keine gültige Dezimalzahl.</translation>
+    </message>
+    <message>
+        <source>All clubs</source>
+        <translation>Alle Vereine</translation>
+    </message>
+    <message>
+        <source>%1  %2 lofts  %3 birds  %4 clocked  %5 ranked  %6 prizes</source>
+        <translation>%1  %2 Schläge  %3 Tauben  %4 konstatiert  %5 gewertet  %6 Preise</translation>
+    </message>
+    <message>
+        <source>Club pl.</source>
+        <translation>Vereinspl.</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pl.</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Verein</translation>
+    </message>
+    <message>
+        <source>Loft</source>
+        <translation>Schlag</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>Clocked</source>
+        <translation>Konstatiert</translation>
+    </message>
+    <message>
+        <source>Dist</source>
+        <translation>Entf.</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Combined result %1</source>
+        <translation>Gemeinsames Ergebnis %1</translation>
+    </message>
+    <message>
+        <source>Combined result: %1</source>
+        <translation>Gemeinsames Ergebnis: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3 clocked)</source>
+        <translation>%1 %2 (%3 konstatiert)</translation>
+    </message>
+    <message>
+        <source>Not ranked, no distance to the site: %1</source>
+        <translation>Nicht gewertet, keine Entfernung zum Auflassort: %1</translation>
+    </message>
+    <message>
+        <source>Prize list %1 %2</source>
+        <translation>Preisliste %1 %2</translation>
+    </message>
+    <message>
+        <source>Prize list of club %1</source>
+        <translation>Preisliste des Vereins %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Combined result of %n club(s)</source>
+        <translation>
+            <numerusform>Gemeinsames Ergebnis von %n Verein</numerusform>
+            <numerusform>Gemeinsames Ergebnis von %n Vereinen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Publish folder</source>
+        <translation>Veröffentlichungsordner</translation>
+    </message>
+    <message>
+        <source>Published the combined result of %1 to %2</source>
+        <translation>Das gemeinsame Ergebnis vom %1 wurde nach %2 veröffentlicht</translation>
+    </message>
+    <message>
+        <source>Name the club whose files these are.</source>
+        <translation>Nennen Sie den Verein, zu dem diese Dateien gehören.</translation>
+    </message>
+    <message>
+        <source>%1 is this database&apos;s own club: its races are here already and are not imported.</source>
+        <translation>%1 ist der eigene Verein dieser Datenbank: seine Flüge sind schon da und werden nicht eingelesen.</translation>
+    </message>
+    <message>
+        <source>Race %1: liberation code %2 is not a known liberation site.</source>
+        <translation>Flug %1: Auflasscode %2 ist kein bekannter Auflassort.</translation>
+    </message>
+    <message>
+        <source>Race %1 of club %2 was imported before.</source>
+        <translation>Flug %1 des Vereins %2 wurde schon früher eingelesen.</translation>
+    </message>
+    <message>
+        <source>Loft %1 is known as &quot;%2&quot;; the file names it &quot;%3&quot;.</source>
+        <translation>Schlag %1 ist als &quot;%2&quot; bekannt; die Datei nennt ihn &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>Loft %1 flies for club %2 as well.</source>
+        <translation>Schlag %1 fliegt auch für den Verein %2.</translation>
+    </message>
+    <message>
+        <source>Ring %1 is given under lofts %2.</source>
+        <translation>Ring %1 steht unter den Schlägen %2.</translation>
+    </message>
+    <message>
+        <source>loft %1 of club %2</source>
+        <translation>Schlag %1 des Vereins %2</translation>
+    </message>
+    <message>
+        <source>Ring %1 of loft %2 is known under %3.</source>
+        <translation>Ring %1 von Schlag %2 ist unter %3 bekannt.</translation>
+    </message>
+    <message>
+        <source>loft numbers known under another name</source>
+        <translation>Schlagnummern, die unter einem anderen Namen bekannt sind</translation>
+    </message>
+    <message>
+        <source>rings under two lofts</source>
+        <translation>Ringe unter zwei Schlägen</translation>
+    </message>
+    <message>
+        <source>lofts flying for another club</source>
+        <translation>Schläge, die für einen anderen Verein fliegen</translation>
+    </message>
+    <message>
+        <source>races imported before</source>
+        <translation>schon eingelesene Flüge</translation>
+    </message>
+    <message>
+        <source>races from an unknown site</source>
+        <translation>Flüge von einem unbekannten Auflassort</translation>
+    </message>
+    <message>
+        <source>Decide what to do with the %1.</source>
+        <translation>Entscheiden Sie, was mit den %1 geschehen soll.</translation>
+    </message>
+    <message>
+        <source>Choose the liberation site of race %1.</source>
+        <translation>Wählen Sie den Auflassort des Flugs %1.</translation>
+    </message>
+    <message>
+        <source>Give the liberation time of race %1: the database holds no release of its site that day.</source>
+        <translation>Geben Sie die Auflasszeit des Flugs %1 an: die Datenbank hat an diesem Tag keinen Auflass dieses Orts.</translation>
+    </message>
+    <message>
+        <source>Club %1 %2, file %3:</source>
+        <translation>Verein %1 %2, Datei %3:</translation>
+    </message>
+    <message>
+        <source>  race %1 (site %2): %3 birds, %4 clocked%5</source>
+        <translation>  Flug %1 (Auflassort %2): %3 Tauben, %4 konstatiert%5</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>, imported before</source>
+        <translation>, schon eingelesen</translation>
+    </message>
+    <message numerus="yes">
+        <source>  %n new loft(s): %1</source>
+        <translation>
+            <numerusform>  %n neuer Schlag: %1</numerusform>
+            <numerusform>  %n neue Schläge: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No conflicts.</source>
+        <translation>Keine Konflikte.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; nothing was stored.</source>
+        <translation>Das Einlesen wurde abgebrochen; es wurde nichts gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>FederationPreviewDialog</name>
+    <message>
+        <source>Import preview</source>
+        <translation>Vorschau des Einlesens</translation>
+    </message>
+    <message>
+        <source>Loft known under another name :</source>
+        <translation>Schlag unter anderem Namen bekannt:</translation>
+    </message>
+    <message>
+        <source>Ring under two lofts :</source>
+        <translation>Ring unter zwei Schlägen:</translation>
+    </message>
+    <message>
+        <source>Loft flying for another club :</source>
+        <translation>Schlag fliegt für einen anderen Verein:</translation>
+    </message>
+    <message>
+        <source>Race imported before :</source>
+        <translation>Flug schon eingelesen:</translation>
+    </message>
+    <message>
+        <source>Race from an unknown site :</source>
+        <translation>Flug von unbekanntem Auflassort:</translation>
+    </message>
+    <message>
+        <source>keep the stored name</source>
+        <translation>den gespeicherten Namen behalten</translation>
+    </message>
+    <message>
+        <source>leave the ring out</source>
+        <translation>den Ring weglassen</translation>
+    </message>
+    <message>
+        <source>leave the loft out</source>
+        <translation>den Schlag weglassen</translation>
+    </message>
+    <message>
+        <source>skip the race</source>
+        <translation>den Flug überspringen</translation>
+    </message>
+    <message>
+        <source>take the file&apos;s name</source>
+        <translation>den Namen aus der Datei übernehmen</translation>
+    </message>
+    <message>
+        <source>import it</source>
+        <translation>einlesen</translation>
+    </message>
+    <message>
+        <source>import it for this club too</source>
+        <translation>auch für diesen Verein einlesen</translation>
+    </message>
+    <message>
+        <source>replace the earlier import</source>
+        <translation>das frühere Einlesen ersetzen</translation>
+    </message>
+    <message>
+        <source>store it under the site chosen</source>
+        <translation>unter dem gewählten Auflassort speichern</translation>
+    </message>
+    <message>
+        <source>(decide)</source>
+        <translation>(entscheiden)</translation>
+    </message>
+    <message>
+        <source>Site of race %1 :</source>
+        <translation>Auflassort des Flugs %1:</translation>
+    </message>
+    <message>
+        <source>Liberation time of race %1 :</source>
+        <translation>Auflasszeit des Flugs %1:</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>LoftDistancePanel</name>
+    <message>
+        <source>LoftDistUpdate</source>
+        <translation>Schlagentfernungen aktualisieren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Member loft distance to </source>
+        <translation>Entfernung der Schläge nach </translation>
+    </message>
+    <message>
+        <source>Compare both methods</source>
+        <translation>Beide Methoden vergleichen</translation>
+    </message>
+    <message>
+        <source>    Club method : </source>
+        <translation>    Methode des Vereins: </translation>
+    </message>
+    <message>
+        <source>yd</source>
+        <translation>yd</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Member</source>
+        <translation>Mitglied</translation>
+    </message>
+    <message>
+        <source>LoftNo</source>
+        <translation>Schlagnr.</translation>
+    </message>
+    <message>
+        <source>Difference (</source>
+        <translation>Unterschied (</translation>
+    </message>
+</context>
+<context>
+    <name>MarkingTab</name>
+    <message>
+        <source>Race Code :</source>
+        <translation>Flugcode:</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Export Marked List</source>
+        <translation>Einsatzliste exportieren</translation>
+    </message>
+    <message>
+        <source>Member</source>
+        <translation>Mitglied</translation>
+    </message>
+    <message>
+        <source>Association Number</source>
+        <translation>Ringnummer</translation>
+    </message>
+    <message>
+        <source>Marked Time</source>
+        <translation>Einsatzzeit</translation>
+    </message>
+</context>
+<context>
+    <name>Members</name>
+    <message>
+        <source>Please enter the registration number.</source>
+        <translation>Bitte die Kennnummer eingeben.</translation>
+    </message>
+    <message>
+        <source>Ring %1 was deleted and is restored.</source>
+        <translation>Ring %1 war gelöscht und ist wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Rings %1 were deleted and are restored.</source>
+        <translation>Die Ringe %1 waren gelöscht und sind wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>These ring numbers exist already and were skipped: </source>
+        <translation>Diese Ringnummern sind schon vorhanden und wurden übersprungen: </translation>
+    </message>
+    <message>
+        <source>row %1: %2 of loft %3</source>
+        <translation>Zeile %1: %2 von Schlag %3</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2</source>
+        <translation>Zeile %1 von %2</translation>
+    </message>
+    <message>
+        <source>Rows not imported because their loft is not a member: %1.</source>
+        <translation>Nicht importierte Zeilen, weil ihr Schlag kein Mitglied ist: %1.</translation>
+    </message>
+    <message>
+        <source>; and %1 more</source>
+        <translation>; und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Rings not imported because they belong to another loft: %1.</source>
+        <translation>Nicht importierte Ringe, weil sie zu einem anderen Schlag gehören: %1.</translation>
+    </message>
+    <message>
+        <source>Rows not imported because they hold no ring number: %1.</source>
+        <translation>Nicht importierte Zeilen, weil sie keine Ringnummer enthalten: %1.</translation>
+    </message>
+    <message>
+        <source>The import was stopped at row %1. The rows before it are stored.</source>
+        <translation>Der Import wurde bei Zeile %1 angehalten. Die Zeilen davor sind gespeichert.</translation>
+    </message>
+    <message>
+        <source>The import stopped at row %1: %2. The rows before it are stored.</source>
+        <translation>Der Import hat bei Zeile %1 angehalten: %2. Die Zeilen davor sind gespeichert.</translation>
+    </message>
+    <message>
+        <source>Please enter a colour code and a colour name.</source>
+        <translation>Bitte Farbcode und Farbnamen eingeben.</translation>
+    </message>
+    <message>
+        <source>Colour code %1 exists already.</source>
+        <translation>Farbcode %1 ist schon vorhanden.</translation>
+    </message>
+    <message>
+        <source>Colour name %1 exists already.</source>
+        <translation>Farbname %1 ist schon vorhanden.</translation>
+    </message>
+    <message>
+        <source>The upper registration number must not be lower than the registration number, nor more than 255 above it. Nothing was stored.</source>
+        <translation>Die höchste Kennnummer darf nicht kleiner als die Kennnummer sein und nicht mehr als 255 darüber liegen. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Registration Letter Input Error!</source>
+        <translation>Fehler in den Kennbuchstaben!</translation>
+    </message>
+    <message>
+        <source>The birth year must have four digits, for example 2025. Nothing was stored.</source>
+        <translation>Das Geburtsjahr muss vier Ziffern haben, zum Beispiel 2025. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Field value : &apos;-&apos; </source>
+        <translation>Wert: &apos;-&apos; </translation>
+    </message>
+    <message>
+        <source>Field value : &apos;N&apos; Or &apos;S&apos;</source>
+        <translation>Wert: &apos;N&apos; oder &apos;S&apos;</translation>
+    </message>
+    <message>
+        <source>Field value : &apos;A&apos; ~ &apos;Z&apos;</source>
+        <translation>Wert: &apos;A&apos; ~ &apos;Z&apos;</translation>
+    </message>
+    <message>
+        <source>Field value : AP,BOR... </source>
+        <translation>Wert: AP,BOR... </translation>
+    </message>
+    <message>
+        <source>Set new Member find data entry error !</source>
+        <translation>Fehler in den Angaben des neuen Mitglieds!</translation>
+    </message>
+    <message>
+        <source>This will delete the data ?</source>
+        <translation>Damit werden die Daten gelöscht. Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Loft number %1 belongs to %2. Replace that member&apos;s details?</source>
+        <translation>Die Schlagnummer %1 gehört zu %2. Die Angaben dieses Mitglieds ersetzen?</translation>
+    </message>
+    <message>
+        <source>This Loft has %1 pigeon records, Do you want delete all data ?</source>
+        <translation>Dieser Schlag hat %1 Tauben. Möchten Sie alle Daten löschen?</translation>
+    </message>
+    <message>
+        <source>Delete the member %1 %2 and the loft&apos;s distances ?</source>
+        <translation>Das Mitglied %1 %2 und die Entfernungen des Schlags löschen?</translation>
+    </message>
+    <message>
+        <source>Number of clocks %1</source>
+        <translation>Anzahl Uhren %1</translation>
+    </message>
+</context>
+<context>
+    <name>OtherClockPanel</name>
+    <message>
+        <source>Member :</source>
+        <translation>Mitglied:</translation>
+    </message>
+    <message>
+        <source>Clock Setting</source>
+        <translation>Uhrdaten</translation>
+    </message>
+    <message>
+        <source>Marked set :</source>
+        <translation>Eingesetzt am:</translation>
+    </message>
+    <message>
+        <source>Master check :</source>
+        <translation>Kontrolle Mutteruhr:</translation>
+    </message>
+    <message>
+        <source>Member check :</source>
+        <translation>Kontrolle Mitgliedsuhr:</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>AddNew</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Ring </source>
+        <translation>Ring </translation>
+    </message>
+    <message>
+        <source>Add/Edit Other Clock     </source>
+        <translation>Andere Uhr hinzufügen/ändern     </translation>
+    </message>
+</context>
+<context>
+    <name>PoolDefinition</name>
+    <message>
+        <source>A pool needs a name.</source>
+        <translation>Ein Pool braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>The stake of pool %1 cannot be negative.</source>
+        <translation>Der Einsatz des Pools %1 darf nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>The prize split of pool %1 adds up to %2 %, not 100 %.</source>
+        <translation>Die Preisverteilung des Pools %1 ergibt %2 %, nicht 100 %.</translation>
+    </message>
+    <message>
+        <source>Pool %1 pays one prize per how many birds? Give a number of 1 or more.</source>
+        <translation>Pool %1 zahlt einen Preis auf wie viele Tauben? Geben Sie eine Zahl ab 1 an.</translation>
+    </message>
+    <message>
+        <source>The deduction of pool %1 must lie from 0 to 100 %.</source>
+        <translation>Der Abzug des Pools %1 muss zwischen 0 und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The nominated birds counted in pool %1 cannot be negative.</source>
+        <translation>Die gezählten nominierten Tauben im Pool %1 dürfen nicht negativ sein.</translation>
+    </message>
+</context>
+<context>
+    <name>PoolsPanel</name>
+    <message>
+        <source>Pool</source>
+        <translation>Pool</translation>
+    </message>
+    <message>
+        <source>Stake</source>
+        <translation>Einsatz</translation>
+    </message>
+    <message>
+        <source>Prizes paid</source>
+        <translation>Ausgezahlte Preise</translation>
+    </message>
+    <message>
+        <source>Split % / birds per prize</source>
+        <translation>Verteilung % / Tauben je Preis</translation>
+    </message>
+    <message>
+        <source>Deduction %</source>
+        <translation>Abzug %</translation>
+    </message>
+    <message>
+        <source>Nominations counted (0: all)</source>
+        <translation>Gezählte Nominierungen (0: alle)</translation>
+    </message>
+    <message>
+        <source>Add pool</source>
+        <translation>Pool hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove pool</source>
+        <translation>Pool entfernen</translation>
+    </message>
+    <message>
+        <source>Save pools</source>
+        <translation>Pools speichern</translation>
+    </message>
+    <message>
+        <source>Use club template</source>
+        <translation>Vereinsvorlage verwenden</translation>
+    </message>
+    <message>
+        <source>Save as club template</source>
+        <translation>Als Vereinsvorlage speichern</translation>
+    </message>
+    <message>
+        <source>Pools</source>
+        <translation>Pools</translation>
+    </message>
+    <message>
+        <source>Pool %1</source>
+        <translation>Pool %1</translation>
+    </message>
+    <message>
+        <source>Type a loft&apos;s nomination order in Nom; type x under a pool to enter the bird, clear it to take the bird out.</source>
+        <translation>Geben Sie die Nominierungsfolge eines Schlags unter Nom ein; x unter einem Pool setzt die Taube ein, löschen nimmt sie heraus.</translation>
+    </message>
+    <message>
+        <source>Import entries</source>
+        <translation>Einsätze einlesen</translation>
+    </message>
+    <message>
+        <source>Export entries</source>
+        <translation>Einsätze exportieren</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Einsätze</translation>
+    </message>
+    <message>
+        <source>Print pool sheet</source>
+        <translation>Poolliste drucken</translation>
+    </message>
+    <message>
+        <source>Print payout per loft</source>
+        <translation>Auszahlung je Schlag drucken</translation>
+    </message>
+    <message>
+        <source>Pool sheet workbook</source>
+        <translation>Poolliste als Arbeitsmappe</translation>
+    </message>
+    <message>
+        <source>Payout workbook</source>
+        <translation>Auszahlung als Arbeitsmappe</translation>
+    </message>
+    <message>
+        <source>Payout</source>
+        <translation>Auszahlung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Pools for %1</source>
+        <translation>Pools für %1</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Verteilung</translation>
+    </message>
+    <message>
+        <source>One per N birds</source>
+        <translation>Einer je N Tauben</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>The club&apos;s pool template is saved.</source>
+        <translation>Die Poolvorlage des Vereins ist gespeichert.</translation>
+    </message>
+    <message>
+        <source>Loft</source>
+        <translation>Schlag</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Loft %1 gives nomination %2 twice.</source>
+        <translation>Schlag %1 gibt die Nominierung %2 zweimal an.</translation>
+    </message>
+    <message>
+        <source>%1 rings read from %2.</source>
+        <translation>%1 Ringe aus %2 eingelesen.</translation>
+    </message>
+    <message>
+        <source>The race has no pools.</source>
+        <translation>Der Flug hat keine Pools.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+</context>
+<context>
+    <name>Qt</name>
+    <message>
+        <source>Printed :</source>
+        <translation>Gedruckt:</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrompts</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+</context>
+<context>
+    <name>RacePointPanel</name>
+    <message>
+        <source>Race Points</source>
+        <translation>Auflassorte und Flüge</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Verein</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>LibSite Abbre.</source>
+        <translation>Kürzel Ort</translation>
+    </message>
+    <message>
+        <source>Liberation Site</source>
+        <translation>Auflassort</translation>
+    </message>
+    <message>
+        <source>Lib. Date</source>
+        <translation>Auflassdatum</translation>
+    </message>
+    <message>
+        <source>Lib. Time</source>
+        <translation>Auflasszeit</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Liberation Points Detail</source>
+        <translation>Angaben zum Auflassort</translation>
+    </message>
+    <message>
+        <source>Club :</source>
+        <translation>Verein:</translation>
+    </message>
+    <message>
+        <source>Liberate Site Abbreviation  :</source>
+        <translation>Kürzel des Auflassorts:</translation>
+    </message>
+    <message>
+        <source>Liberation Site :</source>
+        <translation>Auflassort:</translation>
+    </message>
+    <message>
+        <source>Longitude :</source>
+        <translation>Länge:</translation>
+    </message>
+    <message>
+        <source>Latitude :</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>Liberation Date :</source>
+        <translation>Auflassdatum:</translation>
+    </message>
+    <message>
+        <source>Liberation Time :</source>
+        <translation>Auflasszeit:</translation>
+    </message>
+    <message>
+        <source>Liberation Code :</source>
+        <translation>Auflasscode:</translation>
+    </message>
+    <message>
+        <source>Customized LibPoint</source>
+        <translation>Eigener Auflassort</translation>
+    </message>
+    <message>
+        <source>Custmized Lib. Point :</source>
+        <translation>Eigener Auflassort:</translation>
+    </message>
+    <message>
+        <source>SunData Setting</source>
+        <translation>Sonnendaten</translation>
+    </message>
+    <message>
+        <source>Set SunSet/Sunrise :</source>
+        <translation>Sonnenuntergang/-aufgang:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>AddNew</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>ClubCode :</source>
+        <translation>Vereinscode:</translation>
+    </message>
+    <message>
+        <source>ClubName : </source>
+        <translation>Vereinsname: </translation>
+    </message>
+    <message>
+        <source>&amp;A Add</source>
+        <translation>&amp;H Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;D Delete</source>
+        <translation>&amp;L Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;E Exit</source>
+        <translation>&amp;B Beenden</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Race Types :</source>
+        <translation>Flugarten:</translation>
+    </message>
+</context>
+<context>
+    <name>RaceResultPanel</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ResultExport</source>
+        <translation>Ergebnis exportieren</translation>
+    </message>
+    <message>
+        <source>FlySpeed Recaculate</source>
+        <translation>Geschwindigkeiten neu berechnen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>RaceDate :</source>
+        <translation>Flugdatum:</translation>
+    </message>
+    <message>
+        <source>RaceTime :</source>
+        <translation>Auflasszeit:</translation>
+    </message>
+    <message>
+        <source>Recacute</source>
+        <translation>Neu berechnen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pl.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Clocked</source>
+        <translation>Konstatiert</translation>
+    </message>
+    <message>
+        <source>FlyiTime</source>
+        <translation>Flugzeit</translation>
+    </message>
+    <message>
+        <source>Var</source>
+        <translation>Abw.</translation>
+    </message>
+    <message>
+        <source>Dist</source>
+        <translation>Entf.</translation>
+    </message>
+    <message>
+        <source> Result for </source>
+        <translation> Ergebnis für </translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Veröffentlichen</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Lock result</source>
+        <translation>Ergebnis sperren</translation>
+    </message>
+    <message>
+        <source>Reason for unlocking</source>
+        <translation>Grund für das Entsperren</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Entsperren</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>RaceStatusPanel</name>
+    <message>
+        <source>Member</source>
+        <translation>Mitglied</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>Birds marked</source>
+        <translation>Tauben eingesetzt</translation>
+    </message>
+    <message>
+        <source>Birds arrived</source>
+        <translation>Tauben angekommen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source> Status for </source>
+        <translation> Stand für </translation>
+    </message>
+</context>
+<context>
+    <name>Races</name>
+    <message>
+        <source>%1 Members sent %2 birds - %3 were clocked</source>
+        <translation>%1 Mitglieder setzten %2 Tauben ein - %3 konstatiert</translation>
+    </message>
+    <message>
+        <source>Yds/Min</source>
+        <translation>yd/min</translation>
+    </message>
+    <message>
+        <source>MPM</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>The arrival &apos;%1&apos; of ring %2 is not a valid date and time.</source>
+        <translation>Die Ankunft &apos;%1&apos; von Ring %2 ist kein gültiges Datum mit Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx)</source>
+        <translation>Excel-Datei (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Longitude Input Value &gt; 60 !</source>
+        <translation>Länge: Wert &gt; 60!</translation>
+    </message>
+    <message>
+        <source>Latitude Input Value  &gt; 60 !</source>
+        <translation>Breite: Wert &gt; 60!</translation>
+    </message>
+    <message>
+        <source>Race Date</source>
+        <translation>Flugdatum</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Sonnenuntergang</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Sonnenaufgang</translation>
+    </message>
+    <message>
+        <source>yyyy-mm-dd </source>
+        <translation>JJJJ-MM-TT </translation>
+    </message>
+    <message>
+        <source>hh:mm:ss</source>
+        <translation>hh:mm:ss</translation>
+    </message>
+    <message>
+        <source>row %1, &quot;%2&quot;</source>
+        <translation>Zeile %1, „%2“</translation>
+    </message>
+    <message>
+        <source>Sun data %1: &apos;%2&apos; is not a time (hh:mm:ss); nothing was saved.</source>
+        <translation>Sonnendaten %1: &apos;%2&apos; ist keine Uhrzeit (hh:mm:ss); es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Sun data %1: &apos;%2&apos; is not a date (yyyy-mm-dd); nothing was saved.</source>
+        <translation>Sonnendaten %1: &apos;%2&apos; ist kein Datum (JJJJ-MM-TT); es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save as a new race on %1? The race of %2 stays.</source>
+        <translation>Als neuen Flug am %1 speichern? Der Flug vom %2 bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>A race with the code %1 on %2 exists already (club %3).</source>
+        <translation>Ein Flug mit dem Code %1 am %2 ist schon vorhanden (Verein %3).</translation>
+    </message>
+    <message>
+        <source>Delete the liberation site %1 %2? Every loft&apos;s distance to it is deleted too.</source>
+        <translation>Den Auflassort %1 %2 löschen? Die Entfernung jedes Schlags dorthin wird ebenfalls gelöscht.</translation>
+    </message>
+    <message>
+        <source> 1 race uses it.</source>
+        <translation> 1 Flug verwendet ihn.</translation>
+    </message>
+    <message>
+        <source> %1 races use it.</source>
+        <translation> %1 Flüge verwenden ihn.</translation>
+    </message>
+    <message>
+        <source>No liberation site has the code &apos;%1&apos;.</source>
+        <translation>Kein Auflassort hat den Code &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Please enter a club code and a club name.</source>
+        <translation>Bitte Vereinscode und Vereinsnamen eingeben.</translation>
+    </message>
+    <message>
+        <source>Club code %1 exists already.</source>
+        <translation>Vereinscode %1 ist schon vorhanden.</translation>
+    </message>
+    <message>
+        <source>Club name %1 exists already.</source>
+        <translation>Vereinsname %1 ist schon vorhanden.</translation>
+    </message>
+    <message>
+        <source>Delete the club %1? Races of %1 can no longer be saved until the club exists again.</source>
+        <translation>Den Verein %1 löschen? Flüge von %1 können dann nicht mehr gespeichert werden, bis der Verein wieder besteht.</translation>
+    </message>
+    <message>
+        <source>Set new liberate point find data entry error !</source>
+        <translation>Fehler in den Angaben des Auflassorts!</translation>
+    </message>
+    <message>
+        <source>This will delete the data ?</source>
+        <translation>Damit werden die Daten gelöscht. Fortfahren?</translation>
+    </message>
+    <message>
+        <source>The clock reading &apos;%1&apos; of member %2 is not a valid date and time.</source>
+        <translation>Der Uhrenstand &apos;%1&apos; von Mitglied %2 ist kein gültiges Datum mit Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>%1 character(s) that the file cannot hold were written as &quot;?&quot;.</source>
+        <translation>%1 Zeichen, die die Datei nicht aufnehmen kann, wurden als „?“ geschrieben.</translation>
+    </message>
+    <message>
+        <source>WinSpeed file (*.D00);;All files (*)</source>
+        <translation>WinSpeed-Datei (*.D00);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Texe file (COTE.txt)</source>
+        <translation>Textdatei (COTE.txt)</translation>
+    </message>
+    <message>
+        <source>Texe file (RING.txt)</source>
+        <translation>Textdatei (RING.txt)</translation>
+    </message>
+    <message>
+        <source>Race Distance download success ！！</source>
+        <translation>Flugentfernungen erfolgreich eingelesen！！</translation>
+    </message>
+    <message>
+        <source>Choose the member first.</source>
+        <translation>Wählen Sie zuerst das Mitglied.</translation>
+    </message>
+    <message>
+        <source>Ring number &apos;%1&apos; is not a pigeon of this member.</source>
+        <translation>Die Ringnummer &apos;%1&apos; ist keine Taube dieses Mitglieds.</translation>
+    </message>
+    <message>
+        <source>The race %1 of %2 has no liberation time.</source>
+        <translation>Der Flug %1 vom %2 hat keine Auflasszeit.</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1.</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (Zeile %2)</translation>
+    </message>
+    <message>
+        <source>Invalid character in %1 field in string %2</source>
+        <translation>Ungültiges Zeichen im Feld %1 im Text %2</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>Workflow</source>
+        <translation>Vorgang</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>%1 as %2</source>
+        <translation>%1 als %2</translation>
+    </message>
+    <message>
+        <source>%1 ring number(s) longer than %2 characters were cut in the WinSpeed file: %3.</source>
+        <translation>%1 Ringnummer(n) mit mehr als %2 Zeichen wurden in der WinSpeed-Datei gekürzt: %3.</translation>
+    </message>
+    <message>
+        <source>
+%1 became the same ring number %2 there.</source>
+        <translation>
+%1 wurden dort zur selben Ringnummer %2.</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more</source>
+        <translation>
+... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>
+%1 line(s) name a loft that is not a member; their distances are stored for when the loft joins:
+%2</source>
+        <translation>
+%1 Zeile(n) nennen einen Schlag, der kein Mitglied ist; die Entfernungen sind gespeichert, bis der Schlag beitritt:
+%2</translation>
+    </message>
+    <message>
+        <source>line %1 &quot;%2&quot;</source>
+        <translation>Zeile %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>The publish folder %1 does not exist.</source>
+        <translation>Der Veröffentlichungsordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Publish folder</source>
+        <translation>Veröffentlichungsordner</translation>
+    </message>
+    <message>
+        <source>Published %1 of %2 to %3</source>
+        <translation>%1 vom %2 veröffentlicht nach %3</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV-Datei (*.csv)</translation>
+    </message>
+    <message>
+        <source>Recalculating %1 of %2 from the liberation at %3 changes %4 flying time(s), %5 speed(s) and %6 place(s) of %7 clocked bird(s).</source>
+        <translation>Die Neuberechnung von %1 vom %2 ab dem Auflass um %3 ändert %4 Flugzeit(en), %5 Geschwindigkeit(en) und %6 Platzierung(en) von %7 gekonsteten Taube(n).</translation>
+    </message>
+    <message>
+        <source>
+
+Places that move:</source>
+        <translation>
+
+Plätze, die sich verschieben:</translation>
+    </message>
+    <message>
+        <source>
+
+Store these changes?</source>
+        <translation>
+
+Diese Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Provisional</source>
+        <translation>Vorläufig</translation>
+    </message>
+    <message>
+        <source>Final (locked %1)</source>
+        <translation>Endgültig (gesperrt %1)</translation>
+    </message>
+    <message>
+        <source>The result of race %1 of %2 is final (locked %3); its entries cannot be changed. Unlock it first, giving the reason.</source>
+        <translation>Das Ergebnis des Flugs %1 vom %2 ist endgültig (gesperrt %3); seine Einsätze können nicht geändert werden. Entsperren Sie es zuerst und geben Sie den Grund an.</translation>
+    </message>
+    <message>
+        <source>The result of race %1 of %2 is final already.</source>
+        <translation>Das Ergebnis des Flugs %1 vom %2 ist bereits endgültig.</translation>
+    </message>
+    <message>
+        <source>Give the reason for unlocking the result.</source>
+        <translation>Geben Sie den Grund für das Entsperren des Ergebnisses an.</translation>
+    </message>
+    <message>
+        <source>The result of race %1 of %2 is not final.</source>
+        <translation>Das Ergebnis des Flugs %1 vom %2 ist nicht endgültig.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTab</name>
+    <message>
+        <source>Race Code :</source>
+        <translation>Flugcode:</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Fly Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Yds/Min</source>
+        <translation>yd/min</translation>
+    </message>
+    <message>
+        <source>MPM</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pl.</translation>
+    </message>
+    <message>
+        <source>Member</source>
+        <translation>Mitglied</translation>
+    </message>
+    <message>
+        <source>Pigeon</source>
+        <translation>Taube</translation>
+    </message>
+    <message>
+        <source>Clocked</source>
+        <translation>Konstatiert</translation>
+    </message>
+    <message>
+        <source>Flying Time</source>
+        <translation>Flugzeit</translation>
+    </message>
+    <message>
+        <source>Dist.</source>
+        <translation>Entf.</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Please. Select Race Code !</source>
+        <translation>Bitte wählen Sie einen Flugcode !</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPorts</name>
+    <message>
+        <source>%1 - not found</source>
+        <translation>%1 - nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Unable to open com port %1</source>
+        <translation>Der Anschluss %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>: permission denied: add your user to the group %1 (sudo usermod -aG %1 %2) and log in again.</source>
+        <translation>: Zugriff verweigert: Fügen Sie Ihren Benutzer der Gruppe %1 hinzu (sudo usermod -aG %1 %2) und melden Sie sich neu an.</translation>
+    </message>
+    <message>
+        <source>: another program is using it. Close that program (or another window of this one) and try again.</source>
+        <translation>: ein anderes Programm verwendet ihn. Schließen Sie dieses Programm (oder ein anderes Fenster dieses Programms) und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>: there is no such port, and no serial port was found on this computer. Connect the club antenna, then choose its port in Setup.</source>
+        <translation>: Diesen Anschluss gibt es nicht, und auf diesem Computer wurde kein serieller Anschluss gefunden. Schließen Sie die Vereinsantenne an und wählen Sie dann ihren Anschluss in den Einstellungen.</translation>
+    </message>
+    <message>
+        <source>: there is no such port. The serial ports on this computer are: %1. Choose the antenna&apos;s port in Setup.</source>
+        <translation>: Diesen Anschluss gibt es nicht. Die seriellen Anschlüsse dieses Computers sind: %1. Wählen Sie den Anschluss der Antenne in den Einstellungen.</translation>
+    </message>
+</context>
+<context>
+    <name>Spreadsheet</name>
+    <message>
+        <source>it is not a zip archive</source>
+        <translation>sie ist kein ZIP-Archiv</translation>
+    </message>
+    <message>
+        <source>the part %1 is damaged</source>
+        <translation>der Teil %1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it is protected with a password</source>
+        <translation>sie ist mit einem Kennwort geschützt</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 MB</source>
+        <translation>entpackt ist sie größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 cells</source>
+        <translation>sie enthält mehr als %1 Zellen</translation>
+    </message>
+    <message>
+        <source>the part %1 is not readable XML</source>
+        <translation>der Teil %1 ist kein lesbares XML</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read as a workbook: %2.</source>
+        <translation>Die Datei „%1“ kann nicht als Arbeitsmappe gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The workbook &quot;%1&quot; does not exist.</source>
+        <translation>Die Arbeitsmappe „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>sie ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>The workbook &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Die Arbeitsmappe „%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The workbook &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Die Arbeitsmappe „%1“ kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>it has no workbook part</source>
+        <translation>sie hat keinen Arbeitsmappenteil</translation>
+    </message>
+    <message>
+        <source>it has no worksheet</source>
+        <translation>sie hat kein Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>a row number is out of range</source>
+        <translation>eine Zeilennummer liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>the cell reference &quot;%1&quot; is out of range</source>
+        <translation>der Zellbezug „%1“ liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>a cell refers to a missing text</source>
+        <translation>eine Zelle verweist auf einen fehlenden Text</translation>
+    </message>
+    <message>
+        <source>Data transfer error: </source>
+        <translation>Fehler bei der Datenübertragung: </translation>
+    </message>
+    <message>
+        <source>a row has %1 values for %2 columns</source>
+        <translation>eine Zeile hat %1 Werte für %2 Spalten</translation>
+    </message>
+    <message>
+        <source>%1 rows do not fit in one worksheet</source>
+        <translation>%1 Zeilen passen nicht in ein Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>%1 columns do not fit in one worksheet</source>
+        <translation>%1 Spalten passen nicht in ein Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>der Ordner „%1“ existiert nicht</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder</source>
+        <translation>„%1“ ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>the workbook could not be created</source>
+        <translation>die Arbeitsmappe konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>the worksheet could not be created</source>
+        <translation>das Arbeitsblatt konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source> (cell %1)</source>
+        <translation> (Zelle %1)</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2</source>
+        <translation>Zeile %1 von %2</translation>
+    </message>
+    <message>
+        <source>Saving %1</source>
+        <translation>%1 wird gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>SunDataPanel</name>
+    <message>
+        <source>Sunset / Sunrise</source>
+        <translation>Sonnenuntergang / Sonnenaufgang</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>SyncTab</name>
+    <message>
+        <source>Please connect your Tamrel to the Club Antenna (ring marker) , then click  &quot;Sync Now&quot;  
+for a single clock or &quot;Auto Sync&quot; for multiple clock in a row.</source>
+        <translation>Schließen Sie Ihre Tamrel an die Vereinsantenne (Ringleser) an und klicken Sie dann auf „Jetzt synchronisieren“
+für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nacheinander.</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Jetzt synchronisieren</translation>
+    </message>
+    <message>
+        <source>Sync Auto</source>
+        <translation>Automatisch synchronisieren</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmFederation</name>
+    <message>
+        <source>Club files</source>
+        <translation>Vereinsdateien</translation>
+    </message>
+    <message>
+        <source>Club code :</source>
+        <translation>Vereinscode:</translation>
+    </message>
+    <message>
+        <source>Club name :</source>
+        <translation>Vereinsname:</translation>
+    </message>
+    <message>
+        <source>Import club files...</source>
+        <translation>Vereinsdateien einlesen...</translation>
+    </message>
+    <message>
+        <source>Combined result</source>
+        <translation>Gemeinsames Ergebnis</translation>
+    </message>
+    <message>
+        <source>Release :</source>
+        <translation>Auflass:</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Prize list of club :</source>
+        <translation>Preisliste des Vereins:</translation>
+    </message>
+    <message>
+        <source>Print prize list</source>
+        <translation>Preisliste drucken</translation>
+    </message>
+    <message>
+        <source>No club results yet: import a club&apos;s files.</source>
+        <translation>Noch keine Vereinsergebnisse: lesen Sie die Dateien eines Vereins ein.</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pl.</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Verein</translation>
+    </message>
+    <message>
+        <source>Loft</source>
+        <translation>Schlag</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>Clocked</source>
+        <translation>Konstatiert</translation>
+    </message>
+    <message>
+        <source>Dist</source>
+        <translation>Entf.</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3 clocked)</source>
+        <translation>%1 %2 (%3 konstatiert)</translation>
+    </message>
+    <message>
+        <source>Not ranked, no distance to the site: %1</source>
+        <translation>Nicht gewertet, keine Entfernung zum Auflassort: %1</translation>
+    </message>
+    <message>
+        <source>Type the code of the club whose files these are.</source>
+        <translation>Geben Sie den Code des Vereins ein, zu dem diese Dateien gehören.</translation>
+    </message>
+    <message>
+        <source>Club result files (*.xlsx *.D00 *.d00 *.txt);;All files (*)</source>
+        <translation>Ergebnisdateien der Vereine (*.xlsx *.D00 *.d00 *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Einlesen</translation>
+    </message>
+    <message>
+        <source>Club %1: %2 race(s), %3 bird(s) and %4 new loft(s) stored; %5 bird(s) left out.</source>
+        <translation>Verein %1: %2 Flug/Flüge, %3 Taube(n) und %4 neue(r) Schlag/Schläge gespeichert; %5 Taube(n) weggelassen.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmHome</name>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>Member</source>
+        <translation>Mitglied</translation>
+    </message>
+    <message>
+        <source>Last synchronised</source>
+        <translation>Zuletzt synchronisiert</translation>
+    </message>
+    <message>
+        <source> (today)</source>
+        <translation> (heute)</translation>
+    </message>
+    <message>
+        <source> (tomorrow)</source>
+        <translation> (morgen)</translation>
+    </message>
+    <message>
+        <source> (yesterday)</source>
+        <translation> (gestern)</translation>
+    </message>
+    <message>
+        <source>%1, liberation %2</source>
+        <translation>%1, Auflass %2</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>nicht festgelegt</translation>
+    </message>
+    <message>
+        <source>Birds marked: %1, arrived: %2</source>
+        <translation>Tauben eingesetzt: %1, angekommen: %2</translation>
+    </message>
+    <message>
+        <source>Clocks read: %1 for marking, %2 after the race</source>
+        <translation>Uhren ausgelesen: %1 beim Einsetzen, %2 nach dem Flug</translation>
+    </message>
+    <message>
+        <source>Birds marked: %1</source>
+        <translation>Tauben eingesetzt: %1</translation>
+    </message>
+    <message>
+        <source>Clocks read for marking: %1</source>
+        <translation>Uhren beim Einsetzen ausgelesen: %1</translation>
+    </message>
+    <message>
+        <source>No clock has been synchronised yet.</source>
+        <translation>Es wurde noch keine Uhr synchronisiert.</translation>
+    </message>
+    <message>
+        <source>No race ahead to send to the clocks.</source>
+        <translation>Kein kommender Flug, der an die Uhren zu senden ist.</translation>
+    </message>
+    <message>
+        <source>Race list last changed %1.</source>
+        <translation>Flugliste zuletzt geändert am %1.</translation>
+    </message>
+    <message>
+        <source>Synchronised since: %1 of %2 clocks</source>
+        <translation>Seitdem synchronisiert: %1 von %2 Uhren</translation>
+    </message>
+    <message>
+        <source>Still to synchronise: %1</source>
+        <translation>Noch zu synchronisieren: %1</translation>
+    </message>
+    <message>
+        <source>No backup has been made yet.</source>
+        <translation>Es wurde noch keine Sicherung erstellt.</translation>
+    </message>
+    <message>
+        <source>Last backup holds the data of %1.</source>
+        <translation>Die letzte Sicherung enthält die Daten vom %1.</translation>
+    </message>
+    <message>
+        <source>It is older than the backup age (%1 days) and the data has changed since: start the program again or make a backup in Setup.</source>
+        <translation>Sie ist älter als das Höchstalter (%1 Tage), und die Daten haben sich seitdem geändert: Starten Sie das Programm neu oder sichern Sie in den Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Next race</source>
+        <translation>Nächster Flug</translation>
+    </message>
+    <message>
+        <source>Last race</source>
+        <translation>Letzter Flug</translation>
+    </message>
+    <message>
+        <source>Races</source>
+        <translation>Flüge</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Uhren</translation>
+    </message>
+    <message>
+        <source>Clock Operation</source>
+        <translation>Uhrenbedienung</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>No race ahead.</source>
+        <translation>Kein kommender Flug.</translation>
+    </message>
+    <message>
+        <source>No race flown yet.</source>
+        <translation>Noch kein Flug geflogen.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMember_TC</name>
+    <message>
+        <source>Member</source>
+        <translation>Mitglied</translation>
+    </message>
+    <message>
+        <source>AddNew</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Number of Members:</source>
+        <translation>Anzahl Mitglieder:</translation>
+    </message>
+    <message>
+        <source>Loft Number</source>
+        <translation>Schlagnummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Uhren</translation>
+    </message>
+    <message>
+        <source>Edit Member</source>
+        <translation>Mitglied bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete Member</source>
+        <translation>Mitglied löschen</translation>
+    </message>
+    <message>
+        <source>Member Rings List</source>
+        <translation>Ringe des Mitglieds</translation>
+    </message>
+    <message>
+        <source>Member Clocks</source>
+        <translation>Uhren des Mitglieds</translation>
+    </message>
+    <message>
+        <source>Loft Data Download</source>
+        <translation>Schlagdaten in die Uhr laden</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Street:</source>
+        <translation>Straße:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Ort:</translation>
+    </message>
+    <message>
+        <source>Post Code:</source>
+        <translation>Postleitzahl:</translation>
+    </message>
+    <message>
+        <source>Telephone Number:</source>
+        <translation>Telefonnummer:</translation>
+    </message>
+    <message>
+        <source>Loft Number:</source>
+        <translation>Schlagnummer:</translation>
+    </message>
+    <message>
+        <source>Lontitude :</source>
+        <translation>Länge:</translation>
+    </message>
+    <message>
+        <source>Latitude :</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Date last synchronized </source>
+        <translation>Zuletzt synchronisiert </translation>
+    </message>
+    <message>
+        <source>Sync. required</source>
+        <translation>Synchronisation nötig</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Ring Export</source>
+        <translation>Ringe exportieren</translation>
+    </message>
+    <message>
+        <source>Number of rings :</source>
+        <translation>Anzahl Ringe:</translation>
+    </message>
+    <message>
+        <source>Life Ring Number</source>
+        <translation>Ringnummer</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Sex of bird</source>
+        <translation>Geschlecht</translation>
+    </message>
+    <message>
+        <source>E_Ring Assign</source>
+        <translation>Chipring</translation>
+    </message>
+    <message>
+        <source>Create Date</source>
+        <translation>Angelegt am</translation>
+    </message>
+    <message>
+        <source>Assign Date</source>
+        <translation>Zugeordnet am</translation>
+    </message>
+    <message>
+        <source>Last Update</source>
+        <translation>Zuletzt geändert</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstige</translation>
+    </message>
+    <message>
+        <source>Edit Ring</source>
+        <translation>Ring bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete Ring</source>
+        <translation>Ring löschen</translation>
+    </message>
+    <message>
+        <source>Upper registration number :</source>
+        <translation>Höchste Kennnummer:</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>Weibchen</translation>
+    </message>
+    <message>
+        <source>Cock</source>
+        <translation>Vogel</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Association :</source>
+        <translation>Verband:</translation>
+    </message>
+    <message>
+        <source>Birth Year:</source>
+        <translation>Geburtsjahr:</translation>
+    </message>
+    <message>
+        <source>Registration Letter :</source>
+        <translation>Kennbuchstaben:</translation>
+    </message>
+    <message>
+        <source>Registration Number :</source>
+        <translation>Kennnummer:</translation>
+    </message>
+    <message>
+        <source>Sex of the bird :</source>
+        <translation>Geschlecht:</translation>
+    </message>
+    <message>
+        <source>Bird color :</source>
+        <translation>Farbe:</translation>
+    </message>
+    <message>
+        <source>Comment :</source>
+        <translation>Bemerkung:</translation>
+    </message>
+    <message>
+        <source>Add a Range</source>
+        <translation>Serie hinzufügen</translation>
+    </message>
+    <message>
+        <source>Spreadsheet Import</source>
+        <translation>Aus Arbeitsmappe importieren</translation>
+    </message>
+    <message>
+        <source>Spreadsheet Export</source>
+        <translation>In Arbeitsmappe exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;A Add</source>
+        <translation>&amp;H Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;D Delete</source>
+        <translation>&amp;L Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;E exit</source>
+        <translation>&amp;B beenden</translation>
+    </message>
+    <message>
+        <source>Bird Color Maintain</source>
+        <translation>Farben verwalten</translation>
+    </message>
+    <message>
+        <source>Color Code :</source>
+        <translation>Farbcode:</translation>
+    </message>
+    <message>
+        <source>Color Name :</source>
+        <translation>Farbname:</translation>
+    </message>
+    <message>
+        <source>Member New Add</source>
+        <translation>Neues Mitglied</translation>
+    </message>
+    <message>
+        <source>Member Edit Update</source>
+        <translation>Mitglied bearbeiten</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Clock List</source>
+        <translation>Uhren von %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Ring List</source>
+        <translation>Ringe von %1</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx)</source>
+        <translation>Excel-Datei (*.xlsx)</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMenu_V8_EU_TC</name>
+    <message>
+        <source>&amp;H Home</source>
+        <translation>&amp;S Start</translation>
+    </message>
+    <message>
+        <source>&amp;C Clock Operation</source>
+        <translation>&amp;U Uhrenbedienung</translation>
+    </message>
+    <message>
+        <source>&amp;M Member</source>
+        <translation>&amp;M Mitglieder</translation>
+    </message>
+    <message>
+        <source>&amp;R Races</source>
+        <translation>&amp;F Flüge</translation>
+    </message>
+    <message>
+        <source>&amp;S Setup</source>
+        <translation>&amp;E Einstellungen</translation>
+    </message>
+    <message>
+        <source>Kestrava Club Management V8</source>
+        <translation>Kestrava Vereinsverwaltung V8</translation>
+    </message>
+    <message>
+        <source>Access DB Backup Now, Please. Wait !</source>
+        <translation>Die Datenbank wird jetzt gesichert. Bitte warten!</translation>
+    </message>
+    <message>
+        <source>&amp;F Federation</source>
+        <translation>&amp;V Verband</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRace</name>
+    <message>
+        <source>Edit Point</source>
+        <translation>Flug bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete Point</source>
+        <translation>Flug löschen</translation>
+    </message>
+    <message>
+        <source>Distance </source>
+        <translation>Entfernungen </translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Add/Edit other Clock</source>
+        <translation>Andere Uhr hinzufügen/ändern</translation>
+    </message>
+    <message>
+        <source>Distance download</source>
+        <translation>Entfernungen einlesen</translation>
+    </message>
+    <message>
+        <source>Generate WinSpeed File</source>
+        <translation>WinSpeed-Datei erstellen</translation>
+    </message>
+    <message>
+        <source>Generate SMS Text File</source>
+        <translation>SMS-Textdateien erstellen</translation>
+    </message>
+    <message>
+        <source>Federation</source>
+        <translation>Verband</translation>
+    </message>
+    <message>
+        <source>Pools</source>
+        <translation>Pools</translation>
+    </message>
+    <message>
+        <source>Championships</source>
+        <translation>Meisterschaften</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSetup</name>
+    <message>
+        <source>Setup</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Club address :</source>
+        <translation>Vereinsanschrift:</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Club Abbreviation :</source>
+        <translation>Vereinskürzel:</translation>
+    </message>
+    <message>
+        <source>Street :</source>
+        <translation>Straße:</translation>
+    </message>
+    <message>
+        <source>Town/City</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Post Code :</source>
+        <translation>Postleitzahl:</translation>
+    </message>
+    <message>
+        <source>Association :</source>
+        <translation>Verband:</translation>
+    </message>
+    <message>
+        <source>System datail :</source>
+        <translation>Systemangaben:</translation>
+    </message>
+    <message>
+        <source>Language :</source>
+        <translation>Sprache:</translation>
+    </message>
+    <message>
+        <source>Mode :</source>
+        <translation>Einheit:</translation>
+    </message>
+    <message>
+        <source>Program Version :</source>
+        <translation>Programmversion:</translation>
+    </message>
+    <message>
+        <source>Kestrava V6  Version :</source>
+        <translation>Kestrava-V6-Version:</translation>
+    </message>
+    <message>
+        <source>Backup databases :</source>
+        <translation>Datensicherung:</translation>
+    </message>
+    <message>
+        <source>Load Backup</source>
+        <translation>Sicherung laden</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <source>What is the maximum age</source>
+        <translation>Wie alt darf die</translation>
+    </message>
+    <message>
+        <source>of the databases backup ? </source>
+        <translation>Datensicherung höchstens sein? </translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Printer support :</source>
+        <translation>Drucken:</translation>
+    </message>
+    <message>
+        <source>Copies :</source>
+        <translation>Exemplare:</translation>
+    </message>
+    <message>
+        <source>m/min</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>yds/min</source>
+        <translation>yd/min</translation>
+    </message>
+    <message>
+        <source>The program speaks the language chosen here from its next start.</source>
+        <translation>Das Programm verwendet die hier gewählte Sprache ab dem nächsten Start.</translation>
+    </message>
+    <message>
+        <source>Club antenna :</source>
+        <translation>Vereinsantenne:</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Serial port :</source>
+        <translation>Serieller Anschluss:</translation>
+    </message>
+    <message>
+        <source>Distance method :</source>
+        <translation>Entfernungsmethode:</translation>
+    </message>
+    <message>
+        <source>Flat (federation file rule)</source>
+        <translation>Eben (Regel der Verbandsdateien)</translation>
+    </message>
+    <message>
+        <source>WGS84 geodesic</source>
+        <translation>WGS84-Geodäte</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSynch_TC</name>
+    <message>
+        <source>Clock Operation</source>
+        <translation>Uhrenbedienung</translation>
+    </message>
+    <message>
+        <source>Synchronise Clock</source>
+        <translation>Uhr synchronisieren</translation>
+    </message>
+    <message>
+        <source>Marked Upload</source>
+        <translation>Einsatz auslesen</translation>
+    </message>
+    <message>
+        <source>Result Upload</source>
+        <translation>Ergebnis auslesen</translation>
+    </message>
+</context>
+</TS>
