@@ -156,8 +156,26 @@ QList<TsMessage> ReadTs(const QString& language) {
         } else if (xml.name() == QLatin1String("translation")) {
             const QString type = xml.attributes().value(QLatin1String("type")).toString();
             message.finished = type.isEmpty();
-            message.translation = xml.readElementText();
-            out.append(message);
+            // A text with plural forms holds one <numerusform> per form: each is checked as a
+            // translation of its own.
+            QStringList forms;
+            QString text;
+            while (!(xml.readNext() == QXmlStreamReader::EndElement &&
+                     xml.name() == QLatin1String("translation")) &&
+                   !xml.atEnd()) {
+                if (xml.isStartElement() && xml.name() == QLatin1String("numerusform")) {
+                    forms << xml.readElementText();
+                } else if (xml.isCharacters()) {
+                    text += xml.text();
+                }
+            }
+            if (forms.isEmpty()) {
+                forms << text;
+            }
+            for (const QString& form : forms) {
+                message.translation = form;
+                out.append(message);
+            }
         }
     }
     if (xml.hasError()) {
