@@ -23,6 +23,8 @@ packages=(
     xvfb xauth
     # Glyphs for the full-width marks of some of the program's messages ("success ！！").
     fonts-wqy-microhei
+    # The club database on a PostgreSQL server: Qt's driver, and a private server for the tests.
+    postgresql libqt6sql6-psql
 )
 if [ "${KESTRAVA_WITH_CLANG:-0}" = 1 ]; then
     packages+=(clang libclang-rt-14-dev)

@@ -91,8 +91,8 @@ HomeFigures ReadHomeFigures(TdmZOLF& db, const DataPaths& paths, const Clock& cl
     f.nextRace = ReadRace(db, QStringLiteral("substr(LiberDate,1,10)>=?"),
                           QStringLiteral("substr(LiberDate,1,10), LiberTime, LiberCode"), today);
     f.lastRace = ReadRace(db, QStringLiteral("substr(LiberDate,1,10)<?"),
-                          QStringLiteral("substr(LiberDate,1,10) desc, LiberTime desc, "
-                                         "LiberCode desc"),
+                          QStringLiteral("substr(LiberDate,1,10) desc nulls last, LiberTime desc "
+                                         "nulls last, LiberCode desc nulls last"),
                           today);
 
     // The races the synchronisation sends: dated today or later and flagged. A clock holds

@@ -68,6 +68,8 @@ void PurgeOldRaceData(TdmZOLF& db, const Clock& clock) {
     const QString oldest = DateText(clock.today().addDays(-59));
     // The season's championships and pool sheets still need the results of purged races.
     KeepSeasonResults(db, clock.today().addDays(-59));
-    db.exec(QStringLiteral("delete from ZOL_PigRaceData where date(LiberDate)<=?"), {oldest});
-    db.exec(QStringLiteral("delete from ZOL_RaceClockTime where date(LiberDate)<=?"), {oldest});
+    db.exec(QStringLiteral("delete from ZOL_PigRaceData where substr(LiberDate,1,10)<=?"),
+            {oldest});
+    db.exec(QStringLiteral("delete from ZOL_RaceClockTime where substr(LiberDate,1,10)<=?"),
+            {oldest});
 }

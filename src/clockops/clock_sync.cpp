@@ -35,7 +35,7 @@ void DeleteOldRaces(ClockRun& run, ClockSession& session, QString& errorText) {
     const QString before = DateText(run.clock.today().addDays(-5));
     QSqlQuery q = run.db.select(
         QStringLiteral("select LiberCode, LiberDate from ZOL_RaceClockTime where LoftNo=? and "
-                       "date(LiberDate)<? order by rowid"),
+                       "substr(LiberDate,1,10)<? order by rowid"),
         {session.loftNo, before});
     QList<QPair<QString, QString>> rows;
     while (q.next()) {
@@ -78,7 +78,7 @@ bool SendCurrentRaces(ClockRun& run, ClockSession& session, QString& errorText) 
                                        {session.loftNo, session.clockId}) > 0;
     QSqlQuery q = run.db.select(
         QStringLiteral("select ClubID, LiberCode, LiberSiteAbbr, LiberDate, LiberTime, RaceCode, "
-                       "Updatetime from ZOL_RaceData where date(LiberDate)>=? and ") +
+                       "Updatetime from ZOL_RaceData where substr(LiberDate,1,10)>=? and ") +
             kSynchFlagged + QStringLiteral(" order by rowid"),
         {DateText(run.clock.today())});
     struct Race {

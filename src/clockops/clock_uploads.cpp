@@ -106,7 +106,7 @@ RaceChoice ChooseMarkingRace(TdmZOLF& db, const QString& item) {
     }
     QSqlQuery q =
         db.select(QStringLiteral("select ClubID, RaceCode, LiberDate from ZOL_RaceData "
-                                 "where LiberCode=? and date(LiberDate)=? order by rowid"),
+                                 "where LiberCode=? and substr(LiberDate,1,10)=? order by rowid"),
                   {code, date.trimmed()});
     if (!q.next()) {
         throw UserError(noRace);
@@ -130,7 +130,7 @@ QString MarkingGridSql(bool byRingOnly) {
     return QStringLiteral(
                "select a.LoftNo, b.PRingNo, a.Sex, a.ColorType, b.LiberCode, b.LiberDate, "
                "b.MarkedTime from ZOL_PigRaceData b left join ZOL_PigData a on "
-               "a.PRingNo=b.PRingNo where b.LiberCode=? and date(b.LiberDate)=? order by ") +
+               "a.PRingNo=b.PRingNo where b.LiberCode=? and substr(b.LiberDate,1,10)=? order by ") +
            (byRingOnly ? QStringLiteral("b.PRingNo") : QStringLiteral("a.LoftNo, b.PRingNo"));
 }
 
@@ -140,9 +140,11 @@ QString ResultGridSql() {
     return QStringLiteral(
         "select r.Rank, b.LoftNo, a.PRingNo, a.BackTime, a.FlyTime, a.FlySpeed, a.Dist from "
         "(select rowid as id, case when FlySpeed is null then 1 else rank() over (order by "
-        "FlySpeed desc) end as Rank from ZOL_PigRaceData where LiberCode=? and "
-        "date(LiberDate)=? and BackTime is not null) r join ZOL_PigRaceData a on a.rowid=r.id "
-        "left join ZOL_PigData b on a.PRingNo=b.PRingNo order by a.FlySpeed desc, a.BackTime");
+        "FlySpeed desc nulls last) end as Rank from ZOL_PigRaceData where LiberCode=? and "
+        "substr(LiberDate,1,10)=? and BackTime is not null) r join ZOL_PigRaceData a on "
+        "a.rowid=r.id "
+        "left join ZOL_PigData b on a.PRingNo=b.PRingNo order by a.FlySpeed desc nulls last, "
+        "a.BackTime");
 }
 
 // ---------------------------------------------------------------- marked upload
@@ -239,10 +241,10 @@ RunResult MarkingRun(ClockRun& run, ClockSession& session, const RaceChoice& rac
         const QVariantList key3{race.liberCode, race.raceDateText, ring};
         const QVariantList before = ReadTrackedEntry(run.db, race.liberCode, raceDate, ring);
         if (run.db.rowCount(QStringLiteral("select 1 from ZOL_PigRaceData where LiberCode=? and "
-                                           "date(LiberDate)=? and PRingNo=?"),
+                                           "substr(LiberDate,1,10)=? and PRingNo=?"),
                             key3) > 0) {
             run.db.exec(QStringLiteral("update ZOL_PigRaceData set ClubID=?, MarkedTime=? where "
-                                       "LiberCode=? and date(LiberDate)=? and PRingNo=?"),
+                                       "LiberCode=? and substr(LiberDate,1,10)=? and PRingNo=?"),
                         {race.clubId, GeneralText(m), race.liberCode, race.raceDateText, ring});
         } else {
             run.db.exec(QStringLiteral("insert into ZOL_PigRaceData (ClubID, LiberCode, "
@@ -258,10 +260,10 @@ RunResult MarkingRun(ClockRun& run, ClockSession& session, const RaceChoice& rac
 
     const QDateTime d = DeviceMsToLocal(markTime, bias, false);
     if (run.db.rowCount(QStringLiteral("select 1 from ZOL_RaceClockTime where LiberCode=? and "
-                                       "date(LiberDate)=? and LoftNo=?"),
+                                       "substr(LiberDate,1,10)=? and LoftNo=?"),
                         {race.liberCode, race.raceDateText, session.loftNo}) > 0) {
         run.db.exec(QStringLiteral("update ZOL_RaceClockTime set DLMarkedTime=? where "
-                                   "LiberCode=? and date(LiberDate)=? and LoftNo=?"),
+                                   "LiberCode=? and substr(LiberDate,1,10)=? and LoftNo=?"),
                     {GeneralText(d), race.liberCode, race.raceDateText, session.loftNo});
     } else {
         run.db.exec(QStringLiteral("insert into ZOL_RaceClockTime (LiberCode, LiberDate, LoftNo, "
@@ -354,9 +356,10 @@ RunResult ResultRun(ClockRun& run, ClockSession& session, const RaceChoice& race
 
     const int bias = run.clock.biasMinutes();
     const QStringList rings = run.db.texts(
-        QStringLiteral("select PRingNo from ZOL_PigRaceData where LiberCode=? and "
-                       "date(LiberDate)=? and PRingNo in (select PRingNo from ZOL_PigData where "
-                       "LoftNo=?) order by rowid"),
+        QStringLiteral(
+            "select PRingNo from ZOL_PigRaceData where LiberCode=? and "
+            "substr(LiberDate,1,10)=? and PRingNo in (select PRingNo from ZOL_PigData where "
+            "LoftNo=?) order by rowid"),
         {race.liberCode, race.raceDateText, session.loftNo});
     session.arrivals.clear();
     for (int i = 0; i < rings.size(); ++i) {
@@ -398,11 +401,12 @@ RunResult ResultRun(ClockRun& run, ClockSession& session, const RaceChoice& race
     VerifyArrivals(run, session, race);
 
     if (session.haveStops) {
-        run.db.tryExec(QStringLiteral("update ZOL_RaceClockTime set ULMasterTime=?, ULClockTime=? "
-                                      "where LiberCode=? and date(LiberDate)=? and LoftNo=?"),
-                       {GeneralText(FromDayCount(session.readerStop)),
-                        GeneralText(FromDayCount(session.clockStop)), race.liberCode,
-                        race.raceDateText, session.loftNo});
+        run.db.tryExec(
+            QStringLiteral("update ZOL_RaceClockTime set ULMasterTime=?, ULClockTime=? "
+                           "where LiberCode=? and substr(LiberDate,1,10)=? and LoftNo=?"),
+            {GeneralText(FromDayCount(session.readerStop)),
+             GeneralText(FromDayCount(session.clockStop)), race.liberCode, race.raceDateText,
+             session.loftNo});
     }
     // Success is shown, and the clock taken as handled, only for what is stored.
     run.commit();
@@ -433,7 +437,7 @@ void VerifyArrivals(ClockRun& run, ClockSession& session, const RaceChoice& race
     for (const PScoreR& a : session.arrivals) {
         const QVariantList where{race.liberCode, race.raceDateText, a.ringNo};
         const QString whereSql =
-            QStringLiteral(" where LiberCode=? and date(LiberDate)=? and PRingNo=?");
+            QStringLiteral(" where LiberCode=? and substr(LiberDate,1,10)=? and PRingNo=?");
         if (run.db.rowCount(QStringLiteral("select 1 from ZOL_PigRaceData") + whereSql, where) !=
             1) {
             const QString text = QStringLiteral("PRingNo not found in this race (") + a.ringNo +
@@ -446,7 +450,7 @@ void VerifyArrivals(ClockRun& run, ClockSession& session, const RaceChoice& race
         const qint64 distance = LoftTotalDistance(run.db, race.liberCode, session.loftNo, mode);
         QSqlQuery lib = run.db.select(QStringLiteral("select LiberDate, LiberTime from "
                                                      "ZOL_RaceData where LiberCode=? and "
-                                                     "date(LiberDate)=? order by rowid"),
+                                                     "substr(LiberDate,1,10)=? order by rowid"),
                                       {race.liberCode, race.raceDateText});
         if (!lib.next()) {
             // The race left the race list since it was chosen: no liberation to fly from.

@@ -21,7 +21,8 @@ QList<QVariantList> MarkedListRows(TdmZOLF& db, const QString& raceDateText) {
             "b.MarkedTime, (select count(*) from ZOL_PigRaceData e left join ZOL_PigData f on "
             "e.PRingNo=f.PRingNo where e.LiberCode=b.LiberCode and e.LiberDate=b.LiberDate and "
             "f.LoftNo=a.LoftNo and e.MarkedTime<=b.MarkedTime) as Nom from ZOL_PigRaceData b "
-            "left join ZOL_PigData a on a.PRingNo=b.PRingNo where date(b.LiberDate)=? order by "
+            "left join ZOL_PigData a on a.PRingNo=b.PRingNo where substr(b.LiberDate,1,10)=? order "
+            "by "
             "a.LoftNo, b.MarkedTime"),
         {raceDateText});
     QList<QVariantList> rows;

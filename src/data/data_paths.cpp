@@ -1,5 +1,7 @@
 #include "data_paths.h"
 
+#include "sql_dialect.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -63,6 +65,23 @@ DataPaths DataPaths::resolve(const QString& dataOption, const QString& workingDi
     return p;
 }
 
+namespace {
+// The data folder without a --data option or a link file naming a database file.
+DataPaths defaultDataDir(const QString& programDir, const QString& appDataDir) {
+    // A program installed under a prefix (its desktop entry in ../share/applications) is not a
+    // portable install, even where its folder is writable (~/.local/bin, or /usr/local/bin for
+    // root): the club's data does not belong among the programs.
+    const QFileInfo program(programDir);
+    const bool installed =
+        QFileInfo::exists(programDir + QStringLiteral("/../share/applications/") +
+                          QLatin1String(DataPaths::kDesktopEntryName));
+    if (program.isDir() && program.isWritable() && !installed) {
+        return DataPaths::forDataDir(programDir);
+    }
+    return DataPaths::forDataDir(appDataDir + QStringLiteral("/data"));
+}
+}  // namespace
+
 DataPaths DataPaths::resolveDataDir(const QString& dataOption, const QString& workingDir,
                                     const QString& programDir, const QString& appDataDir) {
     if (!dataOption.isEmpty()) {
@@ -70,17 +89,15 @@ DataPaths DataPaths::resolveDataDir(const QString& dataOption, const QString& wo
     }
     const QString source =
         dataSourceOf(QDir(workingDir).absoluteFilePath(QLatin1String(kLinkFileName)));
-    if (!source.isEmpty()) {
+    if (!source.isEmpty() && !IsServerSource(source)) {
         return forDatabase(QDir(workingDir).absoluteFilePath(source));
     }
-    // A program installed under a prefix (its desktop entry in ../share/applications) is not a
-    // portable install, even where its folder is writable (~/.local/bin, or /usr/local/bin for
-    // root): the club's data does not belong among the programs.
-    const QFileInfo program(programDir);
-    const bool installed = QFileInfo::exists(
-        programDir + QStringLiteral("/../share/applications/") + QLatin1String(kDesktopEntryName));
-    if (program.isDir() && program.isWritable() && !installed) {
-        return forDataDir(programDir);
+    if (!source.isEmpty()) {
+        // A database on a server: settings, logs and backups stay in the data folder that
+        // this PC would use without a link file.
+        DataPaths p = defaultDataDir(programDir, appDataDir);
+        p.databaseFile = source;
+        return p;
     }
-    return forDataDir(appDataDir + QStringLiteral("/data"));
+    return defaultDataDir(programDir, appDataDir);
 }

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
@@ -20,6 +21,7 @@
 
 #include "errors.h"
 #include "schema.h"
+#include "sql_dialect.h"
 
 namespace {
 struct DataText {
@@ -39,11 +41,27 @@ QString errorText(const QSqlError& error) {
     return text;
 }
 
+SqlEngine engineOf(const QSqlDriver* driver) {
+    return driver != nullptr && driver->dbmsType() == QSqlDriver::PostgreSQL ? SqlEngine::Postgres
+                                                                             : SqlEngine::Sqlite;
+}
+
+SqlEngine engineOf(const QSqlDatabase& db) {
+    return engineOf(db.driver());
+}
+
+QString refusal(const QSqlDatabase& db, const QSqlError& error) {
+    return RefusalText(engineOf(db), error);
+}
+
 QSqlQuery preparedOnly(const QSqlDatabase& db, const QString& sql, bool forwardOnly = true) {
     QSqlQuery q(db);
-    q.setForwardOnly(forwardOnly);
+    // The server driver reads a forward-only result row by row, and then allows no other
+    // statement on the connection until it is read to the end; the program runs statements
+    // while it reads others, so the server always hands the whole result at once.
+    q.setForwardOnly(forwardOnly && engineOf(db) == SqlEngine::Sqlite);
     if (!q.prepare(sql)) {
-        throw DbError(errorText(q.lastError()));
+        throw DbError(refusal(db, q.lastError()));
     }
     return q;
 }
@@ -53,15 +71,55 @@ void execWith(QSqlQuery& q, const QVariantList& params) {
         q.bindValue(i, params.at(i));
     }
     if (!q.exec()) {
-        throw DbError(errorText(q.lastError()));
+        throw DbError(RefusalText(engineOf(q.driver()), q.lastError()));
+    }
+}
+
+// True for statements the server runs but does not prepare (tables, indexes, savepoints,
+// settings); they take no values.
+bool isUtility(const QSqlDatabase& db, const QString& sql) {
+    if (engineOf(db) != SqlEngine::Postgres) {
+        return false;
+    }
+    static const QRegularExpression utility(
+        QStringLiteral("^\\s*(create|drop|alter|savepoint|release|rollback|set|lock|analyze)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    return utility.match(sql).hasMatch();
+}
+
+void execUtility(const QSqlDatabase& db, const QString& sql) {
+    static const QRegularExpression createTable(QStringLiteral("^\\s*create\\s+table\\b"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    QSqlQuery q(db);
+    if (!q.exec(createTable.match(sql).hasMatch() ? CreateTableText(engineOf(db), sql) : sql)) {
+        throw DbError(refusal(db, q.lastError()));
     }
 }
 
 QSqlQuery prepared(const QSqlDatabase& db, const QString& sql, const QVariantList& params,
                    bool forwardOnly = true) {
+    if (params.isEmpty() && isUtility(db, sql)) {
+        execUtility(db, sql);
+        return QSqlQuery(db);
+    }
     QSqlQuery q = preparedOnly(db, sql, forwardOnly);
     execWith(q, params);
     return q;
+}
+
+QStringList tablesOf(const QSqlDatabase& db) {
+    if (engineOf(db) == SqlEngine::Postgres) {
+        return db.tables(QSql::Tables);
+    }
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("select name from sqlite_master where type='table'"))) {
+        throw DbError(errorText(q.lastError()));
+    }
+    QStringList names;
+    while (q.next()) {
+        names << q.value(0).toString();
+    }
+    return names;
 }
 
 QStringList missingFrom(const QStringList& present) {
@@ -97,17 +155,20 @@ void createSchema(const QSqlDatabase& db) {
 
 // Plain indexes for the lookups that would otherwise read a whole table: a ring number across
 // the club, a loft's distance rows, race entries and clock readings by day (the statements
-// compare date(LiberDate)). A file that cannot take them (read only, locked) works without.
+// compare the day of LiberDate, its first ten characters). A file that cannot take them (read
+// only, locked) works without. Files of earlier versions keep their indexes on
+// substr(LiberDate,1,10) beside these; they do no harm.
 void addLookupIndexes(const QSqlDatabase& db) {
     static const char* const indexes[] = {
         "create index if not exists ZOL_PigData_PRingNo on ZOL_PigData (PRingNo)",
         "create index if not exists ZOL_LoftLibPointDist_LoftNo on ZOL_LoftLibPointDist (LoftNo)",
-        "create index if not exists ZOL_PigRaceData_LiberDay on ZOL_PigRaceData (date(LiberDate))",
-        "create index if not exists ZOL_RaceClockTime_LiberDay on ZOL_RaceClockTime "
-        "(date(LiberDate))",
+        "create index if not exists KST_PigRaceData_Day on ZOL_PigRaceData "
+        "(substr(LiberDate,1,10))",
+        "create index if not exists KST_RaceClockTime_Day on ZOL_RaceClockTime "
+        "(substr(LiberDate,1,10))",
         // One race's entries (code and day), as the race-day grids and lists read them.
-        "create index if not exists KST_PigRaceData_Race on ZOL_PigRaceData "
-        "(LiberCode, date(LiberDate))",
+        "create index if not exists KST_PigRaceData_RaceDay on ZOL_PigRaceData "
+        "(LiberCode, substr(LiberDate,1,10))",
     };
     for (const char* sql : indexes) {
         QSqlQuery q(db);
@@ -128,6 +189,32 @@ QSqlDatabase openSqlite(const QString& name, const QString& file, bool readOnly)
         throw DbError(DataText::tr("Cannot open the database %1: %2").arg(file, text));
     }
     return db;
+}
+
+QSqlDatabase openServer(const QString& name, const ServerAddress& address) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+    db.setHostName(address.host);
+    db.setPort(address.port);
+    db.setUserName(address.user);
+    db.setDatabaseName(address.database);
+    // No password here: the driver's library takes it from PGPASSWORD or ~/.pgpass.
+    db.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=Kestrava"));
+    if (!db.isValid() || !db.open()) {
+        const QString text = ServerOpenFailureText(address, db.lastError());
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+        throw DbError(text);
+    }
+    QSqlQuery q(db);
+    q.exec(QStringLiteral("set client_min_messages to warning"));
+    return db;
+}
+
+QSqlDatabase openSource(const QString& name, const QString& source) {
+    if (IsServerSource(source)) {
+        return openServer(name, ParseServerSource(source));
+    }
+    return openSqlite(name, source, false);
 }
 
 // Waits until what was written to `file` is on the disk.
@@ -213,7 +300,13 @@ QList<qint64> TdmZOLF::TableRowCounts(const QString& file, const QStringList& ta
 }
 
 TdmZOLF::TdmZOLF(const QString& databaseFile)
-    : file_(QFileInfo(databaseFile).absoluteFilePath()), connectionName_(newConnectionName()) {
+    : file_(IsServerSource(databaseFile) ? databaseFile.trimmed()
+                                         : QFileInfo(databaseFile).absoluteFilePath()),
+      connectionName_(newConnectionName()) {
+    if (IsServerSource(file_)) {
+        openOnServer();
+        return;
+    }
     const bool isNew = !QFileInfo::exists(file_);
     if (!isNew) {
         const QStringList missing = MissingTables(file_);
@@ -233,6 +326,36 @@ TdmZOLF::TdmZOLF(const QString& databaseFile)
         }
     }
     addLookupIndexes(db);
+}
+
+void TdmZOLF::openOnServer() {
+    const ServerAddress address = ParseServerSource(file_);
+    file_ = address.url();
+    QSqlDatabase db = openServer(connectionName_, address);
+    try {
+        const QStringList present = tablesOf(db);
+        const QStringList missing = missingFrom(present);
+        if (present.isEmpty()) {
+            // An empty database: the club starts here.
+            transaction([&] { createSchema(db); });
+        } else if (!missing.isEmpty()) {
+            throw DbError(QStringLiteral("The database %1 is not a database of this program; it "
+                                         "lacks the tables %2. Nothing was changed in it.")
+                              .arg(address.display(), missing.join(QStringLiteral(", "))));
+        }
+        // The club settings are read inside actions; on the server a read of a missing table
+        // would void the action's whole transaction, so the table is there from the start.
+        execUtility(db, QStringLiteral("create table if not exists KST_Setting (Name TEXT primary "
+                                       "key, Value TEXT)"));
+    } catch (...) {
+        close();
+        throw;
+    }
+    addLookupIndexes(db);
+}
+
+bool TdmZOLF::isServer() const {
+    return IsServerSource(file_);
 }
 
 TdmZOLF::~TdmZOLF() {
@@ -264,7 +387,7 @@ void TdmZOLF::reopen() {
         if (QSqlDatabase::contains(connectionName_)) {
             QSqlDatabase::removeDatabase(connectionName_);
         }
-        openSqlite(connectionName_, file_, false);
+        openSource(connectionName_, file_);
     }
 }
 
@@ -294,36 +417,86 @@ auto runKept(QSqlQuery& q, const QVariantList& params, Read read) {
 }
 }  // namespace
 
+void TdmZOLF::shielded(const QString& sql, const std::function<void()>& run) {
+    // The program's own tables are made when first needed, and a read of one not made yet is
+    // taken as "nothing there". On the server such a refusal would void the whole transaction
+    // around it, so inside one these statements run in a savepoint of their own.
+    if (depth_ == 0 || !isServer() || !sql.contains(QLatin1String("KST_"), Qt::CaseInsensitive)) {
+        run();
+        return;
+    }
+    tryRaw(QStringLiteral("savepoint kst_own"));
+    try {
+        run();
+    } catch (...) {
+        tryRaw(QStringLiteral("rollback to savepoint kst_own"));
+        tryRaw(QStringLiteral("release savepoint kst_own"));
+        throw;
+    }
+    tryRaw(QStringLiteral("release savepoint kst_own"));
+}
+
 void TdmZOLF::exec(const QString& sql, const QVariantList& params) {
-    runKept(kept(sql), params, [](QSqlQuery&) { return 0; });
+    shielded(sql, [&] {
+        if (params.isEmpty() && isUtility(connection(), sql)) {
+            execUtility(connection(), sql);
+            return;
+        }
+        runKept(kept(sql), params, [](QSqlQuery&) { return 0; });
+    });
 }
 
 bool TdmZOLF::tryExec(const QString& sql, const QVariantList& params) {
+    if (depth_ == 0) {
+        try {
+            exec(sql, params);
+            return true;
+        } catch (const DbError&) {
+            return false;
+        }
+    }
+    // Inside a transaction, a refused statement must not take the rest of the transaction
+    // with it (the server gives up the whole transaction after any refusal), so it runs in
+    // a savepoint of its own.
+    tryRaw(QStringLiteral("savepoint kst_try"));
     try {
         exec(sql, params);
-        return true;
     } catch (const DbError&) {
+        tryRaw(QStringLiteral("rollback to savepoint kst_try"));
+        tryRaw(QStringLiteral("release savepoint kst_try"));
         return false;
     }
+    tryRaw(QStringLiteral("release savepoint kst_try"));
+    return true;
 }
 
 QSqlQuery TdmZOLF::select(const QString& sql, const QVariantList& params, bool forwardOnly) {
-    return prepared(connection(), sql, params, forwardOnly);
+    QSqlQuery result;
+    shielded(sql, [&] { result = prepared(connection(), sql, params, forwardOnly); });
+    return result;
 }
 
 QVariant TdmZOLF::value(const QString& sql, const QVariantList& params) {
-    return runKept(kept(sql), params,
-                   [](QSqlQuery& q) { return q.next() ? q.value(0) : QVariant(); });
+    QVariant result;
+    shielded(sql, [&] {
+        result = runKept(kept(sql), params,
+                         [](QSqlQuery& q) { return q.next() ? q.value(0) : QVariant(); });
+    });
+    return result;
 }
 
 QStringList TdmZOLF::texts(const QString& sql, const QVariantList& params) {
-    return runKept(kept(sql), params, [](QSqlQuery& q) {
-        QStringList out;
-        while (q.next()) {
-            out << q.value(0).toString();
-        }
-        return out;
+    QStringList result;
+    shielded(sql, [&] {
+        result = runKept(kept(sql), params, [](QSqlQuery& q) {
+            QStringList out;
+            while (q.next()) {
+                out << q.value(0).toString();
+            }
+            return out;
+        });
     });
+    return result;
 }
 
 QSqlQuery TdmZOLF::prepare(const QString& sql) {
@@ -335,25 +508,51 @@ void TdmZOLF::run(QSqlQuery& statement, const QVariantList& params) {
 }
 
 int TdmZOLF::rowCount(const QString& sql, const QVariantList& params) {
-    return value(QStringLiteral("select count(*) from (%1)").arg(sql), params).toInt();
+    return value(QStringLiteral("select count(*) from (%1) as q").arg(sql), params).toInt();
 }
 
 void TdmZOLF::transaction(const std::function<void()>& work) {
     QSqlDatabase db = connection();
-    if (!db.transaction()) {
-        throw DbError(errorText(db.lastError()));
+    if (depth_ > 0) {
+        // Inside another action's transaction: this part is kept or undone on its own, and
+        // the whole is stored when the outermost action commits.
+        const QString mark = QStringLiteral("kst_part_%1").arg(depth_);
+        exec(QStringLiteral("savepoint ") + mark);
+        ++depth_;
+        try {
+            work();
+        } catch (...) {
+            --depth_;
+            tryRaw(QStringLiteral("rollback to savepoint ") + mark);
+            tryRaw(QStringLiteral("release savepoint ") + mark);
+            throw;
+        }
+        --depth_;
+        exec(QStringLiteral("release savepoint ") + mark);
+        return;
     }
+    if (!db.transaction()) {
+        throw DbError(refusal(db, db.lastError()));
+    }
+    depth_ = 1;
     try {
         work();
     } catch (...) {
+        depth_ = 0;
         db.rollback();
         throw;
     }
+    depth_ = 0;
     if (!db.commit()) {
-        const QString text = errorText(db.lastError());
+        const QString text = refusal(db, db.lastError());
         db.rollback();
         throw DbError(text);
     }
+}
+
+bool TdmZOLF::tryRaw(const QString& sql) {
+    QSqlQuery q(connection());
+    return q.exec(sql);
 }
 
 void TdmZOLF::backupTo(const QString& target) {

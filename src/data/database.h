@@ -22,12 +22,22 @@ class TdmZOLF {
     // are added where missing (an index changes no table). An existing file that is not a database
     // of this program (not SQLite, or lacking any table) is refused with a DbError naming what is
     // wrong, and left untouched.
+    //
+    // A data source "postgresql://USER@HOST:PORT/DATABASE" names a database on a server
+    // instead: an empty one gets the tables, one holding the club's tables is used, and one
+    // holding other tables is refused the same way. The password comes from the server's usual
+    // means (PGPASSWORD, ~/.pgpass). A server that cannot be reached or refuses the user throws
+    // a DbError saying so.
     explicit TdmZOLF(const QString& databaseFile);
     ~TdmZOLF();
     TdmZOLF(const TdmZOLF&) = delete;
     TdmZOLF& operator=(const TdmZOLF&) = delete;
 
+    // The database file, or the server address "postgresql://USER@HOST:PORT/DATABASE"; another
+    // TdmZOLF opened with it reaches the same database.
     const QString& fileName() const { return file_; }
+    // True when the database is on a server rather than in a file.
+    bool isServer() const;
     // Expires when this object is destroyed: for objects that keep a pointer to it and may
     // outlive it.
     std::weak_ptr<const void> lifetime() const { return lifetime_; }
@@ -55,6 +65,7 @@ class TdmZOLF {
     // Rows of the query, as counted by "select count(*) from (sql)".
     int rowCount(const QString& sql, const QVariantList& params = {});
     // Runs `work` in one transaction: all of it is stored, or (on an exception) none of it.
+    // Inside another transaction it is a part of that one, undone on its own on an exception.
     void transaction(const std::function<void()>& work);
 
     // Writes a consistent copy of the open database to `target` (which must not exist),
@@ -70,11 +81,15 @@ class TdmZOLF {
     static QList<qint64> TableRowCounts(const QString& file, const QStringList& tables);
 
   private:
+    void openOnServer();
+    bool tryRaw(const QString& sql);
+    void shielded(const QString& sql, const std::function<void()>& run);
     // The kept statement for `sql`, prepared on first use.
     QSqlQuery& kept(const QString& sql);
 
     QString file_;
     QString connectionName_;
     QHash<QString, QSqlQuery> kept_;
+    int depth_ = 0;  // transactions open, the outermost first
     std::shared_ptr<const int> lifetime_ = std::make_shared<const int>(0);
 };

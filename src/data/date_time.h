@@ -9,8 +9,8 @@
 //
 // Which function writes which stored column (one writer per column, nothing else formats them):
 //   DateText      "yyyy-MM-dd"               LiberDate (always bare, and matched in SQL as
-//                                            date(LiberDate) so that a row an older writer left
-//                                            with a time still matches), CreateDate, RaceDate
+//                                            substr(LiberDate,1,10) so that a row an older writer
+//                                            left with a time still matches), CreateDate, RaceDate
 //   TimeText      "HH:mm:ss"                 LiberTime, SunSet, SunRise
 //   MomentMsText  "yyyy-MM-dd HH:mm:ss.zzz"  the program's own moments: Updatetime (UpdateTime
 //                                            of ZOL_LoftData), LastSynchDate; and BackTime, a

@@ -16,6 +16,9 @@ QString SortedQuery(const QString& sql, const QString& sortText, const QStringLi
     if (!m.hasMatch() || !fields.contains(m.captured(1), Qt::CaseInsensitive)) {
         return sql;
     }
-    return QStringLiteral("select * from (%1) order by \"%2\" %3")
-        .arg(sql, m.captured(1), m.captured(2));
+    // Empty cells first when ascending, last when descending, on either engine.
+    return QStringLiteral("select * from (%1) as q order by %2 %3 nulls %4")
+        .arg(sql, m.captured(1), m.captured(2),
+             m.captured(2) == QLatin1String("ASC") ? QStringLiteral("first")
+                                                   : QStringLiteral("last"));
 }

@@ -184,7 +184,7 @@ int EntriesWithEarlierDistances(TdmZOLF& db, const QString& liberCode, const QDa
         .value(QStringLiteral(
                    "select count(*) from ZOL_PigRaceData a join ZOL_PigData b on "
                    "b.PRingNo=a.PRingNo join ZOL_LoftLibPointDist c on c.LiberCode=a.LiberCode "
-                   "and c.LoftNo=b.LoftNo where a.LiberCode=? and date(a.LiberDate)=? and "
+                   "and c.LoftNo=b.LoftNo where a.LiberCode=? and substr(a.LiberDate,1,10)=? and "
                    "a.BackTime is not null and coalesce(a.Dist,0)<>coalesce(c.Miles,0)*?+"
                    "coalesce(c.Yards,0)"),
                {liberCode, DateText(liberDate), perUnit})

@@ -63,7 +63,7 @@ QVariantList ReadTrackedEntry(TdmZOLF& db, const QString& liberCode, const QDate
     QSqlQuery q =
         db.select(QStringLiteral("select ") + TrackedEntryFields().join(QStringLiteral(", ")) +
                       QStringLiteral(" from ZOL_PigRaceData where LiberCode=? and "
-                                     "date(LiberDate)=? and PRingNo=? limit 1"),
+                                     "substr(LiberDate,1,10)=? and PRingNo=? limit 1"),
                   {liberCode, DateText(liberDate), ring});
     QVariantList values;
     if (q.next()) {

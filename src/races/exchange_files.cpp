@@ -25,7 +25,7 @@ struct RaceText {
 
 namespace {
 
-const QString kWeekWhere = QStringLiteral("date(a.LiberDate) between ? and ?");
+const QString kWeekWhere = QStringLiteral("substr(a.LiberDate,1,10) between ? and ?");
 
 QVariantList weekParams(const QDate& raceDate) {
     const auto [monday, sunday] = IsoWeekDays(raceDate);
@@ -132,7 +132,7 @@ QList<WeekEntry> WeekEntries(TdmZOLF& db, const QDate& raceDate) {
                        "(ZOL_PigRaceData a left join ZOL_PigData b on a.PRingNo=b.PRingNo) "
                        "left join ZOL_LoftData c on b.LoftNo=c.LoftNo where ") +
             kWeekWhere +
-            QStringLiteral(" order by date(a.LiberDate), b.LoftNo, a.BackTime is null, "
+            QStringLiteral(" order by substr(a.LiberDate,1,10), b.LoftNo, a.BackTime is null, "
                            "a.BackTime, a.PRingNo"),
         weekParams(raceDate));
     while (q.next()) {
@@ -154,7 +154,7 @@ WinSpeedKeys WeekKeys(TdmZOLF& db, const QDate& raceDate) {
     WinSpeedKeys keys;
     const QVariantList week = weekParams(raceDate);
     QSqlQuery races = db.select(
-        QStringLiteral("select date(a.LiberDate) as d, a.LiberCode from ZOL_PigRaceData a "
+        QStringLiteral("select substr(a.LiberDate,1,10) as d, a.LiberCode from ZOL_PigRaceData a "
                        "where ") +
             kWeekWhere + QStringLiteral(" group by d, a.LiberCode order by d, a.LiberCode"),
         week);
@@ -344,10 +344,10 @@ QStringList CoteLines(TdmZOLF& db, const QString& liberCode, const QDate& liberD
     QSqlQuery q = db.select(
         QStringLiteral("select b.LoftNo, c.LoftName, c.PhoneNo, c.LoftLon, c.LoftLat, "
                        "c.AssociationCode, (select k.ClockID from ZOL_LoftClocks k where "
-                       "k.LoftNo=b.LoftNo order by k.LastSynchDate desc limit 1) from "
+                       "k.LoftNo=b.LoftNo order by k.LastSynchDate desc nulls last limit 1) from "
                        "(ZOL_PigRaceData a left join ZOL_PigData b on a.PRingNo=b.PRingNo) "
                        "left join ZOL_LoftData c on b.LoftNo=c.LoftNo where a.LiberCode=? and "
-                       "date(a.LiberDate)=? group by b.LoftNo, c.LoftName, c.PhoneNo, "
+                       "substr(a.LiberDate,1,10)=? group by b.LoftNo, c.LoftName, c.PhoneNo, "
                        "c.LoftLon, c.LoftLat, c.AssociationCode order by b.LoftNo"),
         {liberCode, DateText(liberDate)});
     const QString raceCode = RaceCodeOf(liberCode, liberDate);
@@ -371,7 +371,7 @@ QStringList RingLines(TdmZOLF& db, const QString& liberCode, const QDate& liberD
         QStringLiteral("select a.PRingNo, b.E_Ring, b.UID, b.LoftNo, c.LoftName, "
                        "c.AssociationCode from (ZOL_PigRaceData a left join ZOL_PigData b on "
                        "a.PRingNo=b.PRingNo) left join ZOL_LoftData c on b.LoftNo=c.LoftNo "
-                       "where a.LiberCode=? and date(a.LiberDate)=? order by b.LoftNo, "
+                       "where a.LiberCode=? and substr(a.LiberDate,1,10)=? order by b.LoftNo, "
                        "a.PRingNo"),
         {liberCode, DateText(liberDate)});
     const QString raceCode = RaceCodeOf(liberCode, liberDate);

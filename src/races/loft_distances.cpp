@@ -88,7 +88,7 @@ bool readRacePoint(TdmZOLF& db, const QString& clubId, const QString& liberCode,
                    const QString& liberDateText, QString& pointLon, QString& pointLat) {
     QSqlQuery race =
         db.select(QStringLiteral("select LiberLon, LiberLat from ZOL_RaceData where "
-                                 "ClubID=? and LiberCode=? and date(LiberDate)=? limit 1"),
+                                 "ClubID=? and LiberCode=? and substr(LiberDate,1,10)=? limit 1"),
                   {clubId, liberCode, DateText(StrToDate(liberDateText))});
     if (!race.next()) {
         return false;

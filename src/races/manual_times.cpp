@@ -46,7 +46,7 @@ QStringList OtherClockRings(TdmZOLF& db, const QString& loftNo, const QString& r
 QString OtherClockPigeonSql() {
     return QStringLiteral(
         "select a.PRingNo, (select b.BackTime from ZOL_PigRaceData b where b.LiberCode=? and "
-        "date(b.LiberDate)=? and b.PRingNo=a.PRingNo) as BackTime from ZOL_PigData a where "
+        "substr(b.LiberDate,1,10)=? and b.PRingNo=a.PRingNo) as BackTime from ZOL_PigData a where "
         "a.LoftNo=? order by a.PRingNo");
 }
 
@@ -54,7 +54,7 @@ std::optional<ClockReadings> FindClockReadings(TdmZOLF& db, const RaceKey& race,
                                                const QString& loftNo) {
     QSqlQuery q = db.select(
         QStringLiteral("select DLMarkedTime, ULMasterTime, ULClockTime from ZOL_RaceClockTime "
-                       "where LiberCode=? and date(LiberDate)=? and LoftNo=? limit 1"),
+                       "where LiberCode=? and substr(LiberDate,1,10)=? and LoftNo=? limit 1"),
         {race.liberCode, DateText(race.liberDate), loftNo});
     if (!q.next()) {
         return std::nullopt;
@@ -66,7 +66,7 @@ std::optional<ClockReadings> FindClockReadings(TdmZOLF& db, const RaceKey& race,
 std::optional<QDateTime> StoredArrival(TdmZOLF& db, const RaceKey& race, const QString& ring) {
     const QVariant backTime =
         db.value(QStringLiteral("select BackTime from ZOL_PigRaceData where LiberCode=? and "
-                                "date(LiberDate)=? and PRingNo=? and BackTime is not null"),
+                                "substr(LiberDate,1,10)=? and PRingNo=? and BackTime is not null"),
                  {race.liberCode, DateText(race.liberDate), ring});
     if (backTime.isNull()) {
         return std::nullopt;
@@ -94,7 +94,7 @@ ManualArrivalResult SaveManualArrival(TdmZOLF& db, const RaceKey& race, const Ma
     const QString dateText = DateText(race.liberDate);
     const QVariant liberTime =
         db.value(QStringLiteral("select LiberTime from ZOL_RaceData where LiberCode=? and "
-                                "date(LiberDate)=? limit 1"),
+                                "substr(LiberDate,1,10)=? limit 1"),
                  {race.liberCode, dateText});
     if (liberTime.isNull()) {
         throw UserError(RaceText::tr("The race %1 of %2 has no liberation time.")
@@ -115,12 +115,13 @@ ManualArrivalResult SaveManualArrival(TdmZOLF& db, const RaceKey& race, const Ma
                                     GeneralText(entry.readings.member)};
         const QVariantList member{race.liberCode, dateText, entry.loftNo};
         if (db.rowCount(QStringLiteral("select 1 from ZOL_RaceClockTime where LiberCode=? and "
-                                       "date(LiberDate)=? and LoftNo=?"),
+                                       "substr(LiberDate,1,10)=? and LoftNo=?"),
                         member) > 0) {
-            db.exec(QStringLiteral("update ZOL_RaceClockTime set DLMarkedTime=?, ULMasterTime=?, "
-                                   "ULClockTime=? where LiberCode=? and date(LiberDate)=? and "
-                                   "LoftNo=?"),
-                    readings + member);
+            db.exec(
+                QStringLiteral("update ZOL_RaceClockTime set DLMarkedTime=?, ULMasterTime=?, "
+                               "ULClockTime=? where LiberCode=? and substr(LiberDate,1,10)=? and "
+                               "LoftNo=?"),
+                readings + member);
         } else {
             db.exec(
                 QStringLiteral("insert into ZOL_RaceClockTime (DLMarkedTime, ULMasterTime, "
@@ -137,12 +138,13 @@ ManualArrivalResult SaveManualArrival(TdmZOLF& db, const RaceKey& race, const Ma
                                   r.distance, r.variation};
         const QVariantList pigeon{race.liberCode, dateText, entry.ring};
         if (db.rowCount(QStringLiteral("select 1 from ZOL_PigRaceData where LiberCode=? and "
-                                       "date(LiberDate)=? and PRingNo=?"),
+                                       "substr(LiberDate,1,10)=? and PRingNo=?"),
                         pigeon) > 0) {
-            db.exec(QStringLiteral("update ZOL_PigRaceData set BackTime=?, FlyTime=?, FlySpeed=?, "
-                                   "Dist=?, TimeVari=? where LiberCode=? and date(LiberDate)=? "
-                                   "and PRingNo=?"),
-                    result + pigeon);
+            db.exec(
+                QStringLiteral("update ZOL_PigRaceData set BackTime=?, FlyTime=?, FlySpeed=?, "
+                               "Dist=?, TimeVari=? where LiberCode=? and substr(LiberDate,1,10)=? "
+                               "and PRingNo=?"),
+                result + pigeon);
         } else {
             db.exec(
                 QStringLiteral("insert into ZOL_PigRaceData (BackTime, FlyTime, FlySpeed, Dist, "

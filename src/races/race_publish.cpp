@@ -65,10 +65,11 @@ RacePublication ReadRacePublication(TdmZOLF& db, const QString& liberCode, const
     page.clubName = db.value(QStringLiteral("select ClubName from ZOL_ClubData order by rowid "
                                             "limit 1"))
                         .toString();
-    QSqlQuery race = db.select(QStringLiteral("select LiberSite, LiberTime from ZOL_RaceData "
-                                              "where LiberCode=? and date(LiberDate)=? order by "
-                                              "rowid limit 1"),
-                               {liberCode, DateText(liberDate)});
+    QSqlQuery race =
+        db.select(QStringLiteral("select LiberSite, LiberTime from ZOL_RaceData "
+                                 "where LiberCode=? and substr(LiberDate,1,10)=? order by "
+                                 "rowid limit 1"),
+                  {liberCode, DateText(liberDate)});
     if (race.next()) {
         page.site = race.value(0).toString();
         const QTime time = ParseTime(race.value(1).toString());

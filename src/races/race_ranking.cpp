@@ -50,8 +50,8 @@ QList<RankingRow> ReadRaceRanking(TdmZOLF& db, const QString& liberCode, const Q
             "(select Miles||'/'||Yards from ZOL_LoftLibPointDist d where "
             "d.LiberCode=a.LiberCode and d.LoftNo=b.LoftNo limit 1) "
             "from ZOL_PigRaceData a left join ZOL_PigData b on a.PRingNo=b.PRingNo "
-            "where a.LiberCode=? and date(a.LiberDate)=? and a.BackTime is not null "
-            "order by a.FlySpeed desc, a.BackTime"),
+            "where a.LiberCode=? and substr(a.LiberDate,1,10)=? and a.BackTime is not null "
+            "order by a.FlySpeed desc nulls last, a.BackTime"),
         {liberCode, liberDate});
     QList<RankingRow> rows;
     while (q.next()) {

@@ -31,7 +31,7 @@ QString RaceStatusSql() {
     // of their own without a clock.
     return QStringLiteral(
         "with e as (select b.LoftNo, a.ClockID, a.BackTime from ZOL_PigRaceData a left join "
-        "ZOL_PigData b on a.PRingNo=b.PRingNo where a.LiberCode=? and date(a.LiberDate)=?), "
+        "ZOL_PigData b on a.PRingNo=b.PRingNo where a.LiberCode=? and substr(a.LiberDate,1,10)=?), "
         "k as (select LoftNo, min(ClockID) as OnlyClock from e where ClockID is not null and "
         "LoftNo is not null group by LoftNo having count(distinct ClockID)=1) "
         "select s.LoftNo, s.ClockID, count(s.LoftNo) as MarkedCnt, count(s.BackTime) as "
@@ -48,12 +48,12 @@ QString RaceResultSql() {
         "select r.Pos, a.LiberCode, a.PRingNo, a.BackTime, a.FlyTime, a.FlySpeed, "
         "b.LoftNo, c.Miles || '/' || c.Yards as dist, b.Sex as sex, b.ColorType, a.TimeVari "
         "from (select rowid as id, case when FlySpeed is null then 1 else "
-        "rank() over (order by FlySpeed desc) end as Pos from ZOL_PigRaceData "
-        "where LiberCode=? and date(LiberDate)=? and BackTime is not null) r "
+        "rank() over (order by FlySpeed desc nulls last) end as Pos from ZOL_PigRaceData "
+        "where LiberCode=? and substr(LiberDate,1,10)=? and BackTime is not null) r "
         "join ZOL_PigRaceData a on a.rowid=r.id "
         "left join ZOL_PigData b on a.PRingNo=b.PRingNo "
-        "cross join ZOL_LoftLibPointDist c on c.LiberCode=a.LiberCode and c.LoftNo=b.LoftNo "
-        "order by a.FlySpeed desc, a.PRingNo");
+        "cross join ZOL_LoftLibPointDist c where c.LiberCode=a.LiberCode and c.LoftNo=b.LoftNo "
+        "order by a.FlySpeed desc nulls last, a.PRingNo");
 }
 
 QStringList RaceResultFields() {
@@ -69,14 +69,14 @@ RaceSummary RaceResultSummary(TdmZOLF& db, const QString& liberCode, const QDate
     QSqlQuery q = db.select(
         QStringLiteral("select count(distinct coalesce(b.LoftNo, char(1))), count(*) from "
                        "ZOL_PigRaceData a left join ZOL_PigData b on a.PRingNo=b.PRingNo "
-                       "where a.LiberCode=? and date(a.LiberDate)=?"),
+                       "where a.LiberCode=? and substr(a.LiberDate,1,10)=?"),
         race);
     if (q.next()) {
         s.members = q.value(0).toInt();
     }
     // Entries are counted apart from the join: a ring kept by two lofts is one entry.
     s.birds = db.value(QStringLiteral("select count(*) from ZOL_PigRaceData where LiberCode=? "
-                                      "and date(LiberDate)=?"),
+                                      "and substr(LiberDate,1,10)=?"),
                        race)
                   .toInt();
     s.clocked = db.rowCount(RaceResultSql(), race);
@@ -200,7 +200,7 @@ RecalculationPlan PlanRecalculation(TdmZOLF& db, const QString& liberCode, const
     QHash<QString, int> typedVariations;
     QSqlQuery v = db.select(QStringLiteral("select LoftNo, ULMasterTime, ULClockTime from "
                                            "ZOL_RaceClockTime where LiberCode=? and "
-                                           "date(LiberDate)=?"),
+                                           "substr(LiberDate,1,10)=?"),
                             {liberCode, dateText});
     while (v.next()) {
         const ClockReadings readings{
@@ -213,7 +213,7 @@ RecalculationPlan PlanRecalculation(TdmZOLF& db, const QString& liberCode, const
         QStringLiteral("select a.rowid, a.PRingNo, a.BackTime, a.TimeVari, (select b.LoftNo "
                        "from ZOL_PigData b where b.PRingNo=a.PRingNo limit 1), a.FlyTime, "
                        "a.FlySpeed, a.Dist from ZOL_PigRaceData a where a.LiberCode=? and "
-                       "date(a.LiberDate)=? and a.BackTime is not null"),
+                       "substr(a.LiberDate,1,10)=? and a.BackTime is not null"),
         {liberCode, dateText});
     QList<std::optional<double>> oldSpeeds;
     QList<std::optional<double>> newSpeeds;

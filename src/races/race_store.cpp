@@ -55,7 +55,7 @@ std::optional<RaceEditorData> FindRace(TdmZOLF& db, const QString& code, const Q
         QStringLiteral("select (select ClubName from ZOL_ClubMap m where m.ClubID=r.ClubID "
                        "order by m.ClubID limit 1), LiberCode, LiberSite, LiberSiteAbbr, "
                        "LiberLon, LiberLat, LiberDate, LiberTime from ZOL_RaceData r "
-                       "where LiberCode=? and date(LiberDate)=? limit 1"),
+                       "where LiberCode=? and substr(LiberDate,1,10)=? limit 1"),
         {code, DateText(date)});
     if (!q.next()) {
         return std::nullopt;
@@ -109,7 +109,7 @@ RaceSaveResult SaveRace(TdmZOLF& db, Prompts& prompts, Clock& clock, const RaceE
 
     const bool exists =
         db.rowCount(QStringLiteral("select 1 from ZOL_RaceData where ClubID=? and LiberCode=? "
-                                   "and date(LiberDate)=?"),
+                                   "and substr(LiberDate,1,10)=?"),
                     {clubId, field(race.code), dateText}) > 0;
     if (exists) {
         if (race.site.isEmpty()) {
@@ -120,7 +120,7 @@ RaceSaveResult SaveRace(TdmZOLF& db, Prompts& prompts, Clock& clock, const RaceE
         db.exec(QStringLiteral("update ZOL_RaceData set LiberSite=?, LiberSiteAbbr=?, "
                                "LiberDate=?, LiberTime=?, LiberLon=?, LiberLat=?, Updatetime=?, "
                                "RaceCode=?, SynchFlag=1 where ClubID=? and LiberCode=? and "
-                               "date(LiberDate)=?"),
+                               "substr(LiberDate,1,10)=?"),
                 {field(race.site), field(race.abbreviation), dateText, TimeText(race.time),
                  field(race.longitude), field(race.latitude), now, raceCode, clubId,
                  field(race.code), dateText});
@@ -134,8 +134,9 @@ RaceSaveResult SaveRace(TdmZOLF& db, Prompts& prompts, Clock& clock, const RaceE
         return result;
     }
     const QVariant otherClub = db.value(
-        QStringLiteral("select ClubID from ZOL_RaceData where LiberCode=? and date(LiberDate)=? "
-                       "limit 1"),
+        QStringLiteral(
+            "select ClubID from ZOL_RaceData where LiberCode=? and substr(LiberDate,1,10)=? "
+            "limit 1"),
         {field(race.code), dateText});
     if (otherClub.isValid()) {
         throw UserError(RaceText::tr("A race with the code %1 on %2 exists already (club %3).")
@@ -184,7 +185,7 @@ bool DeleteRace(TdmZOLF& db, Prompts& prompts, const QString& clubId, const QStr
     }
     const QDate date = StrToDate(dateText);
     db.exec(QStringLiteral("delete from ZOL_RaceData where ClubID=? and LiberCode=? and "
-                           "date(LiberDate)=?"),
+                           "substr(LiberDate,1,10)=?"),
             {clubId, code, DateText(date)});
     db.tryExec(QStringLiteral("delete from ZOL_SunSet_SunRise where RaceCode=?"),
                {RaceCodeOf(code, date)});

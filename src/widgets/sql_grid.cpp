@@ -9,7 +9,7 @@
 
 namespace {
 QString pagedSql(const QString& sql) {
-    return QStringLiteral("select * from (%1) limit ? offset ?").arg(sql);
+    return QStringLiteral("select * from (%1) as q limit ? offset ?").arg(sql);
 }
 
 int blockCounter = 0;
@@ -164,9 +164,9 @@ void SqlGridModel::writeBlock(qint64 start) const {
     }
     QVariantList params = params_;
     params << kBlockRows << start;
-    db_->select(
-        QStringLiteral("insert into temp.%1 select * from (%2) limit ? offset ?").arg(block_, sql_),
-        params);
+    db_->select(QStringLiteral("insert into temp.%1 select * from (%2) as q limit ? offset ?")
+                    .arg(block_, sql_),
+                params);
     blockStart_ = start;
 }
 
@@ -447,7 +447,7 @@ void SqlGrid::load(TdmZOLF& db, const QString& sql, const QVariantList& params) 
     if (!sortText_->isEmpty()) {
         // The sort applies only to a field of the query.
         const QSqlRecord shape =
-            db.select(QStringLiteral("select * from (%1) limit 0").arg(sql), params).record();
+            db.select(QStringLiteral("select * from (%1) as q limit 0").arg(sql), params).record();
         for (int i = 0; i < shape.count(); ++i) {
             fields << shape.fieldName(i);
         }

@@ -273,9 +273,9 @@ void TestData::lookupsUseIndexesAlsoOnAnOlderFile() {
     const QStringList lookups = {
         "select 1 from ZOL_PigData where PRingNo=?",
         "select 1 from ZOL_LoftLibPointDist where LoftNo=?",
-        "delete from ZOL_PigRaceData where date(LiberDate)<=?",
-        "delete from ZOL_RaceClockTime where date(LiberDate)<=?",
-        "select FlySpeed from ZOL_PigRaceData where LiberCode=? and date(LiberDate)=?",
+        "delete from ZOL_PigRaceData where substr(LiberDate,1,10)<=?",
+        "delete from ZOL_RaceClockTime where substr(LiberDate,1,10)<=?",
+        "select FlySpeed from ZOL_PigRaceData where LiberCode=? and substr(LiberDate,1,10)=?",
     };
     {
         // A file as an older version made it: the tables and their identities only.
@@ -564,7 +564,7 @@ void TestData::sortRuleThreeClicks() {
     QCOMPARE(SortedQuery(QStringLiteral("select 1"), QStringLiteral("LiberDate ASC"), fields),
              QStringLiteral("select 1"));
     QCOMPARE(SortedQuery(QStringLiteral("select 1"), QStringLiteral("LoftName DESC"), fields),
-             QStringLiteral("select * from (select 1) order by \"LoftName\" DESC"));
+             QStringLiteral("select * from (select 1) as q order by LoftName DESC nulls last"));
 }
 
 void TestData::distanceCells() {

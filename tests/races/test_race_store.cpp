@@ -52,6 +52,10 @@ QStringList rows(TdmZOLF& db, const QString& sql) {
     while (q.next()) {
         QStringList cells;
         for (int i = 0; i < q.record().count(); ++i) {
+            // The server's tables carry the order rows were stored in as a column of their own.
+            if (q.record().fieldName(i).compare(QLatin1String("rowid"), Qt::CaseInsensitive) == 0) {
+                continue;
+            }
             cells << (q.value(i).isNull() ? QStringLiteral("null") : q.value(i).toString());
         }
         out << cells.join(QLatin1Char('|'));

@@ -55,12 +55,13 @@ void seed(TdmZOLF& db) {
 // Every stored value the recalculation writes, per ring.
 QMap<QString, QString> Stored(TdmZOLF& db) {
     QMap<QString, QString> rows;
-    QSqlQuery q = db.select(
-        "select PRingNo, coalesce(FlyTime,'-'), coalesce(FlySpeed,'-'), "
-        "coalesce(Dist,'-') from ZOL_PigRaceData");
+    QSqlQuery q =
+        db.select("select PRingNo, coalesce(FlyTime,'-'), FlySpeed, Dist from ZOL_PigRaceData");
     while (q.next()) {
-        rows.insert(q.value(0).toString(), q.value(1).toString() + "|" + q.value(2).toString() +
-                                               "|" + q.value(3).toString());
+        const auto cell = [&q](int i) {
+            return q.value(i).isNull() ? QStringLiteral("-") : q.value(i).toString();
+        };
+        rows.insert(q.value(0).toString(), cell(1) + "|" + cell(2) + "|" + cell(3));
     }
     return rows;
 }

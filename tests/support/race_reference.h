@@ -15,12 +15,13 @@
 inline QString CountingResultSql() {
     return QStringLiteral(
         "select (select count(*)+1 from ZOL_PigRaceData where LiberCode=? and "
-        "date(LiberDate)=? and FlySpeed>a.FlySpeed and BackTime is not null) as Pos, "
+        "substr(LiberDate,1,10)=? and FlySpeed>a.FlySpeed and BackTime is not null) as Pos, "
         "a.LiberCode, a.PRingNo, a.BackTime, a.FlyTime, a.FlySpeed, b.LoftNo, c.Miles || '/' || "
         "c.Yards as dist, b.Sex as sex, b.ColorType, a.TimeVari from (ZOL_PigRaceData a left "
         "join ZOL_PigData b on a.PRingNo=b.PRingNo) left join ZOL_LoftLibPointDist c on "
         "a.LiberCode=c.LiberCode where a.LiberCode=? and b.LoftNo=c.LoftNo and "
-        "date(a.LiberDate)=? and a.BackTime is not null order by a.FlySpeed desc, a.PRingNo");
+        "substr(a.LiberDate,1,10)=? and a.BackTime is not null order by a.FlySpeed desc, "
+        "a.PRingNo");
 }
 
 // Every row of a query, every column as its stored value.
@@ -42,7 +43,7 @@ inline WinSpeedCounting CountingPerBird(TdmZOLF& db) {
     counting.clockedBirds = [&db](const QDate& date, const QString& loft) {
         return db
             .value(QStringLiteral("select count(*) from ZOL_PigRaceData a left join ZOL_PigData "
-                                  "b on a.PRingNo=b.PRingNo where date(a.LiberDate)=? and "
+                                  "b on a.PRingNo=b.PRingNo where substr(a.LiberDate,1,10)=? and "
                                   "b.LoftNo=? and a.BackTime is not null"),
                    {DateText(date), loft})
             .toInt();
@@ -51,7 +52,7 @@ inline WinSpeedCounting CountingPerBird(TdmZOLF& db) {
         return db
             .value(QStringLiteral("select count(*) from ZOL_PigRaceData a left join ZOL_PigData "
                                   "b on a.PRingNo=b.PRingNo where a.LiberCode=? and "
-                                  "date(a.LiberDate)=? and b.LoftNo=? and "
+                                  "substr(a.LiberDate,1,10)=? and b.LoftNo=? and "
                                   "substr(a.MarkedTime,1,19)<=substr(?,1,19)"),
                    {e.liberCode, DateText(e.liberDate), e.loftNo, e.markedTime})
             .toInt();

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QSqlError;
+
+// The club database lives either in an SQLite file on this PC (the default) or on a PostgreSQL
+// server that several seats share. Statements are written once, in the forms both engines
+// understand; the few things that differ are answered here and nowhere else: how a table is
+// created (column types, the row number the program orders by), how the driver is opened,
+// which tables a database holds, and what a refusal means in words.
+
+enum class SqlEngine { Sqlite, Postgres };
+
+// A server named by a data link as "postgresql://USER@HOST:PORT/DATABASE". The password is
+// never part of it: the server's usual means (PGPASSWORD, ~/.pgpass) supply it.
+struct ServerAddress {
+    QString user;
+    QString host;
+    int port = 5432;
+    QString database;
+
+    // "USER@HOST:PORT/DATABASE", for messages.
+    QString display() const;
+    QString url() const;
+};
+
+// True when a data source names a server rather than a file.
+bool IsServerSource(const QString& source);
+// The parts of a server data source; throws DbError naming what is wrong with it (a password
+// in it is refused, so that none is ever kept in a link file).
+ServerAddress ParseServerSource(const QString& source);
+
+// A "create table" statement as this engine takes it. On the server the types become
+// bigint and double precision (the file's integers and reals are 64 bits), an
+// "integer primary key autoincrement" becomes an identity column, and every table gains a
+// "rowid" identity column at its end, so that statements that order by the order rows were
+// stored in read the same on both.
+QString CreateTableText(SqlEngine engine, const QString& sql);
+
+// What a refused statement means, in a sentence for the user: the server's own message
+// without its prefixes, or a plain sentence for the refusals the program expects (a row
+// stored twice, a wait for another seat that ended, a lost connection).
+QString RefusalText(SqlEngine engine, const QSqlError& error);
+// The SQLSTATE of a server refusal ("23505"), or empty on the file engine.
+QString RefusalCode(const QSqlError& error);
+// True for refusals that go away when the same work is tried again (another seat's work
+// crossed this one: a serialization failure or a deadlock).
+bool IsRetryable(const QSqlError& error);
+// Why a server could not be opened, in a sentence naming the server: not reachable, a wrong or
+// missing password, no such database, or the server's own reason.
+QString ServerOpenFailureText(const ServerAddress& address, const QSqlError& error);

@@ -1,0 +1,214 @@
+// The club database on a server: the data link, a new database, refusals. The cases that
+// need a server run when the tests are pointed at one (KESTRAVA_TEST_POSTGRES) and are
+// skipped otherwise.
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "data/data_paths.h"
+#include "data/database.h"
+#include "data/errors.h"
+#include "data/schema.h"
+#include "data/sql_dialect.h"
+#include "test_server.h"
+
+namespace {
+QString refusalOf(const QString& source) {
+    try {
+        TdmZOLF db(source);
+    } catch (const DbError& e) {
+        return e.text();
+    }
+    return {};
+}
+
+// Runs statements on a server database on a connection of its own.
+void onServer(const QString& url, const QStringList& statements) {
+    const ServerAddress a = ParseServerSource(url);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("raw"));
+        db.setHostName(a.host);
+        db.setPort(a.port);
+        db.setUserName(a.user);
+        db.setDatabaseName(a.database);
+        QVERIFY(db.open());
+        for (const QString& sql : statements) {
+            QSqlQuery q(db);
+            QVERIFY2(q.exec(sql), qPrintable(sql));
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+}
+}  // namespace
+
+class TestServer : public QObject {
+    Q_OBJECT
+  private slots:
+    void dataLinkNamesAServer();
+    void serverAddresses_data();
+    void serverAddresses();
+    void emptyDatabaseGetsTheClubTables();
+    void databaseOfAnotherProgramIsRefused();
+    void refusedConnections_data();
+    void refusedConnections();
+    void refusalsInPlainWords();
+};
+
+void TestServer::dataLinkNamesAServer() {
+    QTemporaryDir work;
+    QTemporaryDir program;
+    QFile link(work.filePath(QStringLiteral("ZOLF.udl")));
+    QVERIFY(link.open(QIODevice::WriteOnly));
+    link.write("[oledb]\r\nData Source=postgresql://secretary@clubserver:5433/kestrava\r\n");
+    link.close();
+    const DataPaths p = DataPaths::resolve(QString(), work.path(), program.path(), QString());
+    QCOMPARE(p.databaseFile, QStringLiteral("postgresql://secretary@clubserver:5433/kestrava"));
+    // Settings and backups stay in this PC's data folder.
+    QCOMPARE(p.dataDir, QDir(program.path()).absolutePath());
+}
+
+void TestServer::serverAddresses_data() {
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("display");  // empty: refused
+    QTest::newRow("full") << "postgresql://sec@db.club:5433/kestrava"
+                          << "sec@db.club:5433/kestrava";
+    QTest::newRow("default port") << "postgresql://sec@127.0.0.1/club"
+                                  << "sec@127.0.0.1:5432/club";
+    QTest::newRow("password in link") << "postgresql://sec:secret@db/club"
+                                      << "";
+    QTest::newRow("no database") << "postgresql://sec@db:5432/"
+                                 << "";
+    QTest::newRow("no host") << "postgresql:///club"
+                             << "";
+}
+
+void TestServer::serverAddresses() {
+    QFETCH(QString, source);
+    QFETCH(QString, display);
+    QVERIFY(IsServerSource(source));
+    if (display.isEmpty()) {
+        try {
+            ParseServerSource(source);
+            QFAIL("accepted");
+        } catch (const DbError& e) {
+            QVERIFY(!e.text().contains(QLatin1String("secret")));
+        }
+    } else {
+        QCOMPARE(ParseServerSource(source).display(), display);
+    }
+}
+
+void TestServer::emptyDatabaseGetsTheClubTables() {
+    if (!TestsOnServer()) {
+        QSKIP("no test server named");
+    }
+    TestServerDatabase server;
+    {
+        TdmZOLF db(server.url());
+        QVERIFY(db.isServer());
+        for (const QString& table : ClubTableNames()) {
+            const QSqlRecord rec = db.connection().record(table.toLower());
+            QStringList columns;
+            for (int i = 0; i < rec.count(); ++i) {
+                columns << rec.fieldName(i);
+            }
+            // The server's row number follows the columns, so that inserts without a column
+            // list fill the same columns as in a file.
+            QCOMPARE(columns.size(), ColumnNames(table).size() + 1);
+            QCOMPARE(columns.last(), QStringLiteral("rowid"));
+            for (int i = 0; i < ColumnNames(table).size(); ++i) {
+                QCOMPARE(columns.at(i), ColumnNames(table).at(i).toLower());
+            }
+        }
+        db.exec(QStringLiteral("insert into ZOL_FeatherColor values(?,?)"), {"BB", "Blue Bar"});
+        db.exec(QStringLiteral("insert into ZOL_PigRaceData (LiberCode, LiberDate, PRingNo, "
+                               "FlySpeed, Dist) values (?,?,?,?,?)"),
+                {"A1", "2026-06-14", "GB-26-1", 1234.567891, qint64(5000000000)});
+    }
+    // Opened again, nothing is created twice and the values read back as stored.
+    TdmZOLF again(server.url());
+    QCOMPARE(again.value(QStringLiteral("select FeathColor from ZOL_FeatherColor")).toString(),
+             QStringLiteral("Blue Bar"));
+    QCOMPARE(again.value(QStringLiteral("select FlySpeed from ZOL_PigRaceData")).toDouble(),
+             1234.567891);
+    QCOMPARE(again.value(QStringLiteral("select Dist from ZOL_PigRaceData")).toLongLong(),
+             qint64(5000000000));
+}
+
+void TestServer::databaseOfAnotherProgramIsRefused() {
+    if (!TestsOnServer()) {
+        QSKIP("no test server named");
+    }
+    TestServerDatabase server;
+    onServer(server.url(), {QStringLiteral("create table invoices (id int, total numeric)")});
+    const QString text = refusalOf(server.url());
+    QVERIFY2(text.contains(QLatin1String("not a database of this program")), qPrintable(text));
+    // Nothing was made in it: without the other program's table it is empty again, and
+    // becomes a club database.
+    onServer(server.url(), {QStringLiteral("drop table invoices")});
+    QCOMPARE(refusalOf(server.url()), QString());
+}
+
+void TestServer::refusedConnections_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("wrong host") << "port"
+                                << "cannot be reached";
+    QTest::newRow("wrong password") << "password"
+                                    << "password is wrong or missing";
+    QTest::newRow("no such database") << "database"
+                                      << "has no database";
+}
+
+void TestServer::refusedConnections() {
+    if (!TestsOnServer()) {
+        QSKIP("no test server named");
+    }
+    QFETCH(QString, change);
+    QFETCH(QString, expected);
+    ServerAddress a = ParseServerSource(TestServerBase());
+    const QByteArray password = qgetenv("PGPASSWORD");
+    if (change == QLatin1String("port")) {
+        a.port = 1;  // nothing listens there
+    } else if (change == QLatin1String("password")) {
+        qputenv("PGPASSWORD", "not-the-password");
+    } else {
+        a.database = QStringLiteral("kst_nowhere");
+    }
+    const QString text = refusalOf(a.url());
+    qputenv("PGPASSWORD", password);
+    QVERIFY2(text.contains(expected), qPrintable(text));
+    QVERIFY2(!text.contains(QLatin1String("FATAL")) && !text.contains(QLatin1String("QPSQL")),
+             qPrintable(text));
+}
+
+void TestServer::refusalsInPlainWords() {
+    if (!TestsOnServer()) {
+        QSKIP("no test server named");
+    }
+    TestServerDatabase server;
+    TdmZOLF db(server.url());
+    db.exec(QStringLiteral("insert into ZOL_LoftData (LoftNo) values (?)"), {"0123"});
+    try {
+        db.exec(QStringLiteral("insert into ZOL_LoftData (LoftNo) values (?)"), {"0123"});
+        QFAIL("stored twice");
+    } catch (const DbError& e) {
+        QVERIFY2(e.text().startsWith(QLatin1String("The row is stored already")),
+                 qPrintable(e.text()));
+    }
+    // A refused statement allowed to fail leaves the rest of the action standing.
+    db.transaction([&] {
+        QVERIFY(
+            !db.tryExec(QStringLiteral("insert into ZOL_LoftData (LoftNo) values (?)"), {"0123"}));
+        db.exec(QStringLiteral("insert into ZOL_LoftData (LoftNo) values (?)"), {"0456"});
+    });
+    QCOMPARE(db.rowCount(QStringLiteral("select LoftNo from ZOL_LoftData")), 2);
+}
+
+QTEST_GUILESS_MAIN(TestServer)
+#include "test_server.moc"
