@@ -30,10 +30,11 @@ namespace {
 
 const QStringList kLanguages{QStringLiteral("nl"), QStringLiteral("fr"), QStringLiteral("de")};
 
-// Widgets that show data (the club, the ports found) or entries deliberately the same in every
-// language (each language in its own name).
-const QStringList kNotCaptions{QStringLiteral("cbbLangue"), QStringLiteral("cbbPort"),
-                               QStringLiteral("lblClub")};
+// Widgets that show data (the club, the ports found, the club's own race types) or entries
+// deliberately the same in every language (each language in its own name).
+const QStringList kNotCaptions{QStringLiteral("cbbLangue"),    QStringLiteral("cbbPort"),
+                               QStringLiteral("lblClub"),      QStringLiteral("cbbRaceType1"),
+                               QStringLiteral("cbbRaceType2"), QStringLiteral("cbbRaceType3")};
 
 struct Caption {
     QString where;
