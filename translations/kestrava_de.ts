@@ -642,6 +642,45 @@ Die ersetzten Daten sind als &quot;%1&quot; aufbewahrt.</translation>
     </message>
 </context>
 <context>
+    <name>FeatherColourPanel</name>
+    <message>
+        <source>Bird Color Maintain</source>
+        <translation>Farben verwalten</translation>
+    </message>
+    <message>
+        <source>Color Code :</source>
+        <translation>Farbcode:</translation>
+    </message>
+    <message>
+        <source>Color Name :</source>
+        <translation>Farbname:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;A Add</source>
+        <translation>&amp;H Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;D Delete</source>
+        <translation>&amp;L Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;E exit</source>
+        <translation>&amp;B beenden</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstige</translation>
+    </message>
+</context>
+<context>
     <name>Federation</name>
     <message>
         <source>%1 cannot be read: %2</source>
@@ -1049,6 +1088,250 @@ Die ersetzten Daten sind als &quot;%1&quot; aufbewahrt.</translation>
     <message>
         <source>Marked Time</source>
         <translation>Einsatzzeit</translation>
+    </message>
+</context>
+<context>
+    <name>MemberClockPanel</name>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Date last synchronized </source>
+        <translation>Zuletzt synchronisiert </translation>
+    </message>
+    <message>
+        <source>Sync. required</source>
+        <translation>Synchronisation nötig</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Clock List</source>
+        <translation>Uhren von %1</translation>
+    </message>
+</context>
+<context>
+    <name>MemberFormPanel</name>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Street:</source>
+        <translation>Straße:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Ort:</translation>
+    </message>
+    <message>
+        <source>Post Code:</source>
+        <translation>Postleitzahl:</translation>
+    </message>
+    <message>
+        <source>Telephone Number:</source>
+        <translation>Telefonnummer:</translation>
+    </message>
+    <message>
+        <source>Loft Number:</source>
+        <translation>Schlagnummer:</translation>
+    </message>
+    <message>
+        <source>Lontitude :</source>
+        <translation>Länge:</translation>
+    </message>
+    <message>
+        <source>Latitude :</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>MemberListPanel</name>
+    <message>
+        <source>AddNew</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Number of Members:</source>
+        <translation>Anzahl Mitglieder:</translation>
+    </message>
+    <message>
+        <source>Loft Number</source>
+        <translation>Schlagnummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Uhren</translation>
+    </message>
+    <message>
+        <source>Edit Member</source>
+        <translation>Mitglied bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete Member</source>
+        <translation>Mitglied löschen</translation>
+    </message>
+    <message>
+        <source>Member Rings List</source>
+        <translation>Ringe des Mitglieds</translation>
+    </message>
+    <message>
+        <source>Member Clocks</source>
+        <translation>Uhren des Mitglieds</translation>
+    </message>
+    <message>
+        <source>Loft Data Download</source>
+        <translation>Schlagdaten in die Uhr laden</translation>
+    </message>
+</context>
+<context>
+    <name>MemberRingPanel</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Ring Export</source>
+        <translation>Ringe exportieren</translation>
+    </message>
+    <message>
+        <source>Number of rings :</source>
+        <translation>Anzahl Ringe:</translation>
+    </message>
+    <message>
+        <source>Life Ring Number</source>
+        <translation>Ringnummer</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Sex of bird</source>
+        <translation>Geschlecht</translation>
+    </message>
+    <message>
+        <source>E_Ring Assign</source>
+        <translation>Chipring</translation>
+    </message>
+    <message>
+        <source>Create Date</source>
+        <translation>Angelegt am</translation>
+    </message>
+    <message>
+        <source>Assign Date</source>
+        <translation>Zugeordnet am</translation>
+    </message>
+    <message>
+        <source>Last Update</source>
+        <translation>Zuletzt geändert</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstige</translation>
+    </message>
+    <message>
+        <source>Edit Ring</source>
+        <translation>Ring bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete Ring</source>
+        <translation>Ring löschen</translation>
+    </message>
+    <message>
+        <source>Upper registration number :</source>
+        <translation>Höchste Kennnummer:</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>Weibchen</translation>
+    </message>
+    <message>
+        <source>Cock</source>
+        <translation>Vogel</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Association :</source>
+        <translation>Verband:</translation>
+    </message>
+    <message>
+        <source>Birth Year:</source>
+        <translation>Geburtsjahr:</translation>
+    </message>
+    <message>
+        <source>Registration Letter :</source>
+        <translation>Kennbuchstaben:</translation>
+    </message>
+    <message>
+        <source>Registration Number :</source>
+        <translation>Kennnummer:</translation>
+    </message>
+    <message>
+        <source>Sex of the bird :</source>
+        <translation>Geschlecht:</translation>
+    </message>
+    <message>
+        <source>Bird color :</source>
+        <translation>Farbe:</translation>
+    </message>
+    <message>
+        <source>Comment :</source>
+        <translation>Bemerkung:</translation>
+    </message>
+    <message>
+        <source>AddNew</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Add a Range</source>
+        <translation>Serie hinzufügen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Spreadsheet Import</source>
+        <translation>Aus Arbeitsmappe importieren</translation>
+    </message>
+    <message>
+        <source>Spreadsheet Export</source>
+        <translation>In Arbeitsmappe exportieren</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx)</source>
+        <translation>Excel-Datei (*.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -2422,238 +2705,6 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
         <translation>Mitglied</translation>
     </message>
     <message>
-        <source>AddNew</source>
-        <translation>Neu</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>Number of Members:</source>
-        <translation>Anzahl Mitglieder:</translation>
-    </message>
-    <message>
-        <source>Loft Number</source>
-        <translation>Schlagnummer</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Clocks</source>
-        <translation>Uhren</translation>
-    </message>
-    <message>
-        <source>Edit Member</source>
-        <translation>Mitglied bearbeiten</translation>
-    </message>
-    <message>
-        <source>Delete Member</source>
-        <translation>Mitglied löschen</translation>
-    </message>
-    <message>
-        <source>Member Rings List</source>
-        <translation>Ringe des Mitglieds</translation>
-    </message>
-    <message>
-        <source>Member Clocks</source>
-        <translation>Uhren des Mitglieds</translation>
-    </message>
-    <message>
-        <source>Loft Data Download</source>
-        <translation>Schlagdaten in die Uhr laden</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Name:</translation>
-    </message>
-    <message>
-        <source>Street:</source>
-        <translation>Straße:</translation>
-    </message>
-    <message>
-        <source>City:</source>
-        <translation>Ort:</translation>
-    </message>
-    <message>
-        <source>Post Code:</source>
-        <translation>Postleitzahl:</translation>
-    </message>
-    <message>
-        <source>Telephone Number:</source>
-        <translation>Telefonnummer:</translation>
-    </message>
-    <message>
-        <source>Loft Number:</source>
-        <translation>Schlagnummer:</translation>
-    </message>
-    <message>
-        <source>Lontitude :</source>
-        <translation>Länge:</translation>
-    </message>
-    <message>
-        <source>Latitude :</source>
-        <translation>Breite:</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Notizen</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Serial Number</source>
-        <translation>Seriennummer</translation>
-    </message>
-    <message>
-        <source>Date last synchronized </source>
-        <translation>Zuletzt synchronisiert </translation>
-    </message>
-    <message>
-        <source>Sync. required</source>
-        <translation>Synchronisation nötig</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Ring Export</source>
-        <translation>Ringe exportieren</translation>
-    </message>
-    <message>
-        <source>Number of rings :</source>
-        <translation>Anzahl Ringe:</translation>
-    </message>
-    <message>
-        <source>Life Ring Number</source>
-        <translation>Ringnummer</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Farbe</translation>
-    </message>
-    <message>
-        <source>Sex of bird</source>
-        <translation>Geschlecht</translation>
-    </message>
-    <message>
-        <source>E_Ring Assign</source>
-        <translation>Chipring</translation>
-    </message>
-    <message>
-        <source>Create Date</source>
-        <translation>Angelegt am</translation>
-    </message>
-    <message>
-        <source>Assign Date</source>
-        <translation>Zugeordnet am</translation>
-    </message>
-    <message>
-        <source>Last Update</source>
-        <translation>Zuletzt geändert</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Sonstige</translation>
-    </message>
-    <message>
-        <source>Edit Ring</source>
-        <translation>Ring bearbeiten</translation>
-    </message>
-    <message>
-        <source>Delete Ring</source>
-        <translation>Ring löschen</translation>
-    </message>
-    <message>
-        <source>Upper registration number :</source>
-        <translation>Höchste Kennnummer:</translation>
-    </message>
-    <message>
-        <source>Hen</source>
-        <translation>Weibchen</translation>
-    </message>
-    <message>
-        <source>Cock</source>
-        <translation>Vogel</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation>Unbekannt</translation>
-    </message>
-    <message>
-        <source>Association :</source>
-        <translation>Verband:</translation>
-    </message>
-    <message>
-        <source>Birth Year:</source>
-        <translation>Geburtsjahr:</translation>
-    </message>
-    <message>
-        <source>Registration Letter :</source>
-        <translation>Kennbuchstaben:</translation>
-    </message>
-    <message>
-        <source>Registration Number :</source>
-        <translation>Kennnummer:</translation>
-    </message>
-    <message>
-        <source>Sex of the bird :</source>
-        <translation>Geschlecht:</translation>
-    </message>
-    <message>
-        <source>Bird color :</source>
-        <translation>Farbe:</translation>
-    </message>
-    <message>
-        <source>Comment :</source>
-        <translation>Bemerkung:</translation>
-    </message>
-    <message>
-        <source>Add a Range</source>
-        <translation>Serie hinzufügen</translation>
-    </message>
-    <message>
-        <source>Spreadsheet Import</source>
-        <translation>Aus Arbeitsmappe importieren</translation>
-    </message>
-    <message>
-        <source>Spreadsheet Export</source>
-        <translation>In Arbeitsmappe exportieren</translation>
-    </message>
-    <message>
-        <source>&amp;A Add</source>
-        <translation>&amp;H Hinzufügen</translation>
-    </message>
-    <message>
-        <source>&amp;D Delete</source>
-        <translation>&amp;L Löschen</translation>
-    </message>
-    <message>
-        <source>&amp;E exit</source>
-        <translation>&amp;B beenden</translation>
-    </message>
-    <message>
-        <source>Bird Color Maintain</source>
-        <translation>Farben verwalten</translation>
-    </message>
-    <message>
-        <source>Color Code :</source>
-        <translation>Farbcode:</translation>
-    </message>
-    <message>
-        <source>Color Name :</source>
-        <translation>Farbname:</translation>
-    </message>
-    <message>
         <source>Member New Add</source>
         <translation>Neues Mitglied</translation>
     </message>
@@ -2662,16 +2713,8 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
         <translation>Mitglied bearbeiten</translation>
     </message>
     <message>
-        <source>%1&apos;s Clock List</source>
-        <translation>Uhren von %1</translation>
-    </message>
-    <message>
         <source>%1&apos;s Ring List</source>
         <translation>Ringe von %1</translation>
-    </message>
-    <message>
-        <source>Excel File (*.xlsx)</source>
-        <translation>Excel-Datei (*.xlsx)</translation>
     </message>
 </context>
 <context>

@@ -642,6 +642,45 @@ Les données remplacées sont conservées sous « %1 ».</translation>
     </message>
 </context>
 <context>
+    <name>FeatherColourPanel</name>
+    <message>
+        <source>Bird Color Maintain</source>
+        <translation>Gestion des couleurs</translation>
+    </message>
+    <message>
+        <source>Color Code :</source>
+        <translation>Code couleur :</translation>
+    </message>
+    <message>
+        <source>Color Name :</source>
+        <translation>Nom de la couleur :</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;A Add</source>
+        <translation>&amp;A Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;D Delete</source>
+        <translation>&amp;S Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;E exit</source>
+        <translation>&amp;F fermer</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+</context>
+<context>
     <name>Federation</name>
     <message>
         <source>%1 cannot be read: %2</source>
@@ -1049,6 +1088,250 @@ Les données remplacées sont conservées sous « %1 ».</translation>
     <message>
         <source>Marked Time</source>
         <translation>Heure d&apos;enlogement</translation>
+    </message>
+</context>
+<context>
+    <name>MemberClockPanel</name>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Date last synchronized </source>
+        <translation>Dernière synchronisation </translation>
+    </message>
+    <message>
+        <source>Sync. required</source>
+        <translation>Synchronisation requise</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Clock List</source>
+        <translation>Constateurs de %1</translation>
+    </message>
+</context>
+<context>
+    <name>MemberFormPanel</name>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Street:</source>
+        <translation>Rue :</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Localité :</translation>
+    </message>
+    <message>
+        <source>Post Code:</source>
+        <translation>Code postal :</translation>
+    </message>
+    <message>
+        <source>Telephone Number:</source>
+        <translation>Téléphone :</translation>
+    </message>
+    <message>
+        <source>Loft Number:</source>
+        <translation>N° de colombier :</translation>
+    </message>
+    <message>
+        <source>Lontitude :</source>
+        <translation>Longitude :</translation>
+    </message>
+    <message>
+        <source>Latitude :</source>
+        <translation>Latitude :</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>MemberListPanel</name>
+    <message>
+        <source>AddNew</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Number of Members:</source>
+        <translation>Nombre de membres :</translation>
+    </message>
+    <message>
+        <source>Loft Number</source>
+        <translation>N° de colombier</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Constateurs</translation>
+    </message>
+    <message>
+        <source>Edit Member</source>
+        <translation>Modifier le membre</translation>
+    </message>
+    <message>
+        <source>Delete Member</source>
+        <translation>Supprimer le membre</translation>
+    </message>
+    <message>
+        <source>Member Rings List</source>
+        <translation>Bagues du membre</translation>
+    </message>
+    <message>
+        <source>Member Clocks</source>
+        <translation>Constateurs du membre</translation>
+    </message>
+    <message>
+        <source>Loft Data Download</source>
+        <translation>Charger les données du colombier</translation>
+    </message>
+</context>
+<context>
+    <name>MemberRingPanel</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Ring Export</source>
+        <translation>Exporter les bagues</translation>
+    </message>
+    <message>
+        <source>Number of rings :</source>
+        <translation>Nombre de bagues :</translation>
+    </message>
+    <message>
+        <source>Life Ring Number</source>
+        <translation>Numéro de bague</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Sex of bird</source>
+        <translation>Sexe</translation>
+    </message>
+    <message>
+        <source>E_Ring Assign</source>
+        <translation>Bague électronique</translation>
+    </message>
+    <message>
+        <source>Create Date</source>
+        <translation>Créé le</translation>
+    </message>
+    <message>
+        <source>Assign Date</source>
+        <translation>Date d&apos;attribution</translation>
+    </message>
+    <message>
+        <source>Last Update</source>
+        <translation>Dernière modification</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>Edit Ring</source>
+        <translation>Modifier la bague</translation>
+    </message>
+    <message>
+        <source>Delete Ring</source>
+        <translation>Supprimer la bague</translation>
+    </message>
+    <message>
+        <source>Upper registration number :</source>
+        <translation>Dernier numéro d&apos;enregistrement :</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>Femelle</translation>
+    </message>
+    <message>
+        <source>Cock</source>
+        <translation>Mâle</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Association :</source>
+        <translation>Association :</translation>
+    </message>
+    <message>
+        <source>Birth Year:</source>
+        <translation>Année de naissance :</translation>
+    </message>
+    <message>
+        <source>Registration Letter :</source>
+        <translation>Lettres d&apos;enregistrement :</translation>
+    </message>
+    <message>
+        <source>Registration Number :</source>
+        <translation>Numéro d&apos;enregistrement :</translation>
+    </message>
+    <message>
+        <source>Sex of the bird :</source>
+        <translation>Sexe :</translation>
+    </message>
+    <message>
+        <source>Bird color :</source>
+        <translation>Couleur :</translation>
+    </message>
+    <message>
+        <source>Comment :</source>
+        <translation>Commentaire :</translation>
+    </message>
+    <message>
+        <source>AddNew</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Add a Range</source>
+        <translation>Ajouter une série</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Spreadsheet Import</source>
+        <translation>Importer d&apos;un classeur</translation>
+    </message>
+    <message>
+        <source>Spreadsheet Export</source>
+        <translation>Exporter vers un classeur</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx)</source>
+        <translation>Fichier Excel (*.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -2422,238 +2705,6 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
         <translation>Membre</translation>
     </message>
     <message>
-        <source>AddNew</source>
-        <translation>Nouveau</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Imprimer</translation>
-    </message>
-    <message>
-        <source>Number of Members:</source>
-        <translation>Nombre de membres :</translation>
-    </message>
-    <message>
-        <source>Loft Number</source>
-        <translation>N° de colombier</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Clocks</source>
-        <translation>Constateurs</translation>
-    </message>
-    <message>
-        <source>Edit Member</source>
-        <translation>Modifier le membre</translation>
-    </message>
-    <message>
-        <source>Delete Member</source>
-        <translation>Supprimer le membre</translation>
-    </message>
-    <message>
-        <source>Member Rings List</source>
-        <translation>Bagues du membre</translation>
-    </message>
-    <message>
-        <source>Member Clocks</source>
-        <translation>Constateurs du membre</translation>
-    </message>
-    <message>
-        <source>Loft Data Download</source>
-        <translation>Charger les données du colombier</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Nom :</translation>
-    </message>
-    <message>
-        <source>Street:</source>
-        <translation>Rue :</translation>
-    </message>
-    <message>
-        <source>City:</source>
-        <translation>Localité :</translation>
-    </message>
-    <message>
-        <source>Post Code:</source>
-        <translation>Code postal :</translation>
-    </message>
-    <message>
-        <source>Telephone Number:</source>
-        <translation>Téléphone :</translation>
-    </message>
-    <message>
-        <source>Loft Number:</source>
-        <translation>N° de colombier :</translation>
-    </message>
-    <message>
-        <source>Lontitude :</source>
-        <translation>Longitude :</translation>
-    </message>
-    <message>
-        <source>Latitude :</source>
-        <translation>Latitude :</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Notes</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Serial Number</source>
-        <translation>Numéro de série</translation>
-    </message>
-    <message>
-        <source>Date last synchronized </source>
-        <translation>Dernière synchronisation </translation>
-    </message>
-    <message>
-        <source>Sync. required</source>
-        <translation>Synchronisation requise</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Ring Export</source>
-        <translation>Exporter les bagues</translation>
-    </message>
-    <message>
-        <source>Number of rings :</source>
-        <translation>Nombre de bagues :</translation>
-    </message>
-    <message>
-        <source>Life Ring Number</source>
-        <translation>Numéro de bague</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Couleur</translation>
-    </message>
-    <message>
-        <source>Sex of bird</source>
-        <translation>Sexe</translation>
-    </message>
-    <message>
-        <source>E_Ring Assign</source>
-        <translation>Bague électronique</translation>
-    </message>
-    <message>
-        <source>Create Date</source>
-        <translation>Créé le</translation>
-    </message>
-    <message>
-        <source>Assign Date</source>
-        <translation>Date d&apos;attribution</translation>
-    </message>
-    <message>
-        <source>Last Update</source>
-        <translation>Dernière modification</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Autre</translation>
-    </message>
-    <message>
-        <source>Edit Ring</source>
-        <translation>Modifier la bague</translation>
-    </message>
-    <message>
-        <source>Delete Ring</source>
-        <translation>Supprimer la bague</translation>
-    </message>
-    <message>
-        <source>Upper registration number :</source>
-        <translation>Dernier numéro d&apos;enregistrement :</translation>
-    </message>
-    <message>
-        <source>Hen</source>
-        <translation>Femelle</translation>
-    </message>
-    <message>
-        <source>Cock</source>
-        <translation>Mâle</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation>Inconnu</translation>
-    </message>
-    <message>
-        <source>Association :</source>
-        <translation>Association :</translation>
-    </message>
-    <message>
-        <source>Birth Year:</source>
-        <translation>Année de naissance :</translation>
-    </message>
-    <message>
-        <source>Registration Letter :</source>
-        <translation>Lettres d&apos;enregistrement :</translation>
-    </message>
-    <message>
-        <source>Registration Number :</source>
-        <translation>Numéro d&apos;enregistrement :</translation>
-    </message>
-    <message>
-        <source>Sex of the bird :</source>
-        <translation>Sexe :</translation>
-    </message>
-    <message>
-        <source>Bird color :</source>
-        <translation>Couleur :</translation>
-    </message>
-    <message>
-        <source>Comment :</source>
-        <translation>Commentaire :</translation>
-    </message>
-    <message>
-        <source>Add a Range</source>
-        <translation>Ajouter une série</translation>
-    </message>
-    <message>
-        <source>Spreadsheet Import</source>
-        <translation>Importer d&apos;un classeur</translation>
-    </message>
-    <message>
-        <source>Spreadsheet Export</source>
-        <translation>Exporter vers un classeur</translation>
-    </message>
-    <message>
-        <source>&amp;A Add</source>
-        <translation>&amp;A Ajouter</translation>
-    </message>
-    <message>
-        <source>&amp;D Delete</source>
-        <translation>&amp;S Supprimer</translation>
-    </message>
-    <message>
-        <source>&amp;E exit</source>
-        <translation>&amp;F fermer</translation>
-    </message>
-    <message>
-        <source>Bird Color Maintain</source>
-        <translation>Gestion des couleurs</translation>
-    </message>
-    <message>
-        <source>Color Code :</source>
-        <translation>Code couleur :</translation>
-    </message>
-    <message>
-        <source>Color Name :</source>
-        <translation>Nom de la couleur :</translation>
-    </message>
-    <message>
         <source>Member New Add</source>
         <translation>Nouveau membre</translation>
     </message>
@@ -2662,16 +2713,8 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
         <translation>Modifier le membre</translation>
     </message>
     <message>
-        <source>%1&apos;s Clock List</source>
-        <translation>Constateurs de %1</translation>
-    </message>
-    <message>
         <source>%1&apos;s Ring List</source>
         <translation>Bagues de %1</translation>
-    </message>
-    <message>
-        <source>Excel File (*.xlsx)</source>
-        <translation>Fichier Excel (*.xlsx)</translation>
     </message>
 </context>
 <context>

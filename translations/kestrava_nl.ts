@@ -642,6 +642,45 @@ De vervangen gegevens zijn bewaard als &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>FeatherColourPanel</name>
+    <message>
+        <source>Bird Color Maintain</source>
+        <translation>Kleuren beheren</translation>
+    </message>
+    <message>
+        <source>Color Code :</source>
+        <translation>Kleurcode:</translation>
+    </message>
+    <message>
+        <source>Color Name :</source>
+        <translation>Kleurnaam:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>&amp;A Add</source>
+        <translation>&amp;T Toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;D Delete</source>
+        <translation>&amp;V Verwijderen</translation>
+    </message>
+    <message>
+        <source>&amp;E exit</source>
+        <translation>&amp;S sluiten</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Overige</translation>
+    </message>
+</context>
+<context>
     <name>Federation</name>
     <message>
         <source>%1 cannot be read: %2</source>
@@ -1049,6 +1088,250 @@ De vervangen gegevens zijn bewaard als &quot;%1&quot;.</translation>
     <message>
         <source>Marked Time</source>
         <translation>Ingekorfd om</translation>
+    </message>
+</context>
+<context>
+    <name>MemberClockPanel</name>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Date last synchronized </source>
+        <translation>Laatst gesynchroniseerd </translation>
+    </message>
+    <message>
+        <source>Sync. required</source>
+        <translation>Synchronisatie nodig</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Clock List</source>
+        <translation>Klokken van %1</translation>
+    </message>
+</context>
+<context>
+    <name>MemberFormPanel</name>
+    <message>
+        <source>Name:</source>
+        <translation>Naam:</translation>
+    </message>
+    <message>
+        <source>Street:</source>
+        <translation>Straat:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Plaats:</translation>
+    </message>
+    <message>
+        <source>Post Code:</source>
+        <translation>Postcode:</translation>
+    </message>
+    <message>
+        <source>Telephone Number:</source>
+        <translation>Telefoonnummer:</translation>
+    </message>
+    <message>
+        <source>Loft Number:</source>
+        <translation>Hoknummer:</translation>
+    </message>
+    <message>
+        <source>Lontitude :</source>
+        <translation>Lengtegraad:</translation>
+    </message>
+    <message>
+        <source>Latitude :</source>
+        <translation>Breedtegraad:</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notities</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>MemberListPanel</name>
+    <message>
+        <source>AddNew</source>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Number of Members:</source>
+        <translation>Aantal leden:</translation>
+    </message>
+    <message>
+        <source>Loft Number</source>
+        <translation>Hoknummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Clocks</source>
+        <translation>Klokken</translation>
+    </message>
+    <message>
+        <source>Edit Member</source>
+        <translation>Lid wijzigen</translation>
+    </message>
+    <message>
+        <source>Delete Member</source>
+        <translation>Lid verwijderen</translation>
+    </message>
+    <message>
+        <source>Member Rings List</source>
+        <translation>Ringen van het lid</translation>
+    </message>
+    <message>
+        <source>Member Clocks</source>
+        <translation>Klokken van het lid</translation>
+    </message>
+    <message>
+        <source>Loft Data Download</source>
+        <translation>Hokgegevens naar de klok</translation>
+    </message>
+</context>
+<context>
+    <name>MemberRingPanel</name>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Ring Export</source>
+        <translation>Ringen exporteren</translation>
+    </message>
+    <message>
+        <source>Number of rings :</source>
+        <translation>Aantal ringen:</translation>
+    </message>
+    <message>
+        <source>Life Ring Number</source>
+        <translation>Ringnummer</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Sex of bird</source>
+        <translation>Geslacht</translation>
+    </message>
+    <message>
+        <source>E_Ring Assign</source>
+        <translation>Chipring</translation>
+    </message>
+    <message>
+        <source>Create Date</source>
+        <translation>Aangemaakt op</translation>
+    </message>
+    <message>
+        <source>Assign Date</source>
+        <translation>Gekoppeld op</translation>
+    </message>
+    <message>
+        <source>Last Update</source>
+        <translation>Laatst gewijzigd</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Overige</translation>
+    </message>
+    <message>
+        <source>Edit Ring</source>
+        <translation>Ring wijzigen</translation>
+    </message>
+    <message>
+        <source>Delete Ring</source>
+        <translation>Ring verwijderen</translation>
+    </message>
+    <message>
+        <source>Upper registration number :</source>
+        <translation>Hoogste registratienummer:</translation>
+    </message>
+    <message>
+        <source>Hen</source>
+        <translation>Duivin</translation>
+    </message>
+    <message>
+        <source>Cock</source>
+        <translation>Doffer</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>Association :</source>
+        <translation>Bond:</translation>
+    </message>
+    <message>
+        <source>Birth Year:</source>
+        <translation>Geboortejaar:</translation>
+    </message>
+    <message>
+        <source>Registration Letter :</source>
+        <translation>Registratieletters:</translation>
+    </message>
+    <message>
+        <source>Registration Number :</source>
+        <translation>Registratienummer:</translation>
+    </message>
+    <message>
+        <source>Sex of the bird :</source>
+        <translation>Geslacht:</translation>
+    </message>
+    <message>
+        <source>Bird color :</source>
+        <translation>Kleur:</translation>
+    </message>
+    <message>
+        <source>Comment :</source>
+        <translation>Opmerking:</translation>
+    </message>
+    <message>
+        <source>AddNew</source>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>Add a Range</source>
+        <translation>Reeks toevoegen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Spreadsheet Import</source>
+        <translation>Importeren uit werkmap</translation>
+    </message>
+    <message>
+        <source>Spreadsheet Export</source>
+        <translation>Exporteren naar werkmap</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx)</source>
+        <translation>Excel-bestand (*.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -2422,238 +2705,6 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
         <translation>Lid</translation>
     </message>
     <message>
-        <source>AddNew</source>
-        <translation>Nieuw</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Afdrukken</translation>
-    </message>
-    <message>
-        <source>Number of Members:</source>
-        <translation>Aantal leden:</translation>
-    </message>
-    <message>
-        <source>Loft Number</source>
-        <translation>Hoknummer</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Naam</translation>
-    </message>
-    <message>
-        <source>Clocks</source>
-        <translation>Klokken</translation>
-    </message>
-    <message>
-        <source>Edit Member</source>
-        <translation>Lid wijzigen</translation>
-    </message>
-    <message>
-        <source>Delete Member</source>
-        <translation>Lid verwijderen</translation>
-    </message>
-    <message>
-        <source>Member Rings List</source>
-        <translation>Ringen van het lid</translation>
-    </message>
-    <message>
-        <source>Member Clocks</source>
-        <translation>Klokken van het lid</translation>
-    </message>
-    <message>
-        <source>Loft Data Download</source>
-        <translation>Hokgegevens naar de klok</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Naam:</translation>
-    </message>
-    <message>
-        <source>Street:</source>
-        <translation>Straat:</translation>
-    </message>
-    <message>
-        <source>City:</source>
-        <translation>Plaats:</translation>
-    </message>
-    <message>
-        <source>Post Code:</source>
-        <translation>Postcode:</translation>
-    </message>
-    <message>
-        <source>Telephone Number:</source>
-        <translation>Telefoonnummer:</translation>
-    </message>
-    <message>
-        <source>Loft Number:</source>
-        <translation>Hoknummer:</translation>
-    </message>
-    <message>
-        <source>Lontitude :</source>
-        <translation>Lengtegraad:</translation>
-    </message>
-    <message>
-        <source>Latitude :</source>
-        <translation>Breedtegraad:</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Notities</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Opslaan</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuleren</translation>
-    </message>
-    <message>
-        <source>Serial Number</source>
-        <translation>Serienummer</translation>
-    </message>
-    <message>
-        <source>Date last synchronized </source>
-        <translation>Laatst gesynchroniseerd </translation>
-    </message>
-    <message>
-        <source>Sync. required</source>
-        <translation>Synchronisatie nodig</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Verwijderen</translation>
-    </message>
-    <message>
-        <source>Ring Export</source>
-        <translation>Ringen exporteren</translation>
-    </message>
-    <message>
-        <source>Number of rings :</source>
-        <translation>Aantal ringen:</translation>
-    </message>
-    <message>
-        <source>Life Ring Number</source>
-        <translation>Ringnummer</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Kleur</translation>
-    </message>
-    <message>
-        <source>Sex of bird</source>
-        <translation>Geslacht</translation>
-    </message>
-    <message>
-        <source>E_Ring Assign</source>
-        <translation>Chipring</translation>
-    </message>
-    <message>
-        <source>Create Date</source>
-        <translation>Aangemaakt op</translation>
-    </message>
-    <message>
-        <source>Assign Date</source>
-        <translation>Gekoppeld op</translation>
-    </message>
-    <message>
-        <source>Last Update</source>
-        <translation>Laatst gewijzigd</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Overige</translation>
-    </message>
-    <message>
-        <source>Edit Ring</source>
-        <translation>Ring wijzigen</translation>
-    </message>
-    <message>
-        <source>Delete Ring</source>
-        <translation>Ring verwijderen</translation>
-    </message>
-    <message>
-        <source>Upper registration number :</source>
-        <translation>Hoogste registratienummer:</translation>
-    </message>
-    <message>
-        <source>Hen</source>
-        <translation>Duivin</translation>
-    </message>
-    <message>
-        <source>Cock</source>
-        <translation>Doffer</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation>Onbekend</translation>
-    </message>
-    <message>
-        <source>Association :</source>
-        <translation>Bond:</translation>
-    </message>
-    <message>
-        <source>Birth Year:</source>
-        <translation>Geboortejaar:</translation>
-    </message>
-    <message>
-        <source>Registration Letter :</source>
-        <translation>Registratieletters:</translation>
-    </message>
-    <message>
-        <source>Registration Number :</source>
-        <translation>Registratienummer:</translation>
-    </message>
-    <message>
-        <source>Sex of the bird :</source>
-        <translation>Geslacht:</translation>
-    </message>
-    <message>
-        <source>Bird color :</source>
-        <translation>Kleur:</translation>
-    </message>
-    <message>
-        <source>Comment :</source>
-        <translation>Opmerking:</translation>
-    </message>
-    <message>
-        <source>Add a Range</source>
-        <translation>Reeks toevoegen</translation>
-    </message>
-    <message>
-        <source>Spreadsheet Import</source>
-        <translation>Importeren uit werkmap</translation>
-    </message>
-    <message>
-        <source>Spreadsheet Export</source>
-        <translation>Exporteren naar werkmap</translation>
-    </message>
-    <message>
-        <source>&amp;A Add</source>
-        <translation>&amp;T Toevoegen</translation>
-    </message>
-    <message>
-        <source>&amp;D Delete</source>
-        <translation>&amp;V Verwijderen</translation>
-    </message>
-    <message>
-        <source>&amp;E exit</source>
-        <translation>&amp;S sluiten</translation>
-    </message>
-    <message>
-        <source>Bird Color Maintain</source>
-        <translation>Kleuren beheren</translation>
-    </message>
-    <message>
-        <source>Color Code :</source>
-        <translation>Kleurcode:</translation>
-    </message>
-    <message>
-        <source>Color Name :</source>
-        <translation>Kleurnaam:</translation>
-    </message>
-    <message>
         <source>Member New Add</source>
         <translation>Nieuw lid</translation>
     </message>
@@ -2662,16 +2713,8 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
         <translation>Lid wijzigen</translation>
     </message>
     <message>
-        <source>%1&apos;s Clock List</source>
-        <translation>Klokken van %1</translation>
-    </message>
-    <message>
         <source>%1&apos;s Ring List</source>
         <translation>Ringen van %1</translation>
-    </message>
-    <message>
-        <source>Excel File (*.xlsx)</source>
-        <translation>Excel-bestand (*.xlsx)</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QWidget>
+
+#include "data/app_context.h"
+#include "members/member_store.h"
+#include "races/pasted_coordinates.h"
+
+class CoordinateBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+
+// The member form: name, address, loft number and loft coordinates, and notes. Opened empty
+// for "AddNew" (the loft number can be typed) or with a stored member (it cannot).
+class MemberFormPanel : public QWidget {
+    Q_OBJECT
+  public:
+    explicit MemberFormPanel(AppContext& ctx, QWidget* parent = nullptr);
+
+    // Empties the form for a new member, with the club's association code. Throws DbError.
+    void startNew();
+    // Fills the form with the stored member `loftNo`. Throws DbError.
+    void startEdit(const QString& loftNo);
+    // Puts the cursor in the first box (once the form is shown).
+    void focusFirst();
+
+  signals:
+    // The member was stored; the form is done.
+    void saved();
+    void cancelled();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void coordinatesPasted(const QString& text, CoordinateAxis axis);
+    void save();
+    void checkCoordOnLeave(LoftCoordBox left);
+
+    AppContext& ctx_;
+    QLineEdit* edtName_;
+    QLineEdit* edtStreet_;
+    QLineEdit* edtToneCity_;
+    QLineEdit* edtPostCode_;
+    QLineEdit* edtPhone_;
+    QLineEdit* edtUnionCode_;
+    QLineEdit* edtSeriesNo_;
+    CoordinateBox* medtLoftLon_;
+    CoordinateBox* medtLoftLat_;
+    QLabel* lblCoordPasted_;
+    QPlainTextEdit* mmoNote_;
+};
