@@ -158,16 +158,16 @@ RacePublication ReadRacePublication(TdmZOLF& db, const QString& liberCode, const
 RaceChartData ReadRaceChartData(TdmZOLF& db, const QString& liberCode, const QDate& liberDate) {
     RaceChartData data;
     data.speedTitle = SpeedTitle(ClubDistanceMode(db));
-    QSqlQuery q = db.select(RaceResultSql(), {liberCode, DateText(liberDate)});
-    const int iBack = q.record().indexOf(QStringLiteral("BackTime"));
-    const int iSpeed = q.record().indexOf(QStringLiteral("FlySpeed"));
+    // The listed birds in any order: the charts sort and count them themselves.
+    QSqlQuery q = db.select(RaceResultRowsSql(QStringLiteral("a.BackTime, a.FlySpeed")),
+                            {liberCode, DateText(liberDate)});
     while (q.next()) {
-        const QDateTime arrival = ParseMoment(q.value(iBack).toString());
+        const QDateTime arrival = ParseMoment(q.value(0).toString());
         if (arrival.isValid()) {
             data.arrivals << arrival;
         }
-        if (!q.value(iSpeed).isNull()) {
-            data.speeds << q.value(iSpeed).toDouble();
+        if (!q.value(1).isNull()) {
+            data.speeds << q.value(1).toDouble();
         }
     }
     return data;

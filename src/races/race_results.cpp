@@ -56,6 +56,15 @@ QString RaceResultSql() {
         "order by a.FlySpeed desc nulls last, a.PRingNo");
 }
 
+QString RaceResultRowsSql(const QString& columns) {
+    return QStringLiteral("select ") + columns +
+           QStringLiteral(
+               " from ZOL_PigRaceData a left join ZOL_PigData b on a.PRingNo=b.PRingNo "
+               "cross join ZOL_LoftLibPointDist c on c.LiberCode=a.LiberCode and "
+               "c.LoftNo=b.LoftNo where a.LiberCode=? and date(a.LiberDate)=? and "
+               "a.BackTime is not null");
+}
+
 QStringList RaceResultFields() {
     return {QStringLiteral("Pos"),       QStringLiteral("LiberCode"), QStringLiteral("PRingNo"),
             QStringLiteral("BackTime"),  QStringLiteral("FlyTime"),   QStringLiteral("FlySpeed"),
@@ -79,7 +88,8 @@ RaceSummary RaceResultSummary(TdmZOLF& db, const QString& liberCode, const QDate
                                       "and substr(LiberDate,1,10)=?"),
                        race)
                   .toInt();
-    s.clocked = db.rowCount(RaceResultSql(), race);
+    // Counted without ranking and sorting the list.
+    s.clocked = db.value(RaceResultRowsSql(QStringLiteral("count(*)")), race).toInt();
     return s;
 }
 

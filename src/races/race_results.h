@@ -26,6 +26,9 @@ QString RaceStatusSql();
 // share a place: 1, 2, 2, 4); an entry without a speed is placed 1. Parameters: liberation code,
 // date text.
 QString RaceResultSql();
+// The same rows as RaceResultSql, neither ranked nor ordered, with the given columns of the
+// entry `a`, the pigeon `b` and the distance row `c`: for counting or charting the list.
+QString RaceResultRowsSql(const QString& columns);
 
 // The field names of the result list, in order (also the exported titles).
 QStringList RaceResultFields();

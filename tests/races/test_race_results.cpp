@@ -3,11 +3,13 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 
 #include "data/errors.h"
 #include "race_reference.h"
 #include "races/flying_time.h"
 #include "races/manual_times.h"
+#include "races/race_publish.h"
 #include "races/race_results.h"
 #include "spreadsheet/workbook_reader.h"
 #include "test_context.h"
@@ -133,6 +135,11 @@ void TestRaceResults::placesAndSummary() {
     // Members: Ann, Bob and the unknown pigeon's group; birds: every entry.
     QCOMPARE(RaceSummaryText(RaceResultSummary(*t.db, "1A", kRaceDay)),
              QStringLiteral("   3 Members sent     7 birds -     5 were clocked"));
+    // The charts show the listed birds: five arrivals, four speeds.
+    RaceChartData chart = ReadRaceChartData(*t.db, "1A", kRaceDay);
+    std::sort(chart.speeds.begin(), chart.speeds.end());
+    QCOMPARE(chart.arrivals.size(), 5);
+    QCOMPARE(chart.speeds, (QList<double>{980.0, 990.5, 990.5, 1000.0}));
 }
 
 void TestRaceResults::summaryWithoutClockedBirds() {
