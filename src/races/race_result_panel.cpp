@@ -227,7 +227,8 @@ void RaceResultPanel::printResult() {
 }
 
 void RaceResultPanel::loadResult() {
-    dbgrdRaceRec_->load(ctx_.db, RaceResultSql(), {liberCode_, DateText(liberDate_)});
+    dbgrdRaceRec_->load(ctx_.db, RaceResultSql(), {liberCode_, DateText(liberDate_)},
+                        RaceResultRowsSql(QStringLiteral("1")));
     const QSqlRecord fields = dbgrdRaceRec_->gridModel()->record();
     QHeaderView* header = dbgrdRaceRec_->horizontalHeader();
     for (int i = 0; i < fields.count(); ++i) {

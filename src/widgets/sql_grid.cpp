@@ -440,8 +440,14 @@ SqlGrid::SqlGrid(QWidget* parent) : QTableView(parent), model_(new SqlGridModel(
 }
 
 void SqlGrid::load(TdmZOLF& db, const QString& sql, const QVariantList& params) {
+    load(db, sql, params, QString());
+}
+
+void SqlGrid::load(TdmZOLF& db, const QString& sql, const QVariantList& params,
+                   const QString& countSql) {
     db_ = &db;
     sql_ = sql;
+    countSql_ = countSql;
     params_ = params;
     QStringList fields;
     if (!sortText_->isEmpty()) {
@@ -452,7 +458,8 @@ void SqlGrid::load(TdmZOLF& db, const QString& sql, const QVariantList& params) 
             fields << shape.fieldName(i);
         }
     }
-    model_->setQuery(db, SortedQuery(sql, *sortText_, fields), params, sql);
+    model_->setQuery(db, SortedQuery(sql, *sortText_, fields), params,
+                     countSql.isEmpty() ? sql : countSql);
     // Every column as wide as its title and the rows read so far, so that names and ring
     // numbers show whole; a screen may widen or stretch a column after this.
     resizeColumnsToContents();
@@ -463,7 +470,7 @@ void SqlGrid::reload() {
         return;
     }
     const int row = currentIndex().row();
-    load(*db_, sql_, params_);
+    load(*db_, sql_, params_, countSql_);
     if (row >= 0 && row < model_->rowCount()) {
         selectRow(row);
     }
@@ -501,6 +508,6 @@ void SqlGrid::titleClicked(int section) {
         return;
     }
     *sortText_ = NextSortText(*sortText_, field);
-    load(*db_, sql_, params_);
+    load(*db_, sql_, params_, countSql_);
     emit sorted(*sortText_);
 }

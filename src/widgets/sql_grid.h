@@ -150,6 +150,9 @@ class SqlGrid : public QTableView {
     void setTitles(const QHash<QString, QString>& titles) { model_->setTitles(titles); }
     // Runs the query (sorted by the current sort text) and shows its rows. Throws DbError.
     void load(TdmZOLF& db, const QString& sql, const QVariantList& params = {});
+    // The same, with `countSql` giving the same rows more cheaply (unranked, unsorted), to
+    // count them.
+    void load(TdmZOLF& db, const QString& sql, const QVariantList& params, const QString& countSql);
     // Runs the last query again, keeping the current row where possible.
     void reload();
     // Reads the last query again and updates only the rows that changed (see the model).
@@ -174,5 +177,6 @@ class SqlGrid : public QTableView {
     QString ownSortText_;
     TdmZOLF* db_ = nullptr;
     QString sql_;
+    QString countSql_;
     QVariantList params_;
 };
