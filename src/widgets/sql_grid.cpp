@@ -502,6 +502,16 @@ QSqlRecord SqlGrid::currentRecord() const {
     return row >= 0 ? model_->record(row) : QSqlRecord();
 }
 
+QModelIndex SqlGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    // Ctrl+End goes to the last row of the list, not to the last of the rows read so far.
+    if (action == MoveEnd && (modifiers & Qt::ControlModifier)) {
+        while (model_->canFetchMore({})) {
+            model_->fetchMore({});
+        }
+    }
+    return QTableView::moveCursor(action, modifiers);
+}
+
 void SqlGrid::titleClicked(int section) {
     const QString field = model_->record().fieldName(section);
     if (field.isEmpty() || db_ == nullptr) {

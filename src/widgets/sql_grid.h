@@ -169,6 +169,9 @@ class SqlGrid : public QTableView {
     // After a title click has re-sorted the grid.
     void sorted(const QString& sortText);
 
+  protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
   private:
     void titleClicked(int section);
 

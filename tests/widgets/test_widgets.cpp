@@ -86,6 +86,13 @@ void TestWidgets::gridOverManyRows() {
     const auto ringNo = [](int row) {
         return QStringLiteral("R%1").arg(row, 5, 10, QLatin1Char('0'));
     };
+    // Ctrl+End goes to the list's last row at once, past the pages not read yet.
+    grid.show();
+    grid.setCurrentIndex(grid.model()->index(0, 0));
+    QTest::keyClick(&grid, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(grid.currentIndex().row(), rows - 1);
+    QCOMPARE(grid.currentRecord().value(0).toString(), ringNo(rows - 1));
+    grid.load(*t.db, QStringLiteral("select PRingNo, ColorType from ZOL_PigData order by PRingNo"));
     const auto cell = [&](int row, int column) {
         return grid.model()->index(row, column).data().toString();
     };
