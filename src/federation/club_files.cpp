@@ -1,5 +1,8 @@
 #include "club_files.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,16 +17,52 @@
 
 namespace {
 
-QStringList LatinLines(const QString& file) {
+[[noreturn]] void BadLine(const QString& file, int line, const QString& why) {
+    throw UserError(
+        Federation::tr("%1, line %2: %3").arg(QFileInfo(file).fileName()).arg(line).arg(why));
+}
+
+// The whole file, refused when it is larger than any club's file can be.
+ClubFileText ReadClubFileText(const QString& file) {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly)) {
         throw UserError(Federation::tr("%1 cannot be read: %2")
                             .arg(QDir::toNativeSeparators(file), f.errorString()));
     }
-    QStringList lines = QString::fromLatin1(f.readAll()).split(QLatin1Char('\n'));
-    for (QString& line : lines) {
+    const QByteArray bytes = f.read(kClubFileMaxBytes + 1);
+    if (bytes.size() > kClubFileMaxBytes) {
+        throw UserError(Federation::tr("%1 is larger than a club's file can be (%2 MB at most).")
+                            .arg(QDir::toNativeSeparators(file))
+                            .arg(kClubFileMaxBytes / (1024 * 1024)));
+    }
+    return {file, bytes};
+}
+
+// A character no club's text holds: a control character other than a tab (a binary file,
+// or text in a two-byte encoding, which puts a zero byte beside every letter).
+bool NotText(QChar c) {
+    return (c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.unicode() == 0x7f;
+}
+
+// The lines of a WinSpeed text file (one byte a character), trailing empty lines dropped.
+QStringList LatinLines(const ClubFileText& file) {
+    QByteArray bytes = file.bytes;
+    if (bytes.endsWith('\x1a')) {
+        bytes.chop(1);  // an end-of-file mark left by old DOS programs
+    }
+    QStringList lines = QString::fromLatin1(bytes).split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        QString& line = lines[i];
         if (line.endsWith(QLatin1Char('\r'))) {
             line.chop(1);
+        }
+        for (const QChar c : std::as_const(line)) {
+            if (NotText(c)) {
+                BadLine(file.name, i + 1,
+                        Federation::tr("the file holds a character that is not text (code %1): "
+                                       "it is not a WinSpeed text file.")
+                            .arg(c.unicode()));
+            }
         }
     }
     while (!lines.isEmpty() && lines.last().isEmpty()) {
@@ -43,11 +82,6 @@ QString FileBeside(const QString& beside, const QString& name) {
     }
     throw UserError(Federation::tr("%1 is missing: the WinSpeed file needs it beside it in %2.")
                         .arg(name, QDir::toNativeSeparators(dir.path())));
-}
-
-[[noreturn]] void BadLine(const QString& file, int line, const QString& why) {
-    throw UserError(
-        Federation::tr("%1, line %2: %3").arg(QFileInfo(file).fileName()).arg(line).arg(why));
 }
 
 int Number(const QString& text, bool* ok) {
@@ -106,17 +140,33 @@ void AddEntry(ClubFile& out, QSet<QString>& seen, const ClubFileEntry& e, const 
 
 }  // namespace
 
+double MaxClubFileSpeed(int mode) {
+    return mode == 0 ? 3000.0 : 3000.0 / 0.9144;
+}
+
 ClubFile ReadWinSpeedSet(const QString& file, const QString& clubId, const QString& clubName) {
+    const QString raceList = FileBeside(file, QStringLiteral("LiberCode_List.txt"));
+    const QString loftList = FileBeside(file, QStringLiteral("Loft_List.txt"));
+    return ParseWinSpeedSet(ReadClubFileText(file), ReadClubFileText(raceList),
+                            ReadClubFileText(loftList), clubId, clubName);
+}
+
+ClubFile ParseWinSpeedSet(const ClubFileText& records, const ClubFileText& raceFile,
+                          const ClubFileText& loftFile, const QString& clubId,
+                          const QString& clubName) {
+    const QString& file = records.name;
+    const QString& raceList = raceFile.name;
+    const QString& loftList = loftFile.name;
     ClubFile out;
     out.kind = ClubFile::Kind::WinSpeed;
     out.fileName = file;
     out.clubId = clubId;
     out.clubName = clubName;
+    const QDate today = QDate::currentDate();
 
     // Race numbers: "NN,ddmmyy,CODE".
     QHash<int, ClubFileRace> races;
-    const QString raceList = FileBeside(file, QStringLiteral("LiberCode_List.txt"));
-    const QStringList raceLines = LatinLines(raceList);
+    const QStringList raceLines = LatinLines(raceFile);
     for (int i = 0; i < raceLines.size(); ++i) {
         const QStringList f = raceLines[i].split(QLatin1Char(','));
         bool ok = false;
@@ -127,12 +177,15 @@ ClubFile ReadWinSpeedSet(const QString& file, const QString& clubId, const QStri
                 raceList, i + 1,
                 Federation::tr("'%1' is not a race number, a date and a code.").arg(raceLines[i]));
         }
+        if (date > today) {
+            BadLine(raceList, i + 1,
+                    Federation::tr("the race day %1 is still to come.").arg(DateText(date)));
+        }
         races.insert(n, ClubFileRace{f[2].trimmed(), date});
     }
     // Loft numbers: "NN,LoftNo".
     QHash<int, QString> lofts;
-    const QString loftList = FileBeside(file, QStringLiteral("Loft_List.txt"));
-    const QStringList loftLines = LatinLines(loftList);
+    const QStringList loftLines = LatinLines(loftFile);
     for (int i = 0; i < loftLines.size(); ++i) {
         const int comma = loftLines[i].indexOf(QLatin1Char(','));
         bool ok = false;
@@ -145,7 +198,7 @@ ClubFile ReadWinSpeedSet(const QString& file, const QString& clubId, const QStri
     }
 
     QSet<QString> seen;
-    const QStringList lines = LatinLines(file);
+    const QStringList lines = LatinLines(records);
     for (int i = 0; i < lines.size(); ++i) {
         const QString& line = lines[i];
         const QString where =
@@ -212,6 +265,12 @@ ClubFile ReadWinSpeedSet(const QString& file, const QString& clubId, const QStri
                     file, i + 1,
                     Federation::tr("'%1' is not an arrival day and time.").arg(rest.mid(3, 10)));
             }
+            const qint64 days = race.liberDate.daysTo(arrival.date());
+            if (days < 0 || days > kClubFileMaxArrivalDays) {
+                BadLine(file, i + 1,
+                        Federation::tr("the arrival on %1 is outside the race of %2.")
+                            .arg(DateText(arrival.date()), DateText(race.liberDate)));
+            }
             e.backTime = MomentMsText(arrival);
         } else if (rest[2] != QLatin1Char('0')) {
             BadLine(file, i + 1,
@@ -220,6 +279,7 @@ ClubFile ReadWinSpeedSet(const QString& file, const QString& clubId, const QStri
         if (e.ring.isEmpty()) {
             BadLine(file, i + 1, Federation::tr("the pigeon record has no ring number."));
         }
+        e.where = where;
         AddEntry(out, seen, e, where);
     }
     return out;
@@ -232,7 +292,9 @@ ClubFile ReadResultWorkbook(const QString& file, const QString& clubId, const QS
     out.fileName = file;
     out.clubId = clubId;
     out.clubName = clubName;
-    const WorkbookReader book(file);
+    WorkbookLimits limits;
+    limits.maxFileBytes = kClubFileMaxBytes;
+    const WorkbookReader book(file, limits);
     const QString name = QFileInfo(file).fileName();
     QHash<QString, int> column;
     for (int c = 1; c <= book.columnCount(); ++c) {
@@ -257,13 +319,29 @@ ClubFile ReadResultWorkbook(const QString& file, const QString& clubId, const QS
             }
         }
     }
+    if (day.isValid() && day > QDate::currentDate()) {
+        throw UserError(
+            Federation::tr("%1: the race day %2 is still to come.").arg(name, DateText(day)));
+    }
     QSet<QString> seen;
     for (int r = 2; r <= book.rowCount(); ++r) {
         const QString where = QStringLiteral("%1, row %2").arg(name).arg(r);
+        for (int c = 1; c <= book.columnCount(); ++c) {
+            const QString text = book.text(r, c);
+            if (std::any_of(text.begin(), text.end(), NotText)) {
+                throw UserError(
+                    Federation::tr("%1: a cell holds a character that is not text.").arg(where));
+            }
+        }
         ClubFileEntry e;
         e.ring = cell(r, "pringno").toUpper();
         if (e.ring.isEmpty()) {
             continue;
+        }
+        if (e.ring.size() > kClubFileMaxRing) {
+            throw UserError(Federation::tr("%1: the ring number '%2' is longer than %3 characters.")
+                                .arg(where, e.ring.left(40))
+                                .arg(kClubFileMaxRing));
         }
         e.liberCode = cell(r, "libercode").toUpper();
         e.liberDate = day;
@@ -278,6 +356,13 @@ ClubFile ReadResultWorkbook(const QString& file, const QString& clubId, const QS
         if (!day.isValid()) {
             throw UserError(Federation::tr("%1: the race's day is not known.").arg(where));
         }
+        if (!e.backTime.isEmpty()) {
+            const qint64 days = day.daysTo(ParseMoment(e.backTime).date());
+            if (days < 0 || days > kClubFileMaxArrivalDays) {
+                throw UserError(Federation::tr("%1: the arrival %2 is outside the race of %3.")
+                                    .arg(where, e.backTime, DateText(day)));
+            }
+        }
         e.flyTime = cell(r, "flytime");
         const QString speed = cell(r, "flyspeed");
         bool ok = false;
@@ -285,6 +370,10 @@ ClubFile ReadResultWorkbook(const QString& file, const QString& clubId, const QS
         if (!speed.isEmpty()) {
             if (!ok) {
                 throw UserError(Federation::tr("%1: '%2' is not a valid floating point value.")
+                                    .arg(where, speed));
+            }
+            if (!std::isfinite(v) || v < 0 || v > MaxClubFileSpeed(mode)) {
+                throw UserError(Federation::tr("%1: the speed %2 is not a speed a pigeon flies.")
                                     .arg(where, speed));
             }
             e.flySpeed = v;
@@ -303,6 +392,7 @@ ClubFile ReadResultWorkbook(const QString& file, const QString& clubId, const QS
         if (ok) {
             e.timeVari = tv;
         }
+        e.where = where;
         AddEntry(out, seen, e, where);
     }
     return out;

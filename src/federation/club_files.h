@@ -24,6 +24,7 @@ struct ClubFileEntry {
     QVariant flySpeed;  // null when the file gives none
     QVariant dist;      // total distance in the club's units; null when the file gives none
     QVariant timeVari;
+    QString where;  // the file and line (or row) it came from, for messages
 };
 
 struct ClubFileRace {
@@ -46,6 +47,29 @@ struct ClubFile {
     // Lines of the file left out, with the reason (a ring given twice in one race).
     QStringList notes;
 };
+
+// What a club's file may hold. A file, line or value beyond these is refused with the file and
+// line named, so that nothing of it is stored.
+constexpr qint64 kClubFileMaxBytes = 32 * 1024 * 1024;  // each file of a set, and a workbook
+constexpr int kClubFileMaxRing = 20;                    // characters of a ring number
+constexpr int kClubFileMaxArrivalDays = 7;              // arrivals from the race's day on
+
+// The fastest speed a pigeon can be credited with, in the club's unit per minute (mode 0:
+// metres, otherwise yards): 3,000 metres a minute.
+double MaxClubFileSpeed(int mode);
+
+// One file of a WinSpeed set as read from disk.
+struct ClubFileText {
+    QString name;  // shown in messages
+    QByteArray bytes;
+};
+
+// Reads a WinSpeed set from its three files' contents: the week's records, "LiberCode_List.txt"
+// and "Loft_List.txt". Anything that is not a record of the set gives a UserError naming the
+// file and line.
+ClubFile ParseWinSpeedSet(const ClubFileText& records, const ClubFileText& raceList,
+                          const ClubFileText& loftList, const QString& clubId,
+                          const QString& clubName);
 
 // Reads the WinSpeed file `file` of club `clubId` (whatever the file is called) with the two
 // key lists from the same folder (their names matched without regard to case). The arrival's

@@ -461,6 +461,15 @@ ImportResult StoreImport(TdmZOLF& db, const ImportPlan& plan,
                     flyTime = MsToFlyTime(ms);
                     if (!dist.isNull()) {
                         speed = StoredFlySpeed(CalcFlySpeed(dist.toLongLong(), ms));
+                        // An arrival this early is a wrong time in the club's file (or a
+                        // wrong liberation time typed for it): nothing of the file is stored.
+                        if (speed.toDouble() > MaxClubFileSpeed(plan.mode)) {
+                            throw UserError(
+                                Federation::tr("%1: ring %2 would have flown %3 a minute; "
+                                               "the arrival time cannot be right.")
+                                    .arg(e.where, e.ring,
+                                         FlySpeedText(speed.toDouble()).trimmed()));
+                        }
                     }
                 }
             }

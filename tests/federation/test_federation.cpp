@@ -10,6 +10,7 @@
 #include "federation/club_files.h"
 #include "federation/combined_result.h"
 #include "federation/federation_import.h"
+#include "fuzz/winspeed_checks.h"
 #include "members/member_store.h"
 #include "race_reference.h"
 #include "races/exchange_files.h"
@@ -128,6 +129,12 @@ ClubFile SmallFile(const QString& club, const QList<std::pair<QString, QString>>
         f.entries << e;
     }
     return f;
+}
+
+// A WinSpeed pigeon record of loft 01 in race 01, arrived at "ddmmhhnnss".
+QByteArray Pigeon(const QByteArray& arrival, const QByteArray& ring = "BE-26-1001") {
+    return "3001001" + ring.leftJustified(14, ' ') + "C 11" + arrival + QByteArray(28, '0') +
+           "BB\r\n";
 }
 
 ImportResult Import(TdmZOLF& db, const ClubFile& file) {
@@ -420,20 +427,43 @@ class TestFederation : public QObject {
         QVERIFY_THROWS_EXCEPTION(UserError, PlanImport(db(), SmallFile("FED", {{"R1", "F1"}})));
     }
 
-    // Unreadable club files are refused with the file and the line named.
-    void brokenWinSpeedFilesAreRefused_data() {
+    // Club files come from outside: an unreadable, oversized or impossible line is refused
+    // with the file and the line named, before anything is stored.
+    void badWinSpeedLinesAreRefused_data() {
+        QTest::addColumn<QByteArray>("raceList");
         QTest::addColumn<QByteArray>("records");
+        QTest::addColumn<QString>("where");
         QTest::addColumn<QString>("message");
+        const QByteArray race = "01,130626,B23\r\n";
+        const QString records = "W0010124.D00, line 1";
         QTest::newRow("unknown loft")
+            << race
             << QByteArray("3001009BE-26-1001    C 1113094000000000010000000000000000000000BB\r\n")
-            << "loft number '009'";
-        QTest::newRow("short record") << QByteArray("3001001BE-26\r\n") << "too short";
-        QTest::newRow("bad arrival")
-            << QByteArray("3001001BE-26-1001    C 1113990000000000010000000000000000000000BB\r\n")
-            << "not an arrival";
+            << records << "loft number '009'";
+        QTest::newRow("short record")
+            << race << QByteArray("3001001BE-26\r\n") << records << "too short";
+        QTest::newRow("bad arrival") << race << Pigeon("1399000000") << records << "not an arrival";
+        QTest::newRow("arrival before the race")
+            << race << Pigeon("1206094000") << records << "outside the race of 2026-06-13";
+        QTest::newRow("arrival weeks after the race")
+            << race << Pigeon("0407094000") << records << "outside the race";
+        QTest::newRow("race day to come") << QByteArray("01,130699,B23\r\n") << Pigeon("1306094000")
+                                          << "LiberCode_List.txt, line 1"
+                                          << "still to come";
+        QTest::newRow("zero byte") << race << QByteArray("3001001BE-26\0-1001", 18) + "\r\n"
+                                   << records << "not text";
+        QTest::newRow("utf-16 list")
+            << QByteArray::fromRawData(reinterpret_cast<const char*>(u"01,130626,B23\r\n"), 30)
+            << Pigeon("1306094000") << "LiberCode_List.txt, line 1"
+            << "not text";
+        QByteArray big = Pigeon("1306094000").repeated(kClubFileMaxBytes / 60);
+        QTest::newRow("oversized") << race << big << "W0010124.D00"
+                                   << "larger than";
     }
-    void brokenWinSpeedFilesAreRefused() {
+    void badWinSpeedLinesAreRefused() {
+        QFETCH(QByteArray, raceList);
         QFETCH(QByteArray, records);
+        QFETCH(QString, where);
         QFETCH(QString, message);
         QTemporaryDir dir;
         auto write = [&](const QString& name, const QByteArray& bytes) {
@@ -441,15 +471,93 @@ class TestFederation : public QObject {
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(bytes);
         };
-        write("LiberCode_List.txt", "01,130626,B23\r\n");
+        write("LiberCode_List.txt", raceList);
         write("Loft_List.txt", "01,A1\r\n");
         write("W0010124.D00", records);
         try {
             ReadWinSpeedSet(dir.filePath("W0010124.D00"), "A", "Club A");
             QFAIL("not refused");
         } catch (const UserError& e) {
-            QVERIFY2(e.text().contains(message) && e.text().contains("line 1"),
+            QVERIFY2(e.text().contains(message) && e.text().contains(where), qPrintable(e.text()));
+        }
+    }
+
+    // A well-formed set whose arrival is impossibly early for the loft's distance: the import
+    // stops at that line and keeps none of the file.
+    void impossibleWinSpeedSpeedStoresNothing() {
+        const ClubFile file = ParseWinSpeedSet(
+            {"W0010124.D00", Pigeon("1306094000", "C1-1") + Pigeon("1306081000", "C1-2")},
+            {"LiberCode_List.txt", "01,130626,B23\r\n"}, {"Loft_List.txt", "01,C1\r\n"}, "C",
+            "Club C");
+        QCOMPARE(file.entries.size(), 2);
+        try {
+            Import(db(), file);
+            QFAIL("not refused");
+        } catch (const UserError& e) {
+            QVERIFY2(e.text().contains("W0010124.D00, line 2") && e.text().contains("C1-2"),
                      qPrintable(e.text()));
+        }
+        QCOMPARE(Count(db(), "KST_FedEntry"), 0);
+        QCOMPARE(db().rowCount("select 1 from ZOL_ClubMap where ClubID='C'"), 0);
+    }
+
+    void badWorkbookRowsAreRefused_data() {
+        QTest::addColumn<QStringList>("row");  // ring, loft, arrival, speed
+        QTest::addColumn<bool>("dayGiven");
+        QTest::addColumn<QString>("message");  // empty: read
+        const QString at = "2026-06-13 09:40:00.000";
+        QTest::newRow("good") << QStringList{"BE-26-1001", "A1", at, "1000.5"} << true << "";
+        QTest::newRow("ring of 20")
+            << QStringList{"BE-2026-123456789012", "A1", at, ""} << true << "";
+        QTest::newRow("ring of 21") << QStringList{"BE-2026-1234567890123", "A1", at, ""} << true
+                                    << "longer than 20 characters";
+        QTest::newRow("speed over 3000")
+            << QStringList{"R1", "A1", at, "3000.001"} << true << "not a speed";
+        QTest::newRow("negative speed")
+            << QStringList{"R1", "A1", at, "-12"} << true << "not a speed";
+        QTest::newRow("infinite speed")
+            << QStringList{"R1", "A1", at, "inf"} << true << "not a speed";
+        QTest::newRow("arrival before the race")
+            << QStringList{"R1", "A1", "2026-06-12 09:40:00.000", ""} << true << "outside the race";
+        QTest::newRow("arrival weeks later")
+            << QStringList{"R1", "A1", "2026-07-13 09:40:00.000", ""} << true << "outside the race";
+        QTest::newRow("control character")
+            << QStringList{"R1", "A\x01", at, ""} << true << "not text";
+        QTest::newRow("race day to come")
+            << QStringList{"R1", "A1", "2099-06-13 09:40:00.000", ""} << false << "still to come";
+    }
+    void badWorkbookRowsAreRefused() {
+        QFETCH(QStringList, row);
+        QFETCH(bool, dayGiven);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        WorkbookWriter book({"LiberCode", "PRingNo", "LoftNo", "BackTime", "FlySpeed"});
+        book.addRow({"B23", row[0], row[1], row[2], row[3]});
+        const QString name = dir.filePath("club.xlsx");
+        book.save(name);
+        try {
+            const ClubFile file =
+                ReadResultWorkbook(name, "A", "Club A", dayGiven ? kDay : QDate(), 0);
+            QVERIFY2(message.isEmpty(), "not refused");
+            QCOMPARE(file.entries.size(), 1);
+        } catch (const UserError& e) {
+            QVERIFY2(
+                !message.isEmpty() && e.text().contains(message) && e.text().contains("club.xlsx"),
+                qPrintable(e.text()));
+        }
+    }
+
+    // The fuzz target's saved inputs, read again: each is refused with a file and line named
+    // or reads into entries that hold together.
+    void winSpeedCorpusReadsSafely() {
+        const QDir corpus(CORPUS_DIR);
+        const QStringList names = corpus.entryList(QDir::Files);
+        QVERIFY(!names.isEmpty());
+        for (const QString& name : names) {
+            QFile f(corpus.filePath(name));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QString problem = CheckWinSpeedInput(f.readAll());
+            QVERIFY2(problem.isEmpty(), qPrintable(name + ": " + problem));
         }
     }
 };
