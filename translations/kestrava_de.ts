@@ -683,6 +683,46 @@ Die ersetzten Daten sind als &quot;%1&quot; aufbewahrt.</translation>
 <context>
     <name>Federation</name>
     <message>
+        <source>%1 is larger than a club&apos;s file can be (%2 MB at most).</source>
+        <translation>%1 ist größer, als eine Vereinsdatei sein kann (höchstens %2 MB).</translation>
+    </message>
+    <message>
+        <source>the file holds a character that is not text (code %1): it is not a WinSpeed text file.</source>
+        <translation>die Datei enthält ein Zeichen, das kein Text ist (Code %1): sie ist keine WinSpeed-Textdatei.</translation>
+    </message>
+    <message>
+        <source>the race day %1 is still to come.</source>
+        <translation>der Flugtag %1 steht noch bevor.</translation>
+    </message>
+    <message>
+        <source>the arrival on %1 is outside the race of %2.</source>
+        <translation>die Ankunft am %1 liegt außerhalb des Fluges vom %2.</translation>
+    </message>
+    <message>
+        <source>%1: the race day %2 is still to come.</source>
+        <translation>%1: der Flugtag %2 steht noch bevor.</translation>
+    </message>
+    <message>
+        <source>%1: a cell holds a character that is not text.</source>
+        <translation>%1: eine Zelle enthält ein Zeichen, das kein Text ist.</translation>
+    </message>
+    <message>
+        <source>%1: the ring number &apos;%2&apos; is longer than %3 characters.</source>
+        <translation>%1: die Ringnummer &apos;%2&apos; ist länger als %3 Zeichen.</translation>
+    </message>
+    <message>
+        <source>%1: the arrival %2 is outside the race of %3.</source>
+        <translation>%1: die Ankunft %2 liegt außerhalb des Fluges vom %3.</translation>
+    </message>
+    <message>
+        <source>%1: the speed %2 is not a speed a pigeon flies.</source>
+        <translation>%1: die Geschwindigkeit %2 fliegt keine Taube.</translation>
+    </message>
+    <message>
+        <source>%1: ring %2 would have flown %3 a minute; the arrival time cannot be right.</source>
+        <translation>%1: Ring %2 wäre %3 pro Minute geflogen; die Ankunftszeit kann nicht stimmen.</translation>
+    </message>
+    <message>
         <source>%1 cannot be read: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>

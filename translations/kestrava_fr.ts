@@ -683,6 +683,46 @@ Les données remplacées sont conservées sous « %1 ».</translation>
 <context>
     <name>Federation</name>
     <message>
+        <source>%1 is larger than a club&apos;s file can be (%2 MB at most).</source>
+        <translation>%1 est plus grand qu&apos;un fichier de club ne peut l&apos;être (%2 Mo au plus).</translation>
+    </message>
+    <message>
+        <source>the file holds a character that is not text (code %1): it is not a WinSpeed text file.</source>
+        <translation>le fichier contient un caractère qui n&apos;est pas du texte (code %1) : ce n&apos;est pas un fichier texte WinSpeed.</translation>
+    </message>
+    <message>
+        <source>the race day %1 is still to come.</source>
+        <translation>le jour du concours %1 est encore à venir.</translation>
+    </message>
+    <message>
+        <source>the arrival on %1 is outside the race of %2.</source>
+        <translation>l&apos;arrivée du %1 est hors du concours du %2.</translation>
+    </message>
+    <message>
+        <source>%1: the race day %2 is still to come.</source>
+        <translation>%1 : le jour du concours %2 est encore à venir.</translation>
+    </message>
+    <message>
+        <source>%1: a cell holds a character that is not text.</source>
+        <translation>%1 : une cellule contient un caractère qui n&apos;est pas du texte.</translation>
+    </message>
+    <message>
+        <source>%1: the ring number &apos;%2&apos; is longer than %3 characters.</source>
+        <translation>%1 : le numéro de bague &apos;%2&apos; dépasse %3 caractères.</translation>
+    </message>
+    <message>
+        <source>%1: the arrival %2 is outside the race of %3.</source>
+        <translation>%1 : l&apos;arrivée %2 est hors du concours du %3.</translation>
+    </message>
+    <message>
+        <source>%1: the speed %2 is not a speed a pigeon flies.</source>
+        <translation>%1 : la vitesse %2 n&apos;est pas une vitesse qu&apos;un pigeon atteint.</translation>
+    </message>
+    <message>
+        <source>%1: ring %2 would have flown %3 a minute; the arrival time cannot be right.</source>
+        <translation>%1 : la bague %2 aurait volé %3 par minute ; l&apos;heure d&apos;arrivée ne peut pas être juste.</translation>
+    </message>
+    <message>
         <source>%1 cannot be read: %2</source>
         <translation>Impossible de lire %1 : %2</translation>
     </message>

@@ -683,6 +683,46 @@ De vervangen gegevens zijn bewaard als &quot;%1&quot;.</translation>
 <context>
     <name>Federation</name>
     <message>
+        <source>%1 is larger than a club&apos;s file can be (%2 MB at most).</source>
+        <translation>%1 is groter dan een clubbestand kan zijn (ten hoogste %2 MB).</translation>
+    </message>
+    <message>
+        <source>the file holds a character that is not text (code %1): it is not a WinSpeed text file.</source>
+        <translation>het bestand bevat een teken dat geen tekst is (code %1): het is geen WinSpeed-tekstbestand.</translation>
+    </message>
+    <message>
+        <source>the race day %1 is still to come.</source>
+        <translation>de vluchtdag %1 moet nog komen.</translation>
+    </message>
+    <message>
+        <source>the arrival on %1 is outside the race of %2.</source>
+        <translation>de aankomst op %1 valt buiten de vlucht van %2.</translation>
+    </message>
+    <message>
+        <source>%1: the race day %2 is still to come.</source>
+        <translation>%1: de vluchtdag %2 moet nog komen.</translation>
+    </message>
+    <message>
+        <source>%1: a cell holds a character that is not text.</source>
+        <translation>%1: een cel bevat een teken dat geen tekst is.</translation>
+    </message>
+    <message>
+        <source>%1: the ring number &apos;%2&apos; is longer than %3 characters.</source>
+        <translation>%1: het ringnummer &apos;%2&apos; is langer dan %3 tekens.</translation>
+    </message>
+    <message>
+        <source>%1: the arrival %2 is outside the race of %3.</source>
+        <translation>%1: de aankomst %2 valt buiten de vlucht van %3.</translation>
+    </message>
+    <message>
+        <source>%1: the speed %2 is not a speed a pigeon flies.</source>
+        <translation>%1: de snelheid %2 is geen snelheid die een duif vliegt.</translation>
+    </message>
+    <message>
+        <source>%1: ring %2 would have flown %3 a minute; the arrival time cannot be right.</source>
+        <translation>%1: ring %2 zou %3 per minuut gevlogen hebben; de aankomsttijd kan niet kloppen.</translation>
+    </message>
+    <message>
         <source>%1 cannot be read: %2</source>
         <translation>%1 kan niet worden gelezen: %2</translation>
     </message>
