@@ -38,10 +38,11 @@ ClubFileText ReadClubFileText(const QString& file) {
     return {file, bytes};
 }
 
-// A character no club's text holds: a control character other than a tab (a binary file,
-// or text in a two-byte encoding, which puts a zero byte beside every letter).
+// A character no club's text holds: a control character, tabs included, since the records
+// are of fixed width (a binary file, or text in a two-byte encoding, which puts a zero byte
+// beside every letter).
 bool NotText(QChar c) {
-    return (c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.unicode() == 0x7f;
+    return c.unicode() < 0x20 || c.unicode() == 0x7f;
 }
 
 // The lines of a WinSpeed text file (one byte a character), trailing empty lines dropped.
