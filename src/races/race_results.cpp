@@ -76,10 +76,12 @@ RaceSummary RaceResultSummary(TdmZOLF& db, const QString& liberCode, const QDate
     const QVariantList race{liberCode, DateText(liberDate)};
     RaceSummary s;
     QSqlQuery q = db.select(
-        QStringLiteral("select count(distinct coalesce(b.LoftNo, char(1))), count(*) from "
+        // An entry without a loft counts as one member of its own (the bound mark is no loft
+        // number).
+        QStringLiteral("select count(distinct coalesce(b.LoftNo, ?)), count(*) from "
                        "ZOL_PigRaceData a left join ZOL_PigData b on a.PRingNo=b.PRingNo "
                        "where a.LiberCode=? and substr(a.LiberDate,1,10)=?"),
-        race);
+        {QString(QChar(1)), liberCode, DateText(liberDate)});
     if (q.next()) {
         s.members = q.value(0).toInt();
     }

@@ -20,8 +20,8 @@ inline QString CountingResultSql() {
         "c.Yards as dist, b.Sex as sex, b.ColorType, a.TimeVari from (ZOL_PigRaceData a left "
         "join ZOL_PigData b on a.PRingNo=b.PRingNo) left join ZOL_LoftLibPointDist c on "
         "a.LiberCode=c.LiberCode where a.LiberCode=? and b.LoftNo=c.LoftNo and "
-        "substr(a.LiberDate,1,10)=? and a.BackTime is not null order by a.FlySpeed desc, "
-        "a.PRingNo");
+        "substr(a.LiberDate,1,10)=? and a.BackTime is not null order by a.FlySpeed desc "
+        "nulls last, a.PRingNo");
 }
 
 // Every row of a query, every column as its stored value.
