@@ -122,8 +122,9 @@ RacePointPanel::RacePointPanel(AppContext& ctx, QWidget* parent) : QWidget(paren
     form->addRow(lblCoordPasted_);
     for (auto [box, axis] : {std::pair{medtRaceLon_, CoordinateAxis::Longitude},
                              std::pair{medtRaceLat_, CoordinateAxis::Latitude}}) {
-        connect(box, &CoordinateBox::pasted, this, [this, axis](const QString& text) {
-            guarded(ctx_.prompts, [&] { coordinatesPasted(text, axis); });
+        const CoordinateAxis boxAxis = axis;  // a structured binding cannot be captured in C++17
+        connect(box, &CoordinateBox::pasted, this, [this, boxAxis](const QString& text) {
+            guarded(ctx_.prompts, [&] { coordinatesPasted(text, boxAxis); });
         });
     }
 
