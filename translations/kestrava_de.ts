@@ -148,6 +148,121 @@
     </message>
 </context>
 <context>
+    <name>ClockMemo</name>
+    <message>
+        <source>Please connect to club antenna and clock.</source>
+        <translation>Bitte Vereinsantenne und Uhr anschließen.</translation>
+    </message>
+    <message>
+        <source>In synchronize Loft Number: %1 Please Wait! </source>
+        <translation>Schlag %1 wird abgeglichen, bitte warten! </translation>
+    </message>
+    <message>
+        <source>Clock Synchornize Success !</source>
+        <translation>Uhr abgeglichen !</translation>
+    </message>
+    <message>
+        <source>Loft : %1 in Marked data Upload , Pls Wait !</source>
+        <translation>Schlag %1 : Einsatzdaten werden gelesen, bitte warten !</translation>
+    </message>
+    <message>
+        <source>Loft : %1 in Result data Upload , Pls Wait !</source>
+        <translation>Schlag %1 : Ankünfte werden gelesen, bitte warten !</translation>
+    </message>
+    <message>
+        <source>Marked data upload Success !</source>
+        <translation>Einsatzdaten gelesen !</translation>
+    </message>
+    <message>
+        <source>Race Result upload Success !</source>
+        <translation>Ankünfte gelesen !</translation>
+    </message>
+    <message>
+        <source>RaceCode : %1 No Marked data ! </source>
+        <translation>Flug %1 : keine eingesetzten Tauben ! </translation>
+    </message>
+    <message>
+        <source>Race Result No Record upload !</source>
+        <translation>Keine Ankünfte auf der Uhr !</translation>
+    </message>
+    <message>
+        <source>Please. Select Race Code !</source>
+        <translation>Bitte wählen Sie einen Flugcode !</translation>
+    </message>
+    <message>
+        <source>Ring %1 of loft %2 already belongs to loft %3 : not added !</source>
+        <translation>Ring %1 von Schlag %2 gehört schon zu Schlag %3 : nicht hinzugefügt !</translation>
+    </message>
+    <message>
+        <source>PRingNo not found in this race (%1)!!</source>
+        <translation>Ring nicht in diesem Flug gefunden (%1)!!</translation>
+    </message>
+    <message>
+        <source>Race %1 not found !</source>
+        <translation>Flug %1 nicht gefunden !</translation>
+    </message>
+    <message>
+        <source>Security Code not match !! (%1)</source>
+        <translation>Sicherheitscode stimmt nicht !! (%1)</translation>
+    </message>
+    <message>
+        <source>Clock deviation %1 s is beyond the club&apos;s limit of %2 s !</source>
+        <translation>Uhrabweichung %1 s liegt über der Vereinsgrenze von %2 s !</translation>
+    </message>
+    <message>
+        <source>Database busy (another program is using it) : waiting to store what was read, Pls Wait !</source>
+        <translation>Datenbank belegt (ein anderes Programm benutzt sie) : warten, um das Gelesene zu speichern, bitte warten !</translation>
+    </message>
+    <message>
+        <source>Database Error : not stored, the clock is read again : %1</source>
+        <translation>Datenbankfehler : nicht gespeichert, die Uhr wird erneut gelesen : %1</translation>
+    </message>
+    <message>
+        <source>Do you want to Initialize this timer ? (it holds no loft yet)</source>
+        <translation>Diese Uhr initialisieren ? (sie enthält noch keinen Schlag)</translation>
+    </message>
+    <message>
+        <source>Do you want to Initialize this timer ? (it now holds loft %1)</source>
+        <translation>Diese Uhr initialisieren ? (sie enthält jetzt Schlag %1)</translation>
+    </message>
+    <message>
+        <source>LoftNo Wrong ! ReCheck ! (the clock holds loft none, not %1)</source>
+        <translation>Falsche Schlagnummer ! Prüfen ! (auf der Uhr ist kein Schlag, nicht %1)</translation>
+    </message>
+    <message>
+        <source>LoftNo Wrong ! ReCheck ! (the clock holds loft %1, not %2)</source>
+        <translation>Falsche Schlagnummer ! Prüfen ! (auf der Uhr ist Schlag %1, nicht %2)</translation>
+    </message>
+    <message>
+        <source>%1 Loft/Club Data Download Success !</source>
+        <translation>%1 Schlag- und Vereinsdaten an die Uhr gesendet !</translation>
+    </message>
+    <message>
+        <source>pigeon %1 of %2 sent</source>
+        <translation>Taube %1 von %2 gesendet</translation>
+    </message>
+    <message>
+        <source>pigeon %1 of %2 read</source>
+        <translation>Taube %1 von %2 gelesen</translation>
+    </message>
+    <message>
+        <source>pigeon %1 of %2</source>
+        <translation>Taube %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 Error : %2</source>
+        <translation>Fehler bei %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 Error :%2</source>
+        <translation>Fehler bei %1 :%2</translation>
+    </message>
+    <message>
+        <source>%1 Error !</source>
+        <translation>Fehler bei %1 !</translation>
+    </message>
+</context>
+<context>
     <name>ClockOperation</name>
     <message>
         <source>Excel File (*.xlsx)</source>

@@ -148,6 +148,121 @@
     </message>
 </context>
 <context>
+    <name>ClockMemo</name>
+    <message>
+        <source>Please connect to club antenna and clock.</source>
+        <translation>Veuillez brancher l&apos;antenne du club et le constateur.</translation>
+    </message>
+    <message>
+        <source>In synchronize Loft Number: %1 Please Wait! </source>
+        <translation>Synchronisation du colombier %1, veuillez patienter ! </translation>
+    </message>
+    <message>
+        <source>Clock Synchornize Success !</source>
+        <translation>Constateur synchronisé !</translation>
+    </message>
+    <message>
+        <source>Loft : %1 in Marked data Upload , Pls Wait !</source>
+        <translation>Colombier %1 : lecture des enlogements, veuillez patienter !</translation>
+    </message>
+    <message>
+        <source>Loft : %1 in Result data Upload , Pls Wait !</source>
+        <translation>Colombier %1 : lecture des constatations, veuillez patienter !</translation>
+    </message>
+    <message>
+        <source>Marked data upload Success !</source>
+        <translation>Enlogements lus !</translation>
+    </message>
+    <message>
+        <source>Race Result upload Success !</source>
+        <translation>Constatations lues !</translation>
+    </message>
+    <message>
+        <source>RaceCode : %1 No Marked data ! </source>
+        <translation>Concours %1 : aucun pigeon enlogé ! </translation>
+    </message>
+    <message>
+        <source>Race Result No Record upload !</source>
+        <translation>Aucune constatation dans le constateur !</translation>
+    </message>
+    <message>
+        <source>Please. Select Race Code !</source>
+        <translation>Veuillez choisir un code de concours !</translation>
+    </message>
+    <message>
+        <source>Ring %1 of loft %2 already belongs to loft %3 : not added !</source>
+        <translation>La bague %1 du colombier %2 appartient déjà au colombier %3 : non ajoutée !</translation>
+    </message>
+    <message>
+        <source>PRingNo not found in this race (%1)!!</source>
+        <translation>Bague absente de ce concours (%1) !!</translation>
+    </message>
+    <message>
+        <source>Race %1 not found !</source>
+        <translation>Concours %1 introuvable !</translation>
+    </message>
+    <message>
+        <source>Security Code not match !! (%1)</source>
+        <translation>Le code de sécurité ne correspond pas !! (%1)</translation>
+    </message>
+    <message>
+        <source>Clock deviation %1 s is beyond the club&apos;s limit of %2 s !</source>
+        <translation>L&apos;écart du constateur de %1 s dépasse la limite du club de %2 s !</translation>
+    </message>
+    <message>
+        <source>Database busy (another program is using it) : waiting to store what was read, Pls Wait !</source>
+        <translation>Base de données occupée (un autre programme l&apos;utilise) : attente pour enregistrer ce qui a été lu, veuillez patienter !</translation>
+    </message>
+    <message>
+        <source>Database Error : not stored, the clock is read again : %1</source>
+        <translation>Erreur de base de données : non enregistré, le constateur sera relu : %1</translation>
+    </message>
+    <message>
+        <source>Do you want to Initialize this timer ? (it holds no loft yet)</source>
+        <translation>Initialiser ce constateur ? (il ne contient encore aucun colombier)</translation>
+    </message>
+    <message>
+        <source>Do you want to Initialize this timer ? (it now holds loft %1)</source>
+        <translation>Initialiser ce constateur ? (il contient maintenant le colombier %1)</translation>
+    </message>
+    <message>
+        <source>LoftNo Wrong ! ReCheck ! (the clock holds loft none, not %1)</source>
+        <translation>Mauvais numéro de colombier ! Vérifiez ! (le constateur ne contient aucun colombier, pas %1)</translation>
+    </message>
+    <message>
+        <source>LoftNo Wrong ! ReCheck ! (the clock holds loft %1, not %2)</source>
+        <translation>Mauvais numéro de colombier ! Vérifiez ! (le constateur contient le colombier %1, pas %2)</translation>
+    </message>
+    <message>
+        <source>%1 Loft/Club Data Download Success !</source>
+        <translation>%1 Données du colombier et du club envoyées au constateur !</translation>
+    </message>
+    <message>
+        <source>pigeon %1 of %2 sent</source>
+        <translation>pigeon %1 sur %2 envoyé</translation>
+    </message>
+    <message>
+        <source>pigeon %1 of %2 read</source>
+        <translation>pigeon %1 sur %2 lu</translation>
+    </message>
+    <message>
+        <source>pigeon %1 of %2</source>
+        <translation>pigeon %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 Error : %2</source>
+        <translation>Erreur %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 Error :%2</source>
+        <translation>Erreur %1 :%2</translation>
+    </message>
+    <message>
+        <source>%1 Error !</source>
+        <translation>Erreur %1 !</translation>
+    </message>
+</context>
+<context>
     <name>ClockOperation</name>
     <message>
         <source>Excel File (*.xlsx)</source>

@@ -148,6 +148,121 @@
     </message>
 </context>
 <context>
+    <name>ClockMemo</name>
+    <message>
+        <source>Please connect to club antenna and clock.</source>
+        <translation>Sluit de clubantenne en de klok aan.</translation>
+    </message>
+    <message>
+        <source>In synchronize Loft Number: %1 Please Wait! </source>
+        <translation>Hok %1 wordt gesynchroniseerd, even geduld! </translation>
+    </message>
+    <message>
+        <source>Clock Synchornize Success !</source>
+        <translation>Klok gesynchroniseerd !</translation>
+    </message>
+    <message>
+        <source>Loft : %1 in Marked data Upload , Pls Wait !</source>
+        <translation>Hok %1 : inkorvingsgegevens worden gelezen, even geduld !</translation>
+    </message>
+    <message>
+        <source>Loft : %1 in Result data Upload , Pls Wait !</source>
+        <translation>Hok %1 : aankomsten worden gelezen, even geduld !</translation>
+    </message>
+    <message>
+        <source>Marked data upload Success !</source>
+        <translation>Inkorvingsgegevens gelezen !</translation>
+    </message>
+    <message>
+        <source>Race Result upload Success !</source>
+        <translation>Aankomsten gelezen !</translation>
+    </message>
+    <message>
+        <source>RaceCode : %1 No Marked data ! </source>
+        <translation>Vlucht %1 : geen ingekorfde duiven ! </translation>
+    </message>
+    <message>
+        <source>Race Result No Record upload !</source>
+        <translation>Geen aankomsten op de klok !</translation>
+    </message>
+    <message>
+        <source>Please. Select Race Code !</source>
+        <translation>Kies eerst een vluchtcode !</translation>
+    </message>
+    <message>
+        <source>Ring %1 of loft %2 already belongs to loft %3 : not added !</source>
+        <translation>Ring %1 van hok %2 hoort al bij hok %3 : niet toegevoegd !</translation>
+    </message>
+    <message>
+        <source>PRingNo not found in this race (%1)!!</source>
+        <translation>Ring niet gevonden in deze vlucht (%1)!!</translation>
+    </message>
+    <message>
+        <source>Race %1 not found !</source>
+        <translation>Vlucht %1 niet gevonden !</translation>
+    </message>
+    <message>
+        <source>Security Code not match !! (%1)</source>
+        <translation>Veiligheidscode klopt niet !! (%1)</translation>
+    </message>
+    <message>
+        <source>Clock deviation %1 s is beyond the club&apos;s limit of %2 s !</source>
+        <translation>Klokafwijking %1 s is groter dan de clubgrens van %2 s !</translation>
+    </message>
+    <message>
+        <source>Database busy (another program is using it) : waiting to store what was read, Pls Wait !</source>
+        <translation>Database bezet (een ander programma gebruikt ze) : wachten om het gelezene op te slaan, even geduld !</translation>
+    </message>
+    <message>
+        <source>Database Error : not stored, the clock is read again : %1</source>
+        <translation>Databasefout : niet opgeslagen, de klok wordt opnieuw gelezen : %1</translation>
+    </message>
+    <message>
+        <source>Do you want to Initialize this timer ? (it holds no loft yet)</source>
+        <translation>Deze klok initialiseren ? (er staat nog geen hok op)</translation>
+    </message>
+    <message>
+        <source>Do you want to Initialize this timer ? (it now holds loft %1)</source>
+        <translation>Deze klok initialiseren ? (er staat nu hok %1 op)</translation>
+    </message>
+    <message>
+        <source>LoftNo Wrong ! ReCheck ! (the clock holds loft none, not %1)</source>
+        <translation>Verkeerd hoknummer ! Controleer ! (op de klok staat geen hok, niet %1)</translation>
+    </message>
+    <message>
+        <source>LoftNo Wrong ! ReCheck ! (the clock holds loft %1, not %2)</source>
+        <translation>Verkeerd hoknummer ! Controleer ! (op de klok staat hok %1, niet %2)</translation>
+    </message>
+    <message>
+        <source>%1 Loft/Club Data Download Success !</source>
+        <translation>%1 Hok- en clubgegevens naar de klok gestuurd !</translation>
+    </message>
+    <message>
+        <source>pigeon %1 of %2 sent</source>
+        <translation>duif %1 van %2 verstuurd</translation>
+    </message>
+    <message>
+        <source>pigeon %1 of %2 read</source>
+        <translation>duif %1 van %2 gelezen</translation>
+    </message>
+    <message>
+        <source>pigeon %1 of %2</source>
+        <translation>duif %1 van %2</translation>
+    </message>
+    <message>
+        <source>%1 Error : %2</source>
+        <translation>Fout bij %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 Error :%2</source>
+        <translation>Fout bij %1 :%2</translation>
+    </message>
+    <message>
+        <source>%1 Error !</source>
+        <translation>Fout bij %1 !</translation>
+    </message>
+</context>
+<context>
     <name>ClockOperation</name>
     <message>
         <source>Excel File (*.xlsx)</source>

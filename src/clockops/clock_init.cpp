@@ -1,5 +1,7 @@
 #include "clock_init.h"
 
+#include "clock_texts.h"
+
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -64,14 +66,15 @@ bool InitialiseClock(TWinApiV8& api, TdmZOLF& db, Prompts& prompts, const QStrin
     QString id;
     QString loftText;
     if (!api.ReadDeviceId(id, loftText)) {
-        prompts.message(QStringLiteral("Please connect to club antenna and clock."));
+        prompts.message(
+            ShownClockText(QStringLiteral("Please connect to club antenna and clock.")));
         return false;
     }
     const Prompts::Answer answer = prompts.question(
-        QStringLiteral("Do you want to Initialize this timer ? ") +
-            (loftText.isEmpty()
-                 ? QStringLiteral("(it holds no loft yet)")
-                 : QStringLiteral("(it now holds loft ") + loftText + QLatin1Char(')')),
+        ShownClockText(QStringLiteral("Do you want to Initialize this timer ? ") +
+                       (loftText.isEmpty()
+                            ? QStringLiteral("(it holds no loft yet)")
+                            : QStringLiteral("(it now holds loft ") + loftText + QLatin1Char(')'))),
         Prompts::Buttons::YesNoCancel);
     if (answer == Prompts::Answer::Cancel) {
         return false;
@@ -83,20 +86,21 @@ bool InitialiseClock(TWinApiV8& api, TdmZOLF& db, Prompts& prompts, const QStrin
             id.clear();
             api.ReadDeviceId(id, loftText);
         } else {
-            prompts.message(QStringLiteral("DeviceInit Error :") + lastError);
+            prompts.message(ShownClockText(QStringLiteral("DeviceInit Error :") + lastError));
         }
     }
     if (loftText != loftNo) {
-        prompts.message(QStringLiteral("LoftNo Wrong ! ReCheck ! (the clock holds loft ") +
-                        (loftText.isEmpty() ? QStringLiteral("none") : loftText) +
-                        QStringLiteral(", not ") + loftNo + QLatin1Char(')'));
+        prompts.message(
+            ShownClockText(QStringLiteral("LoftNo Wrong ! ReCheck ! (the clock holds loft ") +
+                           (loftText.isEmpty() ? QStringLiteral("none") : loftText) +
+                           QStringLiteral(", not ") + loftNo + QLatin1Char(')')));
         return false;
     }
     QByteArray deviceRandom;
     QByteArray hostRandom;
     QByteArray key;
     if (!api.ComVerify(id, keyText, deviceRandom, hostRandom, key)) {
-        prompts.message(QStringLiteral("ComVerify Error :") + lastError);
+        prompts.message(ShownClockText(QStringLiteral("ComVerify Error :") + lastError));
         return false;
     }
     const struct {
@@ -111,14 +115,14 @@ bool InitialiseClock(TWinApiV8& api, TdmZOLF& db, Prompts& prompts, const QStrin
     for (const auto& step : steps) {
         QString errorText;
         if (!api.SetLoftInfo(key, step.text, errorText)) {
-            prompts.message(QString::fromLatin1(step.prefix) + errorText);
+            prompts.message(ShownClockText(QString::fromLatin1(step.prefix) + errorText));
             return false;
         }
     }
     const QString success = loftText + QStringLiteral(" Loft/Club Data Download Success !");
     prompts.beep();
     if (banner) {
-        banner(success);
+        banner(ShownClockText(success));
     }
     api.SendText(success);
     return true;

@@ -1,5 +1,7 @@
 #include "clock_uploads.h"
 
+#include "clock_texts.h"
+
 #include <QSqlQuery>
 #include <QVariant>
 #include <cstdlib>
@@ -444,7 +446,7 @@ void VerifyArrivals(ClockRun& run, ClockSession& session, const RaceChoice& race
                                  QStringLiteral(")!!");
             run.log.line(QStringLiteral("ERROR ") + text);
             run.commit();
-            run.prompts.message(text);
+            run.prompts.message(ShownClockText(text));
             continue;
         }
         const qint64 distance = LoftTotalDistance(run.db, race.liberCode, session.loftNo, mode);
@@ -486,8 +488,8 @@ void VerifyArrivals(ClockRun& run, ClockSession& session, const RaceChoice& race
             run.log.line(QStringLiteral("ERROR security code of %1: marked %2, back %3")
                              .arg(a.ringNo, a.markCode, a.backCode));
             run.commit();
-            run.prompts.message(QStringLiteral("Security Code not match !! (") + a.ringNo +
-                                QStringLiteral(")"));
+            run.prompts.message(ShownClockText(QStringLiteral("Security Code not match !! (") +
+                                               a.ringNo + QStringLiteral(")")));
             run.db.exec(
                 QStringLiteral("update ZOL_PigRaceData set UID_Real=?, RandomCode=?, "
                                "RealRandom=?") +

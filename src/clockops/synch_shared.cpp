@@ -2,6 +2,7 @@
 
 #include <QProgressBar>
 
+#include "clock_texts.h"
 #include "data/app_context.h"
 
 ClockMemoView::ClockMemoView(const QString& objectName, QWidget* parent) : QPlainTextEdit(parent) {
@@ -31,8 +32,10 @@ void ClockMemoView::showMemo(const ClockMemo& memo) {
     }
     setStyleSheet(QStringLiteral("QPlainTextEdit { background-color: %1; color: black; }")
                       .arg(QLatin1String(colour)));
-    if (toPlainText() != memo.text()) {
-        setPlainText(memo.text());
+    // The memo holds the workflow's English lines; the secretary reads them in her language.
+    const QString shown = ShownClockText(memo.text());
+    if (toPlainText() != shown) {
+        setPlainText(shown);
     }
     setVisible(memo.visible());
 }
@@ -57,7 +60,7 @@ bool SynchShared::startRun(ClockRunner::Workflow workflow, ClockMemo& memo, Cloc
             if (progressBar != nullptr) {
                 progressBar->setRange(0, int(total));
                 progressBar->setValue(int(step));
-                progressBar->setFormat(text);
+                progressBar->setFormat(ShownClockText(text));
             }
         },
         [this, done](const ClockSession& s, const ClockRunner::Outcome& outcome) {
@@ -72,7 +75,7 @@ bool SynchShared::startRun(ClockRunner::Workflow workflow, ClockMemo& memo, Cloc
                 progressBar->setFormat(QString());
             }
             if (!outcome.error.isEmpty()) {
-                ctx.prompts.error(outcome.error);
+                ctx.prompts.error(ShownClockText(outcome.error));
             }
             done(outcome);
         });

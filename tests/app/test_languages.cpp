@@ -22,6 +22,7 @@
 #include "app/language.h"
 #include "app/main_window.h"
 #include "app/screens.h"
+#include "clockops/clock_texts.h"
 #include "setup/club_setup.h"
 #include "setup/setup_screen.h"
 #include "test_context.h"
@@ -249,6 +250,8 @@ class TestLanguages : public QObject {
     void everyCaptionTranslated();
     void translationsKeepPlaceholders_data();
     void translationsKeepPlaceholders();
+    void clockLinesShownInLanguage_data();
+    void clockLinesShownInLanguage();
 };
 
 void TestLanguages::languageBoxListsEachInItsOwnName() {
@@ -380,6 +383,45 @@ void TestLanguages::translationsKeepPlaceholders() {
         }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void TestLanguages::clockLinesShownInLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("en unchanged") << "en"
+                                  << "In synchronize Loft Number: 0412345 Please Wait! "
+                                  << "In synchronize Loft Number: 0412345 Please Wait! ";
+    QTest::newRow("nl progress with loft") << "nl"
+                                           << "In synchronize Loft Number: 0412345 Please Wait! "
+                                           << "Hok 0412345 wordt gesynchroniseerd, even geduld! ";
+    // The clock's command and its own error text stay as they are, even when it holds "%1".
+    QTest::newRow("de clock error") << "de"
+                                    << "SaveRace Error : %1 refused"
+                                    << "Fehler bei SaveRace : %1 refused";
+    QTest::newRow("fr values in order")
+        << "fr"
+        << "Ring BE-123 of loft 0412345 already belongs to loft 0499999 : not added !"
+        << "La bague BE-123 du colombier 0412345 appartient déjà au colombier 0499999 : non "
+           "ajoutée !";
+    QTest::newRow("nl memo of two lines, one unknown")
+        << "nl"
+        << "Please connect to club antenna and clock.\nsomething the clock said"
+        << "Sluit de clubantenne en de klok aan.\nsomething the clock said";
+    QTest::newRow("de database error wins over the general error")
+        << "de"
+        << "Database Error : not stored, the clock is read again : database is locked"
+        << "Datenbankfehler : nicht gespeichert, die Uhr wird erneut gelesen : database is locked";
+}
+
+// The clock screen's memo, progress and messages: the workflows write English (the race-day
+// log and the screen's code keep it), the secretary reads her language with the values intact.
+void TestLanguages::clockLinesShownInLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, english);
+    QFETCH(QString, shown);
+    InstallLanguage(language);
+    QCOMPARE(ShownClockText(english), shown);
 }
 
 QTEST_MAIN(TestLanguages)
