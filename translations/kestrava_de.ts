@@ -261,6 +261,14 @@
         <source>%1 Error !</source>
         <translation>Fehler bei %1 !</translation>
     </message>
+    <message>
+        <source>Run stopped before the clock was read to the end : the Clock Operation screen was left !</source>
+        <translation>Lesen abgebrochen, bevor die Uhr ganz gelesen war : der Bildschirm Uhrenbedienung wurde verlassen !</translation>
+    </message>
+    <message>
+        <source>Run stopped before the clock was read to the end : the tab was changed !</source>
+        <translation>Lesen abgebrochen, bevor die Uhr ganz gelesen war : die Registerkarte wurde gewechselt !</translation>
+    </message>
 </context>
 <context>
     <name>ClockOperation</name>

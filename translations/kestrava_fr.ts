@@ -261,6 +261,14 @@
         <source>%1 Error !</source>
         <translation>Erreur %1 !</translation>
     </message>
+    <message>
+        <source>Run stopped before the clock was read to the end : the Clock Operation screen was left !</source>
+        <translation>Lecture arrêtée avant la fin du constateur : l&apos;écran Constateurs a été quitté !</translation>
+    </message>
+    <message>
+        <source>Run stopped before the clock was read to the end : the tab was changed !</source>
+        <translation>Lecture arrêtée avant la fin du constateur : l&apos;onglet a été changé !</translation>
+    </message>
 </context>
 <context>
     <name>ClockOperation</name>

@@ -261,6 +261,14 @@
         <source>%1 Error !</source>
         <translation>Fout bij %1 !</translation>
     </message>
+    <message>
+        <source>Run stopped before the clock was read to the end : the Clock Operation screen was left !</source>
+        <translation>Lezen gestopt voor de klok helemaal gelezen was : het scherm Klokbediening werd verlaten !</translation>
+    </message>
+    <message>
+        <source>Run stopped before the clock was read to the end : the tab was changed !</source>
+        <translation>Lezen gestopt voor de klok helemaal gelezen was : er werd van tabblad gewisseld !</translation>
+    </message>
 </context>
 <context>
     <name>ClockOperation</name>

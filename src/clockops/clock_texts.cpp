@@ -35,6 +35,12 @@ const char* const kClockTexts[] = {
     QT_TRANSLATE_NOOP("ClockMemo", "LoftNo Wrong ! ReCheck ! (the clock holds loft none, not %1)"),
     QT_TRANSLATE_NOOP("ClockMemo", "LoftNo Wrong ! ReCheck ! (the clock holds loft %1, not %2)"),
     QT_TRANSLATE_NOOP("ClockMemo", "%1 Loft/Club Data Download Success !"),
+    QT_TRANSLATE_NOOP("ClockMemo",
+                      "Run stopped before the clock was read to the end : the Clock "
+                      "Operation screen was left !"),
+    QT_TRANSLATE_NOOP("ClockMemo",
+                      "Run stopped before the clock was read to the end : the tab "
+                      "was changed !"),
     QT_TRANSLATE_NOOP("ClockMemo", "pigeon %1 of %2 sent"),
     QT_TRANSLATE_NOOP("ClockMemo", "pigeon %1 of %2 read"),
     QT_TRANSLATE_NOOP("ClockMemo", "pigeon %1 of %2"),
