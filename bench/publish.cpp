@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "best_of.h"
 #include "data/database.h"
 #include "data/date_time.h"
 #include "data/whole_file.h"
@@ -56,18 +57,6 @@ void generate(TdmZOLF& db, int arrivals) {
                  QStringLiteral("CLK%1").arg(i % kLofts)});
         }
     });
-}
-
-template <typename F>
-double bestMs(int runs, F work) {
-    double best = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, timer.nsecsElapsed() / 1e6);
-    }
-    return best;
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "best_of.h"
 #include "data/database.h"
 #include "data/date_time.h"
 #include "race_reference.h"
@@ -72,19 +73,6 @@ void generate(TdmZOLF& db, int entries) {
                  QStringLiteral("CLK%1").arg(i % kLofts)});
         }
     });
-}
-
-// The best of `runs` timings, in milliseconds.
-template <typename F>
-double bestMs(int runs, F work) {
-    double best = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, timer.nsecsElapsed() / 1e6);
-    }
-    return best;
 }
 
 QByteArray fileSet(const WinSpeedFiles& f) {
