@@ -3,12 +3,15 @@
 #include <sqlite3.h>
 #include <QAtomicInt>
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <QSysInfo>
 #include <QThread>
 
 #include <cerrno>
@@ -61,7 +64,7 @@ QSqlQuery preparedOnly(const QSqlDatabase& db, const QString& sql, bool forwardO
     // while it reads others, so the server always hands the whole result at once.
     q.setForwardOnly(forwardOnly && engineOf(db) == SqlEngine::Sqlite);
     if (!q.prepare(sql)) {
-        throw DbError(refusal(db, q.lastError()));
+        throw DbError(refusal(db, q.lastError()), RefusalCode(q.lastError()));
     }
     return q;
 }
@@ -71,7 +74,7 @@ void execWith(QSqlQuery& q, const QVariantList& params) {
         q.bindValue(i, params.at(i));
     }
     if (!q.exec()) {
-        throw DbError(RefusalText(engineOf(q.driver()), q.lastError()));
+        throw DbError(RefusalText(engineOf(q.driver()), q.lastError()), RefusalCode(q.lastError()));
     }
 }
 
@@ -92,7 +95,7 @@ void execUtility(const QSqlDatabase& db, const QString& sql) {
                                                 QRegularExpression::CaseInsensitiveOption);
     QSqlQuery q(db);
     if (!q.exec(createTable.match(sql).hasMatch() ? CreateTableText(engineOf(db), sql) : sql)) {
-        throw DbError(refusal(db, q.lastError()));
+        throw DbError(refusal(db, q.lastError()), RefusalCode(q.lastError()));
     }
 }
 
@@ -226,6 +229,37 @@ bool SyncToDisk(QFile& file) {
 #endif
 }
 
+// While another seat holds what an action needs, the program tries again in slices this long;
+// in between, the windows repaint and timers run (the user's clicks wait until the action ends).
+constexpr int kWaitSliceMs = 50;
+// How long one statement of a repeatable action waits for a server lock before the action is
+// undone and tried again.
+constexpr int kServerSliceMs = 250;
+// The file engine's own wait for a busy file, as the driver sets it when it opens the file.
+constexpr int kDriverBusyMs = 5000;
+// The longest a single server statement outside a repeatable action waits for a lock.
+constexpr int kServerStatementWaitMs = 10000;
+
+void WaitAlive(int ms) {
+    QElapsedTimer waited;
+    waited.start();
+    QCoreApplication* app = QCoreApplication::instance();
+    const bool windows = app != nullptr && QThread::currentThread() == app->thread();
+    do {
+        if (windows) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+        }
+        QThread::msleep(5);
+    } while (waited.elapsed() < ms);
+}
+
+sqlite3* sqliteHandleOf(const QSqlDatabase& db) {
+    const QVariant handle = db.driver()->handle();
+    return handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0
+               ? *static_cast<sqlite3* const*>(handle.constData())
+               : nullptr;
+}
+
 QString newConnectionName() {
     return QStringLiteral("kestrava_%1").arg(connectionCounter.fetchAndAddRelaxed(1));
 }
@@ -302,7 +336,8 @@ QList<qint64> TdmZOLF::TableRowCounts(const QString& file, const QStringList& ta
 TdmZOLF::TdmZOLF(const QString& databaseFile)
     : file_(IsServerSource(databaseFile) ? databaseFile.trimmed()
                                          : QFileInfo(databaseFile).absoluteFilePath()),
-      connectionName_(newConnectionName()) {
+      connectionName_(newConnectionName()),
+      seat_(QSysInfo::machineHostName()) {
     if (IsServerSource(file_)) {
         openOnServer();
         return;
@@ -347,6 +382,7 @@ void TdmZOLF::openOnServer() {
         // would void the action's whole transaction, so the table is there from the start.
         execUtility(db, QStringLiteral("create table if not exists KST_Setting (Name TEXT primary "
                                        "key, Value TEXT)"));
+        applyServerLockTimeout();
     } catch (...) {
         close();
         throw;
@@ -388,7 +424,27 @@ void TdmZOLF::reopen() {
             QSqlDatabase::removeDatabase(connectionName_);
         }
         openSource(connectionName_, file_);
+        if (isServer()) {
+            applyServerLockTimeout();
+        }
     }
+}
+
+void TdmZOLF::setSeat(const QString& seat) {
+    seat_ = seat.trimmed().isEmpty() ? QSysInfo::machineHostName() : seat.trimmed();
+}
+
+void TdmZOLF::setLockWaitLimit(int ms) {
+    lockWaitLimitMs_ = qMax(0, ms);
+    if (isServer() && isOpen()) {
+        applyServerLockTimeout();
+    }
+}
+
+void TdmZOLF::applyServerLockTimeout() {
+    // A seat that keeps rows in an open transaction never stops this one for good.
+    tryRaw(QStringLiteral("set lock_timeout = %1")
+               .arg(qMax(1, qMin(lockWaitLimitMs_, kServerStatementWaitMs))));
 }
 
 QSqlQuery& TdmZOLF::kept(const QString& sql) {
@@ -531,9 +587,7 @@ void TdmZOLF::transaction(const std::function<void()>& work) {
         exec(QStringLiteral("release savepoint ") + mark);
         return;
     }
-    if (!db.transaction()) {
-        throw DbError(refusal(db, db.lastError()));
-    }
+    begin(db);
     depth_ = 1;
     try {
         work();
@@ -545,8 +599,76 @@ void TdmZOLF::transaction(const std::function<void()>& work) {
     depth_ = 0;
     if (!db.commit()) {
         const QString text = refusal(db, db.lastError());
+        const QString code = RefusalCode(db.lastError());
         db.rollback();
-        throw DbError(text);
+        throw DbError(text, code);
+    }
+}
+
+void TdmZOLF::begin(QSqlDatabase& db) {
+    if (engineOf(db) == SqlEngine::Postgres) {
+        if (!db.transaction()) {
+            throw DbError(refusal(db, db.lastError()), RefusalCode(db.lastError()));
+        }
+        return;
+    }
+    sqlite3* handle = sqliteHandleOf(db);
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        if (handle != nullptr) {
+            sqlite3_busy_timeout(handle, kWaitSliceMs);
+        }
+        QSqlQuery q(db);
+        const bool begun = q.exec(QStringLiteral("begin immediate"));
+        if (handle != nullptr) {
+            sqlite3_busy_timeout(handle, kDriverBusyMs);
+        }
+        if (begun) {
+            return;
+        }
+        const QSqlError error = q.lastError();
+        if (!IsBusyFileCode(error.nativeErrorCode())) {
+            // A file that cannot be written (read only) is still read in a transaction.
+            if (!db.transaction()) {
+                throw DbError(refusal(db, db.lastError()), RefusalCode(db.lastError()));
+            }
+            return;
+        }
+        if (waited.elapsed() >= lockWaitLimitMs_) {
+            throw DbError(refusal(db, error), QStringLiteral("busy"));
+        }
+        WaitAlive(kWaitSliceMs);
+    }
+}
+
+void TdmZOLF::repeatableTransaction(const std::function<void()>& work) {
+    if (depth_ > 0) {
+        transaction(work);
+        return;
+    }
+    QElapsedTimer waited;
+    waited.start();
+    int storedFirst = 0;
+    for (;;) {
+        try {
+            transaction([&] {
+                if (isServer()) {
+                    // Short waits, so that the windows stay alive between them.
+                    exec(QStringLiteral("set local lock_timeout = %1").arg(kServerSliceMs));
+                }
+                work();
+            });
+            return;
+        } catch (const DbError& e) {
+            // A row another seat stored first is seen as stored when the work runs again; a
+            // row refused as stored twice more often than that is a fault of the work itself.
+            const bool storedTwice = e.code() == QLatin1String("23505") && ++storedFirst > 3;
+            if (!IsSeatInTheWay(e.code()) || storedTwice || waited.elapsed() >= lockWaitLimitMs_) {
+                throw;
+            }
+        }
+        WaitAlive(kWaitSliceMs);
     }
 }
 

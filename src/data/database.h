@@ -68,6 +68,23 @@ class TdmZOLF {
     // Inside another transaction it is a part of that one, undone on its own on an exception.
     void transaction(const std::function<void()>& work);
 
+    // Like transaction(), for work that does nothing but database work and so may be run again.
+    // When another seat is in the way (it holds a row or the file this work needs, its work
+    // crossed this one, or it stored the same new row first), everything is undone, the program
+    // waits a moment with its windows alive and runs `work` again, until the lock wait limit has
+    // passed; then it throws DbError saying that another seat held the data. Inside another
+    // transaction it is a plain part of that one.
+    void repeatableTransaction(const std::function<void()>& work);
+    // The longest time an action waits for another seat before it gives up (30 seconds unless
+    // set). A transaction waits for the club file with the windows alive; on the server a single
+    // statement outside repeatableTransaction gives up after this time at most.
+    void setLockWaitLimit(int ms);
+    int lockWaitLimit() const { return lockWaitLimitMs_; }
+    // The name under which this seat's saves are recorded, so that another seat can say who
+    // changed a row: the computer's host name unless set.
+    const QString& seat() const { return seat_; }
+    void setSeat(const QString& seat);
+
     // Writes a consistent copy of the open database to `target` (which must not exist),
     // page by page through SQLite's backup API, and waits until it is on the disk. A copy that
     // fails (a full disk, an unwritable folder) is removed and throws DbError with the reason.
@@ -83,6 +100,11 @@ class TdmZOLF {
   private:
     void openOnServer();
     bool tryRaw(const QString& sql);
+    // Begins the outermost transaction. A club file is taken for writing at once, so that two
+    // programs on one file take turns instead of one failing half-way; while another program
+    // holds it, the program waits with its windows alive.
+    void begin(QSqlDatabase& db);
+    void applyServerLockTimeout();
     void shielded(const QString& sql, const std::function<void()>& run);
     // The kept statement for `sql`, prepared on first use.
     QSqlQuery& kept(const QString& sql);
@@ -91,5 +113,7 @@ class TdmZOLF {
     QString connectionName_;
     QHash<QString, QSqlQuery> kept_;
     int depth_ = 0;  // transactions open, the outermost first
+    int lockWaitLimitMs_ = 30000;
+    QString seat_;
     std::shared_ptr<const int> lifetime_ = std::make_shared<const int>(0);
 };

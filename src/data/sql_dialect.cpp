@@ -71,6 +71,19 @@ QString RefusalCode(const QSqlError& error) {
     return error.nativeErrorCode();
 }
 
+bool IsBusyFileCode(const QString& code) {
+    // The file engine's codes, the extended ones included: busy (5) and locked (6).
+    bool number = false;
+    const int value = code.toInt(&number);
+    return number && ((value & 0xff) == 5 || (value & 0xff) == 6);
+}
+
+bool IsSeatInTheWay(const QString& code) {
+    return code == QLatin1String("55P03") || code == QLatin1String("40001") ||
+           code == QLatin1String("40P01") || code == QLatin1String("23505") ||
+           code == QLatin1String("busy") || IsBusyFileCode(code);
+}
+
 bool IsRetryable(const QSqlError& error) {
     const QString code = RefusalCode(error);
     return code == QLatin1String("40001") || code == QLatin1String("40P01");
@@ -99,6 +112,11 @@ QString ServerMessage(const QSqlError& error) {
 
 QString RefusalText(SqlEngine engine, const QSqlError& error) {
     if (engine == SqlEngine::Sqlite) {
+        if (IsBusyFileCode(error.nativeErrorCode())) {
+            return QStringLiteral(
+                "Another seat kept the club database busy for too long; nothing of this "
+                "action was stored. Please try again when it has finished.");
+        }
         QString text = error.databaseText();
         return text.isEmpty() ? error.text() : text;
     }

@@ -45,6 +45,12 @@ QString CreateTableText(SqlEngine engine, const QString& sql);
 QString RefusalText(SqlEngine engine, const QSqlError& error);
 // The SQLSTATE of a server refusal ("23505"), or empty on the file engine.
 QString RefusalCode(const QSqlError& error);
+// True for a club file's refusal code that means another program holds the file (busy, locked).
+bool IsBusyFileCode(const QString& code);
+// True for refusal codes (RefusalCode, DbError::code) that mean another seat was in the way:
+// a wait for its lock that ended, its work crossing this one (serialization, deadlock), a row it
+// stored first, or the club file held busy. The same work tried again may well succeed.
+bool IsSeatInTheWay(const QString& code);
 // True for refusals that go away when the same work is tried again (another seat's work
 // crossed this one: a serialization failure or a deadlock).
 bool IsRetryable(const QSqlError& error);

@@ -99,6 +99,7 @@ void MemberFormPanel::startNew() {
         e->clear();
     }
     mmoNote_->clear();
+    loaded_.reset();
     // The club's code may be longer than a member's box allows; it is kept whole.
     SetWholeText(edtUnionCode_, ClubAssociationCode(ctx_.db), kUnionCodeLimit);
     edtSeriesNo_->setEnabled(true);
@@ -106,6 +107,7 @@ void MemberFormPanel::startNew() {
 
 void MemberFormPanel::startEdit(const QString& loftNo) {
     lblCoordPasted_->clear();
+    loaded_ = MemberEditedRow(ctx_.db, loftNo);
     const MemberForm f = LoadMember(ctx_.db, loftNo);
     edtName_->setText(f.name);
     edtPhone_->setText(f.phone);
@@ -161,8 +163,19 @@ void MemberFormPanel::save() {
         // The loft number can be typed only in a form opened with "AddNew".
         const MemberFormMode mode =
             edtSeriesNo_->isEnabled() ? MemberFormMode::AddNew : MemberFormMode::Edit;
-        if (SaveMember(ctx_.db, ctx_.prompts, ctx_.clock, f, mode) == MemberSaveResult::Refused) {
+        const MemberSaveResult result =
+            SaveMember(ctx_.db, ctx_.prompts, ctx_.clock, f, mode, loaded_ ? &*loaded_ : nullptr);
+        if (result == MemberSaveResult::Refused) {
             return;  // the form stays open
+        }
+        if (result == MemberSaveResult::Reload) {
+            // Another seat changed the member: show it as stored now; a member deleted there
+            // is no longer there to show.
+            startEdit(f.loftNo);
+            if (!loaded_->found) {
+                emit cancelled();
+            }
+            return;
         }
         emit saved();
     });

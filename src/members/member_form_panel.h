@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "data/app_context.h"
+#include "data/edited_row.h"
 #include "members/member_store.h"
 #include "races/pasted_coordinates.h"
 
@@ -50,4 +52,6 @@ class MemberFormPanel : public QWidget {
     CoordinateBox* medtLoftLat_;
     QLabel* lblCoordPasted_;
     QPlainTextEdit* mmoNote_;
+    // The member as the form was filled with it; a form for a new member has none.
+    std::optional<EditedRow> loaded_;
 };

@@ -8,6 +8,7 @@
 #include "data/convert.h"
 #include "data/database.h"
 #include "data/date_time.h"
+#include "data/edited_row.h"
 #include "data/errors.h"
 #include "data/prompts.h"
 #include "data/schema.h"
@@ -59,8 +60,27 @@ QString LoftNoTrimmedText(const QString& loftNo) {
         .arg(loftNo);
 }
 
+EditedRow MemberEditedRow(TdmZOLF& db, const QString& loftNo) {
+    EditedRow row;
+    row.table = QStringLiteral("ZOL_LoftData");
+    row.keyColumns = QStringList{QStringLiteral("LoftNo")};
+    row.key = QVariantList{loftNo};
+    row.columns = QStringList{QStringLiteral("AssociationCode"),
+                              QStringLiteral("LoftName"),
+                              QStringLiteral("Street"),
+                              QStringLiteral("City"),
+                              QStringLiteral("PostCode"),
+                              QStringLiteral("PhoneNo"),
+                              QStringLiteral("LoftLon"),
+                              QStringLiteral("LoftLat"),
+                              QStringLiteral("Notes")};
+    row.label = MemberText::tr("Member %1").arg(loftNo);
+    LoadEditedRow(db, row);
+    return row;
+}
+
 MemberSaveResult SaveMember(TdmZOLF& db, Prompts& prompts, const Clock& clock,
-                            const MemberForm& typed, MemberFormMode mode) {
+                            const MemberForm& typed, MemberFormMode mode, EditedRow* loaded) {
     MemberForm f = typed;
     // Blanks typed around a new loft number would make a second member beside the one
     // without them. A member being edited keeps the loft number it is stored under.
@@ -90,8 +110,12 @@ MemberSaveResult SaveMember(TdmZOLF& db, Prompts& prompts, const Clock& clock,
         !prompts.confirmed(ReplaceMemberQuestion(f.loftNo, existingName.toString()))) {
         return MemberSaveResult::Refused;
     }
-    db.transaction([&] {
-        if (!exists) {
+    // Whether the member is there is asked again inside the transaction when another seat may
+    // have deleted it meanwhile (an overwrite of a deleted member stores it anew).
+    bool inserted = !exists;
+    const auto write = [&](bool present) {
+        inserted = !present;
+        if (!present) {
             db.exec(QStringLiteral("insert into ZOL_LoftData (AssociationCode,LoftNo,LoftName,"
                                    "Street,City,PostCode,PhoneNo,LoftLon,LoftLat,Notes,UpdateTime,"
                                    "SynchFlag) values(?,?,?,?,?,?,?,?,?,?,?,1)"),
@@ -116,8 +140,22 @@ MemberSaveResult SaveMember(TdmZOLF& db, Prompts& prompts, const Clock& clock,
                      StoredText(f.postCode), StoredText(f.phone), StoredText(f.lon),
                      StoredText(f.lat), StoredText(notes), now, f.loftNo});
         }
-    });
-    return exists ? MemberSaveResult::Updated : MemberSaveResult::Inserted;
+    };
+    if (loaded != nullptr && mode == MemberFormMode::Edit) {
+        const EditedRowSave saved = SaveEditedRow(db, prompts, clock, *loaded, [&] {
+            write(db.value(QStringLiteral("select 1 from ZOL_LoftData where LoftNo=?"), {f.loftNo})
+                      .isValid());
+        });
+        if (saved == EditedRowSave::Reload) {
+            return MemberSaveResult::Reload;
+        }
+        if (saved == EditedRowSave::Kept) {
+            return MemberSaveResult::Refused;
+        }
+    } else {
+        db.transaction([&] { write(exists); });
+    }
+    return inserted ? MemberSaveResult::Inserted : MemberSaveResult::Updated;
 }
 
 MemberForm LoadMember(TdmZOLF& db, const QString& loftNo) {

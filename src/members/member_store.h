@@ -42,9 +42,19 @@ enum class MemberFormMode { Edit, AddNew };
 // belongs to a member already asks ReplaceMemberQuestion first; on No nothing is stored.
 // A loft number typed in an "AddNew" form is stored without the blanks around it (the
 // secretary is told, LoftNoTrimmedText), so " 0101 " is the member 0101 and not a second one.
-enum class MemberSaveResult { Refused, Inserted, Updated };
+//
+// With `loaded` (the member's row as the form loaded it, MemberEditedRow), an edited member
+// that another seat changed or deleted meanwhile is not overwritten unasked: the secretary
+// chooses to overwrite (stored, Updated or Inserted), to see the stored member (Reload; nothing
+// stored) or to keep the form open (Refused).
+enum class MemberSaveResult { Refused, Inserted, Updated, Reload };
+struct EditedRow;
 MemberSaveResult SaveMember(TdmZOLF& db, Prompts& prompts, const Clock& clock,
-                            const MemberForm& form, MemberFormMode mode = MemberFormMode::Edit);
+                            const MemberForm& form, MemberFormMode mode = MemberFormMode::Edit,
+                            EditedRow* loaded = nullptr);
+// The member's row as the member form edits it, read now (before the form is filled, so that a
+// change made meanwhile is seen at Save rather than missed).
+EditedRow MemberEditedRow(TdmZOLF& db, const QString& loftNo);
 QString ReplaceMemberQuestion(const QString& loftNo, const QString& name);
 QString LoftNoTrimmedText(const QString& loftNo);
 MemberForm LoadMember(TdmZOLF& db, const QString& loftNo);

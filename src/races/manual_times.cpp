@@ -109,7 +109,9 @@ ManualArrivalResult SaveManualArrival(TdmZOLF& db, const RaceKey& race, const Ma
                         liberation);
     r.speed = StoredFlySpeed(CalcFlySpeed(r.distance, r.ms));
 
-    db.transaction([&] {
+    // Another seat may be storing arrivals of the same member at the same moment; the work is
+    // run again when that seat was in the way, so that no arrival is lost or stored twice.
+    db.repeatableTransaction([&] {
         const QVariantList readings{GeneralText(entry.readings.marked),
                                     GeneralText(entry.readings.master),
                                     GeneralText(entry.readings.member)};

@@ -1,0 +1,303 @@
+// Two seats on one club database (two connections, as two programs on two PCs): a member edited
+// on both, arrivals typed on several seats at once, and an action that meets another seat's lock.
+#include <QElapsedTimer>
+#include <QMutex>
+#include <QThread>
+#include <QTimer>
+#include <QtTest>
+
+#include "data/edited_row.h"
+#include "data/errors.h"
+#include "members/member_store.h"
+#include "races/manual_times.h"
+#include "test_context.h"
+
+namespace {
+
+const QDate kRaceDay(2026, 5, 26);
+
+// The database of `t` as a second seat reaches it.
+QString SourceOf(TestContext& t) {
+    return t.server ? t.server->url() : t.paths.databaseFile;
+}
+
+MemberForm Member(const QString& loft, const QString& name, const QString& city = "Dover") {
+    MemberForm f;
+    f.associationCode = QStringLiteral("KC");
+    f.loftNo = loft;
+    f.name = name;
+    f.city = city;
+    return f;
+}
+
+QString StoredName(TdmZOLF& db, const QString& loft) {
+    return db.value("select LoftName from ZOL_LoftData where LoftNo=?", {loft}).toString();
+}
+
+// Holds the whole file (a file) or the member's row (a server) in an open transaction, as a
+// seat in the middle of saving does.
+void HoldMember(TdmZOLF& db, const QString& loft) {
+    QSqlQuery q(db.connection());
+    QVERIFY(q.exec(db.isServer() ? "begin" : "begin immediate"));
+    QVERIFY(q.prepare("update ZOL_LoftData set SynchFlag=0 where LoftNo=?"));
+    q.addBindValue(loft);
+    QVERIFY(q.exec());
+}
+
+void Release(TdmZOLF& db) {
+    QSqlQuery q(db.connection());
+    q.exec("commit");
+}
+
+}  // namespace
+
+class TestSeats : public QObject {
+    Q_OBJECT
+  private slots:
+    void memberEditedOnTwoSeats_data();
+    void memberEditedOnTwoSeats();
+    void waitForAnotherSeat_data();
+    void waitForAnotherSeat();
+    void manualTimesOnFourSeats();
+};
+
+void TestSeats::memberEditedOnTwoSeats_data() {
+    QTest::addColumn<QString>("other");  // what the second seat does meanwhile
+    QTest::addColumn<int>("answer");     // Prompts::Answer
+    QTest::addColumn<QString>("asked");  // the question's first line; empty: nothing asked
+    QTest::addColumn<int>("result");     // MemberSaveResult
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("seat");  // seat recorded for the row; empty: none
+
+    const int yes = int(Prompts::Answer::Yes);
+    const int no = int(Prompts::Answer::No);
+    const int cancel = int(Prompts::Answer::Cancel);
+    const QString changed = "Member 0123 was changed at 20:13 on another seat (DESK).";
+    QTest::newRow("nobody else") << "" << yes << "" << int(MemberSaveResult::Updated) << "Ann Typed"
+                                 << "ANTENNA";
+    QTest::newRow("other seat saved the same values")
+        << "same" << yes << "" << int(MemberSaveResult::Updated) << "Ann Typed"
+        << "ANTENNA";
+    QTest::newRow("column the form leaves alone")
+        << "synch" << yes << "" << int(MemberSaveResult::Updated) << "Ann Typed"
+        << "ANTENNA";
+    QTest::newRow("reload") << "form" << no << changed << int(MemberSaveResult::Reload)
+                            << "Ann Desk"
+                            << "DESK";
+    QTest::newRow("overwrite") << "form" << yes << changed << int(MemberSaveResult::Updated)
+                               << "Ann Typed"
+                               << "ANTENNA";
+    QTest::newRow("keep the form")
+        << "form" << cancel << changed << int(MemberSaveResult::Refused) << "Ann Desk"
+        << "DESK";
+    QTest::newRow("changed outside a form")
+        << "raw" << no << "Member 0123 was changed on another seat."
+        << int(MemberSaveResult::Reload) << "Ann Raw"
+        << "";
+    QTest::newRow("deleted, stored again")
+        << "delete" << yes << "Member 0123 was deleted on another seat."
+        << int(MemberSaveResult::Inserted) << "Ann Typed"
+        << "ANTENNA";
+}
+
+void TestSeats::memberEditedOnTwoSeats() {
+    QFETCH(QString, other);
+    QFETCH(int, answer);
+    QFETCH(QString, asked);
+    QFETCH(int, result);
+    QFETCH(QString, stored);
+    QFETCH(QString, seat);
+
+    TestContext t;
+    t.db->setSeat("ANTENNA");
+    QCOMPARE(SaveMember(*t.db, t.prompts, t.clock, Member("0123", "Ann"), MemberFormMode::AddNew),
+             MemberSaveResult::Inserted);
+    // Both seats open the member's form.
+    EditedRow onAntenna = MemberEditedRow(*t.db, "0123");
+    TdmZOLF desk(SourceOf(t));
+    desk.setSeat("DESK");
+    EditedRow onDesk = MemberEditedRow(desk, "0123");
+
+    ScriptedPrompts deskPrompts;
+    const FixedClock evening(QDateTime(QDate(2026, 6, 15), QTime(20, 13, 5)));
+    if (other == "same" || other == "form") {
+        const QString name = other == "same" ? "Ann" : "Ann Desk";
+        QCOMPARE(SaveMember(desk, deskPrompts, evening, Member("0123", name), MemberFormMode::Edit,
+                            &onDesk),
+                 MemberSaveResult::Updated);
+        QVERIFY(deskPrompts.shown.isEmpty());
+    } else if (other == "synch") {
+        desk.exec("update ZOL_LoftData set SynchFlag=0 where LoftNo='0123'");
+    } else if (other == "raw") {
+        desk.exec("update ZOL_LoftData set LoftName='Ann Raw' where LoftNo='0123'");
+    } else if (other == "delete") {
+        desk.exec("delete from ZOL_LoftData where LoftNo='0123'");
+    }
+
+    t.prompts.answers.enqueue(Prompts::Answer(answer));
+    const MemberSaveResult saved = SaveMember(
+        *t.db, t.prompts, t.clock, Member("0123", "Ann Typed"), MemberFormMode::Edit, &onAntenna);
+    QCOMPARE(int(saved), result);
+    const QStringList questions = t.prompts.of("question");
+    if (asked.isEmpty()) {
+        QVERIFY2(questions.isEmpty(), qPrintable(questions.join('\n')));
+    } else {
+        QCOMPARE(questions.size(), 1);
+        QCOMPARE(questions.first().section('\n', 0, 0), asked);
+    }
+    // Both seats read what is stored.
+    QCOMPARE(StoredName(*t.db, "0123"), stored);
+    QCOMPARE(StoredName(desk, "0123"), stored);
+    QCOMPARE(desk.rowCount("select 1 from ZOL_LoftData where LoftNo='0123'"), 1);
+    QCOMPARE(desk.value("select Seat from KST_RowEdit where TableName='ZOL_LoftData' and "
+                        "RowKey='0123'")
+                 .toString(),
+             seat);
+    if (saved == MemberSaveResult::Reload) {
+        // The form shows the other seat's values, and saving them again asks nothing.
+        onAntenna = MemberEditedRow(*t.db, "0123");
+        QCOMPARE(LoadMember(*t.db, "0123").name, stored);
+        QCOMPARE(SaveMember(*t.db, t.prompts, t.clock, Member("0123", "Ann Again"),
+                            MemberFormMode::Edit, &onAntenna),
+                 MemberSaveResult::Updated);
+        QCOMPARE(t.prompts.of("question").size(), questions.size());
+        QCOMPARE(StoredName(desk, "0123"), QString("Ann Again"));
+    }
+}
+
+void TestSeats::waitForAnotherSeat_data() {
+    QTest::addColumn<int>("releaseAfterMs");  // -1: not within the limit
+    QTest::newRow("goes on when the other seat is done") << 700;
+    QTest::newRow("says why not after the limit") << -1;
+}
+
+void TestSeats::waitForAnotherSeat() {
+    QFETCH(int, releaseAfterMs);
+    TestContext t;
+    SaveMember(*t.db, t.prompts, t.clock, Member("0123", "Ann"), MemberFormMode::AddNew);
+    EditedRow loaded = MemberEditedRow(*t.db, "0123");
+    TdmZOLF desk(SourceOf(t));
+    HoldMember(desk, "0123");
+    t.db->setLockWaitLimit(releaseAfterMs < 0 ? 1500 : 20000);
+
+    // The other seat finishes while this one waits: only a wait that keeps the program's events
+    // running lets it.
+    bool released = false;
+    if (releaseAfterMs >= 0) {
+        QTimer::singleShot(releaseAfterMs, [&] {
+            Release(desk);
+            released = true;
+        });
+    }
+    QElapsedTimer waited;
+    waited.start();
+    QString failure;
+    try {
+        SaveMember(*t.db, t.prompts, t.clock, Member("0123", "Ann Typed"), MemberFormMode::Edit,
+                   &loaded);
+    } catch (const DbError& e) {
+        failure = e.text();
+    }
+    if (releaseAfterMs >= 0) {
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QVERIFY(released);
+        QVERIFY(waited.elapsed() >= releaseAfterMs - 50);
+        QCOMPARE(StoredName(desk, "0123"), QString("Ann Typed"));
+    } else {
+        Release(desk);
+        QVERIFY(waited.elapsed() >= 1400);
+        QVERIFY2(failure.contains("Another seat") && failure.contains("nothing of this action"),
+                 qPrintable(failure));
+        for (const char* raw : {"locked", "ERROR", "lock timeout", "QPSQL", "QSQLITE"}) {
+            QVERIFY2(!failure.contains(raw, Qt::CaseInsensitive), qPrintable(failure));
+        }
+        QCOMPARE(StoredName(desk, "0123"), QString("Ann"));
+    }
+    QVERIFY(t.prompts.of("question").isEmpty());
+}
+
+void TestSeats::manualTimesOnFourSeats() {
+    constexpr int kWriters = 4;
+    constexpr int kEach = 500;
+    TestContext t;
+    const QStringList lofts{"001", "002", "003", "004"};
+    t.db->transaction([&] {
+        t.db->exec("insert into ZOL_ClubData (ClubID, ClubName, Mode) values('KC','Club',1)");
+        t.db->exec(
+            "insert into ZOL_RaceData (ClubID, LiberCode, LiberSite, LiberDate, LiberTime) "
+            "values('KC','1A','Dover','2026-05-26','07:00:00')");
+        for (const QString& loft : lofts) {
+            t.db->exec("insert into ZOL_LoftData (LoftNo, LoftName) values(?,?)", {loft, loft});
+            t.db->exec(
+                "insert into ZOL_LoftLibPointDist (LiberCode, LoftNo, Miles, Yards) "
+                "values('1A',?,300,0)",
+                {loft});
+        }
+        for (int w = 0; w < kWriters; ++w) {
+            for (int i = 0; i < kEach; ++i) {
+                t.db->exec(
+                    "insert into ZOL_PigData (LoftNo, PRingNo, Sex, DeleteMark) "
+                    "values(?,?,'C',0)",
+                    {lofts.at(i % lofts.size()), QString("W%1-%2").arg(w).arg(i)});
+            }
+        }
+    });
+
+    // Every seat types arrivals of every loft, so that they meet on the lofts' clock rows too.
+    const RaceKey race{"KC", "1A", kRaceDay};
+    const ClockReadings readings{QDateTime(kRaceDay, QTime(5, 0)),
+                                 QDateTime(kRaceDay, QTime(18, 0)),
+                                 QDateTime(kRaceDay, QTime(18, 0, 3))};
+    const auto arrival = [](int w, int i) {
+        return QDateTime(kRaceDay, QTime(12, 0)).addMSecs(qint64(w) * 1000 + qint64(i) * 4000);
+    };
+    QMutex mutex;
+    QStringList failures;
+    QList<QThread*> seats;
+    const QString source = SourceOf(t);
+    for (int w = 0; w < kWriters; ++w) {
+        seats << QThread::create([&, w] {
+            try {
+                TdmZOLF db(source);
+                db.setLockWaitLimit(120000);
+                for (int i = 0; i < kEach; ++i) {
+                    SaveManualArrival(db, race,
+                                      {lofts.at(i % lofts.size()), QString("W%1-%2").arg(w).arg(i),
+                                       readings, arrival(w, i)});
+                }
+            } catch (const std::exception& e) {
+                QMutexLocker lock(&mutex);
+                failures << QString::fromStdString(e.what());
+            }
+        });
+    }
+    for (QThread* s : seats) {
+        s->start();
+    }
+    for (QThread* s : seats) {
+        QVERIFY(s->wait(300000));
+        delete s;
+    }
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
+
+    QSqlQuery q = t.db->select(
+        "select PRingNo, BackTime, count(*) from ZOL_PigRaceData group by PRingNo, BackTime");
+    QHash<QString, QString> stored;
+    while (q.next()) {
+        QCOMPARE(q.value(2).toInt(), 1);
+        stored.insert(q.value(0).toString(), q.value(1).toString());
+    }
+    QCOMPARE(stored.size(), kWriters * kEach);
+    for (int w = 0; w < kWriters; ++w) {
+        for (int i = 0; i < kEach; ++i) {
+            QCOMPARE(stored.value(QString("W%1-%2").arg(w).arg(i)),
+                     arrival(w, i).toString("yyyy-MM-dd HH:mm:ss.zzz"));
+        }
+    }
+    QCOMPARE(t.db->texts("select LoftNo from ZOL_RaceClockTime order by LoftNo"), lofts);
+    QCOMPARE(t.db->rowCount("select 1 from KST_EntryHistory where Field='BackTime'"),
+             kWriters * kEach);
+}
+
+QTEST_MAIN(TestSeats)
+#include "test_seats.moc"
