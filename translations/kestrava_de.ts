@@ -646,6 +646,26 @@ Die ersetzten Daten sind als &quot;%1&quot; aufbewahrt.</translation>
 <context>
     <name>Data</name>
     <message>
+        <source>%1 was deleted on another seat.</source>
+        <translation>%1 wurde an einem anderen Platz gelöscht.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on another seat.</source>
+        <translation>%1 wurde an einem anderen Platz geändert.</translation>
+    </message>
+    <message>
+        <source>%1 was changed at %2 on another seat</source>
+        <translation>%1 wurde um %2 an einem anderen Platz geändert</translation>
+    </message>
+    <message>
+        <source>Yes: store what you typed again. No: close the form. Cancel: keep the form open.</source>
+        <translation>Ja: das Eingegebene erneut speichern. Nein: das Formular schließen. Abbrechen: das Formular offen lassen.</translation>
+    </message>
+    <message>
+        <source>Yes: save what you typed over it. No: show it as it is stored now. Cancel: keep the form open.</source>
+        <translation>Ja: das Eingegebene darüber speichern. Nein: den jetzt gespeicherten Stand zeigen. Abbrechen: das Formular offen lassen.</translation>
+    </message>
+    <message>
         <source>&apos;%1&apos; is not a valid date</source>
         <translation>&apos;%1&apos; ist kein gültiges Datum</translation>
     </message>
@@ -1499,6 +1519,10 @@ Die ersetzten Daten sind als &quot;%1&quot; aufbewahrt.</translation>
 </context>
 <context>
     <name>Members</name>
+    <message>
+        <source>Member %1</source>
+        <translation>Mitglied %1</translation>
+    </message>
     <message>
         <source>Please enter the registration number.</source>
         <translation>Bitte die Kennnummer eingeben.</translation>
@@ -2968,6 +2992,14 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
 </context>
 <context>
     <name>TfrmSetup</name>
+    <message>
+        <source>This seat :</source>
+        <translation>Dieser Platz:</translation>
+    </message>
+    <message>
+        <source>Seat name :</source>
+        <translation>Name des Platzes:</translation>
+    </message>
     <message>
         <source>Setup</source>
         <translation>Einstellungen</translation>

@@ -646,6 +646,26 @@ Les données remplacées sont conservées sous « %1 ».</translation>
 <context>
     <name>Data</name>
     <message>
+        <source>%1 was deleted on another seat.</source>
+        <translation>%1 a été supprimé sur un autre poste.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on another seat.</source>
+        <translation>%1 a été modifié sur un autre poste.</translation>
+    </message>
+    <message>
+        <source>%1 was changed at %2 on another seat</source>
+        <translation>%1 a été modifié à %2 sur un autre poste</translation>
+    </message>
+    <message>
+        <source>Yes: store what you typed again. No: close the form. Cancel: keep the form open.</source>
+        <translation>Oui : enregistrer de nouveau la saisie. Non : fermer le formulaire. Annuler : garder le formulaire ouvert.</translation>
+    </message>
+    <message>
+        <source>Yes: save what you typed over it. No: show it as it is stored now. Cancel: keep the form open.</source>
+        <translation>Oui : enregistrer la saisie par-dessus. Non : afficher ce qui est enregistré maintenant. Annuler : garder le formulaire ouvert.</translation>
+    </message>
+    <message>
         <source>&apos;%1&apos; is not a valid date</source>
         <translation>&apos;%1&apos; n&apos;est pas une date valide</translation>
     </message>
@@ -1499,6 +1519,10 @@ Les données remplacées sont conservées sous « %1 ».</translation>
 </context>
 <context>
     <name>Members</name>
+    <message>
+        <source>Member %1</source>
+        <translation>Membre %1</translation>
+    </message>
     <message>
         <source>Please enter the registration number.</source>
         <translation>Veuillez saisir le numéro d&apos;enregistrement.</translation>
@@ -2968,6 +2992,14 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
 </context>
 <context>
     <name>TfrmSetup</name>
+    <message>
+        <source>This seat :</source>
+        <translation>Ce poste :</translation>
+    </message>
+    <message>
+        <source>Seat name :</source>
+        <translation>Nom du poste :</translation>
+    </message>
     <message>
         <source>Setup</source>
         <translation>Réglages</translation>

@@ -646,6 +646,26 @@ De vervangen gegevens zijn bewaard als &quot;%1&quot;.</translation>
 <context>
     <name>Data</name>
     <message>
+        <source>%1 was deleted on another seat.</source>
+        <translation>%1 is op een andere plaats verwijderd.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on another seat.</source>
+        <translation>%1 is op een andere plaats gewijzigd.</translation>
+    </message>
+    <message>
+        <source>%1 was changed at %2 on another seat</source>
+        <translation>%1 is om %2 op een andere plaats gewijzigd</translation>
+    </message>
+    <message>
+        <source>Yes: store what you typed again. No: close the form. Cancel: keep the form open.</source>
+        <translation>Ja: sla het getypte opnieuw op. Nee: sluit het formulier. Annuleren: laat het formulier open.</translation>
+    </message>
+    <message>
+        <source>Yes: save what you typed over it. No: show it as it is stored now. Cancel: keep the form open.</source>
+        <translation>Ja: sla het getypte eroverheen op. Nee: toon het zoals het nu is opgeslagen. Annuleren: laat het formulier open.</translation>
+    </message>
+    <message>
         <source>&apos;%1&apos; is not a valid date</source>
         <translation>&apos;%1&apos; is geen geldige datum</translation>
     </message>
@@ -1499,6 +1519,10 @@ De vervangen gegevens zijn bewaard als &quot;%1&quot;.</translation>
 </context>
 <context>
     <name>Members</name>
+    <message>
+        <source>Member %1</source>
+        <translation>Lid %1</translation>
+    </message>
     <message>
         <source>Please enter the registration number.</source>
         <translation>Vul het registratienummer in.</translation>
@@ -2968,6 +2992,14 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
 </context>
 <context>
     <name>TfrmSetup</name>
+    <message>
+        <source>This seat :</source>
+        <translation>Deze plaats:</translation>
+    </message>
+    <message>
+        <source>Seat name :</source>
+        <translation>Naam van de plaats:</translation>
+    </message>
     <message>
         <source>Setup</source>
         <translation>Instellingen</translation>

@@ -68,6 +68,9 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // Saves made here are recorded under this seat's name (Setup), by default the host name.
+    db->setSeat(RememberedSeat(*OpenLocalSettings()));
+
     // The club's language, chosen on the Setup screen, holds from here on.
     InstallClubLanguage(*db);
 

@@ -5,6 +5,7 @@
 namespace {
 const QString kPortKey = QStringLiteral("antenna/port");
 const QString kGeometryKey = QStringLiteral("mainWindow/geometry");
+const QString kSeatKey = QStringLiteral("seat/name");
 }  // namespace
 
 std::unique_ptr<QSettings> OpenLocalSettings() {
@@ -18,6 +19,15 @@ QString RememberedPort(QSettings& settings) {
 
 void RememberPort(QSettings& settings, const QString& port) {
     settings.setValue(kPortKey, port.trimmed());
+    settings.sync();
+}
+
+QString RememberedSeat(QSettings& settings) {
+    return settings.value(kSeatKey).toString().trimmed();
+}
+
+void RememberSeat(QSettings& settings, const QString& seat) {
+    settings.setValue(kSeatKey, seat.trimmed());
     settings.sync();
 }
 

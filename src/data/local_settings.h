@@ -18,6 +18,11 @@ std::unique_ptr<QSettings> OpenLocalSettings();
 QString RememberedPort(QSettings& settings);
 void RememberPort(QSettings& settings, const QString& port);
 
+// The name this seat's saves are recorded under (so that another seat can say who changed a
+// row); empty when none was set, and then the program uses the computer's host name.
+QString RememberedSeat(QSettings& settings);
+void RememberSeat(QSettings& settings, const QString& seat);
+
 // The main window's size and place as Qt saves them; empty when never saved.
 QByteArray RememberedWindowGeometry(QSettings& settings);
 void RememberWindowGeometry(QSettings& settings, const QByteArray& geometry);

@@ -149,6 +149,18 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     n->addWidget(btnPortRefresh, 0, 2);
     n->setColumnStretch(1, 1);
 
+    // The name another seat on the same club database sees when this one changed a row it is
+    // editing; it belongs to this computer too.
+    auto* seat = new QGroupBox(tr("This seat :"), this);
+    edtSeat = new QLineEdit(seat);
+    edtSeat->setObjectName(QStringLiteral("edtSeat"));
+    edtSeat->setMaxLength(40);
+    edtSeat->setText(ctx_.db.seat());
+    auto* st = new QGridLayout(seat);
+    st->addWidget(Label(tr("Seat name :"), seat), 0, 0);
+    st->addWidget(edtSeat, 0, 1);
+    st->setColumnStretch(1, 1);
+
     address->setMinimumWidth(480);
     printer->setMinimumWidth(480);
     system->setMinimumWidth(320);
@@ -158,6 +170,7 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     grid->addWidget(backup, 1, 1);
     grid->addWidget(printer, 2, 0);
     grid->addWidget(antenna, 2, 1);
+    grid->addWidget(seat, 3, 1);
     grid->setColumnStretch(2, 1);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(grid);
@@ -168,7 +181,7 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     for (QWidget* next : std::initializer_list<QWidget*>{
              edtClubAbbt, cbbClubName, edtClubStreet, edtClubToneCity, edtPostCode, edtAssociation,
              cbbLangue, cbbMode, cbbDistanceMethod, edtDay, btnLoadBk, btnBackNow, edtCopies,
-             cbbPort, btnPortRefresh}) {
+             cbbPort, btnPortRefresh, edtSeat}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -180,6 +193,7 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     // A typed port counts once Enter is pressed or the box is left.
     connect(cbbPort->lineEdit(), &QLineEdit::editingFinished, this, &TfrmSetup::portChosen);
     connect(btnPortRefresh, &QPushButton::clicked, this, &TfrmSetup::listPorts);
+    connect(edtSeat, &QLineEdit::editingFinished, this, &TfrmSetup::seatChosen);
     listPorts();
 }
 
@@ -290,6 +304,16 @@ void TfrmSetup::portChosen() {
     listPorts();
 }
 
+void TfrmSetup::seatChosen() {
+    // An emptied box goes back to the computer's name.
+    const QString typed = edtSeat->text().trimmed();
+    if (typed != ctx_.db.seat()) {
+        ctx_.db.setSeat(typed);
+        RememberSeat(*OpenLocalSettings(), typed);
+    }
+    edtSeat->setText(ctx_.db.seat());
+}
+
 void TfrmSetup::closeEvent(QCloseEvent* event) {
     if (restored_) {
         // The database was replaced and its connection closed: nothing may be stored now.
@@ -298,6 +322,7 @@ void TfrmSetup::closeEvent(QCloseEvent* event) {
         return;
     }
     portChosen();  // a port typed and not yet confirmed with Enter
+    seatChosen();
     saved_ = false;
     const ClubSetupFields f = fields();
     if (!guarded(ctx_.prompts, [&] { saved_ = StoreClubSetup(ctx_.db, ctx_.prompts, f); })) {

@@ -40,6 +40,7 @@ class TfrmSetup : public QWidget {
     void listPorts();
     // The port box's choice becomes the antenna's port, now and at the next starts.
     void portChosen();
+    void seatChosen();
 
     AppContext& ctx_;
     bool saved_ = false;
@@ -61,4 +62,5 @@ class TfrmSetup : public QWidget {
     QPushButton* btnBackNow;
     QComboBox* cbbPort;
     QPushButton* btnPortRefresh;
+    QLineEdit* edtSeat;
 };

@@ -11,7 +11,9 @@
 #include <QtTest>
 #include <memory>
 
+#include "data/edited_row.h"
 #include "members/member_screen.h"
+#include "members/member_store.h"
 #include "members/ring_numbers.h"
 #include "members/ring_store.h"
 #include "races/coordinates.h"
@@ -80,6 +82,7 @@ class TestMemberScreen : public QObject {
     void init() { TfrmMember_TC::sortText().clear(); }
     void sortTextIsSharedAndOutlivesTheScreen();
     void addAndEditMemberWithCoordinateChecks();
+    void memberChangedOnAnotherSeatIsShownAgain();
     void ringsOneByOneAndAsRange();
     void ringBoxesFollowTheCountry();
     void lockedRingKeepsItsWholeNumber();
@@ -232,6 +235,50 @@ void TestMemberScreen::addAndEditMemberWithCoordinateChecks() {
     selectRow(members, 0);
     choose(&screen, "rgMem", "Delete Member");
     QCOMPARE(child<QLabel>(&screen, "lblMemCnt")->text(), QStringLiteral("000"));
+}
+
+void TestMemberScreen::memberChangedOnAnotherSeatIsShownAgain() {
+    TestContext t;
+    t.db->exec(
+        "insert into ZOL_LoftData (AssociationCode,LoftNo,LoftName,City) values "
+        "('GBU','L7','Ann','Dover')");
+    TfrmMember_TC screen(t.app());
+    screen.show();
+    selectRow(child<SqlGrid>(&screen, "dbgrdMem"), 0);
+    choose(&screen, "rgMem", "Edit Member");
+
+    // Meanwhile the member is changed on the desk's seat.
+    TdmZOLF desk(t.server ? t.server->url() : t.paths.databaseFile);
+    desk.setSeat("DESK");
+    ScriptedPrompts deskPrompts;
+    EditedRow onDesk = MemberEditedRow(desk, "L7");
+    MemberForm changed = LoadMember(desk, "L7");
+    changed.name = "Ann Desk";
+    changed.city = "Hull";
+    SaveMember(desk, deskPrompts, t.clock, changed, MemberFormMode::Edit, &onDesk);
+
+    // Save asks; No shows the member as stored now, and the form stays open.
+    child<QLineEdit>(&screen, "edtName")->setText("Ann Typed");
+    t.prompts.answers << Prompts::Answer::No;
+    click(&screen, "btnOK");
+    QCOMPARE(t.prompts.of("question").size(), 1);
+    QVERIFY2(t.prompts.of("question")
+                 .first()
+                 .startsWith("Member L7 was changed at 10:00 on another seat (DESK)."),
+             qPrintable(t.prompts.of("question").first()));
+    QVERIFY(child(&screen, "pnlNewMember")->isVisible());
+    QCOMPARE(child<QLineEdit>(&screen, "edtName")->text(), QStringLiteral("Ann Desk"));
+    QCOMPARE(child<QLineEdit>(&screen, "edtToneCity")->text(), QStringLiteral("Hull"));
+    QCOMPARE(desk.value("select LoftName from ZOL_LoftData").toString(),
+             QStringLiteral("Ann Desk"));
+
+    // Saved again from the refreshed form: nothing to ask, stored, back to the list.
+    child<QLineEdit>(&screen, "edtName")->setText("Ann Again");
+    click(&screen, "btnOK");
+    QCOMPARE(t.prompts.of("question").size(), 1);
+    QVERIFY(child(&screen, "pnlMem")->isVisible());
+    QCOMPARE(desk.value("select LoftName||'|'||City from ZOL_LoftData").toString(),
+             QStringLiteral("Ann Again|Hull"));
 }
 
 void TestMemberScreen::ringsOneByOneAndAsRange() {
