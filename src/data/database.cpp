@@ -24,6 +24,7 @@
 
 #include "errors.h"
 #include "schema.h"
+#include "server_access.h"
 #include "sql_dialect.h"
 
 namespace {
@@ -93,9 +94,29 @@ bool isUtility(const QSqlDatabase& db, const QString& sql) {
 void execUtility(const QSqlDatabase& db, const QString& sql) {
     static const QRegularExpression createTable(QStringLiteral("^\\s*create\\s+table\\b"),
                                                 QRegularExpression::CaseInsensitiveOption);
+    // A table or index made when first needed: on the server only its owner may run the
+    // statement, even when the table is there already, so it is run only when it is missing.
+    static const QRegularExpression ifMissing(
+        QStringLiteral("^\\s*create\\s+(?:unique\\s+)?(table|index)\\s+if\\s+not\\s+exists\\s+"
+                       "([A-Za-z_][A-Za-z0-9_]*)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch missing = ifMissing.match(sql);
+    if (missing.hasMatch()) {
+        QSqlQuery there(db);
+        there.prepare(QStringLiteral("select to_regclass(?) is not null"));
+        there.bindValue(0, missing.captured(2));
+        if (there.exec() && there.next() && there.value(0).toBool()) {
+            return;
+        }
+    }
     QSqlQuery q(db);
-    if (!q.exec(createTable.match(sql).hasMatch() ? CreateTableText(engineOf(db), sql) : sql)) {
+    const bool isTable = createTable.match(sql).hasMatch();
+    if (!q.exec(isTable ? CreateTableText(engineOf(db), sql) : sql)) {
         throw DbError(refusal(db, q.lastError()), RefusalCode(q.lastError()));
+    }
+    if (isTable && missing.hasMatch()) {
+        // On a server shared by clubs, the new table gets its access rules at once.
+        ApplyAccessToNewTable(db, missing.captured(2));
     }
 }
 
@@ -174,6 +195,14 @@ void addLookupIndexes(const QSqlDatabase& db) {
         "(LiberCode, substr(LiberDate,1,10))",
     };
     for (const char* sql : indexes) {
+        if (engineOf(db) == SqlEngine::Postgres) {
+            // Only the tables' owner may add them; another login finds them there already.
+            try {
+                execUtility(db, QLatin1String(sql));
+            } catch (const DbError&) {
+            }
+            continue;
+        }
         QSqlQuery q(db);
         q.exec(QLatin1String(sql));
     }
@@ -200,8 +229,10 @@ QSqlDatabase openServer(const QString& name, const ServerAddress& address) {
     db.setPort(address.port);
     db.setUserName(address.user);
     db.setDatabaseName(address.database);
-    // No password here: the driver's library takes it from PGPASSWORD or ~/.pgpass.
-    db.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=Kestrava"));
+    // No password here: the driver's library takes it from PGPASSWORD or ~/.pgpass. The
+    // connection is encrypted whenever the server offers it, or as the link asks.
+    db.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=Kestrava;sslmode=%1")
+                             .arg(address.sslMode));
     if (!db.isValid() || !db.open()) {
         const QString text = ServerOpenFailureText(address, db.lastError());
         db = QSqlDatabase();

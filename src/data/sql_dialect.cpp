@@ -1,8 +1,10 @@
 #include "sql_dialect.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QUrl>
+#include <QUrlQuery>
 
 #include "errors.h"
 
@@ -11,7 +13,11 @@ QString ServerAddress::display() const {
 }
 
 QString ServerAddress::url() const {
-    return QStringLiteral("postgresql://") + display();
+    QString text = QStringLiteral("postgresql://") + display();
+    if (sslMode != QLatin1String("prefer")) {
+        text += QStringLiteral("?sslmode=") + sslMode;
+    }
+    return text;
 }
 
 bool IsServerSource(const QString& source) {
@@ -41,6 +47,18 @@ ServerAddress ParseServerSource(const QString& source) {
     }
     if (a.user.isEmpty()) {
         a.user = qEnvironmentVariable("PGUSER", qEnvironmentVariable("USER"));
+    }
+    const QUrlQuery query(url);
+    if (query.hasQueryItem(QStringLiteral("sslmode"))) {
+        static const QStringList modes = {
+            QStringLiteral("disable"), QStringLiteral("allow"),     QStringLiteral("prefer"),
+            QStringLiteral("require"), QStringLiteral("verify-ca"), QStringLiteral("verify-full")};
+        a.sslMode = query.queryItemValue(QStringLiteral("sslmode")).trimmed().toLower();
+        if (!modes.contains(a.sslMode)) {
+            throw DbError(QStringLiteral("The data source %1 names an unknown sslmode; use one of "
+                                         "%2.")
+                              .arg(source, modes.join(QStringLiteral(", "))));
+        }
     }
     return a;
 }
@@ -84,6 +102,11 @@ bool IsSeatInTheWay(const QString& code) {
            code == QLatin1String("busy") || IsBusyFileCode(code);
 }
 
+bool IsPermissionRefusal(const QSqlError& error) {
+    // 42501 covers both a missing privilege and a row-level policy that rejects a new row.
+    return RefusalCode(error) == QLatin1String("42501");
+}
+
 bool IsRetryable(const QSqlError& error) {
     const QString code = RefusalCode(error);
     return code == QLatin1String("40001") || code == QLatin1String("40P01");
@@ -121,6 +144,11 @@ QString RefusalText(SqlEngine engine, const QSqlError& error) {
         return text.isEmpty() ? error.text() : text;
     }
     const QString code = RefusalCode(error);
+    if (IsPermissionRefusal(error)) {
+        // A club's login reaches its own club only; the server's text (a table or policy
+        // name) means nothing to the secretary.
+        return QCoreApplication::translate("ServerAccess", "This needs the federation's login.");
+    }
     if (code == QLatin1String("23505")) {
         return QStringLiteral(
                    "The row is stored already (another seat may have stored it "
@@ -183,6 +211,15 @@ QString ServerOpenFailureText(const ServerAddress& address, const QSqlError& err
                    "The database server %1 cannot be reached. Check that it runs and "
                    "that the address in the data link file is right.")
             .arg(where);
+    }
+    if (raw.contains(QLatin1String("does not support SSL")) ||
+        (raw.contains(QLatin1String("no pg_hba.conf entry")) &&
+         raw.contains(QLatin1String("no encryption"))) ||
+        raw.contains(QLatin1String("certificate"))) {
+        return QStringLiteral(
+                   "The database server %1 refused an unprotected connection or could not be "
+                   "checked (sslmode %2): ask its administrator which protection it offers.")
+            .arg(where, address.sslMode);
     }
     if (raw.contains(QLatin1String("Driver not loaded"))) {
         return QStringLiteral(

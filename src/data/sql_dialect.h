@@ -20,6 +20,10 @@ struct ServerAddress {
     QString host;
     int port = 5432;
     QString database;
+    // How the connection is protected, as the link names it ("?sslmode=require"): "prefer"
+    // (the default) encrypts whenever the server offers it, "require" refuses a server that
+    // does not, "verify-ca"/"verify-full" also check the server's certificate.
+    QString sslMode = QStringLiteral("prefer");
 
     // "USER@HOST:PORT/DATABASE", for messages.
     QString display() const;
@@ -43,6 +47,9 @@ QString CreateTableText(SqlEngine engine, const QString& sql);
 // without its prefixes, or a plain sentence for the refusals the program expects (a row
 // stored twice, a wait for another seat that ended, a lost connection).
 QString RefusalText(SqlEngine engine, const QSqlError& error);
+// True when the server refused the action because this login may not do it (a privilege it
+// lacks, or a row outside its club).
+bool IsPermissionRefusal(const QSqlError& error);
 // The SQLSTATE of a server refusal ("23505"), or empty on the file engine.
 QString RefusalCode(const QSqlError& error);
 // True for a club file's refusal code that means another program holds the file (busy, locked).
