@@ -3140,4 +3140,11 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
         <translation>Ergebnis auslesen</translation>
     </message>
 </context>
+<context>
+    <name>ServerAccess</name>
+    <message>
+        <source>This needs the federation&apos;s login.</source>
+        <translation>Dafür ist die Anmeldung des Verbands nötig.</translation>
+    </message>
+</context>
 </TS>

@@ -3140,4 +3140,11 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
         <translation>Lire les résultats</translation>
     </message>
 </context>
+<context>
+    <name>ServerAccess</name>
+    <message>
+        <source>This needs the federation&apos;s login.</source>
+        <translation>Cette action demande l&apos;identifiant de la fédération.</translation>
+    </message>
+</context>
 </TS>

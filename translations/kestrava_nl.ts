@@ -3140,4 +3140,11 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
         <translation>Uitslag uitlezen</translation>
     </message>
 </context>
+<context>
+    <name>ServerAccess</name>
+    <message>
+        <source>This needs the federation&apos;s login.</source>
+        <translation>Hiervoor is de aanmelding van de federatie nodig.</translation>
+    </message>
+</context>
 </TS>
