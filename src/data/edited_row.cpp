@@ -114,6 +114,7 @@ EditedRowSave SaveEditedRow(TdmZOLF& db, Prompts& prompts, const Clock& clock, E
     EnsureRowEditTable(db);
     for (;;) {
         std::optional<RowState> changed;
+        RowState stored;
         const QString now = MomentMsText(clock.now());
         db.repeatableTransaction([&] {
             changed.reset();
@@ -132,8 +133,13 @@ EditedRowSave SaveEditedRow(TdmZOLF& db, Prompts& prompts, const Clock& clock, E
                                    "values (?,?,?,?) on conflict (TableName, RowKey) do update "
                                    "set Seat=excluded.Seat, ChangedAt=excluded.ChangedAt"),
                     {row.table, RowKeyText(row), db.seat(), now});
+            stored = ReadRow(db, row);
         });
         if (!changed) {
+            // A form that stays open after Save compares its next save with what it stored.
+            row.found = stored.found;
+            row.values = stored.values;
+            row.savedBy = stored.savedBy;
             return EditedRowSave::Saved;
         }
         // Who and when are known only when the change was saved through a form since this one

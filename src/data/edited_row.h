@@ -22,7 +22,7 @@ struct EditedRow {
     QStringList columns;     // the columns the form edits
     QString label;           // how the row is named to the user: "Member 0123"
 
-    // As loaded (LoadEditedRow), and after an overwrite as it was overwritten.
+    // As loaded (LoadEditedRow); after a save as stored by it.
     bool found = false;
     QStringList values;
     QString savedBy;  // "seat|moment" of the last save through a form, when there was one

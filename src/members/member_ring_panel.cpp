@@ -264,10 +264,13 @@ void MemberRingPanel::loadSelectedRing() {
     guarded(ctx_.prompts, [this] {
         const QString ringNo =
             dbgrdMemRing_->currentRecord().value(QStringLiteral("PRingNo")).toString();
+        loadedRing_.reset();
+        EditedRow loaded = RingEditedRow(ctx_.db, ringNo);
         const RingForm f = LoadRing(ctx_.db, loftNo_, ringNo);
         if (!f.found) {
             return;
         }
+        loadedRing_ = loaded;
         cbbCountryRingCode_->setCurrentText(f.country);
         if (f.colourName == kOtherColour) {
             cbbBColour_->setCurrentIndex(0);
@@ -291,6 +294,7 @@ void MemberRingPanel::loadSelectedRing() {
 }
 
 void MemberRingPanel::newRing(bool range) {
+    loadedRing_.reset();
     pnlMRingData_->setEnabled(true);
     lbl6_->setVisible(range);
     edtUpRegNum_->setVisible(range);
@@ -382,8 +386,18 @@ void MemberRingPanel::saveRing() {
         e.selectedRingNo =
             dbgrdMemRing_->currentRecord().value(QStringLiteral("PRingNo")).toString();
         e.partsLocked = !edtRegNum_->isEnabled();
-        const RingSaveResult result = SaveRing(ctx_.db, ctx_.clock, e);
+        const RingSaveResult result =
+            SaveRing(ctx_.db, ctx_.clock, e, &ctx_.prompts,
+                     e.partsLocked && loadedRing_ ? &*loadedRing_ : nullptr);
+        if (result.kept) {
+            return;  // nothing stored; the form keeps what was typed
+        }
         loadRings(result.ringNo);
+        if (result.reload) {
+            // Changed on another seat: the form shows the ring as it is stored now.
+            loadSelectedRing();
+            return;
+        }
         edtUpRegNum_->clear();
         if (!result.revived.isEmpty()) {
             ctx_.prompts.message(RevivedRingsText(result.revived));

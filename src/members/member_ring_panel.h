@@ -2,8 +2,10 @@
 
 #include <QSqlRecord>
 #include <QWidget>
+#include <optional>
 
 #include "data/app_context.h"
+#include "data/edited_row.h"
 
 class FeatherColourPanel;
 class QComboBox;
@@ -53,6 +55,8 @@ class MemberRingPanel : public QWidget {
     AppContext& ctx_;
     QSqlRecord member_;  // the member whose ring list is open
     QString loftNo_;
+    // The ring as the form was filled with it from the list; none for a new ring.
+    std::optional<EditedRow> loadedRing_;
     // The limits of the letters and number boxes that the country ring code last chosen set.
     int letterLimit_ = 5;
     int numberLimit_ = 7;

@@ -6,6 +6,7 @@
 #include "data/clock.h"
 #include "data/database.h"
 #include "data/date_time.h"
+#include "data/edited_row.h"
 #include "data/errors.h"
 #include "data/prompts.h"
 #include "data/schema.h"
@@ -88,7 +89,20 @@ QString SkippedRingsText(const QStringList& skipped) {
            skipped.join(QStringLiteral(", "));
 }
 
-RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& e) {
+EditedRow RingEditedRow(TdmZOLF& db, const QString& ringNo) {
+    EditedRow row;
+    row.table = QStringLiteral("ZOL_PigData");
+    row.keyColumns = QStringList{QStringLiteral("PRingNo")};
+    row.key = QVariantList{ringNo};
+    row.columns = QStringList{QStringLiteral("Sex"), QStringLiteral("ColorType"),
+                              QStringLiteral("Comment"), QStringLiteral("DeleteMark")};
+    row.label = MemberText::tr("Ring %1").arg(ringNo);
+    LoadEditedRow(db, row);
+    return row;
+}
+
+RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& e, Prompts* prompts,
+                        EditedRow* loaded) {
     CheckBirthYear(e.parts);
     const QString ringNo = ComposeRingNumber(e.parts, e.selectedRingNo);
     if (ringNo.isEmpty()) {
@@ -106,6 +120,29 @@ RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& e) {
     // comment of a new range never overwrites a ring's comment. A ring marked deleted is not
     // in any list: saving its number again restores it, alone or as part of the range typed.
     const bool range = !e.upperNumber.isEmpty() && !e.partsLocked;
+    if (!range && e.partsLocked && prompts != nullptr && loaded != nullptr && loaded->found &&
+        loaded->key.value(0).toString() == ringNo) {
+        // The ring as the form loaded it: saved only when nobody changed it meanwhile, or when
+        // the secretary chooses to overwrite (a ring deleted there comes back).
+        const EditedRowSave saved = SaveEditedRow(db, *prompts, clock, *loaded, [&] {
+            result = {};
+            if (ringMarkedDeleted(db, ringNo)) {
+                reviveRing(db, e, ringNo, e.parts.number, sex, colour, comment, now);
+                result.revived << ringNo;
+            } else if (ringExists(db, ringNo)) {
+                db.exec(QStringLiteral("update ZOL_PigData set Sex=?,ColorType=?,Comment=?,"
+                                       "Updatetime=?,SynchFlag=1 where PRingNo=?"),
+                        {sex, StoredText(colour), StoredText(comment), MomentMsText(now), ringNo});
+                result.updated = true;
+            } else {
+                insertRing(db, e, ringNo, e.parts.number, sex, colour, comment, now);
+            }
+        });
+        result.ringNo = ringNo;
+        result.reload = saved == EditedRowSave::Reload;
+        result.kept = saved == EditedRowSave::Kept;
+        return result;
+    }
     const bool deleted = ringMarkedDeleted(db, ringNo);
     if (!range && deleted) {
         reviveRing(db, e, ringNo, e.parts.number, sex, colour, comment, now);

@@ -35,6 +35,10 @@ struct RingSaveResult {
     bool updated = false;  // an existing ring was updated
     QStringList skipped;   // range numbers that exist already and were left alone
     QStringList revived;   // rings that were marked deleted and are restored
+    // The ring was changed on another seat meanwhile and nothing was stored: the secretary
+    // chose to see it as stored now (reload), or to keep the form as typed (kept).
+    bool reload = false;
+    bool kept = false;
 };
 
 extern const QString kRingNumberMissing;
@@ -49,7 +53,16 @@ extern const QString kRingNumberMissing;
 // checked before anything is written, and a range is stored whole or not at all. Throws UserError
 // (nothing stored) for a number that is not whole, a refused range, "NEHU" letters that fail the
 // test, or no ring number at all.
-RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& entry);
+//
+// With `loaded` (the ring as the form loaded it, RingEditedRow) and the parts locked, a ring that
+// another seat changed or deleted meanwhile is not overwritten unasked (SaveEditedRow): the
+// secretary chooses to overwrite, to reload (`reload`) or to keep the form (`kept`).
+struct EditedRow;
+class Prompts;
+RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& entry,
+                        Prompts* prompts = nullptr, EditedRow* loaded = nullptr);
+// The ring's row as the ring form edits it (sex, colour, comment, deleted or not), read now.
+EditedRow RingEditedRow(TdmZOLF& db, const QString& ringNo);
 
 // The message that names the rings restored because they had been deleted.
 QString RevivedRingsText(const QStringList& revived);

@@ -270,23 +270,30 @@ void RacePointPanel::selectRace() {
         return;
     }
     guarded(ctx_.prompts, [&] {
-        const auto race = FindRace(ctx_.db, RecordText(row, "LiberCode"),
-                                   ParseDate(RecordText(row, "LiberDate")));
-        if (!race) {
-            return;
-        }
-        combClub_->setCurrentIndex(combClub_->findText(race->clubName));
-        edtLibCode_->setText(race->code);
-        edtlibSiteAbbriv_->setText(race->abbreviation);
-        combLibSite_->setEditText(race->site);
-        lblCoordPasted_->clear();
-        medtRaceLon_->setText(race->longitude);
-        medtRaceLat_->setText(race->latitude);
-        dtpLibDate_->setDate(race->date);
-        dtpLibTime_->setTime(race->time.isValid() ? race->time : QTime(0, 0));
-        loadedDate_ = race->date;
-        raceTypes_->setTypes(RaceTypes(ctx_.db, RaceId{race->code, race->date}));
+        showRace(RecordText(row, "LiberCode"), ParseDate(RecordText(row, "LiberDate")));
     });
+}
+
+void RacePointPanel::showRace(const QString& code, const QDate& date) {
+    // Read before the editor is filled, so that a change made meanwhile is seen at Save.
+    loadedRace_.reset();
+    EditedRow loaded = RaceEditedRow(ctx_.db, code, date);
+    const auto race = FindRace(ctx_.db, code, date);
+    if (!race) {
+        return;
+    }
+    loadedRace_ = loaded;
+    combClub_->setCurrentIndex(combClub_->findText(race->clubName));
+    edtLibCode_->setText(race->code);
+    edtlibSiteAbbriv_->setText(race->abbreviation);
+    combLibSite_->setEditText(race->site);
+    lblCoordPasted_->clear();
+    medtRaceLon_->setText(race->longitude);
+    medtRaceLat_->setText(race->latitude);
+    dtpLibDate_->setDate(race->date);
+    dtpLibTime_->setTime(race->time.isValid() ? race->time : QTime(0, 0));
+    loadedDate_ = race->date;
+    raceTypes_->setTypes(RaceTypes(ctx_.db, RaceId{race->code, race->date}));
 }
 
 void RacePointPanel::cancelEdit() {
@@ -297,6 +304,7 @@ void RacePointPanel::cancelEdit() {
     lblCoordPasted_->clear();
     edtLibCode_->clear();
     loadedDate_ = QDate();
+    loadedRace_.reset();
     raceTypes_->setTypes({});
     grpLibDetail_->setEnabled(true);
     setPointFieldsEnabled(false);
@@ -339,7 +347,14 @@ void RacePointPanel::save() {
     race.date = dtpLibDate_->checkedDate();
     race.time = dtpLibTime_->checkedTime();
     race.loadedDate = loadedDate_;
-    const RaceSaveResult result = SaveRace(ctx_.db, ctx_.prompts, ctx_.clock, race);
+    const RaceSaveResult result =
+        SaveRace(ctx_.db, ctx_.prompts, ctx_.clock, race, loadedRace_ ? &*loadedRace_ : nullptr);
+    if (result.reload) {
+        // Changed on another seat: the editor shows the race as it is stored now.
+        loadRaceList();
+        showRace(race.code, race.date);
+        return;
+    }
     if (result.siteCreated) {
         chkLibPoint_->setChecked(false);
         edtlibSiteAbbriv_->setEnabled(false);
@@ -351,6 +366,7 @@ void RacePointPanel::save() {
     // The editor now shows the race just saved; its types go with it (a race saved under a
     // new date keeps the types chosen in the editor).
     loadedDate_ = race.date;
+    loadedRace_ = RaceEditedRow(ctx_.db, race.code, race.date);
     SetRaceTypes(ctx_.db, RaceId{race.code, race.date}, raceTypes_->types());
     loadRaceList();
     setPointFieldsEnabled(false);

@@ -3,8 +3,10 @@
 #include <QDate>
 #include <QSqlRecord>
 #include <QWidget>
+#include <optional>
 
 #include "data/app_context.h"
+#include "data/edited_row.h"
 #include "pasted_coordinates.h"
 
 class CoordinateBox;
@@ -28,6 +30,8 @@ class RacePointPanel : public QWidget {
     QSqlRecord currentRace() const;
     // Shows the current race in the editor.
     void selectRace();
+    // Fills the editor with the stored race. Throws DbError.
+    void showRace(const QString& code, const QDate& date);
     // Deletes the current race after asking. Throws UserError / DbError.
     void deleteRace();
     void focusClub();
@@ -74,6 +78,8 @@ class RacePointPanel : public QWidget {
     DateTimeBox* dtpLibTime_ = nullptr;
     // The date of the race the editor was filled from; invalid after "AddNew" and "Cancel".
     QDate loadedDate_;
+    // The race as the editor was filled with it; none for a race entered with "AddNew".
+    std::optional<EditedRow> loadedRace_;
     QLineEdit* edtLibCode_ = nullptr;
     QCheckBox* chkLibPoint_ = nullptr;
     RaceTypeBox* raceTypes_ = nullptr;

@@ -7,6 +7,7 @@
 #include "data/clock.h"
 #include "data/database.h"
 #include "data/date_time.h"
+#include "data/edited_row.h"
 #include "data/errors.h"
 #include "data/prompts.h"
 #include "data/translate.h"
@@ -89,7 +90,37 @@ QString NewRaceDateQuestion(const QDate& newDate, const QDate& loadedDate) {
         .arg(DateText(newDate), DateText(loadedDate));
 }
 
-RaceSaveResult SaveRace(TdmZOLF& db, Prompts& prompts, Clock& clock, const RaceEditorData& race) {
+EditedRow RaceEditedRow(TdmZOLF& db, const QString& code, const QDate& date) {
+    EditedRow row;
+    row.table = QStringLiteral("ZOL_RaceData");
+    // A race is known by its code and day, whichever club it belongs to.
+    row.keyColumns =
+        QStringList{QStringLiteral("LiberCode"), QStringLiteral("substr(LiberDate,1,10)")};
+    row.key = QVariantList{code, DateText(date)};
+    row.columns = QStringList{QStringLiteral("ClubID"),        QStringLiteral("LiberSite"),
+                              QStringLiteral("LiberSiteAbbr"), QStringLiteral("LiberTime"),
+                              QStringLiteral("LiberLon"),      QStringLiteral("LiberLat"),
+                              QStringLiteral("DeleteMark")};
+    row.label = RaceText::tr("Race %1 of %2").arg(code, DateText(date));
+    LoadEditedRow(db, row);
+    return row;
+}
+
+namespace {
+void insertRace(TdmZOLF& db, const RaceEditorData& race, const QVariant& clubId, const QString& now,
+                const QString& raceCode) {
+    const bool blank = coordinatesBlank(race.longitude);
+    db.exec(QStringLiteral("insert into ZOL_RaceData (ClubID, LiberCode, LiberSite, "
+                           "LiberSiteAbbr, LiberDate, LiberTime, LiberLon, LiberLat, Updatetime, "
+                           "SynchFlag, RaceCode, DeleteMark) values(?,?,?,?,?,?,?,?,?,1,?,0)"),
+            {clubId, field(race.code), field(race.site), field(race.abbreviation),
+             DateText(race.date), TimeText(race.time), coordinateValue(race.longitude, blank),
+             coordinateValue(race.latitude, blank), now, raceCode});
+}
+}  // namespace
+
+RaceSaveResult SaveRace(TdmZOLF& db, Prompts& prompts, Clock& clock, const RaceEditorData& race,
+                        EditedRow* loaded) {
     RaceSaveResult result;
     // A coordinate with 60 minutes or seconds would count as a whole degree in every distance.
     CheckCoordText(race.longitude, kLongitudeOver60);
@@ -117,14 +148,37 @@ RaceSaveResult SaveRace(TdmZOLF& db, Prompts& prompts, Clock& clock, const RaceE
             return result;
         }
         // The coordinate texts are written as they stand, also the empty mask.
-        db.exec(QStringLiteral("update ZOL_RaceData set LiberSite=?, LiberSiteAbbr=?, "
-                               "LiberDate=?, LiberTime=?, LiberLon=?, LiberLat=?, Updatetime=?, "
-                               "RaceCode=?, SynchFlag=1 where ClubID=? and LiberCode=? and "
-                               "substr(LiberDate,1,10)=?"),
-                {field(race.site), field(race.abbreviation), dateText, TimeText(race.time),
-                 field(race.longitude), field(race.latitude), now, raceCode, clubId,
-                 field(race.code), dateText});
-        result.saved = true;
+        const auto update = [&] {
+            db.exec(QStringLiteral("update ZOL_RaceData set LiberSite=?, LiberSiteAbbr=?, "
+                                   "LiberDate=?, LiberTime=?, LiberLon=?, LiberLat=?, "
+                                   "Updatetime=?, RaceCode=?, SynchFlag=1 where ClubID=? and "
+                                   "LiberCode=? and substr(LiberDate,1,10)=?"),
+                    {field(race.site), field(race.abbreviation), dateText, TimeText(race.time),
+                     field(race.longitude), field(race.latitude), now, raceCode, clubId,
+                     field(race.code), dateText});
+        };
+        if (loaded == nullptr || !loaded->found ||
+            loaded->key != QVariantList{field(race.code), dateText}) {
+            update();
+            result.saved = true;
+            return result;
+        }
+        // The race as the editor loaded it: stored only when nobody changed it meanwhile, or
+        // when the secretary chooses to overwrite (a race deleted there is stored again).
+        const EditedRowSave saved = SaveEditedRow(db, prompts, clock, *loaded, [&] {
+            result.inserted =
+                db.rowCount(QStringLiteral("select 1 from ZOL_RaceData where ClubID=? and "
+                                           "LiberCode=? and substr(LiberDate,1,10)=?"),
+                            {clubId, field(race.code), dateText}) == 0;
+            if (result.inserted) {
+                insertRace(db, race, clubId, now, raceCode);
+            } else {
+                update();
+            }
+        });
+        result.saved = saved == EditedRowSave::Saved;
+        result.reload = saved == EditedRowSave::Reload;
+        result.kept = saved == EditedRowSave::Kept;
         return result;
     }
 
@@ -167,12 +221,7 @@ RaceSaveResult SaveRace(TdmZOLF& db, Prompts& prompts, Clock& clock, const RaceE
         prompts.message(Translated("Races", kLiberPointEntryError));
         return result;
     }
-    db.exec(QStringLiteral("insert into ZOL_RaceData (ClubID, LiberCode, LiberSite, "
-                           "LiberSiteAbbr, LiberDate, LiberTime, LiberLon, LiberLat, Updatetime, "
-                           "SynchFlag, RaceCode, DeleteMark) values(?,?,?,?,?,?,?,?,?,1,?,0)"),
-            {clubId, field(race.code), field(race.site), field(race.abbreviation), dateText,
-             TimeText(race.time), coordinateValue(race.longitude, blank),
-             coordinateValue(race.latitude, blank), now, raceCode});
+    insertRace(db, race, clubId, now, raceCode);
     result.saved = true;
     result.inserted = true;
     return result;

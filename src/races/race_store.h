@@ -57,6 +57,10 @@ struct RaceSaveResult {
     bool saved = false;        // the race row was inserted or updated
     bool inserted = false;     // a new race
     bool siteCreated = false;  // a new liberation site, with a zero distance row per loft
+    // The race was changed on another seat meanwhile and nothing was stored: the secretary
+    // chose to see it as stored now (reload), or to keep the editor as typed (kept).
+    bool reload = false;
+    bool kept = false;
 };
 
 // Saves the editor: updates the race of this club, code and date, or inserts it (creating
@@ -68,7 +72,13 @@ struct RaceSaveResult {
 //    NewRaceDateQuestion asks first, and No stores nothing.
 //  - A race with this code and date of another club is refused (UserError), as the race list
 //    knows a race by code and date.
-RaceSaveResult SaveRace(TdmZOLF& db, Prompts& prompts, Clock& clock, const RaceEditorData& race);
+//  - With `loaded` (the race as the editor loaded it, RaceEditedRow), a race that another seat
+//    changed or deleted meanwhile is not overwritten unasked (SaveEditedRow).
+struct EditedRow;
+RaceSaveResult SaveRace(TdmZOLF& db, Prompts& prompts, Clock& clock, const RaceEditorData& race,
+                        EditedRow* loaded = nullptr);
+// The race's row as the liberation point editor edits it, read now.
+EditedRow RaceEditedRow(TdmZOLF& db, const QString& code, const QDate& date);
 QString NewRaceDateQuestion(const QDate& newDate, const QDate& loadedDate);
 
 // Asks first; deletes the race and its sun rows (entries, clock times and distances stay).

@@ -9,7 +9,9 @@
 #include "data/edited_row.h"
 #include "data/errors.h"
 #include "members/member_store.h"
+#include "members/ring_store.h"
 #include "races/manual_times.h"
+#include "races/race_store.h"
 #include "test_context.h"
 
 namespace {
@@ -56,6 +58,8 @@ class TestSeats : public QObject {
   private slots:
     void memberEditedOnTwoSeats_data();
     void memberEditedOnTwoSeats();
+    void ringEditedOnTwoSeats();
+    void raceEditedOnTwoSeats();
     void waitForAnotherSeat_data();
     void waitForAnotherSeat();
     void manualTimesOnFourSeats();
@@ -163,6 +167,99 @@ void TestSeats::memberEditedOnTwoSeats() {
         QCOMPARE(t.prompts.of("question").size(), questions.size());
         QCOMPARE(StoredName(desk, "0123"), QString("Ann Again"));
     }
+}
+
+void TestSeats::ringEditedOnTwoSeats() {
+    TestContext t;
+    t.db->setSeat("ANTENNA");
+    SaveMember(*t.db, t.prompts, t.clock, Member("0123", "Ann"), MemberFormMode::AddNew);
+    RingEntry typed;
+    typed.loftNo = "0123";
+    typed.parts = {"GB", "2026", "A", "123"};
+    typed.sexName = "Cock";
+    typed.colourName = "Other";
+    const QString ringNo = SaveRing(*t.db, t.clock, typed).ringNo;
+    QVERIFY(!ringNo.isEmpty());
+    const auto comment = [&](TdmZOLF& db) {
+        return db
+            .value("select Comment||'|'||DeleteMark from ZOL_PigData where PRingNo=?", {ringNo})
+            .toString();
+    };
+    // The ring as the form holds it once loaded from the list.
+    typed.partsLocked = true;
+    typed.selectedRingNo = ringNo;
+
+    EditedRow onAntenna = RingEditedRow(*t.db, ringNo);
+    TdmZOLF desk(SourceOf(t));
+    desk.setSeat("DESK");
+    ScriptedPrompts deskPrompts;
+    EditedRow onDesk = RingEditedRow(desk, ringNo);
+    RingEntry deskTyped = typed;
+    deskTyped.comment = "desk";
+    QVERIFY(!SaveRing(desk, t.clock, deskTyped, &deskPrompts, &onDesk).reload);
+
+    // Reload: nothing stored.
+    typed.comment = "antenna";
+    t.prompts.answers << Prompts::Answer::No;
+    RingSaveResult r = SaveRing(*t.db, t.clock, typed, &t.prompts, &onAntenna);
+    QVERIFY(r.reload && !r.kept && !r.updated);
+    QCOMPARE(t.prompts.of("question").value(0).section('\n', 0, 0),
+             "Ring " + ringNo + " was changed at 10:00 on another seat (DESK).");
+    QCOMPARE(comment(desk), QString("desk|0"));
+
+    // Deleted on the desk, then saved here: asked, and Yes brings the ring back as typed.
+    onAntenna = RingEditedRow(*t.db, ringNo);
+    MarkRingDeleted(desk, t.clock, "0123", ringNo);
+    r = SaveRing(*t.db, t.clock, typed, &t.prompts, &onAntenna);
+    QCOMPARE(r.revived, QStringList{ringNo});
+    QCOMPARE(t.prompts.of("question").value(1).section('\n', 0, 0),
+             "Ring " + ringNo + " was changed on another seat.");
+    QCOMPARE(comment(desk), QString("antenna|0"));
+
+    // The form stays open: its next save asks nothing.
+    typed.comment = "again";
+    r = SaveRing(*t.db, t.clock, typed, &t.prompts, &onAntenna);
+    QVERIFY(r.updated);
+    QCOMPARE(t.prompts.of("question").size(), 2);
+    QCOMPARE(comment(desk), QString("again|0"));
+}
+
+void TestSeats::raceEditedOnTwoSeats() {
+    TestContext t;
+    t.db->exec("insert into ZOL_ClubMap (ClubID, ClubName) values('KC','Kestrava Club')");
+    RaceEditorData typed;
+    typed.clubName = "Kestrava Club";
+    typed.code = "1A";
+    typed.site = "Dover";
+    typed.abbreviation = "DOV";
+    typed.date = kRaceDay;
+    typed.time = QTime(7, 0);
+    QVERIFY(SaveRace(*t.db, t.prompts, t.clock, typed).inserted);
+    typed.loadedDate = kRaceDay;
+
+    EditedRow onAntenna = RaceEditedRow(*t.db, "1A", kRaceDay);
+    TdmZOLF desk(SourceOf(t));
+    desk.setSeat("DESK");
+    ScriptedPrompts deskPrompts;
+    EditedRow onDesk = RaceEditedRow(desk, "1A", kRaceDay);
+    RaceEditorData deskTyped = typed;
+    deskTyped.time = QTime(7, 30);
+    QVERIFY(SaveRace(desk, deskPrompts, t.clock, deskTyped, &onDesk).saved);
+
+    // The liberation time typed here overwrites the desk's only when the secretary says so.
+    typed.time = QTime(8, 15);
+    t.prompts.answers << Prompts::Answer::Cancel << Prompts::Answer::Yes;
+    RaceSaveResult r = SaveRace(*t.db, t.prompts, t.clock, typed, &onAntenna);
+    QVERIFY(r.kept && !r.saved);
+    QCOMPARE(desk.value("select LiberTime from ZOL_RaceData").toString(), QString("07:30:00"));
+    r = SaveRace(*t.db, t.prompts, t.clock, typed, &onAntenna);
+    QVERIFY(r.saved && !r.inserted);
+    QCOMPARE(t.prompts.of("question").size(), 2);
+    QCOMPARE(t.prompts.of("question").value(1).section('\n', 0, 0),
+             QString("Race 1A of 2026-05-26 was changed at 10:00 on another seat (DESK)."));
+    QCOMPARE(desk.value("select LiberTime||'|'||count(*) from ZOL_RaceData group by LiberTime")
+                 .toString(),
+             QString("08:15:00|1"));
 }
 
 void TestSeats::waitForAnotherSeat_data() {
