@@ -3,10 +3,16 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QStandardPaths>
+#include <QTextStream>
+#include <cstdio>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 #include <memory>
 
 #include "app/language.h"
 #include "app/main_window.h"
+#include "app/server_admin.h"
 #include "data/app_context.h"
 #include "data/errors.h"
 #include "data/local_settings.h"
@@ -43,6 +49,7 @@ int main(int argc, char** argv) {
                        "Setup, else %1).")
             .arg(kDefaultPort),
         QStringLiteral("[port]"));
+    AddServerAdminOptions(parser);
     parser.process(app);
     const QStringList positional = parser.positionalArguments();
     const QString port = PortForRun(positional.isEmpty() ? QString() : positional.first(),
@@ -70,6 +77,24 @@ int main(int argc, char** argv) {
 
     // Saves made here are recorded under this seat's name (Setup), by default the host name.
     db->setSeat(RememberedSeat(*OpenLocalSettings()));
+
+    // A task of a shared server's owner ends the program when done, before any window.
+    try {
+        const ServerAdminRequest admin = ServerAdminRequestFrom(parser);
+        if (admin.kind != ServerAdminRequest::Kind::None) {
+            QTextStream in(stdin);
+            QTextStream out(stdout);
+#ifdef Q_OS_UNIX
+            const bool terminal = ::isatty(0) != 0;
+#else
+            const bool terminal = true;
+#endif
+            return RunServerAdmin(*db, admin, in, out, terminal);
+        }
+    } catch (const UserError& e) {
+        QTextStream(stderr) << e.text() << Qt::endl;
+        return 1;
+    }
 
     // The club's language, chosen on the Setup screen, holds from here on.
     InstallClubLanguage(*db);

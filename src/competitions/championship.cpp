@@ -320,3 +320,7 @@ Standings ReadStandings(TdmZOLF& db, const ChampionshipDefinition& champ) {
     champ.check();
     return ComputeStandings(champ, ReadSeasonRaces(db, champ));
 }
+
+void CreateChampionshipTable(TdmZOLF& db) {
+    EnsureChampionshipTable(db);
+}

@@ -85,3 +85,7 @@ void DeleteChampionship(TdmZOLF& db, const QString& name);
 QList<SeasonRace> ReadSeasonRaces(TdmZOLF& db, const ChampionshipDefinition& champ);
 // Standings computed now from the stored rankings.
 Standings ReadStandings(TdmZOLF& db, const ChampionshipDefinition& champ);
+
+// Creates the table(s) of the championships when missing. They are otherwise made when first
+// written; a shared server's owner makes them all beforehand, since the clubs' logins cannot.
+void CreateChampionshipTable(TdmZOLF& db);

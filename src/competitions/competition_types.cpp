@@ -216,3 +216,7 @@ QString RaceTitle(TdmZOLF& db, const RaceId& race) {
     }
     return t;
 }
+
+void CreateSeasonResultTable(TdmZOLF& db) {
+    EnsureSeasonResultTable(db);
+}

@@ -64,3 +64,7 @@ QDateTime RaceLiberation(TdmZOLF& db, const RaceId& race);
 
 // A readable name of the race: "1A 2026-05-26 Dover".
 QString RaceTitle(TdmZOLF& db, const RaceId& race);
+
+// Creates the table(s) of the season's stored rankings when missing. They are otherwise made when
+// first written; a shared server's owner makes them all beforehand, since the clubs' logins cannot.
+void CreateSeasonResultTable(TdmZOLF& db);

@@ -412,3 +412,7 @@ QList<PoolPayout> RacePayouts(TdmZOLF& db, const RaceId& race) {
     }
     return out;
 }
+
+void CreatePoolTables(TdmZOLF& db) {
+    EnsurePoolTables(db);
+}

@@ -79,3 +79,8 @@ void ReplaceEntries(TdmZOLF& db, const Clock& clock, const RaceId& race,
 
 // The payout of every pool of the race from its stored ranking, in the pools' order.
 QList<PoolPayout> RacePayouts(TdmZOLF& db, const RaceId& race);
+
+// Creates the table(s) of the pool templates, pools, nominations and pool entries when missing.
+// They are otherwise made when first written; a shared server's owner makes them all beforehand,
+// since the clubs' logins cannot.
+void CreatePoolTables(TdmZOLF& db);

@@ -90,3 +90,7 @@ void SetRaceTypes(TdmZOLF& db, const RaceId& race, const QStringList& types) {
         }
     });
 }
+
+void CreateRaceTypeTables(TdmZOLF& db) {
+    EnsureTypeTables(db);
+}

@@ -24,3 +24,8 @@ QStringList RaceTypes(TdmZOLF& db, const RaceId& race);
 // Sets the race's types. More than three, or a type not in the club's list, is refused with a
 // message.
 void SetRaceTypes(TdmZOLF& db, const RaceId& race, const QStringList& types);
+
+// Creates the table(s) of the club's race types and the types of each race when missing. They are
+// otherwise made when first written; a shared server's owner makes them all beforehand, since the
+// clubs' logins cannot.
+void CreateRaceTypeTables(TdmZOLF& db);

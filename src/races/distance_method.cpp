@@ -200,3 +200,7 @@ QString RaceResultDistancesLine(TdmZOLF& db, const QString& liberCode, const QDa
     }
     return line;
 }
+
+void CreateDistanceSourceTable(TdmZOLF& db) {
+    db.exec(kSourceTable);
+}

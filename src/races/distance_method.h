@@ -83,3 +83,8 @@ int EntriesWithEarlierDistances(TdmZOLF& db, const QString& liberCode, const QDa
 // The distance line of a race's printed result: the source of the rows, and a note when some
 // entries still carry the distances they were flown with before the rows changed.
 QString RaceResultDistancesLine(TdmZOLF& db, const QString& liberCode, const QDate& liberDate);
+
+// Creates the table(s) of where each site's distances came from when missing. They are otherwise
+// made when first written; a shared server's owner makes them all beforehand, since the clubs'
+// logins cannot.
+void CreateDistanceSourceTable(TdmZOLF& db);

@@ -2,6 +2,7 @@
 // club's rows only, through the program and through any SQL connection, the federation's login
 // reads them all, and what a login may not do is refused in words the secretary understands.
 // The cases that need a server are skipped without one (KESTRAVA_TEST_POSTGRES).
+#include <QCommandLineParser>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -9,6 +10,8 @@
 #include <functional>
 #include <memory>
 
+#include "app/server_admin.h"
+#include "competitions/race_types.h"
 #include "data/clock.h"
 #include "data/club_settings.h"
 #include "data/database.h"
@@ -16,7 +19,9 @@
 #include "data/server_access.h"
 #include "data/sql_dialect.h"
 #include "federation/combined_result.h"
+#include "federation/federation_import.h"
 #include "members/member_store.h"
+#include "races/entry_history.h"
 #include "scripted_prompts.h"
 #include "test_server.h"
 
@@ -165,6 +170,7 @@ class TestServerAccess : public QObject {
     void federationActionsNeedTheFederationsLogin();
     void loginsAreCheckedAndMadeAgain();
     void requiredEncryptionIsRefusedInWords();
+    void ownerAddsAClubFromTheCommandLine();
 
   private:
     bool onServer() const { return server_ != nullptr; }
@@ -183,18 +189,9 @@ void TestServerAccess::initTestCase() {
     // Set up twice: the second run finds everything there and changes nothing.
     SetUpServerAccess(db);
     SetUpServerAccess(db);
-    // A table of the program's own made after the set-up gets its access rules at once.
-    db.exec(
-        QStringLiteral("create table if not exists KST_ResultLock (LiberCode TEXT not null, "
-                       "LiberDate TEXT not null, LockedAt TEXT not null, LockedBy TEXT, "
-                       "primary key (LiberCode, LiberDate))"));
-    db.exec(
-        QStringLiteral("create table if not exists KST_FedEntry (ClubID TEXT not null, "
-                       "LiberCode TEXT not null, LiberDate TEXT not null, PRingNo TEXT)"));
-    db.exec(
-        QStringLiteral("create table if not exists KST_FedRace (ClubID TEXT not null, "
-                       "LiberCode TEXT not null, LiberDate TEXT not null, SiteCode TEXT, "
-                       "LiberTime TEXT, Source TEXT, ImportedAt TEXT)"));
+    // Tables of the program's own made after the set-up get their access rules at once.
+    EnsureEntryHistoryTables(db);
+    CreateFederationTables(db);
     for (const char* site : {"AN", "AS"}) {
         db.exec(QStringLiteral("insert into ZOL_LiberateSite (LiberCode, LiberSite) values (?, ?)"),
                 {site, QStringLiteral("Site %1").arg(site)});
@@ -504,6 +501,61 @@ void TestServerAccess::requiredEncryptionIsRefusedInWords() {
     a.sslMode = QStringLiteral("require");
     const QString text = RefusalOf([&] { TdmZOLF required(a.url()); });
     QVERIFY2(text.contains(QLatin1String("refused an unprotected connection")), qPrintable(text));
+}
+
+void TestServerAccess::ownerAddsAClubFromTheCommandLine() {
+    const auto request = [](const QStringList& args) {
+        QCommandLineParser parser;
+        AddServerAdminOptions(parser);
+        parser.parse(QStringList{QStringLiteral("kestrava")} + args);
+        return ServerAdminRequestFrom(parser);
+    };
+    const ServerAdminRequest asked = request({"--add-club-login", "east_sec", "--club", "east"});
+    QCOMPARE(int(asked.kind), int(ServerAdminRequest::Kind::ClubLogin));
+    QCOMPARE(asked.club, QStringLiteral("EAST"));
+    for (const QStringList& bad :
+         {QStringList{"--add-club-login", "east_sec"},
+          QStringList{"--set-up-server", "--add-federation-login", "fed"}}) {
+        try {
+            request(bad);
+            QFAIL(qPrintable(bad.join(' ')));
+        } catch (const UserError&) {
+        }
+    }
+    if (!onServer()) {
+        return;
+    }
+    // The password is typed (here: one line from a pipe), never given on the command line.
+    const Login east{QStringLiteral("east_") + QString::number(QCoreApplication::applicationPid()),
+                     QStringLiteral("east pass")};
+    QByteArray typed = (east.password + QLatin1Char('\n')).toUtf8();
+    QString said;
+    QTextStream in(&typed);
+    QTextStream out(&said);
+    ServerAdminRequest add;
+    add.kind = ServerAdminRequest::Kind::ClubLogin;
+    add.login = east.name;
+    add.club = QStringLiteral("EAST");
+    QVERIFY2(RunServerAdmin(*owner_, add, in, out, false) == 0, qPrintable(said));
+    QVERIFY2(!said.contains(east.password), qPrintable(said));
+    QCOMPARE(SessionClub(*OpenAs(server_->url(), east)), QStringLiteral("EAST"));
+
+    // The owner made the program's own tables, so a club stores the types of its own race
+    // (and of no other club's).
+    SetClubRaceTypes(*owner_, {QStringLiteral("Young birds")});
+    auto club = OpenAs(server_->url(), north_);
+    SetRaceTypes(*club, RaceId{QStringLiteral("AN"), QDate(2026, 6, 14)},
+                 {QStringLiteral("Young birds")});
+    QCOMPARE(RaceTypes(*club, RaceId{QStringLiteral("AN"), QDate(2026, 6, 14)}),
+             QStringList{QStringLiteral("Young birds")});
+    QCOMPARE(RefusalOf([&] {
+                 SetRaceTypes(*club, RaceId{QStringLiteral("AS"), QDate(2026, 6, 14)},
+                              {QStringLiteral("Young birds")});
+             }),
+             kFederationLogin);
+    // Nor may a club change the club's list of race types, which all clubs share.
+    QCOMPARE(RefusalOf([&] { SetClubRaceTypes(*club, {QStringLiteral("Old birds")}); }),
+             kFederationLogin);
 }
 
 QTEST_GUILESS_MAIN(TestServerAccess)
