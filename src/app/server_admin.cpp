@@ -74,6 +74,9 @@ void PrepareSharedServer(TdmZOLF& db) {
         CreateChampionshipTable(db);
         CreateSeasonResultTable(db);
         CreateDistanceSourceTable(db);
+        // The clubs' Setup screens store the distance method with the club record; stored
+        // here once, a club that keeps it unchanged is not refused for it.
+        SetClubDistanceMethod(db, ClubDistanceMethod(db));
     });
     SetUpServerAccess(db);
 }

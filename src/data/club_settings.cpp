@@ -14,6 +14,19 @@ QString ClubSetting(TdmZOLF& db, const QString& name, const QString& fallback) {
 }
 
 void SetClubSetting(TdmZOLF& db, const QString& name, const QString& value) {
+    // A value stored already is not written again: on a server shared by clubs only the
+    // federation may change the settings, and a club saving its Setup screen unchanged must
+    // not be refused for it.
+    const QVariant stored = [&] {
+        try {
+            return db.value(QStringLiteral("select Value from KST_Setting where Name=?"), {name});
+        } catch (const DbError&) {
+            return QVariant();
+        }
+    }();
+    if (!stored.isNull() && stored.toString() == value) {
+        return;
+    }
     db.exec(
         QStringLiteral("create table if not exists KST_Setting (Name TEXT primary key, "
                        "Value TEXT)"));

@@ -13,6 +13,6 @@ class TdmZOLF;
 // The stored value of `name`, or `fallback` when the club never set it (or the file is read
 // only and has no settings table yet).
 QString ClubSetting(TdmZOLF& db, const QString& name, const QString& fallback = {});
-// Stores `value` under `name`, replacing what was there. Throws DbError when the database
-// refuses it.
+// Stores `value` under `name`, replacing what was there (a value stored already is left as
+// it is). Throws DbError when the database refuses it.
 void SetClubSetting(TdmZOLF& db, const QString& name, const QString& value);

@@ -27,6 +27,7 @@ enum class Reach {
     Race,            // rows reach a club through their race (code and day)
     SharedWritable,  // every club reads and writes (sun times of a race day)
     SharedRead,      // every club reads; the federation writes
+    ClubList,        // every club reads; a club writes its own entry only
     Federation,      // the federation's own tables: clubs reach nothing
 };
 
@@ -89,6 +90,9 @@ Reach reachOf(const QSqlDatabase& db, const QString& table) {
         t == QLatin1String("zol_pigdata") || t == QLatin1String("zol_loftlibpointdist") ||
         t == QLatin1String("zol_raceclocktime")) {
         return Reach::Loft;
+    }
+    if (t == QLatin1String("zol_clubmap")) {
+        return Reach::ClubList;
     }
     if (t == QLatin1String("zol_sunset_sunrise")) {
         return Reach::SharedWritable;
@@ -175,6 +179,24 @@ void applyTo(const QSqlDatabase& db, const QString& table) {
             raw(db, QStringLiteral("grant select on %1 to %2").arg(t, kClubGroup));
             raw(db, QStringLiteral("grant select, insert, update, delete on %1 to %2")
                         .arg(t, kFederationGroup));
+            break;
+        case Reach::ClubList:
+            // A club's first set-up enters the club under its name in the list.
+            raw(db, QStringLiteral("alter table %1 enable row level security").arg(t));
+            raw(db, QStringLiteral("drop policy if exists kst_club_read on %1").arg(t));
+            raw(db, QStringLiteral("create policy kst_club_read on %1 for select to %2 using "
+                                   "(true)")
+                        .arg(t, kClubGroup));
+            raw(db, QStringLiteral("drop policy if exists kst_club on %1").arg(t));
+            raw(db, QStringLiteral("create policy kst_club on %1 to %2 using (ClubID = "
+                                   "kst_session_club()) with check (ClubID = kst_session_club())")
+                        .arg(t, kClubGroup));
+            raw(db, QStringLiteral("drop policy if exists kst_federation on %1").arg(t));
+            raw(db, QStringLiteral("create policy kst_federation on %1 to %2 using (true) with "
+                                   "check (true)")
+                        .arg(t, kFederationGroup));
+            raw(db, QStringLiteral("grant select, insert, update, delete on %1 to %2, %3")
+                        .arg(t, kClubGroup, kFederationGroup));
             break;
         case Reach::Federation:
             raw(db, QStringLiteral("grant select, insert, update, delete on %1 to %2")

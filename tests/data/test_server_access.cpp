@@ -449,7 +449,24 @@ void TestServerAccess::federationActionsNeedTheFederationsLogin() {
     QCOMPARE(club->rowCount(QStringLiteral("select * from ZOL_LiberateSite")), 2);
     QCOMPARE(ClubSetting(*club, QStringLiteral("DistanceMethod"), QStringLiteral("flat")),
              QStringLiteral("flat"));
+    // The settings are the federation's; storing a value unchanged (a Setup screen saved as it
+    // was) is no change and not refused.
+    SetClubSetting(*owner_, QStringLiteral("DistanceMethod"), QStringLiteral("flat"));
+    SetClubSetting(*club, QStringLiteral("DistanceMethod"), QStringLiteral("flat"));
+    // The club list is shared: a club reads all of it and names its own entry only.
+    QCOMPARE(club->rowCount(QStringLiteral("select * from ZOL_ClubMap")), 2);
+    club->exec(QStringLiteral("update ZOL_ClubMap set ClubName = ? where ClubID = ?"),
+               {"North Flyers", "NORTH"});
+    club->exec(QStringLiteral("update ZOL_ClubMap set ClubName = ? where ClubID = ?"),
+               {"Taken over", "SOUTH"});
+    QCOMPARE(owner_->texts(QStringLiteral("select ClubName from ZOL_ClubMap order by ClubID")),
+             QStringList({QStringLiteral("North Flyers"), QStringLiteral("SOUTH")}));
     const std::vector<std::pair<const char*, std::function<void()>>> actions = {
+        {"another club in the club list",
+         [&] {
+             club->exec(QStringLiteral("insert into ZOL_ClubMap (ClubID, ClubName) values (?, ?)"),
+                        {"WEST", "West"});
+         }},
         {"federation's releases", [&] { FederationReleases(*club); }},
         {"a new liberation site",
          [&] {
