@@ -31,24 +31,36 @@ enum class Reach {
     Federation,      // the federation's own tables: clubs reach nothing
 };
 
+// A refusal of the owner's work. Only the owner sets up access and adds logins, so a refused
+// right says so with the server's reason, which the administrator needs.
+DbError refused(const QSqlError& error) {
+    if (IsPermissionRefusal(error)) {
+        return DbError(QStringLiteral("Only the owner of the club tables, with the right to create "
+                                      "logins, may do this (the server refused: %1).")
+                           .arg(error.databaseText().trimmed()),
+                       RefusalCode(error));
+    }
+    return DbError(RefusalText(SqlEngine::Postgres, error), RefusalCode(error));
+}
+
 // Runs a statement as it stands (grants, roles and policies cannot be prepared).
 void raw(const QSqlDatabase& db, const QString& sql) {
     QSqlQuery q(db);
     if (!q.exec(sql)) {
-        throw DbError(RefusalText(SqlEngine::Postgres, q.lastError()), RefusalCode(q.lastError()));
+        throw refused(q.lastError());
     }
 }
 
 QVariant rawValue(const QSqlDatabase& db, const QString& sql, const QVariantList& params = {}) {
     QSqlQuery q(db);
     if (!q.prepare(sql)) {
-        throw DbError(RefusalText(SqlEngine::Postgres, q.lastError()), RefusalCode(q.lastError()));
+        throw refused(q.lastError());
     }
     for (int i = 0; i < params.size(); ++i) {
         q.bindValue(i, params.at(i));
     }
     if (!q.exec()) {
-        throw DbError(RefusalText(SqlEngine::Postgres, q.lastError()), RefusalCode(q.lastError()));
+        throw refused(q.lastError());
     }
     return q.next() ? q.value(0) : QVariant();
 }
@@ -56,13 +68,13 @@ QVariant rawValue(const QSqlDatabase& db, const QString& sql, const QVariantList
 QStringList rawTexts(const QSqlDatabase& db, const QString& sql, const QVariantList& params = {}) {
     QSqlQuery q(db);
     if (!q.prepare(sql)) {
-        throw DbError(RefusalText(SqlEngine::Postgres, q.lastError()), RefusalCode(q.lastError()));
+        throw refused(q.lastError());
     }
     for (int i = 0; i < params.size(); ++i) {
         q.bindValue(i, params.at(i));
     }
     if (!q.exec()) {
-        throw DbError(RefusalText(SqlEngine::Postgres, q.lastError()), RefusalCode(q.lastError()));
+        throw refused(q.lastError());
     }
     QStringList out;
     while (q.next()) {
@@ -238,10 +250,14 @@ void ensureLogin(TdmZOLF& db, const QString& login, const QString& password, con
     if (!ServerAccessIsSetUp(c)) {
         SetUpServerAccess(db);
     }
-    const QVariant super =
-        rawValue(c, QStringLiteral("select rolsuper from pg_roles where rolname = ?"), {login});
+    // Null when there is no such login yet.
+    const QVariant mighty = rawValue(
+        c,
+        QStringLiteral("select rolsuper or rolcreaterole or rolcreatedb or rolbypassrls from "
+                       "pg_roles where rolname = ?"),
+        {login});
     const QString me = rawValue(c, QStringLiteral("select session_user::text")).toString();
-    if (super.toBool() || login == me) {
+    if (mighty.toBool() || login == me) {
         throw DbError(QStringLiteral("The login %1 has more rights than a club or the "
                                      "federation should; choose another name.")
                           .arg(login));
@@ -250,9 +266,10 @@ void ensureLogin(TdmZOLF& db, const QString& login, const QString& password, con
     QRandomGenerator::system()->fillRange(reinterpret_cast<quint32*>(salt.data()), 4);
     const QString verifier = ScramVerifier(password, salt);
     db.transaction([&] {
-        raw(c, QStringLiteral("%1 role %2 with login nosuperuser nocreatedb nocreaterole "
-                              "password '%3'")
-                   .arg(super.isNull() ? QStringLiteral("create") : QStringLiteral("alter"), login,
+        // A new login has none of the server's wider rights (the defaults); one that has them
+        // was refused above.
+        raw(c, QStringLiteral("%1 role %2 with login password '%3'")
+                   .arg(mighty.isNull() ? QStringLiteral("create") : QStringLiteral("alter"), login,
                         verifier));
         // A login is a club's or the federation's, never both.
         if (rawValue(c, QStringLiteral("select pg_has_role(?, ?, 'member')"), {login, otherGroup})
