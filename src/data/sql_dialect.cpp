@@ -32,10 +32,10 @@ ServerAddress ParseServerSource(const QString& source) {
     if (!url.isValid() || url.host().isEmpty()) {
         throw DbError(bad.arg(source));
     }
-    if (!url.password().isEmpty()) {
+    if (!url.password().isEmpty() || QUrlQuery(url).hasQueryItem(QStringLiteral("password"))) {
         throw DbError(QStringLiteral("The data source %1 holds a password. Keep the password in "
                                      "PGPASSWORD or ~/.pgpass, never in the data link file.")
-                          .arg(url.toString(QUrl::RemovePassword)));
+                          .arg(url.toString(QUrl::RemovePassword | QUrl::RemoveQuery)));
     }
     ServerAddress a;
     a.user = url.userName();

@@ -301,13 +301,18 @@ void TestServerAccess::sslModeFromTheDataLink_data() {
                                          << "verify-full";
     QTest::newRow("unknown mode") << "postgresql://sec@db/club?sslmode=maybe"
                                   << "";
+    QTest::newRow("password among the options")
+        << "postgresql://sec@db/club?sslmode=require&password=secret"
+        << "";
 }
 
 void TestServerAccess::sslModeFromTheDataLink() {
     QFETCH(QString, source);
     QFETCH(QString, mode);
     if (mode.isEmpty()) {
-        QVERIFY(!RefusalOf([&] { ParseServerSource(source); }).isEmpty());
+        const QString text = RefusalOf([&] { ParseServerSource(source); });
+        QVERIFY(!text.isEmpty());
+        QVERIFY2(!text.contains(QLatin1String("secret")), qPrintable(text));
         return;
     }
     const ServerAddress a = ParseServerSource(source);
