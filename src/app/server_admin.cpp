@@ -81,6 +81,13 @@ void PrepareSharedServer(TdmZOLF& db) {
     SetUpServerAccess(db);
 }
 
+int ClaimCopiedClub(TdmZOLF& db, const QString& clubId) {
+    if (!db.isServer() || !ServerAccessIsSetUp(db.connection())) {
+        return 0;
+    }
+    return AssignFreeLoftsToClub(db, clubId);
+}
+
 void AddServerAdminOptions(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("set-up-server"),
                       QStringLiteral("On a database server shared by clubs: create the program's "

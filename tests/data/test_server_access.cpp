@@ -224,7 +224,7 @@ void TestServerAccess::initTestCase() {
         db.exec(QStringLiteral("insert into ZOL_ClubMap values (?, ?)"), {c.club, c.club});
         db.exec(QStringLiteral("insert into ZOL_LoftData (LoftNo, LoftName) values (?, ?)"),
                 {c.loft, c.club});
-        QCOMPARE(AssignFreeLoftsToClub(db, c.club), 1);
+        QCOMPARE(ClaimCopiedClub(db, c.club), 1);  // as after the club's file was copied
         db.exec(QStringLiteral("insert into ZOL_LoftClocks (LoftNo, ClockID) values (?, ?)"),
                 {c.loft, "0000AB01"});
         db.exec(QStringLiteral("insert into ZOL_PigData (LoftNo, PRingNo) values (?, ?)"),
