@@ -51,7 +51,8 @@ void raw(const QSqlDatabase& db, const QString& sql) {
     }
 }
 
-QVariant rawValue(const QSqlDatabase& db, const QString& sql, const QVariantList& params = {}) {
+// Runs a query with its values bound, positioned before its first row.
+QSqlQuery rawQuery(const QSqlDatabase& db, const QString& sql, const QVariantList& params) {
     QSqlQuery q(db);
     if (!q.prepare(sql)) {
         throw refused(q.lastError());
@@ -62,20 +63,16 @@ QVariant rawValue(const QSqlDatabase& db, const QString& sql, const QVariantList
     if (!q.exec()) {
         throw refused(q.lastError());
     }
+    return q;
+}
+
+QVariant rawValue(const QSqlDatabase& db, const QString& sql, const QVariantList& params = {}) {
+    QSqlQuery q = rawQuery(db, sql, params);
     return q.next() ? q.value(0) : QVariant();
 }
 
 QStringList rawTexts(const QSqlDatabase& db, const QString& sql, const QVariantList& params = {}) {
-    QSqlQuery q(db);
-    if (!q.prepare(sql)) {
-        throw refused(q.lastError());
-    }
-    for (int i = 0; i < params.size(); ++i) {
-        q.bindValue(i, params.at(i));
-    }
-    if (!q.exec()) {
-        throw refused(q.lastError());
-    }
+    QSqlQuery q = rawQuery(db, sql, params);
     QStringList out;
     while (q.next()) {
         out << q.value(0).toString();
