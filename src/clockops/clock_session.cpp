@@ -105,13 +105,13 @@ void RaceDayLog::line(const QString& text) {
 // ---------------------------------------------------------------- run
 
 WriteBatch::WriteBatch(TdmZOLF& db) : db_(db) {
-    open_ = db_.connection().transaction();
+    open_ = db_.beginSteps();
     lastCommitMs_ = QDateTime::currentMSecsSinceEpoch();
 }
 
 WriteBatch::~WriteBatch() {
-    if (open_ && !db_.connection().commit()) {
-        db_.connection().rollback();
+    if (open_ && !db_.commitSteps()) {
+        db_.rollbackSteps();
     }
 }
 
@@ -120,11 +120,9 @@ bool WriteBatch::due() const {
 }
 
 bool WriteBatch::commit() {
-    QSqlDatabase db = db_.connection();
-    if (open_ && !db.commit()) {
-        const QSqlError error = db.lastError();
+    QSqlError error;
+    if (open_ && !db_.commitSteps(&error)) {
         lastError_ = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-        // SQLITE_BUSY and SQLITE_LOCKED: another connection holds the file.
         // SQLITE_BUSY and SQLITE_LOCKED: another connection holds the file. (The driver does
         // not always pass the code on with a failed commit; the message says it.)
         const QString code = error.nativeErrorCode();
@@ -134,9 +132,9 @@ bool WriteBatch::commit() {
         return false;
     }
     busy_ = false;
-    open_ = db.transaction();
+    open_ = db_.beginSteps(&error);
     if (!open_) {
-        lastError_ = db.lastError().text();
+        lastError_ = error.text();
     }
     lastCommitMs_ = QDateTime::currentMSecsSinceEpoch();
     return true;
@@ -144,9 +142,13 @@ bool WriteBatch::commit() {
 
 void WriteBatch::rollback() {
     if (open_) {
-        db_.connection().rollback();
+        db_.rollbackSteps();
     }
-    open_ = db_.connection().transaction();
+    QSqlError error;
+    open_ = db_.beginSteps(&error);
+    if (!open_) {
+        lastError_ = error.text();
+    }
     lastCommitMs_ = QDateTime::currentMSecsSinceEpoch();
 }
 

@@ -133,7 +133,8 @@ QString MarkingGridSql(bool byRingOnly) {
                "select a.LoftNo, b.PRingNo, a.Sex, a.ColorType, b.LiberCode, b.LiberDate, "
                "b.MarkedTime from ZOL_PigRaceData b left join ZOL_PigData a on "
                "a.PRingNo=b.PRingNo where b.LiberCode=? and substr(b.LiberDate,1,10)=? order by ") +
-           (byRingOnly ? QStringLiteral("b.PRingNo") : QStringLiteral("a.LoftNo, b.PRingNo"));
+           (byRingOnly ? QStringLiteral("b.PRingNo nulls first")
+                       : QStringLiteral("a.LoftNo nulls first, b.PRingNo nulls first"));
 }
 
 QString ResultGridSql() {

@@ -22,8 +22,7 @@ QList<QVariantList> MarkedListRows(TdmZOLF& db, const QString& raceDateText) {
             "e.PRingNo=f.PRingNo where e.LiberCode=b.LiberCode and e.LiberDate=b.LiberDate and "
             "f.LoftNo=a.LoftNo and e.MarkedTime<=b.MarkedTime) as Nom from ZOL_PigRaceData b "
             "left join ZOL_PigData a on a.PRingNo=b.PRingNo where substr(b.LiberDate,1,10)=? order "
-            "by "
-            "a.LoftNo, b.MarkedTime"),
+            "by a.LoftNo nulls first, b.MarkedTime nulls first"),
         {raceDateText});
     QList<QVariantList> rows;
     while (q.next()) {

@@ -636,6 +636,47 @@ void TdmZOLF::transaction(const std::function<void()>& work) {
     }
 }
 
+bool TdmZOLF::beginSteps(QSqlError* error) {
+    QSqlDatabase db = connection();
+    if (depth_ > 0 || !db.transaction()) {
+        if (error != nullptr) {
+            *error = depth_ > 0 ? QSqlError(QString(), QStringLiteral("A transaction is open."),
+                                            QSqlError::TransactionError)
+                                : db.lastError();
+        }
+        return false;
+    }
+    depth_ = 1;
+    return true;
+}
+
+bool TdmZOLF::commitSteps(QSqlError* error) {
+    QSqlDatabase db = connection();
+    if (depth_ == 0) {
+        return true;
+    }
+    if (!db.commit()) {
+        if (error != nullptr) {
+            *error = db.lastError();
+        }
+        if (isServer()) {
+            // The server ends a transaction whose commit it refused.
+            db.rollback();
+            depth_ = 0;
+        }
+        return false;
+    }
+    depth_ = 0;
+    return true;
+}
+
+void TdmZOLF::rollbackSteps() {
+    if (depth_ > 0) {
+        connection().rollback();
+    }
+    depth_ = 0;
+}
+
 void TdmZOLF::begin(QSqlDatabase& db) {
     if (engineOf(db) == SqlEngine::Postgres) {
         if (!db.transaction()) {

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
@@ -75,6 +76,14 @@ class TdmZOLF {
     // passed; then it throws DbError saying that another seat held the data. Inside another
     // transaction it is a plain part of that one.
     void repeatableTransaction(const std::function<void()>& work);
+    // A transaction that its owner commits in steps rather than around one piece of work (a
+    // clock read stores what it has read every second). While it is open, statements run as
+    // parts of it exactly as inside transaction(). Each returns false when the database refused
+    // (`error`, when given, says why). A refused commit leaves the transaction open, to be
+    // committed again or rolled back; on the server a refused commit has ended it already.
+    bool beginSteps(QSqlError* error = nullptr);
+    bool commitSteps(QSqlError* error = nullptr);
+    void rollbackSteps();
     // The longest time an action waits for another seat before it gives up (30 seconds unless
     // set). A transaction waits for the club file with the windows alive; on the server a single
     // statement outside repeatableTransaction gives up after this time at most.
