@@ -3,10 +3,13 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSqlError>
+#include <QSqlField>
+#include <QSqlRecord>
 #include <QUrl>
 #include <QUrlQuery>
 
 #include "errors.h"
+#include "schema.h"
 
 QString ServerAddress::display() const {
     return QStringLiteral("%1@%2:%3/%4").arg(user, host).arg(port).arg(database);
@@ -228,4 +231,51 @@ QString ServerOpenFailureText(const ServerAddress& address, const QSqlError& err
     }
     return QStringLiteral("The database server %1 could not be opened: %2.")
         .arg(where, ServerMessage(error));
+}
+
+QString WrittenSpelling(const QString& sql, const QString& name) {
+    if (name.isEmpty() || name != name.toLower()) {
+        return name;
+    }
+    const QRegularExpression word(QStringLiteral("(?<![A-Za-z0-9_])") +
+                                      QRegularExpression::escape(name) +
+                                      QStringLiteral("(?![A-Za-z0-9_])"),
+                                  QRegularExpression::CaseInsensitiveOption);
+    // A name the statement gives a column ("b.Sex as sex") is spelled as given there.
+    const QRegularExpression alias(QStringLiteral("(?<![A-Za-z0-9_])as\\s+(") +
+                                       QRegularExpression::escape(name) +
+                                       QStringLiteral(")(?![A-Za-z0-9_])"),
+                                   QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch given = alias.match(sql);
+    if (given.hasMatch()) {
+        return given.captured(1);
+    }
+    const QRegularExpressionMatch written = word.match(sql);
+    if (written.hasMatch()) {
+        return written.captured(0);
+    }
+    for (const TableDef& table : ClubSchema()) {
+        for (const ColumnDef& column : table.columns) {
+            const QString spelled = QString::fromLatin1(column.name);
+            if (spelled.compare(name, Qt::CaseInsensitive) == 0) {
+                return spelled;
+            }
+        }
+    }
+    return name;
+}
+
+QSqlRecord WithWrittenSpelling(SqlEngine engine, const QString& sql, QSqlRecord record) {
+    if (engine == SqlEngine::Sqlite) {
+        return record;
+    }
+    for (int i = 0; i < record.count(); ++i) {
+        QSqlField field = record.field(i);
+        const QString spelled = WrittenSpelling(sql, field.name());
+        if (spelled != field.name()) {
+            field.setName(spelled);
+            record.replace(i, field);
+        }
+    }
+    return record;
 }

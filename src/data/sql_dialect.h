@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QSqlError;
+class QSqlRecord;
 
 // The club database lives either in an SQLite file on this PC (the default) or on a PostgreSQL
 // server that several seats share. Statements are written once, in the forms both engines
@@ -64,3 +65,11 @@ bool IsRetryable(const QSqlError& error);
 // Why a server could not be opened, in a sentence naming the server: not reachable, a wrong or
 // missing password, no such database, or the server's own reason.
 QString ServerOpenFailureText(const ServerAddress& address, const QSqlError& error);
+
+// A column name as the statement `sql` (or else the club's tables) spells it. The server hands
+// back every name not quoted in the statement in lower case ("pos" for "as Pos"); titles of
+// grids and workbooks, and lookups by name, use the spelling the program wrote.
+QString WrittenSpelling(const QString& sql, const QString& name);
+// The record of a result of `sql` with each field named as WrittenSpelling() spells it, on the
+// server; the file engine keeps the statement's spelling itself, so there it is unchanged.
+QSqlRecord WithWrittenSpelling(SqlEngine engine, const QString& sql, QSqlRecord record);

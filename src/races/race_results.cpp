@@ -37,7 +37,7 @@ QString RaceStatusSql() {
         "select s.LoftNo, s.ClockID, count(s.LoftNo) as MarkedCnt, count(s.BackTime) as "
         "ArriveCnt from (select e.LoftNo, coalesce(e.ClockID, k.OnlyClock) as ClockID, "
         "e.BackTime from e left join k on k.LoftNo=e.LoftNo) as s group by s.LoftNo, s.ClockID "
-        "order by s.LoftNo, s.ClockID");
+        "order by s.LoftNo nulls first, s.ClockID nulls first");
 }
 
 QString RaceResultSql() {
@@ -60,8 +60,8 @@ QString RaceResultRowsSql(const QString& columns) {
     return QStringLiteral("select ") + columns +
            QStringLiteral(
                " from ZOL_PigRaceData a left join ZOL_PigData b on a.PRingNo=b.PRingNo "
-               "cross join ZOL_LoftLibPointDist c on c.LiberCode=a.LiberCode and "
-               "c.LoftNo=b.LoftNo where a.LiberCode=? and date(a.LiberDate)=? and "
+               "cross join ZOL_LoftLibPointDist c where c.LiberCode=a.LiberCode and "
+               "c.LoftNo=b.LoftNo and a.LiberCode=? and substr(a.LiberDate,1,10)=? and "
                "a.BackTime is not null");
 }
 

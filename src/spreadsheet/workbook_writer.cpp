@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "data/progress.h"
+#include "data/sql_dialect.h"
 #include "data/whole_file.h"
 #include "spreadsheet/cell_text.h"
 #include "spreadsheet/workbook_reader.h"
@@ -98,7 +100,10 @@ struct WorkbookCloser {
 WorkbookWriter::WorkbookWriter(const QStringList& titles) : titles_(titles) {}
 
 WorkbookWriter WorkbookWriter::FromQuery(QSqlQuery& query) {
-    const QSqlRecord record = query.record();
+    const bool server =
+        query.driver() != nullptr && query.driver()->dbmsType() == QSqlDriver::PostgreSQL;
+    const QSqlRecord record = WithWrittenSpelling(server ? SqlEngine::Postgres : SqlEngine::Sqlite,
+                                                  query.lastQuery(), query.record());
     QStringList titles;
     for (int i = 0; i < record.count(); ++i)
         titles << record.fieldName(i);

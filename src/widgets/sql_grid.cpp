@@ -6,6 +6,7 @@
 
 #include "data/errors.h"
 #include "data/grid_sort.h"
+#include "data/sql_dialect.h"
 
 namespace {
 QString pagedSql(const QString& sql) {
@@ -85,7 +86,8 @@ void SqlGridModel::setQuery(TdmZOLF& db, const QString& sql, const QVariantList&
     QVariantList pageParams = params;
     pageParams << kPageRows << 0;
     QSqlQuery q = db.select(pagedSql(sql), pageParams);
-    QSqlRecord shape = q.record();
+    QSqlRecord shape = WithWrittenSpelling(db.isServer() ? SqlEngine::Postgres : SqlEngine::Sqlite,
+                                           sql, q.record());
     shape.clearValues();
     QVector<QSqlRecord> first;
     while (q.next()) {
@@ -452,8 +454,9 @@ void SqlGrid::load(TdmZOLF& db, const QString& sql, const QVariantList& params,
     QStringList fields;
     if (!sortText_->isEmpty()) {
         // The sort applies only to a field of the query.
-        const QSqlRecord shape =
-            db.select(QStringLiteral("select * from (%1) as q limit 0").arg(sql), params).record();
+        const QSqlRecord shape = WithWrittenSpelling(
+            db.isServer() ? SqlEngine::Postgres : SqlEngine::Sqlite, sql,
+            db.select(QStringLiteral("select * from (%1) as q limit 0").arg(sql), params).record());
         for (int i = 0; i < shape.count(); ++i) {
             fields << shape.fieldName(i);
         }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
@@ -52,6 +53,8 @@ class TestServer : public QObject {
     void dataLinkNamesAServer();
     void serverAddresses_data();
     void serverAddresses();
+    void columnNamesAsWritten_data();
+    void columnNamesAsWritten();
     void emptyDatabaseGetsTheClubTables();
     void databaseOfAnotherProgramIsRefused();
     void refusedConnections_data();
@@ -101,6 +104,42 @@ void TestServer::serverAddresses() {
     } else {
         QCOMPARE(ParseServerSource(source).display(), display);
     }
+}
+
+void TestServer::columnNamesAsWritten_data() {
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("returned");
+    QTest::addColumn<QString>("written");
+    const QString result =
+        "select r.Pos, b.Sex as sex, c.Miles || '/' || c.Yards as dist, "
+        "count(*) from ZOL_PigRaceData a";
+    QTest::newRow("alias") << result << "pos"
+                           << "Pos";
+    QTest::newRow("alias in lower case kept") << result << "sex"
+                                              << "sex";
+    QTest::newRow("alias over a column") << result << "dist"
+                                         << "dist";
+    QTest::newRow("no name of its own") << result << "count"
+                                        << "count";
+    QTest::newRow("quoted by the server") << result << "Pos"
+                                          << "Pos";
+    QTest::newRow("a table's column") << "select * from ZOL_PigData"
+                                      << "pringno"
+                                      << "PRingNo";
+    QTest::newRow("part of a longer name") << "select LoftNoX from t"
+                                           << "loftno"
+                                           << "LoftNo";
+}
+
+void TestServer::columnNamesAsWritten() {
+    QFETCH(QString, sql);
+    QFETCH(QString, returned);
+    QFETCH(QString, written);
+    QSqlRecord record;
+    record.append(QSqlField(returned, QMetaType(QMetaType::QString)));
+    QCOMPARE(WithWrittenSpelling(SqlEngine::Postgres, sql, record).fieldName(0), written);
+    // A file returns the names as the statement spells them: nothing is changed there.
+    QCOMPARE(WithWrittenSpelling(SqlEngine::Sqlite, sql, record).fieldName(0), returned);
 }
 
 void TestServer::emptyDatabaseGetsTheClubTables() {
