@@ -113,7 +113,7 @@ HomeFigures ReadHomeFigures(TdmZOLF& db, const DataPaths& paths, const Clock& cl
     QSqlQuery clocks = db.select(
         QStringLiteral("select a.LoftNo, b.LoftName, a.ClockID, coalesce(a.LastSynchDate,'') "
                        "from ZOL_LoftClocks a left join ZOL_LoftData b on a.LoftNo=b.LoftNo "
-                       "order by a.LoftNo, a.ClockID"));
+                       "order by a.LoftNo nulls first, a.ClockID nulls first"));
     while (clocks.next()) {
         ++f.clocks;
         const QString lastSynch = clocks.value(3).toString();

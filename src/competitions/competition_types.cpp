@@ -143,7 +143,7 @@ QList<RaceBird> ReadRaceBirds(TdmZOLF& db, const RaceId& race) {
         QStringLiteral("select (select max(p.LoftNo) from ZOL_PigData p where "
                        "p.PRingNo=a.PRingNo), a.PRingNo, case when a.BackTime is null then null "
                        "else a.FlySpeed end from ZOL_PigRaceData a where a.LiberCode=? and "
-                       "substr(a.LiberDate,1,10)=? order by a.PRingNo"),
+                       "substr(a.LiberDate,1,10)=? order by a.PRingNo nulls first"),
         {race.liberCode, day});
     QList<RaceBird> birds = BirdsOf(q);
     if (!birds.isEmpty()) {

@@ -202,9 +202,10 @@ QList<PoolDefinition> PoolsFromTemplate(TdmZOLF& db, const Clock& clock, const R
 
 QList<MarkedBird> MarkedBirds(TdmZOLF& db, const RaceId& race) {
     QSqlQuery q = db.select(
-        QStringLiteral("select (select max(p.LoftNo) from ZOL_PigData p where "
-                       "p.PRingNo=a.PRingNo) as LoftNo, a.PRingNo from ZOL_PigRaceData a where "
-                       "a.LiberCode=? and substr(a.LiberDate,1,10)=? order by 1, 2"),
+        QStringLiteral(
+            "select (select max(p.LoftNo) from ZOL_PigData p where "
+            "p.PRingNo=a.PRingNo) as LoftNo, a.PRingNo from ZOL_PigRaceData a where "
+            "a.LiberCode=? and substr(a.LiberDate,1,10)=? order by 1 nulls first, 2 nulls first"),
         Key(race));
     QList<MarkedBird> birds;
     while (q.next()) {
@@ -255,7 +256,8 @@ QList<PoolEntry> PoolEntries(TdmZOLF& db, const RaceId& race) {
                                      "KST_PoolEntry e left join KST_Pool p on "
                                      "p.LiberCode=e.LiberCode and p.LiberDate=e.LiberDate "
                                      "and p.Name=e.PoolName where e.LiberCode=? and "
-                                     "e.LiberDate=? order by p.Seq, e.LoftNo, e.PRingNo"),
+                                     "e.LiberDate=? order by p.Seq nulls first, e.LoftNo nulls "
+                                     "first, e.PRingNo nulls first"),
                       Key(race));
         while (q.next()) {
             entries << PoolEntry{q.value(0).toString(), q.value(1).toString(),

@@ -69,7 +69,7 @@ QList<Release> FederationReleases(TdmZOLF& db) {
     QSqlQuery q = db.select(QStringLiteral(
         "select SiteCode, LiberDate from KST_FedEntry where SiteCode is not null group by "
         "SiteCode, LiberDate union select LiberCode, substr(LiberDate,1,10) from ZOL_RaceData "
-        "order by 2 desc, 1"));
+        "order by 2 desc nulls last, 1 nulls first"));
     while (q.next()) {
         Release r;
         r.siteCode = q.value(0).toString();
@@ -102,7 +102,9 @@ QString CombinedRankingSql() {
                "Sex, ColorType, BackTime, FlyTime, FlySpeed, Dist, case when BackTime is not "
                "null and Dist>0 and FlySpeed>0 then 1 else 0 end as Ranked from (") +
            ReleaseEntries() +
-           QStringLiteral(") as e) as r order by Ranked desc, FlySpeed desc, PRingNo, ClubID");
+           QStringLiteral(
+               ") as e) as r order by Ranked desc, FlySpeed desc nulls last, PRingNo nulls "
+               "first, ClubID nulls first");
 }
 
 CombinedResult CombinedRanking(TdmZOLF& db, const QString& siteCode, const QDate& liberDate) {

@@ -132,8 +132,9 @@ QList<WeekEntry> WeekEntries(TdmZOLF& db, const QDate& raceDate) {
                        "(ZOL_PigRaceData a left join ZOL_PigData b on a.PRingNo=b.PRingNo) "
                        "left join ZOL_LoftData c on b.LoftNo=c.LoftNo where ") +
             kWeekWhere +
-            QStringLiteral(" order by substr(a.LiberDate,1,10), b.LoftNo, a.BackTime is null, "
-                           "a.BackTime, a.PRingNo"),
+            QStringLiteral(
+                " order by substr(a.LiberDate,1,10), b.LoftNo nulls first, a.BackTime is null, "
+                "a.BackTime, a.PRingNo nulls first"),
         weekParams(raceDate));
     while (q.next()) {
         entries << WeekEntry{q.value(0).toString(),
@@ -162,14 +163,15 @@ WinSpeedKeys WeekKeys(TdmZOLF& db, const QDate& raceDate) {
         keys.races << qMakePair(StrToDate(races.value(0).toString()),
                                 races.value(1).toString().left(10));
     }
-    keys.clubs = db.texts(QStringLiteral("select a.ClubID from ZOL_PigRaceData a where ") +
-                              kWeekWhere + QStringLiteral(" group by a.ClubID order by a.ClubID"),
-                          week);
-    keys.lofts =
-        db.texts(QStringLiteral("select b.LoftNo from ZOL_PigRaceData a left join ZOL_PigData b on "
-                                "a.PRingNo=b.PRingNo where ") +
-                     kWeekWhere + QStringLiteral(" group by b.LoftNo order by b.LoftNo"),
+    keys.clubs =
+        db.texts(QStringLiteral("select a.ClubID from ZOL_PigRaceData a where ") + kWeekWhere +
+                     QStringLiteral(" group by a.ClubID order by a.ClubID nulls first"),
                  week);
+    keys.lofts = db.texts(
+        QStringLiteral("select b.LoftNo from ZOL_PigRaceData a left join ZOL_PigData b on "
+                       "a.PRingNo=b.PRingNo where ") +
+            kWeekWhere + QStringLiteral(" group by b.LoftNo order by b.LoftNo nulls first"),
+        week);
     return keys;
 }
 
@@ -348,7 +350,7 @@ QStringList CoteLines(TdmZOLF& db, const QString& liberCode, const QDate& liberD
                        "(ZOL_PigRaceData a left join ZOL_PigData b on a.PRingNo=b.PRingNo) "
                        "left join ZOL_LoftData c on b.LoftNo=c.LoftNo where a.LiberCode=? and "
                        "substr(a.LiberDate,1,10)=? group by b.LoftNo, c.LoftName, c.PhoneNo, "
-                       "c.LoftLon, c.LoftLat, c.AssociationCode order by b.LoftNo"),
+                       "c.LoftLon, c.LoftLat, c.AssociationCode order by b.LoftNo nulls first"),
         {liberCode, DateText(liberDate)});
     const QString raceCode = RaceCodeOf(liberCode, liberDate);
     while (q.next()) {
@@ -368,11 +370,12 @@ QStringList CoteLines(TdmZOLF& db, const QString& liberCode, const QDate& liberD
 QStringList RingLines(TdmZOLF& db, const QString& liberCode, const QDate& liberDate) {
     QStringList lines;
     QSqlQuery q = db.select(
-        QStringLiteral("select a.PRingNo, b.E_Ring, b.UID, b.LoftNo, c.LoftName, "
-                       "c.AssociationCode from (ZOL_PigRaceData a left join ZOL_PigData b on "
-                       "a.PRingNo=b.PRingNo) left join ZOL_LoftData c on b.LoftNo=c.LoftNo "
-                       "where a.LiberCode=? and substr(a.LiberDate,1,10)=? order by b.LoftNo, "
-                       "a.PRingNo"),
+        QStringLiteral(
+            "select a.PRingNo, b.E_Ring, b.UID, b.LoftNo, c.LoftName, "
+            "c.AssociationCode from (ZOL_PigRaceData a left join ZOL_PigData b on "
+            "a.PRingNo=b.PRingNo) left join ZOL_LoftData c on b.LoftNo=c.LoftNo "
+            "where a.LiberCode=? and substr(a.LiberDate,1,10)=? order by b.LoftNo nulls first, "
+            "a.PRingNo nulls first"),
         {liberCode, DateText(liberDate)});
     const QString raceCode = RaceCodeOf(liberCode, liberDate);
     while (q.next()) {
