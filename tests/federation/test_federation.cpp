@@ -384,7 +384,15 @@ class TestFederation : public QObject {
         QVERIFY(Unresolved(plan).isEmpty());
         int calls = 0;
         auto progress = [&](int, int) { return !cancel || ++calls < 2; };
-        if (!cancel) {
+        if (!cancel && TestsOnServer()) {
+            db().exec(
+                "create function fail_halfway() returns trigger language plpgsql as $$ begin if "
+                "new.PRingNo='X0700' then raise exception 'disk I/O error'; end if; return new; "
+                "end $$");
+            db().exec(
+                "create trigger FailHalfway before insert on KST_FedEntry for each row execute "
+                "function fail_halfway()");
+        } else if (!cancel) {
             db().exec(
                 "create trigger FailHalfway before insert on KST_FedEntry when "
                 "new.PRingNo='X0700' begin select raise(abort, 'disk I/O error'); end");
