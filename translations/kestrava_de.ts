@@ -3147,4 +3147,67 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
         <translation>Dafür ist die Anmeldung des Verbands nötig.</translation>
     </message>
 </context>
+<context>
+    <name>ServerDatabase</name>
+    <message>
+        <source>Another seat kept the club database busy for too long; nothing of this action was stored. Please try again when it has finished.</source>
+        <translation>Ein anderer Arbeitsplatz hat die Vereinsdatenbank zu lange belegt; nichts von dieser Aktion wurde gespeichert. Bitte versuchen Sie es erneut, wenn er fertig ist.</translation>
+    </message>
+    <message>
+        <source>The row is stored already (another seat may have stored it first): %1.</source>
+        <translation>Die Zeile ist bereits gespeichert (ein anderer Arbeitsplatz hat sie vielleicht zuerst gespeichert): %1.</translation>
+    </message>
+    <message>
+        <source>Another seat changed the same rows at the same moment; nothing of this action was stored. Please try again.</source>
+        <translation>Ein anderer Arbeitsplatz hat im selben Moment dieselben Zeilen geändert; nichts von dieser Aktion wurde gespeichert. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Another seat has held these rows for too long; nothing of this action was stored. Please try again when it has finished.</source>
+        <translation>Ein anderer Arbeitsplatz hat diese Zeilen zu lange gehalten; nichts von dieser Aktion wurde gespeichert. Bitte versuchen Sie es erneut, wenn er fertig ist.</translation>
+    </message>
+    <message>
+        <source>The database server took too long and the action was stopped; nothing of it was stored.</source>
+        <translation>Der Datenbankserver hat zu lange gebraucht und die Aktion wurde abgebrochen; nichts davon wurde gespeichert.</translation>
+    </message>
+    <message>
+        <source>The connection to the database server was lost; nothing of this action was stored.</source>
+        <translation>Die Verbindung zum Datenbankserver ist abgebrochen; nichts von dieser Aktion wurde gespeichert.</translation>
+    </message>
+    <message>
+        <source>The database server refused the action.</source>
+        <translation>Der Datenbankserver hat die Aktion abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The database server refused the action: %1.</source>
+        <translation>Der Datenbankserver hat die Aktion abgelehnt: %1.</translation>
+    </message>
+    <message>
+        <source>The database server %1 refused the user %2: the password is wrong or missing (give it in PGPASSWORD or ~/.pgpass).</source>
+        <translation>Der Datenbankserver %1 hat den Benutzer %2 abgewiesen: das Passwort ist falsch oder fehlt (geben Sie es in PGPASSWORD oder ~/.pgpass an).</translation>
+    </message>
+    <message>
+        <source>The database server %1 has no database %2.</source>
+        <translation>Der Datenbankserver %1 hat keine Datenbank %2.</translation>
+    </message>
+    <message>
+        <source>The database server %1 does not know the user %2.</source>
+        <translation>Der Datenbankserver %1 kennt den Benutzer %2 nicht.</translation>
+    </message>
+    <message>
+        <source>The database server %1 cannot be reached. Check that it runs and that the address in the data link file is right.</source>
+        <translation>Der Datenbankserver %1 ist nicht erreichbar. Prüfen Sie, ob er läuft und ob die Adresse in der Verknüpfungsdatei stimmt.</translation>
+    </message>
+    <message>
+        <source>The database server %1 refused an unprotected connection or could not be checked (sslmode %2): ask its administrator which protection it offers.</source>
+        <translation>Der Datenbankserver %1 hat eine ungeschützte Verbindung abgelehnt oder konnte nicht geprüft werden (sslmode %2): Fragen Sie den Administrator, welchen Schutz er bietet.</translation>
+    </message>
+    <message>
+        <source>This installation cannot reach a database server: the PostgreSQL driver of Qt (libqt6sql6-psql) is missing.</source>
+        <translation>Diese Installation kann keinen Datenbankserver erreichen: Der PostgreSQL-Treiber von Qt (libqt6sql6-psql) fehlt.</translation>
+    </message>
+    <message>
+        <source>The database server %1 could not be opened: %2.</source>
+        <translation>Der Datenbankserver %1 konnte nicht geöffnet werden: %2.</translation>
+    </message>
+</context>
 </TS>

@@ -3147,4 +3147,67 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
         <translation>Cette action demande l&apos;identifiant de la fédération.</translation>
     </message>
 </context>
+<context>
+    <name>ServerDatabase</name>
+    <message>
+        <source>Another seat kept the club database busy for too long; nothing of this action was stored. Please try again when it has finished.</source>
+        <translation>Un autre poste a occupé la base de données du club trop longtemps ; rien de cette action n&apos;a été enregistré. Réessayez quand il aura terminé.</translation>
+    </message>
+    <message>
+        <source>The row is stored already (another seat may have stored it first): %1.</source>
+        <translation>La ligne est déjà enregistrée (un autre poste l&apos;a peut-être enregistrée avant) : %1.</translation>
+    </message>
+    <message>
+        <source>Another seat changed the same rows at the same moment; nothing of this action was stored. Please try again.</source>
+        <translation>Un autre poste a modifié les mêmes lignes au même moment ; rien de cette action n&apos;a été enregistré. Réessayez.</translation>
+    </message>
+    <message>
+        <source>Another seat has held these rows for too long; nothing of this action was stored. Please try again when it has finished.</source>
+        <translation>Un autre poste a retenu ces lignes trop longtemps ; rien de cette action n&apos;a été enregistré. Réessayez quand il aura terminé.</translation>
+    </message>
+    <message>
+        <source>The database server took too long and the action was stopped; nothing of it was stored.</source>
+        <translation>Le serveur de base de données a mis trop de temps et l&apos;action a été arrêtée ; rien n&apos;en a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The connection to the database server was lost; nothing of this action was stored.</source>
+        <translation>La connexion au serveur de base de données a été perdue ; rien de cette action n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The database server refused the action.</source>
+        <translation>Le serveur de base de données a refusé l&apos;action.</translation>
+    </message>
+    <message>
+        <source>The database server refused the action: %1.</source>
+        <translation>Le serveur de base de données a refusé l&apos;action : %1.</translation>
+    </message>
+    <message>
+        <source>The database server %1 refused the user %2: the password is wrong or missing (give it in PGPASSWORD or ~/.pgpass).</source>
+        <translation>Le serveur de base de données %1 a refusé l&apos;utilisateur %2 : le mot de passe est faux ou manquant (indiquez-le dans PGPASSWORD ou ~/.pgpass).</translation>
+    </message>
+    <message>
+        <source>The database server %1 has no database %2.</source>
+        <translation>Le serveur de base de données %1 n&apos;a pas de base %2.</translation>
+    </message>
+    <message>
+        <source>The database server %1 does not know the user %2.</source>
+        <translation>Le serveur de base de données %1 ne connaît pas l&apos;utilisateur %2.</translation>
+    </message>
+    <message>
+        <source>The database server %1 cannot be reached. Check that it runs and that the address in the data link file is right.</source>
+        <translation>Le serveur de base de données %1 est injoignable. Vérifiez qu&apos;il fonctionne et que l&apos;adresse dans le fichier de liaison est correcte.</translation>
+    </message>
+    <message>
+        <source>The database server %1 refused an unprotected connection or could not be checked (sslmode %2): ask its administrator which protection it offers.</source>
+        <translation>Le serveur de base de données %1 a refusé une connexion non protégée ou n&apos;a pas pu être vérifié (sslmode %2) : demandez à son administrateur quelle protection il offre.</translation>
+    </message>
+    <message>
+        <source>This installation cannot reach a database server: the PostgreSQL driver of Qt (libqt6sql6-psql) is missing.</source>
+        <translation>Cette installation ne peut pas joindre de serveur de base de données : le pilote PostgreSQL de Qt (libqt6sql6-psql) manque.</translation>
+    </message>
+    <message>
+        <source>The database server %1 could not be opened: %2.</source>
+        <translation>Le serveur de base de données %1 n&apos;a pas pu être ouvert : %2.</translation>
+    </message>
+</context>
 </TS>

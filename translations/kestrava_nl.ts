@@ -3147,4 +3147,67 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
         <translation>Hiervoor is de aanmelding van de federatie nodig.</translation>
     </message>
 </context>
+<context>
+    <name>ServerDatabase</name>
+    <message>
+        <source>Another seat kept the club database busy for too long; nothing of this action was stored. Please try again when it has finished.</source>
+        <translation>Een andere werkplek hield de clubdatabase te lang bezet; niets van deze handeling is opgeslagen. Probeer het opnieuw wanneer die klaar is.</translation>
+    </message>
+    <message>
+        <source>The row is stored already (another seat may have stored it first): %1.</source>
+        <translation>De rij is al opgeslagen (een andere werkplek heeft ze misschien eerst opgeslagen): %1.</translation>
+    </message>
+    <message>
+        <source>Another seat changed the same rows at the same moment; nothing of this action was stored. Please try again.</source>
+        <translation>Een andere werkplek wijzigde op hetzelfde moment dezelfde rijen; niets van deze handeling is opgeslagen. Probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Another seat has held these rows for too long; nothing of this action was stored. Please try again when it has finished.</source>
+        <translation>Een andere werkplek hield deze rijen te lang vast; niets van deze handeling is opgeslagen. Probeer het opnieuw wanneer die klaar is.</translation>
+    </message>
+    <message>
+        <source>The database server took too long and the action was stopped; nothing of it was stored.</source>
+        <translation>De databaseserver deed er te lang over en de handeling werd gestopt; niets ervan is opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The connection to the database server was lost; nothing of this action was stored.</source>
+        <translation>De verbinding met de databaseserver is verbroken; niets van deze handeling is opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The database server refused the action.</source>
+        <translation>De databaseserver weigerde de handeling.</translation>
+    </message>
+    <message>
+        <source>The database server refused the action: %1.</source>
+        <translation>De databaseserver weigerde de handeling: %1.</translation>
+    </message>
+    <message>
+        <source>The database server %1 refused the user %2: the password is wrong or missing (give it in PGPASSWORD or ~/.pgpass).</source>
+        <translation>De databaseserver %1 weigerde de gebruiker %2: het wachtwoord is fout of ontbreekt (geef het op in PGPASSWORD of ~/.pgpass).</translation>
+    </message>
+    <message>
+        <source>The database server %1 has no database %2.</source>
+        <translation>De databaseserver %1 heeft geen database %2.</translation>
+    </message>
+    <message>
+        <source>The database server %1 does not know the user %2.</source>
+        <translation>De databaseserver %1 kent de gebruiker %2 niet.</translation>
+    </message>
+    <message>
+        <source>The database server %1 cannot be reached. Check that it runs and that the address in the data link file is right.</source>
+        <translation>De databaseserver %1 is niet bereikbaar. Controleer of hij draait en of het adres in het koppelingsbestand juist is.</translation>
+    </message>
+    <message>
+        <source>The database server %1 refused an unprotected connection or could not be checked (sslmode %2): ask its administrator which protection it offers.</source>
+        <translation>De databaseserver %1 weigerde een onbeveiligde verbinding of kon niet gecontroleerd worden (sslmode %2): vraag de beheerder welke beveiliging hij biedt.</translation>
+    </message>
+    <message>
+        <source>This installation cannot reach a database server: the PostgreSQL driver of Qt (libqt6sql6-psql) is missing.</source>
+        <translation>Deze installatie kan geen databaseserver bereiken: het PostgreSQL-stuurprogramma van Qt (libqt6sql6-psql) ontbreekt.</translation>
+    </message>
+    <message>
+        <source>The database server %1 could not be opened: %2.</source>
+        <translation>De databaseserver %1 kon niet geopend worden: %2.</translation>
+    </message>
+</context>
 </TS>

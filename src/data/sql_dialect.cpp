@@ -11,6 +11,12 @@
 #include "errors.h"
 #include "schema.h"
 
+namespace {
+struct ServerText {
+    Q_DECLARE_TR_FUNCTIONS(ServerDatabase)
+};
+}  // namespace
+
 QString ServerAddress::display() const {
     return QStringLiteral("%1@%2:%3/%4").arg(user, host).arg(port).arg(database);
 }
@@ -139,7 +145,7 @@ QString ServerMessage(const QSqlError& error) {
 QString RefusalText(SqlEngine engine, const QSqlError& error) {
     if (engine == SqlEngine::Sqlite) {
         if (IsBusyFileCode(error.nativeErrorCode())) {
-            return QStringLiteral(
+            return ServerText::tr(
                 "Another seat kept the club database busy for too long; nothing of this "
                 "action was stored. Please try again when it has finished.");
         }
@@ -153,36 +159,36 @@ QString RefusalText(SqlEngine engine, const QSqlError& error) {
         return QCoreApplication::translate("ServerAccess", "This needs the federation's login.");
     }
     if (code == QLatin1String("23505")) {
-        return QStringLiteral(
+        return ServerText::tr(
                    "The row is stored already (another seat may have stored it "
                    "first): %1.")
             .arg(ServerMessage(error));
     }
     if (code == QLatin1String("40001") || code == QLatin1String("40P01")) {
-        return QStringLiteral(
+        return ServerText::tr(
             "Another seat changed the same rows at the same moment; nothing "
             "of this action was stored. Please try again.");
     }
     if (code == QLatin1String("55P03")) {
-        return QStringLiteral(
+        return ServerText::tr(
             "Another seat has held these rows for too long; nothing of this "
             "action was stored. Please try again when it has finished.");
     }
     if (code == QLatin1String("57014")) {
-        return QStringLiteral(
+        return ServerText::tr(
             "The database server took too long and the action was stopped; "
             "nothing of it was stored.");
     }
     if (code.startsWith(QLatin1String("08")) || code == QLatin1String("57P01")) {
-        return QStringLiteral(
+        return ServerText::tr(
             "The connection to the database server was lost; nothing of this "
             "action was stored.");
     }
     const QString message = ServerMessage(error);
     if (message.isEmpty()) {
-        return QStringLiteral("The database server refused the action.");
+        return ServerText::tr("The database server refused the action.");
     }
-    return QStringLiteral("The database server refused the action: %1.").arg(message);
+    return ServerText::tr("The database server refused the action: %1.").arg(message);
 }
 
 QString ServerOpenFailureText(const ServerAddress& address, const QSqlError& error) {
@@ -191,18 +197,18 @@ QString ServerOpenFailureText(const ServerAddress& address, const QSqlError& err
     if (raw.contains(QLatin1String("password authentication failed")) ||
         raw.contains(QLatin1String("no password supplied")) ||
         raw.contains(QLatin1String("fe_sendauth"))) {
-        return QStringLiteral(
+        return ServerText::tr(
                    "The database server %1 refused the user %2: the password is wrong "
                    "or missing (give it in PGPASSWORD or ~/.pgpass).")
             .arg(where, address.user);
     }
     if (raw.contains(QLatin1String("database \"")) &&
         raw.contains(QLatin1String("does not exist"))) {
-        return QStringLiteral("The database server %1 has no database %2.")
+        return ServerText::tr("The database server %1 has no database %2.")
             .arg(where, address.database);
     }
     if (raw.contains(QLatin1String("role \"")) && raw.contains(QLatin1String("does not exist"))) {
-        return QStringLiteral("The database server %1 does not know the user %2.")
+        return ServerText::tr("The database server %1 does not know the user %2.")
             .arg(where, address.user);
     }
     if (raw.contains(QLatin1String("Connection refused")) ||
@@ -210,7 +216,7 @@ QString ServerOpenFailureText(const ServerAddress& address, const QSqlError& err
         raw.contains(QLatin1String("timeout expired")) ||
         raw.contains(QLatin1String("No route to host")) ||
         raw.contains(QLatin1String("Network is unreachable"))) {
-        return QStringLiteral(
+        return ServerText::tr(
                    "The database server %1 cannot be reached. Check that it runs and "
                    "that the address in the data link file is right.")
             .arg(where);
@@ -219,17 +225,17 @@ QString ServerOpenFailureText(const ServerAddress& address, const QSqlError& err
         (raw.contains(QLatin1String("no pg_hba.conf entry")) &&
          raw.contains(QLatin1String("no encryption"))) ||
         raw.contains(QLatin1String("certificate"))) {
-        return QStringLiteral(
+        return ServerText::tr(
                    "The database server %1 refused an unprotected connection or could not be "
                    "checked (sslmode %2): ask its administrator which protection it offers.")
             .arg(where, address.sslMode);
     }
     if (raw.contains(QLatin1String("Driver not loaded"))) {
-        return QStringLiteral(
+        return ServerText::tr(
             "This installation cannot reach a database server: the "
             "PostgreSQL driver of Qt (libqt6sql6-psql) is missing.");
     }
-    return QStringLiteral("The database server %1 could not be opened: %2.")
+    return ServerText::tr("The database server %1 could not be opened: %2.")
         .arg(where, ServerMessage(error));
 }
 

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QSqlError>
 #include <QTabWidget>
 #include <QTableView>
 #include <QXmlStreamReader>
@@ -23,6 +24,7 @@
 #include "app/main_window.h"
 #include "app/screens.h"
 #include "clockops/clock_texts.h"
+#include "data/sql_dialect.h"
 #include "setup/club_setup.h"
 #include "setup/setup_screen.h"
 #include "test_context.h"
@@ -252,6 +254,7 @@ class TestLanguages : public QObject {
     void translationsKeepPlaceholders();
     void clockLinesShownInLanguage_data();
     void clockLinesShownInLanguage();
+    void serverRefusalsInLanguage();
 };
 
 void TestLanguages::languageBoxListsEachInItsOwnName() {
@@ -422,6 +425,28 @@ void TestLanguages::clockLinesShownInLanguage() {
     QFETCH(QString, shown);
     InstallLanguage(language);
     QCOMPARE(ShownClockText(english), shown);
+}
+
+// A server's refusals reach the secretary in her language, with the server and user named.
+void TestLanguages::serverRefusalsInLanguage() {
+    ServerAddress server;
+    server.user = QStringLiteral("secretary");
+    server.host = QStringLiteral("clubpc");
+    server.database = QStringLiteral("club");
+    const QSqlError wrongPassword(
+        QStringLiteral("FATAL:  password authentication failed for user \"secretary\""), {},
+        QSqlError::ConnectionError);
+    const QSqlError lostRow(QStringLiteral("ERROR:  could not obtain lock on row"), {},
+                            QSqlError::StatementError, QStringLiteral("55P03"));
+    InstallLanguage(QStringLiteral("de"));
+    QCOMPARE(ServerOpenFailureText(server, wrongPassword),
+             QStringLiteral("Der Datenbankserver clubpc:5432 hat den Benutzer secretary "
+                            "abgewiesen: das Passwort ist falsch oder fehlt (geben Sie es in "
+                            "PGPASSWORD oder ~/.pgpass an)."));
+    InstallLanguage(QStringLiteral("nl"));
+    QVERIFY2(
+        RefusalText(SqlEngine::Postgres, lostRow).startsWith(QStringLiteral("Een andere werkplek")),
+        qPrintable(RefusalText(SqlEngine::Postgres, lostRow)));
 }
 
 QTEST_MAIN(TestLanguages)
