@@ -3150,6 +3150,18 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
 <context>
     <name>ServerDatabase</name>
     <message>
+        <source>The data source %1 is not a server address of the form postgresql://USER@HOST:PORT/DATABASE.</source>
+        <translation>Die Datenquelle %1 ist keine Serveradresse der Form postgresql://USER@HOST:PORT/DATABASE.</translation>
+    </message>
+    <message>
+        <source>The data source %1 holds a password. Keep the password in PGPASSWORD or ~/.pgpass, never in the data link file.</source>
+        <translation>Die Datenquelle %1 enthält ein Passwort. Bewahren Sie das Passwort in PGPASSWORD oder ~/.pgpass auf, nie in der Verknüpfungsdatei.</translation>
+    </message>
+    <message>
+        <source>The data source %1 names an unknown sslmode; use one of %2.</source>
+        <translation>Die Datenquelle %1 nennt einen unbekannten sslmode; verwenden Sie einen von %2.</translation>
+    </message>
+    <message>
         <source>Another seat kept the club database busy for too long; nothing of this action was stored. Please try again when it has finished.</source>
         <translation>Ein anderer Arbeitsplatz hat die Vereinsdatenbank zu lange belegt; nichts von dieser Aktion wurde gespeichert. Bitte versuchen Sie es erneut, wenn er fertig ist.</translation>
     </message>

@@ -3150,6 +3150,18 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
 <context>
     <name>ServerDatabase</name>
     <message>
+        <source>The data source %1 is not a server address of the form postgresql://USER@HOST:PORT/DATABASE.</source>
+        <translation>La source de données %1 n&apos;est pas une adresse de serveur de la forme postgresql://USER@HOST:PORT/DATABASE.</translation>
+    </message>
+    <message>
+        <source>The data source %1 holds a password. Keep the password in PGPASSWORD or ~/.pgpass, never in the data link file.</source>
+        <translation>La source de données %1 contient un mot de passe. Gardez le mot de passe dans PGPASSWORD ou ~/.pgpass, jamais dans le fichier de liaison.</translation>
+    </message>
+    <message>
+        <source>The data source %1 names an unknown sslmode; use one of %2.</source>
+        <translation>La source de données %1 indique un sslmode inconnu ; utilisez l&apos;un de %2.</translation>
+    </message>
+    <message>
         <source>Another seat kept the club database busy for too long; nothing of this action was stored. Please try again when it has finished.</source>
         <translation>Un autre poste a occupé la base de données du club trop longtemps ; rien de cette action n&apos;a été enregistré. Réessayez quand il aura terminé.</translation>
     </message>

@@ -3150,6 +3150,18 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
 <context>
     <name>ServerDatabase</name>
     <message>
+        <source>The data source %1 is not a server address of the form postgresql://USER@HOST:PORT/DATABASE.</source>
+        <translation>De gegevensbron %1 is geen serveradres van de vorm postgresql://USER@HOST:PORT/DATABASE.</translation>
+    </message>
+    <message>
+        <source>The data source %1 holds a password. Keep the password in PGPASSWORD or ~/.pgpass, never in the data link file.</source>
+        <translation>De gegevensbron %1 bevat een wachtwoord. Bewaar het wachtwoord in PGPASSWORD of ~/.pgpass, nooit in het koppelingsbestand.</translation>
+    </message>
+    <message>
+        <source>The data source %1 names an unknown sslmode; use one of %2.</source>
+        <translation>De gegevensbron %1 noemt een onbekende sslmode; gebruik een van %2.</translation>
+    </message>
+    <message>
         <source>Another seat kept the club database busy for too long; nothing of this action was stored. Please try again when it has finished.</source>
         <translation>Een andere werkplek hield de clubdatabase te lang bezet; niets van deze handeling is opgeslagen. Probeer het opnieuw wanneer die klaar is.</translation>
     </message>

@@ -35,14 +35,14 @@ bool IsServerSource(const QString& source) {
 
 ServerAddress ParseServerSource(const QString& source) {
     const QUrl url(source.trimmed(), QUrl::StrictMode);
-    const QString bad = QStringLiteral(
+    const QString bad = ServerText::tr(
         "The data source %1 is not a server address of the form "
         "postgresql://USER@HOST:PORT/DATABASE.");
     if (!url.isValid() || url.host().isEmpty()) {
         throw DbError(bad.arg(source));
     }
     if (!url.password().isEmpty() || QUrlQuery(url).hasQueryItem(QStringLiteral("password"))) {
-        throw DbError(QStringLiteral("The data source %1 holds a password. Keep the password in "
+        throw DbError(ServerText::tr("The data source %1 holds a password. Keep the password in "
                                      "PGPASSWORD or ~/.pgpass, never in the data link file.")
                           .arg(url.toString(QUrl::RemovePassword | QUrl::RemoveQuery)));
     }
@@ -64,7 +64,7 @@ ServerAddress ParseServerSource(const QString& source) {
             QStringLiteral("require"), QStringLiteral("verify-ca"), QStringLiteral("verify-full")};
         a.sslMode = query.queryItemValue(QStringLiteral("sslmode")).trimmed().toLower();
         if (!modes.contains(a.sslMode)) {
-            throw DbError(QStringLiteral("The data source %1 names an unknown sslmode; use one of "
+            throw DbError(ServerText::tr("The data source %1 names an unknown sslmode; use one of "
                                          "%2.")
                               .arg(source, modes.join(QStringLiteral(", "))));
         }
