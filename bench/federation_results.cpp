@@ -3,7 +3,9 @@
 // in rows per second), the combined ranking of the release against the same ranking run as
 // raw SQL (`ratio X`), and the printed combined result's time to its first page.
 //
-//   federation_results [clubs] [arrivals per club]
+//   federation_results [--engine sqlite|postgresql] [--server URL] [clubs] [arrivals per club]
+//
+// On postgresql the same work runs on a new database of a server (see bench_server.h).
 
 #include <QApplication>
 #include <QDir>
@@ -11,7 +13,9 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <memory>
 
+#include "bench_server.h"
 #include "data/database.h"
 #include "data/date_time.h"
 #include "federation/club_files.h"
@@ -61,10 +65,16 @@ QString WriteClubFiles(const QString& dir, int club, int arrivals) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const int clubs = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100;
-    const int arrivals = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 2000;
+    const BenchOptions options = ParseBenchOptions(argc, argv);
+    const int clubs = options.rest.size() > 0 ? options.rest[0].toInt() : 100;
+    const int arrivals = options.rest.size() > 1 ? options.rest[1].toInt() : 2000;
     QTemporaryDir dir;
-    TdmZOLF db(dir.filePath("federation.db"));
+    std::unique_ptr<BenchServer> server;
+    if (options.server) {
+        server = std::make_unique<BenchServer>(options.serverUrl);
+    }
+    TdmZOLF db(server ? server->url() : dir.filePath("federation.db"));
+    std::printf("engine:        %s\n", server ? "postgresql" : "sqlite");
     db.transaction([&] {
         db.exec(
             "insert into ZOL_ClubData (ClubID, ClubName, Mode) values ('FED', 'Federation', 0)");

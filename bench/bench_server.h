@@ -1,0 +1,144 @@
+#pragma once
+
+// Benches on a PostgreSQL server: `--engine postgresql` runs a bench's work on a new database of
+// the server named by `--server URL` (or the environment variable KESTRAVA_BENCH_POSTGRES; the
+// password in PGPASSWORD or ~/.pgpass), or, when none is named, on a private server started
+// with scripts/pg-test-server.sh for the run and stopped after it, as the tests do. The
+// database is dropped again at the end.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+
+#include "data/sql_dialect.h"
+
+struct BenchOptions {
+    bool server = false;
+    QString serverUrl;
+    QStringList rest;  // the arguments that are not engine options, in order
+};
+
+// Takes `--engine sqlite|postgresql` and `--server URL` out of the arguments (argv[0] excluded).
+inline BenchOptions ParseBenchOptions(int argc, char** argv) {
+    BenchOptions options;
+    options.serverUrl = qEnvironmentVariable("KESTRAVA_BENCH_POSTGRES").trimmed();
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg == QLatin1String("--engine") && i + 1 < argc) {
+            const QString engine = QString::fromLocal8Bit(argv[++i]);
+            if (engine != QLatin1String("postgresql") && engine != QLatin1String("sqlite")) {
+                throw std::runtime_error("--engine takes sqlite or postgresql");
+            }
+            options.server = engine == QLatin1String("postgresql");
+        } else if (arg == QLatin1String("--server") && i + 1 < argc) {
+            options.serverUrl = QString::fromLocal8Bit(argv[++i]).trimmed();
+            options.server = true;
+        } else {
+            options.rest << arg;
+        }
+    }
+    return options;
+}
+
+class BenchServer {
+  public:
+    // Starts the private server when `named` is empty, then makes a new, empty database.
+    explicit BenchServer(const QString& named) {
+        QString base = named;
+        if (base.isEmpty()) {
+            base = startPrivate();
+        }
+        if (!IsServerSource(base)) {
+            throw std::runtime_error("not a server address: " + base.toStdString());
+        }
+        base_ = ParseServerSource(base);
+        name_ = QStringLiteral("kst_bench_%1").arg(QCoreApplication::applicationPid());
+        admin(QStringLiteral("drop database if exists %1 with (force)").arg(name_));
+        admin(QStringLiteral("create database %1").arg(name_));
+        ServerAddress mine = base_;
+        mine.database = name_;
+        url_ = mine.url();
+    }
+    ~BenchServer() {
+        try {
+            admin(QStringLiteral("drop database if exists %1 with (force)").arg(name_));
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "%s\n", e.what());
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("kst_bench_admin"));
+        if (privateDir_) {
+            QProcess::execute(QStringLiteral("bash"),
+                              {script(), QStringLiteral("stop"), privateDir_->path() + "/pg"});
+        }
+    }
+    BenchServer(const BenchServer&) = delete;
+    BenchServer& operator=(const BenchServer&) = delete;
+
+    const QString& url() const { return url_; }
+
+  private:
+    static QString script() {
+        return QStringLiteral(KESTRAVA_SOURCE_DIR "/scripts/pg-test-server.sh");
+    }
+
+    QString startPrivate() {
+        privateDir_ = std::make_unique<QTemporaryDir>();
+        const QString dir = privateDir_->path() + QStringLiteral("/pg");
+        QProcess start;
+        start.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        start.start(QStringLiteral("bash"), {script(), QStringLiteral("start"), dir});
+        start.waitForFinished(-1);
+        QFile url(dir + QStringLiteral("/url"));
+        QFile password(dir + QStringLiteral("/password"));
+        if (start.exitCode() != 0 || !url.open(QIODevice::ReadOnly)) {
+            throw std::runtime_error("the private PostgreSQL server did not start");
+        }
+        if (password.open(QIODevice::ReadOnly)) {
+            qputenv("PGPASSWORD", password.readAll().trimmed());
+        }
+        return QString::fromUtf8(url.readAll()).trimmed();
+    }
+
+    // Runs a statement on the server's first database, on a connection of its own.
+    void admin(const QString& sql) const {
+        const QString connection = QStringLiteral("kst_bench_admin");
+        QString failure;
+        {
+            QSqlDatabase db = QSqlDatabase::contains(connection)
+                                  ? QSqlDatabase::database(connection)
+                                  : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection);
+            if (!db.isOpen()) {
+                db.setHostName(base_.host);
+                db.setPort(base_.port);
+                db.setUserName(base_.user);
+                db.setDatabaseName(base_.database);
+                if (!db.open()) {
+                    failure = db.lastError().text();
+                }
+            }
+            if (failure.isEmpty()) {
+                QSqlQuery q(db);
+                if (!q.exec(QStringLiteral("set client_min_messages to warning")) || !q.exec(sql)) {
+                    failure = q.lastError().text();
+                }
+            }
+        }
+        if (!failure.isEmpty()) {
+            throw std::runtime_error(("server: " + failure).toStdString());
+        }
+    }
+
+    std::unique_ptr<QTemporaryDir> privateDir_;
+    ServerAddress base_;
+    QString name_;
+    QString url_;
+};
