@@ -1,0 +1,219 @@
+// Moving a club between a file and a database server: every table's rows arrive exactly as
+// they were (texts of dates and moments, 64-bit integers, reals, empty text against no value,
+// the order in which rows were stored), and a database that already holds a club is refused.
+// The server cases run when the tests are pointed at one (KESTRAVA_TEST_POSTGRES).
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "data/club_copy.h"
+#include "data/club_settings.h"
+#include "data/database.h"
+#include "data/errors.h"
+#include "data/schema.h"
+#include "test_server.h"
+
+namespace {
+// Every column of every club table filled, with the values that are easy to change on the way:
+// moments, large integers, reals with many digits, empty text and no value at all; a deleted
+// row so that the row numbers have a gap, and rows stored out of key order.
+void fillClub(TdmZOLF& db) {
+    int n = 0;
+    for (const TableDef& t : ClubSchema()) {
+        for (int row = 0; row < 4; ++row) {
+            QStringList cols;
+            QStringList marks;
+            QVariantList values;
+            for (const ColumnDef& c : t.columns) {
+                cols << QLatin1String(c.name);
+                marks << QStringLiteral("?");
+                const QString type = QString::fromLatin1(c.type).toLower();
+                ++n;
+                if (row == 1 && cols.size() % 3 == 0) {
+                    values << QVariant();  // no value
+                } else if (type.contains(QLatin1String("int"))) {
+                    values << QVariant(qlonglong(row == 2 ? 5000000000123LL : n * (row - 1)));
+                } else if (type.contains(QLatin1String("real")) ||
+                           type.contains(QLatin1String("double"))) {
+                    values << QVariant(row == 2 ? 1234.5678901234567 : 0.1 * n);
+                } else if (row == 1 && cols.size() % 3 == 1) {
+                    values << QVariant(QString(""));  // empty text
+                } else if (QLatin1String(c.name).contains(QLatin1String("Date"))) {
+                    values << QVariant(
+                        QStringLiteral("2026-05-%1 07:3%2:05.250").arg(10 + row).arg(row));
+                } else {
+                    values << QVariant(QStringLiteral("%1 é%2").arg(3 - row).arg(n));
+                }
+            }
+            db.exec(QStringLiteral("insert into %1 (%2) values (%3)")
+                        .arg(QLatin1String(t.name), cols.join(QStringLiteral(", ")),
+                             marks.join(QStringLiteral(", "))),
+                    values);
+        }
+        db.exec(QStringLiteral("delete from %1 where rowid=2").arg(QLatin1String(t.name)));
+    }
+    SetClubSetting(db, QStringLiteral("DistanceMethod"), QStringLiteral("geodesic"));
+    db.exec(QStringLiteral(
+        "create table if not exists KST_EntryHistory (Id integer primary key autoincrement, "
+        "Moment TEXT not null, LiberCode TEXT not null, LiberDate TEXT not null, "
+        "Workflow TEXT not null, PRingNo TEXT, Field TEXT, OldValue TEXT, NewValue TEXT, "
+        "UserName TEXT, Note TEXT)"));
+    db.exec(
+        QStringLiteral("create index if not exists KST_EntryHistory_Race on "
+                       "KST_EntryHistory (LiberCode, LiberDate)"));
+    for (int i = 0; i < 3; ++i) {
+        db.exec(QStringLiteral("insert into KST_EntryHistory (Moment, LiberCode, LiberDate, "
+                               "Workflow, PRingNo, OldValue) values (?, 'R1', '2026-05-10', "
+                               "'manual', ?, ?)"),
+                {QStringLiteral("2026-05-10 1%1:00:00").arg(i), QString(), QString("")});
+    }
+    db.exec(QStringLiteral(
+        "create table if not exists KST_Pool (LiberCode TEXT not null, LiberDate TEXT not null, "
+        "Name TEXT not null, Seq integer, Stake bigint, PrizeRule TEXT, Split TEXT, "
+        "BirdsPerPrize integer, Deduction integer, CountFirst integer, "
+        "primary key (LiberCode, LiberDate, Name))"));
+    db.exec(
+        QStringLiteral("insert into KST_Pool values ('R1', '2026-05-10', 'Zeta', 2, "
+                       "9000000000, 'Split', '50,30,20', null, 0, 1)"));
+    db.exec(
+        QStringLiteral("insert into KST_Pool values ('R1', '2026-05-10', 'Alpha', 1, "
+                       "250, 'PerN', '', 4, 10, 0)"));
+}
+
+// Every row of a table, in stored order, each value with its kind so that a number stored as
+// text, or empty text stored as no value, shows.
+QStringList rowsOf(TdmZOLF& db, const QString& table) {
+    QSqlQuery q = db.select(QStringLiteral("select * from %1 order by rowid").arg(table));
+    QStringList rows;
+    while (q.next()) {
+        QStringList row;
+        const QSqlRecord r = q.record();
+        for (int i = 0; i < r.count(); ++i) {
+            if (r.fieldName(i).compare(QLatin1String("rowid"), Qt::CaseInsensitive) == 0) {
+                continue;
+            }
+            const QVariant v = q.value(i);
+            if (v.isNull()) {
+                row << QStringLiteral("null");
+            } else if (v.typeId() == QMetaType::QString) {
+                row << QStringLiteral("'%1'").arg(v.toString());
+            } else if (v.typeId() == QMetaType::Double) {
+                row << QString::number(v.toDouble(), 'g', 17);
+            } else {
+                row << QString::number(v.toLongLong());
+            }
+        }
+        rows << row.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+QStringList copiedTables() {
+    QStringList tables = ClubTableNames();
+    tables << QStringLiteral("KST_Setting") << QStringLiteral("KST_EntryHistory")
+           << QStringLiteral("KST_Pool");
+    return tables;
+}
+
+void compareClubs(TdmZOLF& original, TdmZOLF& copy) {
+    for (const QString& table : copiedTables()) {
+        const QStringList want = rowsOf(original, table);
+        QVERIFY2(!want.isEmpty(), qPrintable(table));
+        QCOMPARE(rowsOf(copy, table), want);
+    }
+}
+}  // namespace
+
+class TestClubCopy : public QObject {
+    Q_OBJECT
+  private slots:
+    void fileToFileKeepsEveryRow();
+    void targetHoldingRowsIsRefusedUntouched();
+    void toServerAndBack();
+};
+
+void TestClubCopy::fileToFileKeepsEveryRow() {
+    QTemporaryDir dir;
+    TdmZOLF original(dir.filePath(QStringLiteral("club.mdb")));
+    fillClub(original);
+    NoProgress none;
+    const QString copyFile = dir.filePath(QStringLiteral("copy.mdb"));
+    const QList<CopiedTable> counts = CopyClubToFile(original, copyFile, none);
+    QCOMPARE(counts.size(), copiedTables().size());
+    for (const CopiedTable& c : counts) {
+        QCOMPARE(c.targetRows, c.sourceRows);
+    }
+    TdmZOLF copy(copyFile);
+    compareClubs(original, copy);
+    QCOMPARE(ClubSetting(copy, QStringLiteral("DistanceMethod")), QStringLiteral("geodesic"));
+    // The history numbers go on after the copied ones.
+    copy.exec(
+        QStringLiteral("insert into KST_EntryHistory (Moment, LiberCode, LiberDate, "
+                       "Workflow) values ('m', 'R1', 'd', 'manual')"));
+    QCOMPARE(copy.value(QStringLiteral("select max(Id) from KST_EntryHistory")).toLongLong(), 4);
+}
+
+void TestClubCopy::targetHoldingRowsIsRefusedUntouched() {
+    QTemporaryDir dir;
+    TdmZOLF original(dir.filePath(QStringLiteral("club.mdb")));
+    fillClub(original);
+    NoProgress none;
+    auto refusedInto = [&](TdmZOLF& target) {
+        target.exec(
+            QStringLiteral("insert into ZOL_LoftData (LoftNo, LoftName) values "
+                           "('0123', 'Kept')"));
+        const QStringList before = rowsOf(target, QStringLiteral("ZOL_LoftData"));
+        try {
+            CopyClubDatabase(original, target, none);
+            QFAIL("a database holding a club was copied into");
+        } catch (const DbError& e) {
+            QVERIFY2(e.text().contains(QLatin1String("ZOL_LoftData")), qPrintable(e.text()));
+        }
+        QCOMPARE(rowsOf(target, QStringLiteral("ZOL_LoftData")), before);
+        QCOMPARE(target.value(QStringLiteral("select count(*) from ZOL_PigData")).toInt(), 0);
+    };
+    TdmZOLF file(dir.filePath(QStringLiteral("other.mdb")));
+    refusedInto(file);
+    if (TestsOnServer()) {
+        TestServerDatabase server;
+        TdmZOLF onServer(server.url());
+        refusedInto(onServer);
+    }
+}
+
+void TestClubCopy::toServerAndBack() {
+    if (!TestsOnServer()) {
+        QSKIP("no test server named (KESTRAVA_TEST_POSTGRES)");
+    }
+    QTemporaryDir dir;
+    TdmZOLF original(dir.filePath(QStringLiteral("club.mdb")));
+    fillClub(original);
+    NoProgress none;
+    TestServerDatabase server;
+    const QString back = dir.filePath(QStringLiteral("back.mdb"));
+    {
+        TdmZOLF onServer(server.url());
+        const QList<CopiedTable> counts = CopyClubDatabase(original, onServer, none);
+        QCOMPARE(counts.size(), copiedTables().size());
+        compareClubs(original, onServer);
+        // New rows on the server get numbers after the copied ones.
+        onServer.exec(QStringLiteral("insert into ZOL_LoftData (LoftNo) values ('new')"));
+        QCOMPARE(onServer
+                     .value(QStringLiteral("select LoftNo from ZOL_LoftData order by rowid "
+                                           "desc limit 1"))
+                     .toString(),
+                 QStringLiteral("new"));
+        onServer.exec(QStringLiteral("delete from ZOL_LoftData where LoftNo='new'"));
+        CopyClubToFile(onServer, back, none);
+    }
+    TdmZOLF copy(back);
+    compareClubs(original, copy);
+    // The pool's key came along: the same pool cannot be stored twice.
+    QVERIFY(
+        !copy.tryExec(QStringLiteral("insert into KST_Pool (LiberCode, LiberDate, Name) "
+                                     "values ('R1', '2026-05-10', 'Zeta')")));
+}
+
+QTEST_GUILESS_MAIN(TestClubCopy)
+#include "test_club_copy.moc"
