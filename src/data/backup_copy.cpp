@@ -7,6 +7,8 @@
 
 #include "database.h"
 #include "errors.h"
+#include "server_backup.h"
+#include "sql_dialect.h"
 #include "whole_file.h"
 
 namespace {
@@ -31,11 +33,21 @@ bool WriteDatabaseCopy(TdmZOLF& db, const QString& target, bool replace, QString
     }
     try {
         WriteWholeFileWith(target, [&db](const QString& partial) {
+            if (db.isServer()) {
+                // The server's own dump program writes the temporary.
+                DumpServerDatabase(ParseServerSource(db.fileName()), partial);
+                return;
+            }
             // SQLite fills the new, empty temporary.
             db.backupTo(partial);
             CopyModificationTime(db.fileName(), partial);
         });
     } catch (const FileWriteError& e) {
+        if (reason != nullptr) {
+            *reason = e.text();
+        }
+        return false;
+    } catch (const ServerToolError& e) {
         if (reason != nullptr) {
             *reason = e.text();
         }

@@ -9,6 +9,9 @@
 #include "data/convert.h"
 #include "data/date_time.h"
 #include "data/errors.h"
+#include "data/schema.h"
+#include "data/server_backup.h"
+#include "data/sql_dialect.h"
 #include "data/whole_file.h"
 #include "races/distance_method.h"
 
@@ -193,14 +196,101 @@ QString BeforeRestoreCopyName(const QString& backupDir, const QDateTime& now) {
                                     QStringLiteral(".Bak"));
 }
 
+namespace {
+
+RestoreOutcome RestoreFailed(const QString& reason) {
+    return {RestoreOutcome::Status::Failed,
+            ClubSetupText(kRestoreFailed) + QLatin1Char('\n') + reason +
+                ClubSetup::tr("\nThe current data is unchanged."),
+            {}};
+}
+
+// The copy of what a restore replaces: never over an older one of the same second.
+QString FreeBeforeRestoreName(const QString& backupDir, const QDateTime& now) {
+    QString kept = BeforeRestoreCopyName(backupDir, now);
+    for (int n = 2; QFileInfo::exists(kept); ++n) {
+        kept = BeforeRestoreCopyName(backupDir, now)
+                   .replace(QStringLiteral(".Bak"), QStringLiteral("_%1.Bak").arg(n));
+    }
+    return kept;
+}
+
+// A club database on a server is restored by pg_restore from a backup pg_dump made, in one
+// transaction on the server: a restore that fails leaves the database as it was.
+RestoreOutcome RestoreOnServer(TdmZOLF& db, Prompts& prompts, const QString& backupFile,
+                               const QString& backupDir, const QDateTime& now) {
+    const ServerAddress server = ParseServerSource(db.fileName());
+    if (!IsServerBackup(backupFile)) {
+        return Refused(backupFile, ClubSetup::tr("it is not a backup of a club database on a "
+                                                 "server."));
+    }
+    try {
+        const QStringList missing = TablesMissingFromServerBackup(backupFile, ClubTableNames());
+        if (!missing.isEmpty()) {
+            return Refused(backupFile,
+                           ClubSetup::tr("it is not a backup of this program's database; it "
+                                         "lacks the tables %1.")
+                               .arg(missing.join(QStringLiteral(", "))));
+        }
+    } catch (const ServerToolError& e) {
+        return Refused(backupFile, e.text());
+    }
+    DatabaseSummary current;
+    try {
+        auto count = [&db](const char* table) {
+            // Only the program's own table names reach this text.
+            return db.value(QStringLiteral("select count(*) from %1").arg(QLatin1String(table)))
+                .toLongLong();
+        };
+        current = {count("ZOL_LoftData"), count("ZOL_PigData"), count("ZOL_RaceData"),
+                   count("ZOL_PigRaceData")};
+    } catch (const DbError&) {
+        // The question then shows the current data as empty; the copy below still keeps it.
+    }
+    const QString kept = FreeBeforeRestoreName(backupDir, now);
+    const QString made = GeneralText(QFileInfo(backupFile).lastModified());
+    const QString question =
+        ClubSetup::tr(
+            "Restore the club database %1 on %2:%3 from the backup \"%4\" of %5?\n\nThe "
+            "database holds %6, and will be replaced.\n\nThe current data is kept first as "
+            "\"%7\", which \"Load Backup\" can restore.")
+            .arg(server.database, server.host)
+            .arg(server.port)
+            .arg(QFileInfo(backupFile).fileName(), made, SummaryText(current),
+                 QDir::toNativeSeparators(kept));
+    if (prompts.question(question) != Prompts::Answer::Yes) {
+        return {RestoreOutcome::Status::Cancelled, {}, {}};
+    }
+
+    QDir().mkpath(backupDir);
+    QString reason;
+    if (!WriteDatabaseCopy(db, kept, false, &reason)) {
+        return RestoreFailed(ClubSetup::tr("The current data could not be kept first: ") + reason);
+    }
+    // The program's own connection holds nothing the restore must wait for.
+    db.close();
+    try {
+        RestoreServerDatabase(server, backupFile);
+    } catch (const ServerToolError& e) {
+        try {
+            db.reopen();
+        } catch (const DbError&) {
+        }
+        return RestoreFailed(e.text());
+    }
+    return {RestoreOutcome::Status::Restored,
+            ClubSetupText(kRestoreDone) + ClubSetup::tr("\nThe data it replaced is kept as \"%1\".")
+                                              .arg(QDir::toNativeSeparators(kept)),
+            kept};
+}
+
+}  // namespace
+
 RestoreOutcome RestoreDatabase(TdmZOLF& db, Prompts& prompts, const QString& backupFile,
                                const QString& backupDir, const QDateTime& now) {
-    auto failed = [](const QString& reason) {
-        return RestoreOutcome{RestoreOutcome::Status::Failed,
-                              ClubSetupText(kRestoreFailed) + QLatin1Char('\n') + reason +
-                                  ClubSetup::tr("\nThe current data is unchanged."),
-                              {}};
-    };
+    if (db.isServer()) {
+        return RestoreOnServer(db, prompts, backupFile, backupDir, now);
+    }
     const QString target = db.fileName();
     if (SameFile(backupFile, target)) {
         return Refused(backupFile, ClubSetup::tr("it is the database in use."));
@@ -229,11 +319,7 @@ RestoreOutcome RestoreDatabase(TdmZOLF& db, Prompts& prompts, const QString& bac
     }
 
     // The copy of what is replaced: never over an older one of the same second.
-    QString kept = BeforeRestoreCopyName(backupDir, now);
-    for (int n = 2; QFileInfo::exists(kept); ++n) {
-        kept = BeforeRestoreCopyName(backupDir, now)
-                   .replace(QStringLiteral(".Bak"), QStringLiteral("_%1.Bak").arg(n));
-    }
+    const QString kept = FreeBeforeRestoreName(backupDir, now);
     const QString made = GeneralText(QFileInfo(backupFile).lastModified());
     const QString question =
         ClubSetup::tr(
@@ -249,7 +335,7 @@ RestoreOutcome RestoreDatabase(TdmZOLF& db, Prompts& prompts, const QString& bac
     QDir().mkpath(backupDir);
     QString reason;
     if (!WriteDatabaseCopy(db, kept, false, &reason)) {
-        return failed(ClubSetup::tr("The current data could not be kept first: ") + reason);
+        return RestoreFailed(ClubSetup::tr("The current data could not be kept first: ") + reason);
     }
 
     // The backup is copied beside the database first, so that the database file is replaced in
@@ -258,7 +344,7 @@ RestoreOutcome RestoreDatabase(TdmZOLF& db, Prompts& prompts, const QString& bac
     try {
         CopyWholeFile(backupFile, incomingFile);
     } catch (const FileWriteError& e) {
-        return failed(e.text());
+        return RestoreFailed(e.text());
     }
     QFile(incomingFile)
         .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
@@ -278,7 +364,7 @@ RestoreOutcome RestoreDatabase(TdmZOLF& db, Prompts& prompts, const QString& bac
             db.reopen();
         } catch (const DbError&) {
         }
-        return failed(QString::fromLocal8Bit(ec.message().c_str()));
+        return RestoreFailed(QString::fromLocal8Bit(ec.message().c_str()));
     }
     return {RestoreOutcome::Status::Restored,
             ClubSetupText(kRestoreDone) + ClubSetup::tr("\nThe data it replaced is kept as \"%1\".")
