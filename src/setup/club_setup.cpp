@@ -168,10 +168,25 @@ bool SameFile(const QString& a, const QString& b) {
 
 }  // namespace
 
+namespace {
+// The tables a summary counts, in the order of DatabaseSummary's fields.
+QStringList SummaryTables() {
+    return {QStringLiteral("ZOL_LoftData"), QStringLiteral("ZOL_PigData"),
+            QStringLiteral("ZOL_RaceData"), QStringLiteral("ZOL_PigRaceData")};
+}
+}  // namespace
+
 DatabaseSummary SummaryOf(const QString& databaseFile) {
-    const QList<qint64> n = TdmZOLF::TableRowCounts(
-        databaseFile, {QStringLiteral("ZOL_LoftData"), QStringLiteral("ZOL_PigData"),
-                       QStringLiteral("ZOL_RaceData"), QStringLiteral("ZOL_PigRaceData")});
+    const QList<qint64> n = TdmZOLF::TableRowCounts(databaseFile, SummaryTables());
+    return {n.value(0), n.value(1), n.value(2), n.value(3)};
+}
+
+DatabaseSummary SummaryOf(TdmZOLF& db) {
+    QList<qint64> n;
+    for (const QString& table : SummaryTables()) {
+        // Only the program's own table names reach this text.
+        n << db.value(QStringLiteral("select count(*) from %1").arg(table)).toLongLong();
+    }
     return {n.value(0), n.value(1), n.value(2), n.value(3)};
 }
 
@@ -237,13 +252,7 @@ RestoreOutcome RestoreOnServer(TdmZOLF& db, Prompts& prompts, const QString& bac
     }
     DatabaseSummary current;
     try {
-        auto count = [&db](const char* table) {
-            // Only the program's own table names reach this text.
-            return db.value(QStringLiteral("select count(*) from %1").arg(QLatin1String(table)))
-                .toLongLong();
-        };
-        current = {count("ZOL_LoftData"), count("ZOL_PigData"), count("ZOL_RaceData"),
-                   count("ZOL_PigRaceData")};
+        current = SummaryOf(db);
     } catch (const DbError&) {
         // The question then shows the current data as empty; the copy below still keeps it.
     }

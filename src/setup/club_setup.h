@@ -122,6 +122,8 @@ struct DatabaseSummary {
     qint64 entries = 0;  // race entries
 };
 DatabaseSummary SummaryOf(const QString& databaseFile);
+// The same counts on an open database (a file or a server). Throws DbError.
+DatabaseSummary SummaryOf(TdmZOLF& db);
 QString SummaryText(const DatabaseSummary& summary);  // "4 lofts, 30 pigeons, 2 races and ..."
 
 // The copy of the current data kept before a restore replaces it, in the backup folder:
