@@ -13,11 +13,20 @@
 
 namespace {
 
-void SeedClub(TdmZOLF& db) {
-    db.exec(
+// Gives the club a record and one loft and backs it up on demand as "saved_260615.Bak" in the
+// test folder; the backup's path, or an empty text (and a failed test) when it could not be made.
+QString SeededBackup(TestContext& t) {
+    t.db->exec(
         QStringLiteral("insert into ZOL_ClubData (ClubID, ClubName, Street, AssociationCode) "
                        "values ('HF','Harbour Flyers','Old Road','NRPU')"));
-    db.exec(QStringLiteral("insert into ZOL_LoftData (LoftNo, LoftName) values ('001','Ann')"));
+    t.db->exec(QStringLiteral("insert into ZOL_LoftData (LoftNo, LoftName) values ('001','Ann')"));
+    const QString chosen = t.root.filePath(QStringLiteral("saved"));
+    QString reason;
+    if (!BackupOnDemand(*t.db, chosen, t.clock.today(), &reason)) {
+        QTest::qFail(qPrintable(reason), __FILE__, __LINE__);
+        return {};
+    }
+    return OnDemandBackupName(chosen, t.clock.today());
 }
 
 QString Street(TdmZOLF& db) {
@@ -85,11 +94,8 @@ void TestServerBackup::backupAndRestore() {
         QSKIP("needs a test server");
     }
     TestContext t;
-    SeedClub(*t.db);
-    const QString chosen = t.root.filePath(QStringLiteral("saved"));
-    QString reason;
-    QVERIFY2(BackupOnDemand(*t.db, chosen, t.clock.today(), &reason), qPrintable(reason));
-    const QString backup = OnDemandBackupName(chosen, t.clock.today());
+    const QString backup = SeededBackup(t);
+    QVERIFY(!backup.isEmpty());
     QVERIFY(IsServerBackup(backup));
     // Only the backup itself, no temporary left beside it.
     QCOMPARE(QDir(t.root.path()).entryList(QDir::Files | QDir::Hidden),
@@ -141,15 +147,13 @@ void TestServerBackup::missingClientPrograms() {
         QSKIP("needs a test server");
     }
     TestContext t;
-    SeedClub(*t.db);
-    const QString chosen = t.root.filePath(QStringLiteral("saved"));
-    QString reason;
-    QVERIFY(BackupOnDemand(*t.db, chosen, t.clock.today(), &reason));
-    const QString backup = OnDemandBackupName(chosen, t.clock.today());
+    const QString backup = SeededBackup(t);
+    QVERIFY(!backup.isEmpty());
 
     QTemporaryDir empty;
     ToolFolder tools(empty.path());
     const QString other = t.root.filePath(QStringLiteral("other"));
+    QString reason;
     QVERIFY(!BackupOnDemand(*t.db, other, t.clock.today(), &reason));
     QCOMPARE(reason, QStringLiteral("pg_dump was not found; install the PostgreSQL client "
                                     "programs to back up a club database on a server."));
@@ -169,11 +173,8 @@ void TestServerBackup::failedRestoreLeavesTheDatabase() {
         QSKIP("needs a test server");
     }
     TestContext t;
-    SeedClub(*t.db);
-    const QString chosen = t.root.filePath(QStringLiteral("saved"));
-    QString reason;
-    QVERIFY2(BackupOnDemand(*t.db, chosen, t.clock.today(), &reason), qPrintable(reason));
-    const QString backup = OnDemandBackupName(chosen, t.clock.today());
+    const QString backup = SeededBackup(t);
+    QVERIFY(!backup.isEmpty());
 
     // A club file's backup is not a server backup.
     QTemporaryDir dir;
