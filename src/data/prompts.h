@@ -31,6 +31,13 @@ class Prompts {
         (void)proposed;
         return {};
     }
+    // A line of text to type, `proposed` filled in (empty: cancelled); prompts without one
+    // answer cancelled.
+    virtual QString lineText(const QString& label, const QString& proposed = {}) {
+        (void)label;
+        (void)proposed;
+        return {};
+    }
     // The system's exclamation sound.
     virtual void beep() = 0;
 

@@ -6,10 +6,12 @@
 #include <filesystem>
 
 #include "data/backup_copy.h"
+#include "data/club_copy.h"
 #include "data/convert.h"
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "data/schema.h"
+#include "data/server_access.h"
 #include "data/server_backup.h"
 #include "data/sql_dialect.h"
 #include "data/whole_file.h"
@@ -379,4 +381,56 @@ RestoreOutcome RestoreDatabase(TdmZOLF& db, Prompts& prompts, const QString& bac
             ClubSetupText(kRestoreDone) + ClubSetup::tr("\nThe data it replaced is kept as \"%1\".")
                                               .arg(QDir::toNativeSeparators(kept)),
             kept};
+}
+
+namespace {
+QString copiedText(const QString& target, const QList<CopiedTable>& counts) {
+    QStringList lines{ClubSetupText(kCopiedTo).arg(target)};
+    for (const CopiedTable& c : counts) {
+        lines << ClubSetupText(kCopiedRows).arg(c.table).arg(c.targetRows);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+}  // namespace
+
+bool CopyClubToServer(TdmZOLF& db, Prompts& prompts, const QString& clubId, Progress& progress) {
+    const QString link =
+        prompts.lineText(ClubSetupText(kServerLinkPrompt), QStringLiteral("postgresql://"));
+    if (link.isEmpty()) {
+        return false;
+    }
+    try {
+        // Checked before anything is opened, so that a password typed into the link is refused.
+        const ServerAddress address = ParseServerSource(link);
+        TdmZOLF server(address.url());
+        const QList<CopiedTable> counts = CopyClubDatabase(db, server, progress);
+        QString text = copiedText(address.display(), counts);
+        // On a server shared by clubs the copied lofts belong to no club yet: they become this
+        // club's (as the administrators' "give free lofts" does).
+        if (!clubId.trimmed().isEmpty() && ServerAccessIsSetUp(server.connection())) {
+            const int lofts = AssignFreeLoftsToClub(server, clubId.trimmed());
+            text +=
+                QLatin1Char('\n') + ClubSetupText(kCopiedLofts).arg(clubId.trimmed()).arg(lofts);
+        }
+        prompts.message(text);
+        return true;
+    } catch (const UserError& e) {
+        prompts.error(e.text());
+        return false;
+    }
+}
+
+bool CopyClubToNewFile(TdmZOLF& db, Prompts& prompts, Progress& progress) {
+    const QString file = prompts.saveFileName(ClubSetupText(kClubFileFilter));
+    if (file.isEmpty()) {
+        return false;
+    }
+    try {
+        const QList<CopiedTable> counts = CopyClubToFile(db, file, progress);
+        prompts.message(copiedText(QDir::toNativeSeparators(file), counts));
+        return true;
+    } catch (const UserError& e) {
+        prompts.error(e.text());
+        return false;
+    }
 }

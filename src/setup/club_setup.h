@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "data/database.h"
+#include "data/progress.h"
 #include "data/prompts.h"
 
 // The club setup screen's work, apart from its widgets.
@@ -28,6 +29,17 @@ inline constexpr const char* kRestoreFailed =
     QT_TRANSLATE_NOOP("ClubSetup", "recovery failed, please try again!");
 inline constexpr const char* kBackupDaysRange = QT_TRANSLATE_NOOP(
     "ClubSetup", "The maximum age of the backup must be a whole number of days from 0 to 100.");
+inline constexpr const char* kServerLinkPrompt = QT_TRANSLATE_NOOP(
+    "ClubSetup",
+    "The database on the server (postgresql://USER@HOST:PORT/DATABASE; the password is taken "
+    "from PGPASSWORD or the password file):");
+inline constexpr const char* kClubFileFilter =
+    QT_TRANSLATE_NOOP("ClubSetup", "Club database (*.db)");
+inline constexpr const char* kCopiedTo =
+    QT_TRANSLATE_NOOP("ClubSetup", "The club was copied to %1:");
+inline constexpr const char* kCopiedRows = QT_TRANSLATE_NOOP("ClubSetup", "%1: %2 rows");
+inline constexpr const char* kCopiedLofts =
+    QT_TRANSLATE_NOOP("ClubSetup", "The club %1 holds the %2 lofts that came with it.");
 inline constexpr const char* kCopiesRange =
     QT_TRANSLATE_NOOP("ClubSetup", "Copies must be a whole number from 1 to 5.");
 
@@ -129,6 +141,16 @@ QString SummaryText(const DatabaseSummary& summary);  // "4 lofts, 30 pigeons, 2
 // The copy of the current data kept before a restore replaces it, in the backup folder:
 // "Kestrava_Europe_before_restore_yyyyMMdd_HHmmss.Bak", loadable again by "Load Backup".
 QString BeforeRestoreCopyName(const QString& backupDir, const QDateTime& now);
+
+// "Copy to server...": asks for the server's database, opens it (an empty one gets the club's
+// tables), copies the whole club into it and shows the rows copied, table by table. A database
+// already holding a club is refused and left as it was. On a server shared by clubs, the club
+// `clubId` gets the lofts that came with the copy. False when cancelled or refused (then the
+// reason was shown).
+bool CopyClubToServer(TdmZOLF& db, Prompts& prompts, const QString& clubId, Progress& progress);
+// "Copy to file...": asks for a file name and writes the whole club into a new club file there
+// (replacing a file of that name only with a complete copy), then shows the rows copied.
+bool CopyClubToNewFile(TdmZOLF& db, Prompts& prompts, Progress& progress);
 
 // Asks first, naming the backup's date (the date of the data it holds) and what it holds
 // against the current data; then keeps a copy of the current database in `backupDir`, and only

@@ -11,11 +11,13 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "data/local_settings.h"
 #include "device/serial_ports.h"
 #include "races/distance_method.h"
 #include "widgets/edit_controls.h"
+#include "widgets/progress_dialog.h"
 
 namespace {
 
@@ -105,6 +107,12 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     btnLoadBk->setObjectName(QStringLiteral("btnLoadBk"));
     btnBackNow = new QPushButton(tr("Backup"), backup);
     btnBackNow->setObjectName(QStringLiteral("btnBackNow"));
+    // Moving the club between this PC's file and a database server.
+    btnCopyToServer = new QPushButton(tr("Copy to server..."), backup);
+    btnCopyToServer->setObjectName(QStringLiteral("btnCopyToServer"));
+    btnCopyToFile = new QPushButton(tr("Copy to file..."), backup);
+    btnCopyToFile->setObjectName(QStringLiteral("btnCopyToFile"));
+    btnCopyToFile->setEnabled(ctx_.db.isServer());
     auto* b = new QGridLayout(backup);
     b->addWidget(Label(tr("What is the maximum age"), backup), 0, 0, 1, 4);
     b->addWidget(Label(tr("of the databases backup ? "), backup), 1, 0);
@@ -116,6 +124,11 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     buttons->addWidget(btnBackNow);
     buttons->addStretch();
     b->addLayout(buttons, 2, 0, 1, 5);
+    auto* copies = new QHBoxLayout;
+    copies->addWidget(btnCopyToServer);
+    copies->addWidget(btnCopyToFile);
+    copies->addStretch();
+    b->addLayout(copies, 3, 0, 1, 5);
     b->setColumnStretch(4, 1);
 
     auto* printer = new QGroupBox(tr("Printer support :"), this);
@@ -189,6 +202,8 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     connect(cbbClubName, &QComboBox::activated, this, &TfrmSetup::clubChosen);
     connect(btnBackNow, &QPushButton::clicked, this, &TfrmSetup::backupNow);
     connect(btnLoadBk, &QPushButton::clicked, this, &TfrmSetup::loadBackup);
+    connect(btnCopyToServer, &QPushButton::clicked, this, &TfrmSetup::copyToServer);
+    connect(btnCopyToFile, &QPushButton::clicked, this, &TfrmSetup::copyToFile);
     connect(cbbPort, &QComboBox::activated, this, &TfrmSetup::portChosen);
     // A typed port counts once Enter is pressed or the box is left.
     connect(cbbPort->lineEdit(), &QLineEdit::editingFinished, this, &TfrmSetup::portChosen);
@@ -365,4 +380,33 @@ void TfrmSetup::loadBackup() {
             QTimer::singleShot(0, frame, [frame] { frame->close(); });
         }
     });
+}
+
+namespace {
+// The copy's progress window, opened at the copy's first step rather than while the user still
+// types the server's address or the file name.
+class CopyProgress : public Progress {
+  public:
+    explicit CopyProgress(QWidget* parent) : parent_(parent) {}
+    void step(qint64 done, qint64 total, const QString& text = {}) override {
+        if (!dialog_) {
+            dialog_ = std::make_unique<ProgressDialog>(parent_, TfrmSetup::tr("Copy"), false);
+        }
+        dialog_->step(done, total, text);
+    }
+
+  private:
+    QWidget* parent_;
+    std::unique_ptr<ProgressDialog> dialog_;
+};
+}  // namespace
+
+void TfrmSetup::copyToServer() {
+    CopyProgress progress(this);
+    CopyClubToServer(ctx_.db, ctx_.prompts, edtClubAbbt->text(), progress);
+}
+
+void TfrmSetup::copyToFile() {
+    CopyProgress progress(this);
+    CopyClubToNewFile(ctx_.db, ctx_.prompts, progress);
 }

@@ -36,6 +36,8 @@ class TfrmSetup : public QWidget {
     void clubChosen(int index);
     void backupNow();
     void loadBackup();
+    void copyToServer();
+    void copyToFile();
     // Lists the serial ports found now, the port in use chosen.
     void listPorts();
     // The port box's choice becomes the antenna's port, now and at the next starts.
@@ -60,6 +62,8 @@ class TfrmSetup : public QWidget {
     QLineEdit* edtCopies;
     QPushButton* btnLoadBk;
     QPushButton* btnBackNow;
+    QPushButton* btnCopyToServer;
+    QPushButton* btnCopyToFile;
     QComboBox* cbbPort;
     QPushButton* btnPortRefresh;
     QLineEdit* edtSeat;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -58,6 +59,13 @@ QString QtPrompts::saveFileName(const QString& filter, const QString& proposed) 
 
 QString QtPrompts::folderName(const QString& title, const QString& proposed) {
     return QFileDialog::getExistingDirectory(parent_, title, proposed);
+}
+
+QString QtPrompts::lineText(const QString& label, const QString& proposed) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent_, QApplication::applicationName(), label,
+                                               QLineEdit::Normal, proposed, &ok);
+    return ok ? text.trimmed() : QString();
 }
 
 void QtPrompts::beep() {

@@ -18,6 +18,7 @@ class QtPrompts : public Prompts {
     QString openFileName(const QString& filter, const QString& proposed) override;
     QString saveFileName(const QString& filter, const QString& proposed) override;
     QString folderName(const QString& title, const QString& proposed) override;
+    QString lineText(const QString& label, const QString& proposed) override;
     void beep() override;
 
   private:

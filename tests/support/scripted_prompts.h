@@ -37,6 +37,10 @@ class ScriptedPrompts : public Prompts {
         shown << QStringLiteral("folder: ") + title;
         return fileNames.isEmpty() ? QString() : fileNames.dequeue();
     }
+    QString lineText(const QString& label, const QString&) override {
+        shown << QStringLiteral("text: ") + label;
+        return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+    }
     void beep() override { ++beeps; }
 
     // The texts shown of one kind ("message", "error", ...), without the prefix.
