@@ -81,13 +81,6 @@ void PrepareSharedServer(TdmZOLF& db) {
     SetUpServerAccess(db);
 }
 
-int ClaimCopiedClub(TdmZOLF& db, const QString& clubId) {
-    if (!db.isServer() || !ServerAccessIsSetUp(db.connection())) {
-        return 0;
-    }
-    return AssignFreeLoftsToClub(db, clubId);
-}
-
 void AddServerAdminOptions(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("set-up-server"),
                       QStringLiteral("On a database server shared by clubs: create the program's "
@@ -170,7 +163,7 @@ int RunServerAdmin(TdmZOLF& db, const ServerAdminRequest& request, QTextStream& 
             }
             case ServerAdminRequest::Kind::FreeLofts: {
                 PrepareSharedServer(db);
-                const int taken = AssignFreeLoftsToClub(db, request.club);
+                const int taken = ClaimCopiedClub(db, request.club);
                 out << QStringLiteral("%1 lofts that no club held are now the club %2's.")
                            .arg(taken)
                            .arg(request.club)

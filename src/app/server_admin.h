@@ -15,12 +15,6 @@ class TdmZOLF;
 // create tables) and sets up, or brings up to date, who reaches what.
 void PrepareSharedServer(TdmZOLF& db);
 
-// After a club's own file has been copied into a server database ("Copy to server"): when
-// that server is shared by clubs (its access set up), the club gets the lofts that came with
-// the file, which no club held before. Returns the number of lofts it took (0 on a server not
-// shared). The club's login itself is made with CreateClubLogin (src/data/server_access.h).
-int ClaimCopiedClub(TdmZOLF& db, const QString& clubId);
-
 struct ServerAdminRequest {
     enum class Kind { None, SetUp, ClubLogin, FederationLogin, FreeLofts };
     Kind kind = Kind::None;

@@ -401,8 +401,10 @@ void CreateFederationLogin(TdmZOLF& db, const QString& login, const QString& pas
     db.exec(QStringLiteral("delete from KST_ClubRole where RoleName = ?"), {login});
 }
 
-int AssignFreeLoftsToClub(TdmZOLF& db, const QString& clubId) {
-    requireServer(db);
+int ClaimCopiedClub(TdmZOLF& db, const QString& clubId) {
+    if (!db.isServer() || !ServerAccessIsSetUp(db.connection())) {
+        return 0;
+    }
     const QString freeLofts = QStringLiteral(
         "from ZOL_LoftData where LoftNo is not null and LoftNo not in (select LoftNo from "
         "KST_LoftClub)");

@@ -46,9 +46,10 @@ void CreateClubLogin(TdmZOLF& db, const QString& clubId, const QString& login,
 // The same for a login of the federation.
 void CreateFederationLogin(TdmZOLF& db, const QString& login, const QString& password);
 
-// Gives the club every loft that no club holds yet (the lofts a club's copied file brought
-// along, or lofts the owner entered). Returns how many lofts it took.
-int AssignFreeLoftsToClub(TdmZOLF& db, const QString& clubId);
+// After a club's own file was copied into a server database, or the owner entered lofts: when
+// the server is shared by clubs (its access set up), the club gets every loft that no club
+// holds yet. Returns how many lofts it took (0 on a file or on a server not shared).
+int ClaimCopiedClub(TdmZOLF& db, const QString& clubId);
 
 // The club code this connection's login is tied to; empty for the owner, a federation login,
 // or a file.

@@ -406,9 +406,9 @@ bool CopyClubToServer(TdmZOLF& db, Prompts& prompts, const QString& clubId, Prog
         const QList<CopiedTable> counts = CopyClubDatabase(db, server, progress);
         QString text = copiedText(address.display(), counts);
         // On a server shared by clubs the copied lofts belong to no club yet: they become this
-        // club's (as the administrators' "give free lofts" does).
+        // club's.
         if (!clubId.trimmed().isEmpty() && ServerAccessIsSetUp(server.connection())) {
-            const int lofts = AssignFreeLoftsToClub(server, clubId.trimmed());
+            const int lofts = ClaimCopiedClub(server, clubId.trimmed());
             text +=
                 QLatin1Char('\n') + ClubSetupText(kCopiedLofts).arg(clubId.trimmed()).arg(lofts);
         }
