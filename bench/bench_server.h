@@ -11,8 +11,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -20,6 +18,7 @@
 #include <stdexcept>
 
 #include "data/sql_dialect.h"
+#include "server_admin.h"
 
 struct BenchOptions {
     bool server = false;
@@ -74,7 +73,7 @@ class BenchServer {
         } catch (const std::exception& e) {
             std::fprintf(stderr, "%s\n", e.what());
         }
-        QSqlDatabase::removeDatabase(QStringLiteral("kst_bench_admin"));
+        QSqlDatabase::removeDatabase(ServerAdminConnection());
         if (privateDir_) {
             QProcess::execute(QStringLiteral("bash"),
                               {script(), QStringLiteral("stop"), privateDir_->path() + "/pg"});
@@ -108,34 +107,7 @@ class BenchServer {
         return QString::fromUtf8(url.readAll()).trimmed();
     }
 
-    // Runs a statement on the server's first database, on a connection of its own.
-    void admin(const QString& sql) const {
-        const QString connection = QStringLiteral("kst_bench_admin");
-        QString failure;
-        {
-            QSqlDatabase db = QSqlDatabase::contains(connection)
-                                  ? QSqlDatabase::database(connection)
-                                  : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection);
-            if (!db.isOpen()) {
-                db.setHostName(base_.host);
-                db.setPort(base_.port);
-                db.setUserName(base_.user);
-                db.setDatabaseName(base_.database);
-                if (!db.open()) {
-                    failure = db.lastError().text();
-                }
-            }
-            if (failure.isEmpty()) {
-                QSqlQuery q(db);
-                if (!q.exec(QStringLiteral("set client_min_messages to warning")) || !q.exec(sql)) {
-                    failure = q.lastError().text();
-                }
-            }
-        }
-        if (!failure.isEmpty()) {
-            throw std::runtime_error(("server: " + failure).toStdString());
-        }
-    }
+    void admin(const QString& sql) const { ServerAdmin(base_, sql); }
 
     std::unique_ptr<QTemporaryDir> privateDir_;
     ServerAddress base_;

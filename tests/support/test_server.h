@@ -3,13 +3,11 @@
 #include <QAtomicInt>
 #include <QCoreApplication>
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QString>
 #include <stdexcept>
 
 #include "data/sql_dialect.h"
+#include "server_admin.h"
 
 // The database server the data, store and workflow tests run against instead of a file, when
 // the environment variable KESTRAVA_TEST_POSTGRES names one: either a server address
@@ -66,35 +64,7 @@ class TestServerDatabase {
     const QString& url() const { return url_; }
 
   private:
-    // Runs a statement on the server's first database, on a connection of its own.
-    static void admin(const QString& sql) {
-        const ServerAddress base = ParseServerSource(TestServerBase());
-        const QString connection = QStringLiteral("kst_test_admin");
-        QString failure;
-        {
-            QSqlDatabase db = QSqlDatabase::contains(connection)
-                                  ? QSqlDatabase::database(connection)
-                                  : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection);
-            if (!db.isOpen()) {
-                db.setHostName(base.host);
-                db.setPort(base.port);
-                db.setUserName(base.user);
-                db.setDatabaseName(base.database);
-                if (!db.open()) {
-                    failure = db.lastError().text();
-                }
-            }
-            if (failure.isEmpty()) {
-                QSqlQuery q(db);
-                if (!q.exec(QStringLiteral("set client_min_messages to warning")) || !q.exec(sql)) {
-                    failure = q.lastError().text();
-                }
-            }
-        }
-        if (!failure.isEmpty()) {
-            throw std::runtime_error(("test server: " + failure).toStdString());
-        }
-    }
+    static void admin(const QString& sql) { ServerAdmin(ParseServerSource(TestServerBase()), sql); }
 
     QString name_;
     QString url_;
