@@ -3,8 +3,9 @@
 // Benches on a PostgreSQL server: `--engine postgresql` runs a bench's work on a new database of
 // the server named by `--server URL` (or the environment variable KESTRAVA_BENCH_POSTGRES; the
 // password in PGPASSWORD or ~/.pgpass), or, when none is named, on a private server started
-// with scripts/pg-test-server.sh for the run and stopped after it, as the tests do. The
-// database is dropped again at the end.
+// with scripts/pg-test-server.sh for the run and stopped after it, as the tests do (also when
+// the bench is interrupted, killed or crashes: the script stops a server whose owner has gone).
+// The database is dropped again at the end.
 
 #include <QCoreApplication>
 #include <QDir>
@@ -76,7 +77,7 @@ class BenchServer {
         QSqlDatabase::removeDatabase(ServerAdminConnection());
         if (privateDir_) {
             QProcess::execute(QStringLiteral("bash"),
-                              {script(), QStringLiteral("stop"), privateDir_->path() + "/pg"});
+                              {script(), QStringLiteral("stop"), privateDir_->path()});
         }
     }
     BenchServer(const BenchServer&) = delete;
@@ -91,7 +92,7 @@ class BenchServer {
 
     QString startPrivate() {
         privateDir_ = std::make_unique<QTemporaryDir>();
-        const QString dir = privateDir_->path() + QStringLiteral("/pg");
+        const QString dir = privateDir_->path();
         QProcess start;
         start.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         start.start(QStringLiteral("bash"), {script(), QStringLiteral("start"), dir});

@@ -8,6 +8,10 @@
 #                                         its password, password, and the cluster's folder
 #   scripts/pg-test-server.sh stop DIR    stops it and removes its folder and DIR
 #
+# The server started belongs to the program that ran the start (CTest, or a bench): when that
+# program ends without the stop, killed or crashed, a watcher stops the server within a second,
+# so that no server outlives its run.
+#
 # Run as root, the server runs as the unprivileged system user "postgres" (PostgreSQL refuses
 # to run as root), so its folder lies under the temporary folder, where that user can reach it.
 # A server left running by an earlier start with the same DIR is stopped first. The server
@@ -41,9 +45,9 @@ as_server_user() {
     fi
 }
 
-stop_server() {
-    local cluster
-    cluster=$(cat "$dir/cluster-dir" 2>/dev/null || true)
+# Stops the server of one cluster folder and removes the folder.
+stop_cluster() {
+    local cluster=$1
     case "$cluster" in
     */kestrava-pg.*) ;;
     *) return 0 ;;
@@ -54,7 +58,27 @@ stop_server() {
     rm -rf "$cluster"
 }
 
+stop_server() {
+    stop_cluster "$(cat "$dir/cluster-dir" 2>/dev/null || true)"
+}
+
 case "$cmd" in
+watch)
+    # watch DIR OWNER CLUSTER (started by start): once OWNER has ended, stops CLUSTER's server
+    # unless the stop did already; DIR goes too while it still names CLUSTER (a later start
+    # with the same DIR is left alone).
+    owner=${3:-}
+    cluster=${4:-}
+    while kill -0 "$owner" 2>/dev/null && [ -d "$cluster" ]; do
+        sleep 0.5
+    done
+    if [ -d "$cluster" ]; then
+        stop_cluster "$cluster"
+        if [ "$(cat "$dir/cluster-dir" 2>/dev/null || true)" = "$cluster" ]; then
+            rm -rf "$dir"
+        fi
+    fi
+    ;;
 stop)
     stop_server
     rm -rf "$dir"
@@ -104,6 +128,9 @@ start)
     PGPASSWORD=$password "$bindir/psql" -q -h 127.0.0.1 -p "$started" -U kestrava -d postgres \
         -c "create database kestrava" >/dev/null
     printf 'postgresql://kestrava@127.0.0.1:%s/kestrava\n' "$started" >"$dir/url"
+    # In a session of its own (a Ctrl-C meant for the run does not end it), holding none of the
+    # run's output open.
+    setsid bash "$0" watch "$dir" "$PPID" "$cluster" </dev/null >/dev/null 2>&1 &
     echo "PostgreSQL test server at 127.0.0.1:$started (folder $cluster)"
     ;;
 *)
