@@ -531,6 +531,10 @@
         <translation>Verband und Vereinskürzel müssen ausgefüllt sein!</translation>
     </message>
     <message>
+        <source>The club setup</source>
+        <translation>Die Vereinseinstellung</translation>
+    </message>
+    <message>
         <source>Access BackUp files (*.Bak)</source>
         <translation>Sicherungsdateien (*.Bak)</translation>
     </message>

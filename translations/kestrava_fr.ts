@@ -531,6 +531,10 @@
         <translation>L&apos;association et l&apos;abréviation du club doivent être remplies !</translation>
     </message>
     <message>
+        <source>The club setup</source>
+        <translation>Le réglage du club</translation>
+    </message>
+    <message>
         <source>Access BackUp files (*.Bak)</source>
         <translation>Fichiers de sauvegarde (*.Bak)</translation>
     </message>

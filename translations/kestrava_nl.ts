@@ -531,6 +531,10 @@
         <translation>Bond en verenigingsafkorting moeten ingevuld zijn!</translation>
     </message>
     <message>
+        <source>The club setup</source>
+        <translation>De clubinstelling</translation>
+    </message>
+    <message>
         <source>Access BackUp files (*.Bak)</source>
         <translation>Back-upbestanden (*.Bak)</translation>
     </message>

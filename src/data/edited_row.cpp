@@ -29,10 +29,14 @@ QString RowKeyText(const EditedRow& row) {
     for (const QVariant& v : row.key) {
         parts << v.toString();
     }
-    return parts.join(kKeySeparator);
+    // A table of one record has no key: an empty text, never null.
+    return parts.isEmpty() ? QStringLiteral("") : parts.join(kKeySeparator);
 }
 
 QString KeyCondition(const EditedRow& row) {
+    if (row.keyColumns.isEmpty()) {
+        return QStringLiteral("1=1");  // the table's one record
+    }
     QStringList terms;
     for (const QString& c : row.keyColumns) {
         terms << c + QStringLiteral("=?");
@@ -121,7 +125,8 @@ EditedRowSave SaveEditedRow(TdmZOLF& db, Prompts& prompts, const Clock& clock, E
             // Takes the row for this seat (a server holds it until the commit; a file is taken
             // whole), so that nobody changes it between the check and the write.
             db.exec(QStringLiteral("update %1 set %2=%2 where %3")
-                        .arg(row.table, row.keyColumns.first(), KeyCondition(row)),
+                        .arg(row.table, row.keyColumns.value(0, row.columns.first()),
+                             KeyCondition(row)),
                     row.key);
             const RowState state = ReadRow(db, row);
             if (state.found != row.found || state.values != row.values) {

@@ -17,7 +17,7 @@ class TdmZOLF;
 // each save through a form; the club's tables themselves are never changed for it.
 struct EditedRow {
     QString table;           // "ZOL_LoftData"; the program's own names only, never a typed text
-    QStringList keyColumns;  // {"LoftNo"}
+    QStringList keyColumns;  // {"LoftNo"}; none for a table of one record (the club's)
     QVariantList key;        // {"0123"}
     QStringList columns;     // the columns the form edits
     QString label;           // how the row is named to the user: "Member 0123"

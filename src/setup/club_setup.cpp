@@ -9,6 +9,7 @@
 #include "data/club_copy.h"
 #include "data/convert.h"
 #include "data/date_time.h"
+#include "data/edited_row.h"
 #include "data/errors.h"
 #include "data/schema.h"
 #include "data/server_access.h"
@@ -79,8 +80,27 @@ void storeDistanceMethod(TdmZOLF& db, const ClubSetupFields& f) {
 
 }  // namespace
 
-// An empty box is stored as an empty text, not as null.
-bool StoreClubSetup(TdmZOLF& db, Prompts& prompts, const ClubSetupFields& fields) {
+EditedRow ClubEditedRow(TdmZOLF& db) {
+    EditedRow row;
+    row.table = QStringLiteral("ZOL_ClubData");
+    // The club table holds the club's one record, whatever its association and abbreviation
+    // (which the screen edits too): no key columns.
+    row.columns = QStringList{QStringLiteral("ClubID"),       QStringLiteral("ClubName"),
+                              QStringLiteral("Street"),       QStringLiteral("City"),
+                              QStringLiteral("PostCode"),     QStringLiteral("Language"),
+                              QStringLiteral("Mode"),         QStringLiteral("AssociationCode"),
+                              QStringLiteral("DBBackupDays"), QStringLiteral("PrintCount")};
+    row.label = ClubSetup::tr("The club setup");
+    LoadEditedRow(db, row);
+    return row;
+}
+
+namespace {
+
+// An empty box is stored as an empty text, not as null. Without `loaded` the record is stored
+// whatever another seat did.
+ClubSetupSave StoreClub(TdmZOLF& db, Prompts& prompts, const ClubSetupFields& fields,
+                        const Clock* clock, EditedRow* loaded) {
     ClubSetupFields f = fields;
     for (QString* text :
          {&f.clubName, &f.clubId, &f.street, &f.city, &f.postCode, &f.association}) {
@@ -98,51 +118,78 @@ bool StoreClubSetup(TdmZOLF& db, Prompts& prompts, const ClubSetupFields& fields
         throw UserError(ClubSetupText(kCopiesRange));
     }
 
-    const bool recordFound =
-        db.rowCount(QStringLiteral("select 1 from ZOL_ClubData where AssociationCode=? and "
-                                   "ClubID=?"),
-                    {f.association, f.clubId}) > 0;
+    const auto recordFound = [&] {
+        return db.rowCount(QStringLiteral("select 1 from ZOL_ClubData where AssociationCode=? "
+                                          "and ClubID=?"),
+                           {f.association, f.clubId}) > 0;
+    };
     // Checked before the known-club list is touched: a refused store changes nothing at all.
-    if (!recordFound && (f.association.isEmpty() || f.clubId.isEmpty())) {
+    if (!recordFound() && (f.association.isEmpty() || f.clubId.isEmpty())) {
         prompts.message(ClubSetupText(kMustBeFilled));
-        return false;
+        return ClubSetupSave::Refused;
     }
 
-    if (f.clubChoice == QLatin1String(kCustomClub)) {
-        if (db.rowCount(QStringLiteral("select 1 from ZOL_ClubMap where ClubID=?"), {f.clubId}) >
-            0) {
-            db.exec(QStringLiteral("update ZOL_ClubMap set ClubName=? where ClubID=?"),
-                    {f.clubName, f.clubId});
-        } else {
-            db.exec(QStringLiteral("insert into ZOL_ClubMap (ClubID, ClubName) values (?,?)"),
-                    {f.clubId, f.clubName});
+    // Everything in one transaction; it may run again when another seat is in the way, so the
+    // record is looked up again inside it.
+    const auto write = [&] {
+        const bool found = recordFound();
+        if (!found && (f.association.isEmpty() || f.clubId.isEmpty())) {
+            throw UserError(ClubSetupText(kMustBeFilled));
         }
-    }
-
-    if (recordFound) {
-        db.exec(QStringLiteral("update ZOL_ClubData set ClubName=?, Street=?, City=?, PostCode=?, "
-                               "Language=?, Mode=?, DBBackupDays=?, PrintCount=? "
-                               "where AssociationCode=? and ClubID=?"),
-                {f.clubName, f.street, f.city, f.postCode, f.language, f.mode, backupDays, copies,
-                 f.association, f.clubId});
+        if (f.clubChoice == QLatin1String(kCustomClub)) {
+            if (db.rowCount(QStringLiteral("select 1 from ZOL_ClubMap where ClubID=?"),
+                            {f.clubId}) > 0) {
+                db.exec(QStringLiteral("update ZOL_ClubMap set ClubName=? where ClubID=?"),
+                        {f.clubName, f.clubId});
+            } else {
+                db.exec(QStringLiteral("insert into ZOL_ClubMap (ClubID, ClubName) values (?,?)"),
+                        {f.clubId, f.clubName});
+            }
+        }
+        if (found) {
+            db.exec(QStringLiteral("update ZOL_ClubData set ClubName=?, Street=?, City=?, "
+                                   "PostCode=?, Language=?, Mode=?, DBBackupDays=?, PrintCount=? "
+                                   "where AssociationCode=? and ClubID=?"),
+                    {f.clubName, f.street, f.city, f.postCode, f.language, f.mode, backupDays,
+                     copies, f.association, f.clubId});
+        } else {
+            // The old club record goes and the new one comes in one step, so that a failure
+            // cannot leave the program without a club record.
+            db.exec(QStringLiteral("delete from ZOL_ClubData"));
+            db.tryExec(QStringLiteral("insert into ZOL_ClubMap (ClubID, ClubName) values (?,?)"),
+                       {f.clubId, f.clubName});
+            db.exec(QStringLiteral("insert into ZOL_ClubData (ClubID, ClubName, Street, City, "
+                                   "PostCode, Language, Mode, AssociationCode, DBBackupDays, "
+                                   "PrintCount) values (?,?,?,?,?,?,?,?,?,?)"),
+                    {f.clubId, f.clubName, f.street, f.city, f.postCode, f.language, f.mode,
+                     f.association, backupDays, copies});
+        }
         storeDistanceMethod(db, f);
-        return true;
+    };
+    if (loaded == nullptr || clock == nullptr) {
+        db.transaction(write);
+        return ClubSetupSave::Stored;
     }
+    switch (SaveEditedRow(db, prompts, *clock, *loaded, write)) {
+        case EditedRowSave::Saved:
+            return ClubSetupSave::Stored;
+        case EditedRowSave::Reload:
+            return ClubSetupSave::Reload;
+        case EditedRowSave::Kept:
+            break;
+    }
+    return ClubSetupSave::Kept;
+}
 
-    // The old club record goes and the new one comes in one step, so that a failure cannot
-    // leave the program without a club record.
-    db.transaction([&] {
-        db.exec(QStringLiteral("delete from ZOL_ClubData"));
-        db.tryExec(QStringLiteral("insert into ZOL_ClubMap (ClubID, ClubName) values (?,?)"),
-                   {f.clubId, f.clubName});
-        db.exec(QStringLiteral("insert into ZOL_ClubData (ClubID, ClubName, Street, City, "
-                               "PostCode, Language, Mode, AssociationCode, DBBackupDays, "
-                               "PrintCount) values (?,?,?,?,?,?,?,?,?,?)"),
-                {f.clubId, f.clubName, f.street, f.city, f.postCode, f.language, f.mode,
-                 f.association, backupDays, copies});
-    });
-    storeDistanceMethod(db, f);
-    return true;
+}  // namespace
+
+bool StoreClubSetup(TdmZOLF& db, Prompts& prompts, const ClubSetupFields& fields) {
+    return StoreClub(db, prompts, fields, nullptr, nullptr) == ClubSetupSave::Stored;
+}
+
+ClubSetupSave SaveClubSetup(TdmZOLF& db, Prompts& prompts, const Clock& clock,
+                            const ClubSetupFields& fields, EditedRow& loaded) {
+    return StoreClub(db, prompts, fields, &clock, &loaded);
 }
 
 QString OnDemandBackupName(const QString& chosen, const QDate& today) {

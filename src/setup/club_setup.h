@@ -11,6 +11,9 @@
 #include "data/progress.h"
 #include "data/prompts.h"
 
+class Clock;
+struct EditedRow;
+
 // The club setup screen's work, apart from its widgets.
 
 // The texts the setup work shows; ClubSetupText gives them in the interface language.
@@ -104,7 +107,25 @@ std::optional<KnownClub> FindKnownClub(TdmZOLF& db, const QString& clubName);
 //    nothing is stored (false); else the club record is replaced by a new one and the club is
 //    added to the known clubs (ignored when it is already there).
 //  - The distance method, when given, is stored with the record (it changes no distance).
+//  Everything is stored in one transaction.
 bool StoreClubSetup(TdmZOLF& db, Prompts& prompts, const ClubSetupFields& fields);
+
+// The club record as the setup screen edits it, read now (before the screen is filled, so that
+// a change made meanwhile on another seat is seen when the screen stores its fields).
+EditedRow ClubEditedRow(TdmZOLF& db);
+
+enum class ClubSetupSave {
+    Stored,
+    Refused,  // kMustBeFilled was shown; nothing stored
+    Reload,   // changed on another seat, and the secretary chose to see it as stored now
+    Kept,     // changed on another seat, and the secretary chose to keep the screen open
+};
+// StoreClubSetup for a screen that read the club record with ClubEditedRow: a record that
+// another seat changed (or deleted) since is not overwritten unasked; the secretary chooses to
+// overwrite it (Stored), to see it as stored now (Reload) or to keep the screen open (Kept),
+// and nothing is stored for the last two. After Stored, `loaded` is the record as stored.
+ClubSetupSave SaveClubSetup(TdmZOLF& db, Prompts& prompts, const Clock& clock,
+                            const ClubSetupFields& fields, EditedRow& loaded);
 
 // The file a backup on demand writes: the chosen name as typed, "_", the date as yymmdd, ".Bak".
 QString OnDemandBackupName(const QString& chosen, const QDate& today);

@@ -243,6 +243,9 @@ void TfrmSetup::showEvent(QShowEvent* event) {
 }
 
 void TfrmSetup::fill() {
+    // Read before the boxes are filled: a change another seat makes from now on is seen when
+    // the screen stores its fields.
+    loaded_ = ClubEditedRow(ctx_.db);
     cbbClubName->clear();
     cbbClubName->addItems(KnownClubChoices(ctx_.db));
     cbbClubName->setItemText(0, ClubSetupText(kCustomClub));
@@ -340,10 +343,30 @@ void TfrmSetup::closeEvent(QCloseEvent* event) {
     seatChosen();
     saved_ = false;
     const ClubSetupFields f = fields();
-    if (!guarded(ctx_.prompts, [&] { saved_ = StoreClubSetup(ctx_.db, ctx_.prompts, f); })) {
+    ClubSetupSave outcome = ClubSetupSave::Kept;
+    if (!guarded(ctx_.prompts, [&] {
+            if (!loaded_) {
+                loaded_ = ClubEditedRow(ctx_.db);
+            }
+            outcome = SaveClubSetup(ctx_.db, ctx_.prompts, ctx_.clock, f, *loaded_);
+        })) {
         event->ignore();
         return;
     }
+    if (outcome == ClubSetupSave::Reload) {
+        // The record as another seat stored it; when that seat deleted it there is nothing to
+        // show, and the screen closes without storing.
+        guarded(ctx_.prompts, [this] { fill(); });
+        if (loaded_ && loaded_->found) {
+            event->ignore();
+            return;
+        }
+    }
+    if (outcome == ClubSetupSave::Kept) {
+        event->ignore();
+        return;
+    }
+    saved_ = outcome == ClubSetupSave::Stored;
     event->accept();
     emit closed();
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "data/app_context.h"
+#include "data/edited_row.h"
 #include "setup/club_setup.h"
 
 class QComboBox;
@@ -47,6 +49,8 @@ class TfrmSetup : public QWidget {
     AppContext& ctx_;
     bool saved_ = false;
     bool restored_ = false;
+    // The club record as the screen was filled with it.
+    std::optional<EditedRow> loaded_;
 
     QLineEdit* edtClubName;
     QComboBox* cbbClubName;

@@ -12,6 +12,7 @@
 #include "members/ring_store.h"
 #include "races/manual_times.h"
 #include "races/race_store.h"
+#include "setup/club_setup.h"
 #include "test_context.h"
 
 namespace {
@@ -60,6 +61,8 @@ class TestSeats : public QObject {
     void memberEditedOnTwoSeats();
     void ringEditedOnTwoSeats();
     void raceEditedOnTwoSeats();
+    void clubSetupEditedOnTwoSeats_data();
+    void clubSetupEditedOnTwoSeats();
     void waitForAnotherSeat_data();
     void waitForAnotherSeat();
     void manualTimesOnFourSeats();
@@ -260,6 +263,98 @@ void TestSeats::raceEditedOnTwoSeats() {
     QCOMPARE(desk.value("select LiberTime||'|'||count(*) from ZOL_RaceData group by LiberTime")
                  .toString(),
              QString("08:15:00|1"));
+}
+
+void TestSeats::clubSetupEditedOnTwoSeats_data() {
+    QTest::addColumn<QString>("other");   // what the second seat does meanwhile
+    QTest::addColumn<int>("answer");      // Prompts::Answer
+    QTest::addColumn<QString>("asked");   // the question's first line; empty: nothing asked
+    QTest::addColumn<int>("result");      // ClubSetupSave
+    QTest::addColumn<QString>("stored");  // abbreviation|street of the one club record
+
+    const int yes = int(Prompts::Answer::Yes);
+    const int no = int(Prompts::Answer::No);
+    const int cancel = int(Prompts::Answer::Cancel);
+    const QString changed = "The club setup was changed at 20:13 on another seat (DESK).";
+    QTest::newRow("nobody else") << "" << yes << "" << int(ClubSetupSave::Stored)
+                                 << "HF|Typed Road";
+    QTest::newRow("reload") << "street" << no << changed << int(ClubSetupSave::Reload)
+                            << "HF|Desk Road";
+    QTest::newRow("overwrite") << "street" << yes << changed << int(ClubSetupSave::Stored)
+                               << "HF|Typed Road";
+    QTest::newRow("keep the screen")
+        << "street" << cancel << changed << int(ClubSetupSave::Kept) << "HF|Desk Road";
+    // A new abbreviation replaces the record: still the club's one record that was changed.
+    QTest::newRow("abbreviation changed, overwritten")
+        << "abbreviation" << yes << changed << int(ClubSetupSave::Stored) << "HF|Typed Road";
+    QTest::newRow("changed outside the screen")
+        << "raw" << no << "The club setup was changed on another seat."
+        << int(ClubSetupSave::Reload) << "HF|Raw Road";
+}
+
+void TestSeats::clubSetupEditedOnTwoSeats() {
+    QFETCH(QString, other);
+    QFETCH(int, answer);
+    QFETCH(QString, asked);
+    QFETCH(int, result);
+    QFETCH(QString, stored);
+
+    TestContext t;
+    t.db->setSeat("ANTENNA");
+    ClubSetupFields club;
+    club.association = "KC";
+    club.clubId = "HF";
+    club.clubName = club.clubChoice = "Harbour Flyers";
+    club.street = "Old Road";
+    QVERIFY(StoreClubSetup(*t.db, t.prompts, club));
+    // Both seats open the setup screen.
+    EditedRow onAntenna = ClubEditedRow(*t.db);
+    TdmZOLF desk(SourceOf(t));
+    desk.setSeat("DESK");
+    EditedRow onDesk = ClubEditedRow(desk);
+
+    ScriptedPrompts deskPrompts;
+    const FixedClock evening(QDateTime(QDate(2026, 6, 15), QTime(20, 13, 5)));
+    if (other == "street" || other == "abbreviation") {
+        ClubSetupFields onTheDesk = club;
+        onTheDesk.street = "Desk Road";
+        if (other == "abbreviation") {
+            onTheDesk.clubId = "HFX";
+        }
+        QCOMPARE(SaveClubSetup(desk, deskPrompts, evening, onTheDesk, onDesk),
+                 ClubSetupSave::Stored);
+        QVERIFY(deskPrompts.shown.isEmpty());
+    } else if (other == "raw") {
+        desk.exec("update ZOL_ClubData set Street='Raw Road'");
+    }
+
+    ClubSetupFields typed = club;
+    typed.street = "Typed Road";
+    t.prompts.answers.enqueue(Prompts::Answer(answer));
+    const ClubSetupSave saved = SaveClubSetup(*t.db, t.prompts, t.clock, typed, onAntenna);
+    QCOMPARE(int(saved), result);
+    const QStringList questions = t.prompts.of("question");
+    if (asked.isEmpty()) {
+        QVERIFY2(questions.isEmpty(), qPrintable(questions.join('\n')));
+    } else {
+        QCOMPARE(questions.size(), 1);
+        QCOMPARE(questions.first().section('\n', 0, 0), asked);
+    }
+    // Both seats read the one record.
+    const QString record = "select ClubID||'|'||Street from ZOL_ClubData";
+    QCOMPARE(t.db->value(record).toString(), stored);
+    QCOMPARE(desk.value(record).toString(), stored);
+    QCOMPARE(desk.rowCount("select 1 from ZOL_ClubData"), 1);
+    if (saved != ClubSetupSave::Kept) {
+        // The screen shows the record as stored now, and storing it again asks nothing.
+        if (saved == ClubSetupSave::Reload) {
+            onAntenna = ClubEditedRow(*t.db);
+        }
+        typed.street = "Again Road";
+        QCOMPARE(SaveClubSetup(*t.db, t.prompts, t.clock, typed, onAntenna), ClubSetupSave::Stored);
+        QCOMPARE(t.prompts.of("question").size(), questions.size());
+        QCOMPARE(desk.value("select Street from ZOL_ClubData").toString(), QString("Again Road"));
+    }
 }
 
 void TestSeats::waitForAnotherSeat_data() {

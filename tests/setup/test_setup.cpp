@@ -62,6 +62,7 @@ class TestSetup : public QObject {
     void storingOnClose_data();
     void storingOnClose();
     void screenFillsLocksAndRefusesBadNumbers();
+    void changedOnAnotherSeatIsShownAgain();
     void tabOrderAndNumberBoxes();
     void antennaPortChosenAndRemembered();
     void backupOnDemand();
@@ -243,6 +244,34 @@ void TestSetup::screenFillsLocksAndRefusesBadNumbers() {
 
 // The first-run window as a new secretary fills it: Tab goes down the labels, and the two
 // number boxes take only digits within their ranges.
+void TestSetup::changedOnAnotherSeatIsShownAgain() {
+    TestContext t;
+    SeedClub(*t.db);
+    TfrmSetup screen(t.app());
+    screen.show();
+    auto* street = screen.findChild<QLineEdit*>(QStringLiteral("edtClubStreet"));
+    street->setText(QStringLiteral("Typed Road"));
+    // Another seat changes the club while the screen is open; the secretary chooses to see it.
+    {
+        TdmZOLF desk(t.db->fileName());
+        desk.exec(QStringLiteral("update ZOL_ClubData set Street='Desk Road'"));
+    }
+    t.prompts.answers << Prompts::Answer::No;
+    QVERIFY(!screen.close());
+    QVERIFY(screen.isVisible());
+    QCOMPARE(t.prompts.of(QStringLiteral("question")).value(0).section(QLatin1Char('\n'), 0, 0),
+             QStringLiteral("The club setup was changed on another seat."));
+    QCOMPARE(street->text(), QStringLiteral("Desk Road"));
+    QCOMPARE(ClubRecords(*t.db), QStringList({"NRPU|HF|Harbour Flyers|Desk Road|1|7|2"}));
+
+    // Typed again over what is shown now: stored without a question.
+    street->setText(QStringLiteral("Typed Road"));
+    QVERIFY(screen.close());
+    QVERIFY(screen.saved());
+    QCOMPARE(t.prompts.of(QStringLiteral("question")).size(), 1);
+    QCOMPARE(ClubRecords(*t.db), QStringList({"NRPU|HF|Harbour Flyers|Typed Road|1|7|2"}));
+}
+
 void TestSetup::tabOrderAndNumberBoxes() {
     TestContext t;
     TfrmSetup screen(t.app());
