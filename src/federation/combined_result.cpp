@@ -112,22 +112,34 @@ CombinedResult CombinedRanking(TdmZOLF& db, const QString& siteCode, const QDate
     CombinedResult result;
     result.release = Release{siteCode, SiteName(db, siteCode), liberDate};
     const QString own = OwnClub(db);
+    // Per club its counts and its lofts (number -> name). A row's club, loft and words are
+    // taken from here and from `words`, so that the rows of a large release share those
+    // texts instead of each keeping copies of its own.
     struct Tally {
         ClubSummary summary;
-        QSet<QString> lofts;
+        QHash<QString, QString> lofts;
     };
     QHash<QString, Tally> clubs;
+    QSet<QString> words;
+    const auto shared = [&words](const QString& text) { return *words.insert(text); };
     QMap<std::pair<QString, QString>, MissingDistance> missing;
 
     QSqlQuery q = db.select(CombinedRankingSql(),
                             {siteCode, DateText(liberDate), own, siteCode, DateText(liberDate)});
     while (q.next()) {
-        const QString club = q.value(0).toString();
-        const QString loft = q.value(1).toString();
-        Tally& tally = clubs[club];
+        auto found = clubs.find(q.value(0).toString());
+        if (found == clubs.end()) {
+            found = clubs.insert(q.value(0).toString(), Tally{});
+        }
+        const QString& club = found.key();
+        Tally& tally = found.value();
         ClubSummary& c = tally.summary;
         ++c.birds;
-        tally.lofts.insert(loft);
+        auto loftFound = tally.lofts.find(q.value(1).toString());
+        if (loftFound == tally.lofts.end()) {
+            loftFound = tally.lofts.insert(q.value(1).toString(), q.value(2).toString());
+        }
+        const QString& loft = loftFound.key();
         const QVariant place = q.value(10);
         if (q.value(6).isNull()) {
             continue;  // not home
@@ -137,17 +149,17 @@ CombinedResult CombinedRanking(TdmZOLF& db, const QString& siteCode, const QDate
             MissingDistance& m = missing[{club, loft}];
             m.clubId = club;
             m.loftNo = loft;
-            m.loftName = q.value(2).toString();
+            m.loftName = loftFound.value();
             ++m.clocked;
             continue;
         }
         CombinedRow r;
         r.clubId = club;
         r.loftNo = loft;
-        r.loftName = q.value(2).toString();
+        r.loftName = loftFound.value();
         r.ring = q.value(3).toString();
-        r.sex = q.value(4).toString();
-        r.colorType = q.value(5).toString();
+        r.sex = shared(q.value(4).toString());
+        r.colorType = shared(q.value(5).toString());
         r.backTime = q.value(6).toString();
         r.flyTime = q.value(7).toString();
         r.flySpeed = q.value(8).toDouble();
@@ -166,15 +178,20 @@ CombinedResult CombinedRanking(TdmZOLF& db, const QString& siteCode, const QDate
         share = 4;
     }
     result.overall.clubId = Federation::tr("All clubs");
+    QHash<QString, QString> clubNames;
+    QSqlQuery names = db.select(QStringLiteral("select ClubID, ClubName from ZOL_ClubMap"));
+    while (names.next()) {
+        if (!clubNames.contains(names.value(0).toString())) {
+            clubNames.insert(names.value(0).toString(), names.value(1).toString());
+        }
+    }
     QStringList codes = clubs.keys();
     std::sort(codes.begin(), codes.end());
     for (const QString& code : std::as_const(codes)) {
         ClubSummary& c = clubs[code].summary;
         c.clubId = code;
         c.lofts = int(clubs[code].lofts.size());
-        c.clubName =
-            db.value(QStringLiteral("select ClubName from ZOL_ClubMap where ClubID=?"), {c.clubId})
-                .toString();
+        c.clubName = clubNames.value(code);
         c.prizes = std::min(c.ranked, (c.birds + share - 1) / share);
         result.overall.lofts += c.lofts;
         result.overall.birds += c.birds;
