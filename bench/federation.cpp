@@ -12,7 +12,13 @@
 // result upload grid (and its refresh after a clock), the race result report to its preview,
 // the result list scrolled to its last row, and the start-up backup of the whole file.
 //
-//   federation [folder]     (the file is kept in `folder` when one is given)
+//   federation [--engine sqlite|postgresql] [--server URL] [folder]
+//                           (the file is kept in `folder` when one is given)
+//
+// On postgresql the file is built as above, copied to a new database of the server (the copy's
+// rows per second are printed) and every action then runs on the server, program and raw SQL
+// through the same driver (see bench_server.h for which server). The start-up backup is the
+// club file's own and is not run there.
 
 #include <QApplication>
 #include <QDir>
@@ -28,11 +34,13 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 
 #include <sqlite3.h>
 
 #include "app/startup_backup.h"
+#include "bench_server.h"
 #include "clockops/clock_uploads.h"
 #include "data/app_context.h"
 #include "data/clock.h"
@@ -57,6 +65,70 @@ constexpr int kSites = 300;
 constexpr int kRaces = 40;
 constexpr int kEntries = 200000;
 constexpr int kRepeats = 15;
+
+// Whether the actions run on a server (set once in main).
+bool gServer = false;
+
+// `expr` as a number of `width` digits with leading zeros, in the engine's own words.
+QString padded(const QString& expr, int width) {
+    return gServer ? QStringLiteral("lpad((%1)::text, %2, '0')").arg(expr).arg(width)
+                   : QStringLiteral("printf('%0%2d', %1)").arg(expr).arg(width);
+}
+
+// Copies the rows of `table` in the club file that `where` selects into the same table on the
+// server, 250 rows to a statement, in the caller's transaction. Returns the rows copied.
+qint64 copyRows(TdmZOLF& from, TdmZOLF& to, const QString& table, const QString& where = {}) {
+    QSqlQuery q = from.select(QStringLiteral("select * from ") + table +
+                              (where.isEmpty() ? QString() : QStringLiteral(" where ") + where));
+    const QSqlRecord rec = q.record();
+    QStringList names;
+    for (int c = 0; c < rec.count(); ++c) {
+        names << rec.fieldName(c);
+    }
+    const QString row =
+        QLatin1Char('(') + QStringList(names.size(), QStringLiteral("?")).join(',') + ')';
+    const QString head =
+        QStringLiteral("insert into %1 (%2) values ").arg(table, names.join(QLatin1Char(',')));
+    constexpr int kBatch = 250;
+    QSqlQuery full = to.prepare(head + QStringList(kBatch, row).join(QLatin1Char(',')));
+    QVariantList values;
+    qint64 rows = 0;
+    const auto flush = [&](bool whole) {
+        if (whole) {
+            TdmZOLF::run(full, values);
+        } else if (!values.isEmpty()) {
+            to.exec(head + QStringList(int(values.size() / names.size()), row).join(','), values);
+        }
+        values.clear();
+    };
+    while (q.next()) {
+        for (int c = 0; c < names.size(); ++c) {
+            values << q.value(c);
+        }
+        if (++rows % kBatch == 0) {
+            flush(true);
+        }
+    }
+    flush(false);
+    return rows;
+}
+
+// Every table of the club file copied to the (empty) server database.
+qint64 copyFile(TdmZOLF& from, TdmZOLF& to) {
+    qint64 rows = 0;
+    QStringList tables;
+    QSqlQuery t = from.select(QStringLiteral(
+        "select name from sqlite_master where type='table' and name like 'ZOL!_%' escape '!'"));
+    while (t.next()) {
+        tables << t.value(0).toString();
+    }
+    to.transaction([&] {
+        for (const QString& table : std::as_const(tables)) {
+            rows += copyRows(from, to, table);
+        }
+    });
+    return rows;
+}
 
 // Answers every question with Yes and shows nothing.
 class SilentPrompts : public Prompts {
@@ -130,8 +202,9 @@ int rawWinSpeed(TdmZOLF& db, const QString& setFolder) {
         QStringLiteral("select a.ClubID, a.LiberCode, a.LiberDate, a.PRingNo, a.BackTime, "
                        "a.MarkedTime, b.LoftNo, b.Sex, b.ColorType, c.LoftName from "
                        "ZOL_PigRaceData a left join ZOL_PigData b on a.PRingNo=b.PRingNo left "
-                       "join ZOL_LoftData c on b.LoftNo=c.LoftNo where date(a.LiberDate) between "
-                       "? and ? order by date(a.LiberDate), b.LoftNo, a.BackTime is null, "
+                       "join ZOL_LoftData c on b.LoftNo=c.LoftNo where substr(a.LiberDate,1,10) "
+                       "between ? and ? order by substr(a.LiberDate,1,10), b.LoftNo nulls first, "
+                       "a.BackTime is null, "
                        "a.BackTime, a.PRingNo"),
         week);
     while (q.next()) {
@@ -151,9 +224,9 @@ int rawWinSpeed(TdmZOLF& db, const QString& setFolder) {
     };
     QHash<QString, Readings> readings;
     QSqlQuery r = db.select(
-        QStringLiteral("select LiberCode||'|'||date(LiberDate)||'|'||LoftNo, DLMarkedTime, "
-                       "ULMasterTime, ULClockTime from ZOL_RaceClockTime where date(LiberDate) "
-                       "between ? and ?"),
+        QStringLiteral("select LiberCode||'|'||substr(LiberDate,1,10)||'|'||LoftNo, "
+                       "DLMarkedTime, ULMasterTime, ULClockTime from ZOL_RaceClockTime where "
+                       "substr(LiberDate,1,10) between ? and ?"),
         week);
     while (r.next()) {
         const QString key = r.value(0).toString();
@@ -256,8 +329,8 @@ int rawWinSpeed(TdmZOLF& db, const QString& setFolder) {
 
 // One side in this fresh process: prints its time, its memory growth at the peak and the
 // records written.
-int winspeedSide(const QString& side, const QString& folder) {
-    TdmZOLF db(folder + QStringLiteral("/Kestrava_Europe.db"));
+int winspeedSide(const QString& side, const QString& folder, const QString& source) {
+    TdmZOLF db(source.isEmpty() ? folder + QStringLiteral("/Kestrava_Europe.db") : source);
     const QString setFolder = folder + QStringLiteral("/winspeed-") + side;
     QDir().mkpath(setFolder);
     const long before = statusKb("VmRSS");
@@ -285,13 +358,14 @@ struct SideRun {
 };
 
 // The best time of `repeats` fresh processes of one side, and the smallest peak among them.
-SideRun runWinSpeedSide(const QString& side, const QString& folder, int repeats) {
+SideRun runWinSpeedSide(const QString& side, const QString& folder, const QString& source,
+                        int repeats) {
     SideRun best;
     best.peakKb = -1;
     for (int i = 0; i < repeats; ++i) {
         QProcess child;
         child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--winspeed"), side, folder});
+                    {QStringLiteral("--winspeed"), side, folder, source});
         child.waitForFinished(-1);
         const QStringList figures =
             QString::fromLatin1(child.readAllStandardOutput()).trimmed().split(QLatin1Char(' '));
@@ -434,23 +508,42 @@ RingEntry rangeEntry(const QString& loftNo, int first) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 4 && qstrcmp(argv[1], "--winspeed") == 0) {
+    if (argc == 5 && qstrcmp(argv[1], "--winspeed") == 0) {
         QCoreApplication app(argc, argv);
-        return winspeedSide(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+        return winspeedSide(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                            QString::fromLocal8Bit(argv[4]));
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    const BenchOptions options = ParseBenchOptions(argc, argv);
+    gServer = options.server;
     QTemporaryDir tmp;
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : tmp.path();
+    const QString folder = options.rest.isEmpty() ? tmp.path() : options.rest.first();
     const QString file = folder + QStringLiteral("/Kestrava_Europe.db");
     QFile::remove(file);
     SilentPrompts prompts;
     FixedClock clock(QDateTime(QDate(2026, 6, 15), QTime(10, 0)));
 
-    TdmZOLF db(file);
-    const double buildMs = msOf([&] { buildFederation(db); });
+    // On a server the file is built first and then copied over; `built` stays the file.
+    std::unique_ptr<BenchServer> server;
+    std::unique_ptr<TdmZOLF> built;
+    if (gServer) {
+        server = std::make_unique<BenchServer>(options.serverUrl);
+        built = std::make_unique<TdmZOLF>(file);
+    }
+    TdmZOLF db(gServer ? server->url() : file);
+    const double buildMs = msOf([&] { buildFederation(built ? *built : db); });
+    std::printf("engine: %s\n", gServer ? "postgresql" : "sqlite");
+    if (gServer) {
+        qint64 rows = 0;
+        const double copyMs = msOf([&] { rows = copyFile(*built, db); });
+        std::printf("%-44s %lld rows in %.1f s, %.0f rows per second\n",
+                    "copy of the federation file to the server", static_cast<long long>(rows),
+                    copyMs / 1000, rows / (copyMs / 1000));
+        std::fflush(stdout);
+    }
     const QString distanceFile = folder + QStringLiteral("/distances.txt");
     const int distanceLines = writeDistanceFile(db, distanceFile);
     std::printf(
@@ -583,7 +676,9 @@ int main(int argc, char** argv) {
         in.open(QIODevice::ReadOnly);
         const QStringList lines = QString::fromLatin1(in.readAll()).split(QStringLiteral("\r\n"));
         db.transaction([&] {
-            db.exec(QStringLiteral("create temp table dl (c, l, m, y)"));
+            db.exec(gServer ? QStringLiteral("create temp table dl (c text, l text, m bigint, "
+                                             "y bigint)")
+                            : QStringLiteral("create temp table dl (c, l, m, y)"));
             QSqlQuery insert = db.prepare(QStringLiteral("insert into dl values(?,?,?,?)"));
             for (const QString& line : lines) {
                 const QStringList f = line.split(QLatin1Char(','));
@@ -609,15 +704,16 @@ int main(int argc, char** argv) {
     // written through the program, against the same records read and written as plainly as
     // can be. Each side runs in a process of its own, for its peak memory.
     {
-        db.exec(
-            QStringLiteral("update ZOL_PigRaceData set BackTime=printf('2026-06-12 "
-                           "12:%02d:%02d.000', (rowid/60)%60, rowid%60) where "
-                           "date(LiberDate)='2026-06-12'"));
-        const SideRun program = runWinSpeedSide(QStringLiteral("program"), folder, 3);
-        const SideRun raw = runWinSpeedSide(QStringLiteral("raw"), folder, 3);
+        db.exec(QStringLiteral("update ZOL_PigRaceData set BackTime='2026-06-12 12:'||") +
+                padded(QStringLiteral("(rowid/60)%60"), 2) + QStringLiteral("||':'||") +
+                padded(QStringLiteral("rowid%60"), 2) +
+                QStringLiteral("||'.000' where substr(LiberDate,1,10)='2026-06-12'"));
+        const QString source = gServer ? db.fileName() : QString();
+        const SideRun program = runWinSpeedSide(QStringLiteral("program"), folder, source, 3);
+        const SideRun raw = runWinSpeedSide(QStringLiteral("raw"), folder, source, 3);
         db.exec(
             QStringLiteral("update ZOL_PigRaceData set BackTime=null where "
-                           "date(LiberDate)='2026-06-12'"));
+                           "substr(LiberDate,1,10)='2026-06-12'"));
         bool same = true;
         for (const QString& name : winspeedNames()) {
             QFile a(folder + QStringLiteral("/winspeed-program/") + name);
@@ -634,13 +730,27 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
     }
 
-    // The start-up purge of race entries and clock readings older than 58 days.
-    QFile::copy(file, folder + QStringLiteral("/before-purge.db"));
+    // The start-up purge of race entries and clock readings older than 58 days (then the
+    // purged rows are put back for the raw side: the file copied back, or on a server the two
+    // tables copied again from the file).
+    if (!gServer) {
+        QFile::copy(file, folder + QStringLiteral("/before-purge.db"));
+    }
     const double purgeProgram = msOf([&] { PurgeOldRaceData(db, clock); });
-    db.close();
-    QFile::remove(file);
-    QFile::rename(folder + QStringLiteral("/before-purge.db"), file);
-    db.reopen();
+    if (gServer) {
+        db.transaction([&] {
+            for (const QString& table :
+                 {QStringLiteral("ZOL_PigRaceData"), QStringLiteral("ZOL_RaceClockTime")}) {
+                db.exec(QStringLiteral("delete from ") + table);
+                copyRows(*built, db, table);
+            }
+        });
+    } else {
+        db.close();
+        QFile::remove(file);
+        QFile::rename(folder + QStringLiteral("/before-purge.db"), file);
+        db.reopen();
+    }
     const double purgeRaw = msOf([&] {
         db.exec(QStringLiteral("delete from ZOL_PigRaceData where LiberDate<=?"),
                 {QStringLiteral("2026-04-17")});
@@ -649,8 +759,22 @@ int main(int argc, char** argv) {
     });
     report("purge race entries older than 58 days", purgeProgram, purgeRaw);
 
-    // Race day on the race of 17,065 arrivals.
-    addBigRace(db);
+    // Race day on the race of 17,065 arrivals (on a server: added to the file, then its rows
+    // copied over).
+    if (gServer) {
+        addBigRace(*built);
+        db.transaction([&] {
+            copyRows(*built, db, QStringLiteral("ZOL_LiberateSite"),
+                     QStringLiteral("LiberCode='R17'"));
+            copyRows(*built, db, QStringLiteral("ZOL_RaceData"), QStringLiteral("LiberCode='R17'"));
+            copyRows(*built, db, QStringLiteral("ZOL_LoftLibPointDist"),
+                     QStringLiteral("LiberCode='R17'"));
+            copyRows(*built, db, QStringLiteral("ZOL_PigRaceData"),
+                     QStringLiteral("LiberCode='R17'"));
+        });
+    } else {
+        addBigRace(db);
+    }
     const QVariantList bigRace{kBigRace, kBigRaceDay};
     const QString rankedRaw = QStringLiteral(
         "select case when a.FlySpeed is null then 1 else rank() over (order by a.FlySpeed desc) "
@@ -714,13 +838,18 @@ int main(int argc, char** argv) {
     panel.open(race, true);
     QApplication::processEvents();
     auto* results = panel.findChild<SqlGrid*>(QStringLiteral("dbgrdRaceRec"));
-    const QString resultRaw = QStringLiteral(
-        "select rank() over (order by a.FlySpeed desc), a.LiberCode, a.PRingNo, a.BackTime, "
-        "a.FlyTime, a.FlySpeed, b.LoftNo, c.Miles||'/'||c.Yards, b.Sex, b.ColorType, "
-        "a.TimeVari, l.LoftName from ZOL_PigRaceData a cross join ZOL_PigData b on "
-        "b.PRingNo=a.PRingNo cross join ZOL_LoftLibPointDist c on c.LiberCode=a.LiberCode and "
-        "c.LoftNo=b.LoftNo left join ZOL_LoftData l on l.LoftNo=b.LoftNo where a.LiberCode=? "
-        "and a.LiberDate=? and a.BackTime is not null order by a.FlySpeed desc, a.PRingNo");
+    // (the server takes no "on" after "cross join"; the file keeps its join order by it)
+    const QString cross = gServer ? QStringLiteral("join") : QStringLiteral("cross join");
+    const QString resultRaw =
+        QStringLiteral(
+            "select rank() over (order by a.FlySpeed desc), a.LiberCode, a.PRingNo, "
+            "a.BackTime, a.FlyTime, a.FlySpeed, b.LoftNo, c.Miles||'/'||c.Yards, "
+            "b.Sex, b.ColorType, a.TimeVari, l.LoftName from ZOL_PigRaceData a %1 "
+            "ZOL_PigData b on b.PRingNo=a.PRingNo %1 ZOL_LoftLibPointDist c on "
+            "c.LiberCode=a.LiberCode and c.LoftNo=b.LoftNo left join ZOL_LoftData l "
+            "on l.LoftNo=b.LoftNo where a.LiberCode=? and a.LiberDate=? and "
+            "a.BackTime is not null order by a.FlySpeed desc, a.PRingNo")
+            .arg(cross);
     int pages = 0;
     const double printProgram = bestOf(3, [&](int) {
         const RaceResultHeading heading = ReadRaceResultHeading(
@@ -747,6 +876,9 @@ int main(int argc, char** argv) {
     report("result list scrolled to its last row", scrollProgram, scrollRaw);
     panel.hide();
 
+    if (gServer) {
+        return 0;
+    }
     // The start-up backup of the whole file (no current backup yet), against SQLite's own
     // backup API from a connection of its own.
     const double backupProgram = bestOf(3, [&](int i) {
