@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlRecord>
 #include <QSysInfo>
 #include <QThread>
@@ -592,6 +593,33 @@ QSqlQuery TdmZOLF::prepare(const QString& sql) {
 
 void TdmZOLF::run(QSqlQuery& statement, const QVariantList& params) {
     execWith(statement, params);
+}
+
+QString TdmZOLF::makeScratchTable(const QString& name, const QSqlRecord& like) {
+    const SqlEngine engine = isServer() ? SqlEngine::Postgres : SqlEngine::Sqlite;
+    QStringList types;
+    if (engine == SqlEngine::Postgres) {
+        // The server's own names of the result's types, so that each value reads back as it
+        // was written (a field of no known type is taken as text).
+        QStringList oids;
+        for (int i = 0; i < like.count(); ++i) {
+            const int oid = like.field(i).typeID();
+            oids << QString::number(oid > 0 ? oid : 25);
+        }
+        types = texts(QStringLiteral("select format_type(t::oid, null) from "
+                                     "unnest(string_to_array(?, ',')) with ordinality as u(t, n) "
+                                     "order by n"),
+                      {oids.join(QLatin1Char(','))});
+    } else {
+        for (int i = 0; i < like.count(); ++i) {
+            types << QString();
+        }
+    }
+    const QString table = ScratchTableName(engine, name);
+    // Run once each and not kept: the table is made anew for every query it holds rows of.
+    select(QStringLiteral("drop table if exists ") + table);
+    select(CreateScratchTableText(engine, name, types));
+    return table;
 }
 
 int TdmZOLF::rowCount(const QString& sql, const QVariantList& params) {

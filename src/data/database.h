@@ -4,6 +4,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -63,6 +64,12 @@ class TdmZOLF {
     QSqlQuery prepare(const QString& sql);
     // Runs a prepared statement with these values. Throws DbError when it is refused.
     static void run(QSqlQuery& statement, const QVariantList& params);
+    // Makes `name` anew as a scratch table of this connection's own (it goes with the
+    // connection), with a column c0, c1, ... for each field of `like` (a result of this
+    // database) that keeps every value exactly as the query gave it, and whose "rowid" numbers
+    // the rows in the order they were stored. Returns the name statements reach it by.
+    // Throws DbError.
+    QString makeScratchTable(const QString& name, const QSqlRecord& like);
     // Rows of the query, as counted by "select count(*) from (sql)".
     int rowCount(const QString& sql, const QVariantList& params = {});
     // Runs `work` in one transaction: all of it is stored, or (on an exception) none of it.

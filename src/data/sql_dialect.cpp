@@ -94,6 +94,26 @@ QString CreateTableText(SqlEngine engine, const QString& sql) {
     return out;
 }
 
+QString ScratchTableName(SqlEngine engine, const QString& name) {
+    return (engine == SqlEngine::Sqlite ? QStringLiteral("temp.") : QStringLiteral("pg_temp.")) +
+           name;
+}
+
+QString CreateScratchTableText(SqlEngine engine, const QString& name,
+                               const QStringList& serverTypes) {
+    QStringList columns;
+    for (int i = 0; i < serverTypes.size(); ++i) {
+        columns << (engine == SqlEngine::Sqlite
+                        ? QStringLiteral("c%1").arg(i)
+                        : QStringLiteral("c%1 %2").arg(i).arg(serverTypes.at(i)));
+    }
+    if (engine == SqlEngine::Postgres) {
+        columns << QStringLiteral("rowid bigint generated always as identity");
+    }
+    return QStringLiteral("create temp table %1 (%2)")
+        .arg(name, columns.join(QStringLiteral(", ")));
+}
+
 QString RefusalCode(const QSqlError& error) {
     return error.nativeErrorCode();
 }

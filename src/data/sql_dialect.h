@@ -44,6 +44,15 @@ ServerAddress ParseServerSource(const QString& source);
 // stored in read the same on both.
 QString CreateTableText(SqlEngine engine, const QString& sql);
 
+// A scratch table of the connection's own (gone with the connection): the name statements
+// reach it by, and the statement that makes it with the columns c0, c1, ... On the file the
+// columns take no type, so they keep every value as given; on the server each takes the type
+// named in `serverTypes` (one per column), and a "rowid" column numbers the rows in the order
+// they were stored, as the file's own row number does.
+QString ScratchTableName(SqlEngine engine, const QString& name);
+QString CreateScratchTableText(SqlEngine engine, const QString& name,
+                               const QStringList& serverTypes);
+
 // What a refused statement means, in a sentence for the user: the server's own message
 // without its prefixes, or a plain sentence for the refusals the program expects (a row
 // stored twice, a wait for another seat that ended, a lost connection).

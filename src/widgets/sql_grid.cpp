@@ -137,7 +137,7 @@ QSqlRecord SqlGridModel::withValues(const QSqlQuery& q) const {
 void SqlGridModel::dropBlock() const {
     if (blockMade_ && db_ != nullptr && !dbLife_.expired() && db_->isOpen()) {
         try {
-            db_->select(QStringLiteral("drop table if exists temp.%1").arg(block_));
+            db_->select(QStringLiteral("drop table if exists ") + blockTable_);
         } catch (const DbError&) {
             // It goes with the connection.
         }
@@ -152,22 +152,20 @@ void SqlGridModel::writeBlock(qint64 start) const {
         if (block_.isEmpty()) {
             block_ = QStringLiteral("KST_GridRows_%1").arg(++blockCounter);
         }
-        // Columns without a type keep every value exactly as the query gives it.
-        QStringList columns;
-        for (int i = 0; i < fields_.count(); ++i) {
-            columns << QStringLiteral("c%1").arg(i);
-        }
-        db_->select(QStringLiteral("drop table if exists temp.%1").arg(block_));
-        db_->select(QStringLiteral("create temp table %1 (%2)")
-                        .arg(block_, columns.join(QStringLiteral(", "))));
+        // Its columns keep every value exactly as the query gives it.
+        blockTable_ = db_->makeScratchTable(block_, fields_);
         blockMade_ = true;
     } else {
-        db_->select(QStringLiteral("delete from temp.%1").arg(block_));
+        db_->select(QStringLiteral("delete from ") + blockTable_);
+    }
+    QStringList columns;
+    for (int i = 0; i < fields_.count(); ++i) {
+        columns << QStringLiteral("c%1").arg(i);
     }
     QVariantList params = params_;
     params << kBlockRows << start;
-    db_->select(QStringLiteral("insert into temp.%1 select * from (%2) as q limit ? offset ?")
-                    .arg(block_, sql_),
+    db_->select(QStringLiteral("insert into %1 (%2) select * from (%3) as q limit ? offset ?")
+                    .arg(blockTable_, columns.join(QStringLiteral(", ")), sql_),
                 params);
     blockStart_ = start;
 }
@@ -180,7 +178,7 @@ QVector<QSqlRecord> SqlGridModel::readFromBlock(qint64 first, int count) const {
                 writeBlock(start);
             }
             QSqlQuery q = db_->select(
-                QStringLiteral("select * from temp.%1 order by rowid limit ? offset ?").arg(block_),
+                QStringLiteral("select * from %1 order by rowid limit ? offset ?").arg(blockTable_),
                 {count, first - start});
             QVector<QSqlRecord> rows;
             while (q.next()) {

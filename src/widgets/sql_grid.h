@@ -121,7 +121,8 @@ class SqlGridModel : public QAbstractTableModel {
     bool complete_ = true;    // a page shorter than kPageRows has been read
     mutable int total_ = -1;  // counted rows, -1 until asked for
     mutable QHash<int, QVector<QSqlRecord>> pages_;
-    mutable QString block_;  // the scratch table's name
+    mutable QString block_;       // the scratch table's name
+    mutable QString blockTable_;  // ... as statements reach it
     mutable bool blockMade_ = false;
     mutable qint64 blockStart_ = -1;  // the query's row written first, -1 when none is
     mutable QList<int> recentPages_;  // most recently read last
