@@ -83,6 +83,13 @@ bool hasRowNumberColumn(TdmZOLF& db, const QString& table) {
     return keys == 1 && integerKey;
 }
 
+// The club settings. A database set up for several clubs already holds the settings its
+// owner's set-up stored (the distance method) before any club is copied into it: the copied
+// club's own settings take their place, and one the club's file lacks stays.
+bool isSettings(const QString& table) {
+    return table.compare(QLatin1String("KST_Setting"), Qt::CaseInsensitive) == 0;
+}
+
 qint64 rowsOf(TdmZOLF& db, const QString& table) {
     return db.value(QStringLiteral("select count(*) from %1").arg(table)).toLongLong();
 }
@@ -252,7 +259,7 @@ QList<CopiedTable> CopyClubDatabase(TdmZOLF& from, TdmZOLF& to, Progress& progre
     qint64 total = 0;
     for (const QString& table : tables) {
         const QString there = findIn(present, table);
-        if (!there.isEmpty() && rowsOf(to, there) > 0) {
+        if (!there.isEmpty() && !isSettings(table) && rowsOf(to, there) > 0) {
             throw DbError(CopyText::tr("%1 already holds rows in the table %2. A club is copied "
                                        "only into an empty database; nothing was changed.")
                               .arg(to.fileName(), table));
@@ -274,11 +281,19 @@ QList<CopiedTable> CopyClubDatabase(TdmZOLF& from, TdmZOLF& to, Progress& progre
                 }
                 target = table;
             }
+            qint64 kept = 0;
+            if (isSettings(table)) {
+                for (const QString& name :
+                     from.texts(QStringLiteral("select Name from %1").arg(table))) {
+                    to.exec(QStringLiteral("delete from %1 where Name=?").arg(target), {name});
+                }
+                kept = rowsOf(to, target);
+            }
             progress.step(done, total, target);
             const qint64 copied = copyRows(from, to, table, target, done, total, progress);
             done += copied;
             const CopiedTable count{table, sourceRows.at(i), rowsOf(to, target)};
-            if (count.targetRows != count.sourceRows || copied != count.sourceRows) {
+            if (count.targetRows - kept != count.sourceRows || copied != count.sourceRows) {
                 throw DbError(CopyText::tr("The table %1 has %2 rows in %3 but %4 in the copy. "
                                            "Nothing was copied.")
                                   .arg(table)

@@ -20,7 +20,10 @@ struct CopiedTable {
 
 // Copies the club in `from` into `to`, which must hold no club rows: a target holding rows in
 // any of the club's tables, or in a table of the program's own that the source also has, is
-// refused with a DbError naming the table, and left untouched. Tables of the program's own that
+// refused with a DbError naming the table, and left untouched. Settings are the exception: the
+// club's settings replace those of the same name the target holds, and the others stay (a
+// server set up for several clubs holds its owner's before any club comes). Tables of the
+// program's own that
 // the target lacks are made there first. Afterwards every table's rows are counted on both
 // sides; a difference undoes the whole copy and throws DbError naming the table. Returns the
 // counts, table by table.

@@ -38,6 +38,12 @@ class Prompts {
         (void)proposed;
         return {};
     }
+    // A secret to type (a password), never shown on the screen nor kept (empty: cancelled);
+    // prompts without one answer cancelled.
+    virtual QString secretText(const QString& label) {
+        (void)label;
+        return {};
+    }
     // The system's exclamation sound.
     virtual void beep() = 0;
 

@@ -419,6 +419,33 @@ int ClaimCopiedClub(TdmZOLF& db, const QString& clubId) {
     return taken;
 }
 
+ClubLoginNeed ClubLoginNeeded(TdmZOLF& db, const QString& clubId) {
+    const QString club = clubId.trimmed();
+    if (club.isEmpty() || !db.isServer()) {
+        return ClubLoginNeed::None;
+    }
+    const QSqlDatabase c = db.connection();
+    // A club's own login works for its club already, and may set up no other.
+    if (!ServerAccessIsSetUp(c) || !SessionClub(db).isEmpty()) {
+        return ClubLoginNeed::None;
+    }
+    const bool mayRead =
+        rawValue(c, QStringLiteral("select has_table_privilege('kst_clubrole', 'select')"))
+            .toBool();
+    if (mayRead &&
+        rawValue(c, QStringLiteral("select count(*) from KST_ClubRole where ClubID = ?"), {club})
+                .toInt() > 0) {
+        return ClubLoginNeed::None;
+    }
+    const bool mayCreate =
+        mayRead &&
+        rawValue(c, QStringLiteral("select (rolsuper or rolcreaterole) and "
+                                   "has_table_privilege('kst_clubrole', 'insert') from pg_roles "
+                                   "where rolname = session_user"))
+            .toBool();
+    return mayCreate ? ClubLoginNeed::Create : ClubLoginNeed::AskAdministrator;
+}
+
 QString SessionClub(TdmZOLF& db) {
     if (!db.isServer() || !ServerAccessIsSetUp(db.connection())) {
         return {};

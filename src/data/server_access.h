@@ -51,6 +51,15 @@ void CreateFederationLogin(TdmZOLF& db, const QString& login, const QString& pas
 // holds yet. Returns how many lofts it took (0 on a file or on a server not shared).
 int ClaimCopiedClub(TdmZOLF& db, const QString& clubId);
 
+// Whether a club on a shared server still needs a login of its own, as the login now running
+// sees it.
+enum class ClubLoginNeed {
+    None,              // a file, a server not shared, or the club has its login already
+    Create,            // none yet, and this login may create it (CreateClubLogin)
+    AskAdministrator,  // none yet (or this login cannot tell), and only the owner may create it
+};
+ClubLoginNeed ClubLoginNeeded(TdmZOLF& db, const QString& clubId);
+
 // The club code this connection's login is tied to; empty for the owner, a federation login,
 // or a file.
 QString SessionClub(TdmZOLF& db);

@@ -131,8 +131,10 @@ ClubSetupSave StoreClub(TdmZOLF& db, Prompts& prompts, const ClubSetupFields& fi
 
     // Everything in one transaction; it may run again when another seat is in the way, so the
     // record is looked up again inside it.
+    bool newClub = false;
     const auto write = [&] {
         const bool found = recordFound();
+        newClub = !found;
         if (!found && (f.association.isEmpty() || f.clubId.isEmpty())) {
             throw UserError(ClubSetupText(kMustBeFilled));
         }
@@ -166,19 +168,26 @@ ClubSetupSave StoreClub(TdmZOLF& db, Prompts& prompts, const ClubSetupFields& fi
         }
         storeDistanceMethod(db, f);
     };
+    ClubSetupSave result = ClubSetupSave::Kept;
     if (loaded == nullptr || clock == nullptr) {
         db.transaction(write);
-        return ClubSetupSave::Stored;
+        result = ClubSetupSave::Stored;
+    } else {
+        switch (SaveEditedRow(db, prompts, *clock, *loaded, write)) {
+            case EditedRowSave::Saved:
+                result = ClubSetupSave::Stored;
+                break;
+            case EditedRowSave::Reload:
+                return ClubSetupSave::Reload;
+            case EditedRowSave::Kept:
+                break;
+        }
     }
-    switch (SaveEditedRow(db, prompts, *clock, *loaded, write)) {
-        case EditedRowSave::Saved:
-            return ClubSetupSave::Stored;
-        case EditedRowSave::Reload:
-            return ClubSetupSave::Reload;
-        case EditedRowSave::Kept:
-            break;
+    // A new club on a server shared by clubs gets its own login.
+    if (result == ClubSetupSave::Stored && newClub) {
+        OfferClubLogin(db, prompts, f.clubId);
     }
-    return ClubSetupSave::Kept;
+    return result;
 }
 
 }  // namespace
@@ -460,10 +469,56 @@ bool CopyClubToServer(TdmZOLF& db, Prompts& prompts, const QString& clubId, Prog
                 QLatin1Char('\n') + ClubSetupText(kCopiedLofts).arg(clubId.trimmed()).arg(lofts);
         }
         prompts.message(text);
+        OfferClubLogin(server, prompts, clubId);
         return true;
     } catch (const UserError& e) {
         prompts.error(e.text());
         return false;
+    }
+}
+
+void OfferClubLogin(TdmZOLF& db, Prompts& prompts, const QString& clubId) {
+    const QString club = clubId.trimmed();
+    try {
+        const ClubLoginNeed need = ClubLoginNeeded(db, club);
+        if (need == ClubLoginNeed::None) {
+            return;
+        }
+        if (need == ClubLoginNeed::AskAdministrator) {
+            prompts.message(ClubSetupText(kClubLoginByAdministrator).arg(club));
+            return;
+        }
+        // Asked again after a refusal (a bad name, two different passwords) until made or
+        // cancelled.
+        QString login;
+        for (;;) {
+            login = prompts.lineText(ClubSetupText(kClubLoginName).arg(club), login);
+            if (login.isEmpty()) {
+                break;
+            }
+            const QString password =
+                prompts.secretText(ClubSetupText(kClubLoginPassword).arg(login));
+            if (password.isEmpty()) {
+                break;
+            }
+            if (prompts.secretText(ClubSetupText(kClubLoginPasswordAgain)) != password) {
+                prompts.error(ClubSetupText(kPasswordsDiffer));
+                continue;
+            }
+            try {
+                CreateClubLogin(db, club, login, password);
+            } catch (const UserError& e) {
+                prompts.error(e.text());
+                continue;
+            }
+            ServerAddress link = ParseServerSource(db.fileName());
+            link.user = login;
+            prompts.message(ClubSetupText(kClubLoginMade).arg(login, club, link.url()));
+            return;
+        }
+        prompts.message(ClubSetupText(kClubLoginLater).arg(club));
+    } catch (const UserError& e) {
+        prompts.error(e.text());
     }
 }
 

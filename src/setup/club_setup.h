@@ -43,6 +43,29 @@ inline constexpr const char* kCopiedTo =
 inline constexpr const char* kCopiedRows = QT_TRANSLATE_NOOP("ClubSetup", "%1: %2 rows");
 inline constexpr const char* kCopiedLofts =
     QT_TRANSLATE_NOOP("ClubSetup", "The club %1 holds the %2 lofts that came with it.");
+inline constexpr const char* kClubLoginName = QT_TRANSLATE_NOOP(
+    "ClubSetup",
+    "The club %1 has no login of its own on this server yet. Name of its new login (lower-case "
+    "letters, digits and _):");
+inline constexpr const char* kClubLoginPassword =
+    QT_TRANSLATE_NOOP("ClubSetup", "Password for the login %1:");
+inline constexpr const char* kClubLoginPasswordAgain =
+    QT_TRANSLATE_NOOP("ClubSetup", "The same password again:");
+inline constexpr const char* kPasswordsDiffer =
+    QT_TRANSLATE_NOOP("ClubSetup", "The two passwords differ. Type them again.");
+inline constexpr const char* kClubLoginMade = QT_TRANSLATE_NOOP(
+    "ClubSetup",
+    "The login %1 works for the club %2 only. The club's secretary names it in the data link:\n"
+    "Data Source=%3");
+inline constexpr const char* kClubLoginByAdministrator = QT_TRANSLATE_NOOP(
+    "ClubSetup",
+    "The club %1 has no login of its own on this server yet, and only the federation's "
+    "administrator may add one. The administrator runs:\nkestrava --add-club-login LOGIN --club "
+    "%1");
+inline constexpr const char* kClubLoginLater = QT_TRANSLATE_NOOP(
+    "ClubSetup",
+    "No login was made for the club %1. It can be added later with:\nkestrava --add-club-login "
+    "LOGIN --club %1");
 inline constexpr const char* kCopiesRange =
     QT_TRANSLATE_NOOP("ClubSetup", "Copies must be a whole number from 1 to 5.");
 
@@ -105,7 +128,8 @@ std::optional<KnownClub> FindKnownClub(TdmZOLF& db, const QString& clubName);
 //  - The club record with the same association and abbreviation is updated.
 //  - Otherwise, with the association or abbreviation empty, kMustBeFilled is shown and
 //    nothing is stored (false); else the club record is replaced by a new one and the club is
-//    added to the known clubs (ignored when it is already there).
+//    added to the known clubs (ignored when it is already there). On a server shared by
+//    clubs, the new club is then offered a login of its own (OfferClubLogin).
 //  - The distance method, when given, is stored with the record (it changes no distance).
 //  Everything is stored in one transaction.
 bool StoreClubSetup(TdmZOLF& db, Prompts& prompts, const ClubSetupFields& fields);
@@ -166,9 +190,15 @@ QString BeforeRestoreCopyName(const QString& backupDir, const QDateTime& now);
 // "Copy to server...": asks for the server's database, opens it (an empty one gets the club's
 // tables), copies the whole club into it and shows the rows copied, table by table. A database
 // already holding a club is refused and left as it was. On a server shared by clubs, the club
-// `clubId` gets the lofts that came with the copy. False when cancelled or refused (then the
-// reason was shown).
+// `clubId` gets the lofts that came with the copy and is offered a login of its own. False when
+// cancelled or refused (then the reason was shown).
 bool CopyClubToServer(TdmZOLF& db, Prompts& prompts, const QString& clubId, Progress& progress);
+// On a database server shared by clubs, a club without a login of its own gets one: asks for
+// the new login's name and its password (typed twice, never shown) and creates it, or, when
+// the login running may not create logins, says what the federation's administrator must run.
+// Nothing happens on a file, on a server not shared, or for a club that has its login. Shows
+// its own refusals.
+void OfferClubLogin(TdmZOLF& db, Prompts& prompts, const QString& clubId);
 // "Copy to file...": asks for a file name and writes the whole club into a new club file there
 // (replacing a file of that name only with a complete copy), then shows the rows copied.
 bool CopyClubToNewFile(TdmZOLF& db, Prompts& prompts, Progress& progress);

@@ -68,6 +68,14 @@ QString QtPrompts::lineText(const QString& label, const QString& proposed) {
     return ok ? text.trimmed() : QString();
 }
 
+QString QtPrompts::secretText(const QString& label) {
+    bool ok = false;
+    // Taken as typed: spaces may belong to a password.
+    const QString text = QInputDialog::getText(parent_, QApplication::applicationName(), label,
+                                               QLineEdit::Password, QString(), &ok);
+    return ok ? text : QString();
+}
+
 void QtPrompts::beep() {
     QApplication::beep();
 }

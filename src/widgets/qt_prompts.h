@@ -19,6 +19,7 @@ class QtPrompts : public Prompts {
     QString saveFileName(const QString& filter, const QString& proposed) override;
     QString folderName(const QString& title, const QString& proposed) override;
     QString lineText(const QString& label, const QString& proposed) override;
+    QString secretText(const QString& label) override;
     void beep() override;
 
   private:

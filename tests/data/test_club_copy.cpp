@@ -12,6 +12,8 @@
 #include "data/database.h"
 #include "data/errors.h"
 #include "data/schema.h"
+#include "data/server_access.h"
+#include "data/sql_dialect.h"
 #include "scripted_prompts.h"
 #include "setup/club_setup.h"
 #include "test_server.h"
@@ -111,6 +113,30 @@ QStringList rowsOf(TdmZOLF& db, const QString& table) {
     return rows;
 }
 
+// The database opened with another login, its password given the way the program takes it.
+std::unique_ptr<TdmZOLF> openAs(const QString& url, const QString& login, const QString& password) {
+    ServerAddress a = ParseServerSource(url);
+    a.user = login;
+    const QByteArray saved = qgetenv("PGPASSWORD");
+    qputenv("PGPASSWORD", password.toUtf8());
+    std::unique_ptr<TdmZOLF> db;
+    try {
+        db = std::make_unique<TdmZOLF>(a.url());
+    } catch (...) {
+        qputenv("PGPASSWORD", saved);
+        throw;
+    }
+    qputenv("PGPASSWORD", saved);
+    return db;
+}
+
+// Logins are the whole server's, not one database's: names of this run only.
+QString loginName(const char* prefix) {
+    return QStringLiteral("%1_%2")
+        .arg(QLatin1String(prefix))
+        .arg(QCoreApplication::applicationPid());
+}
+
 QStringList copiedTables() {
     QStringList tables = ClubTableNames();
     tables << QStringLiteral("KST_Setting") << QStringLiteral("KST_EntryHistory")
@@ -134,6 +160,8 @@ class TestClubCopy : public QObject {
     void targetHoldingRowsIsRefusedUntouched();
     void toServerAndBack();
     void setupCopyActions();
+    void copyToSharedServerGivesTheClubItsLogin();
+    void newClubOnSharedServerIsOfferedItsLogin();
 };
 
 void TestClubCopy::fileToFileKeepsEveryRow() {
@@ -266,6 +294,144 @@ void TestClubCopy::setupCopyActions() {
         prompts.fileNames << server.url();
         QVERIFY(!CopyClubToServer(original, prompts, QStringLiteral("ABC"), none));
         QCOMPARE(prompts.of(QStringLiteral("error")).size(), 1);
+    }
+}
+
+void TestClubCopy::copyToSharedServerGivesTheClubItsLogin() {
+    if (!TestsOnServer()) {
+        QSKIP("no test server named (KESTRAVA_TEST_POSTGRES)");
+    }
+    QTemporaryDir dir;
+    TdmZOLF club(dir.filePath(QStringLiteral("north.db")));
+    club.exec(QStringLiteral("insert into ZOL_ClubData (ClubID, ClubName) values ('NORTH', 'N')"));
+    club.exec(QStringLiteral("insert into ZOL_LoftData (LoftNo) values ('N1'), ('N2')"));
+    club.exec(
+        QStringLiteral("insert into ZOL_PigData (LoftNo, PRingNo) values ('N1', "
+                       "'GB-26-1'), ('N2', 'GB-26-2')"));
+    club.exec(
+        QStringLiteral("insert into ZOL_RaceData (ClubID, LiberCode, LiberDate) values "
+                       "('NORTH', 'AN', '2026-06-14')"));
+    SetClubSetting(club, QStringLiteral("DistanceMethod"), QStringLiteral("geodesic"));
+    TestServerDatabase server;
+    {
+        // Set up for several clubs, with the settings the owner's set-up stores.
+        TdmZOLF shared(server.url());
+        SetUpServerAccess(shared);
+        SetClubSetting(shared, QStringLiteral("DistanceMethod"), QStringLiteral("flat"));
+        SetClubSetting(shared, QStringLiteral("FederationName"), QStringLiteral("Fed"));
+    }
+    const QString login = loginName("north");
+    const QString password = QStringLiteral("Kestrel 42!");
+    ScriptedPrompts prompts;
+    // The address; then a name the server cannot take; then two passwords that differ; then
+    // the login as it should be.
+    prompts.fileNames << server.url() << QStringLiteral("North Secretary") << login << login;
+    prompts.secrets << password << password << password << QStringLiteral("Kestrel 24!") << password
+                    << password;
+    NoProgress none;
+    QVERIFY2(CopyClubToServer(club, prompts, QStringLiteral("NORTH"), none),
+             qPrintable(prompts.shown.join(QLatin1Char('\n'))));
+    QCOMPARE(prompts.of(QStringLiteral("error")).size(), 2);
+    QVERIFY(prompts.secrets.isEmpty());
+    const QStringList messages = prompts.of(QStringLiteral("message"));
+    QCOMPARE(messages.size(), 2);
+    QVERIFY2(messages.first().contains(QLatin1String("NORTH holds the 2 lofts")),
+             qPrintable(messages.first()));
+    QVERIFY2(messages.last().contains(QStringLiteral("postgresql://%1@").arg(login)),
+             qPrintable(messages.last()));
+    QVERIFY(!prompts.shown.join(QLatin1Char('\n')).contains(QLatin1String("Kestrel")));
+
+    // The club's own setting replaced the owner's; the owner's other setting stayed.
+    TdmZOLF owner(server.url());
+    QCOMPARE(ClubSetting(owner, QStringLiteral("DistanceMethod")), QStringLiteral("geodesic"));
+    QCOMPARE(ClubSetting(owner, QStringLiteral("FederationName")), QStringLiteral("Fed"));
+    // Another club comes to the same server later.
+    QCOMPARE(ClubLoginNeeded(owner, QStringLiteral("NORTH")), ClubLoginNeed::None);
+    owner.exec(QStringLiteral("insert into ZOL_ClubData (ClubID, ClubName) values ('SOUTH', 'S')"));
+    owner.exec(QStringLiteral("insert into ZOL_LoftData (LoftNo) values ('S1')"));
+    owner.exec(
+        QStringLiteral("insert into ZOL_PigData (LoftNo, PRingNo) values ('S1', 'GB-26-9')"));
+    owner.exec(
+        QStringLiteral("insert into ZOL_RaceData (ClubID, LiberCode, LiberDate) values "
+                       "('SOUTH', 'AS', '2026-06-14')"));
+    QCOMPARE(ClaimCopiedClub(owner, QStringLiteral("SOUTH")), 1);
+
+    // The new login reaches its club's rows, and changes them, but none of the other club's.
+    std::unique_ptr<TdmZOLF> north = openAs(server.url(), login, password);
+    const struct {
+        const char* sql;
+        qint64 rows;
+    } reaches[] = {
+        {"select count(*) from ZOL_ClubData", 1},
+        {"select count(*) from ZOL_LoftData", 2},
+        {"select count(*) from ZOL_PigData", 2},
+        {"select count(*) from ZOL_RaceData", 1},
+        {"select count(*) from ZOL_PigData where LoftNo = 'S1'", 0},
+    };
+    for (const auto& r : reaches) {
+        QCOMPARE(north->value(QLatin1String(r.sql)).toLongLong(), r.rows);
+    }
+    north->exec(
+        QStringLiteral("update ZOL_PigData set Comment = 'Blue' where PRingNo = 'GB-26-1'"));
+    north->exec(QStringLiteral("update ZOL_PigData set Comment = 'Red'"));
+    QCOMPARE(owner.value(QStringLiteral("select Comment from ZOL_PigData where LoftNo = 'S1'"))
+                 .toString(),
+             QString());
+    QCOMPARE(owner.value(QStringLiteral("select count(*) from ZOL_PigData where Comment = 'Red'"))
+                 .toInt(),
+             2);
+}
+
+void TestClubCopy::newClubOnSharedServerIsOfferedItsLogin() {
+    if (!TestsOnServer()) {
+        QSKIP("no test server named (KESTRAVA_TEST_POSTGRES)");
+    }
+    TestServerDatabase server;
+    TdmZOLF owner(server.url());
+    SetUpServerAccess(owner);
+    ClubSetupFields fields;
+    fields.clubChoice = QLatin1String(kCustomClub);
+    fields.clubName = QStringLiteral("West");
+    fields.clubId = QStringLiteral("WEST");
+    fields.association = QStringLiteral("A1");
+    const QString login = loginName("west");
+    {
+        // Setting up a new club offers its login at once; saving the club again asks nothing.
+        ScriptedPrompts prompts;
+        prompts.fileNames << login;
+        prompts.secrets << QStringLiteral("west pass") << QStringLiteral("west pass");
+        QVERIFY(StoreClubSetup(owner, prompts, fields));
+        QCOMPARE(prompts.of(QStringLiteral("text")).size(), 1);
+        QCOMPARE(ClubLoginNeeded(owner, QStringLiteral("WEST")), ClubLoginNeed::None);
+        QVERIFY(openAs(server.url(), login, QStringLiteral("west pass"))->isOpen());
+        ScriptedPrompts again;
+        QVERIFY(StoreClubSetup(owner, again, fields));
+        QCOMPARE(again.shown, QStringList());
+    }
+    {
+        // Cancelled: the way to add the login later is shown.
+        ScriptedPrompts prompts;
+        OfferClubLogin(owner, prompts, QStringLiteral("EAST"));
+        QCOMPARE(prompts.of(QStringLiteral("message")).size(), 1);
+        QVERIFY(prompts.of(QStringLiteral("message"))
+                    .first()
+                    .contains(QLatin1String("--add-club-login LOGIN --club EAST")));
+    }
+    {
+        // A login that may not create logins is told what the administrator runs, and asked
+        // nothing.
+        const QString plain = loginName("helper");
+        CreateFederationLogin(owner, plain, QStringLiteral("helper pass"));
+        std::unique_ptr<TdmZOLF> helper =
+            openAs(server.url(), plain, QStringLiteral("helper pass"));
+        ScriptedPrompts prompts;
+        OfferClubLogin(*helper, prompts, QStringLiteral("EAST"));
+        QCOMPARE(prompts.of(QStringLiteral("text")), QStringList());
+        QCOMPARE(prompts.of(QStringLiteral("message")).size(), 1);
+        QVERIFY(prompts.of(QStringLiteral("message"))
+                    .first()
+                    .contains(QLatin1String("--add-club-login LOGIN --club EAST")));
+        QCOMPARE(prompts.of(QStringLiteral("error")), QStringList());
     }
 }
 

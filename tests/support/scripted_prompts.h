@@ -6,14 +6,15 @@
 #include "data/prompts.h"
 
 // Prompts for tests: records every text shown (prefixed by its kind: "message: ",
-// "information: ", "error: ", "question: ", "open: ", "save: ") and answers from queues.
-// A question with no scripted answer is answered Yes; a file dialog with no scripted name is
-// cancelled.
+// "information: ", "error: ", "question: ", "open: ", "save: ", "text: ", "secret: ") and answers
+// from queues. A question with no scripted answer is answered Yes; a file dialog with no scripted
+// name is cancelled.
 class ScriptedPrompts : public Prompts {
   public:
     QStringList shown;
     QQueue<Answer> answers;
-    QQueue<QString> fileNames;
+    QQueue<QString> fileNames;  // also the answers to lineText
+    QQueue<QString> secrets;    // answers to secretText (recorded by their label only)
     int beeps = 0;
 
     void message(const QString& text) override { shown << QStringLiteral("message: ") + text; }
@@ -40,6 +41,10 @@ class ScriptedPrompts : public Prompts {
     QString lineText(const QString& label, const QString&) override {
         shown << QStringLiteral("text: ") + label;
         return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+    }
+    QString secretText(const QString& label) override {
+        shown << QStringLiteral("secret: ") + label;
+        return secrets.isEmpty() ? QString() : secrets.dequeue();
     }
     void beep() override { ++beeps; }
 
