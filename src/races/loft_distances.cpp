@@ -225,6 +225,9 @@ int DownloadDistances(TdmZOLF& db, Prompts& prompts, const QString& path) {
     QSqlQuery member =
         db.prepare(QStringLiteral("select 1 from ZOL_LoftData where LoftNo=? limit 1"));
     QStringList strangers;  // lines stored for a loft that is not a member
+    // Whether a loft is a member, asked once per loft: a file holds a line for every loft and
+    // site, and on a server every question is a round trip.
+    QHash<QString, bool> members;
     const auto tryRun = [](QSqlQuery& statement, const QVariantList& params) {
         try {
             TdmZOLF::run(statement, params);
@@ -269,10 +272,13 @@ int DownloadDistances(TdmZOLF& db, Prompts& prompts, const QString& path) {
             }
             if (stored) {
                 codes.insert(code);
-                TdmZOLF::run(member, {loftNo});
-                const bool isMember = member.next();
-                member.finish();
-                if (!isMember) {
+                auto known = members.constFind(loftNo);
+                if (known == members.constEnd()) {
+                    TdmZOLF::run(member, {loftNo});
+                    known = members.insert(loftNo, member.next());
+                    member.finish();
+                }
+                if (!known.value()) {
                     strangers << RaceText::tr("line %1 \"%2\"").arg(lineNo).arg(line);
                 }
             }

@@ -510,19 +510,22 @@ void TestRaceStore::downloadUpdatesAndCreates() {
     const QTemporaryDir dir;
     // Latin-1, CR LF; an empty yards field stores null; extra fields are ignored; a line
     // without a code and without a row is skipped; 1760 yards are stored as they stand.
-    const QString path = writeFile(
-        dir, "A1,001,120,350\r\nA1,002,99,\r\nB2,00\xE9,1,1760,extra\r\n,004,1,1\r\n\r\n");
-    QCOMPARE(DownloadDistances(*t.db, t.prompts, path), 5);
+    const QString path = writeFile(dir,
+                                   "A1,001,120,350\r\nA1,002,99,\r\nB2,00\xE9,1,1760,extra\r\n,"
+                                   "004,1,1\r\nB2,001,5,5\r\nC3,00\xE9,2,2\r\n\r\n");
+    QCOMPARE(DownloadDistances(*t.db, t.prompts, path), 7);
     QCOMPARE(rows(*t.db,
                   "select LiberCode, LoftNo, Miles, Yards from ZOL_LoftLibPointDist "
                   "order by LiberCode, LoftNo"),
-             QStringList({"A1|001|120|350", "A1|002|99|null", QString::fromUtf8("B2|00é|1|1760")}));
-    // Stored for a loft that is not a member, and said so.
+             QStringList({"A1|001|120|350", "A1|002|99|null", "B2|001|5|5",
+                          QString::fromUtf8("B2|00é|1|1760"), QString::fromUtf8("C3|00é|2|2")}));
+    // Stored for a loft that is not a member, and said so for every such line.
     QCOMPARE(t.prompts.shown,
              QStringList{"message: " + kDistanceDownloadSuccess +
-                         QString::fromUtf8("\n1 line(s) name a loft that is not a member; their "
+                         QString::fromUtf8("\n2 line(s) name a loft that is not a member; their "
                                            "distances are stored for when the loft joins:\n"
-                                           "line 3 \"B2,00é,1,1760,extra\"")});
+                                           "line 3 \"B2,00é,1,1760,extra\"\n"
+                                           "line 6 \"C3,00é,2,2\"")});
 }
 
 void TestRaceStore::downloadStopsAtBadLine() {
