@@ -195,6 +195,20 @@ void addLookupIndexes(const QSqlDatabase& db) {
         "create index if not exists KST_PigRaceData_RaceDay on ZOL_PigRaceData "
         "(LiberCode, substr(LiberDate,1,10))",
     };
+    // On the server the row number is a column like any other, without an index of its own:
+    // the statements that find race entries by it (results worked out arrival by arrival, the
+    // ranked lists joined back to their entries) would read the whole table for each.
+    static const char* const serverIndexes[] = {
+        "create index if not exists KST_PigRaceData_Row on ZOL_PigRaceData (rowid)",
+    };
+    if (engineOf(db) == SqlEngine::Postgres) {
+        for (const char* sql : serverIndexes) {
+            try {
+                execUtility(db, QLatin1String(sql));
+            } catch (const DbError&) {
+            }
+        }
+    }
     for (const char* sql : indexes) {
         if (engineOf(db) == SqlEngine::Postgres) {
             // Only the tables' owner may add them; another login finds them there already.
