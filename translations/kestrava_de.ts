@@ -646,6 +646,76 @@ The data it replaced is kept as &quot;%1&quot;.</source>
         <translation>
 Die ersetzten Daten sind als &quot;%1&quot; aufbewahrt.</translation>
     </message>
+    <message>
+        <source>it is not a backup of a club database on a server.</source>
+        <translation>es ist keine Sicherung einer Vereinsdatenbank auf einem Server.</translation>
+    </message>
+    <message>
+        <source>Restore the club database %1 on %2:%3 from the backup &quot;%4&quot; of %5?
+
+The database holds %6, and will be replaced.
+
+The current data is kept first as &quot;%7&quot;, which &quot;Load Backup&quot; can restore.</source>
+        <translation>Die Vereinsdatenbank %1 auf %2:%3 aus der Sicherung „%4“ vom %5 wiederherstellen?
+
+Die Datenbank enthält %6 und wird ersetzt.
+
+Die aktuellen Daten werden zuerst als „%7“ aufbewahrt, das „Sicherung laden“ wiederherstellen kann.</translation>
+    </message>
+    <message>
+        <source>The database on the server (postgresql://USER@HOST:PORT/DATABASE; the password is taken from PGPASSWORD or the password file):</source>
+        <translation>Die Datenbank auf dem Server (postgresql://BENUTZER@HOST:PORT/DATENBANK; das Passwort kommt aus PGPASSWORD oder der Passwortdatei):</translation>
+    </message>
+    <message>
+        <source>Club database (*.db)</source>
+        <translation>Vereinsdatenbank (*.db)</translation>
+    </message>
+    <message>
+        <source>The club was copied to %1:</source>
+        <translation>Der Verein wurde nach %1 kopiert:</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows</source>
+        <translation>%1: %2 Zeilen</translation>
+    </message>
+    <message>
+        <source>The club %1 holds the %2 lofts that came with it.</source>
+        <translation>Der Verein %1 hat die %2 Schläge, die mit der Kopie gekommen sind.</translation>
+    </message>
+    <message>
+        <source>The club %1 has no login of its own on this server yet. Name of its new login (lower-case letters, digits and _):</source>
+        <translation>Der Verein %1 hat auf diesem Server noch keine eigene Anmeldung. Name der neuen Anmeldung (Kleinbuchstaben, Ziffern und _):</translation>
+    </message>
+    <message>
+        <source>Password for the login %1:</source>
+        <translation>Passwort für die Anmeldung %1:</translation>
+    </message>
+    <message>
+        <source>The same password again:</source>
+        <translation>Dasselbe Passwort noch einmal:</translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type them again.</source>
+        <translation>Die beiden Passwörter sind verschieden. Geben Sie sie erneut ein.</translation>
+    </message>
+    <message>
+        <source>The login %1 works for the club %2 only. The club&apos;s secretary names it in the data link:
+Data Source=%3</source>
+        <translation>Die Anmeldung %1 gilt nur für den Verein %2. Der Schriftführer des Vereins trägt sie in die Datenverknüpfung ein:
+Data Source=%3</translation>
+    </message>
+    <message>
+        <source>The club %1 has no login of its own on this server yet, and only the federation&apos;s administrator may add one. The administrator runs:
+kestrava --add-club-login LOGIN --club %1</source>
+        <translation>Der Verein %1 hat auf diesem Server noch keine eigene Anmeldung, und nur der Administrator des Verbands darf eine hinzufügen. Der Administrator führt aus:
+kestrava --add-club-login LOGIN --club %1</translation>
+    </message>
+    <message>
+        <source>No login was made for the club %1. It can be added later with:
+kestrava --add-club-login LOGIN --club %1</source>
+        <translation>Für den Verein %1 wurde keine Anmeldung angelegt. Sie kann später hinzugefügt werden mit:
+kestrava --add-club-login LOGIN --club %1</translation>
+    </message>
 </context>
 <context>
     <name>Data</name>
@@ -756,6 +826,34 @@ Die ersetzten Daten sind als &quot;%1&quot; aufbewahrt.</translation>
     <message>
         <source>Cannot read &quot;%1&quot;: %2</source>
         <translation>&quot;%1&quot; kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>pg_restore was not found; install the PostgreSQL client programs to restore a club database on a server.</source>
+        <translation>pg_restore wurde nicht gefunden; installieren Sie die PostgreSQL-Clientprogramme, um eine Vereinsdatenbank auf einem Server wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>pg_dump was not found; install the PostgreSQL client programs to back up a club database on a server.</source>
+        <translation>pg_dump wurde nicht gefunden; installieren Sie die PostgreSQL-Clientprogramme, um eine Vereinsdatenbank auf einem Server zu sichern.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 stopped unexpectedly.</source>
+        <translation>%1 wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>%1 ended with code %2.</source>
+        <translation>%1 endete mit Code %2.</translation>
+    </message>
+    <message>
+        <source>pg_dump wrote no backup.</source>
+        <translation>pg_dump hat keine Sicherung geschrieben.</translation>
+    </message>
+    <message>
+        <source>The club database %1 could not be backed up: %2</source>
+        <translation>Die Vereinsdatenbank %1 konnte nicht gesichert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1639,6 +1737,10 @@ Die ersetzten Daten sind als &quot;%1&quot; aufbewahrt.</translation>
         <source>Number of clocks %1</source>
         <translation>Anzahl Uhren %1</translation>
     </message>
+    <message>
+        <source>Ring %1</source>
+        <translation>Ring %1</translation>
+    </message>
 </context>
 <context>
     <name>OtherClockPanel</name>
@@ -2437,6 +2539,10 @@ Diese Änderungen speichern?</translation>
         <source>The result of race %1 of %2 is not final.</source>
         <translation>Das Ergebnis des Flugs %1 vom %2 ist nicht endgültig.</translation>
     </message>
+    <message>
+        <source>Race %1 of %2</source>
+        <translation>Flug %1 vom %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultTab</name>
@@ -3124,6 +3230,18 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
         <source>WGS84 geodesic</source>
         <translation>WGS84-Geodäte</translation>
     </message>
+    <message>
+        <source>Copy to server...</source>
+        <translation>Auf Server kopieren...</translation>
+    </message>
+    <message>
+        <source>Copy to file...</source>
+        <translation>In Datei kopieren...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
 </context>
 <context>
     <name>TfrmSynch_TC</name>
@@ -3224,6 +3342,21 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
     <message>
         <source>The database server %1 could not be opened: %2.</source>
         <translation>Der Datenbankserver %1 konnte nicht geöffnet werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ClubCopy</name>
+    <message>
+        <source>The table %1 of %2 has no column %3. Nothing was copied.</source>
+        <translation>Die Tabelle %1 von %2 hat keine Spalte %3. Es wurde nichts kopiert.</translation>
+    </message>
+    <message>
+        <source>%1 already holds rows in the table %2. A club is copied only into an empty database; nothing was changed.</source>
+        <translation>%1 enthält bereits Zeilen in der Tabelle %2. Ein Verein wird nur in eine leere Datenbank kopiert; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The table %1 has %2 rows in %3 but %4 in the copy. Nothing was copied.</source>
+        <translation>Die Tabelle %1 hat %2 Zeilen in %3, aber %4 in der Kopie. Es wurde nichts kopiert.</translation>
     </message>
 </context>
 </TS>

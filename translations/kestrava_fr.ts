@@ -646,6 +646,76 @@ The data it replaced is kept as &quot;%1&quot;.</source>
         <translation>
 Les données remplacées sont conservées sous « %1 ».</translation>
     </message>
+    <message>
+        <source>it is not a backup of a club database on a server.</source>
+        <translation>ce n&apos;est pas une sauvegarde d&apos;une base de données de club sur un serveur.</translation>
+    </message>
+    <message>
+        <source>Restore the club database %1 on %2:%3 from the backup &quot;%4&quot; of %5?
+
+The database holds %6, and will be replaced.
+
+The current data is kept first as &quot;%7&quot;, which &quot;Load Backup&quot; can restore.</source>
+        <translation>Restaurer la base de données du club %1 sur %2:%3 à partir de la sauvegarde « %4 » du %5 ?
+
+La base contient %6 et sera remplacée.
+
+Les données actuelles sont d&apos;abord conservées sous « %7 », que « Restaurer une sauvegarde » peut restaurer.</translation>
+    </message>
+    <message>
+        <source>The database on the server (postgresql://USER@HOST:PORT/DATABASE; the password is taken from PGPASSWORD or the password file):</source>
+        <translation>La base de données sur le serveur (postgresql://UTILISATEUR@HÔTE:PORT/BASE ; le mot de passe est pris dans PGPASSWORD ou dans le fichier des mots de passe) :</translation>
+    </message>
+    <message>
+        <source>Club database (*.db)</source>
+        <translation>Base de données du club (*.db)</translation>
+    </message>
+    <message>
+        <source>The club was copied to %1:</source>
+        <translation>Le club a été copié vers %1 :</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows</source>
+        <translation>%1 : %2 lignes</translation>
+    </message>
+    <message>
+        <source>The club %1 holds the %2 lofts that came with it.</source>
+        <translation>Le club %1 détient les %2 colombiers venus avec la copie.</translation>
+    </message>
+    <message>
+        <source>The club %1 has no login of its own on this server yet. Name of its new login (lower-case letters, digits and _):</source>
+        <translation>Le club %1 n&apos;a pas encore d&apos;identifiant propre sur ce serveur. Nom du nouvel identifiant (lettres minuscules, chiffres et _) :</translation>
+    </message>
+    <message>
+        <source>Password for the login %1:</source>
+        <translation>Mot de passe de l&apos;identifiant %1 :</translation>
+    </message>
+    <message>
+        <source>The same password again:</source>
+        <translation>Le même mot de passe encore une fois :</translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type them again.</source>
+        <translation>Les deux mots de passe diffèrent. Tapez-les à nouveau.</translation>
+    </message>
+    <message>
+        <source>The login %1 works for the club %2 only. The club&apos;s secretary names it in the data link:
+Data Source=%3</source>
+        <translation>L&apos;identifiant %1 ne sert qu&apos;au club %2. Le secrétaire du club l&apos;indique dans le lien de données :
+Data Source=%3</translation>
+    </message>
+    <message>
+        <source>The club %1 has no login of its own on this server yet, and only the federation&apos;s administrator may add one. The administrator runs:
+kestrava --add-club-login LOGIN --club %1</source>
+        <translation>Le club %1 n&apos;a pas encore d&apos;identifiant propre sur ce serveur, et seul l&apos;administrateur de la fédération peut en ajouter un. L&apos;administrateur exécute :
+kestrava --add-club-login LOGIN --club %1</translation>
+    </message>
+    <message>
+        <source>No login was made for the club %1. It can be added later with:
+kestrava --add-club-login LOGIN --club %1</source>
+        <translation>Aucun identifiant n&apos;a été créé pour le club %1. Il peut être ajouté plus tard avec :
+kestrava --add-club-login LOGIN --club %1</translation>
+    </message>
 </context>
 <context>
     <name>Data</name>
@@ -756,6 +826,34 @@ Les données remplacées sont conservées sous « %1 ».</translation>
     <message>
         <source>Cannot read &quot;%1&quot;: %2</source>
         <translation>Impossible de lire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>pg_restore was not found; install the PostgreSQL client programs to restore a club database on a server.</source>
+        <translation>pg_restore est introuvable ; installez les programmes clients de PostgreSQL pour restaurer une base de données de club sur un serveur.</translation>
+    </message>
+    <message>
+        <source>pg_dump was not found; install the PostgreSQL client programs to back up a club database on a server.</source>
+        <translation>pg_dump est introuvable ; installez les programmes clients de PostgreSQL pour sauvegarder une base de données de club sur un serveur.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <translation>%1 n&apos;a pas pu être lancé : %2</translation>
+    </message>
+    <message>
+        <source>%1 stopped unexpectedly.</source>
+        <translation>%1 s&apos;est arrêté de manière inattendue.</translation>
+    </message>
+    <message>
+        <source>%1 ended with code %2.</source>
+        <translation>%1 s&apos;est terminé avec le code %2.</translation>
+    </message>
+    <message>
+        <source>pg_dump wrote no backup.</source>
+        <translation>pg_dump n&apos;a écrit aucune sauvegarde.</translation>
+    </message>
+    <message>
+        <source>The club database %1 could not be backed up: %2</source>
+        <translation>La base de données du club %1 n&apos;a pas pu être sauvegardée : %2</translation>
     </message>
 </context>
 <context>
@@ -1639,6 +1737,10 @@ Les données remplacées sont conservées sous « %1 ».</translation>
         <source>Number of clocks %1</source>
         <translation>Nombre de constateurs %1</translation>
     </message>
+    <message>
+        <source>Ring %1</source>
+        <translation>Bague %1</translation>
+    </message>
 </context>
 <context>
     <name>OtherClockPanel</name>
@@ -2437,6 +2539,10 @@ Enregistrer ces modifications ?</translation>
         <source>The result of race %1 of %2 is not final.</source>
         <translation>Le résultat du concours %1 du %2 n&apos;est pas définitif.</translation>
     </message>
+    <message>
+        <source>Race %1 of %2</source>
+        <translation>Concours %1 du %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultTab</name>
@@ -3124,6 +3230,18 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
         <source>WGS84 geodesic</source>
         <translation>Géodésique WGS84</translation>
     </message>
+    <message>
+        <source>Copy to server...</source>
+        <translation>Copier vers le serveur...</translation>
+    </message>
+    <message>
+        <source>Copy to file...</source>
+        <translation>Copier vers un fichier...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copie</translation>
+    </message>
 </context>
 <context>
     <name>TfrmSynch_TC</name>
@@ -3224,6 +3342,21 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
     <message>
         <source>The database server %1 could not be opened: %2.</source>
         <translation>Le serveur de base de données %1 n&apos;a pas pu être ouvert : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ClubCopy</name>
+    <message>
+        <source>The table %1 of %2 has no column %3. Nothing was copied.</source>
+        <translation>La table %1 de %2 n&apos;a pas de colonne %3. Rien n&apos;a été copié.</translation>
+    </message>
+    <message>
+        <source>%1 already holds rows in the table %2. A club is copied only into an empty database; nothing was changed.</source>
+        <translation>%1 contient déjà des lignes dans la table %2. Un club n&apos;est copié que dans une base de données vide ; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>The table %1 has %2 rows in %3 but %4 in the copy. Nothing was copied.</source>
+        <translation>La table %1 a %2 lignes dans %3 mais %4 dans la copie. Rien n&apos;a été copié.</translation>
     </message>
 </context>
 </TS>

@@ -646,6 +646,76 @@ The data it replaced is kept as &quot;%1&quot;.</source>
         <translation>
 De vervangen gegevens zijn bewaard als &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>it is not a backup of a club database on a server.</source>
+        <translation>het is geen back-up van een clubdatabase op een server.</translation>
+    </message>
+    <message>
+        <source>Restore the club database %1 on %2:%3 from the backup &quot;%4&quot; of %5?
+
+The database holds %6, and will be replaced.
+
+The current data is kept first as &quot;%7&quot;, which &quot;Load Backup&quot; can restore.</source>
+        <translation>De clubdatabase %1 op %2:%3 terugzetten uit de back-up &quot;%4&quot; van %5?
+
+De database bevat %6 en wordt vervangen.
+
+De huidige gegevens worden eerst bewaard als &quot;%7&quot;, die &quot;Back-up terugzetten&quot; kan terugzetten.</translation>
+    </message>
+    <message>
+        <source>The database on the server (postgresql://USER@HOST:PORT/DATABASE; the password is taken from PGPASSWORD or the password file):</source>
+        <translation>De database op de server (postgresql://GEBRUIKER@HOST:POORT/DATABASE; het wachtwoord komt uit PGPASSWORD of het wachtwoordbestand):</translation>
+    </message>
+    <message>
+        <source>Club database (*.db)</source>
+        <translation>Clubdatabase (*.db)</translation>
+    </message>
+    <message>
+        <source>The club was copied to %1:</source>
+        <translation>De club is gekopieerd naar %1:</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows</source>
+        <translation>%1: %2 rijen</translation>
+    </message>
+    <message>
+        <source>The club %1 holds the %2 lofts that came with it.</source>
+        <translation>De vereniging %1 heeft de %2 hokken die met de kopie meekwamen.</translation>
+    </message>
+    <message>
+        <source>The club %1 has no login of its own on this server yet. Name of its new login (lower-case letters, digits and _):</source>
+        <translation>De vereniging %1 heeft nog geen eigen aanmelding op deze server. Naam van de nieuwe aanmelding (kleine letters, cijfers en _):</translation>
+    </message>
+    <message>
+        <source>Password for the login %1:</source>
+        <translation>Wachtwoord voor de aanmelding %1:</translation>
+    </message>
+    <message>
+        <source>The same password again:</source>
+        <translation>Hetzelfde wachtwoord nogmaals:</translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type them again.</source>
+        <translation>De twee wachtwoorden verschillen. Typ ze opnieuw.</translation>
+    </message>
+    <message>
+        <source>The login %1 works for the club %2 only. The club&apos;s secretary names it in the data link:
+Data Source=%3</source>
+        <translation>De aanmelding %1 werkt alleen voor de vereniging %2. De secretaris van de vereniging vermeldt ze in de gegevenskoppeling:
+Data Source=%3</translation>
+    </message>
+    <message>
+        <source>The club %1 has no login of its own on this server yet, and only the federation&apos;s administrator may add one. The administrator runs:
+kestrava --add-club-login LOGIN --club %1</source>
+        <translation>De vereniging %1 heeft nog geen eigen aanmelding op deze server, en alleen de beheerder van de federatie mag er een toevoegen. De beheerder voert uit:
+kestrava --add-club-login LOGIN --club %1</translation>
+    </message>
+    <message>
+        <source>No login was made for the club %1. It can be added later with:
+kestrava --add-club-login LOGIN --club %1</source>
+        <translation>Er is geen aanmelding gemaakt voor de vereniging %1. Ze kan later worden toegevoegd met:
+kestrava --add-club-login LOGIN --club %1</translation>
+    </message>
 </context>
 <context>
     <name>Data</name>
@@ -756,6 +826,34 @@ De vervangen gegevens zijn bewaard als &quot;%1&quot;.</translation>
     <message>
         <source>Cannot read &quot;%1&quot;: %2</source>
         <translation>&quot;%1&quot; kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>pg_restore was not found; install the PostgreSQL client programs to restore a club database on a server.</source>
+        <translation>pg_restore is niet gevonden; installeer de PostgreSQL-clientprogramma&apos;s om een clubdatabase op een server terug te zetten.</translation>
+    </message>
+    <message>
+        <source>pg_dump was not found; install the PostgreSQL client programs to back up a club database on a server.</source>
+        <translation>pg_dump is niet gevonden; installeer de PostgreSQL-clientprogramma&apos;s om een back-up te maken van een clubdatabase op een server.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <translation>%1 kon niet worden gestart: %2</translation>
+    </message>
+    <message>
+        <source>%1 stopped unexpectedly.</source>
+        <translation>%1 is onverwacht gestopt.</translation>
+    </message>
+    <message>
+        <source>%1 ended with code %2.</source>
+        <translation>%1 eindigde met code %2.</translation>
+    </message>
+    <message>
+        <source>pg_dump wrote no backup.</source>
+        <translation>pg_dump heeft geen back-up geschreven.</translation>
+    </message>
+    <message>
+        <source>The club database %1 could not be backed up: %2</source>
+        <translation>Van de clubdatabase %1 kon geen back-up worden gemaakt: %2</translation>
     </message>
 </context>
 <context>
@@ -1639,6 +1737,10 @@ De vervangen gegevens zijn bewaard als &quot;%1&quot;.</translation>
         <source>Number of clocks %1</source>
         <translation>Aantal klokken %1</translation>
     </message>
+    <message>
+        <source>Ring %1</source>
+        <translation>Ring %1</translation>
+    </message>
 </context>
 <context>
     <name>OtherClockPanel</name>
@@ -2437,6 +2539,10 @@ Deze wijzigingen opslaan?</translation>
         <source>The result of race %1 of %2 is not final.</source>
         <translation>De uitslag van vlucht %1 van %2 is niet definitief.</translation>
     </message>
+    <message>
+        <source>Race %1 of %2</source>
+        <translation>Vlucht %1 van %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultTab</name>
@@ -3124,6 +3230,18 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
         <source>WGS84 geodesic</source>
         <translation>WGS84-geodeet</translation>
     </message>
+    <message>
+        <source>Copy to server...</source>
+        <translation>Naar server kopiëren...</translation>
+    </message>
+    <message>
+        <source>Copy to file...</source>
+        <translation>Naar bestand kopiëren...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
 </context>
 <context>
     <name>TfrmSynch_TC</name>
@@ -3224,6 +3342,21 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
     <message>
         <source>The database server %1 could not be opened: %2.</source>
         <translation>De databaseserver %1 kon niet geopend worden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ClubCopy</name>
+    <message>
+        <source>The table %1 of %2 has no column %3. Nothing was copied.</source>
+        <translation>De tabel %1 van %2 heeft geen kolom %3. Er is niets gekopieerd.</translation>
+    </message>
+    <message>
+        <source>%1 already holds rows in the table %2. A club is copied only into an empty database; nothing was changed.</source>
+        <translation>%1 bevat al rijen in de tabel %2. Een club wordt alleen naar een lege database gekopieerd; er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>The table %1 has %2 rows in %3 but %4 in the copy. Nothing was copied.</source>
+        <translation>De tabel %1 heeft %2 rijen in %3 maar %4 in de kopie. Er is niets gekopieerd.</translation>
     </message>
 </context>
 </TS>
