@@ -73,7 +73,8 @@ bool gServer = false;
 // `expr` as a number of `width` digits with leading zeros, in the engine's own words.
 QString padded(const QString& expr, int width) {
     return gServer ? QStringLiteral("lpad((%1)::text, %2, '0')").arg(expr).arg(width)
-                   : QStringLiteral("printf('%0%2d', %1)").arg(expr).arg(width);
+                   : QStringLiteral("printf('%0") + QString::number(width) +
+                         QStringLiteral("d', ") + expr + QLatin1Char(')');
 }
 
 // Copies the rows of `table` in the club file that `where` selects into the same table on the
