@@ -412,6 +412,12 @@ class CopyProgress : public Progress {
   public:
     explicit CopyProgress(QWidget* parent) : parent_(parent) {}
     void step(qint64 done, qint64 total, const QString& text = {}) override {
+        // Closed once the copy is done, so that it does not stand over the message and the
+        // questions that follow.
+        if (done >= total) {
+            dialog_.reset();
+            return;
+        }
         if (!dialog_) {
             dialog_ = std::make_unique<ProgressDialog>(parent_, TfrmSetup::tr("Copy"), false);
         }
