@@ -601,6 +601,25 @@ QStringList TdmZOLF::texts(const QString& sql, const QVariantList& params) {
     return result;
 }
 
+QList<QVariantList> TdmZOLF::rows(const QString& sql, const QVariantList& params) {
+    QList<QVariantList> result;
+    shielded(sql, [&] {
+        result = runKept(kept(sql), params, [](QSqlQuery& q) {
+            QList<QVariantList> out;
+            const int columns = q.record().count();
+            while (q.next()) {
+                QVariantList row;
+                for (int c = 0; c < columns; ++c) {
+                    row << q.value(c);
+                }
+                out << row;
+            }
+            return out;
+        });
+    });
+    return result;
+}
+
 QSqlQuery TdmZOLF::prepare(const QString& sql) {
     return preparedOnly(connection(), sql);
 }

@@ -60,6 +60,8 @@ class TdmZOLF {
     QVariant value(const QString& sql, const QVariantList& params = {});
     // The first column of every row, as texts.
     QStringList texts(const QString& sql, const QVariantList& params = {});
+    // Every row with the values of its columns (a few rows, read whole at once).
+    QList<QVariantList> rows(const QString& sql, const QVariantList& params = {});
     // A statement prepared once, to be run many times with run() (an import's lines).
     QSqlQuery prepare(const QString& sql);
     // Runs a prepared statement with these values. Throws DbError when it is refused.

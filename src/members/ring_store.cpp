@@ -1,6 +1,7 @@
 #include "ring_store.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QSqlRecord>
 
 #include "data/clock.h"
@@ -75,6 +76,60 @@ void insertRing(TdmZOLF& db, const RingEntry& e, const QString& ringNo, const QS
              StoredText(e.parts.letters), StoredText(number), sex, StoredText(colour),
              StoredText(comment), DateText(now.date()), MomentMsText(now)});
 }
+
+// The rings of a range that are stored already, each with whether it is marked deleted
+// (a number stored twice counts as deleted when any of its rows is), read in one statement.
+// Each number is looked up on its own by the ring number index: a list of numbers compared at
+// once may be read by a scan of every ring on a server that has no figures about the table
+// yet (a club just copied there).
+QHash<QString, bool> storedRings(TdmZOLF& db, const QStringList& ringNos) {
+    QHash<QString, bool> stored;
+    if (ringNos.isEmpty()) {
+        return stored;
+    }
+    QVariantList params;
+    QStringList numbers;
+    for (const QString& no : ringNos) {
+        params << no;
+        numbers << (numbers.isEmpty() ? QStringLiteral("select ? as r")
+                                      : QStringLiteral("select ?"));
+    }
+    const QList<QVariantList> rows =
+        db.rows(QStringLiteral("select v.r, (select max(case when ") + kNotDeleted +
+                    QStringLiteral(" then 0 else 1 end) from ZOL_PigData p where "
+                                   "p.PRingNo=v.r) from (") +
+                    numbers.join(QStringLiteral(" union all ")) + QStringLiteral(") as v"),
+                params);
+    for (const QVariantList& row : rows) {
+        if (!row.value(1).isNull()) {
+            stored.insert(row.value(0).toString(), row.value(1).toInt() != 0);
+        }
+    }
+    return stored;
+}
+
+// The new rings of a range (ring number, registration number), stored by one statement with a
+// row for each, in the order given.
+void insertRings(TdmZOLF& db, const RingEntry& e, const QList<std::pair<QString, QString>>& rings,
+                 const QString& sex, const QString& colour, const QString& comment,
+                 const QDateTime& now) {
+    if (rings.isEmpty()) {
+        return;
+    }
+    QVariantList params;
+    for (const auto& [ringNo, number] : rings) {
+        params << StoredText(e.loftNo) << ringNo << StoredText(e.parts.country)
+               << StoredText(e.parts.year) << StoredText(e.parts.letters) << StoredText(number)
+               << sex << StoredText(colour) << StoredText(comment) << DateText(now.date())
+               << MomentMsText(now);
+    }
+    db.exec(QStringLiteral("insert into ZOL_PigData (LoftNo,PRingNo,RCountry,RYear,RRegLetter,"
+                           "RRegNumber,Sex,ColorType,Comment,SynchFlag,DeleteMark,CreateDate,"
+                           "Updatetime) values") +
+                QStringList(int(rings.size()), QStringLiteral("(?,?,?,?,?,?,?,?,?,1,0,?,?)"))
+                    .join(QLatin1Char(',')),
+            params);
+}
 }  // namespace
 
 QString RevivedRingsText(const QStringList& revived) {
@@ -143,8 +198,7 @@ RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& e, Pro
         result.kept = saved == EditedRowSave::Kept;
         return result;
     }
-    const bool deleted = ringMarkedDeleted(db, ringNo);
-    if (!range && deleted) {
+    if (!range && ringMarkedDeleted(db, ringNo)) {
         reviveRing(db, e, ringNo, e.parts.number, sex, colour, comment, now);
         result.ringNo = ringNo;
         result.revived << ringNo;
@@ -172,24 +226,33 @@ RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& e, Pro
         result.ringNo = ringNo;
         return result;
     }
+    // The whole range is looked up at once and its new rings stored at once: on a server
+    // every statement is a trip over the network.
+    QStringList ringNos;
+    for (const QString& number : std::as_const(numbers)) {
+        RingParts parts = e.parts;
+        parts.number = number;
+        ringNos << ComposeRingNumber(parts, {}, int(e.parts.number.size()));
+    }
     db.transaction([&] {
-        for (const QString& number : numbers) {
-            RingParts parts = e.parts;
-            parts.number = number;
-            const QString no = ComposeRingNumber(parts, {}, int(e.parts.number.size()));
-            if (ringMarkedDeleted(db, no)) {
-                reviveRing(db, e, no, number, sex, colour, comment, now);
+        result = {};
+        const QHash<QString, bool> stored = storedRings(db, ringNos);
+        QList<std::pair<QString, QString>> fresh;
+        for (int i = 0; i < ringNos.size(); ++i) {
+            const QString& no = ringNos.at(i);
+            const auto found = stored.constFind(no);
+            if (found == stored.constEnd()) {
+                fresh.append({no, numbers.at(i)});
+            } else if (found.value()) {
+                reviveRing(db, e, no, numbers.at(i), sex, colour, comment, now);
                 result.revived << no;
-                result.ringNo = no;
-                continue;
-            }
-            if (ringExists(db, no)) {
+            } else {
                 result.skipped << no;
                 continue;
             }
-            insertRing(db, e, no, number, sex, colour, comment, now);
             result.ringNo = no;
         }
+        insertRings(db, e, fresh, sex, colour, comment, now);
     });
     return result;
 }
