@@ -1,6 +1,8 @@
 #include "sql_dialect.h"
 
 #include <QCoreApplication>
+#include <QHash>
+#include <QMutex>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlField>
@@ -259,10 +261,8 @@ QString ServerOpenFailureText(const ServerAddress& address, const QSqlError& err
         .arg(where, ServerMessage(error));
 }
 
-QString WrittenSpelling(const QString& sql, const QString& name) {
-    if (name.isEmpty() || name != name.toLower()) {
-        return name;
-    }
+namespace {
+QString FindWrittenSpelling(const QString& sql, const QString& name) {
     const QRegularExpression word(QStringLiteral("(?<![A-Za-z0-9_])") +
                                       QRegularExpression::escape(name) +
                                       QStringLiteral("(?![A-Za-z0-9_])"),
@@ -289,6 +289,32 @@ QString WrittenSpelling(const QString& sql, const QString& name) {
         }
     }
     return name;
+}
+}  // namespace
+
+QString WrittenSpelling(const QString& sql, const QString& name) {
+    if (name.isEmpty() || name != name.toLower()) {
+        return name;
+    }
+    // A grid asks again for the same statement each time it loads (a loft's ring list, every
+    // time another member is picked), and the search through the statement costs far more
+    // than reading the rows; so what was found is kept, for a bounded number of statements.
+    static QMutex guard;
+    static QHash<QString, QHash<QString, QString>> found;
+    QMutexLocker lock(&guard);
+    auto statement = found.find(sql);
+    if (statement == found.end()) {
+        constexpr int kStatementsKept = 256;
+        if (found.size() >= kStatementsKept) {
+            found.clear();
+        }
+        statement = found.insert(sql, {});
+    }
+    auto spelled = statement->constFind(name);
+    if (spelled == statement->constEnd()) {
+        spelled = statement->insert(name, FindWrittenSpelling(sql, name));
+    }
+    return spelled.value();
 }
 
 QSqlRecord WithWrittenSpelling(SqlEngine engine, const QString& sql, QSqlRecord record) {
