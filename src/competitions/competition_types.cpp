@@ -162,34 +162,31 @@ QList<RaceBird> ReadRaceBirds(TdmZOLF& db, const RaceId& race) {
 
 void KeepSeasonResults(TdmZOLF& db, const QDate& lastDay) {
     const QString last = DateText(lastDay);
-    // The races about to be purged (a handful), each replacing its earlier copy by its key.
-    QSqlQuery races = db.select(QStringLiteral("select distinct LiberCode, substr(LiberDate,1,10) "
-                                               "from ZOL_PigRaceData where "
-                                               "substr(LiberDate,1,10)<=?"),
-                                {last});
-    QList<QVariantList> keys;
-    while (races.next()) {
-        keys << QVariantList{races.value(0), races.value(1)};
-    }
-    if (keys.isEmpty()) {
+    if (db.value(QStringLiteral("select 1 from ZOL_PigRaceData where substr(LiberDate,1,10)<=? "
+                                "limit 1"),
+                 {last})
+            .isNull()) {
         return;
     }
+    // Every race about to be purged at once, each replacing its earlier copy by its key (code
+    // and day): two statements whatever the number of races, which on a server saves a trip
+    // over the network for each.
     db.transaction([&] {
         EnsureSeasonResultTable(db);
-        for (const QVariantList& key : keys) {
-            db.exec(QStringLiteral("delete from KST_SeasonResult where LiberCode=? and "
-                                   "LiberDate=?"),
-                    key);
-            db.exec(QStringLiteral(
-                        "insert into KST_SeasonResult (LiberCode, LiberDate, PRingNo, LoftNo, "
-                        "FlySpeed) select a.LiberCode, substr(a.LiberDate,1,10), a.PRingNo, "
-                        "max(p.LoftNo), max(case when a.BackTime is null then null else "
-                        "a.FlySpeed end) from ZOL_PigRaceData a left join ZOL_PigData p on "
-                        "p.PRingNo=a.PRingNo where a.LiberCode=? and substr(a.LiberDate,1,10)=? "
-                        "and a.PRingNo is not null group by a.LiberCode, "
-                        "substr(a.LiberDate,1,10), a.PRingNo"),
-                    key);
-        }
+        db.exec(QStringLiteral("delete from KST_SeasonResult where LiberDate<=? and exists "
+                               "(select 1 from ZOL_PigRaceData a where "
+                               "a.LiberCode=KST_SeasonResult.LiberCode and "
+                               "substr(a.LiberDate,1,10)=KST_SeasonResult.LiberDate)"),
+                {last});
+        db.exec(QStringLiteral(
+                    "insert into KST_SeasonResult (LiberCode, LiberDate, PRingNo, LoftNo, "
+                    "FlySpeed) select a.LiberCode, substr(a.LiberDate,1,10), a.PRingNo, "
+                    "max(p.LoftNo), max(case when a.BackTime is null then null else "
+                    "a.FlySpeed end) from ZOL_PigRaceData a left join ZOL_PigData p on "
+                    "p.PRingNo=a.PRingNo where substr(a.LiberDate,1,10)<=? and a.LiberCode is "
+                    "not null and a.PRingNo is not null group by a.LiberCode, "
+                    "substr(a.LiberDate,1,10), a.PRingNo"),
+                {last});
     });
 }
 
