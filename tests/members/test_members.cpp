@@ -467,6 +467,7 @@ void TestMembers::deletedRingIsRestoredWhenSavedAgain() {
         SaveRing(*t.db, t.clock, ring("L1", "BELG", "2025", "-", "0097", "0100"));
     QCOMPARE(range.revived, QStringList{"BELG25-0099"});
     QCOMPARE(range.skipped, QStringList{"BELG25-0098"});
+    QCOMPARE(range.ringNo, QStringLiteral("BELG25-0100"));
     QCOMPARE(column(*t.db, "select RRegNumber||LoftNo||DeleteMark from ZOL_PigData order by 1"),
              QStringList({"0097L10", "0098L10", "0099L10", "0100L10"}));
     QCOMPARE(RingCount(*t.db, "L1"), 4);
