@@ -144,8 +144,9 @@ void TestApp::purgeKeepsTheLast58Days() {
                    {QString::fromLatin1(day)});
     }
     // An old entry without a race code is purged too (the season keeps no copy of it).
-    t.db->exec(QStringLiteral("insert into ZOL_PigRaceData (LiberDate, PRingNo) values "
-                              "('2026-03-01', 'GB-26-2')"));
+    t.db->exec(
+        QStringLiteral("insert into ZOL_PigRaceData (LiberDate, PRingNo) values "
+                       "('2026-03-01', 'GB-26-2')"));
     PurgeOldRaceData(*t.db, t.clock);
     for (const char* table : {"ZOL_PigRaceData", "ZOL_RaceClockTime"}) {
         QStringList left;
