@@ -84,11 +84,17 @@ DataPaths defaultDataDir(const QString& programDir, const QString& appDataDir) {
 
 DataPaths DataPaths::resolveDataDir(const QString& dataOption, const QString& workingDir,
                                     const QString& programDir, const QString& appDataDir) {
-    if (!dataOption.isEmpty()) {
-        return forDataDir(QDir(workingDir).absoluteFilePath(dataOption));
-    }
     const QString source =
         dataSourceOf(QDir(workingDir).absoluteFilePath(QLatin1String(kLinkFileName)));
+    if (!dataOption.isEmpty()) {
+        DataPaths p = forDataDir(QDir(workingDir).absoluteFilePath(dataOption));
+        if (IsServerSource(source)) {
+            // The folder named is this PC's (settings, logs, backups); the club stays on the
+            // server, where the other seats work on it too.
+            p.databaseFile = source;
+        }
+        return p;
+    }
     if (!source.isEmpty() && !IsServerSource(source)) {
         return forDatabase(QDir(workingDir).absoluteFilePath(source));
     }

@@ -73,6 +73,15 @@ void TestServer::dataLinkNamesAServer() {
     QCOMPARE(p.databaseFile, QStringLiteral("postgresql://secretary@clubserver:5433/kestrava"));
     // Settings and backups stay in this PC's data folder.
     QCOMPARE(p.dataDir, QDir(program.path()).absolutePath());
+
+    // A data folder named on the command line is this PC's folder; the club stays on the
+    // server the link names (two seats must not each work on a file of their own unawares).
+    QTemporaryDir folder;
+    const DataPaths named =
+        DataPaths::resolve(folder.path(), work.path(), program.path(), QString());
+    QCOMPARE(named.databaseFile, QStringLiteral("postgresql://secretary@clubserver:5433/kestrava"));
+    QCOMPARE(named.dataDir, QDir(folder.path()).absolutePath());
+    QCOMPARE(named.iniFile, QDir(folder.path()).absoluteFilePath(QStringLiteral("ZOLF.ini")));
 }
 
 void TestServer::serverAddresses_data() {
