@@ -121,6 +121,11 @@ void execUtility(const QSqlDatabase& db, const QString& sql) {
     }
 }
 
+// A statement that changes nothing: run twice, it does no harm.
+bool IsReading(const QString& sql) {
+    return sql.trimmed().startsWith(QLatin1String("select"), Qt::CaseInsensitive);
+}
+
 QSqlQuery prepared(const QSqlDatabase& db, const QString& sql, const QVariantList& params,
                    bool forwardOnly = true) {
     if (params.isEmpty() && isUtility(db, sql)) {
@@ -519,6 +524,47 @@ auto runKept(QSqlQuery& q, const QVariantList& params, Read read) {
 }
 }  // namespace
 
+void TdmZOLF::mendConnection() {
+    // The driver closes a connection it found broken; statements on it then fail without a
+    // reason of the server's.
+    if (depth_ > 0 || !isServer() || (!lost_ && isOpen())) {
+        return;
+    }
+    close();
+    // Throws, in plain words, while the server cannot be reached; the next use tries again.
+    reopen();
+    lost_ = false;
+}
+
+template <typename Work>
+auto TdmZOLF::attended(bool repeatable, Work work) -> decltype(work()) {
+    if (depth_ == 0) {
+        mendConnection();
+    }
+    try {
+        return work();
+    } catch (const DbError& e) {
+        if (!isServer() || (!IsConnectionLost(e.code()) && isOpen())) {
+            throw;
+        }
+        lost_ = true;
+        if (!repeatable || depth_ > 0) {
+            if (IsConnectionLost(e.code())) {
+                throw;
+            }
+            const QString lost = QStringLiteral("08006");
+            throw DbError(
+                RefusalText(SqlEngine::Postgres,
+                            QSqlError(QString(), QString(), QSqlError::ConnectionError, lost)),
+                lost);
+        }
+    }
+    // The statement changes nothing (a read, or a begin): it runs once more on a new
+    // connection.
+    mendConnection();
+    return work();
+}
+
 void TdmZOLF::shielded(const QString& sql, const std::function<void()>& run) {
     // The program's own tables are made when first needed, and a read of one not made yet is
     // taken as "nothing there". On the server such a refusal would void the whole transaction
@@ -539,12 +585,14 @@ void TdmZOLF::shielded(const QString& sql, const std::function<void()>& run) {
 }
 
 void TdmZOLF::exec(const QString& sql, const QVariantList& params) {
-    shielded(sql, [&] {
-        if (params.isEmpty() && isUtility(connection(), sql)) {
-            execUtility(connection(), sql);
-            return;
-        }
-        runKept(kept(sql), params, [](QSqlQuery&) { return 0; });
+    attended(false, [&] {
+        shielded(sql, [&] {
+            if (params.isEmpty() && isUtility(connection(), sql)) {
+                execUtility(connection(), sql);
+                return;
+            }
+            runKept(kept(sql), params, [](QSqlQuery&) { return 0; });
+        });
     });
 }
 
@@ -574,28 +622,34 @@ bool TdmZOLF::tryExec(const QString& sql, const QVariantList& params) {
 
 QSqlQuery TdmZOLF::select(const QString& sql, const QVariantList& params, bool forwardOnly) {
     QSqlQuery result;
-    shielded(sql, [&] { result = prepared(connection(), sql, params, forwardOnly); });
+    attended(IsReading(sql), [&] {
+        shielded(sql, [&] { result = prepared(connection(), sql, params, forwardOnly); });
+    });
     return result;
 }
 
 QVariant TdmZOLF::value(const QString& sql, const QVariantList& params) {
     QVariant result;
-    shielded(sql, [&] {
-        result = runKept(kept(sql), params,
-                         [](QSqlQuery& q) { return q.next() ? q.value(0) : QVariant(); });
+    attended(IsReading(sql), [&] {
+        shielded(sql, [&] {
+            result = runKept(kept(sql), params,
+                             [](QSqlQuery& q) { return q.next() ? q.value(0) : QVariant(); });
+        });
     });
     return result;
 }
 
 QStringList TdmZOLF::texts(const QString& sql, const QVariantList& params) {
     QStringList result;
-    shielded(sql, [&] {
-        result = runKept(kept(sql), params, [](QSqlQuery& q) {
-            QStringList out;
-            while (q.next()) {
-                out << q.value(0).toString();
-            }
-            return out;
+    attended(IsReading(sql), [&] {
+        shielded(sql, [&] {
+            result = runKept(kept(sql), params, [](QSqlQuery& q) {
+                QStringList out;
+                while (q.next()) {
+                    out << q.value(0).toString();
+                }
+                return out;
+            });
         });
     });
     return result;
@@ -621,7 +675,7 @@ QList<QVariantList> TdmZOLF::rows(const QString& sql, const QVariantList& params
 }
 
 QSqlQuery TdmZOLF::prepare(const QString& sql) {
-    return preparedOnly(connection(), sql);
+    return attended(true, [&] { return preparedOnly(connection(), sql); });
 }
 
 void TdmZOLF::run(QSqlQuery& statement, const QVariantList& params) {
@@ -679,7 +733,10 @@ void TdmZOLF::transaction(const std::function<void()>& work) {
         exec(QStringLiteral("release savepoint ") + mark);
         return;
     }
-    begin(db);
+    attended(true, [&] {
+        db = connection();
+        begin(db);
+    });
     depth_ = 1;
     try {
         work();
@@ -693,17 +750,32 @@ void TdmZOLF::transaction(const std::function<void()>& work) {
         const QString text = refusal(db, db.lastError());
         const QString code = RefusalCode(db.lastError());
         db.rollback();
+        if (isServer() && IsConnectionLost(code)) {
+            lost_ = true;
+        }
         throw DbError(text, code);
     }
 }
 
 bool TdmZOLF::beginSteps(QSqlError* error) {
-    QSqlDatabase db = connection();
-    if (depth_ > 0 || !db.transaction()) {
+    if (depth_ > 0) {
         if (error != nullptr) {
-            *error = depth_ > 0 ? QSqlError(QString(), QStringLiteral("A transaction is open."),
-                                            QSqlError::TransactionError)
-                                : db.lastError();
+            *error = QSqlError(QString(), QStringLiteral("A transaction is open."),
+                               QSqlError::TransactionError);
+        }
+        return false;
+    }
+    try {
+        attended(true, [&] {
+            QSqlDatabase db = connection();
+            if (!db.transaction()) {
+                throw DbError(refusal(db, db.lastError()), RefusalCode(db.lastError()));
+            }
+        });
+    } catch (const DbError& e) {
+        if (error != nullptr) {
+            // Already in plain words.
+            *error = QSqlError(QString(), e.text(), QSqlError::TransactionError, e.code());
         }
         return false;
     }
@@ -719,6 +791,9 @@ bool TdmZOLF::commitSteps(QSqlError* error) {
     if (!db.commit()) {
         if (error != nullptr) {
             *error = db.lastError();
+        }
+        if (isServer() && IsConnectionLost(RefusalCode(db.lastError()))) {
+            lost_ = true;
         }
         if (isServer()) {
             // The server ends a transaction whose commit it refused.

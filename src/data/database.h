@@ -124,13 +124,22 @@ class TdmZOLF {
     void begin(QSqlDatabase& db);
     void applyServerLockTimeout();
     void shielded(const QString& sql, const std::function<void()>& run);
+    // Runs `work`, one statement or the start of an action. Outside any action, a connection
+    // the server closed meanwhile (restarted, or the session ended) is made anew first; a
+    // `repeatable` statement (one that changes nothing, or a begin) that meets such a
+    // connection runs once more on a new one.
+    template <typename Work>
+    auto attended(bool repeatable, Work work) -> decltype(work());
+    // Makes the connection anew after the server closed it.
+    void mendConnection();
     // The kept statement for `sql`, prepared on first use.
     QSqlQuery& kept(const QString& sql);
 
     QString file_;
     QString connectionName_;
     QHash<QString, QSqlQuery> kept_;
-    int depth_ = 0;  // transactions open, the outermost first
+    int depth_ = 0;      // transactions open, the outermost first
+    bool lost_ = false;  // the server closed the connection; it is made anew before the next use
     int lockWaitLimitMs_ = 30000;
     QString seat_;
     std::shared_ptr<const int> lifetime_ = std::make_shared<const int>(0);

@@ -116,8 +116,33 @@ QString CreateScratchTableText(SqlEngine engine, const QString& name,
         .arg(name, columns.join(QStringLiteral(", ")));
 }
 
+namespace {
+// The driver's texts for a connection that is gone, which it reports without a state code.
+bool SaysConnectionEnded(const QSqlError& error) {
+    const QString raw = error.databaseText() + QLatin1Char(' ') + error.driverText();
+    for (const char* marker :
+         {"no connection to the server", "server closed the connection", "terminating connection",
+          "could not send data to server", "could not receive data from server",
+          "connection to server was lost", "SSL connection has been closed"}) {
+        if (raw.contains(QLatin1String(marker), Qt::CaseInsensitive)) {
+            return true;
+        }
+    }
+    return false;
+}
+}  // namespace
+
 QString RefusalCode(const QSqlError& error) {
-    return error.nativeErrorCode();
+    const QString code = error.nativeErrorCode();
+    if (code.isEmpty() && SaysConnectionEnded(error)) {
+        return QStringLiteral("08006");
+    }
+    return code;
+}
+
+bool IsConnectionLost(const QString& code) {
+    return code.startsWith(QLatin1String("08")) || code == QLatin1String("57P01") ||
+           code == QLatin1String("57P02") || code == QLatin1String("57P03");
 }
 
 bool IsBusyFileCode(const QString& code) {
@@ -201,7 +226,7 @@ QString RefusalText(SqlEngine engine, const QSqlError& error) {
             "The database server took too long and the action was stopped; "
             "nothing of it was stored.");
     }
-    if (code.startsWith(QLatin1String("08")) || code == QLatin1String("57P01")) {
+    if (IsConnectionLost(code)) {
         return ServerText::tr(
             "The connection to the database server was lost; nothing of this "
             "action was stored.");

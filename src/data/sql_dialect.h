@@ -60,8 +60,13 @@ QString RefusalText(SqlEngine engine, const QSqlError& error);
 // True when the server refused the action because this login may not do it (a privilege it
 // lacks, or a row outside its club).
 bool IsPermissionRefusal(const QSqlError& error);
-// The SQLSTATE of a server refusal ("23505"), or empty on the file engine.
+// The SQLSTATE of a server refusal ("23505"), or empty on the file engine. A connection the
+// server closed (restarted, or the session ended) comes without one from the driver and is
+// given "08006".
 QString RefusalCode(const QSqlError& error);
+// True for refusal codes that mean the connection to the server is gone: nothing more runs on
+// it, and a new one must be made.
+bool IsConnectionLost(const QString& code);
 // True for a club file's refusal code that means another program holds the file (busy, locked).
 bool IsBusyFileCode(const QString& code);
 // True for refusal codes (RefusalCode, DbError::code) that mean another seat was in the way:

@@ -75,6 +75,7 @@ class TestSeats : public QObject {
     void waitForAnotherSeat_data();
     void waitForAnotherSeat();
     void manualTimesOnFourSeats();
+    void serverConnectionLostAndBack();
 };
 
 void TestSeats::memberEditedOnTwoSeats_data() {
@@ -488,6 +489,73 @@ void TestSeats::manualTimesOnFourSeats() {
     QCOMPARE(t.db->texts("select LoftNo from ZOL_RaceClockTime order by LoftNo"), lofts);
     QCOMPARE(t.db->rowCount("select 1 from KST_EntryHistory where Field='BackTime'"),
              kWriters * kEach);
+}
+
+// The server drops a seat's connection (restarted, or the seat's session ended by its
+// administrator): the action under way says so in plain words and stores nothing, and the
+// seat goes on working once the server is there again, without a restart of the program.
+void TestSeats::serverConnectionLostAndBack() {
+    TestContext t;
+    if (!t.db->isServer()) {
+        QSKIP("A club file has no connection to lose.");
+    }
+    SaveMember(*t.db, t.prompts, t.clock, Member("0123", "Ann"), MemberFormMode::AddNew);
+    TdmZOLF admin(SourceOf(t));
+    const auto dropOtherSessions = [&] {
+        admin.exec(
+            "select pg_terminate_backend(pid) from pg_stat_activity where "
+            "datname=current_database() and pid<>pg_backend_pid()");
+        QTest::qWait(100);
+    };
+    const auto plain = [](const QString& failure) {
+        for (const char* raw : {"server closed", "no connection to the server", "terminating",
+                                "FATAL", "QPSQL", "Unable to"}) {
+            QVERIFY2(!failure.contains(raw, Qt::CaseInsensitive), qPrintable(failure));
+        }
+    };
+
+    // Lost while the seat was idle: the next form, list and save work as before.
+    dropOtherSessions();
+    EditedRow opened = MemberEditedRow(*t.db, "0123");
+    QCOMPARE(LoadMember(*t.db, "0123").name, QString("Ann"));
+    dropOtherSessions();
+    QCOMPARE(StoredName(*t.db, "0123"), QString("Ann"));
+    dropOtherSessions();
+    QCOMPARE(SaveMember(*t.db, t.prompts, t.clock, Member("0123", "Ann Two"), MemberFormMode::Edit),
+             MemberSaveResult::Updated);
+    QCOMPARE(StoredName(admin, "0123"), QString("Ann Two"));
+
+    // Lost in the middle of an action: nothing of it is stored, the message is plain, and
+    // the action after it is stored.
+    QString failure;
+    try {
+        t.db->transaction([&] {
+            t.db->exec("update ZOL_LoftData set LoftName='Half' where LoftNo='0123'");
+            dropOtherSessions();
+            t.db->exec("update ZOL_LoftData set City='Half' where LoftNo='0123'");
+        });
+    } catch (const DbError& e) {
+        failure = e.text();
+    }
+    QVERIFY(!failure.isEmpty());
+    plain(failure);
+    QCOMPARE(StoredName(admin, "0123"), QString("Ann Two"));
+    QCOMPARE(
+        SaveMember(*t.db, t.prompts, t.clock, Member("0123", "Ann Three"), MemberFormMode::Edit),
+        MemberSaveResult::Updated);
+    QCOMPARE(StoredName(admin, "0123"), QString("Ann Three"));
+
+    // A statement outside any action meets the lost connection: plain words, and the seat
+    // works again afterwards.
+    dropOtherSessions();
+    failure.clear();
+    try {
+        t.db->exec("update ZOL_LoftData set Notes='x' where LoftNo='0123'");
+    } catch (const DbError& e) {
+        failure = e.text();
+    }
+    plain(failure);
+    QCOMPARE(StoredName(*t.db, "0123"), QString("Ann Three"));
 }
 
 QTEST_MAIN(TestSeats)
