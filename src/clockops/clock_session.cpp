@@ -11,6 +11,7 @@
 #include "data/date_time.h"
 #include "data/progress.h"
 #include "data/prompts.h"
+#include "data/sql_dialect.h"
 #include "device/win_api_v8.h"
 
 const QString kConnectClockText = QStringLiteral("Please connect to club antenna and clock.");
@@ -129,6 +130,11 @@ bool WriteBatch::commit() {
         busy_ = code == QLatin1String("5") || code == QLatin1String("6") ||
                 lastError_.contains(QLatin1String("locked")) ||
                 lastError_.contains(QLatin1String("busy"));
+        if (db_.isServer()) {
+            // The memo and the log say why in the program's words, not the driver's (a lost
+            // connection reads "server closed the connection unexpectedly ...").
+            lastError_ = RefusalText(SqlEngine::Postgres, error);
+        }
         return false;
     }
     busy_ = false;

@@ -452,6 +452,31 @@ class TestClockWorkflows : public QObject {
         QCOMPARE(state["texts"].toArray().last().toString(), banner);
         QCOMPARE(f.t.prompts.beeps, 1);
     }
+
+    // The server goes away while a clock run's batch is open: the batch says why in the
+    // program's words (shown in the memo and the race-day log), never the driver's.
+    void batchOnALostServerSaysWhyPlainly() {
+        TestContext t;
+        if (!t.db->isServer()) {
+            QSKIP("A club file has no connection to lose.");
+        }
+        TdmZOLF admin(t.db->fileName());
+        WriteBatch batch(*t.db);
+        t.db->exec("insert into ZOL_LoftData (LoftNo) values ('0123')");
+        admin.exec(
+            "select pg_terminate_backend(pid) from pg_stat_activity where "
+            "datname=current_database() and pid<>pg_backend_pid()");
+        QTest::qWait(100);
+        QVERIFY(!batch.commit());
+        const QString why = batch.lastError();
+        QVERIFY2(why.startsWith("The connection to the database server was lost"), qPrintable(why));
+        // Nothing of the batch is stored, and the seat's next batch is.
+        QCOMPARE(admin.rowCount("select 1 from ZOL_LoftData"), 0);
+        batch.rollback();
+        t.db->exec("insert into ZOL_LoftData (LoftNo) values ('0456')");
+        QVERIFY(batch.commit());
+        QCOMPARE(admin.rowCount("select 1 from ZOL_LoftData"), 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestClockWorkflows)
