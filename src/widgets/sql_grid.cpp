@@ -402,7 +402,13 @@ QVariant SqlGridModel::cellData(const QSqlRecord& row, int column, int role) con
     const QVariant value = row.value(column);
     if (role == Qt::DisplayRole) {
         if (shown.format != nullptr) {
-            return (*shown.format)(value, row);
+            // A column filled by a statement of its own shows empty while the database is
+            // away (a server restarted, a file being restored); the grid loads again later.
+            try {
+                return (*shown.format)(value, row);
+            } catch (const DbError&) {
+                return {};
+            }
         }
         if (shown.lookup != nullptr) {
             return shown.lookup->texts.value(value.toString(), shown.lookup->missing);

@@ -58,6 +58,7 @@ class TestWidgets : public QObject {
     void tabSelectsTheValueAndArrowsStepThePart();
     void unfinishedOrUnrealValuesAreRefused();
     void fullWidthMarksHaveGlyphs();
+    void cellWhoseLookupFailsShowsEmpty();
 };
 
 // A list longer than the pages the grid reads and keeps: every row is reachable, the count is
@@ -405,6 +406,24 @@ void TestWidgets::fullWidthMarksHaveGlyphs() {
         }
     }
     QVERIFY(glyphs >= 32);
+}
+
+// A column filled by a statement of its own (a loft's distance in the result grid) meets a
+// database that went away (the server restarted, a file restored): the cell shows empty
+// instead of the refusal ending the program while the grid paints.
+void TestWidgets::cellWhoseLookupFailsShowsEmpty() {
+    TestContext t;
+    t.db->exec(QStringLiteral("insert into ZOL_PigData (LoftNo,PRingNo) values('L1','R1')"));
+    SqlGrid grid;
+    grid.gridModel()->setFormatter(
+        QStringLiteral("LoftNo"), [](const QVariant&, const QSqlRecord&) -> QString {
+            throw DbError(QStringLiteral("gone"), QStringLiteral("08006"));
+        });
+    grid.load(*t.db, QStringLiteral("select PRingNo, LoftNo from ZOL_PigData"));
+    QCOMPARE(grid.model()->index(0, 0).data().toString(), QStringLiteral("R1"));
+    QCOMPARE(grid.model()->index(0, 1).data().toString(), QString());
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
 }
 
 QTEST_MAIN(TestWidgets)
