@@ -226,6 +226,12 @@ QString RefusalText(SqlEngine engine, const QSqlError& error) {
             "The database server took too long and the action was stopped; "
             "nothing of it was stored.");
     }
+    if (code == QLatin1String("53100")) {
+        // The server's message names its own files, which mean nothing at a seat.
+        return ServerText::tr(
+            "The database server's disk is full; nothing of this action was stored. "
+            "Ask whoever looks after the server to make room on it.");
+    }
     if (IsConnectionLost(code)) {
         return ServerText::tr(
             "The connection to the database server was lost; nothing of this "

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -60,6 +61,8 @@ class TestServer : public QObject {
     void refusedConnections_data();
     void refusedConnections();
     void refusalsInPlainWords();
+    void driverRefusalsInPlainWords_data();
+    void driverRefusalsInPlainWords();
 };
 
 void TestServer::dataLinkNamesAServer() {
@@ -256,6 +259,43 @@ void TestServer::refusalsInPlainWords() {
         db.exec(QStringLiteral("insert into ZOL_LoftData (LoftNo) values (?)"), {"0456"});
     });
     QCOMPARE(db.rowCount(QStringLiteral("select LoftNo from ZOL_LoftData")), 2);
+}
+
+// Refusals as the server's driver hands them over: a seat sees the program's sentence, never
+// the server's file names or the driver's own wording.
+void TestServer::driverRefusalsInPlainWords_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("disk full")
+        << "53100"
+        << "ERROR:  could not extend file \"pg_tblspc/32964/PG_15/16385/40967\": No space "
+           "left on device"
+        << "The database server's disk is full";
+    QTest::newRow("killed mid-statement")
+        << ""
+        << "server closed the connection unexpectedly\n\tThis probably means ..."
+        << "The connection to the database server was lost";
+    QTest::newRow("closed before the statement")
+        << ""
+        << "no connection to the server"
+        << "The connection to the database server was lost";
+    QTest::newRow("ended by the administrator")
+        << "57P01"
+        << "FATAL:  terminating connection due to administrator command"
+        << "The connection to the database server was lost";
+}
+
+void TestServer::driverRefusalsInPlainWords() {
+    QFETCH(QString, code);
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    const QSqlError error(QString(), text, QSqlError::StatementError, code);
+    const QString said = RefusalText(SqlEngine::Postgres, error);
+    QVERIFY2(said.startsWith(shown), qPrintable(said));
+    QVERIFY2(!said.contains("pg_tblspc") && !said.contains("server closed") &&
+                 !said.contains("no connection"),
+             qPrintable(said));
 }
 
 QTEST_GUILESS_MAIN(TestServer)
