@@ -657,18 +657,20 @@ QStringList TdmZOLF::texts(const QString& sql, const QVariantList& params) {
 
 QList<QVariantList> TdmZOLF::rows(const QString& sql, const QVariantList& params) {
     QList<QVariantList> result;
-    shielded(sql, [&] {
-        result = runKept(kept(sql), params, [](QSqlQuery& q) {
-            QList<QVariantList> out;
-            const int columns = q.record().count();
-            while (q.next()) {
-                QVariantList row;
-                for (int c = 0; c < columns; ++c) {
-                    row << q.value(c);
+    attended(IsReading(sql), [&] {
+        shielded(sql, [&] {
+            result = runKept(kept(sql), params, [](QSqlQuery& q) {
+                QList<QVariantList> out;
+                const int columns = q.record().count();
+                while (q.next()) {
+                    QVariantList row;
+                    for (int c = 0; c < columns; ++c) {
+                        row << q.value(c);
+                    }
+                    out << row;
                 }
-                out << row;
-            }
-            return out;
+                return out;
+            });
         });
     });
     return result;
