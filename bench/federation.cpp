@@ -742,7 +742,23 @@ int main(int argc, char** argv) {
         QFile::rename(folder + QStringLiteral("/before-purge.db"), file);
         db.reopen();
     }
+    // The same work as the program: the season's results of the purged races are kept first
+    // (championships and pool sheets need them), then the old rows go.
     const double purgeRaw = msOf([&] {
+        db.exec(QStringLiteral("delete from KST_SeasonResult where LiberDate<=? and exists "
+                               "(select 1 from ZOL_PigRaceData a where "
+                               "a.LiberCode=KST_SeasonResult.LiberCode and "
+                               "substr(a.LiberDate,1,10)=KST_SeasonResult.LiberDate)"),
+                {QStringLiteral("2026-04-17")});
+        db.exec(QStringLiteral(
+                    "insert into KST_SeasonResult (LiberCode, LiberDate, PRingNo, LoftNo, "
+                    "FlySpeed) select a.LiberCode, substr(a.LiberDate,1,10), a.PRingNo, "
+                    "max(p.LoftNo), max(case when a.BackTime is null then null else "
+                    "a.FlySpeed end) from ZOL_PigRaceData a left join ZOL_PigData p on "
+                    "p.PRingNo=a.PRingNo where substr(a.LiberDate,1,10)<=? and a.LiberCode is "
+                    "not null and a.PRingNo is not null group by a.LiberCode, "
+                    "substr(a.LiberDate,1,10), a.PRingNo"),
+                {QStringLiteral("2026-04-17")});
         db.exec(QStringLiteral("delete from ZOL_PigRaceData where LiberDate<=?"),
                 {QStringLiteral("2026-04-17")});
         db.exec(QStringLiteral("delete from ZOL_RaceClockTime where LiberDate<=?"),

@@ -305,6 +305,17 @@ QList<CopiedTable> CopyClubDatabase(TdmZOLF& from, TdmZOLF& to, Progress& progre
         }
         progress.step(total, total);
     });
+    if (to.isServer() && !counts.isEmpty()) {
+        // The server plans its statements by what it knows of each table; until it has looked
+        // at the copied rows it takes them for empty tables and may read a whole table where an
+        // index would do (a ring range save took 20 ms instead of 1). It would look by itself
+        // later; the copy has it look now. Not being allowed to is no reason to fail the copy.
+        QStringList tables;
+        for (const CopiedTable& count : counts) {
+            tables << count.table;
+        }
+        to.tryExec(QStringLiteral("analyze ") + tables.join(QStringLiteral(", ")));
+    }
     return counts;
 }
 
