@@ -157,7 +157,13 @@ ClubSetupSave StoreClub(TdmZOLF& db, Prompts& prompts, const ClubSetupFields& fi
         } else {
             // The old club record goes and the new one comes in one step, so that a failure
             // cannot leave the program without a club record.
-            db.exec(QStringLiteral("delete from ZOL_ClubData"));
+            if (db.isServer() && ServerAccessIsSetUp(db.connection())) {
+                // On a server the clubs share, every club keeps its own record: a new club
+                // code adds a club (the owner's login reaches every club's record).
+                db.exec(QStringLiteral("delete from ZOL_ClubData where ClubID=?"), {f.clubId});
+            } else {
+                db.exec(QStringLiteral("delete from ZOL_ClubData"));
+            }
             db.tryExec(QStringLiteral("insert into ZOL_ClubMap (ClubID, ClubName) values (?,?)"),
                        {f.clubId, f.clubName});
             db.exec(QStringLiteral("insert into ZOL_ClubData (ClubID, ClubName, Street, City, "

@@ -395,6 +395,9 @@ void TestClubCopy::newClubOnSharedServerIsOfferedItsLogin() {
     fields.clubId = QStringLiteral("WEST");
     fields.association = QStringLiteral("A1");
     const QString login = loginName("west");
+    owner.exec(
+        QStringLiteral("insert into ZOL_ClubData (ClubID, ClubName, AssociationCode) "
+                       "values ('NORTH', 'North', 'A1')"));
     {
         // Setting up a new club offers its login at once; saving the club again asks nothing.
         ScriptedPrompts prompts;
@@ -407,6 +410,12 @@ void TestClubCopy::newClubOnSharedServerIsOfferedItsLogin() {
         ScriptedPrompts again;
         QVERIFY(StoreClubSetup(owner, again, fields));
         QCOMPARE(again.shown, QStringList());
+        // The club already on the server keeps its record.
+        QCOMPARE(owner
+                     .value(QStringLiteral("select string_agg(ClubID, ',' order by ClubID) "
+                                           "from ZOL_ClubData"))
+                     .toString(),
+                 QStringLiteral("NORTH,WEST"));
     }
     {
         // Cancelled: the way to add the login later is shown.
