@@ -3304,6 +3304,10 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
         <translation>Der Datenbankserver hat zu lange gebraucht und die Aktion wurde abgebrochen; nichts davon wurde gespeichert.</translation>
     </message>
     <message>
+        <source>The database server&apos;s disk is full; nothing of this action was stored. Ask whoever looks after the server to make room on it.</source>
+        <translation>Die Festplatte des Datenbankservers ist voll; nichts von dieser Aktion wurde gespeichert. Bitten Sie die Person, die den Server betreut, dort Platz zu schaffen.</translation>
+    </message>
+    <message>
         <source>The connection to the database server was lost; nothing of this action was stored.</source>
         <translation>Die Verbindung zum Datenbankserver ist abgebrochen; nichts von dieser Aktion wurde gespeichert.</translation>
     </message>

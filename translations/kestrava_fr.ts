@@ -3304,6 +3304,10 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
         <translation>Le serveur de base de données a mis trop de temps et l&apos;action a été arrêtée ; rien n&apos;en a été enregistré.</translation>
     </message>
     <message>
+        <source>The database server&apos;s disk is full; nothing of this action was stored. Ask whoever looks after the server to make room on it.</source>
+        <translation>Le disque du serveur de base de données est plein ; rien de cette action n&apos;a été enregistré. Demandez à la personne qui s&apos;occupe du serveur d&apos;y faire de la place.</translation>
+    </message>
+    <message>
         <source>The connection to the database server was lost; nothing of this action was stored.</source>
         <translation>La connexion au serveur de base de données a été perdue ; rien de cette action n&apos;a été enregistré.</translation>
     </message>

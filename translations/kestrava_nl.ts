@@ -3304,6 +3304,10 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
         <translation>De databaseserver deed er te lang over en de handeling werd gestopt; niets ervan is opgeslagen.</translation>
     </message>
     <message>
+        <source>The database server&apos;s disk is full; nothing of this action was stored. Ask whoever looks after the server to make room on it.</source>
+        <translation>De schijf van de databaseserver is vol; niets van deze handeling is opgeslagen. Vraag wie de server beheert om er ruimte op te maken.</translation>
+    </message>
+    <message>
         <source>The connection to the database server was lost; nothing of this action was stored.</source>
         <translation>De verbinding met de databaseserver is verbroken; niets van deze handeling is opgeslagen.</translation>
     </message>
