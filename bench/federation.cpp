@@ -42,6 +42,7 @@
 #include "app/startup_backup.h"
 #include "bench_server.h"
 #include "clockops/clock_uploads.h"
+#include "competitions/competition_types.h"
 #include "data/app_context.h"
 #include "data/clock.h"
 #include "data/club_copy.h"
@@ -724,12 +725,15 @@ int main(int argc, char** argv) {
     // The start-up purge of race entries and clock readings older than 58 days (then the
     // purged rows are put back for the raw side: the file copied back, or on a server the two
     // tables copied again from the file).
+    // Both sides start from the same rows and an empty table of kept season results.
+    CreateSeasonResultTable(db);
     if (!gServer) {
         QFile::copy(file, folder + QStringLiteral("/before-purge.db"));
     }
     const double purgeProgram = msOf([&] { PurgeOldRaceData(db, clock); });
     if (gServer) {
         db.transaction([&] {
+            db.exec(QStringLiteral("delete from KST_SeasonResult"));
             for (const QString& table :
                  {QStringLiteral("ZOL_PigRaceData"), QStringLiteral("ZOL_RaceClockTime")}) {
                 db.exec(QStringLiteral("delete from ") + table);
