@@ -113,23 +113,6 @@ QStringList rowsOf(TdmZOLF& db, const QString& table) {
     return rows;
 }
 
-// The database opened with another login, its password given the way the program takes it.
-std::unique_ptr<TdmZOLF> openAs(const QString& url, const QString& login, const QString& password) {
-    ServerAddress a = ParseServerSource(url);
-    a.user = login;
-    const QByteArray saved = qgetenv("PGPASSWORD");
-    qputenv("PGPASSWORD", password.toUtf8());
-    std::unique_ptr<TdmZOLF> db;
-    try {
-        db = std::make_unique<TdmZOLF>(a.url());
-    } catch (...) {
-        qputenv("PGPASSWORD", saved);
-        throw;
-    }
-    qputenv("PGPASSWORD", saved);
-    return db;
-}
-
 // Logins are the whole server's, not one database's: names of this run only.
 QString loginName(const char* prefix) {
     return QStringLiteral("%1_%2")
@@ -357,7 +340,7 @@ void TestClubCopy::copyToSharedServerGivesTheClubItsLogin() {
     QCOMPARE(ClaimCopiedClub(owner, QStringLiteral("SOUTH")), 1);
 
     // The new login reaches its club's rows, and changes them, but none of the other club's.
-    std::unique_ptr<TdmZOLF> north = openAs(server.url(), login, password);
+    std::unique_ptr<TdmZOLF> north = OpenAs(server.url(), login, password);
     const struct {
         const char* sql;
         qint64 rows;
@@ -406,7 +389,7 @@ void TestClubCopy::newClubOnSharedServerIsOfferedItsLogin() {
         QVERIFY(StoreClubSetup(owner, prompts, fields));
         QCOMPARE(prompts.of(QStringLiteral("text")).size(), 1);
         QCOMPARE(ClubLoginNeeded(owner, QStringLiteral("WEST")), ClubLoginNeed::None);
-        QVERIFY(openAs(server.url(), login, QStringLiteral("west pass"))->isOpen());
+        QVERIFY(OpenAs(server.url(), login, QStringLiteral("west pass"))->isOpen());
         ScriptedPrompts again;
         QVERIFY(StoreClubSetup(owner, again, fields));
         QCOMPARE(again.shown, QStringList());
@@ -432,7 +415,7 @@ void TestClubCopy::newClubOnSharedServerIsOfferedItsLogin() {
         const QString plain = loginName("helper");
         CreateFederationLogin(owner, plain, QStringLiteral("helper pass"));
         std::unique_ptr<TdmZOLF> helper =
-            openAs(server.url(), plain, QStringLiteral("helper pass"));
+            OpenAs(server.url(), plain, QStringLiteral("helper pass"));
         ScriptedPrompts prompts;
         OfferClubLogin(*helper, prompts, QStringLiteral("EAST"));
         QCOMPARE(prompts.of(QStringLiteral("text")), QStringList());

@@ -107,22 +107,9 @@ struct Login {
     QString password;
 };
 
-// Opens the database with another login: the password reaches the connection the way it
-// reaches the program, through PGPASSWORD.
+// Opens the database with the login.
 std::unique_ptr<TdmZOLF> OpenAs(const QString& url, const Login& login) {
-    ServerAddress a = ParseServerSource(url);
-    a.user = login.name;
-    const QByteArray saved = qgetenv("PGPASSWORD");
-    qputenv("PGPASSWORD", login.password.toUtf8());
-    std::unique_ptr<TdmZOLF> db;
-    try {
-        db = std::make_unique<TdmZOLF>(a.url());
-    } catch (...) {
-        qputenv("PGPASSWORD", saved);
-        throw;
-    }
-    qputenv("PGPASSWORD", saved);
-    return db;
+    return ::OpenAs(url, login.name, login.password);
 }
 
 // A plain SQL connection with the login, as any SQL tool would make it.

@@ -4,8 +4,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QString>
+#include <memory>
 #include <stdexcept>
 
+#include "data/database.h"
 #include "data/sql_dialect.h"
 #include "server_admin.h"
 
@@ -69,3 +71,22 @@ class TestServerDatabase {
     QString name_;
     QString url_;
 };
+
+// Opens the database with another login: the password reaches the connection the way it
+// reaches the program, through PGPASSWORD.
+inline std::unique_ptr<TdmZOLF> OpenAs(const QString& url, const QString& login,
+                                       const QString& password) {
+    ServerAddress a = ParseServerSource(url);
+    a.user = login;
+    const QByteArray saved = qgetenv("PGPASSWORD");
+    qputenv("PGPASSWORD", password.toUtf8());
+    std::unique_ptr<TdmZOLF> db;
+    try {
+        db = std::make_unique<TdmZOLF>(a.url());
+    } catch (...) {
+        qputenv("PGPASSWORD", saved);
+        throw;
+    }
+    qputenv("PGPASSWORD", saved);
+    return db;
+}
