@@ -4,6 +4,7 @@
 
 #include "app/screens.h"
 #include "data/app_context.h"
+#include "widgets/child_signals.h"
 
 class QLabel;
 class QPushButton;
@@ -38,4 +39,7 @@ class TfrmHome : public QWidget {
     QPushButton* btnHomeClocks;
     QPushButton* btnHomeSetup;
     SqlGrid* DBGrid1;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

@@ -18,6 +18,7 @@
 #include "federation/combined_result.h"
 #include "races/race_screen.h"
 #include "setup/setup_screen.h"
+#include "widgets/child_signals.h"
 
 namespace {
 
@@ -40,6 +41,9 @@ class MainPanel : public QWidget {
         p.setFont(f);
         p.drawText(rect(), Qt::AlignCenter, QStringLiteral("Kestrava Club Management"));
     }
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };
 
 struct Button {

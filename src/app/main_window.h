@@ -5,6 +5,7 @@
 
 #include "app/screens.h"
 #include "data/app_context.h"
+#include "widgets/child_signals.h"
 
 class QScrollArea;
 class QToolBar;
@@ -53,4 +54,7 @@ class TfrmMenu_V8_EU_TC : public QMainWindow {
     QPointer<QScrollArea> scroller_;  // holds the current screen
     ScreenId currentId_ = ScreenId::Home;
     QList<QPair<ScreenId, QToolButton*>> buttons_;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "clockops/clock_session.h"
+#include "widgets/child_signals.h"
 
 class ClockMemoView;
 class QComboBox;
@@ -34,4 +35,7 @@ class MarkingTab : public QWidget {
     SqlGrid* dbgrdMarking_;
     ClockMemoView* mmoMark_;
     QTimer* timerMark_;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "clockops/clock_session.h"
+#include "widgets/child_signals.h"
 
 class ClockMemoView;
 class QComboBox;
@@ -36,4 +37,6 @@ class ResultTab : public QWidget {
     QTimer* timerResult_;
     bool shown_ = false;    // only the shown tab's upload runs
     bool printed_ = false;  // "Print" stops the upload until a race is chosen again
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "clockops/clock_session.h"
+#include "widgets/child_signals.h"
 
 class ClockMemoView;
 class QTimer;
@@ -26,4 +27,7 @@ class SyncTab : public QWidget {
     ClockMemoView* mmoSynch_;
     QTimer* timerSync_;
     bool automatic_ = false;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

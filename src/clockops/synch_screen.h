@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <memory>
+#include "widgets/child_signals.h"
 
 struct AppContext;
 class MarkingTab;
@@ -31,4 +32,7 @@ class TfrmSynch_TC : public QWidget {
     MarkingTab* tsMarking_;
     ResultTab* tsCrtTimerTrain_;
     bool closing_ = false;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

@@ -4,6 +4,7 @@
 
 #include "championship.h"
 #include "data/app_context.h"
+#include "widgets/child_signals.h"
 
 class QComboBox;
 class QLabel;
@@ -52,4 +53,7 @@ class ChampionshipsPanel : public QWidget {
     QLabel* lblStandingsTitle_ = nullptr;
     QTableWidget* grdStandings_ = nullptr;
     QPlainTextEdit* memRaceTypes_ = nullptr;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

@@ -10,6 +10,7 @@
 #include "data/database.h"
 #include "data/date_time.h"
 #include "data/errors.h"
+#include "data/prompts.h"
 
 namespace {
 
@@ -155,38 +156,80 @@ void RefuseIfEntriesClosed(TdmZOLF& db, const Clock& clock, const RaceId& race) 
     }
 }
 
-void SetRacePools(TdmZOLF& db, const Clock& clock, const RaceId& race,
-                  const QList<PoolDefinition>& pools) {
+bool SetRacePools(TdmZOLF& db, const Clock& clock, const RaceId& race,
+                  const QList<PoolDefinition>& pools, const QStringList& previousNames,
+                  Prompts* prompts) {
     CheckPools(pools);
     RefuseIfEntriesClosed(db, clock, race);
+    QStringList names;
+    QMap<QString, QString> renamed;  // stored name -> new name
+    for (int i = 0; i < pools.size(); ++i) {
+        names << pools[i].name;
+        const QString before = previousNames.value(i);
+        if (!before.isEmpty() && before != pools[i].name) {
+            renamed.insert(before, pools[i].name);
+        }
+    }
+    bool stored = false;
     db.transaction([&] {
         EnsurePoolTables(db);
+        // The entries of a pool that is gone (neither kept nor renamed) go with it, once the
+        // secretary has seen what goes.
+        const QList<QVariantList> counts = db.rows(
+            QStringLiteral("select PoolName, count(*), count(distinct LoftNo) from KST_PoolEntry "
+                           "where LiberCode=? and LiberDate=? group by PoolName order by PoolName"),
+            Key(race));
+        QStringList gone;
+        QStringList lines;
+        for (const QVariantList& row : counts) {
+            const QString name = row.value(0).toString();
+            if (!names.contains(name) && !renamed.contains(name)) {
+                gone << name;
+                lines << tr("Pool %1: %2 entries of %3 lofts")
+                             .arg(name)
+                             .arg(row.value(1).toLongLong())
+                             .arg(row.value(2).toLongLong());
+            }
+        }
+        if (!gone.isEmpty() && prompts != nullptr &&
+            !prompts->confirmed(tr("These pools are removed, and their entries with them:\n%1"
+                                   "\n\nSave the pools and remove these entries?")
+                                    .arg(lines.join(QLatin1Char('\n'))))) {
+            return;
+        }
         db.exec(QStringLiteral("delete from KST_Pool where LiberCode=? and LiberDate=?"),
                 Key(race));
-        QStringList names;
         for (int i = 0; i < pools.size(); ++i) {
             db.exec(QStringLiteral("insert into KST_Pool (LiberCode, LiberDate, %1, Seq) "
                                    "values(?,?,?,?,?,?,?,?,?,?)")
                         .arg(QLatin1String(kPoolColumns)),
                     Key(race) + PoolValues(pools[i]) + QVariantList{i + 1});
-            names << pools[i].name;
-        }
-        // Entries of a pool that is gone go with it.
-        QSqlQuery q = db.select(QStringLiteral("select distinct PoolName from KST_PoolEntry "
-                                               "where LiberCode=? and LiberDate=?"),
-                                Key(race));
-        QStringList gone;
-        while (q.next()) {
-            if (!names.contains(q.value(0).toString())) {
-                gone << q.value(0).toString();
-            }
         }
         for (const QString& name : gone) {
             db.exec(QStringLiteral("delete from KST_PoolEntry where LiberCode=? and LiberDate=? "
                                    "and PoolName=?"),
                     Key(race) + QVariantList{name});
         }
+        // Renamed in two steps, so that pools that swap names keep their own entries: first to
+        // names no pool can have (a name is never empty and never starts with a control
+        // character), then to the new ones.
+        int step = 0;
+        for (auto it = renamed.cbegin(); it != renamed.cend(); ++it, ++step) {
+            db.exec(QStringLiteral("update KST_PoolEntry set PoolName=? where LiberCode=? and "
+                                   "LiberDate=? and PoolName=?"),
+                    QVariantList{QStringLiteral("\x01%1").arg(step)} + Key(race) +
+                        QVariantList{it.key()});
+        }
+        step = 0;
+        for (auto it = renamed.cbegin(); it != renamed.cend(); ++it, ++step) {
+            db.exec(QStringLiteral("update KST_PoolEntry set PoolName=? where LiberCode=? and "
+                                   "LiberDate=? and PoolName=?"),
+                    QVariantList{it.value()} + Key(race) +
+                        QVariantList{QStringLiteral("\x01%1").arg(step)});
+        }
+        stored = true;
     });
+    return stored;
 }
 
 QList<PoolDefinition> PoolsFromTemplate(TdmZOLF& db, const Clock& clock, const RaceId& race) {

@@ -8,6 +8,7 @@
 #include "pool_payout.h"
 
 class Clock;
+class Prompts;
 class TdmZOLF;
 
 // The pools of a race, the lofts' nominations and the birds entered in each pool, kept in the
@@ -25,10 +26,14 @@ void SetPoolTemplate(TdmZOLF& db, const QList<PoolDefinition>& pools);
 
 // The race's pools in their order (empty when none were set up).
 QList<PoolDefinition> RacePools(TdmZOLF& db, const RaceId& race);
-// Replaces the race's pools; entries of a pool no longer defined are removed. Refused once
-// entries have closed.
-void SetRacePools(TdmZOLF& db, const Clock& clock, const RaceId& race,
-                  const QList<PoolDefinition>& pools);
+// Replaces the race's pools. `previousNames` gives, for each pool, the name it had when the
+// pools were read (empty for a pool added since): a pool renamed keeps its entries under its new
+// name. Entries of a pool no longer defined are removed; with `prompts`, only after the
+// secretary confirms a question naming each such pool with its entries and lofts (false, nothing
+// stored, when declined). Refused once entries have closed.
+bool SetRacePools(TdmZOLF& db, const Clock& clock, const RaceId& race,
+                  const QList<PoolDefinition>& pools, const QStringList& previousNames = {},
+                  Prompts* prompts = nullptr);
 // Gives the race the club's template when it has no pools yet; returns the race's pools.
 QList<PoolDefinition> PoolsFromTemplate(TdmZOLF& db, const Clock& clock, const RaceId& race);
 

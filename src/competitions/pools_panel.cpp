@@ -102,7 +102,9 @@ PoolsPanel::PoolsPanel(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
         p.stake = 100;
         p.split = {10000};
         pools_ = poolsInTable();
+        storedNames_ = storedNamesInTable();
         pools_ << p;
+        storedNames_ << QString();
         loadPools();
     });
     connect(remove, &QPushButton::clicked, this, [this] {
@@ -209,6 +211,10 @@ void PoolsPanel::open(const RaceId& race) {
         } catch (const UserError&) {
         }
     }
+    storedNames_.clear();
+    for (const PoolDefinition& p : std::as_const(pools_)) {
+        storedNames_ << p.name;
+    }
     loadPools();
     loadEntries();
     loadPayout();
@@ -220,7 +226,9 @@ void PoolsPanel::loadPools() {
     grdPools_->setRowCount(int(pools_.size()));
     for (int r = 0; r < pools_.size(); ++r) {
         const PoolDefinition& p = pools_[r];
-        grdPools_->setItem(r, ColName, new QTableWidgetItem(p.name));
+        auto* name = new QTableWidgetItem(p.name);
+        name->setData(Qt::UserRole, storedNames_.value(r));
+        grdPools_->setItem(r, ColName, name);
         grdPools_->setItem(r, ColStake, new QTableWidgetItem(CentsText(p.stake)));
         auto* rule = new QComboBox(grdPools_);
         rule->addItems({tr("Split"), tr("One per N birds")});
@@ -267,10 +275,25 @@ QList<PoolDefinition> PoolsPanel::poolsInTable() const {
     return pools;
 }
 
+QStringList PoolsPanel::storedNamesInTable() const {
+    QStringList names;
+    for (int r = 0; r < grdPools_->rowCount(); ++r) {
+        const QTableWidgetItem* item = grdPools_->item(r, ColName);
+        names << (item ? item->data(Qt::UserRole).toString() : QString());
+    }
+    return names;
+}
+
 void PoolsPanel::savePools() {
     const QList<PoolDefinition> pools = poolsInTable();
-    SetRacePools(ctx_.db, ctx_.clock, race_, pools);
+    if (!SetRacePools(ctx_.db, ctx_.clock, race_, pools, storedNamesInTable(), &ctx_.prompts)) {
+        return;  // the table keeps what was typed
+    }
     pools_ = RacePools(ctx_.db, race_);
+    storedNames_.clear();
+    for (const PoolDefinition& p : std::as_const(pools_)) {
+        storedNames_ << p.name;
+    }
     loadPools();
     loadEntries();
 }
@@ -282,6 +305,7 @@ void PoolsPanel::saveTemplate() {
 
 void PoolsPanel::useTemplate() {
     pools_ = PoolTemplate(ctx_.db);
+    storedNames_ = QStringList(int(pools_.size()), QString());
     loadPools();
 }
 

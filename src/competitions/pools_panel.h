@@ -5,6 +5,7 @@
 #include "competition_types.h"
 #include "data/app_context.h"
 #include "pool_payout.h"
+#include "widgets/child_signals.h"
 
 class QLabel;
 class QTableWidget;
@@ -30,6 +31,8 @@ class PoolsPanel : public QWidget {
     void loadEntries();
     void loadPayout();
     QList<PoolDefinition> poolsInTable() const;
+    // Each row's name as stored when the pools were read (empty for a pool added since).
+    QStringList storedNamesInTable() const;
     void savePools();
     void saveTemplate();
     void useTemplate();
@@ -42,6 +45,7 @@ class PoolsPanel : public QWidget {
     AppContext& ctx_;
     RaceId race_;
     QList<PoolDefinition> pools_;
+    QStringList storedNames_;  // beside pools_: the name each pool is stored under, or empty
     QList<PoolPayout> payouts_;
     bool filling_ = false;
 
@@ -51,4 +55,7 @@ class PoolsPanel : public QWidget {
     QTableWidget* grdPoolEntries_ = nullptr;
     QTableWidget* grdPayout_ = nullptr;
     QLabel* lblPoolBalance_ = nullptr;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <QWidget>
+#include "widgets/child_signals.h"
 
 class QComboBox;
 
@@ -20,4 +21,7 @@ class RaceTypeBox : public QWidget {
   private:
     QList<QComboBox*> boxes_;
     QStringList choices_;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

@@ -384,6 +384,34 @@ QList<qint64> TdmZOLF::TableRowCounts(const QString& file, const QStringList& ta
     return counts;
 }
 
+QStringList TdmZOLF::IntegrityFaults(const QString& file) {
+    const QString name = newConnectionName();
+    QStringList faults;
+    QString failure;
+    {
+        QSqlDatabase db = openSqlite(name, file, true);
+        QSqlQuery q(db);
+        // Every page and index is read; the first hundred faults are plenty to say why.
+        if (q.exec(QStringLiteral("pragma integrity_check(100)"))) {
+            while (q.next()) {
+                const QString line = q.value(0).toString();
+                if (line != QLatin1String("ok")) {
+                    faults << line;
+                }
+            }
+        } else {
+            failure = errorText(q.lastError());
+        }
+        q.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    if (!failure.isEmpty()) {
+        throw DbError(DataText::tr("Cannot read the database %1: %2").arg(file, failure));
+    }
+    return faults;
+}
+
 TdmZOLF::TdmZOLF(const QString& databaseFile)
     : file_(IsServerSource(databaseFile) ? databaseFile.trimmed()
                                          : QFileInfo(databaseFile).absoluteFilePath()),

@@ -114,6 +114,10 @@ class TdmZOLF {
     // The number of rows of each of these club tables in `file`, which is only read. Throws
     // DbError when the file cannot be read.
     static QList<qint64> TableRowCounts(const QString& file, const QStringList& tables);
+    // What SQLite's own integrity check finds wrong in `file` (damaged pages, broken indexes),
+    // one line per fault, empty when the file is sound. The file is only read. Throws DbError
+    // when the file cannot be read at all.
+    static QStringList IntegrityFaults(const QString& file);
 
   private:
     void openOnServer();

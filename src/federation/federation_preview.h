@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "federation_import.h"
+#include "widgets/child_signals.h"
 
 class QComboBox;
 class QDialogButtonBox;
@@ -25,4 +26,7 @@ class FederationPreviewDialog : public QDialog {
     QPlainTextEdit* preview_ = nullptr;
     QLabel* open_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

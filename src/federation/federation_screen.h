@@ -4,6 +4,7 @@
 
 #include "combined_result.h"
 #include "data/app_context.h"
+#include "widgets/child_signals.h"
 
 class QComboBox;
 class QLabel;
@@ -38,4 +39,7 @@ class TfrmFederation : public QWidget {
     QLabel* lblFedSummary_ = nullptr;
     QList<Release> releases_;
     CombinedResult result_;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

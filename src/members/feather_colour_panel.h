@@ -3,6 +3,7 @@
 #include <QGroupBox>
 
 #include "data/app_context.h"
+#include "widgets/child_signals.h"
 
 class QComboBox;
 class QLineEdit;
@@ -32,4 +33,7 @@ class FeatherColourPanel : public QGroupBox {
     QMenu* pmFeatherColor_;
     QLineEdit* edtColorCode_;
     QLineEdit* edtColorName_;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

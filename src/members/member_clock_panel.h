@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "data/app_context.h"
+#include "widgets/child_signals.h"
 
 class QLabel;
 class QMenu;
@@ -28,4 +29,7 @@ class MemberClockPanel : public QWidget {
     SqlGrid* dbgrdClockList_;
     QLabel* lblClockListSum_;
     QMenu* rgClockList_;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

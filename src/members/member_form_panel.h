@@ -7,6 +7,7 @@
 #include "data/edited_row.h"
 #include "members/member_store.h"
 #include "races/pasted_coordinates.h"
+#include "widgets/child_signals.h"
 
 class CoordinateBox;
 class QLabel;
@@ -54,4 +55,7 @@ class MemberFormPanel : public QWidget {
     QPlainTextEdit* mmoNote_;
     // The member as the form was filled with it; a form for a new member has none.
     std::optional<EditedRow> loaded_;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

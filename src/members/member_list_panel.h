@@ -5,6 +5,7 @@
 
 #include "data/app_context.h"
 #include "members/member_store.h"
+#include "widgets/child_signals.h"
 
 class QLabel;
 class QMenu;
@@ -39,4 +40,7 @@ class MemberListPanel : public QWidget {
     SqlGrid* dbgrdMem_;
     QLabel* lblMemCnt_;
     QMenu* rgMem_;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

@@ -261,6 +261,7 @@ void MemberRingPanel::loadRings(const QString& selectRingNo) {
 }
 
 void MemberRingPanel::loadSelectedRing() {
+    afterRange_.reset();
     guarded(ctx_.prompts, [this] {
         const QString ringNo =
             dbgrdMemRing_->currentRecord().value(QStringLiteral("PRingNo")).toString();
@@ -295,6 +296,7 @@ void MemberRingPanel::loadSelectedRing() {
 
 void MemberRingPanel::newRing(bool range) {
     loadedRing_.reset();
+    afterRange_.reset();
     pnlMRingData_->setEnabled(true);
     lbl6_->setVisible(range);
     edtUpRegNum_->setVisible(range);
@@ -314,6 +316,7 @@ void MemberRingPanel::newRing(bool range) {
 }
 
 void MemberRingPanel::cancelRing() {
+    afterRange_.reset();
     edtRegLetter_->clear();
     edtRegNum_->clear();
     mmoComment_->clear();
@@ -372,7 +375,25 @@ void MemberRingPanel::checkNehuLetters() {
     }
 }
 
+QStringList MemberRingPanel::formState() const {
+    return {cbbCountryRingCode_->currentText(),
+            combBYear_->currentText(),
+            edtRegLetter_->text(),
+            edtRegNum_->text(),
+            edtUpRegNum_->text(),
+            cbbSex_->currentData().toString(),
+            grpBirdColor_->chosenColour(),
+            mmoComment_->toPlainText()};
+}
+
 void MemberRingPanel::saveRing() {
+    if (afterRange_ && *afterRange_ == formState()) {
+        ctx_.prompts.message(
+            tr("The range is stored; nothing was changed since. Type the next "
+               "ring, or choose AddNew or Add a Range."));
+        return;
+    }
+    afterRange_.reset();
     guarded(ctx_.prompts, [this] {
         RingEntry e;
         e.loftNo = loftNo_;
@@ -398,7 +419,11 @@ void MemberRingPanel::saveRing() {
             loadSelectedRing();
             return;
         }
+        const bool wasRange = !e.upperNumber.isEmpty() && !e.partsLocked;
         edtUpRegNum_->clear();
+        if (wasRange) {
+            afterRange_ = formState();
+        }
         if (!result.revived.isEmpty()) {
             ctx_.prompts.message(RevivedRingsText(result.revived));
         }

@@ -6,6 +6,7 @@
 
 #include "data/app_context.h"
 #include "data/edited_row.h"
+#include "widgets/child_signals.h"
 
 class FeatherColourPanel;
 class QComboBox;
@@ -51,12 +52,16 @@ class MemberRingPanel : public QWidget {
     void countryChosen();
     void applyEntryLimits();
     void checkNehuLetters();
+    QStringList formState() const;
 
     AppContext& ctx_;
     QSqlRecord member_;  // the member whose ring list is open
     QString loftNo_;
     // The ring as the form was filled with it from the list; none for a new ring.
     std::optional<EditedRow> loadedRing_;
+    // The form as a range left it: saving it again unchanged would write the range's values
+    // over its first ring, which the secretary never edited.
+    std::optional<QStringList> afterRange_;
     // The limits of the letters and number boxes that the country ring code last chosen set.
     int letterLimit_ = 5;
     int numberLimit_ = 7;
@@ -75,4 +80,7 @@ class MemberRingPanel : public QWidget {
     QComboBox* cbbBColour_;
     QPlainTextEdit* mmoComment_;
     FeatherColourPanel* grpBirdColor_;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

@@ -4,6 +4,7 @@
 
 #include "data/app_context.h"
 #include "members/member_store.h"
+#include "widgets/child_signals.h"
 
 class MemberClockPanel;
 class MemberFormPanel;
@@ -43,4 +44,7 @@ class TfrmMember_TC : public QWidget {
     MemberFormPanel* pnlNewMember_;
     MemberClockPanel* pnlClockList_;
     MemberRingPanel* pnlMemRing_;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

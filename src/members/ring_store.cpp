@@ -47,6 +47,27 @@ bool ringExists(TdmZOLF& db, const QString& ringNo) {
                        {ringNo}) > 0;
 }
 
+// A ring is one bird of one member: saving its number in another member's list never changes
+// it. Refuses, naming the member who holds it; a ring no member holds may be edited anywhere.
+void refuseOtherMembersRing(TdmZOLF& db, const QString& loftNo, const QString& ringNo) {
+    const QList<QVariantList> rows = db.rows(
+        QStringLiteral("select p.LoftNo, coalesce(l.LoftName,'') from ZOL_PigData p left join "
+                       "ZOL_LoftData l on l.LoftNo=p.LoftNo where p.PRingNo=? and "
+                       "coalesce(p.DeleteMark,0)=0"),
+        {ringNo});
+    for (const QVariantList& row : rows) {
+        const QString holder = row.value(0).toString();
+        if (!holder.isEmpty() && holder != loftNo) {
+            const QString name = row.value(1).toString();
+            throw UserError(
+                MemberText::tr("Ring %1 belongs to member %2; it was not changed. Open that "
+                               "member's ring list to edit it.")
+                    .arg(ringNo,
+                         name.isEmpty() ? holder : QStringLiteral("%1 (%2)").arg(holder, name)));
+        }
+    }
+}
+
 bool ringMarkedDeleted(TdmZOLF& db, const QString& ringNo) {
     return db.rowCount(QStringLiteral("select PRingNo from ZOL_PigData where PRingNo=? and not ") +
                            kNotDeleted,
@@ -175,6 +196,9 @@ RingSaveResult SaveRing(TdmZOLF& db, const Clock& clock, const RingEntry& e, Pro
     // comment of a new range never overwrites a ring's comment. A ring marked deleted is not
     // in any list: saving its number again restores it, alone or as part of the range typed.
     const bool range = !e.upperNumber.isEmpty() && !e.partsLocked;
+    if (!range) {
+        refuseOtherMembersRing(db, e.loftNo, ringNo);
+    }
     if (!range && e.partsLocked && prompts != nullptr && loaded != nullptr && loaded->found &&
         loaded->key.value(0).toString() == ringNo) {
         // The ring as the form loaded it: saved only when nobody changed it meanwhile, or when

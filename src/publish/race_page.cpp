@@ -1,5 +1,7 @@
 #include "race_page.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 const char kStyle[] =
@@ -62,6 +64,21 @@ QString HtmlText(const QString& text) {
         }
     }
     return out;
+}
+
+QString PageStateText(const QByteArray& html) {
+    static const QRegularExpression state(QStringLiteral("<p class=\"state [a-z]+\">([^<]*)</p>"));
+    const QRegularExpressionMatch m = state.match(QString::fromUtf8(html));
+    if (!m.hasMatch()) {
+        return {};
+    }
+    QString text = m.captured(1);
+    text.replace(QLatin1String("&lt;"), QLatin1String("<"))
+        .replace(QLatin1String("&gt;"), QLatin1String(">"))
+        .replace(QLatin1String("&quot;"), QLatin1String("\""))
+        .replace(QLatin1String("&#39;"), QLatin1String("'"))
+        .replace(QLatin1String("&amp;"), QLatin1String("&"));
+    return text;
 }
 
 QByteArray RacePageHtml(const RacePage& page) {

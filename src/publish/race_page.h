@@ -39,5 +39,9 @@ struct IndexRace {
 };
 QByteArray SeasonIndexHtml(const QString& clubName, int season, const QList<IndexRace>& races);
 
+// The result state a published race page shows ("Provisional", "Final (locked ...)"), read
+// from the page as RacePageHtml wrote it; empty when the page shows none.
+QString PageStateText(const QByteArray& html);
+
 // Text made safe inside HTML elements and attributes.
 QString HtmlText(const QString& text);

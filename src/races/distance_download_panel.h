@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "data/app_context.h"
+#include "widgets/child_signals.h"
 
 class DistanceGrid;
 class DistanceGridEdit;
@@ -31,4 +32,7 @@ class DistanceDownloadPanel : public QWidget {
     DistanceGrid* dbgridDistDL_ = nullptr;
     QLabel* labFilePath_ = nullptr;
     QPushButton* butDistDL_ = nullptr;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

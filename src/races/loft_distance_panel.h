@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "data/app_context.h"
+#include "widgets/child_signals.h"
 
 class DistanceGrid;
 class DistanceGridEdit;
@@ -37,4 +38,7 @@ class LoftDistancePanel : public QWidget {
     QLabel* lblDistanceMethod_ = nullptr;
     QCheckBox* chkCompareMethods_ = nullptr;
     QTableWidget* grdMethodCompare_ = nullptr;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

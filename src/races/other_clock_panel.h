@@ -5,6 +5,7 @@
 
 #include "data/app_context.h"
 #include "manual_times.h"
+#include "widgets/child_signals.h"
 
 class QComboBox;
 class DateTimeBox;
@@ -49,4 +50,7 @@ class OtherClockPanel : public QWidget {
     QComboBox* cbbSelPigNo_ = nullptr;
     DateTimeBox* dtpSelPigDate_ = nullptr;
     DateTimeBox* dtpSelPigTime_ = nullptr;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

@@ -8,6 +8,7 @@
 #include "data/app_context.h"
 #include "data/edited_row.h"
 #include "pasted_coordinates.h"
+#include "widgets/child_signals.h"
 
 class CoordinateBox;
 class QCheckBox;
@@ -88,4 +89,7 @@ class RacePointPanel : public QWidget {
     QLineEdit* edtClubNmae_ = nullptr;
     QMenu* pmClubCode_ = nullptr;
     QMenu* pmLiberSite_ = nullptr;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

@@ -3,6 +3,7 @@
 #include <QChart>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSqlQuery>
@@ -195,8 +196,6 @@ PublishedFiles PublishRace(TdmZOLF& db, const QString& folder, const QString& li
     PublishedFiles files{out.filePath(base + QStringLiteral(".html")),
                          out.filePath(base + QStringLiteral(".csv")),
                          out.filePath(SeasonIndexName(season))};
-    WriteWholeFile(files.csv, CsvBytes(pub.csv));
-    WriteWholeFile(files.page, RacePageHtml(pub.page));
 
     QList<IndexRace> races;
     QSqlQuery q = db.select(QStringLiteral("select LiberCode, LiberDate, LiberSite from "
@@ -212,13 +211,21 @@ PublishedFiles PublishRace(TdmZOLF& db, const QString& folder, const QString& li
             continue;
         }
         const QString page = RaceFileBase(r.liberCode, r.liberDate) + QStringLiteral(".html");
-        if (QFileInfo::exists(out.filePath(page))) {
+        if (r.liberCode == liberCode && r.liberDate == liberDate) {
             r.href = page;
-            r.state = ResultStateText(db, r.liberCode, r.liberDate);
+            r.state = pub.page.state;
+        } else if (QFile file(out.filePath(page)); file.open(QIODevice::ReadOnly)) {
+            // Another race's page says what it said when it was published: the index repeats
+            // that, not the state the race has now (locked or unlocked since).
+            r.href = page;
+            r.state = PageStateText(file.readAll());
         }
         races << r;
     }
-    WriteWholeFile(files.index, SeasonIndexHtml(pub.page.clubName, season, races));
+    // The page, its CSV and the index are one set: all are replaced, or none.
+    WriteWholeFiles({{files.csv, CsvBytes(pub.csv), {}},
+                     {files.page, RacePageHtml(pub.page), {}},
+                     {files.index, SeasonIndexHtml(pub.page.clubName, season, races), {}}});
     return files;
 }
 

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "data/app_context.h"
+#include "widgets/child_signals.h"
 
 class DateTimeBox;
 class QChartView;
@@ -65,4 +66,7 @@ class RaceResultPanel : public QWidget {
     QChartView* chvSpeeds_ = nullptr;
     QGroupBox* grpHistory_ = nullptr;
     SqlGrid* dbgrdHistory_ = nullptr;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

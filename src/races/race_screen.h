@@ -7,6 +7,7 @@
 
 #include "data/app_context.h"
 #include "loft_distances.h"
+#include "widgets/child_signals.h"
 
 class ChampionshipsPanel;
 class DistanceDownloadPanel;
@@ -68,4 +69,7 @@ class TfrmRace : public QWidget {
     // The liberation code the distance download shows: the one the loft distance panel last
     // showed, or every row before that.
     std::optional<QString> distanceFilterCode_;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

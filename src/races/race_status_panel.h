@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "data/app_context.h"
+#include "widgets/child_signals.h"
 
 class QLabel;
 class SqlGrid;
@@ -25,4 +26,7 @@ class RaceStatusPanel : public QWidget {
     QSqlRecord race_;  // the race whose status is shown
     QLabel* lblLoftRaceStatTiTle_ = nullptr;
     SqlGrid* dbgrdLoftRaceStat_ = nullptr;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

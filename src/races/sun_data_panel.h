@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "data/app_context.h"
+#include "widgets/child_signals.h"
 
 class QTableWidget;
 
@@ -26,4 +27,7 @@ class SunDataPanel : public QWidget {
     AppContext& ctx_;
     QString raceCode_;
     QTableWidget* StrGridSunSet_ = nullptr;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

@@ -378,6 +378,13 @@ RestoreOutcome RestoreDatabase(TdmZOLF& db, Prompts& prompts, const QString& bac
                                          "lacks the tables %1.")
                                .arg(missing.join(QStringLiteral(", "))));
         }
+        // A damaged backup would replace sound data with damaged data: it is refused before
+        // anything is asked or replaced.
+        const QStringList faults = TdmZOLF::IntegrityFaults(backupFile);
+        if (!faults.isEmpty()) {
+            return Refused(backupFile, ClubSetup::tr("it is damaged (%1).")
+                                           .arg(faults.mid(0, 3).join(QStringLiteral("; "))));
+        }
         incoming = SummaryOf(backupFile);
     } catch (const DbError& e) {
         return Refused(

@@ -6,6 +6,7 @@
 #include "data/app_context.h"
 #include "data/edited_row.h"
 #include "setup/club_setup.h"
+#include "widgets/child_signals.h"
 
 class QComboBox;
 class QLineEdit;
@@ -71,4 +72,7 @@ class TfrmSetup : public QWidget {
     QComboBox* cbbPort;
     QPushButton* btnPortRefresh;
     QLineEdit* edtSeat;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include "widgets/child_signals.h"
 
 // A coordinate box with its input mask that does not let the mask mangle a pasted text: a
 // coordinate copied from a map or a GPS ("51.208444, 4.387556") is handed to the screen as
@@ -23,4 +24,7 @@ class CoordinateBox : public QLineEdit {
 
   private:
     void pasteFrom(const QString& text);
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QStyledItemDelegate>
 #include <QTime>
+#include "widgets/child_signals.h"
 
 // A box for a date ("yyyy-MM-dd") or a time of day ("HH:mm:ss") that shows exactly the text
 // that will be stored and takes it as typed: each typed digit fills the next position, a typed
@@ -43,6 +44,9 @@ class DateTimeBox : public QLineEdit {
     void step(int steps);
 
     Kind kind_;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };
 
 // The editor of grid cells that hold a date or a time (by column): a DateTimeBox. A cell left

@@ -2,6 +2,7 @@
 
 #include <QValidator>
 #include <QWidget>
+#include "widgets/child_signals.h"
 
 class QLineEdit;
 class QToolButton;
@@ -42,4 +43,7 @@ class UpDown : public QWidget {
     QLineEdit* buddy_;
     int minimum_;
     int maximum_;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

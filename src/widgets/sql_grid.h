@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "data/database.h"
+#include "widgets/child_signals.h"
 
 // A read-only grid over the rows of one query, as every list screen of the program uses.
 //
@@ -183,4 +184,7 @@ class SqlGrid : public QTableView {
     QString sql_;
     QString countSql_;
     QVariantList params_;
+
+  private:
+    ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h
 };

@@ -178,6 +178,7 @@ class TestCompetitions : public QObject {
     void poolDefinitionsRefused();
     void entriesThroughTheDatabase();
     void entriesRefused();
+    void poolRenamedOrRemoved();
     void standings_data();
     void standings();
     void seasonFromTheDatabase();
@@ -355,6 +356,50 @@ void TestCompetitions::entriesRefused() {
     refused([&] { SetNominations(db, t.clock, kRace, "001", {"R1"}); }, "closed");
     refused([&] { SetRacePools(db, t.clock, kRace, {}); }, "closed");
     QCOMPARE(PoolEntries(db, kRace).size(), 1);
+}
+
+// A pool renamed keeps its entries; a pool removed takes its entries only once the secretary
+// has been told how many go.
+void TestCompetitions::poolRenamedOrRemoved() {
+    TestContext t;
+    TdmZOLF& db = *t.db;
+    SeedRace(db);
+    PoolDefinition a = SplitPool(100, "100", "0");
+    a.name = QStringLiteral("A");
+    PoolDefinition b = SplitPool(50, "100", "0");
+    b.name = QStringLiteral("B");
+    SetRacePools(db, t.clock, kRace, {a, b});
+    for (const char* ring : {"R1", "R2"}) {
+        EnterBird(db, t.clock, kRace, "A", ring);
+    }
+    EnterBird(db, t.clock, kRace, "B", "S1");
+    const auto entries = [&] {
+        QStringList out;
+        for (const PoolEntry& e : PoolEntries(db, kRace)) {
+            out << e.poolName + ":" + e.ringNo;
+        }
+        out.sort();
+        return out;
+    };
+
+    // The two pools swap names: each keeps its own birds.
+    a.name = QStringLiteral("B");
+    b.name = QStringLiteral("A");
+    QVERIFY(SetRacePools(db, t.clock, kRace, {a, b}, {"A", "B"}, &t.prompts));
+    QCOMPARE(entries(), (QStringList{"A:S1", "B:R1", "B:R2"}));
+    QCOMPARE(t.prompts.shown, QStringList());
+
+    // Removing the pool that holds R1 and R2: declined, nothing changes; confirmed, they go.
+    t.prompts.answers.enqueue(Prompts::Answer::No);
+    QVERIFY(!SetRacePools(db, t.clock, kRace, {b}, {"A"}, &t.prompts));
+    QCOMPARE(t.prompts.of("question"),
+             QStringList{"These pools are removed, and their entries with them:\nPool B: 2 "
+                         "entries of 1 lofts\n\nSave the pools and remove these entries?"});
+    QCOMPARE(RacePools(db, kRace).size(), 2);
+    QCOMPARE(entries(), (QStringList{"A:S1", "B:R1", "B:R2"}));
+    QVERIFY(SetRacePools(db, t.clock, kRace, {b}, {"A"}, &t.prompts));
+    QCOMPARE(entries(), QStringList{"A:S1"});
+    QCOMPARE(RacePools(db, kRace).size(), 1);
 }
 
 void TestCompetitions::standings_data() {
@@ -550,12 +595,30 @@ void TestCompetitions::panels() {
     QCOMPARE(entries->item(2, 3)->text(), QString());
     QCOMPARE(PoolEntries(db, kRace).size(), 1);
 
+    // Before liberation: renamed in the grid and saved, the entry follows the pool; removed and
+    // saved, a question comes first, and "No" keeps it all.
+    t.clock.set(QDateTime(kRaceDay, QTime(6, 0)));
+    auto* poolGrid = child<QTableWidget>(pools, "grdPools");
+    poolGrid->item(0, 0)->setText("Open 1.00");
+    click(pools, "btnPoolSave");
+    QCOMPARE(PoolEntries(db, kRace).size(), 1);
+    QCOMPARE(PoolEntries(db, kRace).first().poolName, QStringLiteral("Open 1.00"));
+    poolGrid->setCurrentCell(0, 0);
+    click(pools, "btnPoolRemove");
+    t.prompts.answers.enqueue(Prompts::Answer::No);
+    click(pools, "btnPoolSave");
+    QVERIFY2(t.prompts.shown.last().startsWith("question: These pools are removed"),
+             qPrintable(t.prompts.shown.join('\n')));
+    QCOMPARE(RacePools(db, kRace).size(), 1);
+    QCOMPARE(PoolEntries(db, kRace).size(), 1);
+    t.clock.set(QDateTime(kRaceDay, QTime(7, 0, 1)));
+
     // One bird for two prizes: it wins 60 % of 0.90; the second prize stays in the remainder.
     ClockBird(db, "R1", 1500.0);
     child<QTabWidget>(pools, "tabPools")->setCurrentIndex(2);
     QCOMPARE(child<QLabel>(pools, "lblPoolBalance")->text(),
-             QStringLiteral("Open: Balances: stakes 1.00 = prizes 0.54 + deduction 0.10 + "
-                            "remainder 0.36"));
+             QStringLiteral("Open 1.00: Balances: stakes 1.00 = prizes 0.54 + deduction 0.10 "
+                            "+ remainder 0.36"));
 
     SeedSeason(db);
     ChampionshipsPanel champs(t.app());

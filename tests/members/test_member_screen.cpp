@@ -344,21 +344,42 @@ void TestMemberScreen::ringsOneByOneAndAsRange() {
     QCOMPARE(rings->currentRecord().value("PRingNo").toString(), QStringLiteral("AU26-X-00101"));
     QCOMPARE(child<QLineEdit>(&screen, "edtUpRegNum")->text(), QString());
 
+    // A range whose first ring is the member's already: it is named and left alone, and a
+    // second Save of the form as the range left it writes nothing over it either.
+    t.db->exec(
+        "insert into ZOL_PigData (LoftNo,PRingNo,Comment,Updatetime,DeleteMark) values "
+        "('L1','AU26-X-0200','Kampioen ''super'' – één','2026-01-01 00:00:00.000',0)");
+    click(&screen, "btnNew2");
+    letters->setText("X");
+    number->setText("200");
+    child<QLineEdit>(&screen, "edtUpRegNum")->setText("201");
+    child<QPlainTextEdit>(&screen, "mmoComment")->setPlainText("reeks");
+    click(&screen, "btnOK_Ring");
+    click(&screen, "btnOK_Ring");
+    QCOMPARE(t.prompts.of("message").mid(1),
+             QStringList({"These ring numbers exist already and were skipped: AU26-X-0200",
+                          "The range is stored; nothing was changed since. Type the next ring, "
+                          "or choose AddNew or Add a Range."}));
+    QCOMPARE(t.db->value("select Comment||'|'||Updatetime from ZOL_PigData where "
+                         "PRingNo='AU26-X-0200'")
+                 .toString(),
+             QStringLiteral("Kampioen 'super' – één|2026-01-01 00:00:00.000"));
+
     // Click a ring: its parts are locked, only sex, colour and comment change.
-    selectRow(rings, 3);
+    selectRow(rings, 5);
     emit rings->clicked(rings->currentIndex());
     QCOMPARE(number->text(), QStringLiteral("12345"));
     QVERIFY(!number->isEnabled() && !country->isEnabled());
     child<QComboBox>(&screen, "cbbSex")->setCurrentText("Hen");
     click(&screen, "btnOK_Ring");
     QCOMPARE(gridColumn(rings, 2).last(), QStringLiteral("Hen"));
-    QCOMPARE(t.db->value("select count(*) from ZOL_PigData").toInt(), 5);
+    QCOMPARE(t.db->value("select count(*) from ZOL_PigData").toInt(), 7);
 
     // Delete marks it; it leaves the list but stays in the table.
     selectRow(rings, 0);
     choose(&screen, "rgMemRing", "Delete Ring");
     QCOMPARE(t.prompts.of("question"), QStringList{"This will delete the data ?"});
-    QCOMPARE(child<QLabel>(&screen, "lblRingCnt")->text(), QStringLiteral("003"));
+    QCOMPARE(child<QLabel>(&screen, "lblRingCnt")->text(), QStringLiteral("005"));
     QCOMPARE(t.db->value("select DeleteMark||SynchFlag from ZOL_PigData where "
                          "PRingNo='AU26-X-00100'")
                  .toString(),

@@ -368,6 +368,21 @@ void TestMembers::singleRingInsertAndRefusals() {
     QCOMPARE(errorOf([&] { SaveRing(*t.db, t.clock, ring("L1", "GB", "2020", "A", "")); }),
              kRingNumberMissing);
     QCOMPARE(t.db->value("select count(*) from ZOL_PigData").toInt(), 1);
+
+    // The same number typed in another member's list, or loaded there as that member's: the
+    // first member's bird keeps its sex, colour and comment, and the holder is named.
+    t.db->exec("insert into ZOL_LoftData (LoftNo,LoftName) values('L1','Jansen')");
+    t.db->exec("update ZOL_PigData set Comment='reeks 2024'");
+    RingEntry other = ring("L2", "NEHU", "2020", "CLS", "77");
+    other.sexName = "Hen";
+    other.comment = "andere lid";
+    QCOMPARE(errorOf([&] { SaveRing(*t.db, t.clock, other); }),
+             QStringLiteral("Ring NEHU2020CLS77 belongs to member L1 (Jansen); it was not "
+                            "changed. Open that member's ring list to edit it."));
+    other.partsLocked = true;
+    QVERIFY(!errorOf([&] { SaveRing(*t.db, t.clock, other); }).isEmpty());
+    QCOMPARE(column(*t.db, "select LoftNo||'|'||Sex||'|'||Comment from ZOL_PigData"),
+             QStringList{"L1|U|reeks 2024"});
 }
 
 void TestMembers::birthYearHasFourDigits_data() {

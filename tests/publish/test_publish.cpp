@@ -11,6 +11,7 @@
 
 #include "data/club_settings.h"
 #include "data/errors.h"
+#include "file_faults.h"
 #include "publish/csv_text.h"
 #include "publish/race_charts.h"
 #include "races/race_publish.h"
@@ -81,6 +82,7 @@ class TestPublish : public QObject {
     void pageCsvAndIndex();
     void pageInBrowser();
     void unwritableFolderKeepsThePreviousPage();
+    void csvOpensAsTypedInASpreadsheet();
     void chartSeries_data();
     void chartSeries();
     void emptyRaceCharts();
@@ -113,14 +115,14 @@ void TestPublish::pageCsvAndIndex() {
     const QList<QByteArray> lines = csv.split('\n');
     QCOMPARE(lines.size(), 5);  // titles, three rows, and the empty rest after the last CR LF
     QCOMPARE(lines[0],
-             "Pos,LiberCode,PRingNo,BackTime,FlyTime,FlySpeed,LoftNo,LoftName,dist,sex,"
-             "ColorType,TimeVari,ClockFlag\r");
+             "\xEF\xBB\xBFPos,LiberCode,PRingNo,BackTime,FlyTime,FlySpeed,LoftNo,LoftName,dist,"
+             "sex,ColorType,TimeVari,ClockFlag\r");
     QCOMPARE(lines[1],
-             "1,1A,R3,2026-05-26 11:50:00.000,04:50:00.000,1820.250,002,"
+             "1,1A,R3,2026-05-26 11:50:00.000,04:50:00.000,1820.250,\"=\"\"002\"\"\","
              "\"O'Brien & <Sons> \"\"Fast\"\", Jr\",300/100,C,BBAR,75,(!)\r");
     QCOMPARE(lines[2],
-             "2,1A,R1,2026-05-26 12:00:00.000,05:00:00.000,1760.000,001,Ann,300/0,C,"
-             "BBAR,3,\r");
+             "2,1A,R1,2026-05-26 12:00:00.000,05:00:00.000,1760.000,\"=\"\"001\"\"\",Ann,"
+             "300/0,C,BBAR,3,\r");
     QVERIFY(csv.endsWith("\r\n"));
 
     const QString index = QString::fromUtf8(Read(files.index));
@@ -134,6 +136,16 @@ void TestPublish::pageCsvAndIndex() {
     QVERIFY(QString::fromUtf8(Read(files.page))
                 .contains("<p class=\"state final\">Final (locked 2026-05-27 20:15)</p>"));
     QVERIFY(QString::fromUtf8(Read(files.index)).contains("Final (locked 2026-05-27 20:15)"));
+
+    // Unlocked and not published again, its page still says final: the index, written when
+    // another race is published, says what the page says.
+    UnlockResult(*t.db, "1A", kDay, "a clock read again",
+                 QDateTime(QDate(2026, 5, 28), QTime(9, 0)));
+    PublishRace(*t.db, out.path(), "2B", QDate(2026, 6, 2));
+    const QString both = QString::fromUtf8(Read(files.index));
+    QVERIFY2(both.contains("Dover &amp; Calais</a></td><td>Final (locked 2026-05-27 20:15)") &&
+                 both.contains("Arras</a></td><td>Provisional"),
+             qPrintable(both));
 
     // The folder is asked for once and kept for the club.
     QTemporaryDir chosen;
@@ -210,6 +222,144 @@ void TestPublish::unwritableFolderKeepsThePreviousPage() {
     QCOMPARE(Read(files.page), page);
     QCOMPARE(Read(files.csv), csv);
     QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);  // no leftovers
+
+    // Page, CSV and index are one set: a disk that fills after the CSV, or an index that cannot
+    // be replaced, leaves all three as they were.
+    QVERIFY(csv.size() < 2000 && page.size() > 2000);
+    {
+        FileSizeLimit full(2000);
+        QVERIFY_THROWS_EXCEPTION(UserError, PublishRace(*t.db, out.path(), "1A", kDay));
+    }
+    QVERIFY(QFile::remove(files.index));
+    QVERIFY(QDir().mkpath(files.index + "/in the way"));
+    try {
+        PublishRace(*t.db, out.path(), "1A", kDay);
+        QFAIL("published over a folder");
+    } catch (const UserError& e) {
+        QVERIFY2(e.text().contains(QDir::toNativeSeparators(files.index)), qPrintable(e.text()));
+    }
+    QCOMPARE(Read(files.page), page);
+    QCOMPARE(Read(files.csv), csv);
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+namespace {
+
+// One cell as a spreadsheet program holds it after opening a CSV file.
+struct SheetCell {
+    bool formula = false;
+    QString type;  // "string", "float", ...
+    QString text;  // as shown
+};
+
+// The CSV file opened by LibreOffice (read as UTF-8, its other settings as they come), as rows
+// of cells; empty when LibreOffice is not installed.
+QList<QList<SheetCell>> OpenedBySpreadsheet(const QString& csvFile, const QString& work) {
+    const QString office = QStandardPaths::findExecutable("soffice");
+    if (office.isEmpty()) {
+        return {};
+    }
+    QProcess convert;
+    convert.start(office,
+                  {"-env:UserInstallation=" + QUrl::fromLocalFile(work + "/profile").toString(),
+                   "--headless", "--norestore", "--infilter=CSV:44,34,76,1", "--convert-to", "fods",
+                   "--outdir", work, csvFile});
+    if (!convert.waitForFinished(240000)) {
+        return {};
+    }
+    const QString sheet =
+        QString::fromUtf8(Read(work + "/" + QFileInfo(csvFile).completeBaseName() + ".fods"));
+    QList<QList<SheetCell>> rows;
+    static const QRegularExpression rowExp("<table:table-row[^>]*>(.*?)</table:table-row>",
+                                           QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression cellExp(
+        "<table:table-cell([^>]*?)(/>|>(.*?)</table:table-cell>)",
+        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression typeExp("office:value-type=\"(\\w+)\"");
+    static const QRegularExpression tagExp("<[^>]+>");
+    for (auto r = rowExp.globalMatch(sheet); r.hasNext();) {
+        QList<SheetCell> cells;
+        for (auto c = cellExp.globalMatch(r.next().captured(1)); c.hasNext();) {
+            const QRegularExpressionMatch m = c.next();
+            SheetCell cell;
+            cell.formula = m.captured(1).contains("table:formula");
+            cell.type = typeExp.match(m.captured(1)).captured(1);
+            cell.text = m.captured(3)
+                            .remove(tagExp)
+                            .trimmed()
+                            .replace("&apos;", "'")
+                            .replace("&quot;", "\"")
+                            .replace("&lt;", "<")
+                            .replace("&gt;", ">")
+                            .replace("&amp;", "&");
+            cells << cell;
+        }
+        rows << cells;
+    }
+    return rows;
+}
+
+}  // namespace
+
+// Names typed by the members reach the spreadsheet as text: none opens as a formula, a loft
+// number keeps its leading zero, and a name with an accent reads as typed.
+void TestPublish::csvOpensAsTypedInASpreadsheet() {
+    TestContext t;
+    seed(*t.db);
+    const QStringList names{"=HYPERLINK(\"http://example.invalid\",\"Click me\")",
+                            "+31 6 12345678",
+                            "-2+3",
+                            "@SUM(1,2)",
+                            "\t=1+1",
+                            "\r=2+2",
+                            QStringLiteral("M\u00fcller")};
+    for (int i = 0; i < names.size(); ++i) {
+        const QString loft = QStringLiteral("01%1").arg(i, 2, 10, QLatin1Char('0'));
+        const QString ring = QStringLiteral("X%1").arg(i);
+        t.db->exec("insert into ZOL_LoftData (LoftNo, LoftName) values(?,?)", {loft, names[i]});
+        t.db->exec(
+            "insert into ZOL_LoftLibPointDist (LiberCode, LoftNo, Miles, Yards) values "
+            "('1A',?,300,0)",
+            {loft});
+        t.db->exec("insert into ZOL_PigData (LoftNo, PRingNo, Sex, DeleteMark) values(?,?,'C',0)",
+                   {loft, ring});
+        t.db->exec(
+            "insert into ZOL_PigRaceData (ClubID, LiberCode, LiberDate, PRingNo, "
+            "BackTime, FlyTime, FlySpeed, TimeVari) values('KC','1A','2026-05-26',?,?,"
+            "'06:00:00.000',?,-4)",
+            {ring, QStringLiteral("2026-05-26 13:%1:00.000").arg(i, 2, 10, QLatin1Char('0')),
+             1400.0 - i});
+    }
+    QTemporaryDir out;
+    const PublishedFiles files = PublishRace(*t.db, out.path(), "1A", kDay);
+    QVERIFY(Read(files.csv).startsWith("\xEF\xBB\xBF"));
+
+    const QList<QList<SheetCell>> sheet = OpenedBySpreadsheet(files.csv, out.path());
+    if (sheet.isEmpty()) {
+        QSKIP("LibreOffice is not installed (scripts/install-deps.sh installs it)");
+    }
+    QCOMPARE(sheet.first().value(0).text, QStringLiteral("Pos"));  // the mark is not a character
+    const int loftColumn = 6;
+    const int nameColumn = 7;
+    QStringList shownNames;
+    for (const QList<SheetCell>& row : sheet.mid(1)) {
+        if (row.size() <= nameColumn || !row[loftColumn].text.startsWith("01")) {
+            continue;
+        }
+        const SheetCell& loft = row[loftColumn];
+        QCOMPARE(loft.type, QStringLiteral("string"));
+        QCOMPARE(loft.text.size(), 4);
+        const SheetCell& name = row[nameColumn];
+        QVERIFY2(!name.formula && name.type == "string", qPrintable(loft.text + ": " + name.text));
+        QCOMPARE(row[5].type, QStringLiteral("float"));   // the speed stays a number
+        QCOMPARE(row[11].type, QStringLiteral("float"));  // and so does -4
+        shownNames << loft.text + " " + name.text;
+    }
+    // The apostrophe that keeps a text from being read as a formula shows before it.
+    QCOMPARE(shownNames,
+             (QStringList{"0100 '=HYPERLINK(\"http://example.invalid\",\"Click me\")",
+                          "0101 '+31 6 12345678", "0102 '-2+3", "0103 '@SUM(1,2)", "0104 '\t=1+1",
+                          "0105 '\r=2+2", QStringLiteral("0106 M\u00fcller")}));
 }
 
 void TestPublish::chartSeries_data() {

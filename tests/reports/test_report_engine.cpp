@@ -163,7 +163,8 @@ class TestReportEngine : public QObject {
             crowded.columns << ReportColumn{QStringLiteral("Ring"), 1, Qt::AlignLeft, false, true};
         }
         crowded.rows << QStringList(9, rings[0]);
-        const LaidBand& tight = LayOutReport(crowded, kNow).pages[0].bands[1];
+        const ReportLayout crowdedLayout = LayOutReport(crowded, kNow);
+        const LaidBand& tight = crowdedLayout.pages[0].bands[1];
         for (const LaidText& t : tight.texts) {
             QCOMPARE(t.text, rings[0]);
             QVERIFY(t.fontScale < 1.0);

@@ -383,6 +383,7 @@ void TestSetup::restoreRefusesForeignFiles_data() {
     QTest::newRow("text file") << QStringLiteral("text");
     QTest::newRow("SQLite file lacking tables") << QStringLiteral("sqlite");
     QTest::newRow("the database in use") << QStringLiteral("self");
+    QTest::newRow("damaged backup") << QStringLiteral("damaged");
 }
 
 void TestSetup::restoreRefusesForeignFiles() {
@@ -397,6 +398,26 @@ void TestSetup::restoreRefusesForeignFiles() {
     } else if (kind == QLatin1String("sqlite")) {
         TdmZOLF other(file);
         other.exec(QStringLiteral("drop table ZOL_PigData"));
+    } else if (kind == QLatin1String("damaged")) {
+        // A sound backup of a club with a few thousand rings, then 16 bytes overwritten in the
+        // middle of the file, as a failing disk or an interrupted copy leaves it: the tables are
+        // all there and can be counted, yet part of the data is gone.
+        t.db->transaction([&] {
+            for (int i = 0; i < 3000; ++i) {
+                t.db->exec(QStringLiteral("insert into ZOL_PigData (LoftNo,PRingNo,Comment) "
+                                          "values('0101',?,'reeks')"),
+                           {QStringLiteral("BE24%1").arg(i, 7, 10, QLatin1Char('0'))});
+            }
+        });
+        t.db->backupTo(file);
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        const qint64 pageSize = 4096;
+        QVERIFY(f.size() > 8 * pageSize);
+        QVERIFY(f.seek((f.size() / pageSize / 2) * pageSize));
+        f.write(QByteArray(16, '\xff'));
+        f.close();
+        QCOMPARE(TdmZOLF::MissingTables(file), QStringList());
     } else {
         file = t.paths.databaseFile;
     }
@@ -411,6 +432,11 @@ void TestSetup::restoreRefusesForeignFiles() {
              qPrintable(outcome.message));
     if (kind == QLatin1String("sqlite")) {
         QVERIFY(outcome.message.contains(QStringLiteral("ZOL_PigData")));
+    }
+    if (kind == QLatin1String("damaged")) {
+        QVERIFY2(outcome.message.contains(QStringLiteral("damaged")), qPrintable(outcome.message));
+        QVERIFY(!QFileInfo::exists(t.paths.databaseFile + QStringLiteral(".restore")));
+        QCOMPARE(QDir(t.paths.backupDir).entryList(QDir::Files), QStringList());
     }
     QVERIFY(t.db->isOpen());
     QCOMPARE(Read(t.paths.databaseFile), before);
