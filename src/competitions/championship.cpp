@@ -4,6 +4,9 @@
 #include <QHash>
 #include <QSqlQuery>
 #include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <vector>
 
 #include "data/database.h"
 #include "data/date_time.h"
@@ -17,22 +20,125 @@ QString tr(const char* text) {
 }
 
 constexpr qint64 kCoefficientScale = 1000;  // thousandths of the coefficient
-constexpr qint64 kWorstCoefficient = 1000 * kCoefficientScale;
 
 bool LowerWins(ChampionshipRule rule) {
     return rule == ChampionshipRule::Coefficient;
 }
 
-qint64 MissedValue(ChampionshipRule rule) {
-    return rule == ChampionshipRule::Coefficient ? kWorstCoefficient : 0;
-}
-
 struct Competitor {
     QString loftNo;
     QString ringNo;
-    QList<qint64> values;
+    QList<qint64> values;  // per race, the numerator over the race's denominator
     int flown = 0;
 };
+
+// A whole number of any size (digits base 2^32, lowest first), for adding up the fractions of
+// the common rule and the coefficient exactly: a rounded value per race would make two equal
+// totals differ in the last decimal, and decide a tie.
+using BigNumber = std::vector<quint32>;
+
+void Trim(BigNumber& a) {
+    while (!a.empty() && a.back() == 0) {
+        a.pop_back();
+    }
+}
+
+BigNumber Times(const BigNumber& a, quint32 factor) {
+    BigNumber out;
+    out.reserve(a.size() + 1);
+    quint64 carry = 0;
+    for (const quint32 digit : a) {
+        const quint64 t = quint64(digit) * factor + carry;
+        out.push_back(quint32(t));
+        carry = t >> 32;
+    }
+    if (carry != 0) {
+        out.push_back(quint32(carry));
+    }
+    Trim(out);
+    return out;
+}
+
+void Add(BigNumber& a, const BigNumber& b) {
+    if (a.size() < b.size()) {
+        a.resize(b.size(), 0);
+    }
+    quint64 carry = 0;
+    for (size_t i = 0; i < a.size(); ++i) {
+        const quint64 t = quint64(a[i]) + (i < b.size() ? b[i] : 0) + carry;
+        a[i] = quint32(t);
+        carry = t >> 32;
+    }
+    if (carry != 0) {
+        a.push_back(quint32(carry));
+    }
+}
+
+// a x factor, for a factor of up to 64 bits.
+BigNumber Times(const BigNumber& a, quint64 factor) {
+    BigNumber out = Times(a, quint32(factor));
+    if (factor >> 32 != 0) {
+        BigNumber high = Times(a, quint32(factor >> 32));
+        if (!high.empty()) {
+            high.insert(high.begin(), 0);
+        }
+        Add(out, high);
+    }
+    return out;
+}
+
+// a / divisor and a % divisor.
+std::pair<BigNumber, quint32> Divided(const BigNumber& a, quint32 divisor) {
+    BigNumber quotient(a.size(), 0);
+    quint64 rest = 0;
+    for (size_t i = a.size(); i-- > 0;) {
+        const quint64 current = (rest << 32) | a[i];
+        quotient[i] = quint32(current / divisor);
+        rest = current % divisor;
+    }
+    Trim(quotient);
+    return {quotient, quint32(rest)};
+}
+
+int Compare(const BigNumber& a, const BigNumber& b) {
+    if (a.size() != b.size()) {
+        return a.size() < b.size() ? -1 : 1;
+    }
+    for (size_t i = a.size(); i-- > 0;) {
+        if (a[i] != b[i]) {
+            return a[i] < b[i] ? -1 : 1;
+        }
+    }
+    return 0;
+}
+
+long double Approximately(const BigNumber& a) {
+    long double out = 0;
+    for (size_t i = a.size(); i-- > 0;) {
+        out = out * 4294967296.0L + a[i];
+    }
+    return out;
+}
+
+// What one unit of a value is in the rule's printed unit: a race gives a fraction of 100 points
+// (hundredths) under the common rule, a fraction of 1000 (thousandths) as a coefficient, and whole
+// hundredths or thousandths otherwise.
+qint64 PrintedScale(ChampionshipRule rule) {
+    switch (rule) {
+        case ChampionshipRule::CommonRule:
+            return 10000;
+        case ChampionshipRule::Coefficient:
+            return 1000 * kCoefficientScale;
+        default:
+            return 1;
+    }
+}
+
+// numerator / denominator x scale, rounded to the nearest whole unit.
+qint64 Rounded(qint64 numerator, qint64 denominator, qint64 scale) {
+    const __int128 scaled = __int128(numerator) * scale;
+    return qint64((2 * scaled + denominator) / (2 * __int128(denominator)));
+}
 
 }  // namespace
 
@@ -65,11 +171,11 @@ qint64 CommonRulePoints(int place, int entered) {
     if (place <= 0 || entered <= 0) {
         return 0;
     }
-    const qint64 prizes = std::max(1, entered / 4);
+    const qint64 prizes = PrizeCount(entered, 4);
     if (place > prizes) {
         return 0;
     }
-    return 10000 * (prizes - place + 1) / prizes;
+    return Rounded(prizes - place + 1, prizes, 10000);
 }
 
 QString ScoreText(const ChampionshipDefinition& champ, qint64 score) {
@@ -89,7 +195,20 @@ Standings ComputeStandings(const ChampionshipDefinition& champ, const QList<Seas
         out.races << r.key;
     }
     const bool pigeons = champ.subject == ChampionshipSubject::Pigeons;
-    const qint64 missed = MissedValue(champ.rule);
+    // Each race's values are exact fractions over the race's own denominator (the prizes of the
+    // common rule, the birds entered for the coefficient, 1 otherwise); a missed race gives 0, or
+    // the worst coefficient (entered / entered).
+    QList<qint64> denominators(raceCount, 1);
+    QList<qint64> missedRow(raceCount, 0);
+    for (qsizetype r = 0; r < raceCount; ++r) {
+        const int entered = int(races[r].birds.size());
+        if (champ.rule == ChampionshipRule::CommonRule) {
+            denominators[r] = std::max(1, PrizeCount(entered, 4));
+        } else if (champ.rule == ChampionshipRule::Coefficient) {
+            denominators[r] = std::max(1, entered);
+            missedRow[r] = denominators[r];
+        }
+    }
     QHash<QString, qsizetype> index;
     QList<Competitor> competitors;
     auto competitorOf = [&](const RaceBird& b) -> qsizetype {
@@ -101,7 +220,7 @@ Standings ComputeStandings(const ChampionshipDefinition& champ, const QList<Seas
         Competitor c;
         c.loftNo = b.loftNo;
         c.ringNo = pigeons ? b.ringNo : QString();
-        c.values.fill(missed, raceCount);
+        c.values = missedRow;
         competitors << c;
         index.insert(key, competitors.size() - 1);
         return competitors.size() - 1;
@@ -114,7 +233,6 @@ Standings ComputeStandings(const ChampionshipDefinition& champ, const QList<Seas
     QList<qint64> speeds;
     for (qsizetype r = 0; r < raceCount; ++r) {
         const QList<RaceBird>& birds = races[r].birds;
-        const int entered = int(birds.size());
         speeds.clear();
         touched.clear();
         for (const RaceBird& b : birds) {
@@ -150,13 +268,13 @@ Standings ComputeStandings(const ChampionshipDefinition& champ, const QList<Seas
                         place <= champ.points.size() ? qint64(champ.points[place - 1]) * 100 : 0;
                     break;
                 case ChampionshipRule::CommonRule:
-                    value = CommonRulePoints(place, entered);
+                    value = place <= denominators[r] ? denominators[r] - place + 1 : 0;
                     break;
                 case ChampionshipRule::BestAverage:
                     value = speed;
                     break;
                 case ChampionshipRule::Coefficient:
-                    value = qint64(place) * 1000 * kCoefficientScale / entered;
+                    value = place;
                     break;
             }
             competitors[at].values[r] = value;
@@ -164,12 +282,32 @@ Standings ComputeStandings(const ChampionshipDefinition& champ, const QList<Seas
         }
     }
 
+    // The totals are added up exactly over one denominator for all races (their least common
+    // multiple): each race's value times that multiple over the race's denominator.
+    BigNumber common{1};
+    for (const qint64 d : std::as_const(denominators)) {
+        const quint32 rest = Divided(common, quint32(d)).second;
+        common = Times(common, quint64(d / std::gcd(qint64(rest), d)));
+    }
+    const bool whole = common == BigNumber{1};
+    std::vector<BigNumber> multipliers;
+    multipliers.reserve(size_t(raceCount));
+    for (const qint64 d : std::as_const(denominators)) {
+        multipliers.push_back(Divided(common, quint32(d)).first);
+    }
+    const qint64 scale = PrintedScale(champ.rule);
+    std::vector<BigNumber> exact;
+    exact.reserve(size_t(competitors.size()));
+
     const bool lower = LowerWins(champ.rule);
     for (const Competitor& c : competitors) {
         Standing s;
         s.loftNo = c.loftNo;
         s.ringNo = c.ringNo;
-        s.perRace = c.values;
+        s.perRace.resize(raceCount);
+        for (qsizetype r = 0; r < raceCount; ++r) {
+            s.perRace[r] = Rounded(c.values[r], denominators[r], scale);
+        }
         s.racesFlown = c.flown;
         // The best N races: the highest values, or the lowest coefficients; earlier races first
         // among equal values.
@@ -178,35 +316,59 @@ Standings ComputeStandings(const ChampionshipDefinition& champ, const QList<Seas
             order[i] = i;
         }
         std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
-            return lower ? c.values[a] < c.values[b] : c.values[a] > c.values[b];
+            const __int128 x = __int128(c.values[a]) * denominators[b];
+            const __int128 y = __int128(c.values[b]) * denominators[a];
+            return lower ? x < y : x > y;
         });
         const qsizetype n =
             champ.bestN > 0 ? std::min<qsizetype>(champ.bestN, raceCount) : raceCount;
         s.counted.fill(false, raceCount);
-        qint64 total = 0;
+        BigNumber total;
         for (qsizetype i = 0; i < n; ++i) {
             s.counted[order[i]] = true;
-            total += c.values[order[i]];
+            Add(total, Times(multipliers[size_t(order[i])], quint64(c.values[order[i]])));
         }
-        s.score = champ.rule == ChampionshipRule::BestAverage ? (n > 0 ? total / n : 0) : total;
+        // Only the printed score is rounded; places and ties are decided on the exact total (an
+        // average has the same number of races for everyone, so its total decides).
+        const qint64 divisor =
+            champ.rule == ChampionshipRule::BestAverage ? std::max<qint64>(1, n) : 1;
+        if (whole && total.size() <= 1) {
+            s.score = Rounded(total.empty() ? 0 : qint64(total[0]), divisor, scale);
+        } else {
+            s.score = qint64(
+                std::llround(Approximately(total) * scale / (Approximately(common) * divisor)));
+        }
+        exact.push_back(std::move(total));
         out.rows << s;
     }
-    std::sort(out.rows.begin(), out.rows.end(), [&](const Standing& a, const Standing& b) {
-        if (a.score != b.score) {
-            return lower ? a.score < b.score : a.score > b.score;
-        }
-        if (a.loftNo != b.loftNo) {
-            return a.loftNo < b.loftNo;
-        }
-        return a.ringNo < b.ringNo;
-    });
-    for (qsizetype i = 0; i < out.rows.size(); ++i) {
-        const bool sameAsBefore = i > 0 && out.rows[i].score == out.rows[i - 1].score;
-        out.rows[i].place = sameAsBefore ? out.rows[i - 1].place : int(i + 1);
-        const bool sameAsNext =
-            i + 1 < out.rows.size() && out.rows[i].score == out.rows[i + 1].score;
-        out.rows[i].tie = sameAsBefore || sameAsNext;
+    QList<qsizetype> ranked(out.rows.size());
+    for (qsizetype i = 0; i < ranked.size(); ++i) {
+        ranked[i] = i;
     }
+    const auto exactOrder = [&](qsizetype a, qsizetype b) {
+        return Compare(exact[size_t(a)], exact[size_t(b)]);
+    };
+    std::sort(ranked.begin(), ranked.end(), [&](qsizetype a, qsizetype b) {
+        if (const int c = exactOrder(a, b); c != 0) {
+            return lower ? c < 0 : c > 0;
+        }
+        const Standing& x = out.rows[a];
+        const Standing& y = out.rows[b];
+        if (x.loftNo != y.loftNo) {
+            return x.loftNo < y.loftNo;
+        }
+        return x.ringNo < y.ringNo;
+    });
+    QList<Standing> rows;
+    rows.reserve(out.rows.size());
+    for (qsizetype i = 0; i < ranked.size(); ++i) {
+        rows << out.rows[ranked[i]];
+        const bool sameAsBefore = i > 0 && exactOrder(ranked[i], ranked[i - 1]) == 0;
+        rows[i].place = sameAsBefore ? rows[i - 1].place : int(i + 1);
+        const bool sameAsNext = i + 1 < ranked.size() && exactOrder(ranked[i], ranked[i + 1]) == 0;
+        rows[i].tie = sameAsBefore || sameAsNext;
+    }
+    out.rows = std::move(rows);
     return out;
 }
 

@@ -2,11 +2,13 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QSet>
 #include <QSqlQuery>
 
 #include "data/database.h"
 #include "data/date_time.h"
 #include "data/errors.h"
+#include "data/prompts.h"
 #include "pool_store.h"
 #include "reports/club_reports.h"
 #include "spreadsheet/workbook_reader.h"
@@ -390,12 +392,12 @@ void WriteEntriesWorkbook(TdmZOLF& db, const RaceId& race, const QString& file) 
     book.setColumnFormat(1, kTextFormat);
     book.setColumnFormat(2, kTextFormat);
     book.setColumnWidth(2, 20);
-    QHash<QString, QStringList> nominations;
+    QHash<QString, QMap<int, QString>> nominations;
     for (const MarkedBird& b : MarkedBirds(db, race)) {
         if (!nominations.contains(b.loftNo)) {
-            nominations.insert(b.loftNo, Nominations(db, race, b.loftNo));
+            nominations.insert(b.loftNo, NominationNumbers(db, race, b.loftNo));
         }
-        const qsizetype nom = nominations.value(b.loftNo).indexOf(b.ringNo) + 1;
+        const int nom = nominations.value(b.loftNo).key(b.ringNo, 0);
         QVariantList row{b.loftNo, b.ringNo, nom > 0 ? QVariant(int(nom)) : QVariant()};
         for (const PoolDefinition& p : pools) {
             row << (entered.contains(p.name + QLatin1Char('\n') + b.ringNo) ? QVariant(1)
@@ -406,7 +408,8 @@ void WriteEntriesWorkbook(TdmZOLF& db, const RaceId& race, const QString& file) 
     Save(book, file);
 }
 
-int ReadEntriesWorkbook(TdmZOLF& db, const Clock& clock, const RaceId& race, const QString& file) {
+int ReadEntriesWorkbook(TdmZOLF& db, const Clock& clock, const RaceId& race, const QString& file,
+                        Prompts* prompts) {
     RefuseIfEntriesClosed(db, clock, race);
     const WorkbookReader sheet(file);
     QSet<QString> poolNames;
@@ -450,9 +453,24 @@ int ReadEntriesWorkbook(TdmZOLF& db, const Clock& clock, const RaceId& race, con
             problems << tr("Row %1: the nomination '%2' is not a whole number.").arg(r).arg(nom);
         }
         for (auto it = poolCols.cbegin(); it != poolCols.cend(); ++it) {
+            // Only a mark that can mean nothing else enters the bird: "x", "1" or "yes" (also in
+            // the program's language). An empty cell or "0" leaves it out; any other text ("no",
+            // "-", "0.50") is refused rather than guessed.
             const QString v = sheet.text(r, it.key()).trimmed();
-            if (!v.isEmpty() && v != QLatin1String("0")) {
+            if (v.isEmpty() || v == QLatin1String("0")) {
+                continue;
+            }
+            const bool mark = v.compare(QLatin1String("x"), Qt::CaseInsensitive) == 0 ||
+                              v == QLatin1String("1") ||
+                              v.compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0 ||
+                              v.compare(tr("yes"), Qt::CaseInsensitive) == 0;
+            if (mark) {
                 row.pools << it.value();
+            } else {
+                problems << tr("Row %1, column %2 (%3): '%4' does not enter a bird; type x, 1 or "
+                               "yes to enter it, or leave the cell empty.")
+                                .arg(r)
+                                .arg(ColumnLetters(it.key()), it.value(), v);
             }
         }
         rows << row;
@@ -460,6 +478,40 @@ int ReadEntriesWorkbook(TdmZOLF& db, const Clock& clock, const RaceId& race, con
     if (!problems.isEmpty()) {
         throw UserError(tr("The entries were not stored:") + QLatin1Char('\n') +
                         problems.mid(0, 10).join(QLatin1Char('\n')));
+    }
+    if (prompts != nullptr) {
+        // What the sheet replaces, said before anything is stored: every earlier entry and
+        // nomination of the lofts it names, in every pool.
+        QSet<QString> lofts;
+        const QList<MarkedBird> marked = MarkedBirds(db, race);
+        QHash<QString, QString> loftOf;
+        for (const MarkedBird& b : marked) {
+            loftOf.insert(b.ringNo, b.loftNo);
+        }
+        for (const EntryRow& row : std::as_const(rows)) {
+            lofts.insert(row.loftNo.isEmpty() ? loftOf.value(row.ringNo) : row.loftNo);
+        }
+        int entries = 0;
+        for (const PoolEntry& e : PoolEntries(db, race)) {
+            entries += lofts.contains(e.loftNo) ? 1 : 0;
+        }
+        int nominated = 0;
+        for (const QString& loft : std::as_const(lofts)) {
+            nominated += int(Nominations(db, race, loft).size());
+        }
+        QStringList names(lofts.cbegin(), lofts.cend());
+        names.sort();
+        if (!prompts->confirmed(
+                tr("The sheet holds %1 rings of %2 lofts (%3).\nIt replaces every earlier entry "
+                   "(%4) and nomination (%5) of these lofts; nominations keep the numbers "
+                   "written in the sheet.\n\nStore the sheet's entries?")
+                    .arg(rows.size())
+                    .arg(names.size())
+                    .arg(names.join(QStringLiteral(", ")))
+                    .arg(entries)
+                    .arg(nominated))) {
+            return -1;
+        }
     }
     ReplaceEntries(db, clock, race, rows);
     return int(rows.size());

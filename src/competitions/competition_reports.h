@@ -9,6 +9,7 @@
 #include "reports/report_layout.h"
 
 class Clock;
+class Prompts;
 class TdmZOLF;
 
 // The printed lists and workbooks of the competitions: the pool sheet of a race (who entered
@@ -35,8 +36,12 @@ void WriteStandingsWorkbook(TdmZOLF& db, const Standings& standings, const QStri
 // The race's entries as a workbook the club can fill in: LoftNo, PRingNo, Nom and one column
 // per pool (1 where the bird is entered), a row for every bird marked for the race.
 void WriteEntriesWorkbook(TdmZOLF& db, const RaceId& race, const QString& file);
-// Reads such a workbook (columns found by their titles; LoftNo and Nom may be left out; a pool
-// column counts a cell that is not empty and not 0 as entered) and replaces the entries of the
+// Reads such a workbook (columns found by their titles; LoftNo and Nom may be left out; under a
+// pool x, 1 or yes enters the bird, an empty cell or 0 does not, other text is refused) and
+// replaces the entries of the
 // lofts it names, all or nothing. Returns the number of rings read. Throws UserError naming
 // the file, the column or the rows that are wrong.
-int ReadEntriesWorkbook(TdmZOLF& db, const Clock& clock, const RaceId& race, const QString& file);
+// With `prompts`, the secretary is first told what the sheet replaces (the earlier entries and
+// nominations of its lofts) and asked; -1 when declined, nothing stored.
+int ReadEntriesWorkbook(TdmZOLF& db, const Clock& clock, const RaceId& race, const QString& file,
+                        Prompts* prompts = nullptr);

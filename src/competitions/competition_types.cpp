@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QSqlQuery>
+#include <algorithm>
 #include <cmath>
 
 #include "data/database.h"
@@ -49,6 +50,13 @@ Cents ParseCents(const QString& text) {
         throw UserError(tr("'%1' is not an amount of money (for example 2.50)").arg(text));
     }
     return v;
+}
+
+int PrizeCount(int birds, int birdsPerPrize) {
+    if (birds <= 0) {
+        return 0;
+    }
+    return std::max(1, birds / std::max(1, birdsPerPrize));
 }
 
 QString CentsText(Cents cents) {

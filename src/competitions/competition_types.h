@@ -43,6 +43,12 @@ QString PercentText(int hundredths);
 QList<int> ParseSplit(const QString& text);
 QString SplitText(const QList<int>& shares);
 
+// The number of prizes among `birds` birds at one prize per `birdsPerPrize` birds: whole prizes
+// only, the part of a prize left over is no prize (62 birds at one per 4: 15 prizes), and one
+// prize as soon as there is a bird. The one rule of the pools, the championships' common rule and
+// the federation's prize list.
+int PrizeCount(int birds, int birdsPerPrize);
+
 // A stored speed in thousandths, rounded to the nearest (0 for a null or negative speed).
 qint64 SpeedMilli(double speed);
 // 1234567 -> "1234.567".

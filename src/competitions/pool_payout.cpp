@@ -50,7 +50,7 @@ QList<Cents> PrizeTable(const PoolDefinition& pool, int birds, Cents prizeMoney)
             prizes << prizeMoney * share / 10000;
         }
     } else {
-        const int count = std::max(1, birds / std::max(1, pool.birdsPerPrize));
+        const int count = PrizeCount(birds, pool.birdsPerPrize);
         const Cents each = prizeMoney / count;
         prizes.fill(each, count);
     }

@@ -105,15 +105,17 @@ QHash<QString, QString> MarkedLofts(TdmZOLF& db, const RaceId& race) {
     return lofts;
 }
 
+// Stores the loft's nominations under the numbers given (a gap stays a gap: the bird written
+// as 4 stays nomination 4).
 void WriteNominations(TdmZOLF& db, const RaceId& race, const QString& loftNo,
-                      const QStringList& rings) {
+                      const QMap<int, QString>& numbered) {
     db.exec(QStringLiteral("delete from KST_Nomination where LiberCode=? and LiberDate=? and "
                            "LoftNo=?"),
             Key(race) + QVariantList{loftNo});
-    for (int i = 0; i < rings.size(); ++i) {
+    for (auto it = numbered.cbegin(); it != numbered.cend(); ++it) {
         db.exec(QStringLiteral("insert into KST_Nomination (LiberCode, LiberDate, PRingNo, "
                                "LoftNo, NomOrder) values(?,?,?,?,?)"),
-                Key(race) + QVariantList{rings[i], loftNo, i + 1});
+                Key(race) + QVariantList{it.value(), loftNo, it.key()});
     }
 }
 
@@ -257,6 +259,20 @@ QList<MarkedBird> MarkedBirds(TdmZOLF& db, const RaceId& race) {
     return birds;
 }
 
+QMap<int, QString> NominationNumbers(TdmZOLF& db, const RaceId& race, const QString& loftNo) {
+    QMap<int, QString> numbered;
+    try {
+        for (const QVariantList& row :
+             db.rows(QStringLiteral("select NomOrder, PRingNo from KST_Nomination where "
+                                    "LiberCode=? and LiberDate=? and LoftNo=?"),
+                     Key(race) + QVariantList{loftNo})) {
+            numbered.insert(row.value(0).toInt(), row.value(1).toString());
+        }
+    } catch (const DbError&) {
+    }
+    return numbered;
+}
+
 QStringList Nominations(TdmZOLF& db, const RaceId& race, const QString& loftNo) {
     try {
         return db.texts(QStringLiteral("select PRingNo from KST_Nomination where LiberCode=? "
@@ -269,7 +285,17 @@ QStringList Nominations(TdmZOLF& db, const RaceId& race, const QString& loftNo) 
 
 void SetNominations(TdmZOLF& db, const Clock& clock, const RaceId& race, const QString& loftNo,
                     const QStringList& rings) {
+    QMap<int, QString> numbered;
+    for (int i = 0; i < rings.size(); ++i) {
+        numbered.insert(i + 1, rings[i]);
+    }
+    SetNominations(db, clock, race, loftNo, numbered);
+}
+
+void SetNominations(TdmZOLF& db, const Clock& clock, const RaceId& race, const QString& loftNo,
+                    const QMap<int, QString>& numbered) {
     RefuseIfEntriesClosed(db, clock, race);
+    const QStringList rings = numbered.values();
     const QHash<QString, QString> marked = MarkedLofts(db, race);
     QSet<QString> seen;
     for (const QString& ring : rings) {
@@ -287,7 +313,7 @@ void SetNominations(TdmZOLF& db, const Clock& clock, const RaceId& race, const Q
     }
     db.transaction([&] {
         EnsurePoolTables(db);
-        WriteNominations(db, race, loftNo, rings);
+        WriteNominations(db, race, loftNo, numbered);
     });
 }
 
@@ -417,8 +443,8 @@ void ReplaceEntries(TdmZOLF& db, const Clock& clock, const RaceId& race,
             db.exec(QStringLiteral("delete from KST_PoolEntry where LiberCode=? and LiberDate=? "
                                    "and LoftNo=?"),
                     Key(race) + QVariantList{loft});
-            // Numbers as given, closed up to 1, 2, 3 in their order.
-            WriteNominations(db, race, loft, nominations.value(loft).values());
+            // The numbers as written in the sheet.
+            WriteNominations(db, race, loft, nominations.value(loft));
         }
         for (const EntryRow& r : rows) {
             for (const QString& pool : r.pools) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -48,12 +49,17 @@ struct MarkedBird {
 };
 QList<MarkedBird> MarkedBirds(TdmZOLF& db, const RaceId& race);
 
-// The loft's nominations for the race, in order (the first is nomination 1).
+// The loft's nominations for the race, in order of their numbers.
 QStringList Nominations(TdmZOLF& db, const RaceId& race, const QString& loftNo);
+// The loft's nominations by their numbers (which may leave gaps: 1, 2, 4).
+QMap<int, QString> NominationNumbers(TdmZOLF& db, const RaceId& race, const QString& loftNo);
 // Replaces the loft's nomination order. Every ring must be marked for the race and be the
 // loft's; a ring given twice is refused.
 void SetNominations(TdmZOLF& db, const Clock& clock, const RaceId& race, const QString& loftNo,
                     const QStringList& rings);
+// The same with the numbers given, kept as they are (1, 2, 4 stays 1, 2, 4).
+void SetNominations(TdmZOLF& db, const Clock& clock, const RaceId& race, const QString& loftNo,
+                    const QMap<int, QString>& numbered);
 
 // The entries of a race: which ring is in which pool.
 struct PoolEntry {

@@ -331,14 +331,14 @@ void PoolsPanel::loadEntries() {
         entered.insert(e.poolName + QLatin1Char('\n') + e.ringNo);
     }
     const QList<MarkedBird> birds = MarkedBirds(ctx_.db, race_);
-    QHash<QString, QStringList> nominations;
+    QHash<QString, QMap<int, QString>> nominations;
     grdPoolEntries_->setRowCount(int(birds.size()));
     for (int r = 0; r < birds.size(); ++r) {
         const MarkedBird& b = birds[r];
         if (!nominations.contains(b.loftNo)) {
-            nominations.insert(b.loftNo, Nominations(ctx_.db, race_, b.loftNo));
+            nominations.insert(b.loftNo, NominationNumbers(ctx_.db, race_, b.loftNo));
         }
-        const qsizetype nom = nominations.value(b.loftNo).indexOf(b.ringNo) + 1;
+        const int nom = nominations.value(b.loftNo).key(b.ringNo, 0);
         auto* loft = new QTableWidgetItem(b.loftNo);
         loft->setFlags(loft->flags() & ~Qt::ItemIsEditable);
         auto* ring = new QTableWidgetItem(b.ringNo);
@@ -388,7 +388,7 @@ void PoolsPanel::entryCellChanged(int row, int column) {
             }
             order.insert(n, CellText(grdPoolEntries_, r, 1));
         }
-        SetNominations(ctx_.db, ctx_.clock, race_, loft, order.values());
+        SetNominations(ctx_.db, ctx_.clock, race_, loft, order);
     } else if (column >= 3) {
         const QString pool = grdPoolEntries_->horizontalHeaderItem(column)->text();
         const QString mark = CellText(grdPoolEntries_, row, column);
@@ -405,7 +405,10 @@ void PoolsPanel::importEntries() {
     if (file.isEmpty()) {
         return;
     }
-    const int rings = ReadEntriesWorkbook(ctx_.db, ctx_.clock, race_, file);
+    const int rings = ReadEntriesWorkbook(ctx_.db, ctx_.clock, race_, file, &ctx_.prompts);
+    if (rings < 0) {
+        return;
+    }
     loadEntries();
     ctx_.prompts.information(tr("%1 rings read from %2.").arg(rings).arg(file));
 }

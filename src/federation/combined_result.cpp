@@ -20,6 +20,7 @@
 #include "federation_text.h"
 #include "publish/race_charts.h"
 #include "publish/race_page.h"
+#include "competitions/competition_types.h"
 #include "races/flying_time.h"
 #include "races/race_publish.h"
 #include "races/race_results.h"
@@ -192,7 +193,7 @@ CombinedResult CombinedRanking(TdmZOLF& db, const QString& siteCode, const QDate
         c.clubId = code;
         c.lofts = int(clubs[code].lofts.size());
         c.clubName = clubNames.value(code);
-        c.prizes = std::min(c.ranked, (c.birds + share - 1) / share);
+        c.prizes = std::min(c.ranked, PrizeCount(c.birds, share));
         result.overall.lofts += c.lofts;
         result.overall.birds += c.birds;
         result.overall.clocked += c.clocked;

@@ -176,11 +176,13 @@ class TestCompetitions : public QObject {
     void poolPayout_data();
     void poolPayout();
     void poolDefinitionsRefused();
+    void onePrizePerNBirds();
     void entriesThroughTheDatabase();
     void entriesRefused();
     void poolRenamedOrRemoved();
     void standings_data();
     void standings();
+    void exactTies();
     void seasonFromTheDatabase();
     void entriesFromASheet();
     void printedListsAndWorkbooks();
@@ -273,6 +275,21 @@ void TestCompetitions::poolDefinitionsRefused() {
     p.rule = PrizeRule::OnePerN;
     p.birdsPerPrize = 0;
     QVERIFY_THROWS_EXCEPTION(UserError, p.check());
+}
+
+// One prize per N birds counts whole prizes, alike in a pool and under the common rule (and in
+// the federation's prize list, which asks the same function).
+void TestCompetitions::onePrizePerNBirds() {
+    PoolDefinition pool = SplitPool(100, "100", "0");
+    pool.rule = PrizeRule::OnePerN;
+    pool.birdsPerPrize = 4;
+    for (const auto& [birds, prizes] :
+         QList<std::pair<int, int>>{{0, 0}, {1, 1}, {3, 1}, {4, 1}, {7, 1}, {8, 2}, {62, 15}}) {
+        QCOMPARE(PrizeCount(birds, 4), prizes);
+        QCOMPARE(PrizeTable(pool, birds, 10000).size(), prizes);
+        QCOMPARE(CommonRulePoints(prizes, birds) > 0, prizes > 0);
+        QCOMPARE(CommonRulePoints(prizes + 1, birds), 0);
+    }
 }
 
 void TestCompetitions::entriesThroughTheDatabase() {
@@ -416,10 +433,11 @@ void TestCompetitions::standings_data() {
     QTest::newRow("points over the first two races")
         << firstTwo << QStringList{"1 A 20.00", "2 B 18.00", "3 C 12.00", "4 D 2.00"};
 
-    // Race 1: 12 entered, 3 prizes: 100, 66.66, 33.33. Races 2 and 3: 4 entered, one prize of
-    // 100 (A and B share first place in race 2 and both score it).
+    // Race 1: 12 entered, 3 prizes: 100, 66.67, 33.33 (200/3 and 100/3, added up exactly and
+    // rounded when printed). Races 2 and 3: 4 entered, one prize of 100 (A and B share first
+    // place in race 2 and both score it).
     QTest::newRow("common rule") << Champ(ChampionshipRule::CommonRule)
-                                 << QStringList{"1 B 266.66", "2 A 200.00", "3 C 33.33",
+                                 << QStringList{"1 B 266.67", "2 A 200.00", "3 C 33.33",
                                                 "4 D 0.00"};
 
     // Best 2 of 3 speeds, a missed or unclocked race is 0: A (1500+1450)/2, B (1600+1450)/2,
@@ -429,11 +447,11 @@ void TestCompetitions::standings_data() {
     QTest::newRow("best 2 of 3 average speed")
         << average << QStringList{"1 B 1525.000", "2 A 1475.000", "3 C 1400.000", "4 D 550.000"};
 
-    // place x 1000 / entered: A 83.333 + 250 + 1000 (not clocked), B 166.666 + 250 + 250,
-    // C 250 + 750 + 500, D 416.666 + 1000 + 1000 (missed).
+    // place x 1000 / entered: A 1000/12 + 250 + 1000 (not clocked), B 2000/12 + 250 + 250,
+    // C 250 + 750 + 500, D 5000/12 + 1000 + 1000 (missed).
     QTest::newRow("coefficient") << Champ(ChampionshipRule::Coefficient)
-                                 << QStringList{"1 B 666.666", "2 A 1333.333", "3 C 1500.000",
-                                                "4 D 2416.666"};
+                                 << QStringList{"1 B 666.667", "2 A 1333.333", "3 C 1500.000",
+                                                "4 D 2416.667"};
 
     // Ace pigeons on points: every bird entered competes; those that never scored share a place.
     QTest::newRow("ace pigeons on points")
@@ -447,6 +465,37 @@ void TestCompetitions::standings() {
     QFETCH(ChampionshipDefinition, champ);
     QFETCH(QStringList, rows);
     QCOMPARE(Rows(ComputeStandings(champ, Season())), rows);
+}
+
+// Equal totals of fractions are equal: a value rounded in each race before adding would part
+// them in the last decimal and decide the tie.
+void TestCompetitions::exactTies() {
+    auto race = [](const char* code, const QList<std::pair<const char*, double>>& birds) {
+        SeasonRace r{{QLatin1String(code), QDate(2026, 5, 2)}, {}};
+        for (const auto& [ring, speed] : birds) {
+            r.birds << RaceBird{QString(QLatin1Char(ring[0])), QLatin1String(ring),
+                                SpeedMilli(speed)};
+        }
+        return r;
+    };
+    // Common rule: X is second of twelve (200/3) and third of twelve (100/3), Y first of four.
+    QList<std::pair<const char*, double>> a{{"Z1", 1500}, {"X1", 1400}};
+    QList<std::pair<const char*, double>> b{{"Z1", 1500}, {"W1", 1400}, {"X1", 1300}};
+    for (const char* ring : {"V1", "V2", "V3", "V4", "V5", "V6", "V7", "V8", "V9"}) {
+        b << std::pair{ring, 0.0};
+        a << std::pair{ring, 0.0};
+    }
+    a << std::pair{"V0", 0.0};
+    QCOMPARE(Rows(ComputeStandings(Champ(ChampionshipRule::CommonRule),
+                                   {race("1", a), race("2", b),
+                                    race("3", {{"Y1", 1500}, {"U1", 0}, {"U2", 0}, {"U3", 0}})})),
+             (QStringList{"1 Z 200.00", "2= X 100.00", "2= Y 100.00", "4 W 66.67", "5= U 0.00",
+                          "5= V 0.00"}));
+    // Coefficient: three lofts at exactly 4000/3 each (1/3 + 1, 2/3 + 2/3, 1 + 1/3 of 1000).
+    QCOMPARE(Rows(ComputeStandings(Champ(ChampionshipRule::Coefficient),
+                                   {race("1", {{"P1", 1500}, {"Q1", 1400}, {"R1", 1300}}),
+                                    race("2", {{"R1", 1500}, {"Q1", 1400}, {"P1", 1300}})})),
+             (QStringList{"1= P 1333.333", "1= Q 1333.333", "1= R 1333.333"}));
 }
 
 void TestCompetitions::seasonFromTheDatabase() {
@@ -512,6 +561,48 @@ void TestCompetitions::entriesFromASheet() {
     wrong.save(file);
     QVERIFY_THROWS_EXCEPTION(UserError, ReadEntriesWorkbook(db, t.clock, kRace, file));
     QCOMPARE(PoolEntries(db, kRace).size(), 6);
+
+    // Under a pool only x, 1 or yes enter a bird; "no", "-", "n" or an amount are refused,
+    // each named by its row and column, and nothing is stored.
+    WorkbookWriter unclear({"LoftNo", "PRingNo", "Nom", "A 0.50", "B 1.00"});
+    unclear.addRow({"001", "R1", 1, "no", "YES"});
+    unclear.addRow({"001", "R2", 2, "-", "n"});
+    unclear.addRow({"002", "S1", 1, "0.50", "X"});
+    unclear.save(file);
+    try {
+        ReadEntriesWorkbook(db, t.clock, kRace, file);
+        QFAIL("unclear marks read as entries");
+    } catch (const UserError& e) {
+        QCOMPARE(e.text().split('\n').mid(1),
+                 (QStringList{"Row 2, column D (A 0.50): 'no' does not enter a bird; type x, 1 "
+                              "or yes to enter it, or leave the cell empty.",
+                              "Row 3, column D (A 0.50): '-' does not enter a bird; type x, 1 "
+                              "or yes to enter it, or leave the cell empty.",
+                              "Row 3, column E (B 1.00): 'n' does not enter a bird; type x, 1 "
+                              "or yes to enter it, or leave the cell empty.",
+                              "Row 4, column D (A 0.50): '0.50' does not enter a bird; type x, "
+                              "1 or yes to enter it, or leave the cell empty."}));
+    }
+    QCOMPARE(PoolEntries(db, kRace).size(), 6);
+
+    // The secretary is told what the sheet replaces before anything is stored (declined:
+    // nothing changes), and nominations keep the numbers written: 1, 2, 4 stays 1, 2, 4.
+    WorkbookWriter gaps({"LoftNo", "PRingNo", "Nom", "A 0.50"});
+    gaps.addRow({"001", "R1", 1, "x"});
+    gaps.addRow({"001", "R2", 2, {}});
+    gaps.addRow({"001", "R3", 4, "x"});
+    gaps.save(file);
+    t.prompts.answers.enqueue(Prompts::Answer::No);
+    QCOMPARE(ReadEntriesWorkbook(db, t.clock, kRace, file, &t.prompts), -1);
+    QCOMPARE(t.prompts.of("question"),
+             QStringList{"The sheet holds 3 rings of 1 lofts (001).\nIt replaces every earlier "
+                         "entry (4) and nomination (2) of these lofts; nominations keep the "
+                         "numbers written in the sheet.\n\nStore the sheet's entries?"});
+    QCOMPARE(PoolEntries(db, kRace).size(), 6);
+    QCOMPARE(ReadEntriesWorkbook(db, t.clock, kRace, file, &t.prompts), 3);
+    QCOMPARE(NominationNumbers(db, kRace, "001"),
+             (QMap<int, QString>{{1, "R1"}, {2, "R2"}, {4, "R3"}}));
+    QCOMPARE(PoolEntries(db, kRace).size(), 4);
 }
 
 void TestCompetitions::printedListsAndWorkbooks() {

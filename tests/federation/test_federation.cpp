@@ -245,7 +245,7 @@ class TestFederation : public QObject {
         const QStringList clubs{result.clubs[0].clubId, result.clubs[1].clubId,
                                 result.clubs[2].clubId};
         QCOMPARE(clubs, (QStringList{"A", "B", "C"}));
-        // Club C sent 3 birds: one prize (one per four sent, rounded up), its fastest.
+        // Club C sent 3 birds: one prize (one per four sent, at least one), its fastest.
         const QList<PrizeRow> prizes = ClubPrizeList(result, "C");
         QCOMPARE(prizes.size(), 1);
         QCOMPARE(prizes[0].row.ring, QString("BE-26-3001"));
