@@ -16,8 +16,8 @@ void PoolDefinition::check() const {
     if (name.trimmed().isEmpty()) {
         throw UserError(tr("A pool needs a name."));
     }
-    if (stake < 0) {
-        throw UserError(tr("The stake of pool %1 cannot be negative.").arg(name));
+    if (stake <= 0) {
+        throw UserError(tr("Pool %1 needs a stake of more than 0.00 per bird.").arg(name));
     }
     if (rule == PrizeRule::Split) {
         int total = 0;
@@ -32,8 +32,10 @@ void PoolDefinition::check() const {
         throw UserError(
             tr("Pool %1 pays one prize per how many birds? Give a number of 1 or more.").arg(name));
     }
-    if (deduction < 0 || deduction > 10000) {
-        throw UserError(tr("The deduction of pool %1 must lie from 0 to 100 %.").arg(name));
+    if (deduction < 0 || deduction >= 10000) {
+        // A deduction of 100 % leaves no prize money: every stake would go to the club.
+        throw UserError(
+            tr("The deduction of pool %1 must lie from 0 to less than 100 %.").arg(name));
     }
     if (countFirst < 0) {
         throw UserError(tr("The nominated birds counted in pool %1 cannot be negative.").arg(name));

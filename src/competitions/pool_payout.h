@@ -24,7 +24,7 @@ struct PoolDefinition {
     int countFirst = 0;     // only a loft's first N nominated birds are in the pool; 0: all
 
     // Throws UserError naming the pool when the definition cannot be paid out (a split that
-    // does not add up to 100 %, no birds per prize, a negative stake).
+    // does not add up to 100 %, no birds per prize, no stake, a deduction of 100 % or more).
     void check() const;
 };
 
@@ -66,6 +66,10 @@ struct PoolPayout {
     Cents remainder() const { return roundingLeft + unclaimed; }
     bool balances() const { return stakes == paid + deduction + remainder(); }
 };
+
+// A stake per bird above this (100.00) is asked about before it is stored: a stake typed with
+// digits too many is more likely than a pool of that size.
+inline constexpr Cents kPlausibleStake = 10000;
 
 // The payout of one pool. Only counted birds with a speed are placed; equal speeds share the
 // prize money of the places they cover, each receiving the share rounded down to the cent.

@@ -172,6 +172,15 @@ bool SetRacePools(TdmZOLF& db, const Clock& clock, const RaceId& race,
             renamed.insert(before, pools[i].name);
         }
     }
+    if (prompts != nullptr) {
+        for (const PoolDefinition& p : pools) {
+            if (p.stake > kPlausibleStake &&
+                !prompts->confirmed(tr("Pool %1 has a stake of %2 per bird. Is that right?")
+                                        .arg(p.name, CentsText(p.stake)))) {
+                return false;
+            }
+        }
+    }
     bool stored = false;
     db.transaction([&] {
         EnsurePoolTables(db);

@@ -31,7 +31,8 @@ QList<PoolDefinition> RacePools(TdmZOLF& db, const RaceId& race);
 // pools were read (empty for a pool added since): a pool renamed keeps its entries under its new
 // name. Entries of a pool no longer defined are removed; with `prompts`, only after the
 // secretary confirms a question naming each such pool with its entries and lofts (false, nothing
-// stored, when declined). Refused once entries have closed.
+// stored, when declined); a stake above kPlausibleStake is asked about too. Refused once entries
+// have closed.
 bool SetRacePools(TdmZOLF& db, const Clock& clock, const RaceId& race,
                   const QList<PoolDefinition>& pools, const QStringList& previousNames = {},
                   Prompts* prompts = nullptr);

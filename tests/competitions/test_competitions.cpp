@@ -275,6 +275,10 @@ void TestCompetitions::poolDefinitionsRefused() {
     p.rule = PrizeRule::OnePerN;
     p.birdsPerPrize = 0;
     QVERIFY_THROWS_EXCEPTION(UserError, p.check());
+    // No stake, or all of it deducted: nothing a pool can mean.
+    QVERIFY_THROWS_EXCEPTION(UserError, SplitPool(0, "100", "0").check());
+    QVERIFY_THROWS_EXCEPTION(UserError, SplitPool(100, "100", "100").check());
+    SplitPool(100, "100", "99.99").check();
 }
 
 // One prize per N birds counts whole prizes, alike in a pool and under the common rule (and in
@@ -417,6 +421,14 @@ void TestCompetitions::poolRenamedOrRemoved() {
     QVERIFY(SetRacePools(db, t.clock, kRace, {b}, {"A"}, &t.prompts));
     QCOMPARE(entries(), QStringList{"A:S1"});
     QCOMPARE(RacePools(db, kRace).size(), 1);
+
+    // A stake beyond what a pool plausibly asks is confirmed first.
+    b.stake = ParseCents("99999999999.99");
+    t.prompts.answers.enqueue(Prompts::Answer::No);
+    QVERIFY(!SetRacePools(db, t.clock, kRace, {b}, {"A"}, &t.prompts));
+    QCOMPARE(t.prompts.of("question").last(),
+             QStringLiteral("Pool A has a stake of 99999999999.99 per bird. Is that right?"));
+    QCOMPARE(RacePools(db, kRace).first().stake, 50);
 }
 
 void TestCompetitions::standings_data() {
