@@ -159,3 +159,14 @@ ManualArrivalResult SaveManualArrival(TdmZOLF& db, const RaceKey& race, const Ma
     });
     return r;
 }
+
+QString EarlyArrivalWarning(const QString& ring, const ManualArrivalResult& result) {
+    if (result.ms >= 0) {
+        return {};
+    }
+    return QCoreApplication::translate("Races",
+                                       "Ring %1 is stored with an arrival before the liberation: "
+                                       "its flying time is %2 and it gets no speed. Check the "
+                                       "date and time typed.")
+        .arg(ring, QLatin1Char('-') + MsToFlyTime(-result.ms));
+}

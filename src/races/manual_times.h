@@ -70,3 +70,7 @@ struct ManualArrivalResult {
 // history at `when`.
 ManualArrivalResult SaveManualArrival(TdmZOLF& db, const RaceKey& race, const ManualArrival& entry,
                                       const QDateTime& when = QDateTime::currentDateTime());
+
+// The warning shown after an arrival earlier than the liberation was stored (a negative flying
+// time, speed 0), naming the ring and the flying time as "-00:30:07.000"; empty otherwise.
+QString EarlyArrivalWarning(const QString& ring, const ManualArrivalResult& result);

@@ -204,6 +204,9 @@ void OtherClockPanel::save() {
                                             momentOf(dtpMasterDate_, dtpMasterTime_),
                                             momentOf(dtpMemberDate_, dtpMemberTime_)},
                               momentOf(dtpSelPigDate_, dtpSelPigTime_)};
-    SaveManualArrival(ctx_.db, race_, entry, ctx_.clock.now());
+    const ManualArrivalResult result = SaveManualArrival(ctx_.db, race_, entry, ctx_.clock.now());
     loadPigeons();
+    if (const QString warning = EarlyArrivalWarning(entry.ring, result); !warning.isEmpty()) {
+        ctx_.prompts.message(warning);
+    }
 }

@@ -310,6 +310,19 @@ void TestRaceResults::manualArrival() {
     QCOMPARE(t.db->rowCount("select * from ZOL_RaceClockTime"), 1);
     QCOMPARE(t.db->value("select FlyTime from ZOL_PigRaceData").toString(),
              QStringLiteral("05:30:02.000"));
+    QCOMPARE(EarlyArrivalWarning("R1", r), QString());
+
+    // Typed half an hour before the liberation: stored as typed (speed 0), with a warning that
+    // names the ring and the negative flying time.
+    typed.arrival = QDateTime(kRaceDay, QTime(6, 30));
+    typed.readings.member = QDateTime(kRaceDay, QTime(18, 0, 7));
+    r = SaveManualArrival(*t.db, race, typed);
+    QCOMPARE(r.ms, qint64(-1807000));
+    QCOMPARE(t.db->value("select FlySpeed from ZOL_PigRaceData").toDouble(), 0.0);
+    QCOMPARE(EarlyArrivalWarning("R1", r),
+             QStringLiteral("Ring R1 is stored with an arrival before the liberation: its flying "
+                            "time is -00:30:07.000 and it gets no speed. Check the date and time "
+                            "typed."));
 
     // A member without a distance row: distance 0, speed 0, and the result does not list it.
     pigeon(*t.db, "003", "R3");
