@@ -545,7 +545,12 @@ bool CopyClubToNewFile(TdmZOLF& db, Prompts& prompts, Progress& progress) {
         prompts.message(copiedText(QDir::toNativeSeparators(file), counts));
         return true;
     } catch (const UserError& e) {
-        prompts.error(e.text());
+        // The engine's reason ("database or disk is full") does not say which file.
+        const QString native = QDir::toNativeSeparators(file);
+        prompts.error(e.text().contains(native)
+                          ? e.text()
+                          : ClubSetup::tr("The club could not be copied to \"%1\": %2")
+                                .arg(native, e.text()));
         return false;
     }
 }

@@ -10,6 +10,7 @@
 #include <QSqlDriver>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <cerrno>
 #include <memory>
 
 #include "data/date_time.h"
@@ -225,9 +226,15 @@ void WorkbookWriter::writeTo(const QString& path, const QString& fileName,
     }
     progress.step(total, total, SheetText::tr("Saving %1").arg(fileName));
 
+    // The library says only that its zip writer failed; the system's reason (a full disk, no
+    // permission) is what the secretary can act on.
+    errno = 0;
     const lxw_error closed = workbook_close(book.release());
-    if (closed != LXW_NO_ERROR)
-        Fail(QString::fromUtf8(lxw_strerror(closed)) + QStringLiteral(" (%1)").arg(fileName));
+    const int reason = errno;
+    if (closed != LXW_NO_ERROR) {
+        Fail(FileWriteMessage(fileName, reason != 0 ? qt_error_string(reason)
+                                                    : QString::fromUtf8(lxw_strerror(closed))));
+    }
 }
 
 // The library does not notice every failed write of its temporary files, so the workbook is

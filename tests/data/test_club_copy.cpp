@@ -14,6 +14,7 @@
 #include "data/schema.h"
 #include "data/server_access.h"
 #include "data/sql_dialect.h"
+#include "file_faults.h"
 #include "scripted_prompts.h"
 #include "setup/club_setup.h"
 #include "test_server.h"
@@ -253,6 +254,20 @@ void TestClubCopy::setupCopyActions() {
                  qPrintable(shown.first()));
         QVERIFY2(shown.first().contains(QLatin1String("KST_Pool: 2 rows")),
                  qPrintable(shown.first()));
+    }
+    {
+        // A disk that fills: the error names the file the club was to be copied to.
+        ScriptedPrompts prompts;
+        const QString file = dir.filePath(QStringLiteral("full.db"));
+        prompts.fileNames << file;
+        {
+            FileSizeLimit full(4096);
+            QVERIFY(!CopyClubToNewFile(original, prompts, none));
+        }
+        const QStringList errors = prompts.of(QStringLiteral("error"));
+        QCOMPARE(errors.size(), 1);
+        QVERIFY2(errors.first().contains(QDir::toNativeSeparators(file)),
+                 qPrintable(errors.first()));
     }
     {
         // A password typed into the server's address is refused without being repeated, and
