@@ -634,7 +634,7 @@ The current data is kept first as &quot;%5&quot;, which &quot;Load Backup&quot; 
 Elle contient %3.
 Les données actuelles contiennent %4 et seront remplacées.
 
-Les données actuelles sont d&apos;abord conservées sous « %5 », que « Charger la sauvegarde » peut restaurer.</translation>
+Les données actuelles sont d&apos;abord conservées sous « %5 », que « Restaurer une sauvegarde » peut restaurer.</translation>
     </message>
     <message>
         <source>The current data could not be kept first: </source>

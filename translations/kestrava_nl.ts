@@ -634,7 +634,7 @@ The current data is kept first as &quot;%5&quot;, which &quot;Load Backup&quot; 
 Ze bevat %3.
 De huidige gegevens bevatten %4 en worden vervangen.
 
-De huidige gegevens worden eerst bewaard als &quot;%5&quot;, dat u met &quot;Reservekopie laden&quot; kunt terugzetten.</translation>
+De huidige gegevens worden eerst bewaard als &quot;%5&quot;, dat u met &quot;Back-up terugzetten&quot; kunt terugzetten.</translation>
     </message>
     <message>
         <source>The current data could not be kept first: </source>

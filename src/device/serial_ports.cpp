@@ -1,6 +1,7 @@
 #include "device/serial_ports.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QStringList>
 #include <algorithm>
@@ -67,8 +68,12 @@ QList<PortChoice> PortChoices(const QList<SerialPortFound>& found, const QString
         return SamePort(port, current);
     });
     if (!listed && !current.trimmed().isEmpty()) {
-        choices << PortChoice{PortText::tr("%1 - not found").arg(current.trimmed()),
-                              current.trimmed()};
+        // A port the system does not list as serial may still be there and work: the clock
+        // emulator's pseudo-terminal, or a link such as /dev/serial/by-id/... to the antenna.
+        // Only a port that is not there at all is marked so.
+        const QString port = current.trimmed();
+        const bool present = port.contains(QLatin1Char('/')) && QFileInfo::exists(port);
+        choices << PortChoice{present ? port : PortText::tr("%1 - not found").arg(port), port};
     }
     for (const SerialPortFound& port : sorted) {
         choices << PortChoice{Described(port), port.location};

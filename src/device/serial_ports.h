@@ -24,8 +24,8 @@ struct PortChoice {
 };
 
 // The port box's entries: every port found, by location; the port in use (`current`), when it
-// is not among them, first and marked as not found, so that the box never shows another port
-// than the one the clock screens open. An empty `current` adds nothing.
+// is not among them, first (marked as not found when no such device file is there), so that the box
+// never shows another port than the one the clock screens open. An empty `current` adds nothing.
 QList<PortChoice> PortChoices(const QList<SerialPortFound>& found, const QString& current);
 // Whether `port` (as typed or stored) names that port found: by location or by short name.
 bool SamePort(const SerialPortFound& found, const QString& port);

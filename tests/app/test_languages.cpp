@@ -252,6 +252,8 @@ class TestLanguages : public QObject {
     void everyCaptionTranslated();
     void translationsKeepPlaceholders_data();
     void translationsKeepPlaceholders();
+    void messagesNameButtonsAsCaptioned_data();
+    void messagesNameButtonsAsCaptioned();
     void clockLinesShownInLanguage_data();
     void clockLinesShownInLanguage();
     void serverRefusalsInLanguage();
@@ -386,6 +388,35 @@ void TestLanguages::translationsKeepPlaceholders() {
         }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+// A message that tells the secretary to use a button names it as the button is captioned in
+// her language (the restore question names "Load Backup").
+void TestLanguages::messagesNameButtonsAsCaptioned_data() {
+    QTest::addColumn<QString>("language");
+    for (const QString& language : kLanguages) {
+        QTest::newRow(qPrintable(language)) << language;
+    }
+}
+
+void TestLanguages::messagesNameButtonsAsCaptioned() {
+    QFETCH(QString, language);
+    const QList<TsMessage> messages = ReadTs(language);
+    QString caption;
+    for (const TsMessage& m : messages) {
+        if (m.context == QLatin1String("TfrmSetup") && m.source == QLatin1String("Load Backup")) {
+            caption = m.translation;
+        }
+    }
+    QVERIFY(!caption.isEmpty());
+    int naming = 0;
+    for (const TsMessage& m : messages) {
+        if (m.source.contains(QLatin1String("\"Load Backup\" can restore"))) {
+            ++naming;
+            QVERIFY2(m.translation.contains(caption), qPrintable(m.translation));
+        }
+    }
+    QCOMPARE(naming, 2);
 }
 
 void TestLanguages::clockLinesShownInLanguage_data() {

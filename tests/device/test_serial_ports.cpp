@@ -54,6 +54,11 @@ void TestSerialPorts::choices_data() {
     QStringList missing = listed;
     missing.prepend("/tmp/kestrava-clock - not found => /tmp/kestrava-clock");
     QTest::newRow("port in use not found") << Laptop() << "/tmp/kestrava-clock" << missing;
+    // A device the system does not list as a serial port, yet there (a pseudo-terminal, a
+    // link by id): shown first, not called missing.
+    QStringList present = listed;
+    present.prepend("/dev/null => /dev/null");
+    QTest::newRow("port in use there, not listed") << Laptop() << "/dev/null" << present;
     QTest::newRow("no port at all")
         << QList<SerialPortFound>{} << "COM1" << QStringList{"COM1 - not found => COM1"};
     QTest::newRow("maker repeated as description")
