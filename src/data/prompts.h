@@ -44,6 +44,12 @@ class Prompts {
         (void)label;
         return {};
     }
+    // A short message with a long text under it (a list of hundreds of lines): the text in a
+    // window that scrolls and that the user may save to a file. Prompts without such a window
+    // show both in an information box.
+    virtual void details(const QString& summary, const QString& text) {
+        information(summary + QStringLiteral("\n\n") + text);
+    }
     // The system's exclamation sound.
     virtual void beep() = 0;
 

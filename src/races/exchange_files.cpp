@@ -468,7 +468,18 @@ void GenerateWinSpeedFile(TdmZOLF& db, Prompts& prompts, const QDate& raceDate) 
              qMakePair(folder.filePath(QStringLiteral("LiberCode_List.txt")), files.liberCodeList),
              qMakePair(folder.filePath(QStringLiteral("Loft_List.txt")), files.loftList)}));
     const QString note = WinSpeedRingNote(files);
-    if (!note.isEmpty()) {
+    if (files.cutRings.size() > kWinSpeedCutsInOneBox) {
+        // A season of long rings cuts hundreds of them: a few lines say what happened, and the
+        // whole list is in a window that scrolls and can be saved.
+        prompts.details(
+            RaceText::tr("%1 ring numbers longer than %2 characters were cut in the WinSpeed "
+                         "file; %3 groups of them became one ring number there. The whole list "
+                         "is below.")
+                .arg(files.cutRings.size())
+                .arg(kWinSpeedRingLength)
+                .arg(files.sharedCuts.size()),
+            note);
+    } else if (!note.isEmpty()) {
         prompts.information(note);
     }
 }

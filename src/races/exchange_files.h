@@ -83,6 +83,9 @@ WinSpeedFiles BuildWinSpeedFiles(TdmZOLF& db, const QDate& raceDate,
 
 // What the secretary is told about cut ring numbers; empty when none was cut.
 QString WinSpeedRingNote(const WinSpeedFiles& files);
+// Up to this many cut rings are named in one message box; more get a summary and the list in a
+// window of its own.
+inline constexpr int kWinSpeedCutsInOneBox = 10;
 
 // The records, each without its line end.
 QString WinSpeedRecord0(const QDate& liberDate);

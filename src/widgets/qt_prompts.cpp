@@ -1,10 +1,18 @@
 #include "qt_prompts.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTimer>
+#include <QVBoxLayout>
+
+#include "data/whole_file.h"
 
 namespace {
 struct QtPromptsText {
@@ -74,6 +82,39 @@ QString QtPrompts::secretText(const QString& label) {
     const QString text = QInputDialog::getText(parent_, QApplication::applicationName(), label,
                                                QLineEdit::Password, QString(), &ok);
     return ok ? text : QString();
+}
+
+void QtPrompts::details(const QString& summary, const QString& text) {
+    QDialog dialog(parent_);
+    dialog.setObjectName(QStringLiteral("dlgDetails"));
+    dialog.setWindowTitle(QtPromptsText::tr("Information"));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* head = new QLabel(summary, &dialog);
+    head->setWordWrap(true);
+    layout->addWidget(head);
+    auto* list = new QPlainTextEdit(text, &dialog);
+    list->setObjectName(QStringLiteral("mmoDetails"));
+    list->setReadOnly(true);
+    list->setLineWrapMode(QPlainTextEdit::NoWrap);
+    layout->addWidget(list, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Close, &dialog);
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(buttons->button(QDialogButtonBox::Save), &QPushButton::clicked, &dialog,
+                     [this, &summary, &text] {
+                         const QString file = saveFileName(QtPromptsText::tr("Text file (*.txt)"));
+                         if (file.isEmpty()) {
+                             return;
+                         }
+                         guarded(*this, [&] {
+                             WriteWholeFile(file,
+                                            (summary + QStringLiteral("\n\n") + text)
+                                                .replace(QLatin1Char('\n'), QStringLiteral("\r\n"))
+                                                .toUtf8());
+                         });
+                     });
+    dialog.resize(720, 480);
+    dialog.exec();
 }
 
 void QtPrompts::beep() {

@@ -20,6 +20,7 @@ class QtPrompts : public Prompts {
     QString folderName(const QString& title, const QString& proposed) override;
     QString lineText(const QString& label, const QString& proposed) override;
     QString secretText(const QString& label) override;
+    void details(const QString& summary, const QString& text) override;
     void beep() override;
 
   private:

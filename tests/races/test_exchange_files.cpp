@@ -188,6 +188,24 @@ void TestExchangeFiles::cutRingsAndMarkingToTheSecond() {
                             "BE-2024-410000, GB16-12345678901 as GB16-123456789.\n"
                             "BE-2024-410000, BE-2024-4100001, BE-2024-4100002 became the same ring "
                             "number BE-2024-410000 there."));
+
+    // A season of long rings: a short summary, and the whole list in its own window.
+    for (int i = 0; i < 12; ++i) {
+        const QString ring = QStringLiteral("BE-2024-41000%1").arg(i + 10);
+        t.db->exec("insert into ZOL_PigData (LoftNo, PRingNo, DeleteMark) values('002',?,0)",
+                   {ring});
+        t.db->exec(
+            "insert into ZOL_PigRaceData (ClubID, LiberCode, LiberDate, PRingNo, "
+            "MarkedTime) values('KC','1A','2016-05-26',?,'2016-05-25 20:00:00')",
+            {ring});
+    }
+    t.prompts.fileNames.enqueue(dir.filePath("W0010121.D00"));
+    GenerateWinSpeedFile(*t.db, t.prompts, kRaceDay);
+    QCOMPARE(t.prompts.of("details"),
+             QStringList{"15 ring numbers longer than 14 characters were cut in the WinSpeed "
+                         "file; 3 groups of them became one ring number there. The whole list "
+                         "is below."});
+    QVERIFY(t.prompts.detailTexts.last().contains("BE-2024-4100021 as BE-2024-410002"));
 }
 
 void TestExchangeFiles::smsLists() {

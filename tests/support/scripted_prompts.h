@@ -46,6 +46,11 @@ class ScriptedPrompts : public Prompts {
         shown << QStringLiteral("secret: ") + label;
         return secrets.isEmpty() ? QString() : secrets.dequeue();
     }
+    void details(const QString& summary, const QString& text) override {
+        shown << QStringLiteral("details: ") + summary;
+        detailTexts << text;
+    }
+    QStringList detailTexts;  // the long texts under "details", in order
     void beep() override { ++beeps; }
 
     // The texts shown of one kind ("message", "error", ...), without the prefix.
