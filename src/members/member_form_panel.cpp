@@ -88,7 +88,10 @@ MemberFormPanel::MemberFormPanel(AppContext& ctx, QWidget* parent) : QWidget(par
     outer->addLayout(narrow);
 
     connect(btnOK, &QPushButton::clicked, this, [this] { save(); });
-    connect(btnCancel, &QPushButton::clicked, this, [this] { emit cancelled(); });
+    connect(btnCancel, &QPushButton::clicked, this, [this] {
+        clean_.reset();
+        emit cancelled();
+    });
 }
 
 void MemberFormPanel::startNew() {
@@ -103,6 +106,7 @@ void MemberFormPanel::startNew() {
     // The club's code may be longer than a member's box allows; it is kept whole.
     SetWholeText(edtUnionCode_, ClubAssociationCode(ctx_.db), kUnionCodeLimit);
     edtSeriesNo_->setEnabled(true);
+    clean_ = formState();
 }
 
 void MemberFormPanel::startEdit(const QString& loftNo) {
@@ -120,6 +124,22 @@ void MemberFormPanel::startEdit(const QString& loftNo) {
     medtLoftLon_->setText(f.lon);
     medtLoftLat_->setText(f.lat);
     edtSeriesNo_->setEnabled(false);
+    clean_ = formState();
+}
+
+QStringList MemberFormPanel::formState() const {
+    return {edtName_->text(),       edtStreet_->text(),       edtToneCity_->text(),
+            edtPostCode_->text(),   edtPhone_->text(),        edtUnionCode_->text(),
+            edtSeriesNo_->text(),   MaskedText(medtLoftLon_), MaskedText(medtLoftLat_),
+            mmoNote_->toPlainText()};
+}
+
+bool MemberFormPanel::hasUnsavedChanges() const {
+    return clean_ && formState() != *clean_;
+}
+
+bool MemberFormPanel::saveNow() {
+    return save();
 }
 
 void MemberFormPanel::focusFirst() {
@@ -147,8 +167,9 @@ void MemberFormPanel::coordinatesPasted(const QString& text, CoordinateAxis axis
     lblCoordPasted_->setText(PastedCoordinatesNote(pasted, CoordinateForm::Loft));
 }
 
-void MemberFormPanel::save() {
-    guarded(ctx_.prompts, [this] {
+bool MemberFormPanel::save() {
+    bool stored = false;
+    guarded(ctx_.prompts, [&] {
         MemberForm f;
         f.associationCode = edtUnionCode_->text();
         f.loftNo = edtSeriesNo_->text();
@@ -173,12 +194,16 @@ void MemberFormPanel::save() {
             // is no longer there to show.
             startEdit(f.loftNo);
             if (!loaded_->found) {
+                clean_.reset();
                 emit cancelled();
             }
             return;
         }
+        clean_.reset();
+        stored = true;
         emit saved();
     });
+    return stored;
 }
 
 void MemberFormPanel::checkCoordOnLeave(LoftCoordBox left) {

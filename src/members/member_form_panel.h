@@ -27,6 +27,10 @@ class MemberFormPanel : public QWidget {
     void startEdit(const QString& loftNo);
     // Puts the cursor in the first box (once the form is shown).
     void focusFirst();
+    // Whether the form holds typing not stored yet.
+    bool hasUnsavedChanges() const;
+    // Stores the form as "OK" does; false when it was refused (the form stays as typed).
+    bool saveNow();
 
   signals:
     // The member was stored; the form is done.
@@ -38,8 +42,9 @@ class MemberFormPanel : public QWidget {
 
   private:
     void coordinatesPasted(const QString& text, CoordinateAxis axis);
-    void save();
+    bool save();
     void checkCoordOnLeave(LoftCoordBox left);
+    QStringList formState() const;
 
     AppContext& ctx_;
     QLineEdit* edtName_;
@@ -55,6 +60,8 @@ class MemberFormPanel : public QWidget {
     QPlainTextEdit* mmoNote_;
     // The member as the form was filled with it; a form for a new member has none.
     std::optional<EditedRow> loaded_;
+    // The form as it was filled; none once it was stored or left.
+    std::optional<QStringList> clean_;
 
   private:
     ChildSignalsCut childSignalsCut_{this};  // the last member: see child_signals.h

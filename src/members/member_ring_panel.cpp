@@ -291,6 +291,7 @@ void MemberRingPanel::loadSelectedRing() {
               static_cast<QWidget*>(edtRegLetter_), static_cast<QWidget*>(edtRegNum_)}) {
             part->setEnabled(false);
         }
+        cleanState_ = formState();
     });
 }
 
@@ -313,6 +314,7 @@ void MemberRingPanel::newRing(bool range) {
     // The letters box follows the country ring code still shown (a fixed "-" stays fixed).
     countryChosen();
     cbbCountryRingCode_->setFocus();
+    cleanState_ = formState();
 }
 
 void MemberRingPanel::cancelRing() {
@@ -329,6 +331,7 @@ void MemberRingPanel::cancelRing() {
     }
     cbbCountryRingCode_->setEnabled(true);
     cbbCountryRingCode_->setFocus();
+    cleanState_ = formState();
 }
 
 void MemberRingPanel::countryChosen() {
@@ -386,15 +389,24 @@ QStringList MemberRingPanel::formState() const {
             mmoComment_->toPlainText()};
 }
 
-void MemberRingPanel::saveRing() {
+bool MemberRingPanel::hasUnsavedChanges() const {
+    return pnlMRingData_->isEnabled() && formState() != cleanState_;
+}
+
+bool MemberRingPanel::saveNow() {
+    return saveRing();
+}
+
+bool MemberRingPanel::saveRing() {
     if (afterRange_ && *afterRange_ == formState()) {
         ctx_.prompts.message(
             tr("The range is stored; nothing was changed since. Type the next "
                "ring, or choose AddNew or Add a Range."));
-        return;
+        return false;
     }
     afterRange_.reset();
-    guarded(ctx_.prompts, [this] {
+    bool stored = false;
+    guarded(ctx_.prompts, [&] {
         RingEntry e;
         e.loftNo = loftNo_;
         e.parts = {cbbCountryRingCode_->currentText(), combBYear_->currentText(),
@@ -413,6 +425,7 @@ void MemberRingPanel::saveRing() {
         if (result.kept) {
             return;  // nothing stored; the form keeps what was typed
         }
+        stored = true;
         loadRings(result.ringNo);
         if (result.reload) {
             // Changed on another seat: the form shows the ring as it is stored now.
@@ -430,7 +443,9 @@ void MemberRingPanel::saveRing() {
         if (!result.skipped.isEmpty()) {
             ctx_.prompts.message(SkippedRingsText(result.skipped));
         }
+        cleanState_ = formState();
     });
+    return stored;
 }
 
 void MemberRingPanel::deleteRing() {

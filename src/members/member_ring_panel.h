@@ -31,6 +31,10 @@ class MemberRingPanel : public QWidget {
     void fillColours();
     // Shows the rings of `member` (a row of the member list) with an empty form. Throws DbError.
     void open(const QSqlRecord& member);
+    // Whether the ring form holds typing not stored yet.
+    bool hasUnsavedChanges() const;
+    // Stores the ring form as "Save" does; false when nothing was stored.
+    bool saveNow();
 
   signals:
     // A ring of the list is to be edited: the panel must be the one shown.
@@ -45,7 +49,7 @@ class MemberRingPanel : public QWidget {
     void loadSelectedRing();
     void newRing(bool range);
     void cancelRing();
-    void saveRing();
+    bool saveRing();
     void deleteRing();
     void exportRings();
     void importRings();
@@ -62,6 +66,8 @@ class MemberRingPanel : public QWidget {
     // The form as a range left it: saving it again unchanged would write the range's values
     // over its first ring, which the secretary never edited.
     std::optional<QStringList> afterRange_;
+    // The form as it was last filled, emptied or stored.
+    QStringList cleanState_;
     // The limits of the letters and number boxes that the country ring code last chosen set.
     int letterLimit_ = 5;
     int numberLimit_ = 7;

@@ -1,5 +1,6 @@
 #include "member_screen.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QShowEvent>
 #include <QSqlRecord>
@@ -44,6 +45,25 @@ TfrmMember_TC::TfrmMember_TC(AppContext& ctx, QWidget* parent) : QWidget(parent)
     });
     connect(pnlNewMember_, &MemberFormPanel::cancelled, this, [this] { showList(); });
     connect(pnlMemRing_, &MemberRingPanel::showRequested, this, [this] { showOnly(pnlMemRing_); });
+}
+
+void TfrmMember_TC::closeEvent(QCloseEvent* event) {
+    const bool member = pnlNewMember_->isVisibleTo(this) && pnlNewMember_->hasUnsavedChanges();
+    const bool ring = pnlMemRing_->isVisibleTo(this) && pnlMemRing_->hasUnsavedChanges();
+    if (member || ring) {
+        const Prompts::Answer answer = ctx_.prompts.question(
+            member ? tr("The member form holds changes that are not saved. Save them?")
+                   : tr("The ring form holds changes that are not saved. Save them?"),
+            Prompts::Buttons::YesNoCancel);
+        const bool stay = answer == Prompts::Answer::Cancel ||
+                          (answer == Prompts::Answer::Yes &&
+                           !(member ? pnlNewMember_->saveNow() : pnlMemRing_->saveNow()));
+        if (stay) {
+            event->ignore();
+            return;
+        }
+    }
+    QWidget::closeEvent(event);
 }
 
 void TfrmMember_TC::showEvent(QShowEvent* event) {

@@ -25,6 +25,9 @@ class TfrmMember_TC : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    // Leaving the screen with a member or ring form typed and not stored asks whether to save
+    // it, leave it unsaved or stay.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void showStep();

@@ -84,6 +84,7 @@ class TestMemberScreen : public QObject {
     void addAndEditMemberWithCoordinateChecks();
     void memberChangedOnAnotherSeatIsShownAgain();
     void ringsOneByOneAndAsRange();
+    void leavingWithUnsavedFormsAsks();
     void ringBoxesFollowTheCountry();
     void lockedRingKeepsItsWholeNumber();
     void ringFormStartsAsAddNewAndLettersFollowTheCountry();
@@ -384,6 +385,48 @@ void TestMemberScreen::ringsOneByOneAndAsRange() {
                          "PRingNo='AU26-X-00100'")
                  .toString(),
              QStringLiteral("11"));
+}
+
+// Leaving the screen with a typed ring or member form asks: Cancel stays, No leaves it
+// unsaved, Yes stores it first.
+void TestMemberScreen::leavingWithUnsavedFormsAsks() {
+    TestContext t;
+    writeIni(t, "[Parameter]\nCountryRingCode=GB\n");
+    t.db->exec(
+        "insert into ZOL_LoftData (AssociationCode,LoftNo,LoftName) values ('U','L1','Ann')");
+    {
+        TfrmMember_TC screen(t.app());
+        screen.show();
+        QVERIFY(screen.close());  // nothing typed: nothing asked
+        QCOMPARE(t.prompts.of("question"), QStringList());
+    }
+    TfrmMember_TC screen(t.app());
+    screen.show();
+    selectRow(child<SqlGrid>(&screen, "dbgrdMem"), 0);
+    choose(&screen, "rgMem", "Member Rings List");
+    click(&screen, "btnNew");
+    child<QComboBox>(&screen, "cbbCountryRingCode")->setCurrentText("GB");
+    child<QLineEdit>(&screen, "edtRegLetter")->setText("A");
+    child<QLineEdit>(&screen, "edtRegNum")->setText("12345");
+    t.prompts.answers << Prompts::Answer::Cancel << Prompts::Answer::Yes;
+    QVERIFY(!screen.close());
+    QCOMPARE(t.prompts.of("question"),
+             QStringList{"The ring form holds changes that are not saved. Save them?"});
+    QCOMPARE(t.db->value("select count(*) from ZOL_PigData").toInt(), 0);
+    QVERIFY(screen.close());
+    QCOMPARE(t.db->value("select PRingNo from ZOL_PigData").toString(),
+             QStringLiteral("GB26A12345"));
+
+    // The member form: "No" leaves without storing the name typed.
+    screen.show();
+    selectRow(child<SqlGrid>(&screen, "dbgrdMem"), 0);
+    choose(&screen, "rgMem", "Edit Member");
+    child<QLineEdit>(&screen, "edtName")->setText("Ann Changed");
+    t.prompts.answers << Prompts::Answer::No;
+    QVERIFY(screen.close());
+    QCOMPARE(t.prompts.of("question").last(),
+             QStringLiteral("The member form holds changes that are not saved. Save them?"));
+    QCOMPARE(t.db->value("select LoftName from ZOL_LoftData").toString(), QStringLiteral("Ann"));
 }
 
 void TestMemberScreen::ringBoxesFollowTheCountry() {
