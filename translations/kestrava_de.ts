@@ -716,6 +716,14 @@ kestrava --add-club-login LOGIN --club %1</source>
         <translation>Für den Verein %1 wurde keine Anmeldung angelegt. Sie kann später hinzugefügt werden mit:
 kestrava --add-club-login LOGIN --club %1</translation>
     </message>
+    <message>
+        <source>it is damaged (%1).</source>
+        <translation>sie ist beschädigt (%1).</translation>
+    </message>
+    <message>
+        <source>The club could not be copied to &quot;%1&quot;: %2</source>
+        <translation>Der Verein konnte nicht nach &quot;%1&quot; kopiert werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>Data</name>
@@ -1618,6 +1626,10 @@ kestrava --add-club-login LOGIN --club %1</translation>
         <source>Excel File (*.xlsx)</source>
         <translation>Excel-Datei (*.xlsx)</translation>
     </message>
+    <message>
+        <source>The range is stored; nothing was changed since. Type the next ring, or choose AddNew or Add a Range.</source>
+        <translation>Die Reihe ist gespeichert; seitdem wurde nichts geändert. Geben Sie den nächsten Ring ein, oder wählen Sie Neu oder Serie hinzufügen.</translation>
+    </message>
 </context>
 <context>
     <name>Members</name>
@@ -1741,6 +1753,10 @@ kestrava --add-club-login LOGIN --club %1</translation>
         <source>Ring %1</source>
         <translation>Ring %1</translation>
     </message>
+    <message>
+        <source>Ring %1 belongs to member %2; it was not changed. Open that member&apos;s ring list to edit it.</source>
+        <translation>Der Ring %1 gehört dem Mitglied %2; er wurde nicht geändert. Öffnen Sie die Ringliste dieses Mitglieds, um ihn zu bearbeiten.</translation>
+    </message>
 </context>
 <context>
     <name>OtherClockPanel</name>
@@ -1804,8 +1820,8 @@ kestrava --add-club-login LOGIN --club %1</translation>
         <translation>Ein Pool braucht einen Namen.</translation>
     </message>
     <message>
-        <source>The stake of pool %1 cannot be negative.</source>
-        <translation>Der Einsatz des Pools %1 darf nicht negativ sein.</translation>
+        <source>Pool %1 needs a stake of more than 0.00 per bird.</source>
+        <translation>Der Pool %1 braucht einen Einsatz von mehr als 0.00 je Taube.</translation>
     </message>
     <message>
         <source>The prize split of pool %1 adds up to %2 %, not 100 %.</source>
@@ -1816,8 +1832,8 @@ kestrava --add-club-login LOGIN --club %1</translation>
         <translation>Pool %1 zahlt einen Preis auf wie viele Tauben? Geben Sie eine Zahl ab 1 an.</translation>
     </message>
     <message>
-        <source>The deduction of pool %1 must lie from 0 to 100 %.</source>
-        <translation>Der Abzug des Pools %1 muss zwischen 0 und 100 % liegen.</translation>
+        <source>The deduction of pool %1 must lie from 0 to less than 100 %.</source>
+        <translation>Der Abzug des Pools %1 muss zwischen 0 und weniger als 100 % liegen.</translation>
     </message>
     <message>
         <source>The nominated birds counted in pool %1 cannot be negative.</source>
@@ -1990,6 +2006,10 @@ kestrava --add-club-login LOGIN --club %1</translation>
     <message>
         <source>Confirm</source>
         <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Text file (*.txt)</source>
+        <translation>Textdatei (*.txt)</translation>
     </message>
 </context>
 <context>
@@ -2543,6 +2563,14 @@ Diese Änderungen speichern?</translation>
         <source>Race %1 of %2</source>
         <translation>Flug %1 vom %2</translation>
     </message>
+    <message>
+        <source>%1 ring numbers longer than %2 characters were cut in the WinSpeed file; %3 groups of them became one ring number there. The whole list is below.</source>
+        <translation>%1 Ringnummern mit mehr als %2 Zeichen wurden in der WinSpeed-Datei gekürzt; %3 Gruppen davon wurden dort zu einer Ringnummer. Die vollständige Liste steht unten.</translation>
+    </message>
+    <message>
+        <source>Ring %1 is stored with an arrival before the liberation: its flying time is %2 and it gets no speed. Check the date and time typed.</source>
+        <translation>Ring %1 ist mit einer Ankunft vor dem Auflass gespeichert: seine Flugzeit ist %2, und er erhält keine Geschwindigkeit. Prüfen Sie das eingegebene Datum und die Uhrzeit.</translation>
+    </message>
 </context>
 <context>
     <name>ResultTab</name>
@@ -3012,6 +3040,14 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
     <message>
         <source>%1&apos;s Ring List</source>
         <translation>Ringe von %1</translation>
+    </message>
+    <message>
+        <source>The member form holds changes that are not saved. Save them?</source>
+        <translation>Das Mitgliedsformular enthält nicht gespeicherte Änderungen. Speichern?</translation>
+    </message>
+    <message>
+        <source>The ring form holds changes that are not saved. Save them?</source>
+        <translation>Das Ringformular enthält nicht gespeicherte Änderungen. Speichern?</translation>
     </message>
 </context>
 <context>

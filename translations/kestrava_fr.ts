@@ -716,6 +716,14 @@ kestrava --add-club-login LOGIN --club %1</source>
         <translation>Aucun identifiant n&apos;a été créé pour le club %1. Il peut être ajouté plus tard avec :
 kestrava --add-club-login LOGIN --club %1</translation>
     </message>
+    <message>
+        <source>it is damaged (%1).</source>
+        <translation>elle est endommagée (%1).</translation>
+    </message>
+    <message>
+        <source>The club could not be copied to &quot;%1&quot;: %2</source>
+        <translation>Le club n&apos;a pas pu être copié vers « %1 » : %2</translation>
+    </message>
 </context>
 <context>
     <name>Data</name>
@@ -1618,6 +1626,10 @@ kestrava --add-club-login LOGIN --club %1</translation>
         <source>Excel File (*.xlsx)</source>
         <translation>Fichier Excel (*.xlsx)</translation>
     </message>
+    <message>
+        <source>The range is stored; nothing was changed since. Type the next ring, or choose AddNew or Add a Range.</source>
+        <translation>La série est enregistrée ; rien n&apos;a changé depuis. Tapez la bague suivante, ou choisissez Nouveau ou Ajouter une série.</translation>
+    </message>
 </context>
 <context>
     <name>Members</name>
@@ -1741,6 +1753,10 @@ kestrava --add-club-login LOGIN --club %1</translation>
         <source>Ring %1</source>
         <translation>Bague %1</translation>
     </message>
+    <message>
+        <source>Ring %1 belongs to member %2; it was not changed. Open that member&apos;s ring list to edit it.</source>
+        <translation>La bague %1 appartient au membre %2 ; elle n&apos;a pas été modifiée. Ouvrez la liste des bagues de ce membre pour la modifier.</translation>
+    </message>
 </context>
 <context>
     <name>OtherClockPanel</name>
@@ -1804,8 +1820,8 @@ kestrava --add-club-login LOGIN --club %1</translation>
         <translation>Une poule doit avoir un nom.</translation>
     </message>
     <message>
-        <source>The stake of pool %1 cannot be negative.</source>
-        <translation>La mise de la poule %1 ne peut pas être négative.</translation>
+        <source>Pool %1 needs a stake of more than 0.00 per bird.</source>
+        <translation>La poule %1 demande une mise de plus de 0.00 par pigeon.</translation>
     </message>
     <message>
         <source>The prize split of pool %1 adds up to %2 %, not 100 %.</source>
@@ -1816,8 +1832,8 @@ kestrava --add-club-login LOGIN --club %1</translation>
         <translation>La poule %1 paie un prix pour combien de pigeons ? Indiquez un nombre de 1 ou plus.</translation>
     </message>
     <message>
-        <source>The deduction of pool %1 must lie from 0 to 100 %.</source>
-        <translation>La retenue de la poule %1 doit être comprise entre 0 et 100 %.</translation>
+        <source>The deduction of pool %1 must lie from 0 to less than 100 %.</source>
+        <translation>La retenue de la poule %1 doit être comprise entre 0 et moins de 100 %.</translation>
     </message>
     <message>
         <source>The nominated birds counted in pool %1 cannot be negative.</source>
@@ -1990,6 +2006,10 @@ kestrava --add-club-login LOGIN --club %1</translation>
     <message>
         <source>Confirm</source>
         <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Text file (*.txt)</source>
+        <translation>Fichier texte (*.txt)</translation>
     </message>
 </context>
 <context>
@@ -2543,6 +2563,14 @@ Enregistrer ces modifications ?</translation>
         <source>Race %1 of %2</source>
         <translation>Concours %1 du %2</translation>
     </message>
+    <message>
+        <source>%1 ring numbers longer than %2 characters were cut in the WinSpeed file; %3 groups of them became one ring number there. The whole list is below.</source>
+        <translation>%1 numéros de bague de plus de %2 caractères ont été raccourcis dans le fichier WinSpeed ; %3 groupes d&apos;entre eux y sont devenus un seul numéro de bague. La liste complète figure ci-dessous.</translation>
+    </message>
+    <message>
+        <source>Ring %1 is stored with an arrival before the liberation: its flying time is %2 and it gets no speed. Check the date and time typed.</source>
+        <translation>La bague %1 est enregistrée avec une arrivée avant le lâcher : son temps de vol est %2 et elle n&apos;a pas de vitesse. Vérifiez la date et l&apos;heure saisies.</translation>
+    </message>
 </context>
 <context>
     <name>ResultTab</name>
@@ -3012,6 +3040,14 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
     <message>
         <source>%1&apos;s Ring List</source>
         <translation>Bagues de %1</translation>
+    </message>
+    <message>
+        <source>The member form holds changes that are not saved. Save them?</source>
+        <translation>Le formulaire du membre contient des modifications non enregistrées. Les enregistrer ?</translation>
+    </message>
+    <message>
+        <source>The ring form holds changes that are not saved. Save them?</source>
+        <translation>Le formulaire de bague contient des modifications non enregistrées. Les enregistrer ?</translation>
     </message>
 </context>
 <context>

@@ -716,6 +716,14 @@ kestrava --add-club-login LOGIN --club %1</source>
         <translation>Er is geen aanmelding gemaakt voor de vereniging %1. Ze kan later worden toegevoegd met:
 kestrava --add-club-login LOGIN --club %1</translation>
     </message>
+    <message>
+        <source>it is damaged (%1).</source>
+        <translation>het is beschadigd (%1).</translation>
+    </message>
+    <message>
+        <source>The club could not be copied to &quot;%1&quot;: %2</source>
+        <translation>De club kon niet worden gekopieerd naar &quot;%1&quot;: %2</translation>
+    </message>
 </context>
 <context>
     <name>Data</name>
@@ -1618,6 +1626,10 @@ kestrava --add-club-login LOGIN --club %1</translation>
         <source>Excel File (*.xlsx)</source>
         <translation>Excel-bestand (*.xlsx)</translation>
     </message>
+    <message>
+        <source>The range is stored; nothing was changed since. Type the next ring, or choose AddNew or Add a Range.</source>
+        <translation>De reeks is opgeslagen; sindsdien is niets gewijzigd. Typ de volgende ring, of kies Nieuw of Reeks toevoegen.</translation>
+    </message>
 </context>
 <context>
     <name>Members</name>
@@ -1741,6 +1753,10 @@ kestrava --add-club-login LOGIN --club %1</translation>
         <source>Ring %1</source>
         <translation>Ring %1</translation>
     </message>
+    <message>
+        <source>Ring %1 belongs to member %2; it was not changed. Open that member&apos;s ring list to edit it.</source>
+        <translation>Ring %1 hoort bij lid %2; hij is niet gewijzigd. Open de ringlijst van dat lid om hem te bewerken.</translation>
+    </message>
 </context>
 <context>
     <name>OtherClockPanel</name>
@@ -1804,8 +1820,8 @@ kestrava --add-club-login LOGIN --club %1</translation>
         <translation>Een poule heeft een naam nodig.</translation>
     </message>
     <message>
-        <source>The stake of pool %1 cannot be negative.</source>
-        <translation>De inleg van poule %1 kan niet negatief zijn.</translation>
+        <source>Pool %1 needs a stake of more than 0.00 per bird.</source>
+        <translation>Poule %1 heeft een inleg van meer dan 0.00 per duif nodig.</translation>
     </message>
     <message>
         <source>The prize split of pool %1 adds up to %2 %, not 100 %.</source>
@@ -1816,8 +1832,8 @@ kestrava --add-club-login LOGIN --club %1</translation>
         <translation>Poule %1 betaalt één prijs per hoeveel duiven? Geef een getal van 1 of meer.</translation>
     </message>
     <message>
-        <source>The deduction of pool %1 must lie from 0 to 100 %.</source>
-        <translation>De afhouding van poule %1 moet tussen 0 en 100 % liggen.</translation>
+        <source>The deduction of pool %1 must lie from 0 to less than 100 %.</source>
+        <translation>De afhouding van poule %1 moet van 0 tot minder dan 100 % zijn.</translation>
     </message>
     <message>
         <source>The nominated birds counted in pool %1 cannot be negative.</source>
@@ -1990,6 +2006,10 @@ kestrava --add-club-login LOGIN --club %1</translation>
     <message>
         <source>Confirm</source>
         <translation>Bevestigen</translation>
+    </message>
+    <message>
+        <source>Text file (*.txt)</source>
+        <translation>Tekstbestand (*.txt)</translation>
     </message>
 </context>
 <context>
@@ -2543,6 +2563,14 @@ Deze wijzigingen opslaan?</translation>
         <source>Race %1 of %2</source>
         <translation>Vlucht %1 van %2</translation>
     </message>
+    <message>
+        <source>%1 ring numbers longer than %2 characters were cut in the WinSpeed file; %3 groups of them became one ring number there. The whole list is below.</source>
+        <translation>%1 ringnummers langer dan %2 tekens zijn ingekort in het WinSpeed-bestand; %3 groepen ervan werden daar één ringnummer. De volledige lijst staat hieronder.</translation>
+    </message>
+    <message>
+        <source>Ring %1 is stored with an arrival before the liberation: its flying time is %2 and it gets no speed. Check the date and time typed.</source>
+        <translation>Ring %1 is opgeslagen met een aankomst vóór de lossing: de vliegtijd is %2 en hij krijgt geen snelheid. Controleer de ingetypte datum en tijd.</translation>
+    </message>
 </context>
 <context>
     <name>ResultTab</name>
@@ -3012,6 +3040,14 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
     <message>
         <source>%1&apos;s Ring List</source>
         <translation>Ringen van %1</translation>
+    </message>
+    <message>
+        <source>The member form holds changes that are not saved. Save them?</source>
+        <translation>Het ledenformulier bevat wijzigingen die niet zijn opgeslagen. Opslaan?</translation>
+    </message>
+    <message>
+        <source>The ring form holds changes that are not saved. Save them?</source>
+        <translation>Het ringformulier bevat wijzigingen die niet zijn opgeslagen. Opslaan?</translation>
     </message>
 </context>
 <context>
