@@ -102,16 +102,14 @@ void QtPrompts::details(const QString& summary, const QString& text) {
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(buttons->button(QDialogButtonBox::Save), &QPushButton::clicked, &dialog,
                      [this, &summary, &text] {
-                         const QString file = saveFileName(QtPromptsText::tr("Text file (*.txt)"));
+                         const QString file =
+                             saveFileName(QtPromptsText::tr("Text file (*.txt)"), QString());
                          if (file.isEmpty()) {
                              return;
                          }
-                         guarded(*this, [&] {
-                             WriteWholeFile(file,
-                                            (summary + QStringLiteral("\n\n") + text)
-                                                .replace(QLatin1Char('\n'), QStringLiteral("\r\n"))
-                                                .toUtf8());
-                         });
+                         QString all = summary + QStringLiteral("\n\n") + text;
+                         all.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+                         guarded(*this, [&] { WriteWholeFile(file, all.toUtf8()); });
                      });
     dialog.resize(720, 480);
     dialog.exec();

@@ -1,6 +1,7 @@
 // Every file the program writes for the club, on a full disk and in a read-only folder: the
 // failure is shown naming the file, and the previous files (held open by another program
 // meanwhile) keep every byte.
+#include <cerrno>
 #include <QDir>
 #include <QtTest>
 #include <functional>
