@@ -9,6 +9,8 @@
 #include "races/pasted_coordinates.h"
 
 class CoordinateBox;
+class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -52,6 +54,8 @@ class MemberFormPanel : public QWidget {
     CoordinateBox* medtLoftLat_;
     QLabel* lblCoordPasted_;
     QPlainTextEdit* mmoNote_;
+    QComboBox* cbbNameShown_;
+    QCheckBox* chkTownShown_;
     // The member as the form was filled with it; a form for a new member has none.
     std::optional<EditedRow> loaded_;
 };

@@ -3,8 +3,10 @@
 #include <QDate>
 #include <QSqlRecord>
 #include <QWidget>
+#include <optional>
 
 #include "data/app_context.h"
+#include "members/member_privacy.h"
 
 class DateTimeBox;
 class QChartView;
@@ -48,6 +50,8 @@ class RaceResultPanel : public QWidget {
     QDate liberDate_;
     QString liberTime_;
     int deviationLimit_ = 60;
+    // While the result is printed: the members as they are published.
+    std::optional<PublishedMembers> printed_;
 
     QLabel* lbl1RaceResultTitle_ = nullptr;
     SqlGrid* dbgrdRaceRec_ = nullptr;
