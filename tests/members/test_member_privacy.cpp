@@ -17,6 +17,7 @@
 #include "members/member_privacy.h"
 #include "members/member_records.h"
 #include "races/entry_history.h"
+#include "races/exchange_files.h"
 #include "races/race_publish.h"
 #include "races/race_ranking.h"
 #include "reports/report_layout.h"
@@ -199,6 +200,15 @@ void TestMemberPrivacy::everyPublishedOutputFollowsTheChoice() {
                      qPrintable(QStringLiteral("%1 not in %2").arg(shown, o.key())));
         }
     }
+    // The club's result file for the federation, from which its combined result is made.
+    const WinSpeedFiles club = BuildWinSpeedFiles(db, kRaceDay);
+    const QString clubFile = (club.records + club.loftList).join(QLatin1Char('\n'));
+    for (const QString& value : hidden) {
+        QVERIFY2(!clubFile.contains(value), qPrintable(value));
+    }
+    QVERIFY(clubFile.contains(QStringLiteral("M. Claes")));
+    QVERIFY(clubFile.contains(QStringLiteral("Jan Peeters")));
+
     const QStringList csv = QString::fromUtf8(FileBytes(folder + "/2026-06-20-1A.csv"))
                                 .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(csv.size(), 5);
