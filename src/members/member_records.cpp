@@ -466,7 +466,8 @@ QString PersonalDataRecordText() {
         "federation's exchange files carry what the federation needs to compute results.\n\n"
         "How long: results stay with names for the seasons the club sets in Setup (all of "
         "them unless set); older ones are then shown under neutral labels. A member may ask "
-        "for everything the club holds about them (Members, \"What we hold\") and a former "
-        "member may be erased (Members, \"Erase\"); backups made before keep their data until "
+        "for everything the club holds about them (Members, \"What We Hold About This Member\") "
+        "and a former member may be erased (Members, \"Erase Former Member\"); backups made before "
+        "keep their data until "
         "they are deleted.");
 }
