@@ -103,7 +103,7 @@ QStringList NeverPublished(const Member& m) {
             QStringLiteral("gate code")};
 }
 
-QString ReportText(const ReportLayout& layout) {
+QString PrintedText(const ReportLayout& layout) {
     QStringList all;
     for (const ReportPage& page : layout.pages) {
         for (const LaidBand& band : page.bands) {
@@ -169,9 +169,9 @@ void TestMemberPrivacy::everyPublishedOutputFollowsTheChoice() {
                    CombinedResultHtml(combined, QStringLiteral("Federation"), 0));
     // The printed lists marked for publication: the ranking and the combined result.
     const QString printed =
-        ReportText(
+        PrintedText(
             LayOutReport(RaceRankingReportOf(db, "1A", "2026-06-20", "1A Arras"), t.clock.now())) +
-        ReportText(LayOutReport(CombinedResultReport(combined, QStringLiteral("Federation"), 0),
+        PrintedText(LayOutReport(CombinedResultReport(combined, QStringLiteral("Federation"), 0),
                                 t.clock.now()));
 
     QMap<QString, QString> outputs{{QStringLiteral("printed"), printed}};
