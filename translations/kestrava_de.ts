@@ -1452,6 +1452,26 @@ kestrava --add-club-login LOGIN --club %1</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Full name</source>
+        <translation>Vollständiger Name</translation>
+    </message>
+    <message>
+        <source>Initials and surname</source>
+        <translation>Initialen und Nachname</translation>
+    </message>
+    <message>
+        <source>Loft number only</source>
+        <translation>Nur die Schlagnummer</translation>
+    </message>
+    <message>
+        <source>Show the town</source>
+        <translation>Wohnort zeigen</translation>
+    </message>
+    <message>
+        <source>Published as:</source>
+        <translation>Veröffentlicht als:</translation>
+    </message>
 </context>
 <context>
     <name>MemberListPanel</name>
@@ -1498,6 +1518,14 @@ kestrava --add-club-login LOGIN --club %1</translation>
     <message>
         <source>Loft Data Download</source>
         <translation>Schlagdaten in die Uhr laden</translation>
+    </message>
+    <message>
+        <source>What We Hold About This Member</source>
+        <translation>Was wir über dieses Mitglied speichern</translation>
+    </message>
+    <message>
+        <source>Erase Former Member</source>
+        <translation>Ehemaliges Mitglied löschen</translation>
     </message>
 </context>
 <context>
@@ -1757,6 +1785,84 @@ kestrava --add-club-login LOGIN --club %1</translation>
         <source>Ring %1 belongs to member %2; it was not changed. Open that member&apos;s ring list to edit it.</source>
         <translation>Der Ring %1 gehört dem Mitglied %2; er wurde nicht geändert. Öffnen Sie die Ringliste dieses Mitglieds, um ihn zu bearbeiten.</translation>
     </message>
+    <message>
+        <source>What the club holds about member %1, %2</source>
+        <translation>Was der Verein über Mitglied %1 speichert, %2</translation>
+    </message>
+    <message>
+        <source>%1 (columns %2 to %3 of %4)</source>
+        <translation>%1 (Spalten %2 bis %3 von %4)</translation>
+    </message>
+    <message>
+        <source>The member list holds no loft %1.</source>
+        <translation>Die Mitgliederliste enthält keinen Schlag %1.</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Folder for the member&apos;s data</source>
+        <translation>Ordner für die Daten des Mitglieds</translation>
+    </message>
+    <message>
+        <source>Everything the club holds about member %1 is in %2</source>
+        <translation>Alles, was der Verein über Mitglied %1 speichert, liegt in %2</translation>
+    </message>
+    <message>
+        <source>Erase member %1? Their name is replaced by a neutral label in every result, and their address, telephone, coordinates and notes are removed for good. Results and places stay as they are.</source>
+        <translation>Mitglied %1 löschen? Der Name wird in jedem Ergebnis durch eine neutrale Bezeichnung ersetzt, Anschrift, Telefon, Koordinaten und Notizen werden endgültig entfernt. Ergebnisse und Plätze bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>Member %1 is now &quot;%2&quot;.</source>
+        <translation>Mitglied %1 heißt jetzt &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The database could not be rewritten, so the old values may still be found in its free space: %1</source>
+        <translation>Die Datenbank konnte nicht neu geschrieben werden; die alten Werte können noch in ihrem freien Platz stehen: %1</translation>
+    </message>
+    <message>
+        <source>No backup in %1 holds their data.</source>
+        <translation>Keine Sicherung in %1 enthält die Daten.</translation>
+    </message>
+    <message>
+        <source>These backups still hold their data; the program keeps them until they are deleted (the newest is replaced by the next start-up backup and then kept under its date):</source>
+        <translation>Diese Sicherungen enthalten die Daten noch; das Programm behält sie, bis sie gelöscht werden (die neueste wird durch die nächste Sicherung beim Start ersetzt und dann unter ihrem Datum behalten):</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s)</source>
+        <translation>
+            <numerusform>%n Zeile</numerusform>
+            <numerusform>%n Zeilen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The club keeps results with names for %n season(s). %1 former member(s) have had no result since then: %2. Replace their names by neutral labels and remove their addresses now? Their results and everyone&apos;s places stay as they are.</source>
+        <translation>
+            <numerusform>Der Verein behält Ergebnisse mit Namen %n Saison lang. %1 ehemalige Mitglieder hatten seitdem kein Ergebnis: %2. Ihre Namen jetzt durch neutrale Bezeichnungen ersetzen und ihre Anschriften entfernen? Ihre Ergebnisse und die Plätze aller bleiben, wie sie sind.</numerusform>
+            <numerusform>Der Verein behält Ergebnisse mit Namen %n Saisons lang. %1 ehemalige Mitglieder hatten seitdem kein Ergebnis: %2. Ihre Namen jetzt durch neutrale Bezeichnungen ersetzen und ihre Anschriften entfernen? Ihre Ergebnisse und die Plätze aller bleiben, wie sie sind.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Personal data this program holds: each member&apos;s name, street, town, post code, telephone, loft number and loft coordinates, their clocks, rings, race entries, clock times, distances, pool entries and payouts, championship standings, and the history of changes to race entries with the login that made them.
+
+Why: to run the club and its races (members, clocks, results and prizes).
+
+Where: in the club&apos;s database on this PC (Kestrava_Europe.db in the data folder) or on the club&apos;s database server, and in the backups in the Backup folder beside the data folder.
+
+What leaves the club: published results (web pages, CSV, the live board, printed lists, the federation&apos;s combined result) show each member&apos;s name as they chose (full name, initials and surname, or the loft number only) and their town only if they allow it; never their street, post code, telephone, e-mail or coordinates. The federation&apos;s exchange files carry what the federation needs to compute results.
+
+How long: results stay with names for the seasons the club sets in Setup (all of them unless set); older ones are then shown under neutral labels. A member may ask for everything the club holds about them (Members, &quot;What We Hold About This Member&quot;) and a former member may be erased (Members, &quot;Erase Former Member&quot;); backups made before keep their data until they are deleted.</source>
+        <translation>Personenbezogene Daten, die dieses Programm speichert: von jedem Mitglied Name, Straße, Wohnort, Postleitzahl, Telefon, Schlagnummer und Schlagkoordinaten, seine Uhren, Ringe, Einsätze, Uhrzeiten, Entfernungen, Einsätze und Auszahlungen der Pools, Meisterschaftsstände sowie der Verlauf der Änderungen an Einsätzen mit der Anmeldung, die sie vornahm.
+
+Wozu: um den Verein und seine Flüge zu führen (Mitglieder, Uhren, Ergebnisse und Preise).
+
+Wo: in der Datenbank des Vereins auf diesem PC (Kestrava_Europe.db im Datenordner) oder auf dem Datenbankserver des Vereins, und in den Sicherungen im Ordner Backup neben dem Datenordner.
+
+Was den Verein verlässt: veröffentlichte Ergebnisse (Webseiten, CSV, die Live-Tafel, gedruckte Listen, das Gesamtergebnis des Verbands) zeigen den Namen jedes Mitglieds so, wie es gewählt hat (vollständiger Name, Initialen und Nachname oder nur die Schlagnummer), und den Wohnort nur, wenn es das erlaubt; nie Straße, Postleitzahl, Telefon, E-Mail oder Koordinaten. Die Austauschdateien für den Verband enthalten, was der Verband zur Berechnung der Ergebnisse braucht.
+
+Wie lange: Ergebnisse bleiben so viele Saisons mit Namen, wie der Verein in Setup einstellt (alle, solange nichts eingestellt ist); ältere werden dann unter neutralen Bezeichnungen gezeigt. Ein Mitglied kann alles erfragen, was der Verein über es speichert (Mitglieder, &quot;Was wir über dieses Mitglied speichern&quot;), und ein ehemaliges Mitglied kann gelöscht werden (Mitglieder, &quot;Ehemaliges Mitglied löschen&quot;); zuvor gemachte Sicherungen behalten seine Daten, bis sie gelöscht werden.</translation>
+    </message>
 </context>
 <context>
     <name>OtherClockPanel</name>
@@ -1838,6 +1944,14 @@ kestrava --add-club-login LOGIN --club %1</translation>
     <message>
         <source>The nominated birds counted in pool %1 cannot be negative.</source>
         <translation>Die gezählten nominierten Tauben im Pool %1 dürfen nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>The stake of pool %1 cannot be negative.</source>
+        <translation>Der Einsatz des Pools %1 darf nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>The deduction of pool %1 must lie from 0 to 100 %.</source>
+        <translation>Der Abzug des Pools %1 muss zwischen 0 und 100 % liegen.</translation>
     </message>
 </context>
 <context>
@@ -3084,6 +3198,10 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
         <source>&amp;F Federation</source>
         <translation>&amp;V Verband</translation>
     </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRace</name>
@@ -3277,6 +3395,14 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
     <message>
         <source>Copy</source>
         <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Members whose results all lie before these seasons are shown under neutral labels from the next start. 0 keeps every season with names.</source>
+        <translation>Mitglieder, deren Ergebnisse alle vor diesen Saisons liegen, werden ab dem nächsten Start unter neutralen Bezeichnungen gezeigt. 0 behält jede Saison mit Namen.</translation>
+    </message>
+    <message>
+        <source>Seasons kept with names (0 = all) :</source>
+        <translation>Saisons mit Namen behalten (0 = alle) :</translation>
     </message>
 </context>
 <context>

@@ -1452,6 +1452,26 @@ kestrava --add-club-login LOGIN --club %1</translation>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Full name</source>
+        <translation>Nom complet</translation>
+    </message>
+    <message>
+        <source>Initials and surname</source>
+        <translation>Initiales et nom</translation>
+    </message>
+    <message>
+        <source>Loft number only</source>
+        <translation>Numéro de colombier seulement</translation>
+    </message>
+    <message>
+        <source>Show the town</source>
+        <translation>Afficher la localité</translation>
+    </message>
+    <message>
+        <source>Published as:</source>
+        <translation>Publié comme :</translation>
+    </message>
 </context>
 <context>
     <name>MemberListPanel</name>
@@ -1498,6 +1518,14 @@ kestrava --add-club-login LOGIN --club %1</translation>
     <message>
         <source>Loft Data Download</source>
         <translation>Charger les données du colombier</translation>
+    </message>
+    <message>
+        <source>What We Hold About This Member</source>
+        <translation>Ce que nous détenons sur ce membre</translation>
+    </message>
+    <message>
+        <source>Erase Former Member</source>
+        <translation>Effacer un ancien membre</translation>
     </message>
 </context>
 <context>
@@ -1757,6 +1785,84 @@ kestrava --add-club-login LOGIN --club %1</translation>
         <source>Ring %1 belongs to member %2; it was not changed. Open that member&apos;s ring list to edit it.</source>
         <translation>La bague %1 appartient au membre %2 ; elle n&apos;a pas été modifiée. Ouvrez la liste des bagues de ce membre pour la modifier.</translation>
     </message>
+    <message>
+        <source>What the club holds about member %1, %2</source>
+        <translation>Ce que le club détient sur le membre %1, %2</translation>
+    </message>
+    <message>
+        <source>%1 (columns %2 to %3 of %4)</source>
+        <translation>%1 (colonnes %2 à %3 sur %4)</translation>
+    </message>
+    <message>
+        <source>The member list holds no loft %1.</source>
+        <translation>La liste des membres ne contient pas de colombier %1.</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>le dossier ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>Folder for the member&apos;s data</source>
+        <translation>Dossier pour les données du membre</translation>
+    </message>
+    <message>
+        <source>Everything the club holds about member %1 is in %2</source>
+        <translation>Tout ce que le club détient sur le membre %1 se trouve dans %2</translation>
+    </message>
+    <message>
+        <source>Erase member %1? Their name is replaced by a neutral label in every result, and their address, telephone, coordinates and notes are removed for good. Results and places stay as they are.</source>
+        <translation>Effacer le membre %1 ? Son nom est remplacé par une étiquette neutre dans chaque résultat, et son adresse, son téléphone, ses coordonnées et ses notes sont supprimés définitivement. Les résultats et les places restent inchangés.</translation>
+    </message>
+    <message>
+        <source>Member %1 is now &quot;%2&quot;.</source>
+        <translation>Le membre %1 s&apos;appelle désormais « %2 ».</translation>
+    </message>
+    <message>
+        <source>The database could not be rewritten, so the old values may still be found in its free space: %1</source>
+        <translation>La base de données n&apos;a pas pu être réécrite ; les anciennes valeurs peuvent encore se trouver dans son espace libre : %1</translation>
+    </message>
+    <message>
+        <source>No backup in %1 holds their data.</source>
+        <translation>Aucune sauvegarde dans %1 ne contient ses données.</translation>
+    </message>
+    <message>
+        <source>These backups still hold their data; the program keeps them until they are deleted (the newest is replaced by the next start-up backup and then kept under its date):</source>
+        <translation>Ces sauvegardes contiennent encore ses données ; le programme les garde jusqu&apos;à ce qu&apos;elles soient supprimées (la plus récente est remplacée par la prochaine sauvegarde au démarrage, puis gardée sous sa date) :</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s)</source>
+        <translation>
+            <numerusform>%n ligne</numerusform>
+            <numerusform>%n lignes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The club keeps results with names for %n season(s). %1 former member(s) have had no result since then: %2. Replace their names by neutral labels and remove their addresses now? Their results and everyone&apos;s places stay as they are.</source>
+        <translation>
+            <numerusform>Le club garde les résultats avec les noms pendant %n saison. %1 ancien(s) membre(s) n&apos;ont plus eu de résultat depuis : %2. Remplacer maintenant leurs noms par des étiquettes neutres et supprimer leurs adresses ? Leurs résultats et les places de chacun restent inchangés.</numerusform>
+            <numerusform>Le club garde les résultats avec les noms pendant %n saisons. %1 ancien(s) membre(s) n&apos;ont plus eu de résultat depuis : %2. Remplacer maintenant leurs noms par des étiquettes neutres et supprimer leurs adresses ? Leurs résultats et les places de chacun restent inchangés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Personal data this program holds: each member&apos;s name, street, town, post code, telephone, loft number and loft coordinates, their clocks, rings, race entries, clock times, distances, pool entries and payouts, championship standings, and the history of changes to race entries with the login that made them.
+
+Why: to run the club and its races (members, clocks, results and prizes).
+
+Where: in the club&apos;s database on this PC (Kestrava_Europe.db in the data folder) or on the club&apos;s database server, and in the backups in the Backup folder beside the data folder.
+
+What leaves the club: published results (web pages, CSV, the live board, printed lists, the federation&apos;s combined result) show each member&apos;s name as they chose (full name, initials and surname, or the loft number only) and their town only if they allow it; never their street, post code, telephone, e-mail or coordinates. The federation&apos;s exchange files carry what the federation needs to compute results.
+
+How long: results stay with names for the seasons the club sets in Setup (all of them unless set); older ones are then shown under neutral labels. A member may ask for everything the club holds about them (Members, &quot;What We Hold About This Member&quot;) and a former member may be erased (Members, &quot;Erase Former Member&quot;); backups made before keep their data until they are deleted.</source>
+        <translation>Données personnelles que ce programme détient : pour chaque membre, nom, rue, localité, code postal, téléphone, numéro et coordonnées du colombier, ses constateurs, bagues, enlogements, heures de constatation, distances, mises et gains aux poules, classements des championnats, et l&apos;historique des modifications des enlogements avec l&apos;identifiant qui les a faites.
+
+Pourquoi : pour gérer le club et ses concours (membres, constateurs, résultats et prix).
+
+Où : dans la base de données du club sur ce PC (Kestrava_Europe.db dans le dossier de données) ou sur le serveur de base de données du club, et dans les sauvegardes du dossier Backup à côté du dossier de données.
+
+Ce qui sort du club : les résultats publiés (pages web, CSV, le tableau en direct, les listes imprimées, le résultat combiné de la fédération) montrent le nom de chaque membre selon son choix (nom complet, initiales et nom, ou numéro de colombier seulement) et sa localité seulement s&apos;il l&apos;autorise ; jamais sa rue, son code postal, son téléphone, son e-mail ou ses coordonnées. Les fichiers d&apos;échange de la fédération contiennent ce dont la fédération a besoin pour calculer les résultats.
+
+Combien de temps : les résultats restent avec les noms pendant le nombre de saisons que le club fixe dans Setup (toutes, sauf réglage) ; les plus anciens apparaissent ensuite sous des étiquettes neutres. Un membre peut demander tout ce que le club détient sur lui (Membres, « Ce que nous détenons sur ce membre ») et un ancien membre peut être effacé (Membres, « Effacer un ancien membre ») ; les sauvegardes faites auparavant gardent ses données jusqu&apos;à leur suppression.</translation>
+    </message>
 </context>
 <context>
     <name>OtherClockPanel</name>
@@ -1838,6 +1944,14 @@ kestrava --add-club-login LOGIN --club %1</translation>
     <message>
         <source>The nominated birds counted in pool %1 cannot be negative.</source>
         <translation>Le nombre de pigeons désignés comptés dans la poule %1 ne peut pas être négatif.</translation>
+    </message>
+    <message>
+        <source>The stake of pool %1 cannot be negative.</source>
+        <translation>La mise de la poule %1 ne peut pas être négative.</translation>
+    </message>
+    <message>
+        <source>The deduction of pool %1 must lie from 0 to 100 %.</source>
+        <translation>La retenue de la poule %1 doit être comprise entre 0 et 100 %.</translation>
     </message>
 </context>
 <context>
@@ -3084,6 +3198,10 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
         <source>&amp;F Federation</source>
         <translation>&amp;F Fédération</translation>
     </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRace</name>
@@ -3277,6 +3395,14 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
     <message>
         <source>Copy</source>
         <translation>Copie</translation>
+    </message>
+    <message>
+        <source>Members whose results all lie before these seasons are shown under neutral labels from the next start. 0 keeps every season with names.</source>
+        <translation>Les membres dont tous les résultats sont antérieurs à ces saisons apparaissent sous des étiquettes neutres dès le prochain démarrage. 0 garde toutes les saisons avec les noms.</translation>
+    </message>
+    <message>
+        <source>Seasons kept with names (0 = all) :</source>
+        <translation>Saisons gardées avec les noms (0 = toutes) :</translation>
     </message>
 </context>
 <context>

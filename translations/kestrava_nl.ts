@@ -1452,6 +1452,26 @@ kestrava --add-club-login LOGIN --club %1</translation>
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
+    <message>
+        <source>Full name</source>
+        <translation>Volledige naam</translation>
+    </message>
+    <message>
+        <source>Initials and surname</source>
+        <translation>Initialen en achternaam</translation>
+    </message>
+    <message>
+        <source>Loft number only</source>
+        <translation>Alleen het hoknummer</translation>
+    </message>
+    <message>
+        <source>Show the town</source>
+        <translation>Woonplaats tonen</translation>
+    </message>
+    <message>
+        <source>Published as:</source>
+        <translation>Gepubliceerd als:</translation>
+    </message>
 </context>
 <context>
     <name>MemberListPanel</name>
@@ -1498,6 +1518,14 @@ kestrava --add-club-login LOGIN --club %1</translation>
     <message>
         <source>Loft Data Download</source>
         <translation>Hokgegevens naar de klok</translation>
+    </message>
+    <message>
+        <source>What We Hold About This Member</source>
+        <translation>Wat we over dit lid bewaren</translation>
+    </message>
+    <message>
+        <source>Erase Former Member</source>
+        <translation>Oud-lid wissen</translation>
     </message>
 </context>
 <context>
@@ -1757,6 +1785,84 @@ kestrava --add-club-login LOGIN --club %1</translation>
         <source>Ring %1 belongs to member %2; it was not changed. Open that member&apos;s ring list to edit it.</source>
         <translation>Ring %1 hoort bij lid %2; hij is niet gewijzigd. Open de ringlijst van dat lid om hem te bewerken.</translation>
     </message>
+    <message>
+        <source>What the club holds about member %1, %2</source>
+        <translation>Wat de club over lid %1 bewaart, %2</translation>
+    </message>
+    <message>
+        <source>%1 (columns %2 to %3 of %4)</source>
+        <translation>%1 (kolommen %2 tot %3 van %4)</translation>
+    </message>
+    <message>
+        <source>The member list holds no loft %1.</source>
+        <translation>De ledenlijst bevat geen hok %1.</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>de map kan niet worden gemaakt</translation>
+    </message>
+    <message>
+        <source>Folder for the member&apos;s data</source>
+        <translation>Map voor de gegevens van het lid</translation>
+    </message>
+    <message>
+        <source>Everything the club holds about member %1 is in %2</source>
+        <translation>Alles wat de club over lid %1 bewaart staat in %2</translation>
+    </message>
+    <message>
+        <source>Erase member %1? Their name is replaced by a neutral label in every result, and their address, telephone, coordinates and notes are removed for good. Results and places stay as they are.</source>
+        <translation>Lid %1 wissen? De naam wordt in elke uitslag vervangen door een neutraal label, en adres, telefoon, coördinaten en notities worden definitief verwijderd. Uitslagen en plaatsen blijven zoals ze zijn.</translation>
+    </message>
+    <message>
+        <source>Member %1 is now &quot;%2&quot;.</source>
+        <translation>Lid %1 heet nu &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The database could not be rewritten, so the old values may still be found in its free space: %1</source>
+        <translation>De database kon niet worden herschreven; de oude waarden kunnen nog in de vrije ruimte staan: %1</translation>
+    </message>
+    <message>
+        <source>No backup in %1 holds their data.</source>
+        <translation>Geen back-up in %1 bevat hun gegevens.</translation>
+    </message>
+    <message>
+        <source>These backups still hold their data; the program keeps them until they are deleted (the newest is replaced by the next start-up backup and then kept under its date):</source>
+        <translation>Deze back-ups bevatten hun gegevens nog; het programma bewaart ze tot ze worden verwijderd (de nieuwste wordt bij een volgende opstartback-up vervangen en dan onder zijn datum bewaard):</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s)</source>
+        <translation>
+            <numerusform>%n rij</numerusform>
+            <numerusform>%n rijen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The club keeps results with names for %n season(s). %1 former member(s) have had no result since then: %2. Replace their names by neutral labels and remove their addresses now? Their results and everyone&apos;s places stay as they are.</source>
+        <translation>
+            <numerusform>De club bewaart uitslagen met namen gedurende %n seizoen. %1 oud-leden hebben sindsdien geen uitslag meer: %2. Hun namen nu door neutrale labels vervangen en hun adressen verwijderen? Hun uitslagen en ieders plaatsen blijven zoals ze zijn.</numerusform>
+            <numerusform>De club bewaart uitslagen met namen gedurende %n seizoenen. %1 oud-leden hebben sindsdien geen uitslag meer: %2. Hun namen nu door neutrale labels vervangen en hun adressen verwijderen? Hun uitslagen en ieders plaatsen blijven zoals ze zijn.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Personal data this program holds: each member&apos;s name, street, town, post code, telephone, loft number and loft coordinates, their clocks, rings, race entries, clock times, distances, pool entries and payouts, championship standings, and the history of changes to race entries with the login that made them.
+
+Why: to run the club and its races (members, clocks, results and prizes).
+
+Where: in the club&apos;s database on this PC (Kestrava_Europe.db in the data folder) or on the club&apos;s database server, and in the backups in the Backup folder beside the data folder.
+
+What leaves the club: published results (web pages, CSV, the live board, printed lists, the federation&apos;s combined result) show each member&apos;s name as they chose (full name, initials and surname, or the loft number only) and their town only if they allow it; never their street, post code, telephone, e-mail or coordinates. The federation&apos;s exchange files carry what the federation needs to compute results.
+
+How long: results stay with names for the seasons the club sets in Setup (all of them unless set); older ones are then shown under neutral labels. A member may ask for everything the club holds about them (Members, &quot;What We Hold About This Member&quot;) and a former member may be erased (Members, &quot;Erase Former Member&quot;); backups made before keep their data until they are deleted.</source>
+        <translation>Persoonsgegevens die dit programma bewaart: van elk lid naam, straat, woonplaats, postcode, telefoon, hoknummer en hokcoördinaten, de klokken, ringen, inkorvingen, kloktijden, afstanden, poulinzetten en uitbetalingen, kampioenschapsstanden, en de geschiedenis van wijzigingen aan inkorvingen met de login die ze maakte.
+
+Waarom: om de club en haar wedvluchten te beheren (leden, klokken, uitslagen en prijzen).
+
+Waar: in de database van de club op deze pc (Kestrava_Europe.db in de gegevensmap) of op de databaseserver van de club, en in de back-ups in de map Backup naast de gegevensmap.
+
+Wat de club verlaat: gepubliceerde uitslagen (webpagina&apos;s, CSV, het live-bord, gedrukte lijsten, de samengevoegde uitslag van de federatie) tonen de naam van elk lid zoals het lid koos (volledige naam, initialen en achternaam, of alleen het hoknummer) en de woonplaats alleen als het lid dat toestaat; nooit straat, postcode, telefoon, e-mail of coördinaten. De uitwisselingsbestanden voor de federatie bevatten wat de federatie nodig heeft om uitslagen te berekenen.
+
+Hoe lang: uitslagen blijven met namen bewaard voor het aantal seizoenen dat de club in Setup instelt (alle, tenzij ingesteld); oudere worden dan onder neutrale labels getoond. Een lid kan opvragen wat de club over hem of haar bewaart (Leden, &quot;Wat we over dit lid bewaren&quot;) en een oud-lid kan worden gewist (Leden, &quot;Oud-lid wissen&quot;); eerder gemaakte back-ups bevatten de gegevens tot ze worden verwijderd.</translation>
+    </message>
 </context>
 <context>
     <name>OtherClockPanel</name>
@@ -1838,6 +1944,14 @@ kestrava --add-club-login LOGIN --club %1</translation>
     <message>
         <source>The nominated birds counted in pool %1 cannot be negative.</source>
         <translation>Het aantal getekende duiven in poule %1 kan niet negatief zijn.</translation>
+    </message>
+    <message>
+        <source>The stake of pool %1 cannot be negative.</source>
+        <translation>De inleg van poule %1 kan niet negatief zijn.</translation>
+    </message>
+    <message>
+        <source>The deduction of pool %1 must lie from 0 to 100 %.</source>
+        <translation>De afhouding van poule %1 moet tussen 0 en 100 % liggen.</translation>
     </message>
 </context>
 <context>
@@ -3084,6 +3198,10 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
         <source>&amp;F Federation</source>
         <translation>&amp;F Federatie</translation>
     </message>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRace</name>
@@ -3277,6 +3395,14 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
     <message>
         <source>Copy</source>
         <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Members whose results all lie before these seasons are shown under neutral labels from the next start. 0 keeps every season with names.</source>
+        <translation>Leden van wie alle uitslagen vóór deze seizoenen liggen, worden vanaf de volgende start onder neutrale labels getoond. 0 bewaart elk seizoen met namen.</translation>
+    </message>
+    <message>
+        <source>Seasons kept with names (0 = all) :</source>
+        <translation>Seizoenen bewaard met namen (0 = alle) :</translation>
     </message>
 </context>
 <context>

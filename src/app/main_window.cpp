@@ -16,6 +16,7 @@
 #include "app/startup_backup.h"
 #include "data/local_settings.h"
 #include "federation/combined_result.h"
+#include "members/member_records.h"
 #include "races/race_screen.h"
 #include "setup/setup_screen.h"
 #include "widgets/child_signals.h"
@@ -91,6 +92,16 @@ TfrmMenu_V8_EU_TC::TfrmMenu_V8_EU_TC(AppContext& ctx, QWidget* parent)
         ToolBar1->addWidget(button);
     }
     markScreenButton();
+    // What the program holds about people, why, where and for how long.
+    auto* about = new QToolButton(ToolBar1);
+    about->setObjectName(QStringLiteral("btnAbout"));
+    about->setText(tr("About"));
+    about->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    connect(about, &QToolButton::clicked, this, [this] {
+        ctx_.prompts.message(tr("Kestrava Club Management V8") + QStringLiteral("\n\n") +
+                             PersonalDataRecordText());
+    });
+    ToolBar1->addWidget(about);
 
     pnlMain = new MainPanel(this);
     pnlMain->setObjectName(QStringLiteral("pnlMain"));
@@ -168,6 +179,9 @@ void TfrmMenu_V8_EU_TC::startUp() {
     QVariant days;
     guarded(ctx_.prompts, [&] { days = ClubBackupDays(ctx_.db); });
     RunStartupBackup(ctx_.db, ctx_.paths, days, ctx_.clock);
+    // Members beyond the seasons the club keeps results with names for get neutral labels.
+    guarded(ctx_.prompts,
+            [this] { ApplyRetention(ctx_.db, ctx_.prompts, ctx_.clock, ctx_.paths.backupDir); });
     // The day's work is the first thing the secretary sees (after the backup, so that Home
     // shows it).
     if (current_ == nullptr) {

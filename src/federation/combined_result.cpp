@@ -18,6 +18,7 @@
 #include "data/whole_file.h"
 #include "federation_import.h"
 #include "federation_text.h"
+#include "members/member_privacy.h"
 #include "publish/race_charts.h"
 #include "publish/race_page.h"
 #include "competitions/competition_types.h"
@@ -125,6 +126,7 @@ CombinedResult CombinedRanking(TdmZOLF& db, const QString& siteCode, const QDate
     const auto shared = [&words](const QString& text) { return *words.insert(text); };
     QMap<std::pair<QString, QString>, MissingDistance> missing;
 
+    const PublishedMembers members(db);
     QSqlQuery q = db.select(CombinedRankingSql(),
                             {siteCode, DateText(liberDate), own, siteCode, DateText(liberDate)});
     while (q.next()) {
@@ -138,7 +140,11 @@ CombinedResult CombinedRanking(TdmZOLF& db, const QString& siteCode, const QDate
         ++c.birds;
         auto loftFound = tally.lofts.find(q.value(1).toString());
         if (loftFound == tally.lofts.end()) {
-            loftFound = tally.lofts.insert(q.value(1).toString(), q.value(2).toString());
+            // The own club's members as they let themselves be published; the other clubs'
+            // names as their clubs' files gave them.
+            loftFound = tally.lofts.insert(
+                q.value(1).toString(),
+                club == own ? members.of(q.value(1).toString()).text() : q.value(2).toString());
         }
         const QString& loft = loftFound.key();
         const QVariant place = q.value(10);

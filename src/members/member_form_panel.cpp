@@ -1,5 +1,7 @@
 #include "member_form_panel.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "members/member_panel_parts.h"
+#include "members/member_privacy.h"
 #include "widgets/coordinate_box.h"
 #include "widgets/edit_controls.h"
 
@@ -50,6 +53,10 @@ MemberFormPanel::MemberFormPanel(AppContext& ctx, QWidget* parent) : QWidget(par
     }
     mmoNote_ = MemberNamed(new QPlainTextEdit(this), "mmoNote");
     mmoNote_->setTabChangesFocus(true);
+    // What of the member the club's published results show (in the order of NameShown).
+    cbbNameShown_ = MemberNamed(new QComboBox(this), "cbbNameShown");
+    cbbNameShown_->addItems({tr("Full name"), tr("Initials and surname"), tr("Loft number only")});
+    chkTownShown_ = MemberNamed(new QCheckBox(tr("Show the town"), this), "chkTownShown");
 
     auto* loftNo = new QHBoxLayout;
     loftNo->addWidget(edtUnionCode_);
@@ -70,6 +77,11 @@ MemberFormPanel::MemberFormPanel(AppContext& ctx, QWidget* parent) : QWidget(par
     form->addRow(tr("Latitude :"), lat);
     form->addRow(lblCoordPasted_);
     form->addRow(tr("Notes"), mmoNote_);
+    auto* published = new QHBoxLayout;
+    published->addWidget(cbbNameShown_);
+    published->addWidget(chkTownShown_);
+    published->addStretch();
+    form->addRow(tr("Published as:"), published);
 
     auto* btnOK = MemberButton(tr("Save"), "btnOK", this);
     auto* btnCancel = MemberButton(tr("Cancel"), "btnCancel", this);
@@ -102,6 +114,8 @@ void MemberFormPanel::startNew() {
         e->clear();
     }
     mmoNote_->clear();
+    cbbNameShown_->setCurrentIndex(int(NameShown::FullName));
+    chkTownShown_->setChecked(false);
     loaded_.reset();
     // The club's code may be longer than a member's box allows; it is kept whole.
     SetWholeText(edtUnionCode_, ClubAssociationCode(ctx_.db), kUnionCodeLimit);
@@ -123,15 +137,26 @@ void MemberFormPanel::startEdit(const QString& loftNo) {
     mmoNote_->setPlainText(f.notes);
     medtLoftLon_->setText(f.lon);
     medtLoftLat_->setText(f.lat);
+    const PublicationChoice choice = ReadPublicationChoice(ctx_.db, loftNo);
+    cbbNameShown_->setCurrentIndex(int(choice.name));
+    chkTownShown_->setChecked(choice.townShown);
     edtSeriesNo_->setEnabled(false);
     clean_ = formState();
 }
 
 QStringList MemberFormPanel::formState() const {
-    return {edtName_->text(),       edtStreet_->text(),       edtToneCity_->text(),
-            edtPostCode_->text(),   edtPhone_->text(),        edtUnionCode_->text(),
-            edtSeriesNo_->text(),   MaskedText(medtLoftLon_), MaskedText(medtLoftLat_),
-            mmoNote_->toPlainText()};
+    return {edtName_->text(),
+            edtStreet_->text(),
+            edtToneCity_->text(),
+            edtPostCode_->text(),
+            edtPhone_->text(),
+            edtUnionCode_->text(),
+            edtSeriesNo_->text(),
+            MaskedText(medtLoftLon_),
+            MaskedText(medtLoftLat_),
+            mmoNote_->toPlainText(),
+            QString::number(cbbNameShown_->currentIndex()),
+            chkTownShown_->isChecked() ? QStringLiteral("1") : QStringLiteral("0")};
 }
 
 bool MemberFormPanel::hasUnsavedChanges() const {
@@ -199,6 +224,10 @@ bool MemberFormPanel::save() {
             }
             return;
         }
+        StorePublicationChoice(ctx_.db,
+                               mode == MemberFormMode::AddNew ? f.loftNo.trimmed() : f.loftNo,
+                               PublicationChoice{NameShown(cbbNameShown_->currentIndex()),
+                                                 chkTownShown_->isChecked()});
         clean_.reset();
         stored = true;
         emit saved();

@@ -10,6 +10,8 @@
 #include "widgets/child_signals.h"
 
 class CoordinateBox;
+class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -58,6 +60,8 @@ class MemberFormPanel : public QWidget {
     CoordinateBox* medtLoftLat_;
     QLabel* lblCoordPasted_;
     QPlainTextEdit* mmoNote_;
+    QComboBox* cbbNameShown_;
+    QCheckBox* chkTownShown_;
     // The member as the form was filled with it; a form for a new member has none.
     std::optional<EditedRow> loaded_;
     // The form as it was filled; none once it was stored or left.

@@ -9,6 +9,7 @@
 
 #include "members/loft_data_download.h"
 #include "members/member_panel_parts.h"
+#include "members/member_records.h"
 #include "reports/club_reports.h"
 #include "reports/report_preview.h"
 #include "widgets/sql_grid.h"
@@ -50,6 +51,12 @@ MemberListPanel::MemberListPanel(AppContext& ctx, const MemberSettings& settings
     rgMem_->addSeparator();
     rgMem_->addAction(tr("Member Rings List"), this, [this] { emit ringsRequested(); });
     rgMem_->addAction(tr("Member Clocks"), this, [this] { emit clocksRequested(); });
+    rgMem_->addSeparator();
+    // A member's right to see what the club holds about them, and a former member's erasure.
+    rgMem_->addAction(tr("What We Hold About This Member"), this, [this] { exportMemberData(); })
+        ->setObjectName(QStringLiteral("actMemberData"));
+    rgMem_->addAction(tr("Erase Former Member"), this, [this] { eraseMember(); })
+        ->setObjectName(QStringLiteral("actEraseMember"));
     rgMem_->addSeparator();
     rgMem_->addAction(tr("Loft Data Download"), this, [this] {
         // The clock's messages show across the whole screen, not only the list.
@@ -98,6 +105,25 @@ void MemberListPanel::deleteMember() {
         const QString loftNo = currentLoftNo();
         if (!loftNo.isEmpty()) {
             DeleteMember(ctx_.db, ctx_.prompts, loftNo);
+        }
+        load();
+    });
+}
+
+void MemberListPanel::exportMemberData() {
+    guarded(ctx_.prompts, [this] {
+        const QString loftNo = currentLoftNo();
+        if (!loftNo.isEmpty()) {
+            ExportMemberRecordAction(ctx_.db, ctx_.prompts, ctx_.clock, loftNo);
+        }
+    });
+}
+
+void MemberListPanel::eraseMember() {
+    guarded(ctx_.prompts, [this] {
+        const QString loftNo = currentLoftNo();
+        if (!loftNo.isEmpty()) {
+            EraseMemberAction(ctx_.db, ctx_.prompts, loftNo, ctx_.paths.backupDir);
         }
         load();
     });

@@ -34,6 +34,8 @@ class MemberListPanel : public QWidget {
 
   private:
     void deleteMember();
+    void exportMemberData();
+    void eraseMember();
 
     AppContext& ctx_;
     const MemberSettings& settings_;

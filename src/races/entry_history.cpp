@@ -5,6 +5,7 @@
 #include "data/database.h"
 #include "data/date_time.h"
 #include "data/errors.h"
+#include "data/system_account.h"
 
 const QStringList& TrackedEntryFields() {
     static const QStringList fields{QStringLiteral("MarkedTime"), QStringLiteral("BackTime"),
@@ -28,14 +29,20 @@ void EnsureEntryHistoryTables(TdmZOLF& db) {
         "null, LockedAt TEXT not null, LockedBy TEXT, primary key (LiberCode, LiberDate))"));
 }
 
-QString LoginName() {
-    for (const char* name : {"USER", "USERNAME", "LOGNAME"}) {
-        const QString user = qEnvironmentVariable(name).trimmed();
-        if (!user.isEmpty()) {
-            return user;
+QString LoginName(TdmZOLF& db) {
+    if (db.isServer()) {
+        try {
+            const QString login = db.value(QStringLiteral("select session_user")).toString();
+            if (!login.isEmpty()) {
+                return login;
+            }
+        } catch (const DbError&) {
+            // The seat's name below.
         }
+        return db.seat();
     }
-    return QStringLiteral("unknown");
+    const QString account = SystemAccountName();
+    return account.isEmpty() ? db.seat() : account;
 }
 
 QVariant HistoryValue(const QVariant& value) {
@@ -76,7 +83,8 @@ QVariantList ReadTrackedEntry(TdmZOLF& db, const QString& liberCode, const QDate
 
 int RecordEntryWrite(TdmZOLF& db, const QString& liberCode, const QDate& liberDate,
                      const QString& ring, const QVariantList& before, const QString& workflow,
-                     const QDateTime& when, const QString& user) {
+                     const QDateTime& when, const QString& userGiven) {
+    const QString user = userGiven.isEmpty() ? LoginName(db) : userGiven;
     const QVariantList after = ReadTrackedEntry(db, liberCode, liberDate, ring);
     int recorded = 0;
     for (int i = 0; i < after.size(); ++i) {

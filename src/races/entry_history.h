@@ -31,8 +31,10 @@ const QStringList& TrackedEntryFields();
 // database refuses (a file opened read only).
 void EnsureEntryHistoryTables(TdmZOLF& db);
 
-// The login name of the user running the program ("unknown" when the system gives none).
-QString LoginName();
+// The name the history records for the user making a change: on a server the login the
+// server accepted, on a club file the system account running the program, and the seat's name
+// when neither can be had. Never a value anyone can set by hand (an environment variable).
+QString LoginName(TdmZOLF& db);
 
 struct EntryChange {
     QDateTime when;
@@ -58,10 +60,11 @@ QVariantList ReadTrackedEntry(TdmZOLF& db, const QString& liberCode, const QDate
 
 // Records every tracked field of the ring's entry that differs between `before` (as read by
 // ReadTrackedEntry before the write; empty for a new entry) and the entry as it stands now.
+// An empty `user` records LoginName().
 // Returns the number of changes recorded.
 int RecordEntryWrite(TdmZOLF& db, const QString& liberCode, const QDate& liberDate,
                      const QString& ring, const QVariantList& before, const QString& workflow,
-                     const QDateTime& when, const QString& user = LoginName());
+                     const QDateTime& when, const QString& user = {});
 
 // The history of one race, oldest first (in the order the changes were made).
 QList<EntryChange> RaceHistory(TdmZOLF& db, const QString& liberCode, const QDate& liberDate);

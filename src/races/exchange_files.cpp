@@ -15,6 +15,7 @@
 #include "data/prompts.h"
 #include "data/whole_file.h"
 #include "flying_time.h"
+#include "members/member_privacy.h"
 #include "race_results.h"
 
 namespace {
@@ -270,6 +271,7 @@ WinSpeedFiles BuildWinSpeedFiles(TdmZOLF& db, const QDate& raceDate,
     }
 
     WinSpeedFiles files;
+    const PublishedMembers members(db);
     std::optional<QDate> lastDate;
     std::optional<QString> lastLoft;
     int club = 0;
@@ -284,7 +286,10 @@ WinSpeedFiles BuildWinSpeedFiles(TdmZOLF& db, const QDate& raceDate,
             club = keys.clubNumber(e.clubId);
             loft = keys.loftNumber(loftNo);
             const int birds = e.loftNo.isNull() ? 0 : counting.clockedBirds(e.liberDate, loftNo);
-            files.records << WinSpeedRecord1(club, loft, birds, e.loftName.toString());
+            // The club file goes to the federation, whose combined result shows the name: the
+            // member's published name, as on the club's own pages.
+            files.records << WinSpeedRecord1(
+                club, loft, birds, e.loftName.isNull() ? QString() : members.of(loftNo).name);
             const Readings found =
                 readings.value(ReadingsKey{e.liberCode, e.liberDate, loftNo}, Readings{});
             files.records << WinSpeedRecord2(club, loft, readingOf(found.marked, loftNo),

@@ -20,6 +20,7 @@
 #include "entry_history.h"
 #include "flying_time.h"
 #include "loft_distances.h"
+#include "members/member_privacy.h"
 #include "publish/csv_text.h"
 #include "publish/race_charts.h"
 #include "race_results.h"
@@ -87,13 +88,8 @@ RacePublication ReadRacePublication(TdmZOLF& db, const QString& liberCode, const
                     QStringLiteral("Dist")};
     page.rightAligned = {0, 7, 8, 9};
 
-    QHash<QString, QString> loftNames;
-    QSqlQuery lofts =
-        db.select(QStringLiteral("select LoftNo, LoftName from ZOL_LoftData "
-                                 "order by rowid desc"));
-    while (lofts.next()) {
-        loftNames.insert(lofts.value(0).toString(), lofts.value(1).toString());
-    }
+    // Each member as the member lets them be published.
+    const PublishedMembers members(db);
 
     QStringList csvTitles = RaceResultFields();
     csvTitles.insert(csvTitles.indexOf(QStringLiteral("LoftNo")) + 1, QStringLiteral("LoftName"));
@@ -115,7 +111,7 @@ RacePublication ReadRacePublication(TdmZOLF& db, const QString& liberCode, const
     const int iVari = fields.indexOf(QStringLiteral("TimeVari"));
     while (q.next()) {
         const QString loftNo = q.value(iLoft).toString();
-        const QString loftName = loftNames.value(loftNo, loftNo);
+        const QString loftName = members.of(loftNo).text();
         const bool deviates = ClockDeviates(q.value(iVari), limit);
         flagged = flagged || deviates;
         const QString mark = deviates ? DeviationMark() : QString();
@@ -136,7 +132,7 @@ RacePublication ReadRacePublication(TdmZOLF& db, const QString& liberCode, const
                                q.value(iFly).toString(),
                                SpeedValueText(q.value(iSpeed)),
                                loftNo,
-                               loftNames.value(loftNo),
+                               members.known(loftNo) ? loftName : QString(),
                                q.value(iDist).toString(),
                                q.value(iSex).toString(),
                                q.value(iColour).toString(),

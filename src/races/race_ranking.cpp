@@ -9,6 +9,7 @@
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "loft_distances.h"
+#include "members/member_privacy.h"
 #include "race_results.h"
 #include "reports/club_reports.h"
 #include "result_lock.h"
@@ -98,11 +99,14 @@ ReportDefinition RaceRankingReportOf(TdmZOLF& db, const QString& liberCode,
     const QList<RankingRow> rows = ReadRaceRanking(db, liberCode, liberDate);
     const QString winner = rows.isEmpty() ? QString() : rows.first().flyTime;
     const int limit = ClockDeviationLimit(db);
+    // The printed ranking is posted for everyone to see: each member as they let themselves be
+    // published.
+    const PublishedMembers members(db);
     QList<QStringList> texts;
     for (const RankingRow& row : rows) {
         // A loft the member list does not hold prints its number; a clock beyond the club's
         // deviation limit is marked beside it.
-        const QString loft = row.loftKnown ? row.loftName : row.loftNo;
+        const QString loft = members.of(row.loftNo).text();
         texts << QStringList{
             QString::number(row.rank),
             ClockDeviates(row.timeVari, limit) ? loft + QLatin1Char(' ') + DeviationMark() : loft,

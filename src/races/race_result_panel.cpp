@@ -59,8 +59,11 @@ RaceResultPanel::RaceResultPanel(AppContext& ctx, QWidget* parent) : QWidget(par
                      QString());
     model->setFormatter(
         QStringLiteral("LoftNo"), [this, model](const QVariant& v, const QSqlRecord& r) {
-            const QString name =
-                v.isNull() ? QString() : model->lookupText(QStringLiteral("LoftNo"), v);
+            // On the screen the secretary sees the member list's names; on paper each member
+            // as they let themselves be published.
+            const QString name = v.isNull() ? QString()
+                                 : printed_ ? printed_->of(v.toString()).text()
+                                            : model->lookupText(QStringLiteral("LoftNo"), v);
             return ClockDeviates(r.value(QStringLiteral("TimeVari")), deviationLimit_)
                        ? name + QLatin1Char(' ') + DeviationMark()
                        : name;
@@ -222,6 +225,14 @@ void RaceResultPanel::printResult() {
                                   ParseTime(liberTime_), lblRaceResultSum_->text());
         heading.distances = RaceResultDistancesLine(ctx_.db, liberCode_, liberDate_);
         heading.resultState = ResultStateCaption(ctx_.db, liberCode_, liberDate_);
+        printed_.emplace(ctx_.db);
+        if (!heading.member.isEmpty()) {
+            heading.member = printed_->of(RecordText(row, "LoftNo")).text();
+        }
+        struct Reset {
+            std::optional<PublishedMembers>& names;
+            ~Reset() { names.reset(); }
+        } reset{printed_};
         return RaceResultReport(heading, ClubDistanceMode(ctx_.db), *dbgrdRaceRec_->gridModel());
     });
 }

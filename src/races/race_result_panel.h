@@ -3,8 +3,10 @@
 #include <QDate>
 #include <QSqlRecord>
 #include <QWidget>
+#include <optional>
 
 #include "data/app_context.h"
+#include "members/member_privacy.h"
 #include "widgets/child_signals.h"
 
 class DateTimeBox;
@@ -49,6 +51,8 @@ class RaceResultPanel : public QWidget {
     QDate liberDate_;
     QString liberTime_;
     int deviationLimit_ = 60;
+    // While the result is printed: the members as they are published.
+    std::optional<PublishedMembers> printed_;
 
     QLabel* lbl1RaceResultTitle_ = nullptr;
     SqlGrid* dbgrdRaceRec_ = nullptr;

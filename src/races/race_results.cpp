@@ -293,7 +293,7 @@ QString RecalculationPreviewText(const RecalculationPlan& plan) {
 
 int ApplyRecalculation(TdmZOLF& db, const RecalculationPlan& plan, const QDateTime& when) {
     RefuseIfFinal(db, plan.liberCode, plan.liberDate);
-    const QString user = LoginName();
+    const QString user = LoginName(db);
     int written = 0;
     db.transaction([&] {
         EnsureEntryHistoryTables(db);

@@ -72,7 +72,7 @@ void LockResult(TdmZOLF& db, const QString& liberCode, const QDate& liberDate,
         throw UserError(RaceText::tr("The result of race %1 of %2 is final already.")
                             .arg(liberCode, DateText(liberDate)));
     }
-    const QString user = LoginName();
+    const QString user = LoginName(db);
     db.transaction([&] {
         EnsureEntryHistoryTables(db);
         db.exec(QStringLiteral("insert into KST_ResultLock (LiberCode, LiberDate, LockedAt, "
@@ -95,7 +95,7 @@ void UnlockResult(TdmZOLF& db, const QString& liberCode, const QDate& liberDate,
         throw UserError(RaceText::tr("The result of race %1 of %2 is not final.")
                             .arg(liberCode, DateText(liberDate)));
     }
-    const QString user = LoginName();
+    const QString user = LoginName(db);
     db.transaction([&] {
         db.exec(QStringLiteral("delete from KST_ResultLock where LiberCode=? and LiberDate=?"),
                 {liberCode, DateText(liberDate)});

@@ -1,5 +1,8 @@
 #include "club_setup.h"
 
+#include "data/club_settings.h"
+#include "members/member_privacy.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,6 +38,7 @@ std::optional<ClubSetupFields> LoadClubSetup(TdmZOLF& db) {
     f.language = q.value(5).toInt();
     f.mode = q.value(6).toInt();
     f.distanceMethod = ClubDistanceMethod(db) == DistanceMethod::Geodesic ? 1 : 0;
+    f.resultSeasonsKept = ResultSeasonsKept(db);
     f.association = q.value(7).toString();
     f.backupDays = q.value(8).toString();
     f.copies = q.value(9).toString();
@@ -75,6 +79,10 @@ void storeDistanceMethod(TdmZOLF& db, const ClubSetupFields& f) {
     if (f.distanceMethod) {
         SetClubDistanceMethod(
             db, *f.distanceMethod == 1 ? DistanceMethod::Geodesic : DistanceMethod::Flat);
+    }
+    if (f.resultSeasonsKept) {
+        SetClubSetting(db, kResultSeasonsKeptSetting,
+                       QString::number(qMax(0, *f.resultSeasonsKept)));
     }
 }
 

@@ -104,6 +104,9 @@ struct ClubSetupFields {
     // The club's distance method as a list position (0 flat, 1 WGS84 geodesic); left as it is
     // when not given.
     std::optional<int> distanceMethod;
+    // How many seasons results are kept with members' names (0: all); left as it is when not
+    // given.
+    std::optional<int> resultSeasonsKept;
 };
 
 // The stored club record as the screen shows it; nothing when the club table is empty.

@@ -94,6 +94,16 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
                {tr("Flat (federation file rule)"), tr("WGS84 geodesic")});  // by position
     s->addWidget(Label(tr("Distance method :"), system), 4, 0);
     s->addWidget(cbbDistanceMethod, 4, 1, 1, 2);
+    // Results older than this many seasons are shown under neutral labels (0 keeps them all).
+    edtSeasonsKept = Edit(system, "edtSeasonsKept", 2);
+    edtSeasonsKept->setValidator(new WholeNumberValidator(0, 99, edtSeasonsKept));
+    edtSeasonsKept->setText(QStringLiteral("0"));
+    edtSeasonsKept->setFixedWidth(48);
+    edtSeasonsKept->setToolTip(
+        tr("Members whose results all lie before these seasons are shown under neutral labels "
+           "from the next start. 0 keeps every season with names."));
+    s->addWidget(Label(tr("Seasons kept with names (0 = all) :"), system), 5, 0);
+    s->addWidget(edtSeasonsKept, 5, 1);
     s->setColumnStretch(2, 1);
 
     auto* backup = new QGroupBox(tr("Backup databases :"), this);
@@ -193,8 +203,8 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     QWidget* previous = edtClubName;
     for (QWidget* next : std::initializer_list<QWidget*>{
              edtClubAbbt, cbbClubName, edtClubStreet, edtClubToneCity, edtPostCode, edtAssociation,
-             cbbLangue, cbbMode, cbbDistanceMethod, edtDay, btnLoadBk, btnBackNow, edtCopies,
-             cbbPort, btnPortRefresh, edtSeat}) {
+             cbbLangue, cbbMode, cbbDistanceMethod, edtSeasonsKept, edtDay, btnLoadBk, btnBackNow,
+             edtCopies, cbbPort, btnPortRefresh, edtSeat}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -228,6 +238,7 @@ ClubSetupFields TfrmSetup::fields() const {
     f.language = cbbLangue->currentIndex();
     f.mode = cbbMode->currentIndex();
     f.distanceMethod = cbbDistanceMethod->currentIndex();
+    f.resultSeasonsKept = edtSeasonsKept->text().trimmed().toInt();
     f.backupDays = edtDay->text();
     f.copies = edtCopies->text();
     return f;
@@ -264,6 +275,7 @@ void TfrmSetup::fill() {
         club->language >= 0 && club->language < cbbLangue->count() ? club->language : 0);
     cbbMode->setCurrentIndex(club->mode >= 0 && club->mode < cbbMode->count() ? club->mode : 0);
     cbbDistanceMethod->setCurrentIndex(club->distanceMethod.value_or(0));
+    edtSeasonsKept->setText(QString::number(club->resultSeasonsKept.value_or(0)));
     edtAssociation->setText(club->association);
     edtDay->setText(club->backupDays);
     edtCopies->setText(club->copies);

@@ -64,6 +64,7 @@ class TfrmSetup : public QWidget {
     QComboBox* cbbMode;
     QComboBox* cbbDistanceMethod;
     QLineEdit* edtDay;
+    QLineEdit* edtSeasonsKept;
     QLineEdit* edtCopies;
     QPushButton* btnLoadBk;
     QPushButton* btnBackNow;

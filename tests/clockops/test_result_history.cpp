@@ -131,7 +131,7 @@ void TestResultHistory::raceDayHistoryAndLock() {
     const QList<EntryChange> history = RaceHistory(db, "B23", kDay);
     QCOMPARE(history.first().when, QDateTime(kDay, QTime(18, 0)));
     QCOMPARE(history.last().when, QDateTime(kDay, QTime(18, 10)));
-    QCOMPARE(history.first().user, LoginName());
+    QCOMPARE(history.first().user, LoginName(db));
 
     // Final: every action that would change the entries is refused and changes nothing.
     QCOMPARE(ResultStateText(db, "B23", kDay), "Provisional");
