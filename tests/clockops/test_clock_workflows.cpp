@@ -453,6 +453,29 @@ class TestClockWorkflows : public QObject {
         QCOMPARE(f.t.prompts.beeps, 1);
     }
 
+    // A write refused in the middle of a run (a full disk, a missing table): nothing of the
+    // run's open batch is stored, and the run ends red saying so, not in an error box that
+    // would stop the automatic reading.
+    void refusedWriteKeepsNothingOfTheBatch() {
+        ClockOpsFixture f;
+        TWinApiV8 api(QStringLiteral("/nonexistent/antenna"), [](const QString&) {});
+        ClockRun run = f.run(api);
+        const RunResult result = GuardedRun(run, false, [&] {
+            f.t.db->exec("insert into ZOL_LoftData (LoftNo) values ('0999')");
+            f.t.db->exec("insert into ZOL_NoSuchTable (x) values (1)");
+            return RunResult::Succeeded;
+        });
+        QCOMPARE(result, RunResult::Failed);
+        QCOMPARE(f.memo.colour(), ClockMemo::Colour::Red);
+        QVERIFY2(f.memo.lines().last().startsWith(
+                     "Database Error : not stored, the clock is read again : "),
+                 qPrintable(f.memo.text()));
+        QCOMPARE(f.value("select count(*) from ZOL_LoftData where LoftNo='0999'").toInt(), 0);
+        // The connection is left ready for the next run.
+        f.t.db->exec("insert into ZOL_LoftData (LoftNo) values ('0998')");
+        QCOMPARE(f.value("select count(*) from ZOL_LoftData where LoftNo='0998'").toInt(), 1);
+    }
+
     // The server goes away while a clock run's batch is open: the batch says why in the
     // program's words (shown in the memo and the race-day log), never the driver's.
     void batchOnALostServerSaysWhyPlainly() {
@@ -473,8 +496,9 @@ class TestClockWorkflows : public QObject {
         // Nothing of the batch is stored, and the seat's next batch is.
         QCOMPARE(admin.rowCount("select 1 from ZOL_LoftData"), 0);
         batch.rollback();
+        WriteBatch next(*t.db);
         t.db->exec("insert into ZOL_LoftData (LoftNo) values ('0456')");
-        QVERIFY(batch.commit());
+        QVERIFY(next.commit());
         QCOMPARE(admin.rowCount("select 1 from ZOL_LoftData"), 1);
     }
 };
