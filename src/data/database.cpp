@@ -816,7 +816,9 @@ bool TdmZOLF::beginSteps(QSqlError* error) {
                     return;
                 }
                 if (IsBusyFileCode(q.lastError().nativeErrorCode())) {
-                    throw DbError(refusal(db, q.lastError()), QStringLiteral("busy"));
+                    // The engine's own words ("database is locked"): the caller says what
+                    // waits for it.
+                    throw DbError(q.lastError().databaseText(), QStringLiteral("busy"));
                 }
                 // A file that cannot be written (read only) is still read in a transaction.
             }

@@ -138,19 +138,19 @@ void TestRaceArithmetic::nearMeridianAndEquator_data() {
     QTest::newRow("loft at W000'07") << "W000'07:30.00"
                                      << "N051'30:00.00"
                                      << "E002'00:00"
-                                     << "N050'00:00" << 0;
+                                     << "N050'00:00" << 223815;
     QTest::newRow("loft at E000'31") << "E000'31:00.00"
                                      << "N051'05:00.00"
                                      << "E004'21:00"
-                                     << "N050'51:00" << 0;
+                                     << "N050'51:00" << 269984;
     QTest::newRow("point on the meridian") << "W001'30:00.00"
                                            << "N051'30:00.00"
                                            << "E000'00:00"
-                                           << "N050'00:00" << 0;
+                                           << "N050'00:00" << 197119;
     QTest::newRow("loft at N000'30") << "E010'00:00.00"
                                      << "N000'30:00.00"
                                      << "E010'00:00"
-                                     << "S000'30:00" << 0;
+                                     << "S000'30:00" << 110948;
 }
 
 void TestRaceArithmetic::nearMeridianAndEquator() {
