@@ -245,13 +245,16 @@ class TestClockWorkflows : public QObject {
                  "0456 Marked data upload Success !");
         QCOMPARE(f.t.db->rowCount(MarkingGridSql(true), {"B23", "2016-09-20"}), 2);
 
-        // A clock with nothing marked for the race still gets its clock time row.
+        // A clock with nothing marked for the race still gets its clock time row, without a
+        // marking time the clock did not give (not the clock's zero, 1970-01-01 08:00:00).
         emulator.signal(SIGUSR2);
         const RaceChoice other{"D01", "2016-09-20", "D010920", "0101"};
         QCOMPARE(UploadMarking(run, f.session, other), RunResult::Failed);
         QCOMPARE(f.memo.lines().last(), "RaceCode : D010920 No Marked data ! ");
-        QCOMPARE(f.value("select DLMarkedTime from ZOL_RaceClockTime where LiberCode='D01'"),
-                 "1970-01-01 08:00:00");
+        QCOMPARE(f.value("select coalesce(DLMarkedTime,'-')||'|'||ClockID from ZOL_RaceClockTime "
+                         "where LiberCode='D01'")
+                     .toString(),
+                 "-|1A2B3C4D");
     }
 
     // Arrivals verified: matching codes write the whole result, differing codes only the codes.
