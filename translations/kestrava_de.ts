@@ -218,6 +218,26 @@
         <translation>Datenbankfehler : nicht gespeichert, die Uhr wird erneut gelesen : %1</translation>
     </message>
     <message>
+        <source>Database busy (another program is using it) : waiting for it, Pls Wait !</source>
+        <translation>Datenbank belegt (ein anderes Programm benutzt sie) : warten, bitte warten !</translation>
+    </message>
+    <message>
+        <source>Database Error : the clock is read again : %1</source>
+        <translation>Datenbankfehler : die Uhr wird erneut gelesen : %1</translation>
+    </message>
+    <message>
+        <source>%1 Error : no answer from the clock</source>
+        <translation>%1 Fehler : keine Antwort von der Uhr</translation>
+    </message>
+    <message>
+        <source>%1 Error : the clock&apos;s answer broke off</source>
+        <translation>%1 Fehler : die Antwort der Uhr brach ab</translation>
+    </message>
+    <message>
+        <source>%1 Error : the port is not open</source>
+        <translation>%1 Fehler : die Schnittstelle ist nicht offen</translation>
+    </message>
+    <message>
         <source>Do you want to Initialize this timer ? (it holds no loft yet)</source>
         <translation>Diese Uhr initialisieren ? (sie enthält noch keinen Schlag)</translation>
     </message>

@@ -218,6 +218,26 @@
         <translation>Erreur de base de données : non enregistré, le constateur sera relu : %1</translation>
     </message>
     <message>
+        <source>Database busy (another program is using it) : waiting for it, Pls Wait !</source>
+        <translation>Base de données occupée (un autre programme l&apos;utilise) : attente, patientez !</translation>
+    </message>
+    <message>
+        <source>Database Error : the clock is read again : %1</source>
+        <translation>Erreur de base de données : le constateur sera relu : %1</translation>
+    </message>
+    <message>
+        <source>%1 Error : no answer from the clock</source>
+        <translation>Erreur %1 : pas de réponse du constateur</translation>
+    </message>
+    <message>
+        <source>%1 Error : the clock&apos;s answer broke off</source>
+        <translation>Erreur %1 : la réponse du constateur s&apos;est interrompue</translation>
+    </message>
+    <message>
+        <source>%1 Error : the port is not open</source>
+        <translation>Erreur %1 : le port n&apos;est pas ouvert</translation>
+    </message>
+    <message>
         <source>Do you want to Initialize this timer ? (it holds no loft yet)</source>
         <translation>Initialiser ce constateur ? (il ne contient encore aucun colombier)</translation>
     </message>

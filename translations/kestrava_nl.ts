@@ -218,6 +218,26 @@
         <translation>Databasefout : niet opgeslagen, de klok wordt opnieuw gelezen : %1</translation>
     </message>
     <message>
+        <source>Database busy (another program is using it) : waiting for it, Pls Wait !</source>
+        <translation>Database bezet (een ander programma gebruikt ze) : even wachten, even geduld !</translation>
+    </message>
+    <message>
+        <source>Database Error : the clock is read again : %1</source>
+        <translation>Databasefout : de klok wordt opnieuw gelezen : %1</translation>
+    </message>
+    <message>
+        <source>%1 Error : no answer from the clock</source>
+        <translation>%1 fout : geen antwoord van de klok</translation>
+    </message>
+    <message>
+        <source>%1 Error : the clock&apos;s answer broke off</source>
+        <translation>%1 fout : het antwoord van de klok brak af</translation>
+    </message>
+    <message>
+        <source>%1 Error : the port is not open</source>
+        <translation>%1 fout : de poort is niet open</translation>
+    </message>
+    <message>
         <source>Do you want to Initialize this timer ? (it holds no loft yet)</source>
         <translation>Deze klok initialiseren ? (er staat nog geen hok op)</translation>
     </message>

@@ -31,19 +31,21 @@ std::optional<HomeRace> ReadRace(TdmZOLF& db, const QString& where, const QStrin
     race.liberTime = time.isValid() ? TimeText(time) : q.value(3).toString();
     const QVariantList key{race.liberCode, day};
     QSqlQuery entries = db.select(
-        QStringLiteral("select count(*), coalesce(sum(case when coalesce(BackTime,'')<>'' then "
-                       "1 else 0 end),0) from ZOL_PigRaceData where LiberCode=? and "
+        QStringLiteral("select coalesce(sum(case when coalesce(MarkedTime,'')<>'' then 1 else 0 "
+                       "end),0), coalesce(sum(case when coalesce(BackTime,'')<>'' then 1 else 0 "
+                       "end),0) from ZOL_PigRaceData where LiberCode=? and "
                        "substr(LiberDate,1,10)=?"),
         key);
     if (entries.next()) {
         race.birdsMarked = entries.value(0).toInt();
         race.birdsArrived = entries.value(1).toInt();
     }
+    // Clocks read through the antenna: a member's times typed in have no clock.
     QSqlQuery clocks = db.select(
         QStringLiteral("select coalesce(sum(case when coalesce(DLMarkedTime,'')<>'' then 1 "
                        "else 0 end),0), coalesce(sum(case when coalesce(ULClockTime,'')<>'' "
                        "then 1 else 0 end),0) from ZOL_RaceClockTime where LiberCode=? and "
-                       "substr(LiberDate,1,10)=?"),
+                       "substr(LiberDate,1,10)=? and coalesce(ClockID,'')<>''"),
         key);
     if (clocks.next()) {
         race.clocksMarking = clocks.value(0).toInt();

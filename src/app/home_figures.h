@@ -20,10 +20,10 @@ struct HomeRace {
     QString site;
     QDate date;
     QString liberTime;      // "HH:mm:ss" as stored, empty when none was entered
-    int birdsMarked = 0;    // race entries
+    int birdsMarked = 0;    // race entries with a marking time
     int birdsArrived = 0;   // entries with an arrival
     int clocksMarking = 0;  // lofts whose clock was read for marking
-    int clocksResults = 0;  // lofts whose clock was read (or typed in) after the race
+    int clocksResults = 0;  // lofts whose clock was read after the race (not typed in)
 };
 
 struct HomeFigures {

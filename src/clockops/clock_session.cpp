@@ -9,6 +9,7 @@
 #include "data/clock.h"
 #include "data/database.h"
 #include "data/date_time.h"
+#include "data/errors.h"
 #include "data/progress.h"
 #include "data/prompts.h"
 #include "data/sql_dialect.h"
@@ -26,6 +27,19 @@ void ClockMemo::changed() {
 
 void ClockMemo::clear() {
     lines_.clear();
+    lineColours_.clear();
+    changed();
+}
+
+ClockMemo::Colour ClockMemo::colour() const {
+    return lineColours_.contains(Colour::Red) ? Colour::Red : colour_;
+}
+
+void ClockMemo::append(const QString& text, Colour colour) {
+    lines_ << text;
+    lineColours_ << colour;
+    colour_ = colour;
+    visible_ = true;
     changed();
 }
 
@@ -35,42 +49,32 @@ void ClockMemo::hide() {
 }
 
 void ClockMemo::showProgress(const QString& text) {
-    lines_ = QStringList{text};
-    colour_ = Colour::Yellow;
-    visible_ = true;
-    changed();
+    lines_.clear();
+    lineColours_.clear();
+    append(text, Colour::Yellow);
 }
 
 void ClockMemo::errorLine(const QString& text) {
-    lines_ << text;
-    colour_ = Colour::Red;
-    visible_ = true;
-    changed();
+    append(text, Colour::Red);
 }
 
 void ClockMemo::showSuccess(const QString& text) {
-    lines_ = QStringList{text};
-    colour_ = Colour::Lime;
-    visible_ = true;
-    changed();
+    lines_.clear();
+    lineColours_.clear();
+    append(text, Colour::Lime);
 }
 
 void ClockMemo::appendSuccess(const QString& text) {
-    lines_ << text;
-    colour_ = Colour::Lime;
-    visible_ = true;
-    changed();
+    append(text, Colour::Lime);
 }
 
 void ClockMemo::appendNote(const QString& text) {
-    lines_ << text;
-    colour_ = Colour::Yellow;
-    visible_ = true;
-    changed();
+    append(text, Colour::Yellow);
 }
 
 void ClockMemo::restore(const ClockMemo& before) {
     lines_ = before.lines_;
+    lineColours_ = before.lineColours_;
     colour_ = before.colour_;
     visible_ = before.visible_;
     changed();
@@ -106,88 +110,131 @@ void RaceDayLog::line(const QString& text) {
 // ---------------------------------------------------------------- run
 
 WriteBatch::WriteBatch(TdmZOLF& db) : db_(db) {
-    open_ = db_.beginSteps();
+    begin();
     lastCommitMs_ = QDateTime::currentMSecsSinceEpoch();
 }
 
 WriteBatch::~WriteBatch() {
-    if (open_ && !db_.commitSteps()) {
+    // Every way out of a run that keeps what it wrote commits it first; what is left is the
+    // part of a run that failed in the middle (an arrival without its history row).
+    if (open_) {
         db_.rollbackSteps();
     }
+}
+
+namespace {
+// SQLITE_BUSY and SQLITE_LOCKED: another connection holds the file. (The driver does not
+// always pass the code on with a failed commit; the message says it.)
+bool BusyRefusal(const QSqlError& error, const QString& text) {
+    const QString code = error.nativeErrorCode();
+    return code == QLatin1String("5") || code == QLatin1String("6") ||
+           code == QLatin1String("busy") || text.contains(QLatin1String("locked")) ||
+           text.contains(QLatin1String("busy"));
+}
+}  // namespace
+
+bool WriteBatch::begin() {
+    QSqlError error;
+    open_ = db_.beginSteps(&error);
+    if (!open_) {
+        lastError_ = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+        busy_ = !db_.isServer() && BusyRefusal(error, lastError_);
+    }
+    return open_;
 }
 
 bool WriteBatch::due() const {
     return QDateTime::currentMSecsSinceEpoch() - lastCommitMs_ >= 1000;
 }
 
-bool WriteBatch::commit() {
+bool WriteBatch::commit(bool reopen) {
     QSqlError error;
     if (open_ && !db_.commitSteps(&error)) {
         lastError_ = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-        // SQLITE_BUSY and SQLITE_LOCKED: another connection holds the file. (The driver does
-        // not always pass the code on with a failed commit; the message says it.)
-        const QString code = error.nativeErrorCode();
-        busy_ = code == QLatin1String("5") || code == QLatin1String("6") ||
-                lastError_.contains(QLatin1String("locked")) ||
-                lastError_.contains(QLatin1String("busy"));
+        busy_ = BusyRefusal(error, lastError_);
         if (db_.isServer()) {
             // The memo and the log say why in the program's words, not the driver's (a lost
-            // connection reads "server closed the connection unexpectedly ...").
+            // connection reads "server closed the connection unexpectedly ..."). The server
+            // ends a transaction whose commit it refused: nothing is left to commit again.
             lastError_ = RefusalText(SqlEngine::Postgres, error);
+            busy_ = false;
+            open_ = false;
         }
         return false;
     }
+    open_ = false;
     busy_ = false;
-    open_ = db_.beginSteps(&error);
-    if (!open_) {
-        lastError_ = error.text();
-    }
     lastCommitMs_ = QDateTime::currentMSecsSinceEpoch();
-    return true;
+    return !reopen || begin();
 }
 
 void WriteBatch::rollback() {
     if (open_) {
         db_.rollbackSteps();
     }
-    QSqlError error;
-    open_ = db_.beginSteps(&error);
-    if (!open_) {
-        lastError_ = error.text();
-    }
+    open_ = false;
     lastCommitMs_ = QDateTime::currentMSecsSinceEpoch();
 }
 
-void ClockRun::commit() const {
-    if (batch == nullptr || batch->commit()) {
+namespace {
+
+// Commits the run's batch (and with reopen begins the next transaction), waiting while
+// another program keeps the database busy.
+void Store(const ClockRun& run, bool reopen) {
+    WriteBatch* batch = run.batch;
+    if (batch == nullptr || batch->commit(reopen)) {
         return;
     }
     QElapsedTimer waited;
     waited.start();
-    const ClockMemo before = memo;
+    const ClockMemo before = run.memo;
     bool noted = false;
-    while (batch->busy() && waited.elapsed() < commitPatienceMs && !progress.stopRequested()) {
+    while (batch->busy() && waited.elapsed() < run.commitPatienceMs &&
+           !run.progress.stopRequested()) {
         if (!noted) {
-            memo.appendNote(
-                QStringLiteral("Database busy (another program is using it) : waiting to store "
-                               "what was read, Pls Wait !"));
-            log.line(QStringLiteral("database busy, waiting to commit: ") + batch->lastError());
+            run.memo.appendNote(
+                batch->open()
+                    ? QStringLiteral("Database busy (another program is using it) : waiting to "
+                                     "store what was read, Pls Wait !")
+                    : QStringLiteral("Database busy (another program is using it) : waiting "
+                                     "for it, Pls Wait !"));
+            run.log.line(QStringLiteral("database busy, waiting: ") + batch->lastError());
             noted = true;
         }
         QThread::msleep(200);
-        if (batch->commit()) {
-            memo.restore(before);
-            log.line(QStringLiteral("committed after %1 ms").arg(waited.elapsed()));
+        if (batch->commit(reopen)) {
+            run.memo.restore(before);
+            run.log.line(QStringLiteral("database free after %1 ms").arg(waited.elapsed()));
             return;
         }
     }
     if (noted) {
-        memo.restore(before);
+        run.memo.restore(before);
     }
     const QString reason = batch->lastError();
+    const bool pending = batch->open();
     batch->rollback();
-    throw RunFailed{QStringLiteral("Database Error : not stored, the clock is read again : ") +
-                    reason};
+    throw RunFailed{pending
+                        ? QStringLiteral("Database Error : not stored, the clock is read "
+                                         "again : ") +
+                              reason
+                        : QStringLiteral("Database Error : the clock is read again : ") + reason};
+}
+
+}  // namespace
+
+void ClockRun::commit() const {
+    Store(*this, true);
+}
+
+void ClockRun::commitLast() const {
+    Store(*this, false);
+}
+
+void ClockRun::waitForBatch() const {
+    if (batch != nullptr && !batch->open()) {
+        Store(*this, true);
+    }
 }
 
 void ClockRun::checkpoint() const {
@@ -201,19 +248,38 @@ void ClockRun::checkpoint() const {
 
 void ClockRun::endOnLinkFailure(const QString& line) const {
     if (api.linkFailed()) {
-        throw RunFailed{line};
+        throw RunFailed{withLinkReason(line)};
     }
+}
+
+QString ClockRun::withLinkReason(const QString& line) const {
+    if (!api.linkFailed() || !line.endsWith(QLatin1String("Error : "))) {
+        return line;
+    }
+    return line + api.linkFailure();
 }
 
 RunResult GuardedRun(ClockRun& run, bool beep, const std::function<RunResult()>& body) {
     RunBatch batch(run);
+    const auto failed = [&](const QString& line) {
+        run.errorLine(line);
+        if (beep) {
+            run.prompts.beep();
+        }
+        return RunResult::Failed;
+    };
     try {
-        return body();
+        // A run writes only inside its batch: while another program holds the database, the
+        // run waits for it here before it touches the clock.
+        run.waitForBatch();
+        const RunResult result = body();
+        run.commitLast();
+        return result;
     } catch (const RunFailed& failure) {
-        run.errorLine(failure.line);
+        run.errorLine(run.withLinkReason(failure.line));
         // What the run read before the failure is right: kept when the database takes it.
         try {
-            run.commit();
+            run.commitLast();
         } catch (const RunFailed& notStored) {
             run.errorLine(notStored.line);
         }
@@ -221,6 +287,15 @@ RunResult GuardedRun(ClockRun& run, bool beep, const std::function<RunResult()>&
             run.prompts.beep();
         }
         return RunResult::Failed;
+    } catch (const DbError& e) {
+        // A write the database refused (another program held it too long, a full disk): what
+        // the batch holds since its last commit is given up whole, and the clock is read again
+        // at the next tick.
+        if (run.batch != nullptr) {
+            run.batch->rollback();
+        }
+        return failed(QStringLiteral("Database Error : not stored, the clock is read again : ") +
+                      e.text());
     }
 }
 
@@ -284,7 +359,7 @@ std::optional<RunResult> ConnectOrEnd(ClockRun& run, ClockSession& session, Loft
         case Connected::SameClock:
             return RunResult::SameClock;
         case Connected::VerifyFailed:
-            run.errorLine(verifyErrorLine);
+            run.errorLine(run.withLinkReason(verifyErrorLine));
             if (beep) {
                 run.prompts.beep();
             }

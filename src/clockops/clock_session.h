@@ -61,8 +61,8 @@ struct ClockSession {
     QList<PScoreR> arrivals;
 };
 
-// The message memo of one tab: its lines, colour and visibility. Every change is reported to
-// the listener, which the screen points at the tab's memo widget.
+// The message memo of one tab: its lines, each in its own colour, and its visibility. Every
+// change is reported to the listener, which the screen points at the tab's memo widget.
 class ClockMemo {
   public:
     enum class Colour { Plain, Yellow, Red, Lime };
@@ -73,26 +73,32 @@ class ClockMemo {
     // Empties the memo (its colour and visibility stay).
     void clear();
     void hide();
-    // Clears the memo, colours it yellow, sets the text and shows it.
+    // Clears the memo and shows the text as its one line, yellow.
     void showProgress(const QString& text);
-    // Appends the line, colours the memo red and shows it.
+    // Appends the line in red and shows the memo.
     void errorLine(const QString& text);
     // Replaces every line with the text, lime green, shown.
     void showSuccess(const QString& text);
-    // Appends the line, lime green, shown.
+    // Appends the line in lime green and shows the memo.
     void appendSuccess(const QString& text);
     // Appends a passing remark, yellow, shown; restore() takes the memo back to how it was.
     void appendNote(const QString& text);
     void restore(const ClockMemo& before);
 
     const QStringList& lines() const { return lines_; }
+    // The colour of each line, in the order of lines().
+    const QList<Colour>& lineColours() const { return lineColours_; }
     QString text() const { return lines_.join(QLatin1Char('\n')); }
-    Colour colour() const { return colour_; }
+    // The memo's colour as a whole: red while any of its lines is red (a success after a
+    // failure does not hide the failure), otherwise the colour of the last line written.
+    Colour colour() const;
     bool visible() const { return visible_; }
 
   private:
     void changed();
+    void append(const QString& text, Colour colour);
     QStringList lines_;
+    QList<Colour> lineColours_;
     Colour colour_ = Colour::Plain;
     bool visible_ = false;
     Listener listener_;
@@ -136,8 +142,13 @@ struct RunFailed {
 };
 
 // Groups a run's database writes into commits at most a second apart, so that the database
-// work hides under the wire instead of waiting for the disk after every statement. Every way
-// out of a run commits what it wrote, as a run without it would have left it.
+// work hides under the wire instead of waiting for the disk after every statement. The run
+// commits what it wrote at its safe points; what is not committed when the batch ends (the
+// run failed in the middle of a write) is given up, never stored in part.
+//
+// Each transaction takes the file for writing when it begins, so that another program
+// holding the file makes the run wait at the beginning of a transaction (and try again), not
+// fail in the middle of its writes.
 class WriteBatch {
   public:
     explicit WriteBatch(TdmZOLF& db);
@@ -146,16 +157,20 @@ class WriteBatch {
     WriteBatch& operator=(const WriteBatch&) = delete;
     // Whether the last commit is a second old or older.
     bool due() const;
-    // Commits and begins the next transaction. False when the database refused the commit
-    // (lastError() says why): the transaction stays open, to be committed again.
-    bool commit();
-    // Gives up what was written since the last commit.
+    // Commits what is open and, with reopen, begins the next transaction. False when the
+    // database refused the commit (the transaction stays open, to be committed again) or the
+    // next transaction could not begin (tried again by the next commit); lastError() says why.
+    bool commit(bool reopen = true);
+    // Gives up what was written since the last commit (no next transaction is begun).
     void rollback();
+    // Whether a transaction is open: what was written since the last commit is pending in it.
+    bool open() const { return open_; }
     QString lastError() const { return lastError_; }
     // Whether the last refusal was the database being busy with another program.
     bool busy() const { return busy_; }
 
   private:
+    bool begin();
     TdmZOLF& db_;
     bool open_ = false;
     bool busy_ = false;
@@ -180,14 +195,21 @@ struct ClockRun {
     // A point between two device operations: commits what is due, and throws RunStopped when
     // a stop was asked for.
     void checkpoint() const;
-    // Commits now (before the run waits for the user, and before it shows success). While the
-    // database is busy the commit is tried again, the memo saying so; a commit that still
-    // fails throws RunFailed with the database's reason, and what was not committed is given
-    // up (the clock is read again).
+    // Commits now (before the run waits for the user) and begins the next transaction. While
+    // the database is busy the commit (or the next begin) is tried again, the memo saying so;
+    // one that still fails throws RunFailed with the database's reason, and what was not
+    // committed is given up (the clock is read again).
     void commit() const;
+    // The same for the run's last writes (before it shows success): nothing is begun after.
+    void commitLast() const;
+    // Waits, as commit() does, until the run's batch has a transaction to write in.
+    void waitForBatch() const;
     void errorLine(const QString& text);
     // Throws RunFailed with the line when the last device operation failed on the link.
     void endOnLinkFailure(const QString& line) const;
+    // The line of a failed device operation: when the clock gave no text of its own (the line
+    // ends with "Error : "), the link's reason is named (no answer, the port closed, ...).
+    QString withLinkReason(const QString& line) const;
 };
 
 // Sets up the write batch of a run for its length.

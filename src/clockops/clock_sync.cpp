@@ -1,5 +1,6 @@
 #include "clock_sync.h"
 
+#include <QSet>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
@@ -115,8 +116,9 @@ bool SendCurrentRaces(ClockRun& run, ClockSession& session, QString& errorText) 
     return ok;
 }
 
-// Step 6: the loft's pigeons (all of them when the clock holds none), and the deletions.
-bool SendPigeons(ClockRun& run, ClockSession& session, QString& errorText) {
+// Step 6: the loft's pigeons (all of them when the clock holds none), and the deletions. The
+// rings the clock refused are added to `refused`.
+bool SendPigeons(ClockRun& run, ClockSession& session, QString& errorText, QSet<QString>& refused) {
     bool ok = true;
     int held = 0;
     const bool counted = run.api.QueryPigeon(session.connectionKey, QString(), held, errorText);
@@ -171,6 +173,7 @@ bool SendPigeons(ClockRun& run, ClockSession& session, QString& errorText) {
         } else {
             run.endOnLinkFailure(QStringLiteral("SavePigeon Error : ") + errorText);
             run.errorLine(QStringLiteral("SavePigeon Error : ") + errorText);
+            refused.insert(p.ring);
             ok = false;
         }
     }
@@ -179,8 +182,9 @@ bool SendPigeons(ClockRun& run, ClockSession& session, QString& errorText) {
 
 // Step 7: the electronic rings the clock assigned, read back. Returns false when a ring number
 // read back belongs to another loft, or when the clock did not say what it holds: the clock is
-// then synchronised again, so that no assignment is missed.
-bool ReadPigeonsBack(ClockRun& run, ClockSession& session) {
+// then synchronised again, so that no assignment is missed. A pigeon the clock refused in this
+// run keeps what the club holds: the clock's copy of it is the old one.
+bool ReadPigeonsBack(ClockRun& run, ClockSession& session, const QSet<QString>& refused) {
     bool ok = true;
     int count = 0;
     QString errorText;
@@ -214,7 +218,7 @@ bool ReadPigeonsBack(ClockRun& run, ClockSession& session) {
             QStringLiteral("select Updatetime from ZOL_PigData where LoftNo=? and PRingNo=?"),
             {session.loftNo, ring});
         if (row.next()) {
-            if (StoredMoment(row.value(0)) < t) {
+            if (!refused.contains(ring) && StoredMoment(row.value(0)) < t) {
                 run.db.exec(QStringLiteral("update ZOL_PigData set UID=?, E_Ring=?, AssignDate=?, "
                                            "Updatetime=? where LoftNo=? and PRingNo=?"),
                             {uid, eRing, GeneralText(t), now, session.loftNo, ring});
@@ -309,8 +313,9 @@ RunResult SyncRun(ClockRun& run, ClockSession& session) {
     QString errorText;
     DeleteOldRaces(run, session, errorText);
     bool success = SendCurrentRaces(run, session, errorText);
-    success = SendPigeons(run, session, errorText) && success;
-    success = ReadPigeonsBack(run, session) && success;
+    QSet<QString> refused;
+    success = SendPigeons(run, session, errorText, refused) && success;
+    success = ReadPigeonsBack(run, session, refused) && success;
     run.commit();
     if (success) {
         const QString now = MomentMsText(run.clock.now());
@@ -324,7 +329,7 @@ RunResult SyncRun(ClockRun& run, ClockSession& session) {
                                    "LoftNo=? and ClockID=?"),
                     {now, session.loftNo, session.clockId});
         // Success is shown only for what is stored.
-        run.commit();
+        run.commitLast();
         session.lastClock = session.clockId;
         run.memo.showSuccess(kSyncSuccessText);
         run.log.line(kSyncSuccessText);

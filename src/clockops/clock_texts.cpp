@@ -29,7 +29,10 @@ const char* const kClockTexts[] = {
     QT_TRANSLATE_NOOP("ClockMemo",
                       "Database busy (another program is using it) : waiting to "
                       "store what was read, Pls Wait !"),
+    QT_TRANSLATE_NOOP("ClockMemo",
+                      "Database busy (another program is using it) : waiting for it, Pls Wait !"),
     QT_TRANSLATE_NOOP("ClockMemo", "Database Error : not stored, the clock is read again : %1"),
+    QT_TRANSLATE_NOOP("ClockMemo", "Database Error : the clock is read again : %1"),
     QT_TRANSLATE_NOOP("ClockMemo", "Do you want to Initialize this timer ? (it holds no loft yet)"),
     QT_TRANSLATE_NOOP("ClockMemo", "Do you want to Initialize this timer ? (it now holds loft %1)"),
     QT_TRANSLATE_NOOP("ClockMemo", "LoftNo Wrong ! ReCheck ! (the clock holds loft none, not %1)"),
@@ -44,6 +47,10 @@ const char* const kClockTexts[] = {
     QT_TRANSLATE_NOOP("ClockMemo", "pigeon %1 of %2 sent"),
     QT_TRANSLATE_NOOP("ClockMemo", "pigeon %1 of %2 read"),
     QT_TRANSLATE_NOOP("ClockMemo", "pigeon %1 of %2"),
+    // A failure on the link, named; %1 is the clock's command.
+    QT_TRANSLATE_NOOP("ClockMemo", "%1 Error : no answer from the clock"),
+    QT_TRANSLATE_NOOP("ClockMemo", "%1 Error : the clock's answer broke off"),
+    QT_TRANSLATE_NOOP("ClockMemo", "%1 Error : the port is not open"),
     // %1 is the clock's command, %2 the clock's own error text: both stay as they are.
     QT_TRANSLATE_NOOP("ClockMemo", "%1 Error : %2"),
     QT_TRANSLATE_NOOP("ClockMemo", "%1 Error :%2"),

@@ -193,7 +193,10 @@ RunResult MarkingRun(ClockRun& run, ClockSession& session, const RaceChoice& rac
     const QByteArray& key = session.connectionKey;
     const int bias = run.clock.biasMinutes();
 
+    // The clock's marking time, when it said it: a run that did not read it writes none, and
+    // one stored by an earlier run is never replaced by a time the clock did not give.
     qint64 markTime = 0;
+    bool markTimeRead = false;
     int races = 0;
     QString errorText;
     if (!run.api.QueryRace(key, QString(), races, errorText)) {
@@ -214,6 +217,7 @@ RunResult MarkingRun(ClockRun& run, ClockSession& session, const RaceChoice& rac
             const QStringList v = SplitValues(values);
             if (v.value(0) == race.raceCode) {
                 markTime = StrToInt64(v.value(1));
+                markTimeRead = markTime != 0;
                 break;
             }
         }
@@ -262,22 +266,25 @@ RunResult MarkingRun(ClockRun& run, ClockSession& session, const RaceChoice& rac
     }
 
     const QDateTime d = DeviceMsToLocal(markTime, bias, false);
+    const QVariant markText = markTimeRead ? QVariant(GeneralText(d)) : QVariant();
     if (run.db.rowCount(QStringLiteral("select 1 from ZOL_RaceClockTime where LiberCode=? and "
                                        "substr(LiberDate,1,10)=? and LoftNo=?"),
                         {race.liberCode, race.raceDateText, session.loftNo}) > 0) {
-        run.db.exec(QStringLiteral("update ZOL_RaceClockTime set DLMarkedTime=? where "
-                                   "LiberCode=? and substr(LiberDate,1,10)=? and LoftNo=?"),
-                    {GeneralText(d), race.liberCode, race.raceDateText, session.loftNo});
+        if (markTimeRead) {
+            run.db.exec(QStringLiteral("update ZOL_RaceClockTime set DLMarkedTime=? where "
+                                       "LiberCode=? and substr(LiberDate,1,10)=? and LoftNo=?"),
+                        {markText, race.liberCode, race.raceDateText, session.loftNo});
+        }
     } else {
         run.db.exec(QStringLiteral("insert into ZOL_RaceClockTime (LiberCode, LiberDate, LoftNo, "
                                    "ClockID, DLMarkedTime) values(?,?,?,?,?)"),
                     {race.liberCode, DateText(StrToDate(race.raceDateText)), session.loftNo,
-                     session.clockId, GeneralText(d)});
+                     session.clockId, markText});
     }
     run.log.line(QStringLiteral("clock marking time %1, %2 pigeon(s) marked")
-                     .arg(MomentText(d))
+                     .arg(markTimeRead ? MomentText(d) : QStringLiteral("not read"))
                      .arg(marked));
-    run.commit();
+    run.commitLast();
     // A clock that could not say everything is read again at the next run.
     if (success) {
         session.lastClock = session.clockId;
@@ -404,15 +411,16 @@ RunResult ResultRun(ClockRun& run, ClockSession& session, const RaceChoice& race
     VerifyArrivals(run, session, race);
 
     if (session.haveStops) {
-        run.db.tryExec(
-            QStringLiteral("update ZOL_RaceClockTime set ULMasterTime=?, ULClockTime=? "
-                           "where LiberCode=? and substr(LiberDate,1,10)=? and LoftNo=?"),
-            {GeneralText(FromDayCount(session.readerStop)),
-             GeneralText(FromDayCount(session.clockStop)), race.liberCode, race.raceDateText,
-             session.loftNo});
+        // A refusal ends the run like any write the database refuses: nothing of it is kept
+        // and the clock is read again.
+        run.db.exec(QStringLiteral("update ZOL_RaceClockTime set ULMasterTime=?, ULClockTime=? "
+                                   "where LiberCode=? and substr(LiberDate,1,10)=? and LoftNo=?"),
+                    {GeneralText(FromDayCount(session.readerStop)),
+                     GeneralText(FromDayCount(session.clockStop)), race.liberCode,
+                     race.raceDateText, session.loftNo});
     }
     // Success is shown, and the clock taken as handled, only for what is stored.
-    run.commit();
+    run.commitLast();
     session.lastClock = session.clockId;
     const bool any = !session.arrivals.isEmpty();
     if (!any) {

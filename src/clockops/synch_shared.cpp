@@ -1,6 +1,8 @@
 #include "synch_shared.h"
 
 #include <QProgressBar>
+#include <QTextBlock>
+#include <QTextCursor>
 
 #include "clock_texts.h"
 #include "data/app_context.h"
@@ -15,27 +17,42 @@ ClockMemoView::ClockMemoView(const QString& objectName, QWidget* parent) : QPlai
     hide();
 }
 
-void ClockMemoView::showMemo(const ClockMemo& memo) {
-    const char* colour = "white";
-    switch (memo.colour()) {
+namespace {
+const char* ColourName(ClockMemo::Colour colour) {
+    switch (colour) {
         case ClockMemo::Colour::Yellow:
-            colour = "yellow";
-            break;
+            return "yellow";
         case ClockMemo::Colour::Red:
-            colour = "red";
-            break;
+            return "red";
         case ClockMemo::Colour::Lime:
-            colour = "lime";
-            break;
+            return "lime";
         case ClockMemo::Colour::Plain:
             break;
     }
+    return "white";
+}
+}  // namespace
+
+void ClockMemoView::showMemo(const ClockMemo& memo) {
     setStyleSheet(QStringLiteral("QPlainTextEdit { background-color: %1; color: black; }")
-                      .arg(QLatin1String(colour)));
+                      .arg(QLatin1String(ColourName(memo.colour()))));
     // The memo holds the workflow's English lines; the secretary reads them in her language.
     const QString shown = ShownClockText(memo.text());
-    if (toPlainText() != shown) {
+    if (toPlainText() != shown || shownColours_ != memo.lineColours()) {
         setPlainText(shown);
+        // Each line on its own colour: a red line stays red below a later lime one.
+        QTextCursor cursor(document());
+        for (int i = 0; i < memo.lineColours().size(); ++i) {
+            const QTextBlock block = document()->findBlockByNumber(i);
+            if (!block.isValid()) {
+                break;
+            }
+            cursor.setPosition(block.position());
+            QTextBlockFormat format = block.blockFormat();
+            format.setBackground(QColor(QLatin1String(ColourName(memo.lineColours().at(i)))));
+            cursor.setBlockFormat(format);
+        }
+        shownColours_ = memo.lineColours();
     }
     setVisible(memo.visible());
 }

@@ -13,12 +13,15 @@
 struct AppContext;
 class QProgressBar;
 
-// A tab's message memo: large font, its lines and colour as the workflow leaves them.
+// A tab's message memo: large font, each line on its own colour as the workflow leaves it.
 class ClockMemoView : public QPlainTextEdit {
     Q_OBJECT
   public:
     explicit ClockMemoView(const QString& objectName, QWidget* parent = nullptr);
     void showMemo(const ClockMemo& memo);
+
+  private:
+    QList<ClockMemo::Colour> shownColours_;
 };
 
 class SynchShared {

@@ -798,6 +798,30 @@ bool TdmZOLF::beginSteps(QSqlError* error) {
     try {
         attended(true, [&] {
             QSqlDatabase db = connection();
+            if (engineOf(db) == SqlEngine::Sqlite) {
+                // The file is taken for writing at once: a deferred transaction that has read
+                // cannot wait for another program's write lock and would fail at its first
+                // write. While the file is held this fails after a short wait; the caller
+                // tries again as long as it sees fit.
+                sqlite3* handle = sqliteHandleOf(db);
+                if (handle != nullptr) {
+                    sqlite3_busy_timeout(handle, kWaitSliceMs);
+                }
+                QSqlQuery q(db);
+                const bool begun = q.exec(QStringLiteral("begin immediate"));
+                if (handle != nullptr) {
+                    sqlite3_busy_timeout(handle, kDriverBusyMs);
+                }
+                if (begun) {
+                    return;
+                }
+                if (IsBusyFileCode(q.lastError().nativeErrorCode())) {
+                    // The engine's own words ("database is locked"): the caller says what
+                    // waits for it.
+                    throw DbError(q.lastError().databaseText(), QStringLiteral("busy"));
+                }
+                // A file that cannot be written (read only) is still read in a transaction.
+            }
             if (!db.transaction()) {
                 throw DbError(refusal(db, db.lastError()), RefusalCode(db.lastError()));
             }

@@ -99,12 +99,14 @@ void TWinApiV8::ComClear() {
 bool TWinApiV8::ComSendRecv(quint8 cls, quint8 command, const QByteArray& payload,
                             QByteArray& out) {
     linkFailed_ = false;
+    linkFailure_.clear();
     if (payload.size() > frame::kMaxPayload) {
         out = QByteArrayLiteral("Parameter length > 255 Byte Error !");
         return false;
     }
     if (!port_->isOpen()) {
         linkFailed_ = true;
+        linkFailure_ = QStringLiteral("the port is not open");
         return false;  // the failed opening was reported already
     }
     if (replyOutstanding_ && command == cmdJsonCall) {
@@ -140,6 +142,7 @@ bool TWinApiV8::exchange(quint8 cls, quint8 command, const QByteArray& payload, 
     ComClear();
     if (!port_->write(BuildRequest(cls, command, payload))) {
         reportError(port_->errorText());
+        linkFailure_ = port_->errorText();
         // Opened again at the next run: the antenna may have been unplugged.
         port_->close();
         linkFailed_ = true;
@@ -171,6 +174,7 @@ bool TWinApiV8::exchange(quint8 cls, quint8 command, const QByteArray& payload, 
             case TReplyAssembler::FcsNotMatch:
                 replyOutstanding_ = false;
                 linkFailed_ = true;
+                linkFailure_ = QStringLiteral("FCS Not Match");
                 out = QByteArrayLiteral("FCS Not Match");
                 return false;
             case TReplyAssembler::StatusFail:
@@ -186,6 +190,8 @@ bool TWinApiV8::exchange(quint8 cls, quint8 command, const QByteArray& payload, 
         }
     }
     linkFailed_ = true;
+    linkFailure_ = received.isEmpty() ? QStringLiteral("no answer from the clock")
+                                      : QStringLiteral("the clock's answer broke off");
     return false;
 }
 

@@ -56,6 +56,10 @@ class TWinApiV8 {
     // that is not open or failed to write. A clock that answers with a refusal (a status or a
     // JSON error) is no link failure.
     bool linkFailed() const { return linkFailed_; }
+    // Why the last exchange failed on the link, in the memo's words: "no answer from the
+    // clock", "the clock's answer broke off", "the port is not open", or the port's own error
+    // for a failed write; empty when the link did not fail.
+    QString linkFailure() const { return linkFailed_ ? linkFailure_ : QString(); }
     SerialPort& port() { return *port_; }
     void setErrorHook(ErrorHook onError) { onError_ = std::move(onError); }
     // Tests fix the host randoms; by default they come from the system's generator.
@@ -137,6 +141,7 @@ class TWinApiV8 {
     std::unique_ptr<SerialPort> port_;
     QString portName_;
     bool linkFailed_ = false;
+    QString linkFailure_;
     // A request went out and its reply never came whole: it may still arrive, late.
     bool replyOutstanding_ = false;
     ErrorHook onError_;

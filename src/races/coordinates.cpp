@@ -90,9 +90,6 @@ bool StrToCoord(const QString& text, long double& degrees, Prompts& prompts) {
     if (s.isEmpty()) {
         return false;
     }
-    if (s.mid(1, 3) == QLatin1String("000")) {
-        return false;
-    }
 
     static const QString marks = QStringLiteral("-ENSW");
     long double sign = 1;

@@ -21,9 +21,10 @@ inline const QString kLatitudeOver60 =
 void CheckCoordText(const QString& text, const QString& message);
 
 // Parses a coordinate text to signed decimal degrees (E and N positive; W, S and "-"
-// negative). An empty text, or "000" degrees behind the hemisphere letter, gives false without
-// a message. A part that is not a number shows "Invalid character in <part> field in string
-// <text>" and gives false with `degrees` set to 0.
+// negative). An empty or blank text gives false without a message; 0 degrees (a loft near the
+// Greenwich meridian or the equator) is a coordinate like any other. A part that is not a number
+// shows "Invalid character in <part> field in string <text>" and gives false with `degrees` set to
+// 0.
 bool StrToCoord(const QString& text, long double& degrees, Prompts& prompts);
 
 // Flat-earth distance in kilometres between a loft and a liberation point (decimal degrees).

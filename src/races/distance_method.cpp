@@ -89,6 +89,8 @@ QString sourceKey(DistanceSource source) {
             return QStringLiteral("geodesic");
         case DistanceSource::File:
             return QStringLiteral("file");
+        case DistanceSource::Typed:
+            return QStringLiteral("typed");
         case DistanceSource::Flat:
             break;
     }
@@ -116,6 +118,9 @@ DistanceSource LoftDistanceSource(TdmZOLF& db, const QString& liberCode) {
     if (key == QLatin1String("file")) {
         return DistanceSource::File;
     }
+    if (key == QLatin1String("typed")) {
+        return DistanceSource::Typed;
+    }
     return DistanceSource::Flat;
 }
 
@@ -132,6 +137,8 @@ QString DistanceSourceName(DistanceSource source) {
             return DistanceMethodName(DistanceMethod::Geodesic);
         case DistanceSource::File:
             return QStringLiteral("from a distance file");
+        case DistanceSource::Typed:
+            return QStringLiteral("typed in (all or some)");
         case DistanceSource::Flat:
             break;
     }
@@ -169,7 +176,8 @@ QString RecalculationDistancesNote(TdmZOLF& db, const QString& liberCode) {
     QString note = QStringLiteral("Distances : the loft distances of %1, %2.")
                        .arg(liberCode, DistanceSourceName(source));
     const DistanceMethod club = ClubDistanceMethod(db);
-    if (source != DistanceSource::File && source != sourceOfMethod(club)) {
+    if (source != DistanceSource::File && source != DistanceSource::Typed &&
+        source != sourceOfMethod(club)) {
         note += QStringLiteral(
                     " The club's method is %1: update the loft distances first to "
                     "recalculate with it.")

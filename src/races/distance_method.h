@@ -56,7 +56,9 @@ DistPair LoftPointDistPair(DistanceMethod method, int mode, const QString& loftL
 // Where the loft distance rows of a liberation code last came from: the method of the last
 // distance update, or a distance file. Rows never computed since this was first recorded (or
 // typed in) count as Flat, the only rule the update ever used before.
-enum class DistanceSource { Flat, Geodesic, File };
+// Typed: at least one distance of the code was typed into the grid since the rows were last
+// computed or read.
+enum class DistanceSource { Flat, Geodesic, File, Typed };
 DistanceSource LoftDistanceSource(TdmZOLF& db, const QString& liberCode);
 // Records the source of a code's rows (called by the update and by a distance file). Throws
 // DbError.

@@ -99,9 +99,11 @@ qint64 CalcuateSecs(int variation, const QDateTime& arrival, const QDateTime& li
                 }
             } else if (dayR == dayL) {
                 c += spanMs(l, ss);
-            } else {
+            } else if (dayR > dayL && dayR < dayA) {
                 c += spanMs(row.sunRise, row.sunSet);
             }
+            // A day before the liberation or after the arrival is not flown: a bird that is
+            // home is not given a later day's daylight.
         }
     }
 

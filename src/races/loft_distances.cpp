@@ -359,5 +359,9 @@ void DistanceGridEdit::post(TdmZOLF& db) {
     const QVariant yards = texts.contains(QStringLiteral("Yards"))
                                ? QVariant(StrToInt(texts.value(QStringLiteral("Yards"))))
                                : q.value(1);
-    SetLoftDistance(db, code, loftNo, miles, yards);
+    // A typed distance is no longer the method's or the file's: the race's lists say so.
+    db.transaction([&] {
+        SetLoftDistance(db, code, loftNo, miles, yards);
+        SetLoftDistanceSource(db, code, DistanceSource::Typed);
+    });
 }

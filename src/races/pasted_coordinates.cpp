@@ -363,11 +363,9 @@ PastedCoordinates ConvertPastedCoordinates(const QString& text, CoordinateAxis a
 
 QString PastedCoordinatesNote(const PastedCoordinates& pasted, CoordinateForm form) {
     QStringList texts;
-    bool zeroDegrees = false;
     for (const auto& t : {pasted.latitude, pasted.longitude}) {
         if (t) {
             texts << *t;
-            zeroDegrees = zeroDegrees || t->mid(1, 3) == QLatin1String("000");
         }
     }
     QString note = QStringLiteral("Pasted: ") + texts.join(QStringLiteral("  "));
@@ -375,11 +373,6 @@ QString PastedCoordinatesNote(const PastedCoordinates& pasted, CoordinateForm fo
         note += form == CoordinateForm::Loft
                     ? QStringLiteral(" (rounded half-up to hundredths of a second)")
                     : QStringLiteral(" (rounded half-up to whole seconds)");
-    }
-    if (zeroDegrees) {
-        note += QStringLiteral(
-            ". A coordinate with 0 degrees counts as not set: its distances "
-            "stay 0.");
     }
     return note;
 }

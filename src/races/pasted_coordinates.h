@@ -36,6 +36,5 @@ PastedCoordinates ConvertPastedCoordinates(const QString& text, CoordinateAxis a
                                            CoordinateForm form);
 
 // What the boxes now hold, for the user to see: "Pasted: N051'12:30.40  E004'23:15.20", with
-// "(rounded half-up to hundredths of a second)" or "(... to whole seconds)" when rounded, and a
-// warning when a coordinate has 0 degrees (distances treat it as not set).
+// "(rounded half-up to hundredths of a second)" or "(... to whole seconds)" when rounded.
 QString PastedCoordinatesNote(const PastedCoordinates& pasted, CoordinateForm form);

@@ -202,8 +202,8 @@ ReportDefinition LoftDistanceReport(const ClubHeading& club, const QString& titl
         {imperial ? HeadingText::tr("Yards") : HeadingText::tr("M"), 1.5, kRight, false}};
     QList<ListField> fields{{QStringLiteral("LoftName"), true},
                             {QStringLiteral("LoftNo"), false},
-                            {HeadingText::tr("Miles"), false},
-                            {HeadingText::tr("Yards"), false}};
+                            {QStringLiteral("Miles"), false},
+                            {QStringLiteral("Yards"), false}};
     // The download panel may list the distances of several liberation points: each row then
     // says which one it is for.
     QSet<QString> codes;

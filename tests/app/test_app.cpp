@@ -225,19 +225,21 @@ void TestApp::homeFiguresOfAClub() {
         "('B23','Brussels','2026-06-20','07:30:00','2026-06-14 18:00:00.000',1),"
         "('NO','Noyon','2026-06-27','07:00:00','2026-06-12 08:00:00.000',1),"
         "('XX','Unsent','2026-06-21','07:00:00','2026-06-15 09:00:00.000',0)");
-    // Saturday's race: three birds marked from two lofts, two arrived; both clocks read for
-    // marking, one read after the race. Entries of another race of the same code do not count.
+    // Saturday's race: three birds marked from two lofts (a fourth entered, never marked), two
+    // arrived; both clocks read for marking, one read after the race, and the arrival of a third
+    // loft typed in (no clock read). Entries of another race of the same code do not count.
     db.exec(
-        "insert into ZOL_PigRaceData (LiberCode, LiberDate, PRingNo, BackTime) values "
-        "('AR','2026-06-13','R1','2026-06-13 11:02:03.000'),"
-        "('AR','2026-06-13','R2','2026-06-13 11:05:00.000'),"
-        "('AR','2026-06-13','R3',null),('AR','2026-06-13','R4',''),"
-        "('AR','2026-05-30','R5','2026-05-30 12:00:00.000'),"
-        "('B23','2026-06-20','R1',null)");
+        "insert into ZOL_PigRaceData (LiberCode, LiberDate, PRingNo, MarkedTime, BackTime) values "
+        "('AR','2026-06-13','R1','2026-06-12 19:00:00','2026-06-13 11:02:03.000'),"
+        "('AR','2026-06-13','R2','2026-06-12 19:01:00','2026-06-13 11:05:00.000'),"
+        "('AR','2026-06-13','R3','2026-06-12 19:10:00',null),('AR','2026-06-13','R4','',''),"
+        "('AR','2026-05-30','R5','2026-05-29 19:00:00','2026-05-30 12:00:00.000'),"
+        "('B23','2026-06-20','R1','2026-06-19 19:00:00',null)");
     db.exec(
-        "insert into ZOL_RaceClockTime (LiberCode, LiberDate, LoftNo, DLMarkedTime, "
-        "ULClockTime) values ('AR','2026-06-13','A1','2026-06-12 19:00:00',"
-        "'2026-06-13 20:00:00'),('AR','2026-06-13','B2','2026-06-12 19:10:00',null)");
+        "insert into ZOL_RaceClockTime (LiberCode, LiberDate, LoftNo, ClockID, DLMarkedTime, "
+        "ULClockTime) values ('AR','2026-06-13','A1','0000AAAA','2026-06-12 19:00:00',"
+        "'2026-06-13 20:00:00'),('AR','2026-06-13','B2','0000BBBB','2026-06-12 19:10:00',null),"
+        "('AR','2026-06-13','C3',null,'2026-06-12 19:20:00','2026-06-13 20:10:00')");
     // A1 after the last change of the races ahead; B2 before it; C3 never.
     db.exec(
         "insert into ZOL_LoftClocks (LoftNo, ClockID, LastSynchDate) values "
@@ -259,7 +261,7 @@ void TestApp::homeFiguresOfAClub() {
             .join('|');
     };
     QCOMPARE(race(*f.nextRace), QString("B23|Brussels|2026-06-20|07:30:00|1|0|0|0"));
-    QCOMPARE(race(*f.lastRace), QString("AR|Arras|2026-06-13|08:15:00|4|2|2|1"));
+    QCOMPARE(race(*f.lastRace), QString("AR|Arras|2026-06-13|08:15:00|3|2|2|1"));
     QCOMPARE(f.racesToSend, 2);
     QCOMPARE(f.raceListChanged, QDateTime(QDate(2026, 6, 14), QTime(18, 0)));
     QCOMPARE(f.clocks, 3);

@@ -12,6 +12,7 @@
 #include "clockops/clock_uploads.h"
 #include "clockops_fixture.h"
 #include "data/errors.h"
+#include "races/entry_history.h"
 
 Q_DECLARE_METATYPE(RunResult)
 
@@ -101,6 +102,40 @@ class ReadingProgram {
     std::thread thread_;
 };
 
+// Another program writing to the club database: it holds the file's write lock (begin
+// immediate) for holdMs, which keeps every transaction of the program waiting to begin.
+class WritingProgram {
+  public:
+    WritingProgram(const QString& file, int holdMs)
+        : thread_([this, file, holdMs] {
+              const QString name = QStringLiteral("writing-program");
+              {
+                  QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
+                  db.setDatabaseName(file);
+                  db.open();
+                  QSqlQuery q(db);
+                  holding_ = q.exec("begin immediate");
+                  started_ = true;
+                  std::this_thread::sleep_for(std::chrono::milliseconds(holdMs));
+                  q.exec("rollback");
+                  q.finish();
+                  db.close();
+              }
+              QSqlDatabase::removeDatabase(name);
+          }) {
+        while (!started_) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+    ~WritingProgram() { thread_.join(); }
+    bool holding() const { return holding_; }
+
+  private:
+    std::atomic<bool> started_{false};
+    std::atomic<bool> holding_{false};
+    std::thread thread_;
+};
+
 // Marked entries as another connection sees them: what is committed.
 QString CommittedMarks(const QString& file) {
     QString marks;
@@ -168,25 +203,28 @@ class TestClockFaults : public QObject {
         sync("sync: status on the id", "status@1", {noClock}, RunResult::NoClock, clocks, "0");
         sync("sync: bad proof", "bad-proof@2", {"ComVerify Error : "}, RunResult::Failed, clocks,
              "0");
-        sync("sync: ComVerify silent", "no-reply@2", {"ComVerify Error : "}, RunResult::Failed,
-             clocks, "0");
+        sync("sync: ComVerify silent", "no-reply@2", {"ComVerify Error : no answer from the clock"},
+             RunResult::Failed, clocks, "0");
         sync("sync: SaveRace refused", "error@3", {syncWait, "SaveRace Error : " + kInjected},
              RunResult::Failed, clocks, "0");
         sync("sync: SavePigeon status", "status@5", {syncWait, "SavePigeon Error : " + kStatusFail},
              RunResult::Failed, flagOf1, "1");
         sync("sync: SavePigeon bad FCS", "bad-fcs@5",
              {syncWait, "SavePigeon Error : FCS Not Match"}, RunResult::Failed, flagOf1, "1");
-        sync("sync: SavePigeon silent", "no-reply@5", {syncWait, "SavePigeon Error : "},
-             RunResult::Failed, flagOf1, "1");
+        sync("sync: SavePigeon silent", "no-reply@5",
+             {syncWait, "SavePigeon Error : no answer from the clock"}, RunResult::Failed, flagOf1,
+             "1");
         sync("sync: QueryPigeon refused", "error@4", {syncDone}, RunResult::Succeeded, flagOf1,
              "0");
         // What the clock assigned must be read back whole, or the clock is synchronised again.
         sync("sync: GetPigeonInfo refused", "error@9",
              {syncWait, "GetPigeonInfo Error : " + kInjected}, RunResult::Failed, clocks, "0");
-        sync("sync: read-back count silent", "no-reply@8", {syncWait, "QueryPigeon Error : "},
-             RunResult::Failed, clocks, "0");
-        sync("sync: read-back silent", "no-reply@9", {syncWait, "GetPigeonInfo Error : "},
-             RunResult::Failed, clocks, "0");
+        sync("sync: read-back count silent", "no-reply@8",
+             {syncWait, "QueryPigeon Error : no answer from the clock"}, RunResult::Failed, clocks,
+             "0");
+        sync("sync: read-back silent", "no-reply@9",
+             {syncWait, "GetPigeonInfo Error : no answer from the clock"}, RunResult::Failed,
+             clocks, "0");
         sync("sync: read-back bad FCS", "bad-fcs@10",
              {syncWait, "GetPigeonInfo Error : FCS Not Match"}, RunResult::Failed, clocks, "0");
         sync("sync: split replies", "split=30:all", {syncDone}, RunResult::Succeeded, clocks, "1");
@@ -205,15 +243,20 @@ class TestClockFaults : public QObject {
         mark("mark: no reply to the id", "no-reply@1", {noClock}, RunResult::NoClock, entries, "0");
         mark("mark: bad proof", "bad-proof@2", {markWait, "ComVerify Error !"}, RunResult::Failed,
              entries, "0");
+        // The clock did not say its marking time: none is written (not the clock's zero,
+        // 1970-01-01 08:00:00 here).
         mark("mark: QueryRace refused", "error@3", {markWait, "QueryRace Error : " + kInjected},
-             RunResult::Failed, markTime, "1970-01-01 08:00:00");
-        // Lost on the link: the run ends there, nothing guessed is written.
-        mark("mark: QueryRace silent", "no-reply@3", {markWait, "QueryRace Error : "},
              RunResult::Failed, markTime, "");
+        // Lost on the link: the run ends there, nothing guessed is written, and the line says
+        // what happened on the link.
+        mark("mark: QueryRace silent", "no-reply@3",
+             {markWait, "QueryRace Error : no answer from the clock"}, RunResult::Failed, markTime,
+             "");
         mark("mark: GetRaceInfo bad FCS", "bad-fcs@4",
              {markWait, "GetRaceInfo Error : FCS Not Match"}, RunResult::Failed, markTime, "");
-        mark("mark: QueryRaceRecord silent", "no-reply@5", {markWait, "QueryRaceRecord Error : "},
-             RunResult::Failed, entries, "0");
+        mark("mark: QueryRaceRecord silent", "no-reply@5",
+             {markWait, "QueryRaceRecord Error : no answer from the clock"}, RunResult::Failed,
+             entries, "0");
         mark("mark: QueryRaceRecord status", "status@5",
              {markWait, "QueryRaceRecord Error : " + kStatusFail,
               "RaceCode : B230920 No Marked data ! "},
@@ -241,12 +284,14 @@ class TestClockFaults : public QObject {
         const QString stops = "select coalesce(ULMasterTime,'-') from ZOL_RaceClockTime";
         result("result: QueryRace refused", "error@3",
                {resultWait, "QueryRace Error : " + kInjected}, RunResult::Failed, written, "-|-");
-        result("result: QueryRace silent", "no-reply@3", {resultWait, "QueryRace Error : "},
-               RunResult::Failed, stops, "-");
+        result("result: QueryRace silent", "no-reply@3",
+               {resultWait, "QueryRace Error : no answer from the clock"}, RunResult::Failed, stops,
+               "-");
         result("result: GetRaceInfo refused", "error@4",
                {resultWait, "GetRaceInfo Error : " + kInjected}, RunResult::Failed, written, "-|-");
-        result("result: GetRaceInfo silent", "no-reply@4", {resultWait, "GetRaceInfo Error : "},
-               RunResult::Failed, written, "-|-");
+        result("result: GetRaceInfo silent", "no-reply@4",
+               {resultWait, "GetRaceInfo Error : no answer from the clock"}, RunResult::Failed,
+               written, "-|-");
         result("result: GetRaceInfo bad FCS", "bad-fcs@4",
                {resultWait, "GetRaceInfo Error : FCS Not Match"}, RunResult::Failed, written,
                "-|-");
@@ -292,7 +337,7 @@ class TestClockFaults : public QObject {
         const RaceChoice race{"B23", "2016-09-20", "B230920", "0101"};
         QCOMPARE(UploadMarking(run, f.session, race), RunResult::Failed);
         QCOMPARE(f.memo.lines(), QStringList({"Loft : 0123 in Marked data Upload , Pls Wait !",
-                                              "QueryRaceRecord Error : "}));
+                                              "QueryRaceRecord Error : no answer from the clock"}));
         QCOMPARE(f.value("select group_concat(PRingNo||'@'||MarkedTime, ' ') from "
                          "ZOL_PigRaceData")
                      .toString(),
@@ -353,6 +398,166 @@ class TestClockFaults : public QObject {
                      RunResult::Succeeded);
             QCOMPARE(CommittedMarks(f.t.paths.databaseFile), kFourMarks);
         }
+    }
+
+    // A bird marked and stored, then its clock read again (a tab change, a retry) while the
+    // clock refuses to say its races: the stored marking time stays, and no 1970 time is
+    // written in its place.
+    void refusalDuringReReadKeepsTheMarkingTime_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("QueryRace refused") << "error@3";
+        QTest::newRow("QueryRace status") << "status@3";
+        QTest::newRow("GetRaceInfo refused") << "error@4";
+        QTest::newRow("GetRaceInfo silent") << "no-reply@4";
+    }
+    void refusalDuringReReadKeepsTheMarkingTime() {
+        QFETCH(QString, fault);
+        ClockOpsFixture f;
+        const QJsonObject clock = PrepareClock(f, "mark");
+        const RaceChoice race{"B23", "2016-09-20", "B230920", "0101"};
+        const QString markTime = "select DLMarkedTime from ZOL_RaceClockTime where LoftNo='0123'";
+        {
+            EmulatorProcess emulator(clock);
+            QVERIFY(emulator.ready());
+            auto api = DeviceOn(emulator);
+            ClockRun run = f.run(*api);
+            QCOMPARE(UploadMarking(run, f.session, race), RunResult::Succeeded);
+        }
+        QCOMPARE(f.value(markTime).toString(), "2016-09-19 21:00:00");
+        f.session.lastClock.clear();  // the tab changed
+        EmulatorProcess emulator(clock, {"--fault", fault});
+        QVERIFY(emulator.ready());
+        auto api = DeviceOn(emulator);
+        ClockRun run = f.run(*api);
+        QCOMPARE(UploadMarking(run, f.session, race), RunResult::Failed);
+        QCOMPARE(f.memo.colour(), ClockMemo::Colour::Red);
+        QCOMPARE(f.value(markTime).toString(), "2016-09-19 21:00:00");
+        QCOMPARE(
+            f.value("select MarkedTime from ZOL_PigRaceData where PRingNo='BE-2016-1'").toString(),
+            "2016-09-19 21:00:00");
+        QVERIFY(f.session.lastClock.isEmpty());
+    }
+
+    // Another program holding the write lock while the clocks are read: the run waits for it,
+    // saying so in a yellow line, and stores everything once it lets go; when it holds on past
+    // the run's patience the run ends red with the reason (no error box, so automatic reading
+    // goes on) and the next run reads the clock.
+    void writerHoldingTheLock_data() {
+        QTest::addColumn<QString>("workflow");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("marking") << "mark"
+                                 << "select MarkedTime from ZOL_PigRaceData where "
+                                    "PRingNo='BE-2016-1'";
+        QTest::newRow("results") << "result"
+                                 << "select BackTime from ZOL_PigRaceData where "
+                                    "PRingNo='BE-2016-1'";
+    }
+    void writerHoldingTheLock() {
+        QFETCH(QString, workflow);
+        QFETCH(QString, stored);
+        {
+            ClockOpsFixture f;
+            if (f.t.db->isServer()) {
+                QSKIP("Another program's write lock is a club file's.");
+            }
+            EmulatorProcess emulator(PrepareClock(f, workflow));
+            QVERIFY(emulator.ready());
+            auto api = DeviceOn(emulator);
+            ClockRun run = f.run(*api);
+            bool noted = false;
+            f.memo.setListener([&](const ClockMemo& m) {
+                noted = noted || (m.text().contains("Database busy") &&
+                                  m.lineColours().last() == ClockMemo::Colour::Yellow);
+            });
+            WritingProgram writer(f.t.paths.databaseFile, 1500);
+            QVERIFY(writer.holding());
+            const RunResult result = RunWorkflow(workflow, run, f.session);
+            QVERIFY2(result == RunResult::Succeeded, qPrintable(f.memo.text()));
+            QVERIFY(noted);
+            QVERIFY(!f.value(stored).toString().isEmpty());
+        }
+        {
+            ClockOpsFixture f;
+            EmulatorProcess emulator(PrepareClock(f, workflow));
+            QVERIFY(emulator.ready());
+            auto api = DeviceOn(emulator);
+            ClockRun run = f.run(*api);
+            run.commitPatienceMs = 300;
+            {
+                WritingProgram writer(f.t.paths.databaseFile, 2000);
+                QVERIFY(writer.holding());
+                QCOMPARE(RunWorkflow(workflow, run, f.session), RunResult::Failed);
+            }
+            QCOMPARE(f.memo.colour(), ClockMemo::Colour::Red);
+            QCOMPARE(f.memo.lines().last(),
+                     "Database Error : the clock is read again : database is locked");
+            QVERIFY(f.session.lastClock.isEmpty());
+            QVERIFY(f.value(stored).toString().isEmpty());
+            // The next tick, with the other program done: everything stored.
+            QCOMPARE(RunWorkflow(workflow, run, f.session), RunResult::Succeeded);
+            QVERIFY(!f.value(stored).toString().isEmpty());
+        }
+    }
+
+    // A write the database refuses in the middle of a run: nothing of the run's open batch is
+    // stored (no arrival without its history row), the run ends red with the reason, and the
+    // clock is read again.
+    void refusedWriteStoresNothingOfTheBatch_data() {
+        QTest::addColumn<QString>("trigger");
+        QTest::newRow("stop times") << "before update on ZOL_RaceClockTime";
+        QTest::newRow("history row") << "before insert on KST_EntryHistory";
+    }
+    void refusedWriteStoresNothingOfTheBatch() {
+        QFETCH(QString, trigger);
+        ClockOpsFixture f;
+        if (f.t.db->isServer()) {
+            QSKIP("The refusal is made with a trigger of the club file.");
+        }
+        EnsureEntryHistoryTables(*f.t.db);
+        f.t.db->exec("create trigger refuse " + trigger +
+                     " begin select raise(abort, 'refused by the test'); end");
+        EmulatorProcess emulator(PrepareClock(f, "result"));
+        QVERIFY(emulator.ready());
+        auto api = DeviceOn(emulator);
+        ClockRun run = f.run(*api);
+        QCOMPARE(RunWorkflow("result", run, f.session), RunResult::Failed);
+        QCOMPARE(f.memo.colour(), ClockMemo::Colour::Red);
+        QVERIFY2(f.memo.lines().last().startsWith(
+                     "Database Error : not stored, the clock is read again : "),
+                 qPrintable(f.memo.text()));
+        QVERIFY(!f.memo.text().contains("Success"));
+        QVERIFY(f.session.lastClock.isEmpty());
+        QCOMPARE(f.value("select count(*) from ZOL_PigRaceData where BackTime is not null").toInt(),
+                 0);
+        QCOMPARE(f.value("select count(*) from KST_EntryHistory").toInt(), 0);
+        QCOMPARE(f.value("select coalesce(ULClockTime,'-') from ZOL_RaceClockTime").toString(),
+                 "-");
+    }
+
+    // A pigeon the clock refused to save keeps what the club holds: the clock's older copy of
+    // it, read back in the same run, does not overwrite it (here its stored update time is
+    // empty, which any clock time is later than).
+    void refusedPigeonIsNotOverwrittenByTheReadBack() {
+        ClockOpsFixture f;
+        f.t.db->exec(
+            "update ZOL_PigData set Updatetime='', E_Ring='E1-new' where "
+            "PRingNo='BE-2016-1'");
+        const QJsonArray pigeons{QJsonObject{{"AssocNum", "BE-2016-1"},
+                                             {"Uid", "04OLD"},
+                                             {"eringNum", "E1-old"},
+                                             {"UpdateTime", qint64(1474290000000)},
+                                             {"Year", 2016}}};
+        // 3 SaveRace, 4 QueryPigeon (one held: the flagged pigeons follow), 5 SavePigeon of
+        // BE-2016-1.
+        EmulatorProcess emulator(ClockOf("K1_0123", pigeons), {"--fault", "status@5"});
+        QVERIFY(emulator.ready());
+        auto api = DeviceOn(emulator);
+        ClockRun run = f.run(*api);
+        QCOMPARE(SyncClock(run, f.session), RunResult::Failed);
+        QCOMPARE(f.value("select E_Ring||'|'||coalesce(UID,'-')||'|'||SynchFlag from ZOL_PigData "
+                         "where PRingNo='BE-2016-1'")
+                     .toString(),
+                 "E1-new|-|1");
     }
 
     // A stretch of ticks without a clock is one line of the race-day log; the memo says it at

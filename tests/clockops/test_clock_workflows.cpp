@@ -245,13 +245,16 @@ class TestClockWorkflows : public QObject {
                  "0456 Marked data upload Success !");
         QCOMPARE(f.t.db->rowCount(MarkingGridSql(true), {"B23", "2016-09-20"}), 2);
 
-        // A clock with nothing marked for the race still gets its clock time row.
+        // A clock with nothing marked for the race still gets its clock time row, without a
+        // marking time the clock did not give (not the clock's zero, 1970-01-01 08:00:00).
         emulator.signal(SIGUSR2);
         const RaceChoice other{"D01", "2016-09-20", "D010920", "0101"};
         QCOMPARE(UploadMarking(run, f.session, other), RunResult::Failed);
         QCOMPARE(f.memo.lines().last(), "RaceCode : D010920 No Marked data ! ");
-        QCOMPARE(f.value("select DLMarkedTime from ZOL_RaceClockTime where LiberCode='D01'"),
-                 "1970-01-01 08:00:00");
+        QCOMPARE(f.value("select coalesce(DLMarkedTime,'-')||'|'||ClockID from ZOL_RaceClockTime "
+                         "where LiberCode='D01'")
+                     .toString(),
+                 "-|1A2B3C4D");
     }
 
     // Arrivals verified: matching codes write the whole result, differing codes only the codes.
@@ -453,6 +456,29 @@ class TestClockWorkflows : public QObject {
         QCOMPARE(f.t.prompts.beeps, 1);
     }
 
+    // A write refused in the middle of a run (a full disk, a missing table): nothing of the
+    // run's open batch is stored, and the run ends red saying so, not in an error box that
+    // would stop the automatic reading.
+    void refusedWriteKeepsNothingOfTheBatch() {
+        ClockOpsFixture f;
+        TWinApiV8 api(QStringLiteral("/nonexistent/antenna"), [](const QString&) {});
+        ClockRun run = f.run(api);
+        const RunResult result = GuardedRun(run, false, [&] {
+            f.t.db->exec("insert into ZOL_LoftData (LoftNo) values ('0999')");
+            f.t.db->exec("insert into ZOL_NoSuchTable (x) values (1)");
+            return RunResult::Succeeded;
+        });
+        QCOMPARE(result, RunResult::Failed);
+        QCOMPARE(f.memo.colour(), ClockMemo::Colour::Red);
+        QVERIFY2(f.memo.lines().last().startsWith(
+                     "Database Error : not stored, the clock is read again : "),
+                 qPrintable(f.memo.text()));
+        QCOMPARE(f.value("select count(*) from ZOL_LoftData where LoftNo='0999'").toInt(), 0);
+        // The connection is left ready for the next run.
+        f.t.db->exec("insert into ZOL_LoftData (LoftNo) values ('0998')");
+        QCOMPARE(f.value("select count(*) from ZOL_LoftData where LoftNo='0998'").toInt(), 1);
+    }
+
     // The server goes away while a clock run's batch is open: the batch says why in the
     // program's words (shown in the memo and the race-day log), never the driver's.
     void batchOnALostServerSaysWhyPlainly() {
@@ -473,8 +499,9 @@ class TestClockWorkflows : public QObject {
         // Nothing of the batch is stored, and the seat's next batch is.
         QCOMPARE(admin.rowCount("select 1 from ZOL_LoftData"), 0);
         batch.rollback();
+        WriteBatch next(*t.db);
         t.db->exec("insert into ZOL_LoftData (LoftNo) values ('0456')");
-        QVERIFY(batch.commit());
+        QVERIFY(next.commit());
         QCOMPARE(admin.rowCount("select 1 from ZOL_LoftData"), 1);
     }
 };

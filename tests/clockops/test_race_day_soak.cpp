@@ -137,6 +137,25 @@ QString Committed(const QString& file, const QString& phase, const QString& loft
     return text;
 }
 
+// The marking time stored for a loft's clock, empty when none is.
+QString MarkingTime(const QString& file, const QString& loft) {
+    QString text;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "soak-marking");
+        db.setDatabaseName(file);
+        db.open();
+        QSqlQuery q(db);
+        q.prepare("select coalesce(DLMarkedTime,'') from ZOL_RaceClockTime where LoftNo=?");
+        q.addBindValue(loft);
+        q.exec();
+        text = q.next() ? q.value(0).toString() : QString();
+        q.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("soak-marking");
+    return text;
+}
+
 QString Everything(const QString& file) {
     QStringList all;
     for (const QString& phase : kPhases) {
@@ -175,6 +194,7 @@ QStringList FaultOptions(QRandomGenerator& random, double share) {
 
 struct Day {
     QString everything;
+    QHash<QString, QString> markingTimes;  // loft -> the clock's marking time as stored
     QHash<QString, QString> afterSuccess;  // "phase loft" -> what the loft's success stored
     int runs = 0;
     int succeeded = 0;
@@ -246,6 +266,18 @@ Day RunDay(quint32 seed, bool trouble, double share, const Day* reference) {
                 puller.join();
             }
             ++day.runs;
+            // A failed run may leave a marking time unwritten, never a wrong one: a stored time
+            // replaced by one the clock did not give (a refusal while it is read again) would
+            // be set right only by a later success, so it is looked for after every run.
+            for (const QString& loft : reference != nullptr ? kLofts : QStringList{}) {
+                const QString marking = MarkingTime(f.t.paths.databaseFile, loft);
+                if (!marking.isEmpty() && marking != reference->markingTimes.value(loft)) {
+                    qWarning("%s run %d: loft %s's marking time is %s instead of %s",
+                             qPrintable(phase), day.runs, qPrintable(loft), qPrintable(marking),
+                             qPrintable(reference->markingTimes.value(loft)));
+                    return day;
+                }
+            }
             if (result == RunResult::Succeeded) {
                 ++day.succeeded;
                 read << clock;
@@ -263,6 +295,9 @@ Day RunDay(quint32 seed, bool trouble, double share, const Day* reference) {
         f.session.lastClock.clear();  // the next tab
     }
     day.everything = Everything(f.t.paths.databaseFile);
+    for (const QString& loft : kLofts) {
+        day.markingTimes.insert(loft, MarkingTime(f.t.paths.databaseFile, loft));
+    }
     return day;
 }
 
@@ -298,6 +333,16 @@ class TestRaceDaySoak : public QObject {
             QVERIFY2(!day.everything.isEmpty(), qPrintable(QString::number(seed)));
             QCOMPARE(day.everything, reference.everything);
         }
+    }
+
+    // The day that found a clock's marking time replaced by 1970-01-01 08:00:00 when the clock
+    // was read again and refused to say its races (lofts 0456 and 0789), run every time.
+    void dayThatWipedAMarkingTime() {
+        const Day reference = RunDay(0, false, 0, nullptr);
+        QCOMPARE(reference.succeeded, 3 * kLofts.size());
+        const Day day = RunDay(60004, true, 0.3, &reference);
+        qInfo("seed 60004: %d runs, %d shown as success", day.runs, day.succeeded);
+        QCOMPARE(day.everything, reference.everything);
     }
 
     void killedMidRun() {

@@ -88,6 +88,11 @@ void TestResultHistory::raceDayHistoryAndLock() {
     f.t.clock.set(QDateTime(kDay, QTime(18, 0)));
     QCOMPARE(UploadResults(run, f.session, race), RunResult::Succeeded);
     QVERIFY2(f.memo.lines().contains(ClockDeviationLine(75, 60)), qPrintable(f.memo.text()));
+    // The deviation stays red below the lime success line, and the memo as a whole is red.
+    QCOMPARE(f.memo.lineColours().at(f.memo.lines().indexOf(ClockDeviationLine(75, 60))),
+             ClockMemo::Colour::Red);
+    QCOMPARE(f.memo.lineColours().last(), ClockMemo::Colour::Lime);
+    QCOMPARE(f.memo.colour(), ClockMemo::Colour::Red);
     QVERIFY(ClockDeviates(db.value("select TimeVari from ZOL_PigRaceData where "
                                    "PRingNo='BE-2016-1'"),
                           ClockDeviationLimit(db)));

@@ -9,16 +9,36 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTest>
 #include <QTimer>
 
 #include "clockops/synch_screen.h"
+#include "clockops/synch_shared.h"
 #include "clockops_fixture.h"
 
 class TestSynchScreen : public QObject {
     Q_OBJECT
 
   private slots:
+    // Each line of the memo on its own colour: a clock deviation stays red under the lime
+    // success, and the memo as a whole does not end lime over a red line.
+    void memoLinesKeepTheirColours() {
+        ClockMemo memo;
+        memo.showProgress("Loft : 0123 in Result data Upload , Pls Wait !");
+        memo.errorLine("Clock deviation +90 s is beyond the club's limit of 60 s !");
+        memo.appendSuccess("Race Result upload Success !");
+        ClockMemoView view("mmoResult");
+        view.showMemo(memo);
+        QStringList colours;
+        for (QTextBlock b = view.document()->begin(); b.isValid(); b = b.next()) {
+            colours << b.blockFormat().background().color().name();
+        }
+        QCOMPARE(colours, (QStringList{QColor("yellow").name(), QColor("red").name(),
+                                       QColor("lime").name()}));
+        QVERIFY(view.styleSheet().contains("red"));
+    }
+
     void syncNowFromTheScreen() {
         ClockOpsFixture f;
         // Every reply 150 ms late: a run of this loft takes over a second.

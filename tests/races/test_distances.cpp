@@ -210,6 +210,29 @@ class TestDistances : public QObject {
         QVERIFY(!RecalculationDistancesNote(*t.db, "A1").contains("update the loft distances"));
     }
 
+    // A distance typed into the grid is no longer the method's: the race's lists say that its
+    // distances were typed (all or some) until they are computed again.
+    void typedDistancesAreNamed() {
+        TestContext t;
+        seedRace(*t.db);
+        SetClubDistanceMethod(*t.db, DistanceMethod::Geodesic);
+        LoftDistUpdate(*t.db, t.prompts, "KC", "A1", "2026-06-14");
+        QCOMPARE(DistancesLine(*t.db, "A1"), QStringLiteral("Distances : WGS84 geodesic"));
+        DistanceGridEdit edit;
+        for (const char* key : {"2", "9", "9", "\r"}) {
+            edit.key(key, "A1", "001", "Miles");
+        }
+        edit.post(*t.db);
+        QCOMPARE(DistanceRow(*t.db, "001"), (QVariantList{299, 39}));
+        QCOMPARE(LoftDistanceSource(*t.db, "A1"), DistanceSource::Typed);
+        QCOMPARE(RaceResultDistancesLine(*t.db, "A1", kRaceDay),
+                 QStringLiteral("Distances : typed in (all or some)"));
+        // Typed distances are the club's own: no reminder to compute them again.
+        QVERIFY(!RecalculationDistancesNote(*t.db, "A1").contains("update the loft distances"));
+        LoftDistUpdate(*t.db, t.prompts, "KC", "A1", "2026-06-14");
+        QCOMPARE(LoftDistanceSource(*t.db, "A1"), DistanceSource::Geodesic);
+    }
+
     // Both methods per loft, largest difference first, in the club's unit; nothing written.
     void comparisonPerLoft() {
         TestContext t;
@@ -333,7 +356,8 @@ class TestDistances : public QObject {
                                 "hundredths of a second)"));
         const PastedCoordinates zero =
             ConvertPastedCoordinates("-0.12", CoordinateAxis::Longitude, CoordinateForm::Point);
-        QVERIFY(PastedCoordinatesNote(zero, CoordinateForm::Point).contains("counts as not set"));
+        QCOMPARE(PastedCoordinatesNote(zero, CoordinateForm::Point),
+                 QStringLiteral("Pasted: W000'07:12"));
     }
 };
 

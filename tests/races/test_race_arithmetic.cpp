@@ -14,6 +14,8 @@ class TestRaceArithmetic : public QObject {
     void checkCoordText_data();
     void checkCoordText();
     void loftToPointDistance();
+    void nearMeridianAndEquator_data();
+    void nearMeridianAndEquator();
     void loftPointMetresGivesZero_data();
     void loftPointMetresGivesZero();
     void distPairs_data();
@@ -42,7 +44,10 @@ void TestRaceArithmetic::strToCoord_data() {
         << "S033\u00B052'04" << true << -(33 + 52 / 60.0 + 4 / 3600.0) << "";
     QTest::newRow("mark at the end") << "121'30:00W" << true << -121.5 << "";
     QTest::newRow("blank minutes and seconds") << "E121'  :  " << true << 121.0 << "";
-    QTest::newRow("within a degree of 0 is not set") << "W000'07:30" << false << 0.0 << "";
+    // Near the Greenwich meridian and the equator: 0 degrees is a coordinate.
+    QTest::newRow("within a degree of the meridian") << "W000'07:30" << true << -0.125 << "";
+    QTest::newRow("within a degree of the equator") << "N000'30:00" << true << 0.5 << "";
+    QTest::newRow("on the meridian") << "E000'00:00.00" << true << 0.0 << "";
     QTest::newRow("empty") << "" << false << 0.0 << "";
     // The parser itself does not know the empty mask; LoftPointMetres keeps it silent.
     QTest::newRow("empty mask") << "    '  :  " << false << 0.0
@@ -124,6 +129,41 @@ void TestRaceArithmetic::loftToPointDistance() {
     QVERIFY(prompts.shown.isEmpty());
 }
 
+void TestRaceArithmetic::nearMeridianAndEquator_data() {
+    QTest::addColumn<QString>("loftLon");
+    QTest::addColumn<QString>("loftLat");
+    QTest::addColumn<QString>("pointLon");
+    QTest::addColumn<QString>("pointLat");
+    QTest::addColumn<int>("metres");
+    QTest::newRow("loft at W000'07") << "W000'07:30.00"
+                                     << "N051'30:00.00"
+                                     << "E002'00:00"
+                                     << "N050'00:00" << 223815;
+    QTest::newRow("loft at E000'31") << "E000'31:00.00"
+                                     << "N051'05:00.00"
+                                     << "E004'21:00"
+                                     << "N050'51:00" << 269984;
+    QTest::newRow("point on the meridian") << "W001'30:00.00"
+                                           << "N051'30:00.00"
+                                           << "E000'00:00"
+                                           << "N050'00:00" << 197119;
+    QTest::newRow("loft at N000'30") << "E010'00:00.00"
+                                     << "N000'30:00.00"
+                                     << "E010'00:00"
+                                     << "S000'30:00" << 110948;
+}
+
+void TestRaceArithmetic::nearMeridianAndEquator() {
+    QFETCH(QString, loftLon);
+    QFETCH(QString, loftLat);
+    QFETCH(QString, pointLon);
+    QFETCH(QString, pointLat);
+    QFETCH(int, metres);
+    ScriptedPrompts prompts;
+    QCOMPARE(LoftPointMetres(loftLon, loftLat, pointLon, pointLat, prompts), metres);
+    QVERIFY(prompts.shown.isEmpty());
+}
+
 void TestRaceArithmetic::loftPointMetresGivesZero_data() {
     QTest::addColumn<QString>("loftLon");
     QTest::addColumn<QString>("loftLat");
@@ -134,8 +174,6 @@ void TestRaceArithmetic::loftPointMetresGivesZero_data() {
     const QString lat = QStringLiteral("N051'30:00.00");
     QTest::newRow("loft longitude blank") << "    '  :  .  " << lat << "E002'00:00"
                                           << "N050'00:00" << QStringList();
-    QTest::newRow("point longitude within a degree of 0") << lon << lat << "W000'07:30"
-                                                          << "N050'00:00" << QStringList();
     QTest::newRow("point without coordinates") << lon << lat << ""
                                                << "" << QStringList();
     QTest::newRow("loft latitude malformed, parsed first")
@@ -252,8 +290,17 @@ void TestRaceArithmetic::calcuateSecs_data() {
     QTest::newRow("next day at sunrise") << at(kDay2, "05:00:00.000") << 0 << twoDays << 13 * kHour;
     QTest::newRow("next day after sunset")
         << at(kDay2, "21:00:00.000") << 0 << twoDays << 13 * kHour + 15 * kHour + 30 * 60000;
-    QTest::newRow("third day's daylight is added") << at(kDay2, "09:15:00.000") << 0 << threeDays
-                                                   << qint64(62100000) + 15 * kHour + 30 * 60000;
+    // Only the days from the liberation to the arrival count: the day-2 bird is not given the
+    // third day's daylight, and so flies faster than a day-3 arrival of the same distance.
+    QTest::newRow("a later day's daylight is not added")
+        << at(kDay2, "09:15:00.000") << 0 << threeDays << qint64(62100000);
+    QTest::newRow("third day, the second counts whole")
+        << at(kDay3, "06:00:00.000") << 0 << threeDays
+        << 13 * kHour + 15 * kHour + 30 * 60000 + 50 * 60000;
+    QTest::newRow("a day before the liberation is not added")
+        << at(kDay2, "09:15:00.000") << 0
+        << QList<SunRow>{sun(kDay1.addDays(-1), "05:00:00", "20:00:00")} + twoDays
+        << qint64(62100000);
     QTest::newRow("next day with variation")
         << at(kDay2, "09:15:00.000") << 2 << twoDays << qint64(62100000 - 2000);
     QTest::newRow("next day without sun data")

@@ -224,6 +224,32 @@ class TestClubReports : public QObject {
 
     // Ring numbers of up to 20 characters and long names print whole in the lists that show
     // them most.
+    // The distance columns are found by their field, whatever the secretary's language calls
+    // them: in German the miles printed empty beside the yards.
+    void loftDistancesInAnotherLanguage() {
+        class German : public QTranslator {
+          public:
+            bool isEmpty() const override { return false; }
+            QString translate(const char* context, const char* source, const char*,
+                              int) const override {
+                return qstrcmp(context, "ClubReports") == 0 && qstrcmp(source, "Miles") == 0
+                           ? QStringLiteral("Meilen")
+                           : QString();
+            }
+        } german;
+        QCoreApplication::installTranslator(&german);
+        TestContext t;
+        ScreenList distances(*t.db,
+                             "select 'B' as LiberCode, 'Anna Jansen' as LoftName, '123' as "
+                             "LoftNo, 127 as Miles, 1732 as Yards",
+                             {"LoftName"});
+        const FirstPage page = FirstPageOf(LoftDistanceReport(
+            kClub, "Bordeaux", "Distances : WGS84 geodesic", 1, distances.model));
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(page.headers, (QStringList{"Member", "Loft Number", "Meilen", "Yards"}));
+        QCOMPARE(page.row, (QStringList{"Anna Jansen*", "123", "127", "1732"}));
+    }
+
     void longRingNumbersPrintWhole() {
         TestContext t;
         const QString ring = "GB16A123456789012345";
