@@ -3105,8 +3105,8 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
         <translation>Seitdem synchronisiert: %1 von %2 Uhren</translation>
     </message>
     <message>
-        <source>Still to synchronise: %1</source>
-        <translation>Noch zu synchronisieren: %1</translation>
+        <source>Still to synchronise: %1 clocks</source>
+        <translation>Noch zu synchronisieren: %1 Uhren</translation>
     </message>
     <message>
         <source>No backup has been made yet.</source>
@@ -3213,6 +3213,18 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
     <message>
         <source>Access DB Backup Now, Please. Wait !</source>
         <translation>Die Datenbank wird jetzt gesichert. Bitte warten!</translation>
+    </message>
+    <message>
+        <source>Backup of the club database running...</source>
+        <translation>Sicherung der Vereinsdatenbank läuft...</translation>
+    </message>
+    <message>
+        <source>Backup of the club database made.</source>
+        <translation>Sicherung der Vereinsdatenbank erstellt.</translation>
+    </message>
+    <message>
+        <source>The backup of the club database failed: %1</source>
+        <translation>Die Sicherung der Vereinsdatenbank ist fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>&amp;F Federation</source>

@@ -3105,8 +3105,8 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
         <translation>Synchronisés depuis : %1 constateurs sur %2</translation>
     </message>
     <message>
-        <source>Still to synchronise: %1</source>
-        <translation>Reste à synchroniser : %1</translation>
+        <source>Still to synchronise: %1 clocks</source>
+        <translation>Encore à synchroniser : %1 constateurs</translation>
     </message>
     <message>
         <source>No backup has been made yet.</source>
@@ -3213,6 +3213,18 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
     <message>
         <source>Access DB Backup Now, Please. Wait !</source>
         <translation>Sauvegarde de la base de données en cours. Veuillez patienter !</translation>
+    </message>
+    <message>
+        <source>Backup of the club database running...</source>
+        <translation>Sauvegarde de la base du club en cours...</translation>
+    </message>
+    <message>
+        <source>Backup of the club database made.</source>
+        <translation>Sauvegarde de la base du club effectuée.</translation>
+    </message>
+    <message>
+        <source>The backup of the club database failed: %1</source>
+        <translation>La sauvegarde de la base du club a échoué : %1</translation>
     </message>
     <message>
         <source>&amp;F Federation</source>

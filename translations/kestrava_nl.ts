@@ -3105,8 +3105,8 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
         <translation>Sindsdien gesynchroniseerd: %1 van %2 klokken</translation>
     </message>
     <message>
-        <source>Still to synchronise: %1</source>
-        <translation>Nog te synchroniseren: %1</translation>
+        <source>Still to synchronise: %1 clocks</source>
+        <translation>Nog te synchroniseren: %1 klokken</translation>
     </message>
     <message>
         <source>No backup has been made yet.</source>
@@ -3213,6 +3213,18 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
     <message>
         <source>Access DB Backup Now, Please. Wait !</source>
         <translation>Er wordt nu een back-up van de database gemaakt. Even geduld!</translation>
+    </message>
+    <message>
+        <source>Backup of the club database running...</source>
+        <translation>Back-up van de clubdatabase loopt...</translation>
+    </message>
+    <message>
+        <source>Backup of the club database made.</source>
+        <translation>Back-up van de clubdatabase gemaakt.</translation>
+    </message>
+    <message>
+        <source>The backup of the club database failed: %1</source>
+        <translation>De back-up van de clubdatabase is mislukt: %1</translation>
     </message>
     <message>
         <source>&amp;F Federation</source>

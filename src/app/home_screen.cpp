@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -95,9 +96,9 @@ QString ClocksText(const HomeFigures& f) {
     lines << HomeText::tr("Synchronised since: %1 of %2 clocks")
                  .arg(f.clocksSynchronised)
                  .arg(f.clocks);
+    // The clocks themselves are listed below the text, where a long list scrolls.
     if (!f.clocksBehind.isEmpty()) {
-        lines << HomeText::tr("Still to synchronise: %1")
-                     .arg(f.clocksBehind.join(QStringLiteral("; ")));
+        lines << HomeText::tr("Still to synchronise: %1 clocks").arg(f.clocksBehind.size());
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -141,6 +142,12 @@ TfrmHome::TfrmHome(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     btnHomeRaces = Button("btnHomeRaces", HomeText::tr("Races"), this);
     auto* clocks = new QGroupBox(HomeText::tr("Clocks"), this);
     lblClocksSynch = Figure("lblClocksSynch", clocks);
+    lstClocksBehind = new QListWidget(clocks);
+    lstClocksBehind->setObjectName(QStringLiteral("lstClocksBehind"));
+    lstClocksBehind->setUniformItemSizes(true);
+    lstClocksBehind->setSelectionMode(QAbstractItemView::NoSelection);
+    lstClocksBehind->setMaximumHeight(lstClocksBehind->fontMetrics().lineSpacing() * 6);
+    lstClocksBehind->hide();
     btnHomeClocks = Button("btnHomeClocks", HomeText::tr("Clock Operation"), clocks);
     auto* backup = new QGroupBox(HomeText::tr("Backup"), this);
     lblBackup = Figure("lblBackup", backup);
@@ -153,6 +160,9 @@ TfrmHome::TfrmHome(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
           {backup, lblBackup, btnHomeSetup}}) {
         auto* l = new QVBoxLayout(box);
         l->addWidget(label, 1);
+        if (label == lblClocksSynch) {
+            l->addWidget(lstClocksBehind);
+        }
         if (button != nullptr) {
             l->addWidget(button, 0, Qt::AlignLeft);
         }
@@ -218,6 +228,9 @@ void TfrmHome::fill() {
     lblNextRace->setText(RaceText(f.nextRace, today, HomeText::tr("No race ahead."), false));
     lblLastRace->setText(RaceText(f.lastRace, today, HomeText::tr("No race flown yet."), true));
     lblClocksSynch->setText(ClocksText(f));
+    lstClocksBehind->clear();
+    lstClocksBehind->addItems(f.clocksBehind);
+    lstClocksBehind->setVisible(!f.clocksBehind.isEmpty());
     lblBackup->setText(BackupText(f));
     lblBackup->setStyleSheet(f.backupWarning ? QStringLiteral("color: #b00000;") : QString());
     lblClocksSynch->setStyleSheet(!f.clocksBehind.isEmpty() ? QStringLiteral("color: #b00000;")

@@ -7,6 +7,7 @@
 #include "widgets/child_signals.h"
 
 class QLabel;
+class QListWidget;
 class QPushButton;
 class SqlGrid;
 
@@ -34,6 +35,8 @@ class TfrmHome : public QWidget {
     QLabel* lblNextRace;
     QLabel* lblLastRace;
     QLabel* lblClocksSynch;
+    // The clocks still to synchronise, one a line ("loft name: clock").
+    QListWidget* lstClocksBehind;
     QLabel* lblBackup;
     QPushButton* btnHomeRaces;
     QPushButton* btnHomeClocks;

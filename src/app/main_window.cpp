@@ -2,11 +2,15 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QProgressBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
+#include <QStatusBar>
+#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -175,10 +179,17 @@ void TfrmMenu_V8_EU_TC::startUp() {
         close();
         return;
     }
-    ctx_.prompts.information(tr("Access DB Backup Now, Please. Wait !"), 2000);
     QVariant days;
     guarded(ctx_.prompts, [&] { days = ClubBackupDays(ctx_.db); });
-    RunStartupBackup(ctx_.db, ctx_.paths, days, ctx_.clock);
+    if (ctx_.db.isServer()) {
+        // The server's dump takes its time: it runs beside the secretary's work.
+        if (PrepareStartupBackup(ctx_.db, ctx_.paths, days, ctx_.clock)) {
+            startBackgroundBackup();
+        }
+    } else {
+        ctx_.prompts.information(tr("Access DB Backup Now, Please. Wait !"), 2000);
+        RunStartupBackup(ctx_.db, ctx_.paths, days, ctx_.clock);
+    }
     // Members beyond the seasons the club keeps results with names for get neutral labels.
     guarded(ctx_.prompts,
             [this] { ApplyRetention(ctx_.db, ctx_.prompts, ctx_.clock, ctx_.paths.backupDir); });
@@ -187,6 +198,35 @@ void TfrmMenu_V8_EU_TC::startUp() {
     if (current_ == nullptr) {
         guarded(ctx_.prompts, [this] { showScreen(ScreenId::Home); });
     }
+}
+
+TfrmMenu_V8_EU_TC::~TfrmMenu_V8_EU_TC() {
+    if (backupThread_ != nullptr) {
+        backupThread_->wait();
+    }
+}
+
+void TfrmMenu_V8_EU_TC::startBackgroundBackup() {
+    auto* label = new QLabel(tr("Backup of the club database running..."), statusBar());
+    label->setObjectName(QStringLiteral("lblBackgroundBackup"));
+    auto* busy = new QProgressBar(statusBar());
+    busy->setObjectName(QStringLiteral("prgBackgroundBackup"));
+    busy->setRange(0, 0);  // the dump tells nothing of how far it is
+    busy->setMaximumWidth(160);
+    statusBar()->addWidget(label);
+    statusBar()->addWidget(busy);
+    backupThread_ = StartupBackupInBackground(
+        ctx_.db, ctx_.paths, this, [this, label, busy](bool ok, const QString& reason) {
+            delete label;
+            delete busy;
+            // A failed backup stays said until the next message: the secretary must know.
+            if (ok) {
+                statusBar()->showMessage(tr("Backup of the club database made."), 10000);
+            } else {
+                statusBar()->showMessage(
+                    tr("The backup of the club database failed: %1").arg(reason));
+            }
+        });
 }
 
 bool TfrmMenu_V8_EU_TC::closeCurrentScreen() {

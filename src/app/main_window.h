@@ -8,6 +8,7 @@
 #include "widgets/child_signals.h"
 
 class QScrollArea;
+class QThread;
 class QToolBar;
 class QToolButton;
 
@@ -21,6 +22,8 @@ class TfrmMenu_V8_EU_TC : public QMainWindow {
     Q_OBJECT
   public:
     explicit TfrmMenu_V8_EU_TC(AppContext& ctx, QWidget* parent = nullptr);
+    // Waits for a backup still being written in the background.
+    ~TfrmMenu_V8_EU_TC() override;
 
     bool startAllowed() const { return startAllowed_; }
     QWidget* currentScreen() const { return current_; }
@@ -41,6 +44,7 @@ class TfrmMenu_V8_EU_TC : public QMainWindow {
     void placeWindow();
     void firstRunCheck();
     void startUp();
+    void startBackgroundBackup();
     bool closeCurrentScreen();
     // Presses the tool button of the screen shown and releases the others.
     void markScreenButton();
@@ -48,6 +52,8 @@ class TfrmMenu_V8_EU_TC : public QMainWindow {
     AppContext& ctx_;
     bool startAllowed_ = true;
     bool shownOnce_ = false;
+    // The start-up backup on a server, while it is being written.
+    QPointer<QThread> backupThread_;
     QToolBar* ToolBar1;
     QWidget* pnlMain;
     QPointer<QWidget> current_;

@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 #include <filesystem>
+#include <memory>
 
 #include "competitions/competition_types.h"
 #include "data/backup_copy.h"
@@ -37,27 +39,52 @@ StartupBackupFiles BackupFilesOf(const DataPaths& paths) {
     return {paths.backupDir + QStringLiteral("/Kestrava_Europe.bak")};
 }
 
-void RunStartupBackup(TdmZOLF& db, const DataPaths& paths, const QVariant& backupDays,
-                      const Clock& clock) {
+bool PrepareStartupBackup(TdmZOLF& db, const DataPaths& paths, const QVariant& backupDays,
+                          const Clock& clock) {
     const StartupBackupFiles files = BackupFilesOf(paths);
     const QFileInfo current(files.current);
     if (!current.exists()) {
         QDir().mkpath(paths.backupDir);
-        WriteDatabaseCopy(db, files.current, false);
-        return;
+        return true;
     }
-    const QString made = DayText(current.lastModified().date());
+    const QDate madeDay = current.lastModified().date();
+    if (db.isServer() && madeDay >= clock.today()) {
+        return false;
+    }
+    const QString made = DayText(madeDay);
     const int days = backupDays.toString().trimmed().toInt();
     const QString limit = DayText(clock.now().addDays(-days).date());
     if (limit < made) {
-        return;
+        return false;
     }
     // When the current backup cannot be kept under its date it stays where it is: deleting it
     // then would lose the only copy of that day's data.
-    if (!KeepUnderDate(files.current, files.dated(made))) {
-        return;
+    return KeepUnderDate(files.current, files.dated(made));
+}
+
+void RunStartupBackup(TdmZOLF& db, const DataPaths& paths, const QVariant& backupDays,
+                      const Clock& clock) {
+    if (PrepareStartupBackup(db, paths, backupDays, clock)) {
+        WriteDatabaseCopy(db, BackupFilesOf(paths).current, false);
     }
-    WriteDatabaseCopy(db, files.current, false);
+}
+
+QThread* StartupBackupInBackground(TdmZOLF& db, const DataPaths& paths, QObject* context,
+                                   const std::function<void(bool, const QString&)>& done) {
+    struct Outcome {
+        bool ok = false;
+        QString reason;
+    };
+    auto outcome = std::make_shared<Outcome>();
+    const QString target = BackupFilesOf(paths).current;
+    QThread* thread = QThread::create([&db, target, outcome] {
+        outcome->ok = WriteDatabaseCopy(db, target, false, &outcome->reason);
+    });
+    QObject::connect(thread, &QThread::finished, context,
+                     [outcome, done] { done(outcome->ok, outcome->reason); });
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start();
+    return thread;
 }
 
 QVariant ClubBackupDays(TdmZOLF& db) {

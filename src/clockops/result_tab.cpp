@@ -15,6 +15,7 @@
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "races/flying_time.h"
+#include "races/loft_distances.h"
 #include "races/race_publish.h"
 #include "races/race_ranking.h"
 #include "reports/report_preview.h"
@@ -37,12 +38,8 @@ ResultTab::ResultTab(SynchShared& shared, QWidget* parent) : QWidget(parent), sh
     });
     dbgrdTimerUPL_->gridModel()->setFormatter(
         QStringLiteral("Dist"), [this](const QVariant&, const QSqlRecord& row) {
-            QSqlQuery q = shared_.ctx.db.select(
-                QStringLiteral("select Miles, Yards from ZOL_LoftLibPointDist where LiberCode=? "
-                               "and LoftNo=?"),
-                {race_.liberCode, row.value(QStringLiteral("LoftNo"))});
-            return q.next() ? q.value(0).toString() + QLatin1Char('/') + q.value(1).toString()
-                            : QStringLiteral("0");
+            return distances_.value(row.value(QStringLiteral("LoftNo")).toString(),
+                                    QStringLiteral("0"));
         });
     dbgrdTimerUPL_->horizontalHeader()->setStretchLastSection(true);
     mmoResult_ = new ClockMemoView(QStringLiteral("mmoResult"), this);
@@ -133,6 +130,7 @@ void ResultTab::chooseRace(const QString& item) {
 }
 
 void ResultTab::fillGrid() {
+    distances_ = LoftDistanceTexts(shared_.ctx.db, race_.liberCode);
     dbgrdTimerUPL_->load(shared_.ctx.db, ResultGridSql(), {race_.liberCode, race_.raceDateText});
     dbgrdTimerUPL_->resizeColumnsToContents();
 }

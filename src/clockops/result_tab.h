@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 
 #include "clockops/clock_session.h"
@@ -31,6 +32,9 @@ class ResultTab : public QWidget {
     SynchShared& shared_;
     ClockMemo memo_;
     RaceChoice race_;
+    // The race's distance of each loft as the grid's Dist column shows it ("miles/yards"),
+    // read once with the grid rather than for every row painted.
+    QHash<QString, QString> distances_;
     QComboBox* cbbTimer_UPL_;
     SqlGrid* dbgrdTimerUPL_;
     ClockMemoView* mmoResult_;

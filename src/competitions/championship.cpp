@@ -300,7 +300,7 @@ Standings ComputeStandings(const ChampionshipDefinition& champ, const QList<Seas
     exact.reserve(size_t(competitors.size()));
 
     const bool lower = LowerWins(champ.rule);
-    for (const Competitor& c : competitors) {
+    for (Competitor& c : competitors) {
         Standing s;
         s.loftNo = c.loftNo;
         s.ringNo = c.ringNo;
@@ -340,6 +340,9 @@ Standings ComputeStandings(const ChampionshipDefinition& champ, const QList<Seas
         }
         exact.push_back(std::move(total));
         out.rows << s;
+        // A season of many races and pigeons holds a value per pigeon per race: each
+        // competitor's goes as soon as its standing holds what is shown of it.
+        c.values = QList<qint64>();
     }
     QList<qsizetype> ranked(out.rows.size());
     for (qsizetype i = 0; i < ranked.size(); ++i) {

@@ -261,6 +261,11 @@ QSqlDatabase openServer(const QString& name, const ServerAddress& address) {
     }
     QSqlQuery q(db);
     q.exec(QStringLiteral("set client_min_messages to warning"));
+    // Statements are prepared once and kept. The server would plan a kept statement once for
+    // any values after a few runs, and for a race's entries it then guesses the rows of an
+    // average race: a race of many arrivals is read as a whole table. Planned with the values
+    // each time, it takes the race's own rows.
+    q.exec(QStringLiteral("set plan_cache_mode to force_custom_plan"));
     return db;
 }
 

@@ -58,24 +58,26 @@ double CoordDistanceMetres(DistanceMethod method, long double loftLat, long doub
     return CoordDistanceKm(loftLat, loftLon, pointLat, pointLon) * 1000;
 }
 
-DistPair LoftPointDistPair(DistanceMethod method, int mode, const QString& loftLon,
-                           const QString& loftLat, const QString& pointLon, const QString& pointLat,
-                           Prompts& prompts) {
+DistPair DegreesDistPair(DistanceMethod method, int mode, const LoftPointDegrees& d) {
     if (method == DistanceMethod::Flat) {
-        return MetresToDistPair(LoftPointMetres(loftLon, loftLat, pointLon, pointLat, prompts),
-                                mode);
+        const int metres = int(std::trunc(static_cast<long double>(CoordDistanceKm(
+                                              d.loftLat, d.loftLon, d.pointLat, d.pointLon)) *
+                                          1000));
+        return MetresToDistPair(metres, mode);
     }
-    const auto d = ParseLoftPoint(loftLon, loftLat, pointLon, pointLat, prompts);
-    if (!d) {
-        return {};
-    }
-    const double metres =
-        CoordDistanceMetres(method, d->loftLat, d->loftLon, d->pointLat, d->pointLon);
+    const double metres = CoordDistanceMetres(method, d.loftLat, d.loftLon, d.pointLat, d.pointLon);
     if (mode != 0) {
         const long long yards = (long long)std::trunc(metres / kMetresPerYard);
         return {int(yards / 1760), int(yards % 1760)};
     }
     return MetresToDistPair(int(std::trunc(metres)), mode);
+}
+
+DistPair LoftPointDistPair(DistanceMethod method, int mode, const QString& loftLon,
+                           const QString& loftLat, const QString& pointLon, const QString& pointLat,
+                           Prompts& prompts) {
+    const auto d = ParseLoftPoint(loftLon, loftLat, pointLon, pointLat, prompts);
+    return d ? DegreesDistPair(method, mode, *d) : DistPair{};
 }
 
 namespace {
@@ -190,9 +192,12 @@ int EntriesWithEarlierDistances(TdmZOLF& db, const QString& liberCode, const QDa
     const int perUnit = ClubDistanceMode(db) != 0 ? 1760 : 1000;
     return db
         .value(QStringLiteral(
-                   "select count(*) from ZOL_PigRaceData a join ZOL_PigData b on "
-                   "b.PRingNo=a.PRingNo join ZOL_LoftLibPointDist c on c.LiberCode=a.LiberCode "
-                   "and c.LoftNo=b.LoftNo where a.LiberCode=? and substr(a.LiberDate,1,10)=? and "
+                   // The race's entries first, then each one's pigeon and its loft's row:
+                   // the file keeps the order "cross join" gives it (started from the
+                   // distance rows it reads every entry of the race for each loft).
+                   "select count(*) from ZOL_PigRaceData a cross join ZOL_PigData b cross join "
+                   "ZOL_LoftLibPointDist c where b.PRingNo=a.PRingNo and c.LiberCode=a.LiberCode "
+                   "and c.LoftNo=b.LoftNo and a.LiberCode=? and substr(a.LiberDate,1,10)=? and "
                    "a.BackTime is not null and coalesce(a.Dist,0)<>coalesce(c.Miles,0)*?+"
                    "coalesce(c.Yards,0)"),
                {liberCode, DateText(liberDate), perUnit})

@@ -52,6 +52,9 @@ inline constexpr double kMetresPerYard = 0.9144;
 DistPair LoftPointDistPair(DistanceMethod method, int mode, const QString& loftLon,
                            const QString& loftLat, const QString& pointLon, const QString& pointLat,
                            Prompts& prompts);
+// The same from the four coordinates already parsed (an update parses each loft and the
+// liberation point once).
+DistPair DegreesDistPair(DistanceMethod method, int mode, const LoftPointDegrees& degrees);
 
 // Where the loft distance rows of a liberation code last came from: the method of the last
 // distance update, or a distance file. Rows never computed since this was first recorded (or

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "coordinates.h"
+#include "data/batched_rows.h"
 #include "data/convert.h"
 #include "data/database.h"
 #include "data/date_time.h"
@@ -56,13 +57,21 @@ int LoftTotalDistance(TdmZOLF& db, const QString& liberCode, const QString& loft
     return DistPairToUnits(q.value(0).toInt(), q.value(1).toInt(), mode);
 }
 
-namespace {
-
-bool distanceRowExists(TdmZOLF& db, const QString& liberCode, const QString& loftNo) {
-    return db.rowCount(QStringLiteral("select 1 from ZOL_LoftLibPointDist where LiberCode=? and "
-                                      "LoftNo=?"),
-                       {liberCode, loftNo}) > 0;
+QHash<QString, QString> LoftDistanceTexts(TdmZOLF& db, const QString& liberCode) {
+    QHash<QString, QString> texts;
+    QSqlQuery q = db.select(
+        QStringLiteral("select LoftNo, Miles, Yards from ZOL_LoftLibPointDist where LiberCode=?"),
+        {liberCode});
+    while (q.next()) {
+        const QString loftNo = q.value(0).toString();
+        if (!texts.contains(loftNo)) {
+            texts.insert(loftNo, q.value(1).toString() + QLatin1Char('/') + q.value(2).toString());
+        }
+    }
+    return texts;
 }
+
+namespace {
 
 const QString kUpdatePair = QStringLiteral(
     "update ZOL_LoftLibPointDist set Miles=?, Yards=? where LiberCode=? and LoftNo=?");
@@ -135,23 +144,63 @@ int LoftDistUpdate(TdmZOLF& db, Prompts& prompts, const QString& clubId, const Q
     const DistanceMethod method = ClubDistanceMethod(db);
     const QList<LoftCoordinates> all = lofts(db);
 
-    int written = 0;
-    db.transaction([&] {
-        for (const LoftCoordinates& loft : all) {
-            const DistPair pair =
-                LoftPointDistPair(method, mode, loft.lon, loft.lat, pointLon, pointLat, prompts);
-            if (distanceRowExists(db, liberCode, loft.loftNo)) {
-                db.exec(kUpdatePair, {pair.miles, pair.yards, liberCode, loft.loftNo});
-            } else {
-                db.exec(kInsertPair, {liberCode, loft.loftNo, pair.miles, pair.yards});
-            }
-            ++written;
+    // Each loft's coordinates and the liberation point are parsed once (the point when the
+    // first loft with coordinates needs it, so that a point that does not parse is said once).
+    const auto notSet = [](const QString& text) {
+        return text.isEmpty() || text.front() == QLatin1Char(' ');
+    };
+    const bool pointSet = !notSet(pointLon) && !notSet(pointLat);
+    std::optional<std::optional<std::pair<long double, long double>>> point;
+    const auto pairOf = [&](const LoftCoordinates& loft) -> DistPair {
+        if (!pointSet || notSet(loft.lon) || notSet(loft.lat)) {
+            return {};
         }
+        LoftPointDegrees d;
+        if (!StrToCoord(loft.lat, d.loftLat, prompts) ||
+            !StrToCoord(loft.lon, d.loftLon, prompts)) {
+            return {};
+        }
+        if (!point) {
+            long double lat = 0, lon = 0;
+            point = StrToCoord(pointLat, lat, prompts) && StrToCoord(pointLon, lon, prompts)
+                        ? std::optional(std::pair{lat, lon})
+                        : std::nullopt;
+        }
+        if (!*point) {
+            return {};
+        }
+        d.pointLat = (*point)->first;
+        d.pointLon = (*point)->second;
+        return DegreesDistPair(method, mode, d);
+    };
+    QList<QVariantList> updates;
+    QList<QVariantList> inserts;
+    db.transaction([&] {
+        const QStringList stored =
+            db.texts(QStringLiteral("select LoftNo from ZOL_LoftLibPointDist where LiberCode=?"),
+                     {liberCode});
+        QSet<QString> existing(stored.cbegin(), stored.cend());
+        for (const LoftCoordinates& loft : all) {
+            const DistPair pair = pairOf(loft);
+            (existing.contains(loft.loftNo) ? updates : inserts)
+                << QVariantList{liberCode, loft.loftNo, pair.miles, pair.yards};
+            existing.insert(loft.loftNo);
+        }
+        ExecRowBatches(db,
+                       QStringLiteral("update ZOL_LoftLibPointDist set Miles=cast(v.column3 as "
+                                      "bigint), Yards=cast(v.column4 as bigint) from (values "),
+                       QStringLiteral(") as v where ZOL_LoftLibPointDist.LiberCode=v.column1 and "
+                                      "ZOL_LoftLibPointDist.LoftNo=v.column2"),
+                       updates);
+        ExecRowBatches(db,
+                       QStringLiteral("insert into ZOL_LoftLibPointDist (LiberCode, LoftNo, "
+                                      "Miles, Yards) values "),
+                       QString(), inserts);
         SetLoftDistanceSource(
             db, liberCode,
             method == DistanceMethod::Geodesic ? DistanceSource::Geodesic : DistanceSource::Flat);
     });
-    return written;
+    return int(all.size());
 }
 
 QList<MethodComparison> CompareDistanceMethods(TdmZOLF& db, const QString& clubId,

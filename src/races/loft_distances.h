@@ -29,6 +29,10 @@ QString LoftDistanceSql(bool filtered);
 // The total distance of a loft from a liberation point in yards or metres; 0 without a row.
 int LoftTotalDistance(TdmZOLF& db, const QString& liberCode, const QString& loftNo, int mode);
 
+// Every loft's distance from a liberation point as a result list shows it ("miles/yards"),
+// by loft number, read at once.
+QHash<QString, QString> LoftDistanceTexts(TdmZOLF& db, const QString& liberCode);
+
 // Computes every loft's distance to the race's own coordinates with the club's distance method
 // and writes the code's rows (created where missing), recording the method as their source.
 // Lofts without a longitude keep their row as it is. The race is the one of this club, code and

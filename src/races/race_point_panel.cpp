@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "competitions/race_type_box.h"
@@ -56,13 +57,13 @@ RacePointPanel::RacePointPanel(AppContext& ctx, QWidget* parent) : QWidget(paren
     dbgrd1_->gridModel()->setFormatter(
         QStringLiteral("LiberTime"),
         [](const QVariant& v, const QSqlRecord&) { return TimeText(ParseTime(v.toString())); });
-    dbgrd1_->gridModel()->setFormatter(QStringLiteral("Result"), [this](const QVariant&,
-                                                                        const QSqlRecord& r) {
-        const QDate date = ParseDate(r.value(QStringLiteral("LiberDate")).toString());
-        return date.isValid() ? ResultStateCaption(
-                                    ctx_.db, r.value(QStringLiteral("LiberCode")).toString(), date)
-                              : QString();
-    });
+    dbgrd1_->gridModel()->setFormatter(
+        QStringLiteral("Result"), [this](const QVariant&, const QSqlRecord& r) {
+            const QDate date = ParseDate(r.value(QStringLiteral("LiberDate")).toString());
+            return date.isValid() ? ResultStateCaption(locks_.value(ResultLockKey(
+                                        r.value(QStringLiteral("LiberCode")).toString(), date)))
+                                  : QString();
+        });
     dbgrd1_->viewport()->installEventFilter(this);
     connect(dbgrd1_, &QAbstractItemView::clicked, this, [this] { selectRace(); });
     connect(dbgrd1_, &QAbstractItemView::doubleClicked, this, &RacePointPanel::raceDoubleClicked);
@@ -251,7 +252,18 @@ void RacePointPanel::fillSites() {
     combLibSite_->setEditText(QString());
 }
 
+void RacePointPanel::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) {
+        guarded(ctx_.prompts, [this] {
+            locks_ = ReadResultLocks(ctx_.db);
+            dbgrd1_->viewport()->update();
+        });
+    }
+}
+
 void RacePointPanel::loadRaceList() {
+    locks_ = ReadResultLocks(ctx_.db);
     dbgrd1_->load(ctx_.db, RaceListSql());
     // Every column as wide as its title or its widest text, so nothing is cut short.
     dbgrd1_->resizeColumnsToContents();

@@ -8,6 +8,7 @@
 #include "data/app_context.h"
 #include "data/edited_row.h"
 #include "pasted_coordinates.h"
+#include "result_lock.h"
 #include "widgets/child_signals.h"
 
 class CoordinateBox;
@@ -48,6 +49,7 @@ class RacePointPanel : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void fillClubs();
@@ -68,6 +70,9 @@ class RacePointPanel : public QWidget {
     AppContext& ctx_;
 
     SqlGrid* dbgrd1_ = nullptr;
+    // The results' locks as the list shows them, read with the list and whenever the panel
+    // comes back into view (the result panel locks and unlocks them).
+    QHash<QString, ResultLock> locks_;
     QGroupBox* grpLibDetail_ = nullptr;
     QComboBox* combClub_ = nullptr;
     QLineEdit* edtlibSiteAbbriv_ = nullptr;

@@ -213,28 +213,30 @@ void RaceResultPanel::open(const QSqlRecord& race, bool setTitle) {
     }
 }
 
+ReportDefinition RaceResultPanel::resultReport() {
+    // The member line names the member of the selected row (the first when none is).
+    QSqlRecord row = dbgrdRaceRec_->currentRecord();
+    if (row.isEmpty() && dbgrdRaceRec_->gridModel()->rowCount() > 0) {
+        row = dbgrdRaceRec_->gridModel()->record(0);
+    }
+    RaceResultHeading heading =
+        ReadRaceResultHeading(ctx_.db, RecordText(row, "LoftNo"), liberCode_, liberDate_,
+                              ParseTime(liberTime_), lblRaceResultSum_->text());
+    heading.distances = RaceResultDistancesLine(ctx_.db, liberCode_, liberDate_);
+    heading.resultState = ResultStateCaption(ctx_.db, liberCode_, liberDate_);
+    printed_.emplace(ctx_.db);
+    if (!heading.member.isEmpty()) {
+        heading.member = printed_->of(RecordText(row, "LoftNo")).text();
+    }
+    struct Reset {
+        std::optional<PublishedMembers>& names;
+        ~Reset() { names.reset(); }
+    } reset{printed_};
+    return RaceResultReport(heading, ClubDistanceMode(ctx_.db), *dbgrdRaceRec_->gridModel());
+}
+
 void RaceResultPanel::printResult() {
-    PrintReport(ctx_, this, [this] {
-        // The member line names the member of the selected row (the first when none is).
-        QSqlRecord row = dbgrdRaceRec_->currentRecord();
-        if (row.isEmpty() && dbgrdRaceRec_->gridModel()->rowCount() > 0) {
-            row = dbgrdRaceRec_->gridModel()->record(0);
-        }
-        RaceResultHeading heading =
-            ReadRaceResultHeading(ctx_.db, RecordText(row, "LoftNo"), liberCode_, liberDate_,
-                                  ParseTime(liberTime_), lblRaceResultSum_->text());
-        heading.distances = RaceResultDistancesLine(ctx_.db, liberCode_, liberDate_);
-        heading.resultState = ResultStateCaption(ctx_.db, liberCode_, liberDate_);
-        printed_.emplace(ctx_.db);
-        if (!heading.member.isEmpty()) {
-            heading.member = printed_->of(RecordText(row, "LoftNo")).text();
-        }
-        struct Reset {
-            std::optional<PublishedMembers>& names;
-            ~Reset() { names.reset(); }
-        } reset{printed_};
-        return RaceResultReport(heading, ClubDistanceMode(ctx_.db), *dbgrdRaceRec_->gridModel());
-    });
+    PrintReport(ctx_, this, [this] { return resultReport(); });
 }
 
 void RaceResultPanel::loadResult() {

@@ -7,6 +7,7 @@
 
 #include "data/app_context.h"
 #include "members/member_privacy.h"
+#include "reports/report_layout.h"
 #include "widgets/child_signals.h"
 
 class DateTimeBox;
@@ -29,6 +30,9 @@ class RaceResultPanel : public QWidget {
     // names the race (a double click on the race list keeps the title as it was). Throws
     // DbError.
     void open(const QSqlRecord& race, bool setTitle);
+    // The report that Print previews: the list as shown, headed by the member of the selected
+    // row (the first when none is), the summary, the distances line and the result's state.
+    ReportDefinition resultReport();
 
   signals:
     void closed();

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "coordinates.h"
+#include "data/batched_rows.h"
 #include "data/database.h"
 #include "data/date_time.h"
 #include "data/errors.h"
@@ -294,31 +295,46 @@ QString RecalculationPreviewText(const RecalculationPlan& plan) {
 int ApplyRecalculation(TdmZOLF& db, const RecalculationPlan& plan, const QDateTime& when) {
     RefuseIfFinal(db, plan.liberCode, plan.liberDate);
     const QString user = LoginName(db);
-    int written = 0;
+    const QString moment = MomentMsText(when);
+    const QString dateText = DateText(plan.liberDate);
+    // The changed entries and their history, each written in groups of rows rather than a
+    // statement (on the server a round trip) per entry and per change.
+    QList<QVariantList> updates;
+    QList<QVariantList> history;
+    for (const RecalculatedEntry& e : plan.entries) {
+        if (!e.changed()) {
+            continue;
+        }
+        updates << QVariantList{e.id, e.newFlyTime, e.newSpeed, e.newDist};
+        const auto record = [&](bool changed, const char* field, const QVariant& from,
+                                const QVariant& to) {
+            if (changed) {
+                history << QVariantList{
+                    moment, plan.liberCode,       dateText,           EntryWorkflow::Recalculation,
+                    e.ring, QLatin1String(field), HistoryValue(from), HistoryValue(to),
+                    user};
+            }
+        };
+        record(e.flyTimeChanged(), "FlyTime", e.oldFlyTime, e.newFlyTime);
+        record(e.speedChanged(), "FlySpeed", e.oldSpeed, e.newSpeed);
+        record(e.distChanged(), "Dist", e.oldDist, e.newDist);
+    }
     db.transaction([&] {
         EnsureEntryHistoryTables(db);
-        for (const RecalculatedEntry& e : plan.entries) {
-            if (!e.changed()) {
-                continue;
-            }
-            db.exec(QStringLiteral(
-                        "update ZOL_PigRaceData set FlyTime=?, FlySpeed=?, Dist=? where rowid=?"),
-                    {e.newFlyTime, e.newSpeed, e.newDist, e.id});
-            const auto record = [&](bool changed, const char* field, const QVariant& from,
-                                    const QVariant& to) {
-                if (changed) {
-                    RecordEntryChange(db, plan.liberCode, plan.liberDate,
-                                      EntryChange{when, EntryWorkflow::Recalculation, e.ring,
-                                                  QLatin1String(field), from, to, user, QString()});
-                }
-            };
-            record(e.flyTimeChanged(), "FlyTime", e.oldFlyTime, e.newFlyTime);
-            record(e.speedChanged(), "FlySpeed", e.oldSpeed, e.newSpeed);
-            record(e.distChanged(), "Dist", e.oldDist, e.newDist);
-            ++written;
-        }
+        ExecRowBatches(db,
+                       QStringLiteral("update ZOL_PigRaceData set FlyTime=v.column2, "
+                                      "FlySpeed=cast(v.column3 as double precision), "
+                                      "Dist=cast(v.column4 as bigint) from (values "),
+                       QStringLiteral(") as v where ZOL_PigRaceData.rowid=cast(v.column1 as "
+                                      "bigint)"),
+                       updates);
+        ExecRowBatches(db,
+                       QStringLiteral("insert into KST_EntryHistory (Moment, LiberCode, "
+                                      "LiberDate, Workflow, PRingNo, Field, OldValue, NewValue, "
+                                      "UserName) values "),
+                       QString(), history);
     });
-    return written;
+    return int(updates.size());
 }
 
 int RecalculateRace(TdmZOLF& db, const QString& liberCode, const QDate& liberDate,

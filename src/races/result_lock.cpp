@@ -31,6 +31,26 @@ ResultLock ReadResultLock(TdmZOLF& db, const QString& liberCode, const QDate& li
     return lock;
 }
 
+QString ResultLockKey(const QString& liberCode, const QDate& liberDate) {
+    return liberCode + QLatin1Char('|') + DateText(liberDate);
+}
+
+QHash<QString, ResultLock> ReadResultLocks(TdmZOLF& db) {
+    QHash<QString, ResultLock> locks;
+    try {
+        QSqlQuery q = db.select(
+            QStringLiteral("select LiberCode, LiberDate, LockedAt, LockedBy from KST_ResultLock"));
+        while (q.next()) {
+            locks.insert(
+                ResultLockKey(q.value(0).toString(), ParseDate(q.value(1).toString())),
+                ResultLock{true, ParseMoment(q.value(2).toString()), q.value(3).toString()});
+        }
+    } catch (const DbError&) {
+        // No lock table yet: no race was ever locked in this file.
+    }
+    return locks;
+}
+
 QString ResultStateText(const ResultLock& lock) {
     if (!lock.final) {
         return QStringLiteral("Provisional");

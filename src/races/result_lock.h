@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 
 class TdmZOLF;
@@ -18,6 +19,10 @@ struct ResultLock {
 
 // The lock of the race (not final when the race was never locked).
 ResultLock ReadResultLock(TdmZOLF& db, const QString& liberCode, const QDate& liberDate);
+// Every race's lock in one read, by ResultLockKey (for a list that shows the state of each
+// race it paints).
+QHash<QString, ResultLock> ReadResultLocks(TdmZOLF& db);
+QString ResultLockKey(const QString& liberCode, const QDate& liberDate);
 
 // "Provisional", or "Final (locked yyyy-MM-dd HH:mm)".
 QString ResultStateText(const ResultLock& lock);

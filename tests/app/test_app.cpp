@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
@@ -267,6 +268,18 @@ void TestApp::homeFiguresOfAClub() {
     QCOMPARE(f.clocks, 3);
     QCOMPARE(f.clocksSynchronised, 1);
     QCOMPARE(f.clocksBehind, QStringList({"B2 Adams: 0000BBBB", "C3 Zeller: 0000CCCC"}));
+    {
+        // The screen says how many and lists them where a long list scrolls.
+        TfrmHome home(t.app());
+        home.show();
+        auto* list = home.findChild<QListWidget*>(QStringLiteral("lstClocksBehind"));
+        QVERIFY(list != nullptr && list->isVisible());
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(1)->text(), QString("C3 Zeller: 0000CCCC"));
+        QVERIFY(home.findChild<QLabel*>(QStringLiteral("lblClocksSynch"))
+                    ->text()
+                    .endsWith("Still to synchronise: 2 clocks"));
+    }
     // No backup yet: that wants attention.
     QVERIFY(!f.lastBackup.isValid());
     QVERIFY(f.backupWarning);

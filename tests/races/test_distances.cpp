@@ -187,6 +187,34 @@ class TestDistances : public QObject {
         QVERIFY(t.prompts.shown.isEmpty());
     }
 
+    // The update updates the rows there are and adds the missing ones, for every loft with
+    // coordinates; a liberation point that does not parse is said once, not once per loft, and
+    // every loft then gets 0 0.
+    void updateWritesEveryLoftOnce() {
+        TestContext t;
+        seedRace(*t.db);
+        t.db->exec(
+            "insert into ZOL_LoftLibPointDist (LiberCode, LoftNo, Miles, Yards) "
+            "values('A1','002',1,1)");
+        t.db->exec("insert into ZOL_LoftData (LoftNo, LoftName) values('003','Cy')");
+        QCOMPARE(LoftDistUpdate(*t.db, t.prompts, "KC", "A1", "2026-06-14"), 2);
+        QCOMPARE(DistanceRow(*t.db, "001"), (QVariantList{297, 414}));
+        const DistPair bob =
+            LoftPointDistPair(DistanceMethod::Flat, 0, "E003'10:00.00", "N050'40:00.00",
+                              "E002'00:00", "N050'00:00", t.prompts);
+        QCOMPARE(DistanceRow(*t.db, "002"), (QVariantList{bob.miles, bob.yards}));
+        QVERIFY(DistanceRow(*t.db, "003").isEmpty());
+        QCOMPARE(t.db->value("select count(*) from ZOL_LoftLibPointDist").toInt(), 2);
+        QVERIFY(t.prompts.shown.isEmpty());
+
+        t.db->exec("update ZOL_RaceData set LiberLat='N05X''00:00'");
+        QCOMPARE(LoftDistUpdate(*t.db, t.prompts, "KC", "A1", "2026-06-14"), 2);
+        QCOMPARE(t.prompts.shown.size(), 1);
+        QVERIFY(t.prompts.shown.first().contains("N05X"));
+        QCOMPARE(DistanceRow(*t.db, "001"), (QVariantList{0, 0}));
+        QCOMPARE(DistanceRow(*t.db, "002"), (QVariantList{0, 0}));
+    }
+
     void distanceFileIsRecordedAsTheSource() {
         TestContext t;
         seedRace(*t.db);

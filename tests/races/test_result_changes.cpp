@@ -72,6 +72,7 @@ class TestResultChanges : public QObject {
     Q_OBJECT
   private slots:
     void previewListsExactlyWhatIsStored();
+    void manyEntriesAreStoredWhole();
     void panelCancelLockAndUnlock();
 };
 
@@ -126,6 +127,54 @@ void TestResultChanges::previewListsExactlyWhatIsStored() {
         PlanRecalculation(*t.db, "1A", kDay, QDateTime(kDay, QTime(7, 40)));
     QCOMPARE(again.flyTimes + again.speeds + again.places, 0);
     QCOMPARE(ApplyRecalculation(*t.db, again, t.clock.now()), 0);
+}
+
+// A race of more arrivals than one statement writes: every entry and every change of its
+// history is stored, each exactly as the plan computed it.
+void TestResultChanges::manyEntriesAreStoredWhole() {
+    TestContext t;
+    seed(*t.db);
+    t.db->transaction([&] {
+        for (int i = 0; i < 450; ++i) {
+            const QString ring = QStringLiteral("E%1").arg(i, 3, 10, QLatin1Char('0'));
+            t.db->exec(
+                "insert into ZOL_PigData (LoftNo, PRingNo, Sex, DeleteMark) "
+                "values('002',?,'H',0)",
+                {ring});
+            t.db->exec(
+                "insert into ZOL_PigRaceData (ClubID, LiberCode, LiberDate, PRingNo, "
+                "BackTime, TimeVari) values('KC','1A','2026-05-26',?,?,0)",
+                {ring, QStringLiteral("2026-05-26 12:%1:%2.%3")
+                           .arg(i / 60 % 60, 2, 10, QLatin1Char('0'))
+                           .arg(i % 60, 2, 10, QLatin1Char('0'))
+                           .arg(i % 1000, 3, 10, QLatin1Char('0'))});
+        }
+    });
+    const RecalculationPlan plan =
+        PlanRecalculation(*t.db, "1A", kDay, QDateTime(kDay, QTime(7, 40)));
+    QCOMPARE(plan.entries.size(), 454);
+    QCOMPARE(ApplyRecalculation(*t.db, plan, t.clock.now()), 454);
+    const QMap<QString, QString> after = Stored(*t.db);
+    QStringList history;
+    for (const RecalculatedEntry& e : plan.entries) {
+        QCOMPARE(after[e.ring], e.newFlyTime + "|" + QString::number(e.newSpeed, 'g', 10) + "|" +
+                                    QString::number(e.newDist));
+        if (e.flyTimeChanged()) {
+            history << e.ring + " FlyTime";
+        }
+        if (e.speedChanged()) {
+            history << e.ring + " FlySpeed";
+        }
+        if (e.distChanged()) {
+            history << e.ring + " Dist";
+        }
+    }
+    QStringList recorded;
+    for (const EntryChange& c : RaceHistory(*t.db, "1A", kDay)) {
+        recorded << c.ring + " " + c.field;
+        QCOMPARE(c.workflow, EntryWorkflow::Recalculation);
+    }
+    QCOMPARE(recorded, history);
 }
 
 void TestResultChanges::panelCancelLockAndUnlock() {
