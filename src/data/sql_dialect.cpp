@@ -146,20 +146,27 @@ bool IsConnectionLost(const QString& code) {
 }
 
 bool IsBusyFileCode(const QString& code) {
-    // The file engine's codes, the extended ones included: busy (5) and locked (6).
-    bool number = false;
-    const int value = code.toInt(&number);
-    return number && ((value & 0xff) == 5 || (value & 0xff) == 6);
+    // The file engine's codes are numbers, the extended ones included: busy (5) and locked (6)
+    // in their low byte. A server's code is five characters of text, some of them digits only
+    // (42501, 23505): those are never read as a number.
+    if (code.isEmpty() || code.size() >= 5) {
+        return false;
+    }
+    for (const QChar c : code) {
+        if (!c.isDigit()) {
+            return false;
+        }
+    }
+    const int value = code.toInt();
+    return (value & 0xff) == 5 || (value & 0xff) == 6;
 }
 
 bool IsSeatInTheWay(const QString& code) {
     return code == QLatin1String("55P03") || code == QLatin1String("40001") ||
-           code == QLatin1String("40P01") || code == QLatin1String("23505") ||
-           code == QLatin1String("busy") || IsBusyFileCode(code);
+           code == QLatin1String("40P01") || code == QLatin1String("busy") || IsBusyFileCode(code);
 }
 
 bool IsPermissionRefusal(const QSqlError& error) {
-    // 42501 covers both a missing privilege and a row-level policy that rejects a new row.
     return RefusalCode(error) == QLatin1String("42501");
 }
 
@@ -187,6 +194,22 @@ QString ServerMessage(const QSqlError& error) {
     }
     return text;
 }
+
+// The line of the server's message that begins with `label` ("DETAIL:"), without the label.
+QString ServerLine(const QSqlError& error, const QString& label) {
+    const QString raw = error.databaseText() + QLatin1Char('\n') + error.driverText();
+    for (const QString& line : raw.split(QLatin1Char('\n'))) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(label)) {
+            QString text = trimmed.mid(label.size()).trimmed();
+            if (text.endsWith(QLatin1Char('.'))) {
+                text.chop(1);
+            }
+            return text;
+        }
+    }
+    return {};
+}
 }  // namespace
 
 QString RefusalText(SqlEngine engine, const QSqlError& error) {
@@ -200,16 +223,23 @@ QString RefusalText(SqlEngine engine, const QSqlError& error) {
         return text.isEmpty() ? error.text() : text;
     }
     const QString code = RefusalCode(error);
-    if (IsPermissionRefusal(error)) {
-        // A club's login reaches its own club only; the server's text (a table or policy
-        // name) means nothing to the secretary.
-        return QCoreApplication::translate("ServerAccess", "This needs the federation's login.");
+    if (code == QLatin1String("42501")) {
+        // What the login may not touch, in the server's words ("permission denied for table
+        // zol_racedata"): the administrator who gives rights needs the name.
+        static const QRegularExpression denied(QStringLiteral("permission denied (?:for|to) (.+)$"),
+                                               QRegularExpression::CaseInsensitiveOption);
+        const QRegularExpressionMatch what = denied.match(ServerMessage(error));
+        return ServerText::tr(
+                   "This login has no right to do this on the database server (it may "
+                   "not use %1); nothing of this action was stored.")
+            .arg(what.hasMatch() ? what.captured(1) : ServerMessage(error));
     }
     if (code == QLatin1String("23505")) {
-        return ServerText::tr(
-                   "The row is stored already (another seat may have stored it "
-                   "first): %1.")
-            .arg(ServerMessage(error));
+        // The server names the key and its values in the detail line: "Key (libercode,
+        // liberdate)=(BRU, 2026-05-02) already exists".
+        const QString detail = ServerLine(error, QStringLiteral("DETAIL:"));
+        return ServerText::tr("This is stored already, so it was not stored twice: %1.")
+            .arg(detail.isEmpty() ? ServerMessage(error) : detail);
     }
     if (code == QLatin1String("40001") || code == QLatin1String("40P01")) {
         return ServerText::tr(
@@ -273,6 +303,25 @@ QString ServerOpenFailureText(const ServerAddress& address, const QSqlError& err
                    "The database server %1 cannot be reached. Check that it runs and "
                    "that the address in the data link file is right.")
             .arg(where);
+    }
+    if (raw.contains(QLatin1String("root certificate file")) &&
+        raw.contains(QLatin1String("does not exist"))) {
+        static const QRegularExpression file(QStringLiteral("root certificate file \"([^\"]*)\""));
+        return ServerText::tr(
+                   "The connection to the database server %1 must check the server's certificate "
+                   "(sslmode %2), but the root certificate it is checked against is missing (%3). "
+                   "Put the root certificate of the server's administrator there.")
+            .arg(where, address.sslMode, file.match(raw).captured(1));
+    }
+    if (raw.contains(QLatin1String("certificate verify failed")) ||
+        raw.contains(QLatin1String("does not match host name")) ||
+        raw.contains(QLatin1String("could not read root certificate"))) {
+        return ServerText::tr(
+                   "The database server %1 did not pass the check of its certificate (sslmode "
+                   "%2): the certificate is not signed by the root certificate this computer "
+                   "holds, or names another server. Nothing was sent to it; ask its "
+                   "administrator for the right root certificate.")
+            .arg(where, address.sslMode);
     }
     if (raw.contains(QLatin1String("does not support SSL")) ||
         (raw.contains(QLatin1String("no pg_hba.conf entry")) &&

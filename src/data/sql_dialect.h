@@ -57,8 +57,7 @@ QString CreateScratchTableText(SqlEngine engine, const QString& name,
 // without its prefixes, or a plain sentence for the refusals the program expects (a row
 // stored twice, a wait for another seat that ended, a lost connection).
 QString RefusalText(SqlEngine engine, const QSqlError& error);
-// True when the server refused the action because this login may not do it (a privilege it
-// lacks, or a row outside its club).
+// True when the server refused the action because this login has no right to it (42501).
 bool IsPermissionRefusal(const QSqlError& error);
 // The SQLSTATE of a server refusal ("23505"), or empty on the file engine. A connection the
 // server closed (restarted, or the session ended) comes without one from the driver and is
@@ -70,8 +69,9 @@ bool IsConnectionLost(const QString& code);
 // True for a club file's refusal code that means another program holds the file (busy, locked).
 bool IsBusyFileCode(const QString& code);
 // True for refusal codes (RefusalCode, DbError::code) that mean another seat was in the way:
-// a wait for its lock that ended, its work crossing this one (serialization, deadlock), a row it
-// stored first, or the club file held busy. The same work tried again may well succeed.
+// a wait for its lock that ended, its work crossing this one (serialization, deadlock), or the
+// club file held busy. The same work tried again may well succeed. Codes are read as text: a
+// server's 42501 (no right) or 23505 (stored already) is never taken for the file's "busy".
 bool IsSeatInTheWay(const QString& code);
 // True for refusals that go away when the same work is tried again (another seat's work
 // crossed this one: a serialization failure or a deadlock).

@@ -63,6 +63,10 @@ class TestServer : public QObject {
     void refusalsInPlainWords();
     void driverRefusalsInPlainWords_data();
     void driverRefusalsInPlainWords();
+    void refusalCodesReadAsText_data();
+    void refusalCodesReadAsText();
+    void certificateFailuresNamed_data();
+    void certificateFailuresNamed();
 };
 
 void TestServer::dataLinkNamesAServer() {
@@ -249,8 +253,11 @@ void TestServer::refusalsInPlainWords() {
         db.exec(QStringLiteral("insert into ZOL_LoftData (LoftNo) values (?)"), {"0123"});
         QFAIL("stored twice");
     } catch (const DbError& e) {
-        QVERIFY2(e.text().startsWith(QLatin1String("The row is stored already")),
+        // Named as a duplicate with its key, and not taken for another seat in the way.
+        QVERIFY2(e.text().startsWith(QLatin1String("This is stored already")) &&
+                     e.text().contains(QLatin1String("(loftno)=(0123)")),
                  qPrintable(e.text()));
+        QCOMPARE(e.code(), QStringLiteral("23505"));
     }
     // A refused statement allowed to fail leaves the rest of the action standing.
     db.transaction([&] {
@@ -284,6 +291,14 @@ void TestServer::driverRefusalsInPlainWords_data() {
         << "57P01"
         << "FATAL:  terminating connection due to administrator command"
         << "The connection to the database server was lost";
+    QTest::newRow("no right") << "42501"
+                              << "ERROR:  permission denied for table zol_racedata"
+                              << "This login has no right";
+    QTest::newRow("stored already")
+        << "23505"
+        << "ERROR:  duplicate key value violates unique constraint \"zol_racedata_identity\"\n"
+           "DETAIL:  Key (libercode, liberdate)=(BRU, 2026-05-02) already exists."
+        << "This is stored already";
 }
 
 void TestServer::driverRefusalsInPlainWords() {
@@ -296,6 +311,57 @@ void TestServer::driverRefusalsInPlainWords() {
     QVERIFY2(!said.contains("pg_tblspc") && !said.contains("server closed") &&
                  !said.contains("no connection"),
              qPrintable(said));
+}
+
+// A state code is text: the server's 42501 and 23505 are digits only, and once were read as a
+// number whose low byte matched the file's "busy", so a refused right was waited on for 30 s.
+void TestServer::refusalCodesReadAsText_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("busyFile");
+    QTest::addColumn<bool>("anotherSeat");
+    QTest::newRow("file busy") << "5" << true << true;
+    QTest::newRow("file locked") << "6" << true << true;
+    QTest::newRow("file busy, extended") << "517" << true << true;
+    QTest::newRow("file read only") << "8" << false << false;
+    QTest::newRow("lock not available") << "55P03" << false << true;
+    QTest::newRow("serialization") << "40001" << false << true;
+    QTest::newRow("deadlock") << "40P01" << false << true;
+    QTest::newRow("no right") << "42501" << false << false;
+    QTest::newRow("stored already") << "23505" << false << false;
+    QTest::newRow("disk full") << "53100" << false << false;
+    QTest::newRow("no code") << "" << false << false;
+}
+
+void TestServer::refusalCodesReadAsText() {
+    QFETCH(QString, code);
+    QFETCH(bool, busyFile);
+    QFETCH(bool, anotherSeat);
+    QCOMPARE(IsBusyFileCode(code), busyFile);
+    QCOMPARE(IsSeatInTheWay(code), anotherSeat);
+}
+
+void TestServer::certificateFailuresNamed_data() {
+    QTest::addColumn<QString>("driverText");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("root certificate missing")
+        << "root certificate file \"/home/sec/.postgresql/root.crt\" does not exist\nEither "
+           "provide the file or change sslmode to disable server certificate verification."
+        << "/home/sec/.postgresql/root.crt";
+    QTest::newRow("wrong root certificate") << "SSL error: certificate verify failed"
+                                            << "did not pass the check of its certificate";
+    QTest::newRow("other host") << "server certificate for \"db.example\" does not match host "
+                                   "name \"db\""
+                                << "did not pass the check of its certificate";
+}
+
+void TestServer::certificateFailuresNamed() {
+    QFETCH(QString, driverText);
+    QFETCH(QString, named);
+    const ServerAddress address = ParseServerSource("postgresql://sec@db/club?sslmode=verify-ca");
+    const QString said = ServerOpenFailureText(
+        address, QSqlError(driverText, QString(), QSqlError::ConnectionError));
+    QVERIFY2(said.contains(named), qPrintable(said));
+    QVERIFY2(!said.contains("unprotected"), qPrintable(said));
 }
 
 QTEST_GUILESS_MAIN(TestServer)
