@@ -83,7 +83,8 @@ class Load : public QObject {
     void begin() {
         clock_.start();
         for (int i = 0; i < plan_.phones; ++i) {
-            auto* phone = new Phone{this, new QTcpSocket(this)};
+            auto* phone = new Phone;
+            phone->socket = new QTcpSocket(this);
             phones_.push_back(phone);
             phone->socket->bind(
                 QHostAddress(QStringLiteral("127.0.%1.%2").arg(1 + i / 250).arg(1 + i % 250)));
@@ -115,8 +116,7 @@ class Load : public QObject {
 
   private:
     struct Phone {
-        Load* load;
-        QTcpSocket* socket;
+        QTcpSocket* socket = nullptr;
         QByteArray etag;
         QByteArray buffer;
         QElapsedTimer sent;
@@ -133,9 +133,9 @@ class Load : public QObject {
         phone->buffer.clear();
         phone->waiting = true;
         phone->sent.start();
-        phone->socket->write(
-            Get("/board.json",
-                phone->etag.isEmpty() ? QByteArray() : "If-None-Match: " + phone->etag + "\r\n"));
+        phone->socket->write(Get("/board.json", phone->etag.isEmpty()
+                                                    ? QByteArray()
+                                                    : "If-None-Match: " + phone->etag + "\r\n"));
         QTimer::singleShot(plan_.pollMs, this, [this, phone] { ask(phone); });
     }
 
@@ -157,8 +157,8 @@ class Load : public QObject {
     void burstOne() {
         const int n = burstSent_++;
         auto* socket = new QTcpSocket(this);
-        socket->bind(QHostAddress(QStringLiteral("127.1.%1.%2").arg(1 + n % 100 / 50).arg(
-            1 + n % 50)));
+        socket->bind(
+            QHostAddress(QStringLiteral("127.1.%1.%2").arg(1 + n % 100 / 50).arg(1 + n % 50)));
         auto* started = new QElapsedTimer;
         started->start();
         auto buffer = std::make_shared<QByteArray>();
@@ -220,18 +220,21 @@ int main(int argc, char* argv[]) {
     const QString raceCode = QStringLiteral("R1") + MonthDayText(raceDay);
     const QString dbFile = dir.filePath("Kestrava_Europe.db");
     TdmZOLF db(dbFile);
-    db.exec(QStringLiteral("insert into ZOL_ClubData (ClubID, ClubName, AssociationCode, Mode, "
-                           "PrintCount) values('0101','Bench club','12',0,2)"));
+    db.exec(
+        QStringLiteral("insert into ZOL_ClubData (ClubID, ClubName, AssociationCode, Mode, "
+                       "PrintCount) values('0101','Bench club','12',0,2)"));
     db.exec(QStringLiteral("insert into ZOL_RaceData (ClubID, LiberCode, LiberSite, "
                            "LiberSiteAbbr, LiberDate, LiberTime, Updatetime, SynchFlag, "
                            "RaceCode, DeleteMark) values('0101','R1','Site','S',?,'07:00:00',?,"
                            "1,?,0)"),
             {DateText(raceDay), MomentText(now.addDays(-1)), raceCode});
     db.transaction([&] {
-        db.exec(QStringLiteral("insert into ZOL_LoftData (LoftNo, LoftName) values('0123',"
-                               "'Reader')"));
-        db.exec(QStringLiteral("insert into ZOL_LoftLibPointDist (LiberCode, LoftNo, Miles, "
-                               "Yards) values('R1','0123',250,345)"));
+        db.exec(
+            QStringLiteral("insert into ZOL_LoftData (LoftNo, LoftName) values('0123',"
+                           "'Reader')"));
+        db.exec(
+            QStringLiteral("insert into ZOL_LoftLibPointDist (LiberCode, LoftNo, Miles, "
+                           "Yards) values('R1','0123',250,345)"));
         for (int i = 1; i <= kPigeons; ++i) {
             db.exec(QStringLiteral("insert into ZOL_PigData (LoftNo, PRingNo, RRegNumber, E_Ring, "
                                    "ColorType, RYear, Sex, SynchFlag, DeleteMark, Updatetime) "
@@ -297,8 +300,9 @@ int main(int argc, char* argv[]) {
     RaceDayLog log(QString(), clock);
     // One result upload against a fresh emulator; its measured and wire time.
     const auto upload = [&](const char* name, double* measured, double* wire) {
-        db.exec(QStringLiteral("update ZOL_PigRaceData set BackTime=null, FlyTime=null, "
-                               "FlySpeed=null where PRingNo like 'BE-%'"));
+        db.exec(
+            QStringLiteral("update ZOL_PigRaceData set BackTime=null, FlyTime=null, "
+                           "FlySpeed=null where PRingNo like 'BE-%'"));
         QFile file(dir.filePath(QStringLiteral("%1.json").arg(name)));
         if (!file.open(QIODevice::WriteOnly)) {
             return false;
@@ -307,9 +311,9 @@ int main(int argc, char* argv[]) {
         file.close();
         const QString link = dir.filePath(name);
         QProcess emulator;
-        emulator.start(CLOCK_EMULATOR_PATH, {"--state", file.fileName(), "--link", link, "--log",
-                                             dir.filePath(QStringLiteral("%1.log").arg(name)),
-                                             "--pace"});
+        emulator.start(CLOCK_EMULATOR_PATH,
+                       {"--state", file.fileName(), "--link", link, "--log",
+                        dir.filePath(QStringLiteral("%1.log").arg(name)), "--pace"});
         if (!emulator.waitForReadyRead(5000) ||
             emulator.readLine().trimmed() != link.toLocal8Bit()) {
             return false;
@@ -326,6 +330,13 @@ int main(int argc, char* argv[]) {
         *wire = (counter.sent + counter.received) * kBitsPerByte / kBaud;
         emulator.terminate();
         emulator.waitForFinished(3000);
+        if (result != RunResult::Succeeded) {
+            fprintf(stderr, "%s\n", qPrintable(memo.text()));
+            QFile wireLog(dir.filePath(QStringLiteral("%1.log").arg(name)));
+            if (wireLog.open(QIODevice::ReadOnly)) {
+                fprintf(stderr, "%s\n", wireLog.readAll().right(1500).constData());
+            }
+        }
         return result == RunResult::Succeeded &&
                db.value(QStringLiteral("select count(BackTime) from ZOL_PigRaceData where "
                                        "PRingNo like 'BE-%'"))
@@ -361,8 +372,8 @@ int main(int argc, char* argv[]) {
         return Fail("the result upload with the board did not run through");
     }
     // The load runs its full course: one more poll round after the burst.
-    const qint64 until = std::max<qint64>(plan.burstStartMs + plan.burstMs, plan.pollMs) +
-                         plan.pollMs;
+    const qint64 until =
+        std::max<qint64>(plan.burstStartMs + plan.burstMs, plan.pollMs) + plan.pollMs;
     while (wall.elapsed() < until) {
         QThread::msleep(100);
     }
@@ -383,14 +394,16 @@ int main(int argc, char* argv[]) {
     board.stop();
 
     constexpr double kGoalMs = 50.0;
-    printf("phones %d every %d s      %6zu answers  p50 %6.2f ms  p99 %6.2f ms  (goal p99 %.0f "
-           "ms)  ratio %.2f\n",
-           plan.phones, plan.pollMs / 1000, phoneMs.size(), Percentile(phoneMs, 0.5),
-           Percentile(phoneMs, 0.99), kGoalMs, Percentile(phoneMs, 0.99) / kGoalMs);
-    printf("burst %d/s for %d s      %6zu answers  p50 %6.2f ms  p99 %6.2f ms  (goal p99 %.0f "
-           "ms)  ratio %.2f\n",
-           plan.burstPerSecond, plan.burstMs / 1000, burstMs.size(), Percentile(burstMs, 0.5),
-           Percentile(burstMs, 0.99), kGoalMs, Percentile(burstMs, 0.99) / kGoalMs);
+    printf(
+        "phones %d every %d s      %6zu answers  p50 %6.2f ms  p99 %6.2f ms  (goal p99 %.0f "
+        "ms)  ratio %.2f\n",
+        plan.phones, plan.pollMs / 1000, phoneMs.size(), Percentile(phoneMs, 0.5),
+        Percentile(phoneMs, 0.99), kGoalMs, Percentile(phoneMs, 0.99) / kGoalMs);
+    printf(
+        "burst %d/s for %d s      %6zu answers  p50 %6.2f ms  p99 %6.2f ms  (goal p99 %.0f "
+        "ms)  ratio %.2f\n",
+        plan.burstPerSecond, plan.burstMs / 1000, burstMs.size(), Percentile(burstMs, 0.5),
+        Percentile(burstMs, 0.99), kGoalMs, Percentile(burstMs, 0.99) / kGoalMs);
     printf("result upload alone       measured %7.3f s  wire %7.3f s  ratio %.2f\n", aloneS,
            aloneWire, aloneS / aloneWire);
     printf("result upload with board  measured %7.3f s  wire %7.3f s  (goal 1.10)  ratio %.2f\n",

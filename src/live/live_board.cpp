@@ -1,12 +1,12 @@
 #include "live_board.h"
 
 #include <QCryptographicHash>
-#include <algorithm>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
 #include <QSqlQuery>
+#include <algorithm>
 
 #include "data/database.h"
 #include "data/date_time.h"
@@ -64,8 +64,8 @@ QString JoinedOrNone(const QStringList& names) {
 
 QByteArray BoardFragment(const LiveBoardData& d, const QStringList& latest,
                          const QDateTime& readAt) {
-    QString top = QStringLiteral("<header>\n<h1>") + HtmlText(d.clubName) +
-                  QStringLiteral("</h1>\n");
+    QString top =
+        QStringLiteral("<header>\n<h1>") + HtmlText(d.clubName) + QStringLiteral("</h1>\n");
     if (!d.race.isValid()) {
         top += QStringLiteral("<p class=\"state\">No race to show yet.</p>\n</header>\n");
         top += QStringLiteral("<p class=\"live\">Last change seen at ") + TimeText(readAt.time()) +
@@ -100,8 +100,8 @@ QByteArray BoardFragment(const LiveBoardData& d, const QStringList& latest,
         QByteArray a = "data-ring=\"" + HtmlText(ring).toUtf8() + '"';
         if (fresh.contains(ring)) {
             a += " class=\"new\"";
-            latestText.insert(ring, row.value(1).trimmed() + QLatin1Char(' ') + ring + QLatin1Char(' ') +
-                                        row.value(5).trimmed());
+            latestText.insert(ring, row.value(1).trimmed() + QLatin1Char(' ') + ring +
+                                        QLatin1Char(' ') + row.value(5).trimmed());
         }
         attributes << a;
     }
@@ -154,9 +154,10 @@ QByteArray Page(const LiveBoardData& d, const QByteArray& fragment, const QByteA
         "<noscript><meta http-equiv=\"refresh\" content=\"30\"></noscript>\n<title>" +
         HtmlText(title).toUtf8() + "</title>\n<style>" + PublishedPageStyle() + kBoardStyle +
         "</style>\n</head>\n<body class=\"" + (screen ? "screen" : "phone") +
-        "\">\n<div id=\"board\" data-poll=\"" + QByteArray::number(screen ? 1 : pollSeconds) +
-        "\" data-etag=\"" + HtmlText(QString::fromLatin1(etag)).toUtf8() + "\">\n" + fragment +
-        "</div>\n<script>" + kScript + "</script>\n</body>\n</html>\n";
+        "\">\n<div id=\"board\" data-poll=\"" +
+        (screen ? QByteArray("0.5") : QByteArray::number(pollSeconds)) + "\" data-etag=\"" +
+        HtmlText(QString::fromLatin1(etag)).toUtf8() + "\">\n" + fragment + "</div>\n<script>" +
+        kScript + "</script>\n</body>\n</html>\n";
     return html;
 }
 
@@ -230,10 +231,10 @@ LiveBoardData ReadLiveBoard(TdmZOLF& db, const LiveRace& race) {
     while (arrivals.next()) {
         d.arrivalRings << arrivals.value(0).toString();
     }
-    const QList<QVariantList> counts = db.rows(
-        QStringLiteral("select count(*), count(BackTime) from ZOL_PigRaceData where "
-                       "LiberCode=? and substr(LiberDate,1,10)=?"),
-        key);
+    const QList<QVariantList> counts =
+        db.rows(QStringLiteral("select count(*), count(BackTime) from ZOL_PigRaceData where "
+                               "LiberCode=? and substr(LiberDate,1,10)=?"),
+                key);
     d.marked = counts.value(0).value(0).toInt();
     d.arrived = counts.value(0).value(1).toInt();
 
@@ -277,9 +278,9 @@ void ArrivalOrder::update(const LiveRace& race, const QStringList& rings) {
     }
     const QSet<QString> now(rings.begin(), rings.end());
     // An arrival taken back (corrected, or the race unlocked and changed) leaves the order.
-    if (now.size() != known_.size() || !std::all_of(order_.begin(), order_.end(), [&](const QString& r) {
-            return now.contains(r);
-        })) {
+    if (now.size() != known_.size() ||
+        !std::all_of(order_.begin(), order_.end(),
+                     [&](const QString& r) { return now.contains(r); })) {
         QStringList kept;
         for (const QString& r : order_) {
             if (now.contains(r)) {
@@ -334,9 +335,9 @@ LiveDocuments RenderLiveBoard(const LiveBoardData& d, const QStringList& latest,
     if (updated >= 0) {
         stable.truncate(updated);
     }
-    stable += QJsonDocument(QJsonObject{{QStringLiteral("latest"),
-                                         QJsonArray::fromStringList(latest)}})
-                  .toJson(QJsonDocument::Compact);
+    stable +=
+        QJsonDocument(QJsonObject{{QStringLiteral("latest"), QJsonArray::fromStringList(latest)}})
+            .toJson(QJsonDocument::Compact);
     const QByteArray etag =
         '"' + QCryptographicHash::hash(stable, QCryptographicHash::Sha256).toHex().left(20) + '"';
     o.insert(QStringLiteral("etag"), QString::fromLatin1(etag));

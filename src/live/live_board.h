@@ -28,7 +28,7 @@ struct LiveRace {
 LiveRace ChooseLiveRace(TdmZOLF& db, const QDate& today, const LiveRace& chosen = {});
 
 // A few values that change whenever what the board shows of the race may have changed (an
-// arrival stored, a clock read, the result locked): cheap enough to ask every half second.
+// arrival stored, a clock read, the result locked): cheap enough to ask several times a second.
 QString LiveFingerprint(TdmZOLF& db, const LiveRace& race);
 
 struct LiveBoardData {
@@ -36,8 +36,8 @@ struct LiveBoardData {
     LiveRace race;
     RacePage page;  // the ranking as the published page shows it, without the charts
     bool final = false;
-    int marked = 0;   // birds entered in the race
-    int arrived = 0;  // of them with an arrival
+    int marked = 0;          // birds entered in the race
+    int arrived = 0;         // of them with an arrival
     QStringList clocksRead;  // members whose clock was read after the race, as published
     QStringList clocksToRead;
     QStringList arrivalRings;  // rings with an arrival, by arrival time
@@ -66,8 +66,8 @@ struct LiveDocuments {
     QByteArray etag;        // of the JSON, quoted
 };
 // `latest`: rings to highlight, newest first. `pollSeconds`: how often the phone page asks.
-LiveDocuments RenderLiveBoard(const LiveBoardData& data, const QStringList& latest,
-                              int pollSeconds, const QDateTime& readAt);
+LiveDocuments RenderLiveBoard(const LiveBoardData& data, const QStringList& latest, int pollSeconds,
+                              const QDateTime& readAt);
 
 // The races the board can be set to show, the latest first (the last 40).
 QList<LiveRace> LiveRaceChoices(TdmZOLF& db);

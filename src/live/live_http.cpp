@@ -195,7 +195,7 @@ struct LiveTcpServer::Watch {
     explicit Watch(const LiveLimits& limits) : guard(limits) {}
     RequestGuard guard;
     QString address;
-    qint64 since = 0;  // the current request's start, or the last activity when idle
+    qint64 since = 0;     // the current request's start, or the last activity when idle
     qint64 leftover = 0;  // bytes the HTTP server left in the socket last time
     bool refused = false;
     bool wasMid = false;
@@ -238,7 +238,10 @@ void LiveTcpServer::incomingConnection(qintptr handle) {
                                    false, true, "Retry-After: 5\r\n"));
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         socket->disconnectFromHost();
-        QTimer::singleShot(2000, socket, [socket] { socket->abort(); socket->deleteLater(); });
+        QTimer::singleShot(2000, socket, [socket] {
+            socket->abort();
+            socket->deleteLater();
+        });
         return;
     }
     ++count;
@@ -389,9 +392,9 @@ bool LiveHttpServer::handleRequest(const QHttpServerRequest& request, QTcpSocket
             case LiveResource::Json: {
                 const QByteArray tag = "ETag: " + docs->etag + "\r\n";
                 const QByteArray asked = request.value("If-None-Match");
-                const bool same = !asked.isEmpty() && (asked.split(',').contains(docs->etag) ||
-                                                       asked.trimmed() == docs->etag ||
-                                                       asked.contains(docs->etag));
+                const bool same = !asked.isEmpty() &&
+                                  (asked.split(',').contains(docs->etag) ||
+                                   asked.trimmed() == docs->etag || asked.contains(docs->etag));
                 out = same ? LiveResponse(304, {}, {}, head, close, tag)
                            : LiveResponse(200, "application/json", docs->json, head, close, tag);
                 break;

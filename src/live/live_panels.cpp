@@ -118,8 +118,8 @@ void LiveSetupBox::changed() {
     LiveSettings live = ReadLiveSettings(*settings);
     live.enabled = chkLiveBoard->isChecked();
     live.port = spnLivePort->value();
-    live.listenOn =
-        cbbLiveInterface->currentIndex() == 1 ? LiveInterface::ThisPcOnly : LiveInterface::ClubNetwork;
+    live.listenOn = cbbLiveInterface->currentIndex() == 1 ? LiveInterface::ThisPcOnly
+                                                          : LiveInterface::ClubNetwork;
     const QStringList race = cbbLiveRace->currentData().toStringList();
     live.raceCode = race.value(0);
     live.raceDate = ParseDate(race.value(1));

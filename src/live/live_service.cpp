@@ -60,9 +60,8 @@ class LiveReader : public QObject {
                 opened_ = started;
             }
             const LiveRace race = ChooseLiveRace(*db_, clock_.today(), chosen_);
-            const QString print = race.liberCode + QLatin1Char('|') +
-                                  DateText(race.liberDate) + QLatin1Char('|') +
-                                  LiveFingerprint(*db_, race);
+            const QString print = race.liberCode + QLatin1Char('|') + DateText(race.liberDate) +
+                                  QLatin1Char('|') + LiveFingerprint(*db_, race);
             const qint64 now = QDateTime::currentMSecsSinceEpoch();
             if (print == lastPrint_ && now - lastFull_ < kFullReadMs) {
                 report(QString());
@@ -190,15 +189,14 @@ void LiveBoard::start(const LiveSettings& settings) {
         },
         Qt::BlockingQueuedConnection);
     if (!listening) {
-        QMetaObject::invokeMethod(server, [server] { delete server; },
-                                  Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            server, [server] { delete server; }, Qt::BlockingQueuedConnection);
         serverThread_.quit();
         serverThread_.wait();
         status_ = Status{};
-        const QString problem =
-            LiveText::tr("The live board could not start on port %1: %2")
-                .arg(settings.port)
-                .arg(error);
+        const QString problem = LiveText::tr("The live board could not start on port %1: %2")
+                                    .arg(settings.port)
+                                    .arg(error);
         log(problem);
         status_.problem = problem;
         emit statusChanged();
@@ -209,8 +207,7 @@ void LiveBoard::start(const LiveSettings& settings) {
         server, [this, server] { port_ = server->port(); }, Qt::BlockingQueuedConnection);
 
     readerThread_.start();
-    auto* reader =
-        new LiveReader(databaseFile_, clock_, settings, readIntervalMs_, server, this);
+    auto* reader = new LiveReader(databaseFile_, clock_, settings, readIntervalMs_, server, this);
     reader->moveToThread(&readerThread_);
     reader_ = reader;
     QMetaObject::invokeMethod(reader, [reader] { reader->begin(); });
@@ -224,16 +221,16 @@ void LiveBoard::start(const LiveSettings& settings) {
 void LiveBoard::stop() {
     if (reader_ != nullptr) {
         QObject* reader = reader_;
-        QMetaObject::invokeMethod(reader, [reader] { delete reader; },
-                                  Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            reader, [reader] { delete reader; }, Qt::BlockingQueuedConnection);
         reader_ = nullptr;
     }
     readerThread_.quit();
     readerThread_.wait();
     if (server_ != nullptr) {
         LiveHttpServer* server = server_;
-        QMetaObject::invokeMethod(server, [server] { delete server; },
-                                  Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            server, [server] { delete server; }, Qt::BlockingQueuedConnection);
         server_ = nullptr;
         log(QStringLiteral("Live board stopped"));
     }

@@ -11,7 +11,7 @@
 class Clock;
 
 // The live board while the program runs: the HTTP server on a thread of its own, and a reader
-// on another with its own database connection, which looks at the race twice a second and
+// on another with its own database connection, which looks at the race four times a second and
 // hands the server new pages when something changed. Neither holds the clock workflows'
 // connection, transaction or thread. A board that cannot start or read says so in its status
 // (Home shows it) and in the race-day log; race day goes on without it.
@@ -39,7 +39,7 @@ class LiveBoard : public QObject {
     quint16 port() const { return port_; }
     // The limits of the HTTP surface for the next start (tests and the bench narrow them).
     void setLimits(const LiveLimits& limits) { limits_ = limits; }
-    // How often the reader looks at the race (500 ms unless set).
+    // How often the reader looks at the race (250 ms unless set).
     void setReadIntervalMs(int ms) { readIntervalMs_ = ms; }
 
   signals:
@@ -57,7 +57,7 @@ class LiveBoard : public QObject {
     const Clock& clock_;
     QString logsDir_;
     LiveLimits limits_;
-    int readIntervalMs_ = 500;
+    int readIntervalMs_ = 250;
     LiveSettings settings_;
     Status status_;
     quint16 port_ = 0;

@@ -30,12 +30,13 @@ class HeadlessBrowser {
     // Starts the browser on `url` with a window of this size; false with the reason.
     bool start(const QString& url, int width, int height, QString* error) {
         process_.setProgram(program());
-        process_.setArguments(
-            {"--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-             "--disable-background-networking", "--disable-component-update", "--disable-sync",
-             "--user-data-dir=" + profile_.path(), "--remote-debugging-port=0",
-             QStringLiteral("--window-size=%1,%2").arg(width).arg(height), url});
-        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.setArguments({"--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                               "--no-first-run", "--disable-background-networking",
+                               "--disable-component-update", "--disable-sync",
+                               "--user-data-dir=" + profile_.path(), "--remote-debugging-port=0",
+                               QStringLiteral("--window-size=%1,%2").arg(width).arg(height), url});
+        process_.setStandardOutputFile(QProcess::nullDevice());
+        process_.setStandardErrorFile(QProcess::nullDevice());
         process_.start();
         if (!process_.waitForStarted(10000)) {
             *error = process_.errorString();
@@ -60,13 +61,12 @@ class HeadlessBrowser {
             *error = QStringLiteral("the browser did not open its DevTools port");
             return false;
         }
-        QObject::connect(&socket_, &QWebSocket::textMessageReceived,
-                         [this](const QString& text) {
-                             const QJsonObject o = QJsonDocument::fromJson(text.toUtf8()).object();
-                             if (o.contains("id")) {
-                                 replies_.insert(o.value("id").toInt(), o);
-                             }
-                         });
+        QObject::connect(&socket_, &QWebSocket::textMessageReceived, [this](const QString& text) {
+            const QJsonObject o = QJsonDocument::fromJson(text.toUtf8()).object();
+            if (o.contains("id")) {
+                replies_.insert(o.value("id").toInt(), o);
+            }
+        });
         QEventLoop loop;
         QObject::connect(&socket_, &QWebSocket::connected, &loop, &QEventLoop::quit);
         QTimer::singleShot(10000, &loop, &QEventLoop::quit);
@@ -78,7 +78,8 @@ class HeadlessBrowser {
         }
         // The page the browser opened, attached to.
         const QJsonObject targets = call("Target.getTargets", {}, {});
-        for (const QJsonValue& v : targets.value("result").toObject().value("targetInfos").toArray()) {
+        for (const QJsonValue& v :
+             targets.value("result").toObject().value("targetInfos").toArray()) {
             const QJsonObject info = v.toObject();
             if (info.value("type") == "page") {
                 const QJsonObject attached =
@@ -120,8 +121,7 @@ class HeadlessBrowser {
     // returns its session.
     QString openPhonePage(const QString& url, int width, int height) {
         const QJsonObject created = call("Target.createTarget", {{"url", url}}, {});
-        const QString target =
-            created.value("result").toObject().value("targetId").toString();
+        const QString target = created.value("result").toObject().value("targetId").toString();
         const QJsonObject attached =
             call("Target.attachToTarget", {{"targetId", target}, {"flatten", true}}, {});
         const QString session = attached.value("result").toObject().value("sessionId").toString();

@@ -182,9 +182,10 @@ void TestLive::raceWithoutArrivalsAndNoRace() {
     TestContext t;
     t.db->exec("insert into ZOL_ClubData (ClubID, ClubName, Mode) values('KC','Club',1)");
     Board b(t);
-    QVERIFY(WaitJson(b.port(), [](const QJsonObject& j) {
-                return j.value("club") == "Club";
-            }).value("html").toString().contains("No race to show yet."));
+    QVERIFY(WaitJson(b.port(), [](const QJsonObject& j) { return j.value("club") == "Club"; })
+                .value("html")
+                .toString()
+                .contains("No race to show yet."));
     t.db->exec("delete from ZOL_ClubData");
     seed(*t.db);
     // The race being read: the latest day, here the race nobody has arrived in yet.
@@ -207,7 +208,8 @@ void TestLive::etagAnswersNotModified() {
     const QByteArray etag = first.header("etag");
     QVERIFY(etag.startsWith('"') && etag.size() > 10);
     QCOMPARE(first.header("content-type"), "application/json");
-    const HttpReply same = Exchange(b.port(), Get("/board.json", "If-None-Match: " + etag + "\r\n"));
+    const HttpReply same =
+        Exchange(b.port(), Get("/board.json", "If-None-Match: " + etag + "\r\n"));
     QCOMPARE(same.status, 304);
     QVERIFY(same.body.isEmpty());
     const HttpReply head =
@@ -217,10 +219,12 @@ void TestLive::etagAnswersNotModified() {
     QVERIFY(head.body.isEmpty());
 
     // Dee's bird arrives: a new tag within two seconds.
-    t.db->exec("insert into ZOL_LoftLibPointDist (LiberCode, LoftNo, Miles, Yards) values "
-               "('1A','004',300,0)");
-    t.db->exec("update ZOL_PigRaceData set BackTime='2026-05-26 12:10:00.000', "
-               "FlyTime='05:10:00.000', FlySpeed=1700 where PRingNo='R5'");
+    t.db->exec(
+        "insert into ZOL_LoftLibPointDist (LiberCode, LoftNo, Miles, Yards) values "
+        "('1A','004',300,0)");
+    t.db->exec(
+        "update ZOL_PigRaceData set BackTime='2026-05-26 12:10:00.000', "
+        "FlyTime='05:10:00.000', FlySpeed=1700 where PRingNo='R5'");
     QElapsedTimer seen;
     seen.start();
     HttpReply next;
@@ -243,8 +247,8 @@ void TestLive::surface_data() {
     QTest::newRow("screen") << "GET /screen" + host << 200;
     QTest::newRow("query ignored") << "GET /screen?x=%3Cscript%3E" + host << 200;
     QTest::newRow("http/1.0") << QByteArray("GET /board.json HTTP/1.0\r\n\r\n") << 200;
-    for (const char* method : {"POST", "PUT", "DELETE", "PATCH", "OPTIONS", "TRACE", "CONNECT",
-                               "PROPFIND", "BREW"}) {
+    for (const char* method :
+         {"POST", "PUT", "DELETE", "PATCH", "OPTIONS", "TRACE", "CONNECT", "PROPFIND", "BREW"}) {
         QTest::newRow(method) << QByteArray(method) + " /" + host << 405;
     }
     QTest::newRow("post with body")
@@ -257,8 +261,8 @@ void TestLive::surface_data() {
     for (const char* path :
          {"/../../../../etc/passwd", "/%2e%2e/%2e%2e/etc/passwd", "/%2E%2E%2F%2E%2E%2Fetc%2Fpasswd",
           "/..%2f..%2f..%2fetc%2fpasswd", "/%252e%252e/etc/passwd", "/.%2e/.%2e/etc/passwd",
-          "/..\\..\\etc\\passwd", "/screen/../board.json", "/./", "//etc/passwd",
-          "/index.html", "/board.json/", "/%00", "/CMakeLists.txt", "/%c0%ae%c0%ae/etc/passwd"}) {
+          "/..\\..\\etc\\passwd", "/screen/../board.json", "/./", "//etc/passwd", "/index.html",
+          "/board.json/", "/%00", "/CMakeLists.txt", "/%c0%ae%c0%ae/etc/passwd"}) {
         QTest::newRow(path) << "GET " + QByteArray(path) + host << 404;
     }
     QTest::newRow("absolute form") << "GET http://b/etc/passwd" + host << 400;
@@ -270,8 +274,9 @@ void TestLive::surface_data() {
     QTest::newRow("control in header")
         << QByteArray("GET / HTTP/1.1\r\nHost: b\x01\r\n\r\n") << 400;
     QTest::newRow("long request line") << "GET /" + QByteArray(3000, 'a') + host << 414;
-    QTest::newRow("large header")
-        << "GET / HTTP/1.1\r\nHost: b\r\nX-A: " + QByteArray(9000, 'a') + "\r\n\r\n" << 431;
+    QTest::newRow("large header") << "GET / HTTP/1.1\r\nHost: b\r\nX-A: " + QByteArray(9000, 'a') +
+                                         "\r\n\r\n"
+                                  << 431;
     QByteArray many = "GET / HTTP/1.1\r\nHost: b\r\n";
     for (int i = 0; i < 100; ++i) {
         many += "X-" + QByteArray::number(i) + ": 1\r\n";
@@ -387,9 +392,9 @@ void TestLive::randomRequests() {
     const quint32 seedValue = QRandomGenerator::global()->generate();
     QRandomGenerator random(seedValue);
     const QList<QByteArray> methods{"GET", "HEAD", "POST", "get", "G\0T", "", "DELETE", "GETT"};
-    const QList<QByteArray> pieces{"/",  "..", "%2e", "%2f", "%00", "screen", "board.json",
-                                   "?",  "#",  "%",   "\\",  "/etc/passwd", "//", "\xff",
-                                   " ", "\r\n", "%25", "~"};
+    const QList<QByteArray> pieces{"/",          "..",   "%2e", "%2f",  "%00", "screen",
+                                   "board.json", "?",    "#",   "%",    "\\",  "/etc/passwd",
+                                   "//",         "\xff", " ",   "\r\n", "%25", "~"};
     int answered = 0;
     for (int i = 0; i < 400; ++i) {
         QByteArray req;
