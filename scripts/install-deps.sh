@@ -25,6 +25,9 @@ packages=(
     fonts-wqy-microhei
     # The club database on a PostgreSQL server: Qt's driver, and a private server for the tests.
     postgresql libqt6sql6-psql
+    # The live board on the club's network, and the QR code of its address on Home.
+    # (Debian 12's HTTP server build files need the WebSockets ones, which it does not pull in.)
+    qt6-httpserver-dev qt6-websockets-dev libqrencode-dev
 )
 if [ "${KESTRAVA_WITH_CLANG:-0}" = 1 ]; then
     packages+=(clang libclang-rt-14-dev)

@@ -3557,4 +3557,69 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
         <translation>Die Tabelle %1 hat %2 Zeilen in %3, aber %4 in der Kopie. Es wurde nichts kopiert.</translation>
     </message>
 </context>
+<context>
+    <name>LiveBoard</name>
+    <message>
+        <source>The live board could not start on port %1: %2</source>
+        <translation>Die Live-Tafel konnte auf Port %1 nicht starten: %2</translation>
+    </message>
+    <message>
+        <source>The live board cannot read the club&apos;s data: %1</source>
+        <translation>Die Live-Tafel kann die Daten des Vereins nicht lesen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LiveHomePanel</name>
+    <message>
+        <source>Live board</source>
+        <translation>Live-Tafel</translation>
+    </message>
+    <message>
+        <source>Members follow the arrivals at %1 (club-room screen: %1screen).</source>
+        <translation>Die Mitglieder verfolgen die Ankünfte unter %1 (Bildschirm im Vereinslokal: %1screen).</translation>
+    </message>
+    <message>
+        <source>Off. Switch it on in Setup to show the arrivals on the club&apos;s network.</source>
+        <translation>Aus. In der Einrichtung einschalten, um die Ankünfte im Netz des Vereins zu zeigen.</translation>
+    </message>
+    <message>
+        <source>QR code of %1</source>
+        <translation>QR-Code von %1</translation>
+    </message>
+</context>
+<context>
+    <name>LiveSetupBox</name>
+    <message>
+        <source>Live board :</source>
+        <translation>Live-Tafel :</translation>
+    </message>
+    <message>
+        <source>Show the arrivals live to members</source>
+        <translation>Die Ankünfte den Mitgliedern live zeigen</translation>
+    </message>
+    <message>
+        <source>The club&apos;s network</source>
+        <translation>Das Netz des Vereins</translation>
+    </message>
+    <message>
+        <source>This PC only</source>
+        <translation>Nur dieser PC</translation>
+    </message>
+    <message>
+        <source>The race being read</source>
+        <translation>Das Rennen, das gerade gelesen wird</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>Listen on :</source>
+        <translation>Lauschen auf :</translation>
+    </message>
+    <message>
+        <source>Race shown :</source>
+        <translation>Gezeigtes Rennen :</translation>
+    </message>
+</context>
 </TS>

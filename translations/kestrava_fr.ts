@@ -3557,4 +3557,69 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
         <translation>La table %1 a %2 lignes dans %3 mais %4 dans la copie. Rien n&apos;a été copié.</translation>
     </message>
 </context>
+<context>
+    <name>LiveBoard</name>
+    <message>
+        <source>The live board could not start on port %1: %2</source>
+        <translation>Le tableau en direct n&apos;a pas pu démarrer sur le port %1 : %2</translation>
+    </message>
+    <message>
+        <source>The live board cannot read the club&apos;s data: %1</source>
+        <translation>Le tableau en direct ne peut pas lire les données du club : %1</translation>
+    </message>
+</context>
+<context>
+    <name>LiveHomePanel</name>
+    <message>
+        <source>Live board</source>
+        <translation>Tableau en direct</translation>
+    </message>
+    <message>
+        <source>Members follow the arrivals at %1 (club-room screen: %1screen).</source>
+        <translation>Les membres suivent les arrivées sur %1 (écran du local : %1screen).</translation>
+    </message>
+    <message>
+        <source>Off. Switch it on in Setup to show the arrivals on the club&apos;s network.</source>
+        <translation>Désactivé. Activez-le dans Configuration pour afficher les arrivées sur le réseau du club.</translation>
+    </message>
+    <message>
+        <source>QR code of %1</source>
+        <translation>Code QR de %1</translation>
+    </message>
+</context>
+<context>
+    <name>LiveSetupBox</name>
+    <message>
+        <source>Live board :</source>
+        <translation>Tableau en direct :</translation>
+    </message>
+    <message>
+        <source>Show the arrivals live to members</source>
+        <translation>Montrer les arrivées en direct aux membres</translation>
+    </message>
+    <message>
+        <source>The club&apos;s network</source>
+        <translation>Le réseau du club</translation>
+    </message>
+    <message>
+        <source>This PC only</source>
+        <translation>Ce PC seulement</translation>
+    </message>
+    <message>
+        <source>The race being read</source>
+        <translation>La course en cours de lecture</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>Listen on :</source>
+        <translation>Écouter sur :</translation>
+    </message>
+    <message>
+        <source>Race shown :</source>
+        <translation>Course affichée :</translation>
+    </message>
+</context>
 </TS>

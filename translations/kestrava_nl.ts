@@ -3557,4 +3557,69 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
         <translation>De tabel %1 heeft %2 rijen in %3 maar %4 in de kopie. Er is niets gekopieerd.</translation>
     </message>
 </context>
+<context>
+    <name>LiveBoard</name>
+    <message>
+        <source>The live board could not start on port %1: %2</source>
+        <translation>Het live-bord kon niet starten op poort %1: %2</translation>
+    </message>
+    <message>
+        <source>The live board cannot read the club&apos;s data: %1</source>
+        <translation>Het live-bord kan de gegevens van de club niet lezen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LiveHomePanel</name>
+    <message>
+        <source>Live board</source>
+        <translation>Live-bord</translation>
+    </message>
+    <message>
+        <source>Members follow the arrivals at %1 (club-room screen: %1screen).</source>
+        <translation>Leden volgen de aankomsten op %1 (scherm in het clublokaal: %1screen).</translation>
+    </message>
+    <message>
+        <source>Off. Switch it on in Setup to show the arrivals on the club&apos;s network.</source>
+        <translation>Uit. Zet het aan in Instellingen om de aankomsten op het netwerk van de club te tonen.</translation>
+    </message>
+    <message>
+        <source>QR code of %1</source>
+        <translation>QR-code van %1</translation>
+    </message>
+</context>
+<context>
+    <name>LiveSetupBox</name>
+    <message>
+        <source>Live board :</source>
+        <translation>Live-bord :</translation>
+    </message>
+    <message>
+        <source>Show the arrivals live to members</source>
+        <translation>De aankomsten live aan de leden tonen</translation>
+    </message>
+    <message>
+        <source>The club&apos;s network</source>
+        <translation>Het netwerk van de club</translation>
+    </message>
+    <message>
+        <source>This PC only</source>
+        <translation>Alleen deze pc</translation>
+    </message>
+    <message>
+        <source>The race being read</source>
+        <translation>De wedvlucht die wordt ingelezen</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>Poort :</translation>
+    </message>
+    <message>
+        <source>Listen on :</source>
+        <translation>Luisteren op :</translation>
+    </message>
+    <message>
+        <source>Race shown :</source>
+        <translation>Getoonde wedvlucht :</translation>
+    </message>
+</context>
 </TS>

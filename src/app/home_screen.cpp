@@ -12,6 +12,7 @@
 
 #include "app/home_figures.h"
 #include "data/date_time.h"
+#include "live/live_panels.h"
 #include "widgets/sql_grid.h"
 
 namespace {
@@ -191,6 +192,7 @@ TfrmHome::TfrmHome(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     auto* state = new QHBoxLayout;
     state->addWidget(clocks, 1);
     state->addWidget(backup, 1);
+    state->addWidget(new LiveHomePanel(this), 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title);

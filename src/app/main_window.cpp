@@ -18,9 +18,11 @@
 
 #include "app/home_screen.h"
 #include "app/startup_backup.h"
+#include "clockops/clock_session.h"
 #include "data/local_settings.h"
 #include "federation/combined_result.h"
 #include "members/member_records.h"
+#include "live/live_service.h"
 #include "races/race_screen.h"
 #include "setup/setup_screen.h"
 #include "widgets/child_signals.h"
@@ -193,6 +195,10 @@ void TfrmMenu_V8_EU_TC::startUp() {
     // Members beyond the seasons the club keeps results with names for get neutral labels.
     guarded(ctx_.prompts,
             [this] { ApplyRetention(ctx_.db, ctx_.prompts, ctx_.clock, ctx_.paths.backupDir); });
+    // The live board, when it is switched on for this PC; Home shows how it runs.
+    auto* board = new LiveBoard(ctx_.db.fileName(), ctx_.clock,
+                                RaceDayLog::folderFor(ctx_.paths.dataDir), this);
+    board->apply(ReadLiveSettings(*OpenLocalSettings()));
     // The day's work is the first thing the secretary sees (after the backup, so that Home
     // shows it).
     if (current_ == nullptr) {

@@ -23,6 +23,14 @@ const char kStyle[] =
     "th{position:static}thead{display:table-header-group}tr,figure{break-inside:avoid}"
     "footer{display:none}a{color:inherit;text-decoration:none}}";
 
+}  // namespace
+
+const char* PublishedPageStyle() {
+    return kStyle;
+}
+
+namespace {
+
 QByteArray Head(const QString& title) {
     return QByteArrayLiteral(
                "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
@@ -81,6 +89,38 @@ QString PageStateText(const QByteArray& html) {
     return text;
 }
 
+QByteArray RankingTableHtml(const QStringList& titles, const QList<int>& rightAligned,
+                            const QList<QStringList>& rows,
+                            const QList<QByteArray>& rowAttributes) {
+    // The rows are many on a big race: written straight into bytes.
+    QByteArray html = "<div class=\"scroll\">\n<table>\n<thead><tr>";
+    QList<QByteArray> open;
+    for (int c = 0; c < titles.size(); ++c) {
+        const bool number = rightAligned.contains(c);
+        html += number ? "<th class=\"n\">" : "<th>";
+        html += HtmlText(titles[c]).toUtf8();
+        html += "</th>";
+        open << (number ? QByteArrayLiteral("<td class=\"n\">") : QByteArrayLiteral("<td>"));
+    }
+    html += "</tr></thead>\n<tbody>\n";
+    for (int r = 0; r < rows.size(); ++r) {
+        const QStringList& row = rows[r];
+        html += "<tr";
+        if (r < rowAttributes.size() && !rowAttributes[r].isEmpty()) {
+            html += ' ' + rowAttributes[r];
+        }
+        html += ">";
+        for (int c = 0; c < row.size(); ++c) {
+            html += c < open.size() ? open[c] : QByteArrayLiteral("<td>");
+            html += HtmlText(row[c].trimmed()).toUtf8();
+            html += "</td>";
+        }
+        html += "</tr>\n";
+    }
+    html += "</tbody>\n</table>\n</div>\n";
+    return html;
+}
+
 QByteArray RacePageHtml(const RacePage& page) {
     const QString date = page.liberDate.toString(QStringLiteral("yyyy-MM-dd"));
     QByteArray html = Head(page.clubName + QStringLiteral(" \u2013 ") + page.site +
@@ -98,27 +138,7 @@ QByteArray RacePageHtml(const RacePage& page) {
            QStringLiteral("</p>\n</header>\n");
     html += top.toUtf8();
 
-    // The rows are many on a big race: written straight into bytes.
-    html += "<div class=\"scroll\">\n<table>\n<thead><tr>";
-    QList<QByteArray> open;
-    for (int c = 0; c < page.titles.size(); ++c) {
-        const bool number = page.rightAligned.contains(c);
-        html += number ? "<th class=\"n\">" : "<th>";
-        html += HtmlText(page.titles[c]).toUtf8();
-        html += "</th>";
-        open << (number ? QByteArrayLiteral("<td class=\"n\">") : QByteArrayLiteral("<td>"));
-    }
-    html += "</tr></thead>\n<tbody>\n";
-    for (const QStringList& row : page.rows) {
-        html += "<tr>";
-        for (int c = 0; c < row.size(); ++c) {
-            html += c < open.size() ? open[c] : QByteArrayLiteral("<td>");
-            html += HtmlText(row[c].trimmed()).toUtf8();
-            html += "</td>";
-        }
-        html += "</tr>\n";
-    }
-    html += "</tbody>\n</table>\n</div>\n";
+    html += RankingTableHtml(page.titles, page.rightAligned, page.rows);
     if (!page.legend.isEmpty()) {
         html += "<p class=\"legend\">" + HtmlText(page.legend).toUtf8() + "</p>\n";
     }

@@ -42,6 +42,14 @@ QByteArray SeasonIndexHtml(const QString& clubName, int season, const QList<Inde
 // The result state a published race page shows ("Provisional", "Final (locked ...)"), read
 // from the page as RacePageHtml wrote it; empty when the page shows none.
 QString PageStateText(const QByteArray& html);
+// The ranking as the race page shows it: a table that scrolls sideways on a phone, every cell
+// escaped. `rowAttributes` (already safe HTML attribute text, empty for none) go on the rows'
+// <tr> elements, by row.
+QByteArray RankingTableHtml(const QStringList& titles, const QList<int>& rightAligned,
+                            const QList<QStringList>& rows,
+                            const QList<QByteArray>& rowAttributes = {});
+// The style sheet of the published pages, for other pages that must look the same.
+const char* PublishedPageStyle();
 
 // Text made safe inside HTML elements and attributes.
 QString HtmlText(const QString& text);

@@ -15,6 +15,7 @@
 
 #include "data/local_settings.h"
 #include "device/serial_ports.h"
+#include "live/live_panels.h"
 #include "races/distance_method.h"
 #include "widgets/edit_controls.h"
 #include "widgets/progress_dialog.h"
@@ -194,6 +195,8 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     grid->addWidget(printer, 2, 0);
     grid->addWidget(antenna, 2, 1);
     grid->addWidget(seat, 3, 1);
+    // The live board on the club's network belongs to this computer too.
+    grid->addWidget(new LiveSetupBox(ctx_.db, this), 3, 0);
     grid->setColumnStretch(2, 1);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(grid);
