@@ -17,7 +17,8 @@ struct RacePage {
     QString liberCode;  // liberation code
     QDate liberDate;
     QString liberationTime;   // "HH:mm:ss"
-    QString state;            // "Provisional" or "Final (locked ...)"
+    QString state;            // "Provisional" or "Final (locked ...)", as the club reads it
+    bool final = false;       // whether the result is locked
     QString summary;          // the result's summary line
     QStringList titles;       // the ranking's column titles
     QList<int> rightAligned;  // columns of numbers
@@ -42,6 +43,9 @@ QByteArray SeasonIndexHtml(const QString& clubName, int season, const QList<Inde
 // The result state a published race page shows ("Provisional", "Final (locked ...)"), read
 // from the page as RacePageHtml wrote it; empty when the page shows none.
 QString PageStateText(const QByteArray& html);
+
+// The pages' own texts (headings, links) are in the interface language, as is their lang
+// attribute.
 
 // Text made safe inside HTML elements and attributes.
 QString HtmlText(const QString& text);

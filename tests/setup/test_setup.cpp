@@ -142,7 +142,7 @@ void TestSetup::storingOnClose_data() {
                f.backupDays = "7d";
            })
         << false << seededRecord << seededKnown
-        << QStringList{"error: '7d' is not a valid integer value"};
+        << QStringList{QStringLiteral("error: ") + kBackupDaysRange};
     QTest::newRow("copies above five: error, nothing stored")
         << true << Edit([](ClubSetupFields& f) { f.copies = "9"; }) << false << seededRecord
         << seededKnown << QStringList{QStringLiteral("error: ") + kCopiesRange};
