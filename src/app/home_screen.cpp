@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/home_figures.h"
+#include "data/colours.h"
 #include "data/date_time.h"
 #include "widgets/sql_grid.h"
 
@@ -219,8 +220,7 @@ void TfrmHome::fill() {
     lblLastRace->setText(RaceText(f.lastRace, today, HomeText::tr("No race flown yet."), true));
     lblClocksSynch->setText(ClocksText(f));
     lblBackup->setText(BackupText(f));
-    lblBackup->setStyleSheet(f.backupWarning ? QStringLiteral("color: #b00000;") : QString());
-    lblClocksSynch->setStyleSheet(!f.clocksBehind.isEmpty() ? QStringLiteral("color: #b00000;")
-                                                            : QString());
+    lblBackup->setStyleSheet(f.backupWarning ? WarningStyle() : QString());
+    lblClocksSynch->setStyleSheet(!f.clocksBehind.isEmpty() ? WarningStyle() : QString());
     DBGrid1->load(ctx_.db, kClocksSql);
 }

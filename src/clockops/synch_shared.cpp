@@ -4,6 +4,7 @@
 
 #include "clock_texts.h"
 #include "data/app_context.h"
+#include "data/colours.h"
 
 ClockMemoView::ClockMemoView(const QString& objectName, QWidget* parent) : QPlainTextEdit(parent) {
     setObjectName(objectName);
@@ -16,22 +17,22 @@ ClockMemoView::ClockMemoView(const QString& objectName, QWidget* parent) : QPlai
 }
 
 void ClockMemoView::showMemo(const ClockMemo& memo) {
-    const char* colour = "white";
+    Rgb background = Palette::Base;
     switch (memo.colour()) {
         case ClockMemo::Colour::Yellow:
-            colour = "yellow";
+            background = Palette::MemoProgress;
             break;
         case ClockMemo::Colour::Red:
-            colour = "red";
+            background = Palette::MemoFailure;
             break;
         case ClockMemo::Colour::Lime:
-            colour = "lime";
+            background = Palette::MemoSuccess;
             break;
         case ClockMemo::Colour::Plain:
             break;
     }
-    setStyleSheet(QStringLiteral("QPlainTextEdit { background-color: %1; color: black; }")
-                      .arg(QLatin1String(colour)));
+    setStyleSheet(QStringLiteral("QPlainTextEdit { background-color: %1; color: %2; }")
+                      .arg(background.name(), Palette::MemoText.name()));
     // The memo holds the workflow's English lines; the secretary reads them in her language.
     const QString shown = ShownClockText(memo.text());
     if (toPlainText() != shown) {
