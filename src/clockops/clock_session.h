@@ -186,6 +186,9 @@ struct ClockRun {
     // up (the clock is read again).
     void commit() const;
     void errorLine(const QString& text);
+    // A line already in the interface language (a port's refusal): shown as it is, and
+    // written to the race-day log in English.
+    void errorLine(const QString& shown, const QString& english);
     // Throws RunFailed with the line when the last device operation failed on the link.
     void endOnLinkFailure(const QString& line) const;
 };
