@@ -19,6 +19,7 @@
 #include "members/member_records.h"
 #include "races/race_screen.h"
 #include "setup/setup_screen.h"
+#include "widgets/accessible_names.h"
 #include "widgets/child_signals.h"
 
 namespace {
@@ -227,6 +228,7 @@ bool TfrmMenu_V8_EU_TC::showScreen(ScreenId id) {
             [this](ScreenId wanted) { guarded(ctx_.prompts, [&] { showScreen(wanted); }); },
             Qt::QueuedConnection);
     }
+    NameControls(current_);  // for a screen reader: every control of the screen named
     current_->setAutoFillBackground(true);  // the screen covers the panel's backdrop
     scroller_->setWidget(current_);
     pnlMain->layout()->addWidget(scroller_);
