@@ -203,6 +203,10 @@ QByteArray ChartSvg(QChart* chart, const QSize& size) {
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
     svg.setSize(size);
+    // What a screen reader says of the picture: its title, not the generator's "Generated
+    // with Qt".
+    svg.setTitle(chart->title());
+    svg.setDescription(chart->title());
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setTitle(chart->title());
     {
