@@ -155,7 +155,7 @@ void TestSetup::storingOnClose_data() {
                f.copies = "2 ";
            })
         << false << seededRecord << seededKnown
-        << QStringList{"error: '2 ' is not a valid integer value"};
+        << QStringList{QStringLiteral("error: ") + kCopiesRange};
 }
 
 void TestSetup::storingOnClose() {
@@ -220,12 +220,12 @@ void TestSetup::screenFillsLocksAndRefusesBadNumbers() {
     QVERIFY(name->isEnabled() && abbreviation->isEnabled());
     QCOMPARE(abbreviation->text(), QStringLiteral("AB"));
 
-    // A backup age that is not a number: the error shows and the screen stays open.
+    // A backup age that is not a number: the error naming the field shows and the screen
+    // stays open.
     days->setText(QStringLiteral("x"));
     QVERIFY(!screen.close());
     QVERIFY(screen.isVisible());
-    QCOMPARE(t.prompts.of(QStringLiteral("error")),
-             QStringList({"'x' is not a valid integer value"}));
+    QCOMPARE(t.prompts.of(QStringLiteral("error")), QStringList({kBackupDaysRange}));
     QCOMPARE(ClubRecords(*t.db), QStringList({"NRPU|HF|Harbour Flyers|Old Road|1|7|2"}));
     // The up-down steps from a number within its limits.
     days->setText(QStringLiteral("100"));
@@ -288,8 +288,8 @@ void TestSetup::tabOrderAndNumberBoxes() {
     }
     QCOMPARE(order, QStringList({"edtClubName", "edtClubAbbt", "cbbClubName", "edtClubStreet",
                                  "edtClubToneCity", "edtPostCode", "edtAssociation", "cbbLangue",
-                                 "cbbMode", "cbbDistanceMethod", "edtDay", "btnLoadBk",
-                                 "btnBackNow", "edtCopies"}));
+                                 "cbbMode", "cbbDistanceMethod", "chkLargerText", "edtDay",
+                                 "btnLoadBk", "btnBackNow", "edtCopies"}));
 
     auto* days = screen.findChild<QLineEdit*>(QStringLiteral("edtDay"));
     auto* copies = screen.findChild<QLineEdit*>(QStringLiteral("edtCopies"));
