@@ -280,7 +280,7 @@ void TestSetup::tabOrderAndNumberBoxes() {
     auto* name = screen.findChild<QLineEdit*>(QStringLiteral("edtClubName"));
     QTRY_COMPARE(QApplication::focusWidget(), name);
     QStringList order;
-    for (int i = 0; i < 14; ++i) {
+    for (int i = 0; i < 15; ++i) {
         QWidget* focus = QApplication::focusWidget();
         // The known-club list is focused through its text box.
         order << (focus->objectName().isEmpty() ? focus->parentWidget() : focus)->objectName();
