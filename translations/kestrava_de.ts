@@ -997,20 +997,12 @@ kestrava --add-club-login LOGIN --club %1</translation>
         <translation>Ein Pool braucht einen Namen.</translation>
     </message>
     <message>
-        <source>The stake of pool %1 cannot be negative.</source>
-        <translation>Der Einsatz des Pools %1 darf nicht negativ sein.</translation>
-    </message>
-    <message>
         <source>The prize split of pool %1 adds up to %2 %, not 100 %.</source>
         <translation>Die Preisverteilung des Pools %1 ergibt %2 %, nicht 100 %.</translation>
     </message>
     <message>
         <source>Pool %1 pays one prize per how many birds? Give a number of 1 or more.</source>
         <translation>Pool %1 zahlt einen Preis auf wie viele Tauben? Geben Sie eine Zahl ab 1 an.</translation>
-    </message>
-    <message>
-        <source>The deduction of pool %1 must lie from 0 to 100 %.</source>
-        <translation>Der Abzug des Pools %1 muss zwischen 0 und 100 % liegen.</translation>
     </message>
     <message>
         <source>The nominated birds counted in pool %1 cannot be negative.</source>
@@ -1091,6 +1083,50 @@ kestrava --add-club-login LOGIN --club %1</translation>
     <message>
         <source>%1 is not one of the club&apos;s race types.</source>
         <translation>%1 ist keine Flugart des Vereins.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2 (%3): &apos;%4&apos; does not enter a bird; type x, 1 or yes to enter it, or leave the cell empty.</source>
+        <translation>Zeile %1, Spalte %2 (%3): „%4“ setzt keine Taube ein; geben Sie x, 1 oder ja ein, um sie einzusetzen, oder lassen Sie die Zelle leer.</translation>
+    </message>
+    <message>
+        <source>The sheet holds %1 rings of %2 lofts (%3).
+It replaces every earlier entry (%4) and nomination (%5) of these lofts; nominations keep the numbers written in the sheet.
+
+Store the sheet&apos;s entries?</source>
+        <translation>Das Blatt enthält %1 Ringe von %2 Schlägen (%3).
+Es ersetzt jeden früheren Einsatz (%4) und Tipp (%5) dieser Schläge; Tipps behalten die Nummern aus dem Blatt.
+
+Die Einsätze des Blatts speichern?</translation>
+    </message>
+    <message>
+        <source>Pool %1 needs a stake of more than 0.00 per bird.</source>
+        <translation>Der Pool %1 braucht einen Einsatz von mehr als 0.00 je Taube.</translation>
+    </message>
+    <message>
+        <source>The deduction of pool %1 must lie from 0 to less than 100 %.</source>
+        <translation>Der Abzug des Pools %1 muss zwischen 0 und weniger als 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>Pool %1 has a stake of %2 per bird. Is that right?</source>
+        <translation>Einsatzkasse %1 hat einen Einsatz von %2 je Taube. Stimmt das?</translation>
+    </message>
+    <message>
+        <source>Pool %1: %2 entries of %3 lofts</source>
+        <translation>Einsatzkasse %1: %2 Einsätze von %3 Schlägen</translation>
+    </message>
+    <message>
+        <source>These pools are removed, and their entries with them:
+%1
+
+Save the pools and remove these entries?</source>
+        <translation>Diese Einsatzkassen werden entfernt, mit ihren Einsätzen:
+%1
+
+Die Einsatzkassen speichern und diese Einsätze entfernen?</translation>
     </message>
 </context>
 <context>
@@ -2216,24 +2252,6 @@ kestrava --add-club-login LOGIN --club %1</translation>
         </translation>
     </message>
     <message>
-        <source>Personal data this program holds: each member&apos;s name, street, town, post code, telephone, loft number and loft coordinates, their clocks, rings, race entries, clock times, distances, pool entries and payouts, championship standings, and the history of changes to race entries with the login that made them.
-
-Why: to run the club and its races (members, clocks, results and prizes).
-
-Where: in the club&apos;s database on this PC (Kestrava_Europe.db in the data folder) or on the club&apos;s database server, and in the backups in the Backup folder beside the data folder.
-
-What leaves the club: published results (web pages, CSV, the live board, printed lists, the federation&apos;s combined result) show each member&apos;s name as they chose (full name, initials and surname, or the loft number only) and their town only if they allow it; never their street, post code, telephone, e-mail or coordinates. The federation&apos;s exchange files carry what the federation needs to compute results.
-
-How long: results stay with names for the seasons the club sets in Setup (all of them unless set); older ones are then shown under neutral labels. A member may ask for everything the club holds about them (Members, &quot;What We Hold About This Member&quot;) and a former member may be erased (Members, &quot;Erase Former Member&quot;); backups made before keep their data until they are deleted.</source>
-        <translation>Personenbezogene Daten, die dieses Programm speichert: von jedem Mitglied Name, Straße, Wohnort, Postleitzahl, Telefon, Schlagnummer und Schlagkoordinaten, seine Uhren, Ringe, Einsätze, Uhrzeiten, Entfernungen, Einsätze und Auszahlungen der Pools, Meisterschaftsstände sowie der Verlauf der Änderungen an Einsätzen mit der Anmeldung, die sie vornahm.
-
-Wozu: um den Verein und seine Flüge zu führen (Mitglieder, Uhren, Ergebnisse und Preise).
-
-Wo: in der Datenbank des Vereins auf diesem PC (Kestrava_Europe.db im Datenordner) oder auf dem Datenbankserver des Vereins, und in den Sicherungen im Ordner Backup neben dem Datenordner.
-
-Was den Verein verlässt: veröffentlichte Ergebnisse (Webseiten, CSV, die Live-Tafel, gedruckte Listen, das Gesamtergebnis des Verbands) zeigen den Namen jedes Mitglieds so, wie es gewählt hat (vollständiger Name, Initialen und Nachname oder nur die Schlagnummer), und den Wohnort nur, wenn es das erlaubt; nie Straße, Postleitzahl, Telefon, E-Mail oder Koordinaten. Die Austauschdateien für den Verband enthalten, was der Verband zur Berechnung der Ergebnisse braucht.
-
-Wie lange: Ergebnisse bleiben so viele Saisons mit Namen, wie der Verein in Setup einstellt (alle, solange nichts eingestellt ist); ältere werden dann unter neutralen Bezeichnungen gezeigt. Ein Mitglied kann alles erfragen, was der Verein über es speichert (Mitglieder, &quot;Was wir über dieses Mitglied speichern&quot;), und ein ehemaliges Mitglied kann gelöscht werden (Mitglieder, &quot;Ehemaliges Mitglied löschen&quot;); zuvor gemachte Sicherungen behalten seine Daten, bis sie gelöscht werden.</translation>
         <source>The blanks around the loft number were removed: it is saved as &quot;%1&quot;.</source>
         <translation>Die Leerzeichen um die Schlagnummer wurden entfernt: sie wird als „%1“ gespeichert.</translation>
     </message>
@@ -2252,6 +2270,26 @@ Wie lange: Ergebnisse bleiben so viele Saisons mit Namen, wie der Verein in Setu
     <message>
         <source>Rows not imported: %1 hold a formula without a value: open and save the sheet in a spreadsheet program first.</source>
         <translation>Zeilen nicht eingelesen: %1 enthalten eine Formel ohne Wert: öffnen und speichern Sie das Blatt zuerst in einer Tabellenkalkulation.</translation>
+    </message>
+    <message>
+        <source>Personal data this program holds: each member&apos;s name, street, town, post code, telephone, loft number and loft coordinates, their clocks, rings, race entries, clock times, distances, pool entries and payouts, championship standings, and the history of changes to race entries with the login that made them.
+
+Why: to run the club and its races (members, clocks, results and prizes).
+
+Where: in the club&apos;s database on this PC (Kestrava_Europe.db in the data folder) or on the club&apos;s database server, and in the backups in the Backup folder beside the data folder.
+
+What leaves the club: published results (web pages, CSV, the live board, printed lists, the federation&apos;s combined result) show each member&apos;s name as they chose (full name, initials and surname, or the loft number only) and their town only if they allow it; never their street, post code, telephone, e-mail or coordinates. The federation&apos;s exchange files carry what the federation needs to compute results.
+
+How long: results stay with names for the seasons the club sets in Setup (all of them unless set); older ones are then shown under neutral labels. A member may ask for everything the club holds about them (Members, &quot;What We Hold About This Member&quot;) and a former member may be erased (Members, &quot;Erase Former Member&quot;); backups made before keep their data until they are deleted.</source>
+        <translation>Personenbezogene Daten, die dieses Programm speichert: von jedem Mitglied Name, Straße, Wohnort, Postleitzahl, Telefon, Schlagnummer und Schlagkoordinaten, seine Uhren, Ringe, Einsätze, Uhrzeiten, Entfernungen, Einsätze und Auszahlungen der Pools, Meisterschaftsstände sowie der Verlauf der Änderungen an Einsätzen mit der Anmeldung, die sie vornahm.
+
+Wozu: um den Verein und seine Flüge zu führen (Mitglieder, Uhren, Ergebnisse und Preise).
+
+Wo: in der Datenbank des Vereins auf diesem PC (Kestrava_Europe.db im Datenordner) oder auf dem Datenbankserver des Vereins, und in den Sicherungen im Ordner Backup neben dem Datenordner.
+
+Was den Verein verlässt: veröffentlichte Ergebnisse (Webseiten, CSV, die Live-Tafel, gedruckte Listen, das Gesamtergebnis des Verbands) zeigen den Namen jedes Mitglieds so, wie es gewählt hat (vollständiger Name, Initialen und Nachname oder nur die Schlagnummer), und den Wohnort nur, wenn es das erlaubt; nie Straße, Postleitzahl, Telefon, E-Mail oder Koordinaten. Die Austauschdateien für den Verband enthalten, was der Verband zur Berechnung der Ergebnisse braucht.
+
+Wie lange: Ergebnisse bleiben so viele Saisons mit Namen, wie der Verein in Setup einstellt (alle, solange nichts eingestellt ist); ältere werden dann unter neutralen Bezeichnungen gezeigt. Ein Mitglied kann alles erfragen, was der Verein über es speichert (Mitglieder, &quot;Was wir über dieses Mitglied speichern&quot;), und ein ehemaliges Mitglied kann gelöscht werden (Mitglieder, &quot;Ehemaliges Mitglied löschen&quot;); zuvor gemachte Sicherungen behalten seine Daten, bis sie gelöscht werden.</translation>
     </message>
 </context>
 <context>
@@ -2307,41 +2345,6 @@ Wie lange: Ergebnisse bleiben so viele Saisons mit Namen, wie der Verein in Setu
     <message>
         <source>Add/Edit Other Clock     </source>
         <translation>Andere Uhr hinzufügen/ändern     </translation>
-    </message>
-</context>
-<context>
-    <name>PoolDefinition</name>
-    <message>
-        <source>A pool needs a name.</source>
-        <translation>Ein Pool braucht einen Namen.</translation>
-    </message>
-    <message>
-        <source>Pool %1 needs a stake of more than 0.00 per bird.</source>
-        <translation>Der Pool %1 braucht einen Einsatz von mehr als 0.00 je Taube.</translation>
-    </message>
-    <message>
-        <source>The prize split of pool %1 adds up to %2 %, not 100 %.</source>
-        <translation>Die Preisverteilung des Pools %1 ergibt %2 %, nicht 100 %.</translation>
-    </message>
-    <message>
-        <source>Pool %1 pays one prize per how many birds? Give a number of 1 or more.</source>
-        <translation>Pool %1 zahlt einen Preis auf wie viele Tauben? Geben Sie eine Zahl ab 1 an.</translation>
-    </message>
-    <message>
-        <source>The deduction of pool %1 must lie from 0 to less than 100 %.</source>
-        <translation>Der Abzug des Pools %1 muss zwischen 0 und weniger als 100 % liegen.</translation>
-    </message>
-    <message>
-        <source>The nominated birds counted in pool %1 cannot be negative.</source>
-        <translation>Die gezählten nominierten Tauben im Pool %1 dürfen nicht negativ sein.</translation>
-    </message>
-    <message>
-        <source>The stake of pool %1 cannot be negative.</source>
-        <translation>Der Einsatz des Pools %1 darf nicht negativ sein.</translation>
-    </message>
-    <message>
-        <source>The deduction of pool %1 must lie from 0 to 100 %.</source>
-        <translation>Der Abzug des Pools %1 muss zwischen 0 und 100 % liegen.</translation>
     </message>
 </context>
 <context>
@@ -3145,8 +3148,6 @@ Diese Änderungen speichern?</translation>
         <translation>%1 Ringnummern mit mehr als %2 Zeichen wurden in der WinSpeed-Datei gekürzt; %3 Gruppen davon wurden dort zu einer Ringnummer. Die vollständige Liste steht unten.</translation>
     </message>
     <message>
-        <source>Ring %1 is stored with an arrival before the liberation: its flying time is %2 and it gets no speed. Check the date and time typed.</source>
-        <translation>Ring %1 ist mit einer Ankunft vor dem Auflass gespeichert: seine Flugzeit ist %2, und er erhält keine Geschwindigkeit. Prüfen Sie das eingegebene Datum und die Uhrzeit.</translation>
         <source>degrees</source>
         <translation>Grad</translation>
     </message>
@@ -3280,6 +3281,10 @@ Diese Änderungen speichern?</translation>
     <message>
         <source>Dist</source>
         <translation>Entf.</translation>
+    </message>
+    <message>
+        <source>Ring %1 is stored with an arrival before the liberation: its flying time is %2 and it gets no speed. Check the date and time typed.</source>
+        <translation>Ring %1 ist mit einer Ankunft vor dem Auflass gespeichert: seine Flugzeit ist %2, und er erhält keine Geschwindigkeit. Prüfen Sie das eingegebene Datum und die Uhrzeit.</translation>
     </message>
 </context>
 <context>
@@ -4083,10 +4088,12 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
         <translation>Mitglieder, deren Ergebnisse alle vor diesen Saisons liegen, werden ab dem nächsten Start unter neutralen Bezeichnungen gezeigt. 0 behält jede Saison mit Namen.</translation>
     </message>
     <message>
-        <source>Seasons kept with names (0 = all) :</source>
-        <translation>Saisons mit Namen behalten (0 = alle) :</translation>
         <source>&amp;Larger text</source>
         <translation>&amp;Größere Schrift</translation>
+    </message>
+    <message>
+        <source>Seasons kept with names (0 = all) :</source>
+        <translation>Saisons mit Namen behalten (0 = alle) :</translation>
     </message>
 </context>
 <context>

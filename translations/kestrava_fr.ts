@@ -997,20 +997,12 @@ kestrava --add-club-login LOGIN --club %1</translation>
         <translation>Une poule doit avoir un nom.</translation>
     </message>
     <message>
-        <source>The stake of pool %1 cannot be negative.</source>
-        <translation>La mise de la poule %1 ne peut pas être négative.</translation>
-    </message>
-    <message>
         <source>The prize split of pool %1 adds up to %2 %, not 100 %.</source>
         <translation>La répartition des prix de la poule %1 fait %2 %, pas 100 %.</translation>
     </message>
     <message>
         <source>Pool %1 pays one prize per how many birds? Give a number of 1 or more.</source>
         <translation>La poule %1 paie un prix pour combien de pigeons ? Indiquez un nombre de 1 ou plus.</translation>
-    </message>
-    <message>
-        <source>The deduction of pool %1 must lie from 0 to 100 %.</source>
-        <translation>La retenue de la poule %1 doit être comprise entre 0 et 100 %.</translation>
     </message>
     <message>
         <source>The nominated birds counted in pool %1 cannot be negative.</source>
@@ -1091,6 +1083,50 @@ kestrava --add-club-login LOGIN --club %1</translation>
     <message>
         <source>%1 is not one of the club&apos;s race types.</source>
         <translation>%1 n&apos;est pas un type de concours de la société.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2 (%3): &apos;%4&apos; does not enter a bird; type x, 1 or yes to enter it, or leave the cell empty.</source>
+        <translation>Ligne %1, colonne %2 (%3) : « %4 » n&apos;engage pas de pigeon ; tapez x, 1 ou oui pour l&apos;engager, ou laissez la cellule vide.</translation>
+    </message>
+    <message>
+        <source>The sheet holds %1 rings of %2 lofts (%3).
+It replaces every earlier entry (%4) and nomination (%5) of these lofts; nominations keep the numbers written in the sheet.
+
+Store the sheet&apos;s entries?</source>
+        <translation>La feuille contient %1 bagues de %2 colombiers (%3).
+Elle remplace tout engagement (%4) et toute désignation (%5) antérieurs de ces colombiers ; les désignations gardent les numéros de la feuille.
+
+Enregistrer les engagements de la feuille ?</translation>
+    </message>
+    <message>
+        <source>Pool %1 needs a stake of more than 0.00 per bird.</source>
+        <translation>La poule %1 demande une mise de plus de 0.00 par pigeon.</translation>
+    </message>
+    <message>
+        <source>The deduction of pool %1 must lie from 0 to less than 100 %.</source>
+        <translation>La retenue de la poule %1 doit être comprise entre 0 et moins de 100 %.</translation>
+    </message>
+    <message>
+        <source>Pool %1 has a stake of %2 per bird. Is that right?</source>
+        <translation>La poule %1 a une mise de %2 par pigeon. Est-ce exact ?</translation>
+    </message>
+    <message>
+        <source>Pool %1: %2 entries of %3 lofts</source>
+        <translation>Poule %1 : %2 engagements de %3 colombiers</translation>
+    </message>
+    <message>
+        <source>These pools are removed, and their entries with them:
+%1
+
+Save the pools and remove these entries?</source>
+        <translation>Ces poules sont supprimées, et leurs engagements avec elles :
+%1
+
+Enregistrer les poules et supprimer ces engagements ?</translation>
     </message>
 </context>
 <context>
@@ -2216,24 +2252,6 @@ kestrava --add-club-login LOGIN --club %1</translation>
         </translation>
     </message>
     <message>
-        <source>Personal data this program holds: each member&apos;s name, street, town, post code, telephone, loft number and loft coordinates, their clocks, rings, race entries, clock times, distances, pool entries and payouts, championship standings, and the history of changes to race entries with the login that made them.
-
-Why: to run the club and its races (members, clocks, results and prizes).
-
-Where: in the club&apos;s database on this PC (Kestrava_Europe.db in the data folder) or on the club&apos;s database server, and in the backups in the Backup folder beside the data folder.
-
-What leaves the club: published results (web pages, CSV, the live board, printed lists, the federation&apos;s combined result) show each member&apos;s name as they chose (full name, initials and surname, or the loft number only) and their town only if they allow it; never their street, post code, telephone, e-mail or coordinates. The federation&apos;s exchange files carry what the federation needs to compute results.
-
-How long: results stay with names for the seasons the club sets in Setup (all of them unless set); older ones are then shown under neutral labels. A member may ask for everything the club holds about them (Members, &quot;What We Hold About This Member&quot;) and a former member may be erased (Members, &quot;Erase Former Member&quot;); backups made before keep their data until they are deleted.</source>
-        <translation>Données personnelles que ce programme détient : pour chaque membre, nom, rue, localité, code postal, téléphone, numéro et coordonnées du colombier, ses constateurs, bagues, enlogements, heures de constatation, distances, mises et gains aux poules, classements des championnats, et l&apos;historique des modifications des enlogements avec l&apos;identifiant qui les a faites.
-
-Pourquoi : pour gérer le club et ses concours (membres, constateurs, résultats et prix).
-
-Où : dans la base de données du club sur ce PC (Kestrava_Europe.db dans le dossier de données) ou sur le serveur de base de données du club, et dans les sauvegardes du dossier Backup à côté du dossier de données.
-
-Ce qui sort du club : les résultats publiés (pages web, CSV, le tableau en direct, les listes imprimées, le résultat combiné de la fédération) montrent le nom de chaque membre selon son choix (nom complet, initiales et nom, ou numéro de colombier seulement) et sa localité seulement s&apos;il l&apos;autorise ; jamais sa rue, son code postal, son téléphone, son e-mail ou ses coordonnées. Les fichiers d&apos;échange de la fédération contiennent ce dont la fédération a besoin pour calculer les résultats.
-
-Combien de temps : les résultats restent avec les noms pendant le nombre de saisons que le club fixe dans Setup (toutes, sauf réglage) ; les plus anciens apparaissent ensuite sous des étiquettes neutres. Un membre peut demander tout ce que le club détient sur lui (Membres, « Ce que nous détenons sur ce membre ») et un ancien membre peut être effacé (Membres, « Effacer un ancien membre ») ; les sauvegardes faites auparavant gardent ses données jusqu&apos;à leur suppression.</translation>
         <source>The blanks around the loft number were removed: it is saved as &quot;%1&quot;.</source>
         <translation>Les espaces autour du numéro de colombier ont été retirés : il est enregistré comme « %1 ».</translation>
     </message>
@@ -2252,6 +2270,26 @@ Combien de temps : les résultats restent avec les noms pendant le nombre de sai
     <message>
         <source>Rows not imported: %1 hold a formula without a value: open and save the sheet in a spreadsheet program first.</source>
         <translation>Lignes non importées : %1 contiennent une formule sans valeur : ouvrez et enregistrez d&apos;abord la feuille dans un tableur.</translation>
+    </message>
+    <message>
+        <source>Personal data this program holds: each member&apos;s name, street, town, post code, telephone, loft number and loft coordinates, their clocks, rings, race entries, clock times, distances, pool entries and payouts, championship standings, and the history of changes to race entries with the login that made them.
+
+Why: to run the club and its races (members, clocks, results and prizes).
+
+Where: in the club&apos;s database on this PC (Kestrava_Europe.db in the data folder) or on the club&apos;s database server, and in the backups in the Backup folder beside the data folder.
+
+What leaves the club: published results (web pages, CSV, the live board, printed lists, the federation&apos;s combined result) show each member&apos;s name as they chose (full name, initials and surname, or the loft number only) and their town only if they allow it; never their street, post code, telephone, e-mail or coordinates. The federation&apos;s exchange files carry what the federation needs to compute results.
+
+How long: results stay with names for the seasons the club sets in Setup (all of them unless set); older ones are then shown under neutral labels. A member may ask for everything the club holds about them (Members, &quot;What We Hold About This Member&quot;) and a former member may be erased (Members, &quot;Erase Former Member&quot;); backups made before keep their data until they are deleted.</source>
+        <translation>Données personnelles que ce programme détient : pour chaque membre, nom, rue, localité, code postal, téléphone, numéro et coordonnées du colombier, ses constateurs, bagues, enlogements, heures de constatation, distances, mises et gains aux poules, classements des championnats, et l&apos;historique des modifications des enlogements avec l&apos;identifiant qui les a faites.
+
+Pourquoi : pour gérer le club et ses concours (membres, constateurs, résultats et prix).
+
+Où : dans la base de données du club sur ce PC (Kestrava_Europe.db dans le dossier de données) ou sur le serveur de base de données du club, et dans les sauvegardes du dossier Backup à côté du dossier de données.
+
+Ce qui sort du club : les résultats publiés (pages web, CSV, le tableau en direct, les listes imprimées, le résultat combiné de la fédération) montrent le nom de chaque membre selon son choix (nom complet, initiales et nom, ou numéro de colombier seulement) et sa localité seulement s&apos;il l&apos;autorise ; jamais sa rue, son code postal, son téléphone, son e-mail ou ses coordonnées. Les fichiers d&apos;échange de la fédération contiennent ce dont la fédération a besoin pour calculer les résultats.
+
+Combien de temps : les résultats restent avec les noms pendant le nombre de saisons que le club fixe dans Setup (toutes, sauf réglage) ; les plus anciens apparaissent ensuite sous des étiquettes neutres. Un membre peut demander tout ce que le club détient sur lui (Membres, « Ce que nous détenons sur ce membre ») et un ancien membre peut être effacé (Membres, « Effacer un ancien membre ») ; les sauvegardes faites auparavant gardent ses données jusqu&apos;à leur suppression.</translation>
     </message>
 </context>
 <context>
@@ -2307,41 +2345,6 @@ Combien de temps : les résultats restent avec les noms pendant le nombre de sai
     <message>
         <source>Add/Edit Other Clock     </source>
         <translation>Ajouter/modifier un autre constateur     </translation>
-    </message>
-</context>
-<context>
-    <name>PoolDefinition</name>
-    <message>
-        <source>A pool needs a name.</source>
-        <translation>Une poule doit avoir un nom.</translation>
-    </message>
-    <message>
-        <source>Pool %1 needs a stake of more than 0.00 per bird.</source>
-        <translation>La poule %1 demande une mise de plus de 0.00 par pigeon.</translation>
-    </message>
-    <message>
-        <source>The prize split of pool %1 adds up to %2 %, not 100 %.</source>
-        <translation>La répartition des prix de la poule %1 fait %2 %, pas 100 %.</translation>
-    </message>
-    <message>
-        <source>Pool %1 pays one prize per how many birds? Give a number of 1 or more.</source>
-        <translation>La poule %1 paie un prix pour combien de pigeons ? Indiquez un nombre de 1 ou plus.</translation>
-    </message>
-    <message>
-        <source>The deduction of pool %1 must lie from 0 to less than 100 %.</source>
-        <translation>La retenue de la poule %1 doit être comprise entre 0 et moins de 100 %.</translation>
-    </message>
-    <message>
-        <source>The nominated birds counted in pool %1 cannot be negative.</source>
-        <translation>Le nombre de pigeons désignés comptés dans la poule %1 ne peut pas être négatif.</translation>
-    </message>
-    <message>
-        <source>The stake of pool %1 cannot be negative.</source>
-        <translation>La mise de la poule %1 ne peut pas être négative.</translation>
-    </message>
-    <message>
-        <source>The deduction of pool %1 must lie from 0 to 100 %.</source>
-        <translation>La retenue de la poule %1 doit être comprise entre 0 et 100 %.</translation>
     </message>
 </context>
 <context>
@@ -3145,8 +3148,6 @@ Enregistrer ces modifications ?</translation>
         <translation>%1 numéros de bague de plus de %2 caractères ont été raccourcis dans le fichier WinSpeed ; %3 groupes d&apos;entre eux y sont devenus un seul numéro de bague. La liste complète figure ci-dessous.</translation>
     </message>
     <message>
-        <source>Ring %1 is stored with an arrival before the liberation: its flying time is %2 and it gets no speed. Check the date and time typed.</source>
-        <translation>La bague %1 est enregistrée avec une arrivée avant le lâcher : son temps de vol est %2 et elle n&apos;a pas de vitesse. Vérifiez la date et l&apos;heure saisies.</translation>
         <source>degrees</source>
         <translation>degrés</translation>
     </message>
@@ -3280,6 +3281,10 @@ Enregistrer ces modifications ?</translation>
     <message>
         <source>Dist</source>
         <translation>Dist.</translation>
+    </message>
+    <message>
+        <source>Ring %1 is stored with an arrival before the liberation: its flying time is %2 and it gets no speed. Check the date and time typed.</source>
+        <translation>La bague %1 est enregistrée avec une arrivée avant le lâcher : son temps de vol est %2 et elle n&apos;a pas de vitesse. Vérifiez la date et l&apos;heure saisies.</translation>
     </message>
 </context>
 <context>
@@ -4083,10 +4088,12 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
         <translation>Les membres dont tous les résultats sont antérieurs à ces saisons apparaissent sous des étiquettes neutres dès le prochain démarrage. 0 garde toutes les saisons avec les noms.</translation>
     </message>
     <message>
-        <source>Seasons kept with names (0 = all) :</source>
-        <translation>Saisons gardées avec les noms (0 = toutes) :</translation>
         <source>&amp;Larger text</source>
         <translation>Texte plus &amp;grand</translation>
+    </message>
+    <message>
+        <source>Seasons kept with names (0 = all) :</source>
+        <translation>Saisons gardées avec les noms (0 = toutes) :</translation>
     </message>
 </context>
 <context>

@@ -997,20 +997,12 @@ kestrava --add-club-login LOGIN --club %1</translation>
         <translation>Een poule heeft een naam nodig.</translation>
     </message>
     <message>
-        <source>The stake of pool %1 cannot be negative.</source>
-        <translation>De inleg van poule %1 kan niet negatief zijn.</translation>
-    </message>
-    <message>
         <source>The prize split of pool %1 adds up to %2 %, not 100 %.</source>
         <translation>De prijsverdeling van poule %1 komt op %2 %, niet op 100 %.</translation>
     </message>
     <message>
         <source>Pool %1 pays one prize per how many birds? Give a number of 1 or more.</source>
         <translation>Poule %1 betaalt één prijs per hoeveel duiven? Geef een getal van 1 of meer.</translation>
-    </message>
-    <message>
-        <source>The deduction of pool %1 must lie from 0 to 100 %.</source>
-        <translation>De afhouding van poule %1 moet tussen 0 en 100 % liggen.</translation>
     </message>
     <message>
         <source>The nominated birds counted in pool %1 cannot be negative.</source>
@@ -1091,6 +1083,50 @@ kestrava --add-club-login LOGIN --club %1</translation>
     <message>
         <source>%1 is not one of the club&apos;s race types.</source>
         <translation>%1 is geen vluchtsoort van de vereniging.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2 (%3): &apos;%4&apos; does not enter a bird; type x, 1 or yes to enter it, or leave the cell empty.</source>
+        <translation>Rij %1, kolom %2 (%3): &apos;%4&apos; zet geen duif in; typ x, 1 of ja om ze in te zetten, of laat de cel leeg.</translation>
+    </message>
+    <message>
+        <source>The sheet holds %1 rings of %2 lofts (%3).
+It replaces every earlier entry (%4) and nomination (%5) of these lofts; nominations keep the numbers written in the sheet.
+
+Store the sheet&apos;s entries?</source>
+        <translation>Het blad bevat %1 ringen van %2 hokken (%3).
+Het vervangt elke eerdere inzetting (%4) en tekening (%5) van deze hokken; tekeningen houden de nummers uit het blad.
+
+De inzettingen van het blad opslaan?</translation>
+    </message>
+    <message>
+        <source>Pool %1 needs a stake of more than 0.00 per bird.</source>
+        <translation>Poule %1 heeft een inleg van meer dan 0.00 per duif nodig.</translation>
+    </message>
+    <message>
+        <source>The deduction of pool %1 must lie from 0 to less than 100 %.</source>
+        <translation>De afhouding van poule %1 moet van 0 tot minder dan 100 % zijn.</translation>
+    </message>
+    <message>
+        <source>Pool %1 has a stake of %2 per bird. Is that right?</source>
+        <translation>Poule %1 heeft een inleg van %2 per duif. Klopt dat?</translation>
+    </message>
+    <message>
+        <source>Pool %1: %2 entries of %3 lofts</source>
+        <translation>Poule %1: %2 inzettingen van %3 hokken</translation>
+    </message>
+    <message>
+        <source>These pools are removed, and their entries with them:
+%1
+
+Save the pools and remove these entries?</source>
+        <translation>Deze poules worden verwijderd, en hun inzettingen ermee:
+%1
+
+De poules opslaan en deze inzettingen verwijderen?</translation>
     </message>
 </context>
 <context>
@@ -2216,24 +2252,6 @@ kestrava --add-club-login LOGIN --club %1</translation>
         </translation>
     </message>
     <message>
-        <source>Personal data this program holds: each member&apos;s name, street, town, post code, telephone, loft number and loft coordinates, their clocks, rings, race entries, clock times, distances, pool entries and payouts, championship standings, and the history of changes to race entries with the login that made them.
-
-Why: to run the club and its races (members, clocks, results and prizes).
-
-Where: in the club&apos;s database on this PC (Kestrava_Europe.db in the data folder) or on the club&apos;s database server, and in the backups in the Backup folder beside the data folder.
-
-What leaves the club: published results (web pages, CSV, the live board, printed lists, the federation&apos;s combined result) show each member&apos;s name as they chose (full name, initials and surname, or the loft number only) and their town only if they allow it; never their street, post code, telephone, e-mail or coordinates. The federation&apos;s exchange files carry what the federation needs to compute results.
-
-How long: results stay with names for the seasons the club sets in Setup (all of them unless set); older ones are then shown under neutral labels. A member may ask for everything the club holds about them (Members, &quot;What We Hold About This Member&quot;) and a former member may be erased (Members, &quot;Erase Former Member&quot;); backups made before keep their data until they are deleted.</source>
-        <translation>Persoonsgegevens die dit programma bewaart: van elk lid naam, straat, woonplaats, postcode, telefoon, hoknummer en hokcoördinaten, de klokken, ringen, inkorvingen, kloktijden, afstanden, poulinzetten en uitbetalingen, kampioenschapsstanden, en de geschiedenis van wijzigingen aan inkorvingen met de login die ze maakte.
-
-Waarom: om de club en haar wedvluchten te beheren (leden, klokken, uitslagen en prijzen).
-
-Waar: in de database van de club op deze pc (Kestrava_Europe.db in de gegevensmap) of op de databaseserver van de club, en in de back-ups in de map Backup naast de gegevensmap.
-
-Wat de club verlaat: gepubliceerde uitslagen (webpagina&apos;s, CSV, het live-bord, gedrukte lijsten, de samengevoegde uitslag van de federatie) tonen de naam van elk lid zoals het lid koos (volledige naam, initialen en achternaam, of alleen het hoknummer) en de woonplaats alleen als het lid dat toestaat; nooit straat, postcode, telefoon, e-mail of coördinaten. De uitwisselingsbestanden voor de federatie bevatten wat de federatie nodig heeft om uitslagen te berekenen.
-
-Hoe lang: uitslagen blijven met namen bewaard voor het aantal seizoenen dat de club in Setup instelt (alle, tenzij ingesteld); oudere worden dan onder neutrale labels getoond. Een lid kan opvragen wat de club over hem of haar bewaart (Leden, &quot;Wat we over dit lid bewaren&quot;) en een oud-lid kan worden gewist (Leden, &quot;Oud-lid wissen&quot;); eerder gemaakte back-ups bevatten de gegevens tot ze worden verwijderd.</translation>
         <source>The blanks around the loft number were removed: it is saved as &quot;%1&quot;.</source>
         <translation>De spaties rond het hoknummer zijn weggehaald: het wordt opgeslagen als &quot;%1&quot;.</translation>
     </message>
@@ -2252,6 +2270,26 @@ Hoe lang: uitslagen blijven met namen bewaard voor het aantal seizoenen dat de c
     <message>
         <source>Rows not imported: %1 hold a formula without a value: open and save the sheet in a spreadsheet program first.</source>
         <translation>Rijen niet ingelezen: %1 bevatten een formule zonder waarde: open en bewaar het blad eerst in een rekenbladprogramma.</translation>
+    </message>
+    <message>
+        <source>Personal data this program holds: each member&apos;s name, street, town, post code, telephone, loft number and loft coordinates, their clocks, rings, race entries, clock times, distances, pool entries and payouts, championship standings, and the history of changes to race entries with the login that made them.
+
+Why: to run the club and its races (members, clocks, results and prizes).
+
+Where: in the club&apos;s database on this PC (Kestrava_Europe.db in the data folder) or on the club&apos;s database server, and in the backups in the Backup folder beside the data folder.
+
+What leaves the club: published results (web pages, CSV, the live board, printed lists, the federation&apos;s combined result) show each member&apos;s name as they chose (full name, initials and surname, or the loft number only) and their town only if they allow it; never their street, post code, telephone, e-mail or coordinates. The federation&apos;s exchange files carry what the federation needs to compute results.
+
+How long: results stay with names for the seasons the club sets in Setup (all of them unless set); older ones are then shown under neutral labels. A member may ask for everything the club holds about them (Members, &quot;What We Hold About This Member&quot;) and a former member may be erased (Members, &quot;Erase Former Member&quot;); backups made before keep their data until they are deleted.</source>
+        <translation>Persoonsgegevens die dit programma bewaart: van elk lid naam, straat, woonplaats, postcode, telefoon, hoknummer en hokcoördinaten, de klokken, ringen, inkorvingen, kloktijden, afstanden, poulinzetten en uitbetalingen, kampioenschapsstanden, en de geschiedenis van wijzigingen aan inkorvingen met de login die ze maakte.
+
+Waarom: om de club en haar wedvluchten te beheren (leden, klokken, uitslagen en prijzen).
+
+Waar: in de database van de club op deze pc (Kestrava_Europe.db in de gegevensmap) of op de databaseserver van de club, en in de back-ups in de map Backup naast de gegevensmap.
+
+Wat de club verlaat: gepubliceerde uitslagen (webpagina&apos;s, CSV, het live-bord, gedrukte lijsten, de samengevoegde uitslag van de federatie) tonen de naam van elk lid zoals het lid koos (volledige naam, initialen en achternaam, of alleen het hoknummer) en de woonplaats alleen als het lid dat toestaat; nooit straat, postcode, telefoon, e-mail of coördinaten. De uitwisselingsbestanden voor de federatie bevatten wat de federatie nodig heeft om uitslagen te berekenen.
+
+Hoe lang: uitslagen blijven met namen bewaard voor het aantal seizoenen dat de club in Setup instelt (alle, tenzij ingesteld); oudere worden dan onder neutrale labels getoond. Een lid kan opvragen wat de club over hem of haar bewaart (Leden, &quot;Wat we over dit lid bewaren&quot;) en een oud-lid kan worden gewist (Leden, &quot;Oud-lid wissen&quot;); eerder gemaakte back-ups bevatten de gegevens tot ze worden verwijderd.</translation>
     </message>
 </context>
 <context>
@@ -2307,41 +2345,6 @@ Hoe lang: uitslagen blijven met namen bewaard voor het aantal seizoenen dat de c
     <message>
         <source>Add/Edit Other Clock     </source>
         <translation>Andere klok toevoegen/wijzigen     </translation>
-    </message>
-</context>
-<context>
-    <name>PoolDefinition</name>
-    <message>
-        <source>A pool needs a name.</source>
-        <translation>Een poule heeft een naam nodig.</translation>
-    </message>
-    <message>
-        <source>Pool %1 needs a stake of more than 0.00 per bird.</source>
-        <translation>Poule %1 heeft een inleg van meer dan 0.00 per duif nodig.</translation>
-    </message>
-    <message>
-        <source>The prize split of pool %1 adds up to %2 %, not 100 %.</source>
-        <translation>De prijsverdeling van poule %1 komt op %2 %, niet op 100 %.</translation>
-    </message>
-    <message>
-        <source>Pool %1 pays one prize per how many birds? Give a number of 1 or more.</source>
-        <translation>Poule %1 betaalt één prijs per hoeveel duiven? Geef een getal van 1 of meer.</translation>
-    </message>
-    <message>
-        <source>The deduction of pool %1 must lie from 0 to less than 100 %.</source>
-        <translation>De afhouding van poule %1 moet van 0 tot minder dan 100 % zijn.</translation>
-    </message>
-    <message>
-        <source>The nominated birds counted in pool %1 cannot be negative.</source>
-        <translation>Het aantal getekende duiven in poule %1 kan niet negatief zijn.</translation>
-    </message>
-    <message>
-        <source>The stake of pool %1 cannot be negative.</source>
-        <translation>De inleg van poule %1 kan niet negatief zijn.</translation>
-    </message>
-    <message>
-        <source>The deduction of pool %1 must lie from 0 to 100 %.</source>
-        <translation>De afhouding van poule %1 moet tussen 0 en 100 % liggen.</translation>
     </message>
 </context>
 <context>
@@ -3145,8 +3148,6 @@ Deze wijzigingen opslaan?</translation>
         <translation>%1 ringnummers langer dan %2 tekens zijn ingekort in het WinSpeed-bestand; %3 groepen ervan werden daar één ringnummer. De volledige lijst staat hieronder.</translation>
     </message>
     <message>
-        <source>Ring %1 is stored with an arrival before the liberation: its flying time is %2 and it gets no speed. Check the date and time typed.</source>
-        <translation>Ring %1 is opgeslagen met een aankomst vóór de lossing: de vliegtijd is %2 en hij krijgt geen snelheid. Controleer de ingetypte datum en tijd.</translation>
         <source>degrees</source>
         <translation>graden</translation>
     </message>
@@ -3280,6 +3281,10 @@ Deze wijzigingen opslaan?</translation>
     <message>
         <source>Dist</source>
         <translation>Afst.</translation>
+    </message>
+    <message>
+        <source>Ring %1 is stored with an arrival before the liberation: its flying time is %2 and it gets no speed. Check the date and time typed.</source>
+        <translation>Ring %1 is opgeslagen met een aankomst vóór de lossing: de vliegtijd is %2 en hij krijgt geen snelheid. Controleer de ingetypte datum en tijd.</translation>
     </message>
 </context>
 <context>
@@ -4083,10 +4088,12 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
         <translation>Leden van wie alle uitslagen vóór deze seizoenen liggen, worden vanaf de volgende start onder neutrale labels getoond. 0 bewaart elk seizoen met namen.</translation>
     </message>
     <message>
-        <source>Seasons kept with names (0 = all) :</source>
-        <translation>Seizoenen bewaard met namen (0 = alle) :</translation>
         <source>&amp;Larger text</source>
         <translation>&amp;Grotere tekst</translation>
+    </message>
+    <message>
+        <source>Seasons kept with names (0 = all) :</source>
+        <translation>Seizoenen bewaard met namen (0 = alle) :</translation>
     </message>
 </context>
 <context>

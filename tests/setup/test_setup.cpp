@@ -280,7 +280,7 @@ void TestSetup::tabOrderAndNumberBoxes() {
     auto* name = screen.findChild<QLineEdit*>(QStringLiteral("edtClubName"));
     QTRY_COMPARE(QApplication::focusWidget(), name);
     QStringList order;
-    for (int i = 0; i < 15; ++i) {
+    for (int i = 0; i < 16; ++i) {
         QWidget* focus = QApplication::focusWidget();
         // The known-club list is focused through its text box.
         order << (focus->objectName().isEmpty() ? focus->parentWidget() : focus)->objectName();
@@ -288,8 +288,8 @@ void TestSetup::tabOrderAndNumberBoxes() {
     }
     QCOMPARE(order, QStringList({"edtClubName", "edtClubAbbt", "cbbClubName", "edtClubStreet",
                                  "edtClubToneCity", "edtPostCode", "edtAssociation", "cbbLangue",
-                                 "cbbMode", "cbbDistanceMethod", "chkLargerText", "edtDay",
-                                 "btnLoadBk", "btnBackNow", "edtCopies"}));
+                                 "cbbMode", "cbbDistanceMethod", "edtSeasonsKept", "chkLargerText",
+                                 "edtDay", "btnLoadBk", "btnBackNow", "edtCopies"}));
 
     auto* days = screen.findChild<QLineEdit*>(QStringLiteral("edtDay"));
     auto* copies = screen.findChild<QLineEdit*>(QStringLiteral("edtCopies"));
