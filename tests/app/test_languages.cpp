@@ -272,7 +272,7 @@ bool StillEnglish(const QString& text, const QString& language, const QStringLis
 // The club's own texts in the database (names, places, rings): the same in every language.
 // Longest first, so that a name is taken out before a shorter name inside it.
 QStringList DataTexts(TdmZOLF& db) {
-    QSet<QString> texts{LoginName()};
+    QSet<QString> texts{LoginName(db)};
     for (const QString& table :
          db.texts(QStringLiteral("select name from sqlite_master where type='table'"))) {
         if (table == QLatin1String("KST_EntryHistory")) {
