@@ -21,6 +21,8 @@ packages=(
     # A real browser to check the published pages render.
     chromium
     xvfb xauth
+    # The accessibility bus and its Python bindings: a test reads what a screen reader finds.
+    at-spi2-core python3-pyatspi dbus
     # Glyphs for the full-width marks of some of the program's messages ("success ！！").
     fonts-wqy-microhei
     # The club database on a PostgreSQL server: Qt's driver, and a private server for the tests.

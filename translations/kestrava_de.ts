@@ -2,29 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>ChampionshipDefinition</name>
-    <message>
-        <source>A championship needs a name.</source>
-        <translation>Eine Meisterschaft braucht einen Namen.</translation>
-    </message>
-    <message>
-        <source>Championship %1 needs a table of points by place.</source>
-        <translation>Die Meisterschaft %1 braucht eine Punktetabelle nach Platz.</translation>
-    </message>
-    <message>
-        <source>The points of championship %1 cannot be negative.</source>
-        <translation>Die Punkte der Meisterschaft %1 dürfen nicht negativ sein.</translation>
-    </message>
-    <message>
-        <source>The numbers of races of championship %1 cannot be negative.</source>
-        <translation>Die Anzahl der Flüge der Meisterschaft %1 darf nicht negativ sein.</translation>
-    </message>
-    <message>
-        <source>Championship %1 counts the best %2 of %3 races: the best cannot be more than the races.</source>
-        <translation>Die Meisterschaft %1 wertet die besten %2 von %3 Flügen: die besten können nicht mehr sein als die Flüge.</translation>
-    </message>
-</context>
-<context>
     <name>ChampionshipsPanel</name>
     <message>
         <source>Championships</source>
@@ -139,12 +116,24 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>&apos;%1&apos; ist keine gültige ganze Zahl</translation>
-    </message>
-    <message>
         <source>Delete the championship %1?</source>
         <translation>Die Meisterschaft %1 löschen?</translation>
+    </message>
+    <message>
+        <source>Points by place</source>
+        <translation>Punkte je Platz</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx)</source>
+        <translation>Excel-Datei (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Standings %1 %2.xlsx</source>
+        <translation>Wertung %1 %2.xlsx</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; ist keine gültige ganze Zahl</translation>
     </message>
 </context>
 <context>
@@ -218,26 +207,6 @@
         <translation>Datenbankfehler : nicht gespeichert, die Uhr wird erneut gelesen : %1</translation>
     </message>
     <message>
-        <source>Database busy (another program is using it) : waiting for it, Pls Wait !</source>
-        <translation>Datenbank belegt (ein anderes Programm benutzt sie) : warten, bitte warten !</translation>
-    </message>
-    <message>
-        <source>Database Error : the clock is read again : %1</source>
-        <translation>Datenbankfehler : die Uhr wird erneut gelesen : %1</translation>
-    </message>
-    <message>
-        <source>%1 Error : no answer from the clock</source>
-        <translation>%1 Fehler : keine Antwort von der Uhr</translation>
-    </message>
-    <message>
-        <source>%1 Error : the clock&apos;s answer broke off</source>
-        <translation>%1 Fehler : die Antwort der Uhr brach ab</translation>
-    </message>
-    <message>
-        <source>%1 Error : the port is not open</source>
-        <translation>%1 Fehler : die Schnittstelle ist nicht offen</translation>
-    </message>
-    <message>
         <source>Do you want to Initialize this timer ? (it holds no loft yet)</source>
         <translation>Diese Uhr initialisieren ? (sie enthält noch keinen Schlag)</translation>
     </message>
@@ -289,12 +258,55 @@
         <source>Run stopped before the clock was read to the end : the tab was changed !</source>
         <translation>Lesen abgebrochen, bevor die Uhr ganz gelesen war : die Registerkarte wurde gewechselt !</translation>
     </message>
+    <message>
+        <source>Unable to write to com port %1 (port not open)</source>
+        <translation>Schreiben auf COM-Port %1 nicht möglich (Port nicht offen)</translation>
+    </message>
+    <message>
+        <source>Unable to write to com port %1 (%2)</source>
+        <translation>Schreiben auf COM-Port %1 nicht möglich (%2)</translation>
+    </message>
+    <message>
+        <source>Database busy (another program is using it) : waiting for it, Pls Wait !</source>
+        <translation>Datenbank belegt (ein anderes Programm benutzt sie) : warten, bitte warten !</translation>
+    </message>
+    <message>
+        <source>Database Error : the clock is read again : %1</source>
+        <translation>Datenbankfehler : die Uhr wird erneut gelesen : %1</translation>
+    </message>
+    <message>
+        <source>%1 Error : no answer from the clock</source>
+        <translation>%1 Fehler : keine Antwort von der Uhr</translation>
+    </message>
+    <message>
+        <source>%1 Error : the clock&apos;s answer broke off</source>
+        <translation>%1 Fehler : die Antwort der Uhr brach ab</translation>
+    </message>
+    <message>
+        <source>%1 Error : the port is not open</source>
+        <translation>%1 Fehler : die Schnittstelle ist nicht offen</translation>
+    </message>
 </context>
 <context>
     <name>ClockOperation</name>
     <message>
         <source>Excel File (*.xlsx)</source>
         <translation>Excel-Datei (*.xlsx)</translation>
+    </message>
+</context>
+<context>
+    <name>ClubCopy</name>
+    <message>
+        <source>The table %1 of %2 has no column %3. Nothing was copied.</source>
+        <translation>Die Tabelle %1 von %2 hat keine Spalte %3. Es wurde nichts kopiert.</translation>
+    </message>
+    <message>
+        <source>%1 already holds rows in the table %2. A club is copied only into an empty database; nothing was changed.</source>
+        <translation>%1 enthält bereits Zeilen in der Tabelle %2. Ein Verein wird nur in eine leere Datenbank kopiert; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The table %1 has %2 rows in %3 but %4 in the copy. Nothing was copied.</source>
+        <translation>Die Tabelle %1 hat %2 Zeilen in %3, aber %4 in der Kopie. Es wurde nichts kopiert.</translation>
     </message>
 </context>
 <context>
@@ -746,6 +758,402 @@ kestrava --add-club-login LOGIN --club %1</translation>
     </message>
 </context>
 <context>
+    <name>Competitions</name>
+    <message>
+        <source>A championship needs a name.</source>
+        <translation>Eine Meisterschaft braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>Championship %1 needs a table of points by place.</source>
+        <translation>Die Meisterschaft %1 braucht eine Punktetabelle nach Platz.</translation>
+    </message>
+    <message>
+        <source>The points of championship %1 cannot be negative.</source>
+        <translation>Die Punkte der Meisterschaft %1 dürfen nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>The numbers of races of championship %1 cannot be negative.</source>
+        <translation>Die Anzahl der Flüge der Meisterschaft %1 darf nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>Championship %1 counts the best %2 of %3 races: the best cannot be more than the races.</source>
+        <translation>Die Meisterschaft %1 wertet die besten %2 von %3 Flügen: die besten können nicht mehr sein als die Flüge.</translation>
+    </message>
+    <message>
+        <source>Printed :</source>
+        <translation>Gedruckt:</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>one prize per %1 birds</source>
+        <translation>ein Preis je %1 Tauben</translation>
+    </message>
+    <message>
+        <source>stakes %1 = prizes %2 + deduction %3 + remainder %4</source>
+        <translation>Einsätze %1 = Preise %2 + Abzug %3 + Rest %4</translation>
+    </message>
+    <message>
+        <source>Balances: </source>
+        <translation>Geht auf: </translation>
+    </message>
+    <message>
+        <source>DOES NOT BALANCE: </source>
+        <translation>GEHT NICHT AUF: </translation>
+    </message>
+    <message>
+        <source>Pool sheet %1</source>
+        <translation>Setzliste %1</translation>
+    </message>
+    <message>
+        <source>Pool sheet</source>
+        <translation>Setzliste</translation>
+    </message>
+    <message>
+        <source>Pool</source>
+        <translation>Pool</translation>
+    </message>
+    <message>
+        <source>Loft</source>
+        <translation>Schlag</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Stake</source>
+        <translation>Einsatz</translation>
+    </message>
+    <message>
+        <source>Prize</source>
+        <translation>Preis</translation>
+    </message>
+    <message numerus="yes">
+        <source>first %n nominated</source>
+        <translation>
+            <numerusform>erste %n Getippte</numerusform>
+            <numerusform>ersten %n Getippten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>every bird entered</source>
+        <translation>jede gesetzte Taube</translation>
+    </message>
+    <message>
+        <source>%1 a bird, deduction %2 %</source>
+        <translation>%1 je Taube, Abzug %2 %</translation>
+    </message>
+    <message>
+        <source>not counted</source>
+        <translation>zählt nicht</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bird(s)</source>
+        <translation>
+            <numerusform>%n Taube</numerusform>
+            <numerusform>%n Tauben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>prizes paid</source>
+        <translation>ausgezahlte Preise</translation>
+    </message>
+    <message>
+        <source>club deduction</source>
+        <translation>Vereinsabzug</translation>
+    </message>
+    <message>
+        <source>remainder (%1 not won)</source>
+        <translation>Rest (%1 nicht gewonnen)</translation>
+    </message>
+    <message>
+        <source>remainder</source>
+        <translation>Rest</translation>
+    </message>
+    <message>
+        <source>Balances</source>
+        <translation>Geht auf</translation>
+    </message>
+    <message>
+        <source>DOES NOT BALANCE</source>
+        <translation>GEHT NICHT AUF</translation>
+    </message>
+    <message>
+        <source>All pools balance: </source>
+        <translation>Alle Einsatzkassen gehen auf: </translation>
+    </message>
+    <message>
+        <source>Payout per loft %1</source>
+        <translation>Auszahlung je Schlag %1</translation>
+    </message>
+    <message>
+        <source>Payout per loft</source>
+        <translation>Auszahlung je Schlag</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Einsätze</translation>
+    </message>
+    <message>
+        <source>Stakes</source>
+        <translation>Einsätze</translation>
+    </message>
+    <message>
+        <source>Prizes</source>
+        <translation>Preise</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Netto</translation>
+    </message>
+    <message>
+        <source>points by place %1</source>
+        <translation>Punkte je Platz %1</translation>
+    </message>
+    <message>
+        <source>100 points down to the last prize, one prize per 4 birds entered</source>
+        <translation>100 Punkte abwärts bis zum letzten Preis, ein Preis je 4 eingesetzte Tauben</translation>
+    </message>
+    <message>
+        <source>average speed</source>
+        <translation>Durchschnittsgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>coefficient (place x 1000 / birds entered), lowest wins</source>
+        <translation>Koeffizient (Platz x 1000 / eingesetzte Tauben), der niedrigste gewinnt</translation>
+    </message>
+    <message>
+        <source>, best %1 races</source>
+        <translation>, beste %1 Flüge</translation>
+    </message>
+    <message>
+        <source> of the first %1</source>
+        <translation> der ersten %1</translation>
+    </message>
+    <message>
+        <source>Standings %1 %2</source>
+        <translation>Wertung %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Ace pigeons, </source>
+        <translation>Asstauben, </translation>
+    </message>
+    <message>
+        <source>Lofts, </source>
+        <translation>Schläge, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n race(s) counted</source>
+        <translation>
+            <numerusform>%n Flug gewertet</numerusform>
+            <numerusform>%n Flüge gewertet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> of types %1</source>
+        <translation> der Arten %1</translation>
+    </message>
+    <message>
+        <source>Flown</source>
+        <translation>Geflogen</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wertung</translation>
+    </message>
+    <message>
+        <source>%1: column %2 &quot;%3&quot; is not a pool of this race.</source>
+        <translation>%1: Spalte %2 „%3“ ist keine Einsatzkasse dieses Flugs.</translation>
+    </message>
+    <message>
+        <source>%1 has no column PRingNo in its first row.</source>
+        <translation>%1 hat in der ersten Zeile keine Spalte PRingNo.</translation>
+    </message>
+    <message>
+        <source>Row %1: the nomination &apos;%2&apos; is not a whole number.</source>
+        <translation>Zeile %1: der Tipp „%2“ ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>The entries were not stored:</source>
+        <translation>Die Einsätze wurden nicht gespeichert:</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an amount of money (for example 2.50)</source>
+        <translation>„%1“ ist kein Geldbetrag (zum Beispiel 2.50)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a percentage from 0 to 100</source>
+        <translation>„%1“ ist kein Prozentsatz von 0 bis 100</translation>
+    </message>
+    <message>
+        <source>Race %1 of %2 is not in the race list.</source>
+        <translation>Flug %1 vom %2 steht nicht in der Flugliste.</translation>
+    </message>
+    <message>
+        <source>A pool needs a name.</source>
+        <translation>Ein Pool braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>The prize split of pool %1 adds up to %2 %, not 100 %.</source>
+        <translation>Die Preisverteilung des Pools %1 ergibt %2 %, nicht 100 %.</translation>
+    </message>
+    <message>
+        <source>Pool %1 pays one prize per how many birds? Give a number of 1 or more.</source>
+        <translation>Pool %1 zahlt einen Preis auf wie viele Tauben? Geben Sie eine Zahl ab 1 an.</translation>
+    </message>
+    <message>
+        <source>The nominated birds counted in pool %1 cannot be negative.</source>
+        <translation>Die gezählten nominierten Tauben im Pool %1 dürfen nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>The pool name %1 is used twice.</source>
+        <translation>Der Kassenname %1 kommt zweimal vor.</translation>
+    </message>
+    <message>
+        <source>Entries for race %1 of %2 closed at its liberation (%3); they cannot be changed any more.</source>
+        <translation>Die Einsätze für Flug %1 vom %2 wurden beim Auflass (%3) geschlossen; sie können nicht mehr geändert werden.</translation>
+    </message>
+    <message>
+        <source>Ring %1 is not marked for race %2 of %3.</source>
+        <translation>Ring %1 ist für Flug %2 vom %3 nicht eingesetzt.</translation>
+    </message>
+    <message>
+        <source>Ring %1 is not a bird of loft %2.</source>
+        <translation>Ring %1 ist keine Taube von Schlag %2.</translation>
+    </message>
+    <message>
+        <source>Ring %1 is nominated twice.</source>
+        <translation>Ring %1 ist zweimal getippt.</translation>
+    </message>
+    <message>
+        <source>The race has no pool %1.</source>
+        <translation>Der Flug hat keine Einsatzkasse %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>ring %1 is not marked for this race.</source>
+        <translation>Ring %1 ist für diesen Flug nicht eingesetzt.</translation>
+    </message>
+    <message>
+        <source>ring %1 is not a bird of loft %2.</source>
+        <translation>Ring %1 ist keine Taube von Schlag %2.</translation>
+    </message>
+    <message>
+        <source>ring %1 is given twice.</source>
+        <translation>Ring %1 steht zweimal da.</translation>
+    </message>
+    <message>
+        <source>the nomination of ring %1 cannot be negative.</source>
+        <translation>der Tipp von Ring %1 kann nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>loft %1 gives nomination %2 twice.</source>
+        <translation>Schlag %1 vergibt Tipp %2 zweimal.</translation>
+    </message>
+    <message>
+        <source>the race has no pool %1.</source>
+        <translation>der Flug hat keine Einsatzkasse %1.</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>Old Birds</source>
+        <translation>Alttauben</translation>
+    </message>
+    <message>
+        <source>Young Birds</source>
+        <translation>Jungtauben</translation>
+    </message>
+    <message>
+        <source>National</source>
+        <translation>National</translation>
+    </message>
+    <message>
+        <source>A race carries at most %1 types.</source>
+        <translation>Ein Flug hat höchstens %1 Arten.</translation>
+    </message>
+    <message>
+        <source>%1 is not one of the club&apos;s race types.</source>
+        <translation>%1 ist keine Flugart des Vereins.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2 (%3): &apos;%4&apos; does not enter a bird; type x, 1 or yes to enter it, or leave the cell empty.</source>
+        <translation>Zeile %1, Spalte %2 (%3): „%4“ setzt keine Taube ein; geben Sie x, 1 oder ja ein, um sie einzusetzen, oder lassen Sie die Zelle leer.</translation>
+    </message>
+    <message>
+        <source>The sheet holds %1 rings of %2 lofts (%3).
+It replaces every earlier entry (%4) and nomination (%5) of these lofts; nominations keep the numbers written in the sheet.
+
+Store the sheet&apos;s entries?</source>
+        <translation>Das Blatt enthält %1 Ringe von %2 Schlägen (%3).
+Es ersetzt jeden früheren Einsatz (%4) und Tipp (%5) dieser Schläge; Tipps behalten die Nummern aus dem Blatt.
+
+Die Einsätze des Blatts speichern?</translation>
+    </message>
+    <message>
+        <source>Pool %1 needs a stake of more than 0.00 per bird.</source>
+        <translation>Der Pool %1 braucht einen Einsatz von mehr als 0.00 je Taube.</translation>
+    </message>
+    <message>
+        <source>The deduction of pool %1 must lie from 0 to less than 100 %.</source>
+        <translation>Der Abzug des Pools %1 muss zwischen 0 und weniger als 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>Pool %1 has a stake of %2 per bird. Is that right?</source>
+        <translation>Einsatzkasse %1 hat einen Einsatz von %2 je Taube. Stimmt das?</translation>
+    </message>
+    <message>
+        <source>Pool %1: %2 entries of %3 lofts</source>
+        <translation>Einsatzkasse %1: %2 Einsätze von %3 Schlägen</translation>
+    </message>
+    <message>
+        <source>These pools are removed, and their entries with them:
+%1
+
+Save the pools and remove these entries?</source>
+        <translation>Diese Einsatzkassen werden entfernt, mit ihren Einsätzen:
+%1
+
+Die Einsatzkassen speichern und diese Einsätze entfernen?</translation>
+    </message>
+</context>
+<context>
     <name>Data</name>
     <message>
         <source>%1 was deleted on another seat.</source>
@@ -882,6 +1290,10 @@ kestrava --add-club-login LOGIN --club %1</translation>
     <message>
         <source>The club database %1 could not be backed up: %2</source>
         <translation>Die Vereinsdatenbank %1 konnte nicht gesichert werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a valid integer value</source>
+        <translation>%1: „%2“ ist keine gültige ganze Zahl</translation>
     </message>
 </context>
 <context>
@@ -1864,6 +2276,26 @@ kestrava --add-club-login LOGIN --club %1</translation>
         </translation>
     </message>
     <message>
+        <source>The blanks around the loft number were removed: it is saved as &quot;%1&quot;.</source>
+        <translation>Die Leerzeichen um die Schlagnummer wurden entfernt: sie wird als „%1“ gespeichert.</translation>
+    </message>
+    <message>
+        <source>row %1 column %2</source>
+        <translation>Zeile %1 Spalte %2</translation>
+    </message>
+    <message>
+        <source> and %1 more</source>
+        <translation> und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Rows not imported: %1 holds a formula without a value: open and save the sheet in a spreadsheet program first.</source>
+        <translation>Zeilen nicht eingelesen: %1 enthält eine Formel ohne Wert: öffnen und speichern Sie das Blatt zuerst in einer Tabellenkalkulation.</translation>
+    </message>
+    <message>
+        <source>Rows not imported: %1 hold a formula without a value: open and save the sheet in a spreadsheet program first.</source>
+        <translation>Zeilen nicht eingelesen: %1 enthalten eine Formel ohne Wert: öffnen und speichern Sie das Blatt zuerst in einer Tabellenkalkulation.</translation>
+    </message>
+    <message>
         <source>Personal data this program holds: each member&apos;s name, street, town, post code, telephone, loft number and loft coordinates, their clocks, rings, race entries, clock times, distances, pool entries and payouts, championship standings, and the history of changes to race entries with the login that made them.
 
 Why: to run the club and its races (members, clocks, results and prizes).
@@ -1937,41 +2369,6 @@ Wie lange: Ergebnisse bleiben so viele Saisons mit Namen, wie der Verein in Setu
     <message>
         <source>Add/Edit Other Clock     </source>
         <translation>Andere Uhr hinzufügen/ändern     </translation>
-    </message>
-</context>
-<context>
-    <name>PoolDefinition</name>
-    <message>
-        <source>A pool needs a name.</source>
-        <translation>Ein Pool braucht einen Namen.</translation>
-    </message>
-    <message>
-        <source>Pool %1 needs a stake of more than 0.00 per bird.</source>
-        <translation>Der Pool %1 braucht einen Einsatz von mehr als 0.00 je Taube.</translation>
-    </message>
-    <message>
-        <source>The prize split of pool %1 adds up to %2 %, not 100 %.</source>
-        <translation>Die Preisverteilung des Pools %1 ergibt %2 %, nicht 100 %.</translation>
-    </message>
-    <message>
-        <source>Pool %1 pays one prize per how many birds? Give a number of 1 or more.</source>
-        <translation>Pool %1 zahlt einen Preis auf wie viele Tauben? Geben Sie eine Zahl ab 1 an.</translation>
-    </message>
-    <message>
-        <source>The deduction of pool %1 must lie from 0 to less than 100 %.</source>
-        <translation>Der Abzug des Pools %1 muss zwischen 0 und weniger als 100 % liegen.</translation>
-    </message>
-    <message>
-        <source>The nominated birds counted in pool %1 cannot be negative.</source>
-        <translation>Die gezählten nominierten Tauben im Pool %1 dürfen nicht negativ sein.</translation>
-    </message>
-    <message>
-        <source>The stake of pool %1 cannot be negative.</source>
-        <translation>Der Einsatz des Pools %1 darf nicht negativ sein.</translation>
-    </message>
-    <message>
-        <source>The deduction of pool %1 must lie from 0 to 100 %.</source>
-        <translation>Der Abzug des Pools %1 muss zwischen 0 und 100 % liegen.</translation>
     </message>
 </context>
 <context>
@@ -2081,10 +2478,6 @@ Wie lange: Ergebnisse bleiben so viele Saisons mit Namen, wie der Verein in Setu
         <translation>Einer je N Tauben</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>&apos;%1&apos; ist keine gültige ganze Zahl</translation>
-    </message>
-    <message>
         <source>The club&apos;s pool template is saved.</source>
         <translation>Die Poolvorlage des Vereins ist gespeichert.</translation>
     </message>
@@ -2112,19 +2505,100 @@ Wie lange: Ergebnisse bleiben so viele Saisons mit Namen, wie der Verein in Setu
         <source>The race has no pools.</source>
         <translation>Der Flug hat keine Pools.</translation>
     </message>
+    <message>
+        <source>Loft %1</source>
+        <translation>Schlag %1</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx)</source>
+        <translation>Excel-Datei (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Entries %1 %2.xlsx</source>
+        <translation>Einsätze %1 %2.xlsx</translation>
+    </message>
+    <message>
+        <source>Pool sheet %1 %2.xlsx</source>
+        <translation>Setzliste %1 %2.xlsx</translation>
+    </message>
+    <message>
+        <source>Payout %1 %2.xlsx</source>
+        <translation>Auszahlung %1 %2.xlsx</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; ist keine gültige ganze Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>Publish</name>
+    <message>
+        <source>Arrivals</source>
+        <translation>Ankünfte</translation>
+    </message>
+    <message>
+        <source>Clock time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Birds arrived</source>
+        <translation>Tauben angekommen</translation>
+    </message>
+    <message>
+        <source>Speeds</source>
+        <translation>Geschwindigkeiten</translation>
+    </message>
+    <message>
+        <source>Birds</source>
+        <translation>Tauben</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the published pages (nl, fr, de): the code of this translation.</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>Liberation: </source>
+        <translation>Auflass: </translation>
+    </message>
+    <message>
+        <source>Ranking as CSV</source>
+        <translation>Preisliste als CSV</translation>
+    </message>
+    <message>
+        <source>All races of %1</source>
+        <translation>Alle Flüge von %1</translation>
+    </message>
+    <message>
+        <source>Races of %1</source>
+        <translation>Flüge von %1</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Flug</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Auflassort</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>not published</source>
+        <translation>nicht veröffentlicht</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Save as PDF</source>
         <translation>Als PDF speichern</translation>
-    </message>
-</context>
-<context>
-    <name>Qt</name>
-    <message>
-        <source>Printed :</source>
-        <translation>Gedruckt:</translation>
     </message>
 </context>
 <context>
@@ -2702,6 +3176,141 @@ Diese Änderungen speichern?</translation>
         <translation>%1 Ringnummern mit mehr als %2 Zeichen wurden in der WinSpeed-Datei gekürzt; %3 Gruppen davon wurden dort zu einer Ringnummer. Die vollständige Liste steht unten.</translation>
     </message>
     <message>
+        <source>degrees</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Distances : </source>
+        <translation>Entfernungen: </translation>
+    </message>
+    <message>
+        <source>WGS84 geodesic</source>
+        <translation>WGS84-Geodäte</translation>
+    </message>
+    <message>
+        <source>Flat (federation file rule)</source>
+        <translation>Eben (Regel der Verbandsdateien)</translation>
+    </message>
+    <message>
+        <source>from a distance file</source>
+        <translation>aus einer Entfernungsdatei</translation>
+    </message>
+    <message>
+        <source>Distances : the loft distances of %1, %2.</source>
+        <translation>Entfernungen: die Schlagentfernungen von %1, %2.</translation>
+    </message>
+    <message>
+        <source> The club&apos;s method is %1: update the loft distances first to recalculate with it.</source>
+        <translation> Die Methode des Vereins ist %1: aktualisieren Sie zuerst die Schlagentfernungen, um damit neu zu berechnen.</translation>
+    </message>
+    <message>
+        <source> (%1 clocked with earlier distances: not recalculated since)</source>
+        <translation> (%1 mit früheren Entfernungen konstatiert: seitdem nicht neu berechnet)</translation>
+    </message>
+    <message>
+        <source>result upload</source>
+        <translation>Ankünfte lesen</translation>
+    </message>
+    <message>
+        <source>marked upload</source>
+        <translation>Einsetzen lesen</translation>
+    </message>
+    <message>
+        <source>manual time</source>
+        <translation>Handzeit</translation>
+    </message>
+    <message>
+        <source>recalculation</source>
+        <translation>Neuberechnung</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>Einlesen</translation>
+    </message>
+    <message>
+        <source>lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>unlock</source>
+        <translation>Entsperren</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Endgültig</translation>
+    </message>
+    <message>
+        <source>A latitude cannot be beyond 90°: %1</source>
+        <translation>Eine Breite kann nicht über 90° liegen: %1</translation>
+    </message>
+    <message>
+        <source>A longitude cannot be beyond 180°: %1</source>
+        <translation>Eine Länge kann nicht über 180° liegen: %1</translation>
+    </message>
+    <message>
+        <source>Pasted: %1</source>
+        <translation>Eingefügt: %1</translation>
+    </message>
+    <message>
+        <source> (rounded half-up to hundredths of a second)</source>
+        <translation> (auf Hundertstelsekunden gerundet)</translation>
+    </message>
+    <message>
+        <source> (rounded half-up to whole seconds)</source>
+        <translation> (auf ganze Sekunden gerundet)</translation>
+    </message>
+    <message>
+        <source>. A coordinate with 0 degrees counts as not set: its distances stay 0.</source>
+        <translation>. Eine Koordinate mit 0 Grad gilt als nicht gesetzt: ihre Entfernungen bleiben 0.</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <extracomment>The published ranking&apos;s column titles: position, name, ring, sex, colour, clock time, flying time, (speed), clock variation, distance.</extracomment>
+        <translation>Pl.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>sex</comment>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <comment>colour</comment>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Clocked</source>
+        <translation>Konstatiert</translation>
+    </message>
+    <message>
+        <source>Fly time</source>
+        <translation>Flugzeit</translation>
+    </message>
+    <message>
+        <source>Var</source>
+        <translation>Abw.</translation>
+    </message>
+    <message>
+        <source>Dist</source>
+        <translation>Entf.</translation>
+    </message>
+    <message>
         <source>Ring %1 is stored with an arrival before the liberation: its flying time is %2 and it gets no speed. Check the date and time typed.</source>
         <translation>Ring %1 ist mit einer Ankunft vor dem Auflass gespeichert: seine Flugzeit ist %2, und er erhält keine Geschwindigkeit. Prüfen Sie das eingegebene Datum und die Uhrzeit.</translation>
     </message>
@@ -2786,6 +3395,92 @@ Diese Änderungen speichern?</translation>
     <message>
         <source>: there is no such port. The serial ports on this computer are: %1. Choose the antenna&apos;s port in Setup.</source>
         <translation>: Diesen Anschluss gibt es nicht. Die seriellen Anschlüsse dieses Computers sind: %1. Wählen Sie den Anschluss der Antenne in den Einstellungen.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerAccess</name>
+    <message>
+        <source>This needs the federation&apos;s login.</source>
+        <translation>Dafür ist die Anmeldung des Verbands nötig.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerDatabase</name>
+    <message>
+        <source>The data source %1 is not a server address of the form postgresql://USER@HOST:PORT/DATABASE.</source>
+        <translation>Die Datenquelle %1 ist keine Serveradresse der Form postgresql://USER@HOST:PORT/DATABASE.</translation>
+    </message>
+    <message>
+        <source>The data source %1 holds a password. Keep the password in PGPASSWORD or ~/.pgpass, never in the data link file.</source>
+        <translation>Die Datenquelle %1 enthält ein Passwort. Bewahren Sie das Passwort in PGPASSWORD oder ~/.pgpass auf, nie in der Verknüpfungsdatei.</translation>
+    </message>
+    <message>
+        <source>The data source %1 names an unknown sslmode; use one of %2.</source>
+        <translation>Die Datenquelle %1 nennt einen unbekannten sslmode; verwenden Sie einen von %2.</translation>
+    </message>
+    <message>
+        <source>Another seat kept the club database busy for too long; nothing of this action was stored. Please try again when it has finished.</source>
+        <translation>Ein anderer Arbeitsplatz hat die Vereinsdatenbank zu lange belegt; nichts von dieser Aktion wurde gespeichert. Bitte versuchen Sie es erneut, wenn er fertig ist.</translation>
+    </message>
+    <message>
+        <source>The row is stored already (another seat may have stored it first): %1.</source>
+        <translation>Die Zeile ist bereits gespeichert (ein anderer Arbeitsplatz hat sie vielleicht zuerst gespeichert): %1.</translation>
+    </message>
+    <message>
+        <source>Another seat changed the same rows at the same moment; nothing of this action was stored. Please try again.</source>
+        <translation>Ein anderer Arbeitsplatz hat im selben Moment dieselben Zeilen geändert; nichts von dieser Aktion wurde gespeichert. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Another seat has held these rows for too long; nothing of this action was stored. Please try again when it has finished.</source>
+        <translation>Ein anderer Arbeitsplatz hat diese Zeilen zu lange gehalten; nichts von dieser Aktion wurde gespeichert. Bitte versuchen Sie es erneut, wenn er fertig ist.</translation>
+    </message>
+    <message>
+        <source>The database server took too long and the action was stopped; nothing of it was stored.</source>
+        <translation>Der Datenbankserver hat zu lange gebraucht und die Aktion wurde abgebrochen; nichts davon wurde gespeichert.</translation>
+    </message>
+    <message>
+        <source>The database server&apos;s disk is full; nothing of this action was stored. Ask whoever looks after the server to make room on it.</source>
+        <translation>Die Festplatte des Datenbankservers ist voll; nichts von dieser Aktion wurde gespeichert. Bitten Sie die Person, die den Server betreut, dort Platz zu schaffen.</translation>
+    </message>
+    <message>
+        <source>The connection to the database server was lost; nothing of this action was stored.</source>
+        <translation>Die Verbindung zum Datenbankserver ist abgebrochen; nichts von dieser Aktion wurde gespeichert.</translation>
+    </message>
+    <message>
+        <source>The database server refused the action.</source>
+        <translation>Der Datenbankserver hat die Aktion abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The database server refused the action: %1.</source>
+        <translation>Der Datenbankserver hat die Aktion abgelehnt: %1.</translation>
+    </message>
+    <message>
+        <source>The database server %1 refused the user %2: the password is wrong or missing (give it in PGPASSWORD or ~/.pgpass).</source>
+        <translation>Der Datenbankserver %1 hat den Benutzer %2 abgewiesen: das Passwort ist falsch oder fehlt (geben Sie es in PGPASSWORD oder ~/.pgpass an).</translation>
+    </message>
+    <message>
+        <source>The database server %1 has no database %2.</source>
+        <translation>Der Datenbankserver %1 hat keine Datenbank %2.</translation>
+    </message>
+    <message>
+        <source>The database server %1 does not know the user %2.</source>
+        <translation>Der Datenbankserver %1 kennt den Benutzer %2 nicht.</translation>
+    </message>
+    <message>
+        <source>The database server %1 cannot be reached. Check that it runs and that the address in the data link file is right.</source>
+        <translation>Der Datenbankserver %1 ist nicht erreichbar. Prüfen Sie, ob er läuft und ob die Adresse in der Verknüpfungsdatei stimmt.</translation>
+    </message>
+    <message>
+        <source>The database server %1 refused an unprotected connection or could not be checked (sslmode %2): ask its administrator which protection it offers.</source>
+        <translation>Der Datenbankserver %1 hat eine ungeschützte Verbindung abgelehnt oder konnte nicht geprüft werden (sslmode %2): Fragen Sie den Administrator, welchen Schutz er bietet.</translation>
+    </message>
+    <message>
+        <source>This installation cannot reach a database server: the PostgreSQL driver of Qt (libqt6sql6-psql) is missing.</source>
+        <translation>Diese Installation kann keinen Datenbankserver erreichen: Der PostgreSQL-Treiber von Qt (libqt6sql6-psql) fehlt.</translation>
+    </message>
+    <message>
+        <source>The database server %1 could not be opened: %2.</source>
+        <translation>Der Datenbankserver %1 konnte nicht geöffnet werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -3105,8 +3800,8 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
         <translation>Seitdem synchronisiert: %1 von %2 Uhren</translation>
     </message>
     <message>
-        <source>Still to synchronise: %1 clocks</source>
-        <translation>Noch zu synchronisieren: %1 Uhren</translation>
+        <source>Still to synchronise: %1</source>
+        <translation>Noch zu synchronisieren: %1</translation>
     </message>
     <message>
         <source>No backup has been made yet.</source>
@@ -3155,6 +3850,10 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
     <message>
         <source>No race flown yet.</source>
         <translation>Noch kein Flug geflogen.</translation>
+    </message>
+    <message>
+        <source>Still to synchronise: %1 clocks</source>
+        <translation>Noch zu synchronisieren: %1 Uhren</translation>
     </message>
 </context>
 <context>
@@ -3215,6 +3914,14 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
         <translation>Die Datenbank wird jetzt gesichert. Bitte warten!</translation>
     </message>
     <message>
+        <source>&amp;F Federation</source>
+        <translation>&amp;V Verband</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
         <source>Backup of the club database running...</source>
         <translation>Sicherung der Vereinsdatenbank läuft...</translation>
     </message>
@@ -3225,14 +3932,6 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
     <message>
         <source>The backup of the club database failed: %1</source>
         <translation>Die Sicherung der Vereinsdatenbank ist fehlgeschlagen: %1</translation>
-    </message>
-    <message>
-        <source>&amp;F Federation</source>
-        <translation>&amp;V Verband</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Über</translation>
     </message>
 </context>
 <context>
@@ -3433,6 +4132,10 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
         <translation>Mitglieder, deren Ergebnisse alle vor diesen Saisons liegen, werden ab dem nächsten Start unter neutralen Bezeichnungen gezeigt. 0 behält jede Saison mit Namen.</translation>
     </message>
     <message>
+        <source>&amp;Larger text</source>
+        <translation>&amp;Größere Schrift</translation>
+    </message>
+    <message>
         <source>Seasons kept with names (0 = all) :</source>
         <translation>Saisons mit Namen behalten (0 = alle) :</translation>
     </message>
@@ -3457,104 +4160,68 @@ für eine Uhr oder auf „Automatisch synchronisieren“ für mehrere Uhren nach
     </message>
 </context>
 <context>
-    <name>ServerAccess</name>
+    <name>ChampionshipDefinition</name>
     <message>
-        <source>This needs the federation&apos;s login.</source>
-        <translation>Dafür ist die Anmeldung des Verbands nötig.</translation>
+        <source>A championship needs a name.</source>
+        <translation>Eine Meisterschaft braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>Championship %1 needs a table of points by place.</source>
+        <translation>Die Meisterschaft %1 braucht eine Punktetabelle nach Platz.</translation>
+    </message>
+    <message>
+        <source>The points of championship %1 cannot be negative.</source>
+        <translation>Die Punkte der Meisterschaft %1 dürfen nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>The numbers of races of championship %1 cannot be negative.</source>
+        <translation>Die Anzahl der Flüge der Meisterschaft %1 darf nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>Championship %1 counts the best %2 of %3 races: the best cannot be more than the races.</source>
+        <translation>Die Meisterschaft %1 wertet die besten %2 von %3 Flügen: die besten können nicht mehr sein als die Flüge.</translation>
     </message>
 </context>
 <context>
-    <name>ServerDatabase</name>
+    <name>PoolDefinition</name>
     <message>
-        <source>The data source %1 is not a server address of the form postgresql://USER@HOST:PORT/DATABASE.</source>
-        <translation>Die Datenquelle %1 ist keine Serveradresse der Form postgresql://USER@HOST:PORT/DATABASE.</translation>
+        <source>A pool needs a name.</source>
+        <translation>Ein Pool braucht einen Namen.</translation>
     </message>
     <message>
-        <source>The data source %1 holds a password. Keep the password in PGPASSWORD or ~/.pgpass, never in the data link file.</source>
-        <translation>Die Datenquelle %1 enthält ein Passwort. Bewahren Sie das Passwort in PGPASSWORD oder ~/.pgpass auf, nie in der Verknüpfungsdatei.</translation>
+        <source>Pool %1 needs a stake of more than 0.00 per bird.</source>
+        <translation>Der Pool %1 braucht einen Einsatz von mehr als 0.00 je Taube.</translation>
     </message>
     <message>
-        <source>The data source %1 names an unknown sslmode; use one of %2.</source>
-        <translation>Die Datenquelle %1 nennt einen unbekannten sslmode; verwenden Sie einen von %2.</translation>
+        <source>The prize split of pool %1 adds up to %2 %, not 100 %.</source>
+        <translation>Die Preisverteilung des Pools %1 ergibt %2 %, nicht 100 %.</translation>
     </message>
     <message>
-        <source>Another seat kept the club database busy for too long; nothing of this action was stored. Please try again when it has finished.</source>
-        <translation>Ein anderer Arbeitsplatz hat die Vereinsdatenbank zu lange belegt; nichts von dieser Aktion wurde gespeichert. Bitte versuchen Sie es erneut, wenn er fertig ist.</translation>
+        <source>Pool %1 pays one prize per how many birds? Give a number of 1 or more.</source>
+        <translation>Pool %1 zahlt einen Preis auf wie viele Tauben? Geben Sie eine Zahl ab 1 an.</translation>
     </message>
     <message>
-        <source>The row is stored already (another seat may have stored it first): %1.</source>
-        <translation>Die Zeile ist bereits gespeichert (ein anderer Arbeitsplatz hat sie vielleicht zuerst gespeichert): %1.</translation>
+        <source>The deduction of pool %1 must lie from 0 to less than 100 %.</source>
+        <translation>Der Abzug des Pools %1 muss zwischen 0 und weniger als 100 % liegen.</translation>
     </message>
     <message>
-        <source>Another seat changed the same rows at the same moment; nothing of this action was stored. Please try again.</source>
-        <translation>Ein anderer Arbeitsplatz hat im selben Moment dieselben Zeilen geändert; nichts von dieser Aktion wurde gespeichert. Bitte versuchen Sie es erneut.</translation>
+        <source>The nominated birds counted in pool %1 cannot be negative.</source>
+        <translation>Die gezählten nominierten Tauben im Pool %1 dürfen nicht negativ sein.</translation>
     </message>
     <message>
-        <source>Another seat has held these rows for too long; nothing of this action was stored. Please try again when it has finished.</source>
-        <translation>Ein anderer Arbeitsplatz hat diese Zeilen zu lange gehalten; nichts von dieser Aktion wurde gespeichert. Bitte versuchen Sie es erneut, wenn er fertig ist.</translation>
+        <source>The stake of pool %1 cannot be negative.</source>
+        <translation>Der Einsatz des Pools %1 darf nicht negativ sein.</translation>
     </message>
     <message>
-        <source>The database server took too long and the action was stopped; nothing of it was stored.</source>
-        <translation>Der Datenbankserver hat zu lange gebraucht und die Aktion wurde abgebrochen; nichts davon wurde gespeichert.</translation>
-    </message>
-    <message>
-        <source>The database server&apos;s disk is full; nothing of this action was stored. Ask whoever looks after the server to make room on it.</source>
-        <translation>Die Festplatte des Datenbankservers ist voll; nichts von dieser Aktion wurde gespeichert. Bitten Sie die Person, die den Server betreut, dort Platz zu schaffen.</translation>
-    </message>
-    <message>
-        <source>The connection to the database server was lost; nothing of this action was stored.</source>
-        <translation>Die Verbindung zum Datenbankserver ist abgebrochen; nichts von dieser Aktion wurde gespeichert.</translation>
-    </message>
-    <message>
-        <source>The database server refused the action.</source>
-        <translation>Der Datenbankserver hat die Aktion abgelehnt.</translation>
-    </message>
-    <message>
-        <source>The database server refused the action: %1.</source>
-        <translation>Der Datenbankserver hat die Aktion abgelehnt: %1.</translation>
-    </message>
-    <message>
-        <source>The database server %1 refused the user %2: the password is wrong or missing (give it in PGPASSWORD or ~/.pgpass).</source>
-        <translation>Der Datenbankserver %1 hat den Benutzer %2 abgewiesen: das Passwort ist falsch oder fehlt (geben Sie es in PGPASSWORD oder ~/.pgpass an).</translation>
-    </message>
-    <message>
-        <source>The database server %1 has no database %2.</source>
-        <translation>Der Datenbankserver %1 hat keine Datenbank %2.</translation>
-    </message>
-    <message>
-        <source>The database server %1 does not know the user %2.</source>
-        <translation>Der Datenbankserver %1 kennt den Benutzer %2 nicht.</translation>
-    </message>
-    <message>
-        <source>The database server %1 cannot be reached. Check that it runs and that the address in the data link file is right.</source>
-        <translation>Der Datenbankserver %1 ist nicht erreichbar. Prüfen Sie, ob er läuft und ob die Adresse in der Verknüpfungsdatei stimmt.</translation>
-    </message>
-    <message>
-        <source>The database server %1 refused an unprotected connection or could not be checked (sslmode %2): ask its administrator which protection it offers.</source>
-        <translation>Der Datenbankserver %1 hat eine ungeschützte Verbindung abgelehnt oder konnte nicht geprüft werden (sslmode %2): Fragen Sie den Administrator, welchen Schutz er bietet.</translation>
-    </message>
-    <message>
-        <source>This installation cannot reach a database server: the PostgreSQL driver of Qt (libqt6sql6-psql) is missing.</source>
-        <translation>Diese Installation kann keinen Datenbankserver erreichen: Der PostgreSQL-Treiber von Qt (libqt6sql6-psql) fehlt.</translation>
-    </message>
-    <message>
-        <source>The database server %1 could not be opened: %2.</source>
-        <translation>Der Datenbankserver %1 konnte nicht geöffnet werden: %2.</translation>
+        <source>The deduction of pool %1 must lie from 0 to 100 %.</source>
+        <translation>Der Abzug des Pools %1 muss zwischen 0 und 100 % liegen.</translation>
     </message>
 </context>
 <context>
-    <name>ClubCopy</name>
+    <name>Qt</name>
     <message>
-        <source>The table %1 of %2 has no column %3. Nothing was copied.</source>
-        <translation>Die Tabelle %1 von %2 hat keine Spalte %3. Es wurde nichts kopiert.</translation>
-    </message>
-    <message>
-        <source>%1 already holds rows in the table %2. A club is copied only into an empty database; nothing was changed.</source>
-        <translation>%1 enthält bereits Zeilen in der Tabelle %2. Ein Verein wird nur in eine leere Datenbank kopiert; es wurde nichts geändert.</translation>
-    </message>
-    <message>
-        <source>The table %1 has %2 rows in %3 but %4 in the copy. Nothing was copied.</source>
-        <translation>Die Tabelle %1 hat %2 Zeilen in %3, aber %4 in der Kopie. Es wurde nichts kopiert.</translation>
+        <source>Printed :</source>
+        <translation>Gedruckt:</translation>
     </message>
 </context>
 <context>

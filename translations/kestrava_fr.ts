@@ -2,29 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>ChampionshipDefinition</name>
-    <message>
-        <source>A championship needs a name.</source>
-        <translation>Un championnat doit avoir un nom.</translation>
-    </message>
-    <message>
-        <source>Championship %1 needs a table of points by place.</source>
-        <translation>Le championnat %1 doit avoir une table de points par place.</translation>
-    </message>
-    <message>
-        <source>The points of championship %1 cannot be negative.</source>
-        <translation>Les points du championnat %1 ne peuvent pas être négatifs.</translation>
-    </message>
-    <message>
-        <source>The numbers of races of championship %1 cannot be negative.</source>
-        <translation>Les nombres de concours du championnat %1 ne peuvent pas être négatifs.</translation>
-    </message>
-    <message>
-        <source>Championship %1 counts the best %2 of %3 races: the best cannot be more than the races.</source>
-        <translation>Le championnat %1 compte les %2 meilleurs de %3 concours : les meilleurs ne peuvent pas dépasser le nombre de concours.</translation>
-    </message>
-</context>
-<context>
     <name>ChampionshipsPanel</name>
     <message>
         <source>Championships</source>
@@ -139,12 +116,24 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>&apos;%1&apos; n&apos;est pas un nombre entier valide</translation>
-    </message>
-    <message>
         <source>Delete the championship %1?</source>
         <translation>Supprimer le championnat %1 ?</translation>
+    </message>
+    <message>
+        <source>Points by place</source>
+        <translation>Points par place</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx)</source>
+        <translation>Fichier Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Standings %1 %2.xlsx</source>
+        <translation>Classement %1 %2.xlsx</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; n&apos;est pas un nombre entier valide</translation>
     </message>
 </context>
 <context>
@@ -218,26 +207,6 @@
         <translation>Erreur de base de données : non enregistré, le constateur sera relu : %1</translation>
     </message>
     <message>
-        <source>Database busy (another program is using it) : waiting for it, Pls Wait !</source>
-        <translation>Base de données occupée (un autre programme l&apos;utilise) : attente, patientez !</translation>
-    </message>
-    <message>
-        <source>Database Error : the clock is read again : %1</source>
-        <translation>Erreur de base de données : le constateur sera relu : %1</translation>
-    </message>
-    <message>
-        <source>%1 Error : no answer from the clock</source>
-        <translation>Erreur %1 : pas de réponse du constateur</translation>
-    </message>
-    <message>
-        <source>%1 Error : the clock&apos;s answer broke off</source>
-        <translation>Erreur %1 : la réponse du constateur s&apos;est interrompue</translation>
-    </message>
-    <message>
-        <source>%1 Error : the port is not open</source>
-        <translation>Erreur %1 : le port n&apos;est pas ouvert</translation>
-    </message>
-    <message>
         <source>Do you want to Initialize this timer ? (it holds no loft yet)</source>
         <translation>Initialiser ce constateur ? (il ne contient encore aucun colombier)</translation>
     </message>
@@ -289,12 +258,55 @@
         <source>Run stopped before the clock was read to the end : the tab was changed !</source>
         <translation>Lecture arrêtée avant la fin du constateur : l&apos;onglet a été changé !</translation>
     </message>
+    <message>
+        <source>Unable to write to com port %1 (port not open)</source>
+        <translation>Impossible d&apos;écrire sur le port com %1 (port non ouvert)</translation>
+    </message>
+    <message>
+        <source>Unable to write to com port %1 (%2)</source>
+        <translation>Impossible d&apos;écrire sur le port com %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Database busy (another program is using it) : waiting for it, Pls Wait !</source>
+        <translation>Base de données occupée (un autre programme l&apos;utilise) : attente, patientez !</translation>
+    </message>
+    <message>
+        <source>Database Error : the clock is read again : %1</source>
+        <translation>Erreur de base de données : le constateur sera relu : %1</translation>
+    </message>
+    <message>
+        <source>%1 Error : no answer from the clock</source>
+        <translation>Erreur %1 : pas de réponse du constateur</translation>
+    </message>
+    <message>
+        <source>%1 Error : the clock&apos;s answer broke off</source>
+        <translation>Erreur %1 : la réponse du constateur s&apos;est interrompue</translation>
+    </message>
+    <message>
+        <source>%1 Error : the port is not open</source>
+        <translation>Erreur %1 : le port n&apos;est pas ouvert</translation>
+    </message>
 </context>
 <context>
     <name>ClockOperation</name>
     <message>
         <source>Excel File (*.xlsx)</source>
         <translation>Fichier Excel (*.xlsx)</translation>
+    </message>
+</context>
+<context>
+    <name>ClubCopy</name>
+    <message>
+        <source>The table %1 of %2 has no column %3. Nothing was copied.</source>
+        <translation>La table %1 de %2 n&apos;a pas de colonne %3. Rien n&apos;a été copié.</translation>
+    </message>
+    <message>
+        <source>%1 already holds rows in the table %2. A club is copied only into an empty database; nothing was changed.</source>
+        <translation>%1 contient déjà des lignes dans la table %2. Un club n&apos;est copié que dans une base de données vide ; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>The table %1 has %2 rows in %3 but %4 in the copy. Nothing was copied.</source>
+        <translation>La table %1 a %2 lignes dans %3 mais %4 dans la copie. Rien n&apos;a été copié.</translation>
     </message>
 </context>
 <context>
@@ -746,6 +758,402 @@ kestrava --add-club-login LOGIN --club %1</translation>
     </message>
 </context>
 <context>
+    <name>Competitions</name>
+    <message>
+        <source>A championship needs a name.</source>
+        <translation>Un championnat doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>Championship %1 needs a table of points by place.</source>
+        <translation>Le championnat %1 doit avoir une table de points par place.</translation>
+    </message>
+    <message>
+        <source>The points of championship %1 cannot be negative.</source>
+        <translation>Les points du championnat %1 ne peuvent pas être négatifs.</translation>
+    </message>
+    <message>
+        <source>The numbers of races of championship %1 cannot be negative.</source>
+        <translation>Les nombres de concours du championnat %1 ne peuvent pas être négatifs.</translation>
+    </message>
+    <message>
+        <source>Championship %1 counts the best %2 of %3 races: the best cannot be more than the races.</source>
+        <translation>Le championnat %1 compte les %2 meilleurs de %3 concours : les meilleurs ne peuvent pas dépasser le nombre de concours.</translation>
+    </message>
+    <message>
+        <source>Printed :</source>
+        <translation>Imprimé :</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>one prize per %1 birds</source>
+        <translation>un prix par %1 pigeons</translation>
+    </message>
+    <message>
+        <source>stakes %1 = prizes %2 + deduction %3 + remainder %4</source>
+        <translation>mises %1 = prix %2 + retenue %3 + reste %4</translation>
+    </message>
+    <message>
+        <source>Balances: </source>
+        <translation>Équilibré : </translation>
+    </message>
+    <message>
+        <source>DOES NOT BALANCE: </source>
+        <translation>N&apos;EST PAS ÉQUILIBRÉ : </translation>
+    </message>
+    <message>
+        <source>Pool sheet %1</source>
+        <translation>Feuille des poules %1</translation>
+    </message>
+    <message>
+        <source>Pool sheet</source>
+        <translation>Feuille des poules</translation>
+    </message>
+    <message>
+        <source>Pool</source>
+        <translation>Poule</translation>
+    </message>
+    <message>
+        <source>Loft</source>
+        <translation>Colombier</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Bague</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Stake</source>
+        <translation>Mise</translation>
+    </message>
+    <message>
+        <source>Prize</source>
+        <translation>Prix</translation>
+    </message>
+    <message numerus="yes">
+        <source>first %n nominated</source>
+        <translation>
+            <numerusform>premier %n désigné</numerusform>
+            <numerusform>%n premiers désignés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>every bird entered</source>
+        <translation>chaque pigeon engagé</translation>
+    </message>
+    <message>
+        <source>%1 a bird, deduction %2 %</source>
+        <translation>%1 par pigeon, retenue %2 %</translation>
+    </message>
+    <message>
+        <source>not counted</source>
+        <translation>non compté</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bird(s)</source>
+        <translation>
+            <numerusform>%n pigeon</numerusform>
+            <numerusform>%n pigeons</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>prizes paid</source>
+        <translation>prix payés</translation>
+    </message>
+    <message>
+        <source>club deduction</source>
+        <translation>retenue de la société</translation>
+    </message>
+    <message>
+        <source>remainder (%1 not won)</source>
+        <translation>reste (%1 non gagné)</translation>
+    </message>
+    <message>
+        <source>remainder</source>
+        <translation>reste</translation>
+    </message>
+    <message>
+        <source>Balances</source>
+        <translation>Équilibré</translation>
+    </message>
+    <message>
+        <source>DOES NOT BALANCE</source>
+        <translation>N&apos;EST PAS ÉQUILIBRÉ</translation>
+    </message>
+    <message>
+        <source>All pools balance: </source>
+        <translation>Toutes les poules sont équilibrées : </translation>
+    </message>
+    <message>
+        <source>Payout per loft %1</source>
+        <translation>Paiement par colombier %1</translation>
+    </message>
+    <message>
+        <source>Payout per loft</source>
+        <translation>Paiement par colombier</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Engagements</translation>
+    </message>
+    <message>
+        <source>Stakes</source>
+        <translation>Mises</translation>
+    </message>
+    <message>
+        <source>Prizes</source>
+        <translation>Prix gagnés</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>points by place %1</source>
+        <translation>points par place %1</translation>
+    </message>
+    <message>
+        <source>100 points down to the last prize, one prize per 4 birds entered</source>
+        <translation>100 points jusqu&apos;au dernier prix, un prix pour 4 pigeons engagés</translation>
+    </message>
+    <message>
+        <source>average speed</source>
+        <translation>vitesse moyenne</translation>
+    </message>
+    <message>
+        <source>coefficient (place x 1000 / birds entered), lowest wins</source>
+        <translation>coefficient (place x 1000 / pigeons engagés), le plus bas gagne</translation>
+    </message>
+    <message>
+        <source>, best %1 races</source>
+        <translation>, %1 meilleurs concours</translation>
+    </message>
+    <message>
+        <source> of the first %1</source>
+        <translation> des %1 premiers</translation>
+    </message>
+    <message>
+        <source>Standings %1 %2</source>
+        <translation>Classement %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Ace pigeons, </source>
+        <translation>As-pigeons, </translation>
+    </message>
+    <message>
+        <source>Lofts, </source>
+        <translation>Colombiers, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n race(s) counted</source>
+        <translation>
+            <numerusform>%n concours compté</numerusform>
+            <numerusform>%n concours comptés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> of types %1</source>
+        <translation> des types %1</translation>
+    </message>
+    <message>
+        <source>Flown</source>
+        <translation>Volés</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>%1: column %2 &quot;%3&quot; is not a pool of this race.</source>
+        <translation>%1 : la colonne %2 « %3 » n&apos;est pas une poule de ce concours.</translation>
+    </message>
+    <message>
+        <source>%1 has no column PRingNo in its first row.</source>
+        <translation>%1 n&apos;a pas de colonne PRingNo dans sa première ligne.</translation>
+    </message>
+    <message>
+        <source>Row %1: the nomination &apos;%2&apos; is not a whole number.</source>
+        <translation>Ligne %1 : la désignation « %2 » n&apos;est pas un nombre entier.</translation>
+    </message>
+    <message>
+        <source>The entries were not stored:</source>
+        <translation>Les engagements n&apos;ont pas été enregistrés :</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an amount of money (for example 2.50)</source>
+        <translation>« %1 » n&apos;est pas un montant (par exemple 2.50)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a percentage from 0 to 100</source>
+        <translation>« %1 » n&apos;est pas un pourcentage de 0 à 100</translation>
+    </message>
+    <message>
+        <source>Race %1 of %2 is not in the race list.</source>
+        <translation>Le concours %1 du %2 n&apos;est pas dans la liste des concours.</translation>
+    </message>
+    <message>
+        <source>A pool needs a name.</source>
+        <translation>Une poule doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>The prize split of pool %1 adds up to %2 %, not 100 %.</source>
+        <translation>La répartition des prix de la poule %1 fait %2 %, pas 100 %.</translation>
+    </message>
+    <message>
+        <source>Pool %1 pays one prize per how many birds? Give a number of 1 or more.</source>
+        <translation>La poule %1 paie un prix pour combien de pigeons ? Indiquez un nombre de 1 ou plus.</translation>
+    </message>
+    <message>
+        <source>The nominated birds counted in pool %1 cannot be negative.</source>
+        <translation>Le nombre de pigeons désignés comptés dans la poule %1 ne peut pas être négatif.</translation>
+    </message>
+    <message>
+        <source>The pool name %1 is used twice.</source>
+        <translation>Le nom de poule %1 est utilisé deux fois.</translation>
+    </message>
+    <message>
+        <source>Entries for race %1 of %2 closed at its liberation (%3); they cannot be changed any more.</source>
+        <translation>Les engagements du concours %1 du %2 ont été clos au lâcher (%3) ; ils ne peuvent plus être modifiés.</translation>
+    </message>
+    <message>
+        <source>Ring %1 is not marked for race %2 of %3.</source>
+        <translation>La bague %1 n&apos;est pas enlogée pour le concours %2 du %3.</translation>
+    </message>
+    <message>
+        <source>Ring %1 is not a bird of loft %2.</source>
+        <translation>La bague %1 n&apos;est pas un pigeon du colombier %2.</translation>
+    </message>
+    <message>
+        <source>Ring %1 is nominated twice.</source>
+        <translation>La bague %1 est désignée deux fois.</translation>
+    </message>
+    <message>
+        <source>The race has no pool %1.</source>
+        <translation>Le concours n&apos;a pas de poule %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>ring %1 is not marked for this race.</source>
+        <translation>la bague %1 n&apos;est pas enlogée pour ce concours.</translation>
+    </message>
+    <message>
+        <source>ring %1 is not a bird of loft %2.</source>
+        <translation>la bague %1 n&apos;est pas un pigeon du colombier %2.</translation>
+    </message>
+    <message>
+        <source>ring %1 is given twice.</source>
+        <translation>la bague %1 figure deux fois.</translation>
+    </message>
+    <message>
+        <source>the nomination of ring %1 cannot be negative.</source>
+        <translation>la désignation de la bague %1 ne peut pas être négative.</translation>
+    </message>
+    <message>
+        <source>loft %1 gives nomination %2 twice.</source>
+        <translation>le colombier %1 donne la désignation %2 deux fois.</translation>
+    </message>
+    <message>
+        <source>the race has no pool %1.</source>
+        <translation>le concours n&apos;a pas de poule %1.</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... et %1 de plus.</translation>
+    </message>
+    <message>
+        <source>Old Birds</source>
+        <translation>Vieux pigeons</translation>
+    </message>
+    <message>
+        <source>Young Birds</source>
+        <translation>Jeunes pigeons</translation>
+    </message>
+    <message>
+        <source>National</source>
+        <translation>National</translation>
+    </message>
+    <message>
+        <source>A race carries at most %1 types.</source>
+        <translation>Un concours porte au plus %1 types.</translation>
+    </message>
+    <message>
+        <source>%1 is not one of the club&apos;s race types.</source>
+        <translation>%1 n&apos;est pas un type de concours de la société.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2 (%3): &apos;%4&apos; does not enter a bird; type x, 1 or yes to enter it, or leave the cell empty.</source>
+        <translation>Ligne %1, colonne %2 (%3) : « %4 » n&apos;engage pas de pigeon ; tapez x, 1 ou oui pour l&apos;engager, ou laissez la cellule vide.</translation>
+    </message>
+    <message>
+        <source>The sheet holds %1 rings of %2 lofts (%3).
+It replaces every earlier entry (%4) and nomination (%5) of these lofts; nominations keep the numbers written in the sheet.
+
+Store the sheet&apos;s entries?</source>
+        <translation>La feuille contient %1 bagues de %2 colombiers (%3).
+Elle remplace tout engagement (%4) et toute désignation (%5) antérieurs de ces colombiers ; les désignations gardent les numéros de la feuille.
+
+Enregistrer les engagements de la feuille ?</translation>
+    </message>
+    <message>
+        <source>Pool %1 needs a stake of more than 0.00 per bird.</source>
+        <translation>La poule %1 demande une mise de plus de 0.00 par pigeon.</translation>
+    </message>
+    <message>
+        <source>The deduction of pool %1 must lie from 0 to less than 100 %.</source>
+        <translation>La retenue de la poule %1 doit être comprise entre 0 et moins de 100 %.</translation>
+    </message>
+    <message>
+        <source>Pool %1 has a stake of %2 per bird. Is that right?</source>
+        <translation>La poule %1 a une mise de %2 par pigeon. Est-ce exact ?</translation>
+    </message>
+    <message>
+        <source>Pool %1: %2 entries of %3 lofts</source>
+        <translation>Poule %1 : %2 engagements de %3 colombiers</translation>
+    </message>
+    <message>
+        <source>These pools are removed, and their entries with them:
+%1
+
+Save the pools and remove these entries?</source>
+        <translation>Ces poules sont supprimées, et leurs engagements avec elles :
+%1
+
+Enregistrer les poules et supprimer ces engagements ?</translation>
+    </message>
+</context>
+<context>
     <name>Data</name>
     <message>
         <source>%1 was deleted on another seat.</source>
@@ -882,6 +1290,10 @@ kestrava --add-club-login LOGIN --club %1</translation>
     <message>
         <source>The club database %1 could not be backed up: %2</source>
         <translation>La base de données du club %1 n&apos;a pas pu être sauvegardée : %2</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a valid integer value</source>
+        <translation>%1 : « %2 » n&apos;est pas un nombre entier valide</translation>
     </message>
 </context>
 <context>
@@ -1864,6 +2276,26 @@ kestrava --add-club-login LOGIN --club %1</translation>
         </translation>
     </message>
     <message>
+        <source>The blanks around the loft number were removed: it is saved as &quot;%1&quot;.</source>
+        <translation>Les espaces autour du numéro de colombier ont été retirés : il est enregistré comme « %1 ».</translation>
+    </message>
+    <message>
+        <source>row %1 column %2</source>
+        <translation>ligne %1 colonne %2</translation>
+    </message>
+    <message>
+        <source> and %1 more</source>
+        <translation> et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Rows not imported: %1 holds a formula without a value: open and save the sheet in a spreadsheet program first.</source>
+        <translation>Lignes non importées : %1 contient une formule sans valeur : ouvrez et enregistrez d&apos;abord la feuille dans un tableur.</translation>
+    </message>
+    <message>
+        <source>Rows not imported: %1 hold a formula without a value: open and save the sheet in a spreadsheet program first.</source>
+        <translation>Lignes non importées : %1 contiennent une formule sans valeur : ouvrez et enregistrez d&apos;abord la feuille dans un tableur.</translation>
+    </message>
+    <message>
         <source>Personal data this program holds: each member&apos;s name, street, town, post code, telephone, loft number and loft coordinates, their clocks, rings, race entries, clock times, distances, pool entries and payouts, championship standings, and the history of changes to race entries with the login that made them.
 
 Why: to run the club and its races (members, clocks, results and prizes).
@@ -1937,41 +2369,6 @@ Combien de temps : les résultats restent avec les noms pendant le nombre de sai
     <message>
         <source>Add/Edit Other Clock     </source>
         <translation>Ajouter/modifier un autre constateur     </translation>
-    </message>
-</context>
-<context>
-    <name>PoolDefinition</name>
-    <message>
-        <source>A pool needs a name.</source>
-        <translation>Une poule doit avoir un nom.</translation>
-    </message>
-    <message>
-        <source>Pool %1 needs a stake of more than 0.00 per bird.</source>
-        <translation>La poule %1 demande une mise de plus de 0.00 par pigeon.</translation>
-    </message>
-    <message>
-        <source>The prize split of pool %1 adds up to %2 %, not 100 %.</source>
-        <translation>La répartition des prix de la poule %1 fait %2 %, pas 100 %.</translation>
-    </message>
-    <message>
-        <source>Pool %1 pays one prize per how many birds? Give a number of 1 or more.</source>
-        <translation>La poule %1 paie un prix pour combien de pigeons ? Indiquez un nombre de 1 ou plus.</translation>
-    </message>
-    <message>
-        <source>The deduction of pool %1 must lie from 0 to less than 100 %.</source>
-        <translation>La retenue de la poule %1 doit être comprise entre 0 et moins de 100 %.</translation>
-    </message>
-    <message>
-        <source>The nominated birds counted in pool %1 cannot be negative.</source>
-        <translation>Le nombre de pigeons désignés comptés dans la poule %1 ne peut pas être négatif.</translation>
-    </message>
-    <message>
-        <source>The stake of pool %1 cannot be negative.</source>
-        <translation>La mise de la poule %1 ne peut pas être négative.</translation>
-    </message>
-    <message>
-        <source>The deduction of pool %1 must lie from 0 to 100 %.</source>
-        <translation>La retenue de la poule %1 doit être comprise entre 0 et 100 %.</translation>
     </message>
 </context>
 <context>
@@ -2081,10 +2478,6 @@ Combien de temps : les résultats restent avec les noms pendant le nombre de sai
         <translation>Un pour N pigeons</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>&apos;%1&apos; n&apos;est pas un nombre entier valide</translation>
-    </message>
-    <message>
         <source>The club&apos;s pool template is saved.</source>
         <translation>Le modèle de poules du club est enregistré.</translation>
     </message>
@@ -2112,19 +2505,100 @@ Combien de temps : les résultats restent avec les noms pendant le nombre de sai
         <source>The race has no pools.</source>
         <translation>Le concours n&apos;a pas de poules.</translation>
     </message>
+    <message>
+        <source>Loft %1</source>
+        <translation>Colombier %1</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx)</source>
+        <translation>Fichier Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Entries %1 %2.xlsx</source>
+        <translation>Engagements %1 %2.xlsx</translation>
+    </message>
+    <message>
+        <source>Pool sheet %1 %2.xlsx</source>
+        <translation>Feuille des poules %1 %2.xlsx</translation>
+    </message>
+    <message>
+        <source>Payout %1 %2.xlsx</source>
+        <translation>Paiement %1 %2.xlsx</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; n&apos;est pas un nombre entier valide</translation>
+    </message>
+</context>
+<context>
+    <name>Publish</name>
+    <message>
+        <source>Arrivals</source>
+        <translation>Arrivées</translation>
+    </message>
+    <message>
+        <source>Clock time</source>
+        <translation>Heure de constatation</translation>
+    </message>
+    <message>
+        <source>Birds arrived</source>
+        <translation>Pigeons arrivés</translation>
+    </message>
+    <message>
+        <source>Speeds</source>
+        <translation>Vitesses</translation>
+    </message>
+    <message>
+        <source>Birds</source>
+        <translation>Pigeons</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the published pages (nl, fr, de): the code of this translation.</extracomment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <source>Liberation: </source>
+        <translation>Lâcher : </translation>
+    </message>
+    <message>
+        <source>Ranking as CSV</source>
+        <translation>Classement en CSV</translation>
+    </message>
+    <message>
+        <source>All races of %1</source>
+        <translation>Tous les concours de %1</translation>
+    </message>
+    <message>
+        <source>Races of %1</source>
+        <translation>Concours de %1</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Concours</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Lieu de lâcher</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>not published</source>
+        <translation>non publié</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Save as PDF</source>
         <translation>Enregistrer en PDF</translation>
-    </message>
-</context>
-<context>
-    <name>Qt</name>
-    <message>
-        <source>Printed :</source>
-        <translation>Imprimé :</translation>
     </message>
 </context>
 <context>
@@ -2702,6 +3176,141 @@ Enregistrer ces modifications ?</translation>
         <translation>%1 numéros de bague de plus de %2 caractères ont été raccourcis dans le fichier WinSpeed ; %3 groupes d&apos;entre eux y sont devenus un seul numéro de bague. La liste complète figure ci-dessous.</translation>
     </message>
     <message>
+        <source>degrees</source>
+        <translation>degrés</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>Distances : </source>
+        <translation>Distances : </translation>
+    </message>
+    <message>
+        <source>WGS84 geodesic</source>
+        <translation>Géodésique WGS84</translation>
+    </message>
+    <message>
+        <source>Flat (federation file rule)</source>
+        <translation>Plane (règle des fichiers fédéraux)</translation>
+    </message>
+    <message>
+        <source>from a distance file</source>
+        <translation>d&apos;un fichier de distances</translation>
+    </message>
+    <message>
+        <source>Distances : the loft distances of %1, %2.</source>
+        <translation>Distances : les distances des colombiers de %1, %2.</translation>
+    </message>
+    <message>
+        <source> The club&apos;s method is %1: update the loft distances first to recalculate with it.</source>
+        <translation> La méthode de la société est %1 : mettez d&apos;abord à jour les distances des colombiers pour recalculer avec elle.</translation>
+    </message>
+    <message>
+        <source> (%1 clocked with earlier distances: not recalculated since)</source>
+        <translation> (%1 constatés avec des distances antérieures : pas recalculés depuis)</translation>
+    </message>
+    <message>
+        <source>result upload</source>
+        <translation>lecture des arrivées</translation>
+    </message>
+    <message>
+        <source>marked upload</source>
+        <translation>lecture de l&apos;enlogement</translation>
+    </message>
+    <message>
+        <source>manual time</source>
+        <translation>heure manuelle</translation>
+    </message>
+    <message>
+        <source>recalculation</source>
+        <translation>recalcul</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>importation</translation>
+    </message>
+    <message>
+        <source>lock</source>
+        <translation>verrouillage</translation>
+    </message>
+    <message>
+        <source>unlock</source>
+        <translation>déverrouillage</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Définitif</translation>
+    </message>
+    <message>
+        <source>A latitude cannot be beyond 90°: %1</source>
+        <translation>Une latitude ne peut pas dépasser 90° : %1</translation>
+    </message>
+    <message>
+        <source>A longitude cannot be beyond 180°: %1</source>
+        <translation>Une longitude ne peut pas dépasser 180° : %1</translation>
+    </message>
+    <message>
+        <source>Pasted: %1</source>
+        <translation>Collé : %1</translation>
+    </message>
+    <message>
+        <source> (rounded half-up to hundredths of a second)</source>
+        <translation> (arrondi au centième de seconde)</translation>
+    </message>
+    <message>
+        <source> (rounded half-up to whole seconds)</source>
+        <translation> (arrondi à la seconde)</translation>
+    </message>
+    <message>
+        <source>. A coordinate with 0 degrees counts as not set: its distances stay 0.</source>
+        <translation>. Une coordonnée de 0 degré compte comme non remplie : ses distances restent 0.</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <extracomment>The published ranking&apos;s column titles: position, name, ring, sex, colour, clock time, flying time, (speed), clock variation, distance.</extracomment>
+        <translation>Pl.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>sex</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <comment>colour</comment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Clocked</source>
+        <translation>Constaté</translation>
+    </message>
+    <message>
+        <source>Fly time</source>
+        <translation>Temps de vol</translation>
+    </message>
+    <message>
+        <source>Var</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>Dist</source>
+        <translation>Dist.</translation>
+    </message>
+    <message>
         <source>Ring %1 is stored with an arrival before the liberation: its flying time is %2 and it gets no speed. Check the date and time typed.</source>
         <translation>La bague %1 est enregistrée avec une arrivée avant le lâcher : son temps de vol est %2 et elle n&apos;a pas de vitesse. Vérifiez la date et l&apos;heure saisies.</translation>
     </message>
@@ -2786,6 +3395,92 @@ Enregistrer ces modifications ?</translation>
     <message>
         <source>: there is no such port. The serial ports on this computer are: %1. Choose the antenna&apos;s port in Setup.</source>
         <translation>: ce port n&apos;existe pas. Les ports série de cet ordinateur sont : %1. Choisissez le port de l&apos;antenne dans Réglages.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerAccess</name>
+    <message>
+        <source>This needs the federation&apos;s login.</source>
+        <translation>Cette action demande l&apos;identifiant de la fédération.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerDatabase</name>
+    <message>
+        <source>The data source %1 is not a server address of the form postgresql://USER@HOST:PORT/DATABASE.</source>
+        <translation>La source de données %1 n&apos;est pas une adresse de serveur de la forme postgresql://USER@HOST:PORT/DATABASE.</translation>
+    </message>
+    <message>
+        <source>The data source %1 holds a password. Keep the password in PGPASSWORD or ~/.pgpass, never in the data link file.</source>
+        <translation>La source de données %1 contient un mot de passe. Gardez le mot de passe dans PGPASSWORD ou ~/.pgpass, jamais dans le fichier de liaison.</translation>
+    </message>
+    <message>
+        <source>The data source %1 names an unknown sslmode; use one of %2.</source>
+        <translation>La source de données %1 indique un sslmode inconnu ; utilisez l&apos;un de %2.</translation>
+    </message>
+    <message>
+        <source>Another seat kept the club database busy for too long; nothing of this action was stored. Please try again when it has finished.</source>
+        <translation>Un autre poste a occupé la base de données du club trop longtemps ; rien de cette action n&apos;a été enregistré. Réessayez quand il aura terminé.</translation>
+    </message>
+    <message>
+        <source>The row is stored already (another seat may have stored it first): %1.</source>
+        <translation>La ligne est déjà enregistrée (un autre poste l&apos;a peut-être enregistrée avant) : %1.</translation>
+    </message>
+    <message>
+        <source>Another seat changed the same rows at the same moment; nothing of this action was stored. Please try again.</source>
+        <translation>Un autre poste a modifié les mêmes lignes au même moment ; rien de cette action n&apos;a été enregistré. Réessayez.</translation>
+    </message>
+    <message>
+        <source>Another seat has held these rows for too long; nothing of this action was stored. Please try again when it has finished.</source>
+        <translation>Un autre poste a retenu ces lignes trop longtemps ; rien de cette action n&apos;a été enregistré. Réessayez quand il aura terminé.</translation>
+    </message>
+    <message>
+        <source>The database server took too long and the action was stopped; nothing of it was stored.</source>
+        <translation>Le serveur de base de données a mis trop de temps et l&apos;action a été arrêtée ; rien n&apos;en a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The database server&apos;s disk is full; nothing of this action was stored. Ask whoever looks after the server to make room on it.</source>
+        <translation>Le disque du serveur de base de données est plein ; rien de cette action n&apos;a été enregistré. Demandez à la personne qui s&apos;occupe du serveur d&apos;y faire de la place.</translation>
+    </message>
+    <message>
+        <source>The connection to the database server was lost; nothing of this action was stored.</source>
+        <translation>La connexion au serveur de base de données a été perdue ; rien de cette action n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The database server refused the action.</source>
+        <translation>Le serveur de base de données a refusé l&apos;action.</translation>
+    </message>
+    <message>
+        <source>The database server refused the action: %1.</source>
+        <translation>Le serveur de base de données a refusé l&apos;action : %1.</translation>
+    </message>
+    <message>
+        <source>The database server %1 refused the user %2: the password is wrong or missing (give it in PGPASSWORD or ~/.pgpass).</source>
+        <translation>Le serveur de base de données %1 a refusé l&apos;utilisateur %2 : le mot de passe est faux ou manquant (indiquez-le dans PGPASSWORD ou ~/.pgpass).</translation>
+    </message>
+    <message>
+        <source>The database server %1 has no database %2.</source>
+        <translation>Le serveur de base de données %1 n&apos;a pas de base %2.</translation>
+    </message>
+    <message>
+        <source>The database server %1 does not know the user %2.</source>
+        <translation>Le serveur de base de données %1 ne connaît pas l&apos;utilisateur %2.</translation>
+    </message>
+    <message>
+        <source>The database server %1 cannot be reached. Check that it runs and that the address in the data link file is right.</source>
+        <translation>Le serveur de base de données %1 est injoignable. Vérifiez qu&apos;il fonctionne et que l&apos;adresse dans le fichier de liaison est correcte.</translation>
+    </message>
+    <message>
+        <source>The database server %1 refused an unprotected connection or could not be checked (sslmode %2): ask its administrator which protection it offers.</source>
+        <translation>Le serveur de base de données %1 a refusé une connexion non protégée ou n&apos;a pas pu être vérifié (sslmode %2) : demandez à son administrateur quelle protection il offre.</translation>
+    </message>
+    <message>
+        <source>This installation cannot reach a database server: the PostgreSQL driver of Qt (libqt6sql6-psql) is missing.</source>
+        <translation>Cette installation ne peut pas joindre de serveur de base de données : le pilote PostgreSQL de Qt (libqt6sql6-psql) manque.</translation>
+    </message>
+    <message>
+        <source>The database server %1 could not be opened: %2.</source>
+        <translation>Le serveur de base de données %1 n&apos;a pas pu être ouvert : %2.</translation>
     </message>
 </context>
 <context>
@@ -3105,8 +3800,8 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
         <translation>Synchronisés depuis : %1 constateurs sur %2</translation>
     </message>
     <message>
-        <source>Still to synchronise: %1 clocks</source>
-        <translation>Encore à synchroniser : %1 constateurs</translation>
+        <source>Still to synchronise: %1</source>
+        <translation>Reste à synchroniser : %1</translation>
     </message>
     <message>
         <source>No backup has been made yet.</source>
@@ -3155,6 +3850,10 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
     <message>
         <source>No race flown yet.</source>
         <translation>Aucun concours n&apos;a encore eu lieu.</translation>
+    </message>
+    <message>
+        <source>Still to synchronise: %1 clocks</source>
+        <translation>Encore à synchroniser : %1 constateurs</translation>
     </message>
 </context>
 <context>
@@ -3215,6 +3914,14 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
         <translation>Sauvegarde de la base de données en cours. Veuillez patienter !</translation>
     </message>
     <message>
+        <source>&amp;F Federation</source>
+        <translation>&amp;F Fédération</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
         <source>Backup of the club database running...</source>
         <translation>Sauvegarde de la base du club en cours...</translation>
     </message>
@@ -3225,14 +3932,6 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
     <message>
         <source>The backup of the club database failed: %1</source>
         <translation>La sauvegarde de la base du club a échoué : %1</translation>
-    </message>
-    <message>
-        <source>&amp;F Federation</source>
-        <translation>&amp;F Fédération</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>À propos</translation>
     </message>
 </context>
 <context>
@@ -3433,6 +4132,10 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
         <translation>Les membres dont tous les résultats sont antérieurs à ces saisons apparaissent sous des étiquettes neutres dès le prochain démarrage. 0 garde toutes les saisons avec les noms.</translation>
     </message>
     <message>
+        <source>&amp;Larger text</source>
+        <translation>Texte plus &amp;grand</translation>
+    </message>
+    <message>
         <source>Seasons kept with names (0 = all) :</source>
         <translation>Saisons gardées avec les noms (0 = toutes) :</translation>
     </message>
@@ -3457,104 +4160,68 @@ pour un seul constateur ou sur « Synchronisation auto » pour plusieurs constat
     </message>
 </context>
 <context>
-    <name>ServerAccess</name>
+    <name>ChampionshipDefinition</name>
     <message>
-        <source>This needs the federation&apos;s login.</source>
-        <translation>Cette action demande l&apos;identifiant de la fédération.</translation>
+        <source>A championship needs a name.</source>
+        <translation>Un championnat doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>Championship %1 needs a table of points by place.</source>
+        <translation>Le championnat %1 doit avoir une table de points par place.</translation>
+    </message>
+    <message>
+        <source>The points of championship %1 cannot be negative.</source>
+        <translation>Les points du championnat %1 ne peuvent pas être négatifs.</translation>
+    </message>
+    <message>
+        <source>The numbers of races of championship %1 cannot be negative.</source>
+        <translation>Les nombres de concours du championnat %1 ne peuvent pas être négatifs.</translation>
+    </message>
+    <message>
+        <source>Championship %1 counts the best %2 of %3 races: the best cannot be more than the races.</source>
+        <translation>Le championnat %1 compte les %2 meilleurs de %3 concours : les meilleurs ne peuvent pas dépasser le nombre de concours.</translation>
     </message>
 </context>
 <context>
-    <name>ServerDatabase</name>
+    <name>PoolDefinition</name>
     <message>
-        <source>The data source %1 is not a server address of the form postgresql://USER@HOST:PORT/DATABASE.</source>
-        <translation>La source de données %1 n&apos;est pas une adresse de serveur de la forme postgresql://USER@HOST:PORT/DATABASE.</translation>
+        <source>A pool needs a name.</source>
+        <translation>Une poule doit avoir un nom.</translation>
     </message>
     <message>
-        <source>The data source %1 holds a password. Keep the password in PGPASSWORD or ~/.pgpass, never in the data link file.</source>
-        <translation>La source de données %1 contient un mot de passe. Gardez le mot de passe dans PGPASSWORD ou ~/.pgpass, jamais dans le fichier de liaison.</translation>
+        <source>Pool %1 needs a stake of more than 0.00 per bird.</source>
+        <translation>La poule %1 demande une mise de plus de 0.00 par pigeon.</translation>
     </message>
     <message>
-        <source>The data source %1 names an unknown sslmode; use one of %2.</source>
-        <translation>La source de données %1 indique un sslmode inconnu ; utilisez l&apos;un de %2.</translation>
+        <source>The prize split of pool %1 adds up to %2 %, not 100 %.</source>
+        <translation>La répartition des prix de la poule %1 fait %2 %, pas 100 %.</translation>
     </message>
     <message>
-        <source>Another seat kept the club database busy for too long; nothing of this action was stored. Please try again when it has finished.</source>
-        <translation>Un autre poste a occupé la base de données du club trop longtemps ; rien de cette action n&apos;a été enregistré. Réessayez quand il aura terminé.</translation>
+        <source>Pool %1 pays one prize per how many birds? Give a number of 1 or more.</source>
+        <translation>La poule %1 paie un prix pour combien de pigeons ? Indiquez un nombre de 1 ou plus.</translation>
     </message>
     <message>
-        <source>The row is stored already (another seat may have stored it first): %1.</source>
-        <translation>La ligne est déjà enregistrée (un autre poste l&apos;a peut-être enregistrée avant) : %1.</translation>
+        <source>The deduction of pool %1 must lie from 0 to less than 100 %.</source>
+        <translation>La retenue de la poule %1 doit être comprise entre 0 et moins de 100 %.</translation>
     </message>
     <message>
-        <source>Another seat changed the same rows at the same moment; nothing of this action was stored. Please try again.</source>
-        <translation>Un autre poste a modifié les mêmes lignes au même moment ; rien de cette action n&apos;a été enregistré. Réessayez.</translation>
+        <source>The nominated birds counted in pool %1 cannot be negative.</source>
+        <translation>Le nombre de pigeons désignés comptés dans la poule %1 ne peut pas être négatif.</translation>
     </message>
     <message>
-        <source>Another seat has held these rows for too long; nothing of this action was stored. Please try again when it has finished.</source>
-        <translation>Un autre poste a retenu ces lignes trop longtemps ; rien de cette action n&apos;a été enregistré. Réessayez quand il aura terminé.</translation>
+        <source>The stake of pool %1 cannot be negative.</source>
+        <translation>La mise de la poule %1 ne peut pas être négative.</translation>
     </message>
     <message>
-        <source>The database server took too long and the action was stopped; nothing of it was stored.</source>
-        <translation>Le serveur de base de données a mis trop de temps et l&apos;action a été arrêtée ; rien n&apos;en a été enregistré.</translation>
-    </message>
-    <message>
-        <source>The database server&apos;s disk is full; nothing of this action was stored. Ask whoever looks after the server to make room on it.</source>
-        <translation>Le disque du serveur de base de données est plein ; rien de cette action n&apos;a été enregistré. Demandez à la personne qui s&apos;occupe du serveur d&apos;y faire de la place.</translation>
-    </message>
-    <message>
-        <source>The connection to the database server was lost; nothing of this action was stored.</source>
-        <translation>La connexion au serveur de base de données a été perdue ; rien de cette action n&apos;a été enregistré.</translation>
-    </message>
-    <message>
-        <source>The database server refused the action.</source>
-        <translation>Le serveur de base de données a refusé l&apos;action.</translation>
-    </message>
-    <message>
-        <source>The database server refused the action: %1.</source>
-        <translation>Le serveur de base de données a refusé l&apos;action : %1.</translation>
-    </message>
-    <message>
-        <source>The database server %1 refused the user %2: the password is wrong or missing (give it in PGPASSWORD or ~/.pgpass).</source>
-        <translation>Le serveur de base de données %1 a refusé l&apos;utilisateur %2 : le mot de passe est faux ou manquant (indiquez-le dans PGPASSWORD ou ~/.pgpass).</translation>
-    </message>
-    <message>
-        <source>The database server %1 has no database %2.</source>
-        <translation>Le serveur de base de données %1 n&apos;a pas de base %2.</translation>
-    </message>
-    <message>
-        <source>The database server %1 does not know the user %2.</source>
-        <translation>Le serveur de base de données %1 ne connaît pas l&apos;utilisateur %2.</translation>
-    </message>
-    <message>
-        <source>The database server %1 cannot be reached. Check that it runs and that the address in the data link file is right.</source>
-        <translation>Le serveur de base de données %1 est injoignable. Vérifiez qu&apos;il fonctionne et que l&apos;adresse dans le fichier de liaison est correcte.</translation>
-    </message>
-    <message>
-        <source>The database server %1 refused an unprotected connection or could not be checked (sslmode %2): ask its administrator which protection it offers.</source>
-        <translation>Le serveur de base de données %1 a refusé une connexion non protégée ou n&apos;a pas pu être vérifié (sslmode %2) : demandez à son administrateur quelle protection il offre.</translation>
-    </message>
-    <message>
-        <source>This installation cannot reach a database server: the PostgreSQL driver of Qt (libqt6sql6-psql) is missing.</source>
-        <translation>Cette installation ne peut pas joindre de serveur de base de données : le pilote PostgreSQL de Qt (libqt6sql6-psql) manque.</translation>
-    </message>
-    <message>
-        <source>The database server %1 could not be opened: %2.</source>
-        <translation>Le serveur de base de données %1 n&apos;a pas pu être ouvert : %2.</translation>
+        <source>The deduction of pool %1 must lie from 0 to 100 %.</source>
+        <translation>La retenue de la poule %1 doit être comprise entre 0 et 100 %.</translation>
     </message>
 </context>
 <context>
-    <name>ClubCopy</name>
+    <name>Qt</name>
     <message>
-        <source>The table %1 of %2 has no column %3. Nothing was copied.</source>
-        <translation>La table %1 de %2 n&apos;a pas de colonne %3. Rien n&apos;a été copié.</translation>
-    </message>
-    <message>
-        <source>%1 already holds rows in the table %2. A club is copied only into an empty database; nothing was changed.</source>
-        <translation>%1 contient déjà des lignes dans la table %2. Un club n&apos;est copié que dans une base de données vide ; rien n&apos;a été modifié.</translation>
-    </message>
-    <message>
-        <source>The table %1 has %2 rows in %3 but %4 in the copy. Nothing was copied.</source>
-        <translation>La table %1 a %2 lignes dans %3 mais %4 dans la copie. Rien n&apos;a été copié.</translation>
+        <source>Printed :</source>
+        <translation>Imprimé :</translation>
     </message>
 </context>
 <context>

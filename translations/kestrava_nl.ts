@@ -2,29 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
-    <name>ChampionshipDefinition</name>
-    <message>
-        <source>A championship needs a name.</source>
-        <translation>Een kampioenschap heeft een naam nodig.</translation>
-    </message>
-    <message>
-        <source>Championship %1 needs a table of points by place.</source>
-        <translation>Kampioenschap %1 heeft een puntentabel per plaats nodig.</translation>
-    </message>
-    <message>
-        <source>The points of championship %1 cannot be negative.</source>
-        <translation>De punten van kampioenschap %1 kunnen niet negatief zijn.</translation>
-    </message>
-    <message>
-        <source>The numbers of races of championship %1 cannot be negative.</source>
-        <translation>Het aantal vluchten van kampioenschap %1 kan niet negatief zijn.</translation>
-    </message>
-    <message>
-        <source>Championship %1 counts the best %2 of %3 races: the best cannot be more than the races.</source>
-        <translation>Kampioenschap %1 telt de beste %2 van %3 vluchten: de beste kunnen niet meer zijn dan de vluchten.</translation>
-    </message>
-</context>
-<context>
     <name>ChampionshipsPanel</name>
     <message>
         <source>Championships</source>
@@ -139,12 +116,24 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>&apos;%1&apos; is geen geldig geheel getal</translation>
-    </message>
-    <message>
         <source>Delete the championship %1?</source>
         <translation>Het kampioenschap %1 verwijderen?</translation>
+    </message>
+    <message>
+        <source>Points by place</source>
+        <translation>Punten per plaats</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx)</source>
+        <translation>Excel-bestand (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Standings %1 %2.xlsx</source>
+        <translation>Stand %1 %2.xlsx</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; is geen geldig geheel getal</translation>
     </message>
 </context>
 <context>
@@ -218,26 +207,6 @@
         <translation>Databasefout : niet opgeslagen, de klok wordt opnieuw gelezen : %1</translation>
     </message>
     <message>
-        <source>Database busy (another program is using it) : waiting for it, Pls Wait !</source>
-        <translation>Database bezet (een ander programma gebruikt ze) : even wachten, even geduld !</translation>
-    </message>
-    <message>
-        <source>Database Error : the clock is read again : %1</source>
-        <translation>Databasefout : de klok wordt opnieuw gelezen : %1</translation>
-    </message>
-    <message>
-        <source>%1 Error : no answer from the clock</source>
-        <translation>%1 fout : geen antwoord van de klok</translation>
-    </message>
-    <message>
-        <source>%1 Error : the clock&apos;s answer broke off</source>
-        <translation>%1 fout : het antwoord van de klok brak af</translation>
-    </message>
-    <message>
-        <source>%1 Error : the port is not open</source>
-        <translation>%1 fout : de poort is niet open</translation>
-    </message>
-    <message>
         <source>Do you want to Initialize this timer ? (it holds no loft yet)</source>
         <translation>Deze klok initialiseren ? (er staat nog geen hok op)</translation>
     </message>
@@ -289,12 +258,55 @@
         <source>Run stopped before the clock was read to the end : the tab was changed !</source>
         <translation>Lezen gestopt voor de klok helemaal gelezen was : er werd van tabblad gewisseld !</translation>
     </message>
+    <message>
+        <source>Unable to write to com port %1 (port not open)</source>
+        <translation>Kan niet naar com-poort %1 schrijven (poort niet open)</translation>
+    </message>
+    <message>
+        <source>Unable to write to com port %1 (%2)</source>
+        <translation>Kan niet naar com-poort %1 schrijven (%2)</translation>
+    </message>
+    <message>
+        <source>Database busy (another program is using it) : waiting for it, Pls Wait !</source>
+        <translation>Database bezet (een ander programma gebruikt ze) : even wachten, even geduld !</translation>
+    </message>
+    <message>
+        <source>Database Error : the clock is read again : %1</source>
+        <translation>Databasefout : de klok wordt opnieuw gelezen : %1</translation>
+    </message>
+    <message>
+        <source>%1 Error : no answer from the clock</source>
+        <translation>%1 fout : geen antwoord van de klok</translation>
+    </message>
+    <message>
+        <source>%1 Error : the clock&apos;s answer broke off</source>
+        <translation>%1 fout : het antwoord van de klok brak af</translation>
+    </message>
+    <message>
+        <source>%1 Error : the port is not open</source>
+        <translation>%1 fout : de poort is niet open</translation>
+    </message>
 </context>
 <context>
     <name>ClockOperation</name>
     <message>
         <source>Excel File (*.xlsx)</source>
         <translation>Excel-bestand (*.xlsx)</translation>
+    </message>
+</context>
+<context>
+    <name>ClubCopy</name>
+    <message>
+        <source>The table %1 of %2 has no column %3. Nothing was copied.</source>
+        <translation>De tabel %1 van %2 heeft geen kolom %3. Er is niets gekopieerd.</translation>
+    </message>
+    <message>
+        <source>%1 already holds rows in the table %2. A club is copied only into an empty database; nothing was changed.</source>
+        <translation>%1 bevat al rijen in de tabel %2. Een club wordt alleen naar een lege database gekopieerd; er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>The table %1 has %2 rows in %3 but %4 in the copy. Nothing was copied.</source>
+        <translation>De tabel %1 heeft %2 rijen in %3 maar %4 in de kopie. Er is niets gekopieerd.</translation>
     </message>
 </context>
 <context>
@@ -746,6 +758,402 @@ kestrava --add-club-login LOGIN --club %1</translation>
     </message>
 </context>
 <context>
+    <name>Competitions</name>
+    <message>
+        <source>A championship needs a name.</source>
+        <translation>Een kampioenschap heeft een naam nodig.</translation>
+    </message>
+    <message>
+        <source>Championship %1 needs a table of points by place.</source>
+        <translation>Kampioenschap %1 heeft een puntentabel per plaats nodig.</translation>
+    </message>
+    <message>
+        <source>The points of championship %1 cannot be negative.</source>
+        <translation>De punten van kampioenschap %1 kunnen niet negatief zijn.</translation>
+    </message>
+    <message>
+        <source>The numbers of races of championship %1 cannot be negative.</source>
+        <translation>Het aantal vluchten van kampioenschap %1 kan niet negatief zijn.</translation>
+    </message>
+    <message>
+        <source>Championship %1 counts the best %2 of %3 races: the best cannot be more than the races.</source>
+        <translation>Kampioenschap %1 telt de beste %2 van %3 vluchten: de beste kunnen niet meer zijn dan de vluchten.</translation>
+    </message>
+    <message>
+        <source>Printed :</source>
+        <translation>Afgedrukt:</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Pagina</translation>
+    </message>
+    <message>
+        <source>one prize per %1 birds</source>
+        <translation>één prijs per %1 duiven</translation>
+    </message>
+    <message>
+        <source>stakes %1 = prizes %2 + deduction %3 + remainder %4</source>
+        <translation>inleg %1 = prijzen %2 + afhouding %3 + rest %4</translation>
+    </message>
+    <message>
+        <source>Balances: </source>
+        <translation>Klopt: </translation>
+    </message>
+    <message>
+        <source>DOES NOT BALANCE: </source>
+        <translation>KLOPT NIET: </translation>
+    </message>
+    <message>
+        <source>Pool sheet %1</source>
+        <translation>Poulelijst %1</translation>
+    </message>
+    <message>
+        <source>Pool sheet</source>
+        <translation>Poulelijst</translation>
+    </message>
+    <message>
+        <source>Pool</source>
+        <translation>Poule</translation>
+    </message>
+    <message>
+        <source>Loft</source>
+        <translation>Hok</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Plaats</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Snelheid</translation>
+    </message>
+    <message>
+        <source>Stake</source>
+        <translation>Inleg</translation>
+    </message>
+    <message>
+        <source>Prize</source>
+        <translation>Prijs</translation>
+    </message>
+    <message numerus="yes">
+        <source>first %n nominated</source>
+        <translation>
+            <numerusform>eerste %n getekende</numerusform>
+            <numerusform>eerste %n getekende</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>every bird entered</source>
+        <translation>elke ingezette duif</translation>
+    </message>
+    <message>
+        <source>%1 a bird, deduction %2 %</source>
+        <translation>%1 per duif, afhouding %2 %</translation>
+    </message>
+    <message>
+        <source>not counted</source>
+        <translation>telt niet</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totaal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bird(s)</source>
+        <translation>
+            <numerusform>%n duif</numerusform>
+            <numerusform>%n duiven</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>prizes paid</source>
+        <translation>uitbetaalde prijzen</translation>
+    </message>
+    <message>
+        <source>club deduction</source>
+        <translation>afhouding vereniging</translation>
+    </message>
+    <message>
+        <source>remainder (%1 not won)</source>
+        <translation>rest (%1 niet gewonnen)</translation>
+    </message>
+    <message>
+        <source>remainder</source>
+        <translation>rest</translation>
+    </message>
+    <message>
+        <source>Balances</source>
+        <translation>Klopt</translation>
+    </message>
+    <message>
+        <source>DOES NOT BALANCE</source>
+        <translation>KLOPT NIET</translation>
+    </message>
+    <message>
+        <source>All pools balance: </source>
+        <translation>Alle poules kloppen: </translation>
+    </message>
+    <message>
+        <source>Payout per loft %1</source>
+        <translation>Uitbetaling per hok %1</translation>
+    </message>
+    <message>
+        <source>Payout per loft</source>
+        <translation>Uitbetaling per hok</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Inzettingen</translation>
+    </message>
+    <message>
+        <source>Stakes</source>
+        <translation>Inleg</translation>
+    </message>
+    <message>
+        <source>Prizes</source>
+        <translation>Prijzen</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Netto</translation>
+    </message>
+    <message>
+        <source>points by place %1</source>
+        <translation>punten per plaats %1</translation>
+    </message>
+    <message>
+        <source>100 points down to the last prize, one prize per 4 birds entered</source>
+        <translation>100 punten aflopend tot de laatste prijs, één prijs per 4 ingekorfde duiven</translation>
+    </message>
+    <message>
+        <source>average speed</source>
+        <translation>gemiddelde snelheid</translation>
+    </message>
+    <message>
+        <source>coefficient (place x 1000 / birds entered), lowest wins</source>
+        <translation>coëfficiënt (plaats x 1000 / ingekorfde duiven), laagste wint</translation>
+    </message>
+    <message>
+        <source>, best %1 races</source>
+        <translation>, beste %1 vluchten</translation>
+    </message>
+    <message>
+        <source> of the first %1</source>
+        <translation> van de eerste %1</translation>
+    </message>
+    <message>
+        <source>Standings %1 %2</source>
+        <translation>Stand %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Ace pigeons, </source>
+        <translation>Asduiven, </translation>
+    </message>
+    <message>
+        <source>Lofts, </source>
+        <translation>Hokken, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n race(s) counted</source>
+        <translation>
+            <numerusform>%n vlucht geteld</numerusform>
+            <numerusform>%n vluchten geteld</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> of types %1</source>
+        <translation> van de soorten %1</translation>
+    </message>
+    <message>
+        <source>Flown</source>
+        <translation>Gevlogen</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punten</translation>
+    </message>
+    <message>
+        <source>%1: column %2 &quot;%3&quot; is not a pool of this race.</source>
+        <translation>%1: kolom %2 &quot;%3&quot; is geen poule van deze vlucht.</translation>
+    </message>
+    <message>
+        <source>%1 has no column PRingNo in its first row.</source>
+        <translation>%1 heeft geen kolom PRingNo in de eerste rij.</translation>
+    </message>
+    <message>
+        <source>Row %1: the nomination &apos;%2&apos; is not a whole number.</source>
+        <translation>Rij %1: de tekening &apos;%2&apos; is geen geheel getal.</translation>
+    </message>
+    <message>
+        <source>The entries were not stored:</source>
+        <translation>De inzettingen zijn niet opgeslagen:</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an amount of money (for example 2.50)</source>
+        <translation>&apos;%1&apos; is geen bedrag (bijvoorbeeld 2.50)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a percentage from 0 to 100</source>
+        <translation>&apos;%1&apos; is geen percentage van 0 tot 100</translation>
+    </message>
+    <message>
+        <source>Race %1 of %2 is not in the race list.</source>
+        <translation>Vlucht %1 van %2 staat niet in de vluchtlijst.</translation>
+    </message>
+    <message>
+        <source>A pool needs a name.</source>
+        <translation>Een poule heeft een naam nodig.</translation>
+    </message>
+    <message>
+        <source>The prize split of pool %1 adds up to %2 %, not 100 %.</source>
+        <translation>De prijsverdeling van poule %1 komt op %2 %, niet op 100 %.</translation>
+    </message>
+    <message>
+        <source>Pool %1 pays one prize per how many birds? Give a number of 1 or more.</source>
+        <translation>Poule %1 betaalt één prijs per hoeveel duiven? Geef een getal van 1 of meer.</translation>
+    </message>
+    <message>
+        <source>The nominated birds counted in pool %1 cannot be negative.</source>
+        <translation>Het aantal getekende duiven in poule %1 kan niet negatief zijn.</translation>
+    </message>
+    <message>
+        <source>The pool name %1 is used twice.</source>
+        <translation>De poulenaam %1 komt twee keer voor.</translation>
+    </message>
+    <message>
+        <source>Entries for race %1 of %2 closed at its liberation (%3); they cannot be changed any more.</source>
+        <translation>De inzettingen voor vlucht %1 van %2 sloten bij de lossing (%3); ze kunnen niet meer gewijzigd worden.</translation>
+    </message>
+    <message>
+        <source>Ring %1 is not marked for race %2 of %3.</source>
+        <translation>Ring %1 is niet ingekorfd voor vlucht %2 van %3.</translation>
+    </message>
+    <message>
+        <source>Ring %1 is not a bird of loft %2.</source>
+        <translation>Ring %1 is geen duif van hok %2.</translation>
+    </message>
+    <message>
+        <source>Ring %1 is nominated twice.</source>
+        <translation>Ring %1 is twee keer getekend.</translation>
+    </message>
+    <message>
+        <source>The race has no pool %1.</source>
+        <translation>De vlucht heeft geen poule %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Rij %1: %2</translation>
+    </message>
+    <message>
+        <source>ring %1 is not marked for this race.</source>
+        <translation>ring %1 is niet ingekorfd voor deze vlucht.</translation>
+    </message>
+    <message>
+        <source>ring %1 is not a bird of loft %2.</source>
+        <translation>ring %1 is geen duif van hok %2.</translation>
+    </message>
+    <message>
+        <source>ring %1 is given twice.</source>
+        <translation>ring %1 staat er twee keer.</translation>
+    </message>
+    <message>
+        <source>the nomination of ring %1 cannot be negative.</source>
+        <translation>de tekening van ring %1 kan niet negatief zijn.</translation>
+    </message>
+    <message>
+        <source>loft %1 gives nomination %2 twice.</source>
+        <translation>hok %1 geeft tekening %2 twee keer.</translation>
+    </message>
+    <message>
+        <source>the race has no pool %1.</source>
+        <translation>de vlucht heeft geen poule %1.</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... en nog %1.</translation>
+    </message>
+    <message>
+        <source>Old Birds</source>
+        <translation>Oude duiven</translation>
+    </message>
+    <message>
+        <source>Young Birds</source>
+        <translation>Jonge duiven</translation>
+    </message>
+    <message>
+        <source>National</source>
+        <translation>Nationaal</translation>
+    </message>
+    <message>
+        <source>A race carries at most %1 types.</source>
+        <translation>Een vlucht heeft ten hoogste %1 soorten.</translation>
+    </message>
+    <message>
+        <source>%1 is not one of the club&apos;s race types.</source>
+        <translation>%1 is geen vluchtsoort van de vereniging.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2 (%3): &apos;%4&apos; does not enter a bird; type x, 1 or yes to enter it, or leave the cell empty.</source>
+        <translation>Rij %1, kolom %2 (%3): &apos;%4&apos; zet geen duif in; typ x, 1 of ja om ze in te zetten, of laat de cel leeg.</translation>
+    </message>
+    <message>
+        <source>The sheet holds %1 rings of %2 lofts (%3).
+It replaces every earlier entry (%4) and nomination (%5) of these lofts; nominations keep the numbers written in the sheet.
+
+Store the sheet&apos;s entries?</source>
+        <translation>Het blad bevat %1 ringen van %2 hokken (%3).
+Het vervangt elke eerdere inzetting (%4) en tekening (%5) van deze hokken; tekeningen houden de nummers uit het blad.
+
+De inzettingen van het blad opslaan?</translation>
+    </message>
+    <message>
+        <source>Pool %1 needs a stake of more than 0.00 per bird.</source>
+        <translation>Poule %1 heeft een inleg van meer dan 0.00 per duif nodig.</translation>
+    </message>
+    <message>
+        <source>The deduction of pool %1 must lie from 0 to less than 100 %.</source>
+        <translation>De afhouding van poule %1 moet van 0 tot minder dan 100 % zijn.</translation>
+    </message>
+    <message>
+        <source>Pool %1 has a stake of %2 per bird. Is that right?</source>
+        <translation>Poule %1 heeft een inleg van %2 per duif. Klopt dat?</translation>
+    </message>
+    <message>
+        <source>Pool %1: %2 entries of %3 lofts</source>
+        <translation>Poule %1: %2 inzettingen van %3 hokken</translation>
+    </message>
+    <message>
+        <source>These pools are removed, and their entries with them:
+%1
+
+Save the pools and remove these entries?</source>
+        <translation>Deze poules worden verwijderd, en hun inzettingen ermee:
+%1
+
+De poules opslaan en deze inzettingen verwijderen?</translation>
+    </message>
+</context>
+<context>
     <name>Data</name>
     <message>
         <source>%1 was deleted on another seat.</source>
@@ -882,6 +1290,10 @@ kestrava --add-club-login LOGIN --club %1</translation>
     <message>
         <source>The club database %1 could not be backed up: %2</source>
         <translation>Van de clubdatabase %1 kon geen back-up worden gemaakt: %2</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a valid integer value</source>
+        <translation>%1: &apos;%2&apos; is geen geldig geheel getal</translation>
     </message>
 </context>
 <context>
@@ -1864,6 +2276,26 @@ kestrava --add-club-login LOGIN --club %1</translation>
         </translation>
     </message>
     <message>
+        <source>The blanks around the loft number were removed: it is saved as &quot;%1&quot;.</source>
+        <translation>De spaties rond het hoknummer zijn weggehaald: het wordt opgeslagen als &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>row %1 column %2</source>
+        <translation>rij %1 kolom %2</translation>
+    </message>
+    <message>
+        <source> and %1 more</source>
+        <translation> en nog %1</translation>
+    </message>
+    <message>
+        <source>Rows not imported: %1 holds a formula without a value: open and save the sheet in a spreadsheet program first.</source>
+        <translation>Rijen niet ingelezen: %1 bevat een formule zonder waarde: open en bewaar het blad eerst in een rekenbladprogramma.</translation>
+    </message>
+    <message>
+        <source>Rows not imported: %1 hold a formula without a value: open and save the sheet in a spreadsheet program first.</source>
+        <translation>Rijen niet ingelezen: %1 bevatten een formule zonder waarde: open en bewaar het blad eerst in een rekenbladprogramma.</translation>
+    </message>
+    <message>
         <source>Personal data this program holds: each member&apos;s name, street, town, post code, telephone, loft number and loft coordinates, their clocks, rings, race entries, clock times, distances, pool entries and payouts, championship standings, and the history of changes to race entries with the login that made them.
 
 Why: to run the club and its races (members, clocks, results and prizes).
@@ -1937,41 +2369,6 @@ Hoe lang: uitslagen blijven met namen bewaard voor het aantal seizoenen dat de c
     <message>
         <source>Add/Edit Other Clock     </source>
         <translation>Andere klok toevoegen/wijzigen     </translation>
-    </message>
-</context>
-<context>
-    <name>PoolDefinition</name>
-    <message>
-        <source>A pool needs a name.</source>
-        <translation>Een poule heeft een naam nodig.</translation>
-    </message>
-    <message>
-        <source>Pool %1 needs a stake of more than 0.00 per bird.</source>
-        <translation>Poule %1 heeft een inleg van meer dan 0.00 per duif nodig.</translation>
-    </message>
-    <message>
-        <source>The prize split of pool %1 adds up to %2 %, not 100 %.</source>
-        <translation>De prijsverdeling van poule %1 komt op %2 %, niet op 100 %.</translation>
-    </message>
-    <message>
-        <source>Pool %1 pays one prize per how many birds? Give a number of 1 or more.</source>
-        <translation>Poule %1 betaalt één prijs per hoeveel duiven? Geef een getal van 1 of meer.</translation>
-    </message>
-    <message>
-        <source>The deduction of pool %1 must lie from 0 to less than 100 %.</source>
-        <translation>De afhouding van poule %1 moet van 0 tot minder dan 100 % zijn.</translation>
-    </message>
-    <message>
-        <source>The nominated birds counted in pool %1 cannot be negative.</source>
-        <translation>Het aantal getekende duiven in poule %1 kan niet negatief zijn.</translation>
-    </message>
-    <message>
-        <source>The stake of pool %1 cannot be negative.</source>
-        <translation>De inleg van poule %1 kan niet negatief zijn.</translation>
-    </message>
-    <message>
-        <source>The deduction of pool %1 must lie from 0 to 100 %.</source>
-        <translation>De afhouding van poule %1 moet tussen 0 en 100 % liggen.</translation>
     </message>
 </context>
 <context>
@@ -2081,10 +2478,6 @@ Hoe lang: uitslagen blijven met namen bewaard voor het aantal seizoenen dat de c
         <translation>Eén per N duiven</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>&apos;%1&apos; is geen geldig geheel getal</translation>
-    </message>
-    <message>
         <source>The club&apos;s pool template is saved.</source>
         <translation>Het poulesjabloon van de vereniging is opgeslagen.</translation>
     </message>
@@ -2112,19 +2505,100 @@ Hoe lang: uitslagen blijven met namen bewaard voor het aantal seizoenen dat de c
         <source>The race has no pools.</source>
         <translation>De vlucht heeft geen poules.</translation>
     </message>
+    <message>
+        <source>Loft %1</source>
+        <translation>Hok %1</translation>
+    </message>
+    <message>
+        <source>Excel File (*.xlsx)</source>
+        <translation>Excel-bestand (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Entries %1 %2.xlsx</source>
+        <translation>Inzettingen %1 %2.xlsx</translation>
+    </message>
+    <message>
+        <source>Pool sheet %1 %2.xlsx</source>
+        <translation>Poulelijst %1 %2.xlsx</translation>
+    </message>
+    <message>
+        <source>Payout %1 %2.xlsx</source>
+        <translation>Uitbetaling %1 %2.xlsx</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; is geen geldig geheel getal</translation>
+    </message>
+</context>
+<context>
+    <name>Publish</name>
+    <message>
+        <source>Arrivals</source>
+        <translation>Aankomsten</translation>
+    </message>
+    <message>
+        <source>Clock time</source>
+        <translation>Kloktijd</translation>
+    </message>
+    <message>
+        <source>Birds arrived</source>
+        <translation>Duiven aangekomen</translation>
+    </message>
+    <message>
+        <source>Speeds</source>
+        <translation>Snelheden</translation>
+    </message>
+    <message>
+        <source>Birds</source>
+        <translation>Duiven</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the published pages (nl, fr, de): the code of this translation.</extracomment>
+        <translation>nl</translation>
+    </message>
+    <message>
+        <source>Liberation: </source>
+        <translation>Lossing: </translation>
+    </message>
+    <message>
+        <source>Ranking as CSV</source>
+        <translation>Uitslag als CSV</translation>
+    </message>
+    <message>
+        <source>All races of %1</source>
+        <translation>Alle vluchten van %1</translation>
+    </message>
+    <message>
+        <source>Races of %1</source>
+        <translation>Vluchten van %1</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Vlucht</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Losplaats</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Uitslag</translation>
+    </message>
+    <message>
+        <source>not published</source>
+        <translation>niet gepubliceerd</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Save as PDF</source>
         <translation>Opslaan als PDF</translation>
-    </message>
-</context>
-<context>
-    <name>Qt</name>
-    <message>
-        <source>Printed :</source>
-        <translation>Afgedrukt:</translation>
     </message>
 </context>
 <context>
@@ -2702,6 +3176,141 @@ Deze wijzigingen opslaan?</translation>
         <translation>%1 ringnummers langer dan %2 tekens zijn ingekort in het WinSpeed-bestand; %3 groepen ervan werden daar één ringnummer. De volledige lijst staat hieronder.</translation>
     </message>
     <message>
+        <source>degrees</source>
+        <translation>graden</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minuten</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>seconden</translation>
+    </message>
+    <message>
+        <source>Distances : </source>
+        <translation>Afstanden: </translation>
+    </message>
+    <message>
+        <source>WGS84 geodesic</source>
+        <translation>WGS84-geodeet</translation>
+    </message>
+    <message>
+        <source>Flat (federation file rule)</source>
+        <translation>Vlak (regel van de bondsbestanden)</translation>
+    </message>
+    <message>
+        <source>from a distance file</source>
+        <translation>uit een afstandenbestand</translation>
+    </message>
+    <message>
+        <source>Distances : the loft distances of %1, %2.</source>
+        <translation>Afstanden: de hokafstanden van %1, %2.</translation>
+    </message>
+    <message>
+        <source> The club&apos;s method is %1: update the loft distances first to recalculate with it.</source>
+        <translation> De methode van de vereniging is %1: werk eerst de hokafstanden bij om ermee te herberekenen.</translation>
+    </message>
+    <message>
+        <source> (%1 clocked with earlier distances: not recalculated since)</source>
+        <translation> (%1 geklokt met eerdere afstanden: sindsdien niet herberekend)</translation>
+    </message>
+    <message>
+        <source>result upload</source>
+        <translation>aankomsten lezen</translation>
+    </message>
+    <message>
+        <source>marked upload</source>
+        <translation>inkorving lezen</translation>
+    </message>
+    <message>
+        <source>manual time</source>
+        <translation>handmatige tijd</translation>
+    </message>
+    <message>
+        <source>recalculation</source>
+        <translation>herberekening</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>inlezen</translation>
+    </message>
+    <message>
+        <source>lock</source>
+        <translation>vergrendelen</translation>
+    </message>
+    <message>
+        <source>unlock</source>
+        <translation>ontgrendelen</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Uitslag</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Definitief</translation>
+    </message>
+    <message>
+        <source>A latitude cannot be beyond 90°: %1</source>
+        <translation>Een breedte kan niet groter zijn dan 90°: %1</translation>
+    </message>
+    <message>
+        <source>A longitude cannot be beyond 180°: %1</source>
+        <translation>Een lengte kan niet groter zijn dan 180°: %1</translation>
+    </message>
+    <message>
+        <source>Pasted: %1</source>
+        <translation>Geplakt: %1</translation>
+    </message>
+    <message>
+        <source> (rounded half-up to hundredths of a second)</source>
+        <translation> (afgerond op honderdsten van een seconde)</translation>
+    </message>
+    <message>
+        <source> (rounded half-up to whole seconds)</source>
+        <translation> (afgerond op hele seconden)</translation>
+    </message>
+    <message>
+        <source>. A coordinate with 0 degrees counts as not set: its distances stay 0.</source>
+        <translation>. Een coördinaat met 0 graden telt als niet ingevuld: de afstanden blijven 0.</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <extracomment>The published ranking&apos;s column titles: position, name, ring, sex, colour, clock time, flying time, (speed), clock variation, distance.</extracomment>
+        <translation>Pl.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>sex</comment>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <comment>colour</comment>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Clocked</source>
+        <translation>Geconstateerd</translation>
+    </message>
+    <message>
+        <source>Fly time</source>
+        <translation>Vliegduur</translation>
+    </message>
+    <message>
+        <source>Var</source>
+        <translation>Afw.</translation>
+    </message>
+    <message>
+        <source>Dist</source>
+        <translation>Afst.</translation>
+    </message>
+    <message>
         <source>Ring %1 is stored with an arrival before the liberation: its flying time is %2 and it gets no speed. Check the date and time typed.</source>
         <translation>Ring %1 is opgeslagen met een aankomst vóór de lossing: de vliegtijd is %2 en hij krijgt geen snelheid. Controleer de ingetypte datum en tijd.</translation>
     </message>
@@ -2786,6 +3395,92 @@ Deze wijzigingen opslaan?</translation>
     <message>
         <source>: there is no such port. The serial ports on this computer are: %1. Choose the antenna&apos;s port in Setup.</source>
         <translation>: die poort bestaat niet. De seriële poorten op deze computer zijn: %1. Kies de poort van de antenne in Instellingen.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerAccess</name>
+    <message>
+        <source>This needs the federation&apos;s login.</source>
+        <translation>Hiervoor is de aanmelding van de federatie nodig.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerDatabase</name>
+    <message>
+        <source>The data source %1 is not a server address of the form postgresql://USER@HOST:PORT/DATABASE.</source>
+        <translation>De gegevensbron %1 is geen serveradres van de vorm postgresql://USER@HOST:PORT/DATABASE.</translation>
+    </message>
+    <message>
+        <source>The data source %1 holds a password. Keep the password in PGPASSWORD or ~/.pgpass, never in the data link file.</source>
+        <translation>De gegevensbron %1 bevat een wachtwoord. Bewaar het wachtwoord in PGPASSWORD of ~/.pgpass, nooit in het koppelingsbestand.</translation>
+    </message>
+    <message>
+        <source>The data source %1 names an unknown sslmode; use one of %2.</source>
+        <translation>De gegevensbron %1 noemt een onbekende sslmode; gebruik een van %2.</translation>
+    </message>
+    <message>
+        <source>Another seat kept the club database busy for too long; nothing of this action was stored. Please try again when it has finished.</source>
+        <translation>Een andere werkplek hield de clubdatabase te lang bezet; niets van deze handeling is opgeslagen. Probeer het opnieuw wanneer die klaar is.</translation>
+    </message>
+    <message>
+        <source>The row is stored already (another seat may have stored it first): %1.</source>
+        <translation>De rij is al opgeslagen (een andere werkplek heeft ze misschien eerst opgeslagen): %1.</translation>
+    </message>
+    <message>
+        <source>Another seat changed the same rows at the same moment; nothing of this action was stored. Please try again.</source>
+        <translation>Een andere werkplek wijzigde op hetzelfde moment dezelfde rijen; niets van deze handeling is opgeslagen. Probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Another seat has held these rows for too long; nothing of this action was stored. Please try again when it has finished.</source>
+        <translation>Een andere werkplek hield deze rijen te lang vast; niets van deze handeling is opgeslagen. Probeer het opnieuw wanneer die klaar is.</translation>
+    </message>
+    <message>
+        <source>The database server took too long and the action was stopped; nothing of it was stored.</source>
+        <translation>De databaseserver deed er te lang over en de handeling werd gestopt; niets ervan is opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The database server&apos;s disk is full; nothing of this action was stored. Ask whoever looks after the server to make room on it.</source>
+        <translation>De schijf van de databaseserver is vol; niets van deze handeling is opgeslagen. Vraag wie de server beheert om er ruimte op te maken.</translation>
+    </message>
+    <message>
+        <source>The connection to the database server was lost; nothing of this action was stored.</source>
+        <translation>De verbinding met de databaseserver is verbroken; niets van deze handeling is opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The database server refused the action.</source>
+        <translation>De databaseserver weigerde de handeling.</translation>
+    </message>
+    <message>
+        <source>The database server refused the action: %1.</source>
+        <translation>De databaseserver weigerde de handeling: %1.</translation>
+    </message>
+    <message>
+        <source>The database server %1 refused the user %2: the password is wrong or missing (give it in PGPASSWORD or ~/.pgpass).</source>
+        <translation>De databaseserver %1 weigerde de gebruiker %2: het wachtwoord is fout of ontbreekt (geef het op in PGPASSWORD of ~/.pgpass).</translation>
+    </message>
+    <message>
+        <source>The database server %1 has no database %2.</source>
+        <translation>De databaseserver %1 heeft geen database %2.</translation>
+    </message>
+    <message>
+        <source>The database server %1 does not know the user %2.</source>
+        <translation>De databaseserver %1 kent de gebruiker %2 niet.</translation>
+    </message>
+    <message>
+        <source>The database server %1 cannot be reached. Check that it runs and that the address in the data link file is right.</source>
+        <translation>De databaseserver %1 is niet bereikbaar. Controleer of hij draait en of het adres in het koppelingsbestand juist is.</translation>
+    </message>
+    <message>
+        <source>The database server %1 refused an unprotected connection or could not be checked (sslmode %2): ask its administrator which protection it offers.</source>
+        <translation>De databaseserver %1 weigerde een onbeveiligde verbinding of kon niet gecontroleerd worden (sslmode %2): vraag de beheerder welke beveiliging hij biedt.</translation>
+    </message>
+    <message>
+        <source>This installation cannot reach a database server: the PostgreSQL driver of Qt (libqt6sql6-psql) is missing.</source>
+        <translation>Deze installatie kan geen databaseserver bereiken: het PostgreSQL-stuurprogramma van Qt (libqt6sql6-psql) ontbreekt.</translation>
+    </message>
+    <message>
+        <source>The database server %1 could not be opened: %2.</source>
+        <translation>De databaseserver %1 kon niet geopend worden: %2.</translation>
     </message>
 </context>
 <context>
@@ -3105,8 +3800,8 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
         <translation>Sindsdien gesynchroniseerd: %1 van %2 klokken</translation>
     </message>
     <message>
-        <source>Still to synchronise: %1 clocks</source>
-        <translation>Nog te synchroniseren: %1 klokken</translation>
+        <source>Still to synchronise: %1</source>
+        <translation>Nog te synchroniseren: %1</translation>
     </message>
     <message>
         <source>No backup has been made yet.</source>
@@ -3155,6 +3850,10 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
     <message>
         <source>No race flown yet.</source>
         <translation>Nog geen vlucht gevlogen.</translation>
+    </message>
+    <message>
+        <source>Still to synchronise: %1 clocks</source>
+        <translation>Nog te synchroniseren: %1 klokken</translation>
     </message>
 </context>
 <context>
@@ -3215,6 +3914,14 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
         <translation>Er wordt nu een back-up van de database gemaakt. Even geduld!</translation>
     </message>
     <message>
+        <source>&amp;F Federation</source>
+        <translation>&amp;F Federatie</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message>
         <source>Backup of the club database running...</source>
         <translation>Back-up van de clubdatabase loopt...</translation>
     </message>
@@ -3225,14 +3932,6 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
     <message>
         <source>The backup of the club database failed: %1</source>
         <translation>De back-up van de clubdatabase is mislukt: %1</translation>
-    </message>
-    <message>
-        <source>&amp;F Federation</source>
-        <translation>&amp;F Federatie</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Over</translation>
     </message>
 </context>
 <context>
@@ -3433,6 +4132,10 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
         <translation>Leden van wie alle uitslagen vóór deze seizoenen liggen, worden vanaf de volgende start onder neutrale labels getoond. 0 bewaart elk seizoen met namen.</translation>
     </message>
     <message>
+        <source>&amp;Larger text</source>
+        <translation>&amp;Grotere tekst</translation>
+    </message>
+    <message>
         <source>Seasons kept with names (0 = all) :</source>
         <translation>Seizoenen bewaard met namen (0 = alle) :</translation>
     </message>
@@ -3457,104 +4160,68 @@ voor één klok of op &quot;Automatisch synchroniseren&quot; voor meerdere klokk
     </message>
 </context>
 <context>
-    <name>ServerAccess</name>
+    <name>ChampionshipDefinition</name>
     <message>
-        <source>This needs the federation&apos;s login.</source>
-        <translation>Hiervoor is de aanmelding van de federatie nodig.</translation>
+        <source>A championship needs a name.</source>
+        <translation>Een kampioenschap heeft een naam nodig.</translation>
+    </message>
+    <message>
+        <source>Championship %1 needs a table of points by place.</source>
+        <translation>Kampioenschap %1 heeft een puntentabel per plaats nodig.</translation>
+    </message>
+    <message>
+        <source>The points of championship %1 cannot be negative.</source>
+        <translation>De punten van kampioenschap %1 kunnen niet negatief zijn.</translation>
+    </message>
+    <message>
+        <source>The numbers of races of championship %1 cannot be negative.</source>
+        <translation>Het aantal vluchten van kampioenschap %1 kan niet negatief zijn.</translation>
+    </message>
+    <message>
+        <source>Championship %1 counts the best %2 of %3 races: the best cannot be more than the races.</source>
+        <translation>Kampioenschap %1 telt de beste %2 van %3 vluchten: de beste kunnen niet meer zijn dan de vluchten.</translation>
     </message>
 </context>
 <context>
-    <name>ServerDatabase</name>
+    <name>PoolDefinition</name>
     <message>
-        <source>The data source %1 is not a server address of the form postgresql://USER@HOST:PORT/DATABASE.</source>
-        <translation>De gegevensbron %1 is geen serveradres van de vorm postgresql://USER@HOST:PORT/DATABASE.</translation>
+        <source>A pool needs a name.</source>
+        <translation>Een poule heeft een naam nodig.</translation>
     </message>
     <message>
-        <source>The data source %1 holds a password. Keep the password in PGPASSWORD or ~/.pgpass, never in the data link file.</source>
-        <translation>De gegevensbron %1 bevat een wachtwoord. Bewaar het wachtwoord in PGPASSWORD of ~/.pgpass, nooit in het koppelingsbestand.</translation>
+        <source>Pool %1 needs a stake of more than 0.00 per bird.</source>
+        <translation>Poule %1 heeft een inleg van meer dan 0.00 per duif nodig.</translation>
     </message>
     <message>
-        <source>The data source %1 names an unknown sslmode; use one of %2.</source>
-        <translation>De gegevensbron %1 noemt een onbekende sslmode; gebruik een van %2.</translation>
+        <source>The prize split of pool %1 adds up to %2 %, not 100 %.</source>
+        <translation>De prijsverdeling van poule %1 komt op %2 %, niet op 100 %.</translation>
     </message>
     <message>
-        <source>Another seat kept the club database busy for too long; nothing of this action was stored. Please try again when it has finished.</source>
-        <translation>Een andere werkplek hield de clubdatabase te lang bezet; niets van deze handeling is opgeslagen. Probeer het opnieuw wanneer die klaar is.</translation>
+        <source>Pool %1 pays one prize per how many birds? Give a number of 1 or more.</source>
+        <translation>Poule %1 betaalt één prijs per hoeveel duiven? Geef een getal van 1 of meer.</translation>
     </message>
     <message>
-        <source>The row is stored already (another seat may have stored it first): %1.</source>
-        <translation>De rij is al opgeslagen (een andere werkplek heeft ze misschien eerst opgeslagen): %1.</translation>
+        <source>The deduction of pool %1 must lie from 0 to less than 100 %.</source>
+        <translation>De afhouding van poule %1 moet van 0 tot minder dan 100 % zijn.</translation>
     </message>
     <message>
-        <source>Another seat changed the same rows at the same moment; nothing of this action was stored. Please try again.</source>
-        <translation>Een andere werkplek wijzigde op hetzelfde moment dezelfde rijen; niets van deze handeling is opgeslagen. Probeer het opnieuw.</translation>
+        <source>The nominated birds counted in pool %1 cannot be negative.</source>
+        <translation>Het aantal getekende duiven in poule %1 kan niet negatief zijn.</translation>
     </message>
     <message>
-        <source>Another seat has held these rows for too long; nothing of this action was stored. Please try again when it has finished.</source>
-        <translation>Een andere werkplek hield deze rijen te lang vast; niets van deze handeling is opgeslagen. Probeer het opnieuw wanneer die klaar is.</translation>
+        <source>The stake of pool %1 cannot be negative.</source>
+        <translation>De inleg van poule %1 kan niet negatief zijn.</translation>
     </message>
     <message>
-        <source>The database server took too long and the action was stopped; nothing of it was stored.</source>
-        <translation>De databaseserver deed er te lang over en de handeling werd gestopt; niets ervan is opgeslagen.</translation>
-    </message>
-    <message>
-        <source>The database server&apos;s disk is full; nothing of this action was stored. Ask whoever looks after the server to make room on it.</source>
-        <translation>De schijf van de databaseserver is vol; niets van deze handeling is opgeslagen. Vraag wie de server beheert om er ruimte op te maken.</translation>
-    </message>
-    <message>
-        <source>The connection to the database server was lost; nothing of this action was stored.</source>
-        <translation>De verbinding met de databaseserver is verbroken; niets van deze handeling is opgeslagen.</translation>
-    </message>
-    <message>
-        <source>The database server refused the action.</source>
-        <translation>De databaseserver weigerde de handeling.</translation>
-    </message>
-    <message>
-        <source>The database server refused the action: %1.</source>
-        <translation>De databaseserver weigerde de handeling: %1.</translation>
-    </message>
-    <message>
-        <source>The database server %1 refused the user %2: the password is wrong or missing (give it in PGPASSWORD or ~/.pgpass).</source>
-        <translation>De databaseserver %1 weigerde de gebruiker %2: het wachtwoord is fout of ontbreekt (geef het op in PGPASSWORD of ~/.pgpass).</translation>
-    </message>
-    <message>
-        <source>The database server %1 has no database %2.</source>
-        <translation>De databaseserver %1 heeft geen database %2.</translation>
-    </message>
-    <message>
-        <source>The database server %1 does not know the user %2.</source>
-        <translation>De databaseserver %1 kent de gebruiker %2 niet.</translation>
-    </message>
-    <message>
-        <source>The database server %1 cannot be reached. Check that it runs and that the address in the data link file is right.</source>
-        <translation>De databaseserver %1 is niet bereikbaar. Controleer of hij draait en of het adres in het koppelingsbestand juist is.</translation>
-    </message>
-    <message>
-        <source>The database server %1 refused an unprotected connection or could not be checked (sslmode %2): ask its administrator which protection it offers.</source>
-        <translation>De databaseserver %1 weigerde een onbeveiligde verbinding of kon niet gecontroleerd worden (sslmode %2): vraag de beheerder welke beveiliging hij biedt.</translation>
-    </message>
-    <message>
-        <source>This installation cannot reach a database server: the PostgreSQL driver of Qt (libqt6sql6-psql) is missing.</source>
-        <translation>Deze installatie kan geen databaseserver bereiken: het PostgreSQL-stuurprogramma van Qt (libqt6sql6-psql) ontbreekt.</translation>
-    </message>
-    <message>
-        <source>The database server %1 could not be opened: %2.</source>
-        <translation>De databaseserver %1 kon niet geopend worden: %2.</translation>
+        <source>The deduction of pool %1 must lie from 0 to 100 %.</source>
+        <translation>De afhouding van poule %1 moet tussen 0 en 100 % liggen.</translation>
     </message>
 </context>
 <context>
-    <name>ClubCopy</name>
+    <name>Qt</name>
     <message>
-        <source>The table %1 of %2 has no column %3. Nothing was copied.</source>
-        <translation>De tabel %1 van %2 heeft geen kolom %3. Er is niets gekopieerd.</translation>
-    </message>
-    <message>
-        <source>%1 already holds rows in the table %2. A club is copied only into an empty database; nothing was changed.</source>
-        <translation>%1 bevat al rijen in de tabel %2. Een club wordt alleen naar een lege database gekopieerd; er is niets gewijzigd.</translation>
-    </message>
-    <message>
-        <source>The table %1 has %2 rows in %3 but %4 in the copy. Nothing was copied.</source>
-        <translation>De tabel %1 heeft %2 rijen in %3 maar %4 in de kopie. Er is niets gekopieerd.</translation>
+        <source>Printed :</source>
+        <translation>Afgedrukt:</translation>
     </message>
 </context>
 <context>

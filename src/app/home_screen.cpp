@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/home_figures.h"
+#include "data/colours.h"
 #include "data/date_time.h"
 #include "live/live_panels.h"
 #include "widgets/sql_grid.h"
@@ -234,8 +235,7 @@ void TfrmHome::fill() {
     lstClocksBehind->addItems(f.clocksBehind);
     lstClocksBehind->setVisible(!f.clocksBehind.isEmpty());
     lblBackup->setText(BackupText(f));
-    lblBackup->setStyleSheet(f.backupWarning ? QStringLiteral("color: #b00000;") : QString());
-    lblClocksSynch->setStyleSheet(!f.clocksBehind.isEmpty() ? QStringLiteral("color: #b00000;")
-                                                            : QString());
+    lblBackup->setStyleSheet(f.backupWarning ? WarningStyle() : QString());
+    lblClocksSynch->setStyleSheet(!f.clocksBehind.isEmpty() ? WarningStyle() : QString());
     DBGrid1->load(ctx_.db, kClocksSql);
 }

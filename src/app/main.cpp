@@ -16,7 +16,9 @@
 #include "data/app_context.h"
 #include "data/errors.h"
 #include "data/local_settings.h"
+#include "widgets/accessible_names.h"
 #include "widgets/qt_prompts.h"
+#include "widgets/text_size.h"
 
 namespace {
 
@@ -30,6 +32,7 @@ const QString kDefaultPort = QStringLiteral("/dev/ttyUSB0");
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    NameControlsOfEveryWindow(app);
     QApplication::setApplicationName(QStringLiteral("Kestrava"));
     QApplication::setApplicationVersion(QStringLiteral("8.15"));
     QApplication::setDesktopFileName(QStringLiteral("kestrava"));
@@ -98,6 +101,7 @@ int main(int argc, char** argv) {
 
     // The club's language, chosen on the Setup screen, holds from here on.
     InstallClubLanguage(*db);
+    ApplyLargerText(ClubLargerText(*db));
 
     SystemClock clock;
     AppContext ctx{*db, prompts, clock, paths, port};

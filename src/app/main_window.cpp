@@ -25,6 +25,7 @@
 #include "live/live_service.h"
 #include "races/race_screen.h"
 #include "setup/setup_screen.h"
+#include "widgets/accessible_names.h"
 #include "widgets/child_signals.h"
 
 namespace {
@@ -273,6 +274,7 @@ bool TfrmMenu_V8_EU_TC::showScreen(ScreenId id) {
             [this](ScreenId wanted) { guarded(ctx_.prompts, [&] { showScreen(wanted); }); },
             Qt::QueuedConnection);
     }
+    NameControls(current_);  // for a screen reader: every control of the screen named
     current_->setAutoFillBackground(true);  // the screen covers the panel's backdrop
     scroller_->setWidget(current_);
     pnlMain->layout()->addWidget(scroller_);

@@ -10,6 +10,7 @@
 #include "data/errors.h"
 #include "data/progress.h"
 #include "device/win_api_v8.h"
+#include "races/refusal.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ class ClockWorker : public QObject {
         // meanwhile.
         api_ = std::make_unique<TWinApiV8>(ctx_.portName, [this](const QString& message) {
             if (current_ != nullptr) {
-                current_->errorLine(message);
+                current_->errorLine(message, api_->port().errorTextInEnglish());
             } else {
                 // Posted to the application, not the screen: shown even when the screen is
                 // closed before the box comes up.
@@ -151,7 +152,7 @@ class ClockWorker : public QObject {
             log.line(QStringLiteral("run stopped: ") + why);
         } catch (const UserError& e) {
             outcome.error = e.text();
-            log.line(QStringLiteral("ERROR ") + e.text());
+            log.line(QStringLiteral("ERROR ") + LogText(e));
         } catch (const std::exception& e) {
             outcome.error = QString::fromLocal8Bit(e.what());
             log.line(QStringLiteral("ERROR ") + outcome.error);

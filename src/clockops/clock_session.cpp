@@ -300,8 +300,12 @@ RunResult GuardedRun(ClockRun& run, bool beep, const std::function<RunResult()>&
 }
 
 void ClockRun::errorLine(const QString& text) {
-    memo.errorLine(text);
-    log.line(QStringLiteral("ERROR ") + text);
+    errorLine(text, text);
+}
+
+void ClockRun::errorLine(const QString& shown, const QString& english) {
+    memo.errorLine(shown);
+    log.line(QStringLiteral("ERROR ") + english);
 }
 
 QString LoftNoFromIdentity(const QString& identity, LoftFromIdentity rule) {

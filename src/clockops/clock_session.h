@@ -205,6 +205,9 @@ struct ClockRun {
     // Waits, as commit() does, until the run's batch has a transaction to write in.
     void waitForBatch() const;
     void errorLine(const QString& text);
+    // A line already in the interface language (a port's refusal): shown as it is, and
+    // written to the race-day log in English.
+    void errorLine(const QString& shown, const QString& english);
     // Throws RunFailed with the line when the last device operation failed on the link.
     void endOnLinkFailure(const QString& line) const;
     // The line of a failed device operation: when the clock gave no text of its own (the line

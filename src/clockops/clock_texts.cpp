@@ -44,6 +44,8 @@ const char* const kClockTexts[] = {
     QT_TRANSLATE_NOOP("ClockMemo",
                       "Run stopped before the clock was read to the end : the tab "
                       "was changed !"),
+    QT_TRANSLATE_NOOP("ClockMemo", "Unable to write to com port %1 (port not open)"),
+    QT_TRANSLATE_NOOP("ClockMemo", "Unable to write to com port %1 (%2)"),
     QT_TRANSLATE_NOOP("ClockMemo", "pigeon %1 of %2 sent"),
     QT_TRANSLATE_NOOP("ClockMemo", "pigeon %1 of %2 read"),
     QT_TRANSLATE_NOOP("ClockMemo", "pigeon %1 of %2"),

@@ -137,7 +137,9 @@ void ResultTab::fillGrid() {
 
 void ResultTab::refreshGrid() {
     // Only the rows that changed are shown again; the secretary's place in the list stays.
+    // The columns follow the new texts: a ring or a time read in since is shown whole.
     dbgrdTimerUPL_->refresh();
+    dbgrdTimerUPL_->resizeColumnsToContents();
 }
 
 void ResultTab::tick() {

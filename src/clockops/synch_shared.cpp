@@ -6,6 +6,7 @@
 
 #include "clock_texts.h"
 #include "data/app_context.h"
+#include "data/colours.h"
 
 ClockMemoView::ClockMemoView(const QString& objectName, QWidget* parent) : QPlainTextEdit(parent) {
     setObjectName(objectName);
@@ -18,24 +19,24 @@ ClockMemoView::ClockMemoView(const QString& objectName, QWidget* parent) : QPlai
 }
 
 namespace {
-const char* ColourName(ClockMemo::Colour colour) {
+Rgb MemoBackground(ClockMemo::Colour colour) {
     switch (colour) {
         case ClockMemo::Colour::Yellow:
-            return "yellow";
+            return Palette::MemoProgress;
         case ClockMemo::Colour::Red:
-            return "red";
+            return Palette::MemoFailure;
         case ClockMemo::Colour::Lime:
-            return "lime";
+            return Palette::MemoSuccess;
         case ClockMemo::Colour::Plain:
             break;
     }
-    return "white";
+    return Palette::Base;
 }
 }  // namespace
 
 void ClockMemoView::showMemo(const ClockMemo& memo) {
-    setStyleSheet(QStringLiteral("QPlainTextEdit { background-color: %1; color: black; }")
-                      .arg(QLatin1String(ColourName(memo.colour()))));
+    setStyleSheet(QStringLiteral("QPlainTextEdit { background-color: %1; color: %2; }")
+                      .arg(MemoBackground(memo.colour()).name(), Palette::MemoText.name()));
     // The memo holds the workflow's English lines; the secretary reads them in her language.
     const QString shown = ShownClockText(memo.text());
     if (toPlainText() != shown || shownColours_ != memo.lineColours()) {
@@ -49,7 +50,7 @@ void ClockMemoView::showMemo(const ClockMemo& memo) {
             }
             cursor.setPosition(block.position());
             QTextBlockFormat format = block.blockFormat();
-            format.setBackground(QColor(QLatin1String(ColourName(memo.lineColours().at(i)))));
+            format.setBackground(QColor(MemoBackground(memo.lineColours().at(i)).name()));
             cursor.setBlockFormat(format);
         }
         shownColours_ = memo.lineColours();

@@ -15,9 +15,9 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Competitions", text);
-}
+struct CompetitionText {
+    Q_DECLARE_TR_FUNCTIONS(Competitions)
+};
 
 constexpr qint64 kCoefficientScale = 1000;  // thousandths of the coefficient
 
@@ -144,26 +144,30 @@ qint64 Rounded(qint64 numerator, qint64 denominator, qint64 scale) {
 
 void ChampionshipDefinition::check() const {
     if (name.trimmed().isEmpty()) {
-        throw UserError(tr("A championship needs a name."));
+        throw UserError(CompetitionText::tr("A championship needs a name."));
     }
     if (rule == ChampionshipRule::PointsTable && points.isEmpty()) {
-        throw UserError(tr("Championship %1 needs a table of points by place.").arg(name));
+        throw UserError(
+            CompetitionText::tr("Championship %1 needs a table of points by place.").arg(name));
     }
     for (int p : points) {
         if (p < 0) {
-            throw UserError(tr("The points of championship %1 cannot be negative.").arg(name));
+            throw UserError(
+                CompetitionText::tr("The points of championship %1 cannot be negative.").arg(name));
         }
     }
     if (bestN < 0 || ofM < 0) {
         throw UserError(
-            tr("The numbers of races of championship %1 cannot be negative.").arg(name));
+            CompetitionText::tr("The numbers of races of championship %1 cannot be negative.")
+                .arg(name));
     }
     if (bestN > 0 && ofM > 0 && bestN > ofM) {
-        throw UserError(tr("Championship %1 counts the best %2 of %3 races: the best cannot "
-                           "be more than the races.")
-                            .arg(name)
-                            .arg(bestN)
-                            .arg(ofM));
+        throw UserError(
+            CompetitionText::tr("Championship %1 counts the best %2 of %3 races: the best cannot "
+                                "be more than the races.")
+                .arg(name)
+                .arg(bestN)
+                .arg(ofM));
     }
 }
 

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "competition_reports.h"
+#include "data/convert.h"
 #include "data/errors.h"
 #include "data/prompts.h"
 #include "panel_button.h"
@@ -219,7 +220,7 @@ ChampionshipDefinition ChampionshipsPanel::edited() const {
             bool ok = false;
             const int v = p.toInt(&ok);
             if (!ok) {
-                throw UserError(tr("'%1' is not a valid integer value").arg(p));
+                throw UserError(invalidIntegerText(tr("Points by place"), p));
             }
             c.points << v;
         }
@@ -288,9 +289,8 @@ void ChampionshipsPanel::computeStandings() {
 
 void ChampionshipsPanel::exportStandings() {
     const ChampionshipDefinition c = edited();
-    const QString file =
-        ctx_.prompts.saveFileName(QStringLiteral("Excel File|*.xlsx"),
-                                  QStringLiteral("Standings %1 %2.xlsx").arg(c.name).arg(c.season));
+    const QString file = ctx_.prompts.saveFileName(
+        tr("Excel File (*.xlsx)"), tr("Standings %1 %2.xlsx").arg(c.name).arg(c.season));
     if (!file.isEmpty()) {
         WriteStandingsWorkbook(ctx_.db, ReadStandings(ctx_.db, c), file);
     }

@@ -16,9 +16,9 @@
 
 namespace {
 
-QString tr(const char* text, const char* disambiguation = nullptr, int n = -1) {
-    return QCoreApplication::translate("Competitions", text, disambiguation, n);
-}
+struct CompetitionText {
+    Q_DECLARE_TR_FUNCTIONS(Competitions)
+};
 
 constexpr Qt::Alignment kLeft = Qt::AlignLeft;
 constexpr Qt::Alignment kRight = Qt::AlignRight;
@@ -28,7 +28,7 @@ QList<ReportLine> TitleBand(TdmZOLF& db, const QString& title, const QString& su
     return {{{ReadClubHeading(db).name, 0, 1, kCenter, TextStyle::Title, {}}},
             {{title, 0, 1, kCenter, TextStyle::Heading, {}}},
             {{subtitle, 0, 0.6, kLeft, TextStyle::Normal, {}},
-             {tr("Printed :"),
+             {CompetitionText::tr("Printed :"),
               0.6,
               0.4,
               kRight,
@@ -37,7 +37,12 @@ QList<ReportLine> TitleBand(TdmZOLF& db, const QString& title, const QString& su
 }
 
 QList<ReportLine> PageFooter() {
-    return {{{tr("Page"), 0.7, 0.3, kRight, TextStyle::Normal, {SystemField::PageNumber}}}};
+    return {{{CompetitionText::tr("Page"),
+              0.7,
+              0.3,
+              kRight,
+              TextStyle::Normal,
+              {SystemField::PageNumber}}}};
 }
 
 QString PlaceText(int place, bool tie) {
@@ -49,7 +54,7 @@ QString PlaceText(int place, bool tie) {
 
 QString RuleText(const PoolDefinition& p) {
     if (p.rule == PrizeRule::OnePerN) {
-        return tr("one prize per %1 birds").arg(p.birdsPerPrize);
+        return CompetitionText::tr("one prize per %1 birds").arg(p.birdsPerPrize);
     }
     return SplitText(p.split) + QStringLiteral(" %");
 }
@@ -74,23 +79,30 @@ QHash<QString, QString> LoftNames(TdmZOLF& db) {
 }
 
 QString BalanceText(const PoolPayout& p) {
-    const QString figures = tr("stakes %1 = prizes %2 + deduction %3 + remainder %4")
-                                .arg(CentsText(p.stakes), CentsText(p.paid), CentsText(p.deduction),
-                                     CentsText(p.remainder()));
-    return (p.balances() ? tr("Balances: ") : tr("DOES NOT BALANCE: ")) + figures;
+    const QString figures =
+        CompetitionText::tr("stakes %1 = prizes %2 + deduction %3 + remainder %4")
+            .arg(CentsText(p.stakes), CentsText(p.paid), CentsText(p.deduction),
+                 CentsText(p.remainder()));
+    return (p.balances() ? CompetitionText::tr("Balances: ")
+                         : CompetitionText::tr("DOES NOT BALANCE: ")) +
+           figures;
 }
 
 ReportDefinition PoolSheetReport(TdmZOLF& db, const RaceId& race, const QList<PoolPayout>& pools) {
     const QHash<QString, QString> names = LoftNames(db);
     ReportDefinition report;
-    report.name =
-        tr("Pool sheet %1").arg(race.liberCode + QLatin1Char(' ') + DateText(race.liberDate));
-    report.titleBand = TitleBand(db, tr("Pool sheet"), RaceTitle(db, race));
-    report.columns = {{tr("Pool"), 1.7, kLeft, false},       {tr("Loft"), 0.9, kLeft, false},
-                      {tr("Name"), 2.4, kLeft, false, true}, {tr("Ring"), 2.2, kLeft, false, true},
-                      {tr("Nom"), 0.7, kRight, false},       {tr("Place"), 1.5, kRight, false},
-                      {tr("Speed"), 1.3, kRight, false},     {tr("Stake"), 1.1, kRight, false},
-                      {tr("Prize"), 1.1, kRight, false}};
+    report.name = CompetitionText::tr("Pool sheet %1")
+                      .arg(race.liberCode + QLatin1Char(' ') + DateText(race.liberDate));
+    report.titleBand = TitleBand(db, CompetitionText::tr("Pool sheet"), RaceTitle(db, race));
+    report.columns = {{CompetitionText::tr("Pool"), 1.7, kLeft, false},
+                      {CompetitionText::tr("Loft"), 0.9, kLeft, false},
+                      {CompetitionText::tr("Name"), 2.4, kLeft, false, true},
+                      {CompetitionText::tr("Ring"), 2.2, kLeft, false, true},
+                      {CompetitionText::tr("Nom"), 0.7, kRight, false},
+                      {CompetitionText::tr("Place"), 1.5, kRight, false},
+                      {CompetitionText::tr("Speed"), 1.3, kRight, false},
+                      {CompetitionText::tr("Stake"), 1.1, kRight, false},
+                      {CompetitionText::tr("Prize"), 1.1, kRight, false}};
     // Each pool: a heading, its birds, then its totals in the money columns, so that the
     // sheet can be added up by hand: stakes = prizes + deduction + remainder.
     auto line = [](const QString& first, const QString& name, const QString& ring,
@@ -101,33 +113,39 @@ ReportDefinition PoolSheetReport(TdmZOLF& db, const RaceId& race, const QList<Po
     bool allBalance = true;
     for (const PoolPayout& p : pools) {
         QString counts = p.pool.countFirst > 0
-                             ? tr("first %n nominated", nullptr, p.pool.countFirst)
-                             : tr("every bird entered");
+                             ? CompetitionText::tr("first %n nominated", nullptr, p.pool.countFirst)
+                             : CompetitionText::tr("every bird entered");
         report.rows << line(p.pool.name,
-                            tr("%1 a bird, deduction %2 %")
+                            CompetitionText::tr("%1 a bird, deduction %2 %")
                                 .arg(CentsText(p.pool.stake), PercentText(p.pool.deduction)),
                             RuleText(p.pool) + QStringLiteral(", ") + counts, {}, {});
         for (const PoolLine& l : p.lines) {
-            report.rows << QStringList{{},
-                                       l.loftNo,
-                                       names.value(l.loftNo),
-                                       l.ringNo,
-                                       l.nomination > 0 ? QString::number(l.nomination) : QString(),
-                                       l.counted ? PlaceText(l.place, l.tie) : tr("not counted"),
-                                       l.speedMilli > 0 ? MilliText(l.speedMilli) : QString(),
-                                       l.counted ? CentsText(l.stake) : QString(),
-                                       l.prize > 0 ? CentsText(l.prize) : QString()};
+            report.rows << QStringList{
+                {},
+                l.loftNo,
+                names.value(l.loftNo),
+                l.ringNo,
+                l.nomination > 0 ? QString::number(l.nomination) : QString(),
+                l.counted ? PlaceText(l.place, l.tie) : CompetitionText::tr("not counted"),
+                l.speedMilli > 0 ? MilliText(l.speedMilli) : QString(),
+                l.counted ? CentsText(l.stake) : QString(),
+                l.prize > 0 ? CentsText(l.prize) : QString()};
         }
-        report.rows << line(tr("Total"), tr("%n bird(s)", nullptr, p.birds), tr("prizes paid"),
-                            CentsText(p.stakes), CentsText(p.paid));
-        report.rows << line({}, {}, tr("club deduction"), {}, CentsText(p.deduction));
-        report.rows << line({}, {},
-                            p.unclaimed > 0
-                                ? tr("remainder (%1 not won)").arg(CentsText(p.unclaimed))
-                                : tr("remainder"),
-                            {}, CentsText(p.remainder()));
-        report.rows << line(p.balances() ? tr("Balances") : tr("DOES NOT BALANCE"), {}, {},
-                            CentsText(p.stakes), CentsText(p.paid + p.deduction + p.remainder()));
+        report.rows << line(
+            CompetitionText::tr("Total"), CompetitionText::tr("%n bird(s)", nullptr, p.birds),
+            CompetitionText::tr("prizes paid"), CentsText(p.stakes), CentsText(p.paid));
+        report.rows << line({}, {}, CompetitionText::tr("club deduction"), {},
+                            CentsText(p.deduction));
+        report.rows << line(
+            {}, {},
+            p.unclaimed > 0
+                ? CompetitionText::tr("remainder (%1 not won)").arg(CentsText(p.unclaimed))
+                : CompetitionText::tr("remainder"),
+            {}, CentsText(p.remainder()));
+        report.rows << line(p.balances() ? CompetitionText::tr("Balances")
+                                         : CompetitionText::tr("DOES NOT BALANCE"),
+                            {}, {}, CentsText(p.stakes),
+                            CentsText(p.paid + p.deduction + p.remainder()));
         stakes += p.stakes;
         paid += p.paid;
         deduction += p.deduction;
@@ -135,8 +153,9 @@ ReportDefinition PoolSheetReport(TdmZOLF& db, const RaceId& race, const QList<Po
         allBalance = allBalance && p.balances();
     }
     report.titleBand << ReportLine{
-        {(allBalance ? tr("All pools balance: ") : tr("DOES NOT BALANCE: ")) +
-             tr("stakes %1 = prizes %2 + deduction %3 + remainder %4")
+        {(allBalance ? CompetitionText::tr("All pools balance: ")
+                     : CompetitionText::tr("DOES NOT BALANCE: ")) +
+             CompetitionText::tr("stakes %1 = prizes %2 + deduction %3 + remainder %4")
                  .arg(CentsText(stakes), CentsText(paid), CentsText(deduction),
                       CentsText(remainder)),
          0,
@@ -151,12 +170,15 @@ ReportDefinition PoolSheetReport(TdmZOLF& db, const RaceId& race, const QList<Po
 ReportDefinition LoftPayoutReport(TdmZOLF& db, const RaceId& race, const QList<PoolPayout>& pools) {
     const QHash<QString, QString> names = LoftNames(db);
     ReportDefinition report;
-    report.name =
-        tr("Payout per loft %1").arg(race.liberCode + QLatin1Char(' ') + DateText(race.liberDate));
-    report.titleBand = TitleBand(db, tr("Payout per loft"), RaceTitle(db, race));
-    report.columns = {{tr("Loft"), 1.0, kLeft, false},     {tr("Name"), 3.0, kLeft, false, true},
-                      {tr("Entries"), 1.0, kRight, false}, {tr("Stakes"), 1.3, kRight, false},
-                      {tr("Prizes"), 1.3, kRight, false},  {tr("Net"), 1.3, kRight, false}};
+    report.name = CompetitionText::tr("Payout per loft %1")
+                      .arg(race.liberCode + QLatin1Char(' ') + DateText(race.liberDate));
+    report.titleBand = TitleBand(db, CompetitionText::tr("Payout per loft"), RaceTitle(db, race));
+    report.columns = {{CompetitionText::tr("Loft"), 1.0, kLeft, false},
+                      {CompetitionText::tr("Name"), 3.0, kLeft, false, true},
+                      {CompetitionText::tr("Entries"), 1.0, kRight, false},
+                      {CompetitionText::tr("Stakes"), 1.3, kRight, false},
+                      {CompetitionText::tr("Prizes"), 1.3, kRight, false},
+                      {CompetitionText::tr("Net"), 1.3, kRight, false}};
     Cents stakes = 0, prizes = 0;
     int birds = 0;
     for (const LoftPayout& l : PayoutPerLoft(pools)) {
@@ -170,7 +192,7 @@ ReportDefinition LoftPayoutReport(TdmZOLF& db, const RaceId& race, const QList<P
         prizes += l.prizes;
         birds += l.birds;
     }
-    report.rows << QStringList{tr("Total"),
+    report.rows << QStringList{CompetitionText::tr("Total"),
                                {},
                                QString::number(birds),
                                CentsText(stakes),
@@ -190,24 +212,25 @@ QString RuleDescription(const ChampionshipDefinition& c) {
             for (int p : c.points) {
                 points << QString::number(p);
             }
-            rule = tr("points by place %1").arg(points.join(QLatin1Char('/')));
+            rule = CompetitionText::tr("points by place %1").arg(points.join(QLatin1Char('/')));
             break;
         }
         case ChampionshipRule::CommonRule:
-            rule = tr("100 points down to the last prize, one prize per 4 birds entered");
+            rule = CompetitionText::tr(
+                "100 points down to the last prize, one prize per 4 birds entered");
             break;
         case ChampionshipRule::BestAverage:
-            rule = tr("average speed");
+            rule = CompetitionText::tr("average speed");
             break;
         case ChampionshipRule::Coefficient:
-            rule = tr("coefficient (place x 1000 / birds entered), lowest wins");
+            rule = CompetitionText::tr("coefficient (place x 1000 / birds entered), lowest wins");
             break;
     }
     if (c.bestN > 0) {
-        rule += tr(", best %1 races").arg(c.bestN);
+        rule += CompetitionText::tr(", best %1 races").arg(c.bestN);
     }
     if (c.ofM > 0) {
-        rule += tr(" of the first %1").arg(c.ofM);
+        rule += CompetitionText::tr(" of the first %1").arg(c.ofM);
     }
     return rule;
 }
@@ -222,25 +245,28 @@ ReportDefinition StandingsReport(TdmZOLF& db, const Standings& s) {
     const QHash<QString, QString> names = LoftNames(db);
     const bool pigeons = s.championship.subject == ChampionshipSubject::Pigeons;
     ReportDefinition report;
-    report.name = tr("Standings %1 %2").arg(s.championship.name).arg(s.championship.season);
+    report.name =
+        CompetitionText::tr("Standings %1 %2").arg(s.championship.name).arg(s.championship.season);
     QStringList types = s.championship.raceTypes;
     report.titleBand = TitleBand(
-        db, tr("%1 %2").arg(s.championship.name).arg(s.championship.season),
-        (pigeons ? tr("Ace pigeons, ") : tr("Lofts, ")) + RuleDescription(s.championship));
+        db, CompetitionText::tr("%1 %2").arg(s.championship.name).arg(s.championship.season),
+        (pigeons ? CompetitionText::tr("Ace pigeons, ") : CompetitionText::tr("Lofts, ")) +
+            RuleDescription(s.championship));
     report.titleBand << ReportLine{
-        {tr("%n race(s) counted", nullptr, int(s.races.size())) +
-             (types.isEmpty() ? QString()
-                              : tr(" of types %1").arg(types.join(QStringLiteral(", ")))),
+        {CompetitionText::tr("%n race(s) counted", nullptr, int(s.races.size())) +
+             (types.isEmpty()
+                  ? QString()
+                  : CompetitionText::tr(" of types %1").arg(types.join(QStringLiteral(", ")))),
          0,
          1,
          kLeft,
          TextStyle::Normal,
          {}}};
-    report.columns = {{tr("Place"), 0.8, kRight, false},
-                      {tr("Loft"), 1.0, kLeft, false},
-                      {tr("Name"), 2.6, kLeft, false, true}};
+    report.columns = {{CompetitionText::tr("Place"), 0.8, kRight, false},
+                      {CompetitionText::tr("Loft"), 1.0, kLeft, false},
+                      {CompetitionText::tr("Name"), 2.6, kLeft, false, true}};
     if (pigeons) {
-        report.columns << ReportColumn{tr("Ring"), 2.2, kLeft, false, true};
+        report.columns << ReportColumn{CompetitionText::tr("Ring"), 2.2, kLeft, false, true};
     }
     // With few races each race's figure is shown; the best-N races that count are the ones
     // without brackets.
@@ -250,8 +276,8 @@ ReportDefinition StandingsReport(TdmZOLF& db, const Standings& s) {
             report.columns << ReportColumn{RaceColumnTitle(r), 1.2, kRight, false};
         }
     }
-    report.columns << ReportColumn{tr("Flown"), 0.8, kRight, false}
-                   << ReportColumn{tr("Score"), 1.4, kRight, false};
+    report.columns << ReportColumn{CompetitionText::tr("Flown"), 0.8, kRight, false}
+                   << ReportColumn{CompetitionText::tr("Score"), 1.4, kRight, false};
     for (const Standing& st : s.rows) {
         QStringList row{PlaceText(st.place, st.tie), st.loftNo, names.value(st.loftNo)};
         if (pigeons) {
@@ -429,12 +455,13 @@ int ReadEntriesWorkbook(TdmZOLF& db, const Clock& clock, const RaceId& race, con
         } else if (poolNames.contains(title)) {
             poolCols.insert(c, title);
         } else if (!title.isEmpty()) {
-            throw UserError(tr("%1: column %2 \"%3\" is not a pool of this race.")
+            throw UserError(CompetitionText::tr("%1: column %2 \"%3\" is not a pool of this race.")
                                 .arg(file, ColumnLetters(c), title));
         }
     }
     if (ringCol == 0) {
-        throw UserError(tr("%1 has no column PRingNo in its first row.").arg(file));
+        throw UserError(
+            CompetitionText::tr("%1 has no column PRingNo in its first row.").arg(file));
     }
     QList<EntryRow> rows;
     QStringList problems;
@@ -450,7 +477,9 @@ int ReadEntriesWorkbook(TdmZOLF& db, const Clock& clock, const RaceId& race, con
         bool ok = true;
         row.nomination = nom.isEmpty() ? 0 : nom.toInt(&ok);
         if (!ok || row.nomination < 0) {
-            problems << tr("Row %1: the nomination '%2' is not a whole number.").arg(r).arg(nom);
+            problems << CompetitionText::tr("Row %1: the nomination '%2' is not a whole number.")
+                            .arg(r)
+                            .arg(nom);
         }
         for (auto it = poolCols.cbegin(); it != poolCols.cend(); ++it) {
             // Only a mark that can mean nothing else enters the bird: "x", "1" or "yes" (also in
@@ -463,12 +492,13 @@ int ReadEntriesWorkbook(TdmZOLF& db, const Clock& clock, const RaceId& race, con
             const bool mark = v.compare(QLatin1String("x"), Qt::CaseInsensitive) == 0 ||
                               v == QLatin1String("1") ||
                               v.compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0 ||
-                              v.compare(tr("yes"), Qt::CaseInsensitive) == 0;
+                              v.compare(CompetitionText::tr("yes"), Qt::CaseInsensitive) == 0;
             if (mark) {
                 row.pools << it.value();
             } else {
-                problems << tr("Row %1, column %2 (%3): '%4' does not enter a bird; type x, 1 or "
-                               "yes to enter it, or leave the cell empty.")
+                problems << CompetitionText::tr(
+                                "Row %1, column %2 (%3): '%4' does not enter a bird; type x, 1 or "
+                                "yes to enter it, or leave the cell empty.")
                                 .arg(r)
                                 .arg(ColumnLetters(it.key()), it.value(), v);
             }
@@ -476,7 +506,7 @@ int ReadEntriesWorkbook(TdmZOLF& db, const Clock& clock, const RaceId& race, con
         rows << row;
     }
     if (!problems.isEmpty()) {
-        throw UserError(tr("The entries were not stored:") + QLatin1Char('\n') +
+        throw UserError(CompetitionText::tr("The entries were not stored:") + QLatin1Char('\n') +
                         problems.mid(0, 10).join(QLatin1Char('\n')));
     }
     if (prompts != nullptr) {
@@ -502,9 +532,10 @@ int ReadEntriesWorkbook(TdmZOLF& db, const Clock& clock, const RaceId& race, con
         QStringList names(lofts.cbegin(), lofts.cend());
         names.sort();
         if (!prompts->confirmed(
-                tr("The sheet holds %1 rings of %2 lofts (%3).\nIt replaces every earlier entry "
-                   "(%4) and nomination (%5) of these lofts; nominations keep the numbers "
-                   "written in the sheet.\n\nStore the sheet's entries?")
+                CompetitionText::tr(
+                    "The sheet holds %1 rings of %2 lofts (%3).\nIt replaces every earlier entry "
+                    "(%4) and nomination (%5) of these lofts; nominations keep the numbers "
+                    "written in the sheet.\n\nStore the sheet's entries?")
                     .arg(rows.size())
                     .arg(names.size())
                     .arg(names.join(QStringLiteral(", ")))

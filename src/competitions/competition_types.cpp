@@ -11,9 +11,9 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Competitions", text);
-}
+struct CompetitionText {
+    Q_DECLARE_TR_FUNCTIONS(Competitions)
+};
 
 // A whole number with up to `decimals` decimals as an integer scaled by 10^decimals; -1 when the
 // text is not such a number.
@@ -47,7 +47,8 @@ qint64 ScaledNumber(QString text, int decimals) {
 Cents ParseCents(const QString& text) {
     const qint64 v = ScaledNumber(text, 2);
     if (v < 0) {
-        throw UserError(tr("'%1' is not an amount of money (for example 2.50)").arg(text));
+        throw UserError(
+            CompetitionText::tr("'%1' is not an amount of money (for example 2.50)").arg(text));
     }
     return v;
 }
@@ -73,7 +74,7 @@ int ParsePercent(const QString& text) {
     }
     const qint64 v = ScaledNumber(t, 2);
     if (v < 0 || v > 10000) {
-        throw UserError(tr("'%1' is not a percentage from 0 to 100").arg(text));
+        throw UserError(CompetitionText::tr("'%1' is not a percentage from 0 to 100").arg(text));
     }
     return int(v);
 }
@@ -203,7 +204,7 @@ QDateTime RaceLiberation(TdmZOLF& db, const RaceId& race) {
                                            "LiberCode=? and substr(LiberDate,1,10)=? limit 1"),
                             {race.liberCode, DateText(race.liberDate)});
     if (!q.next()) {
-        throw UserError(tr("Race %1 of %2 is not in the race list.")
+        throw UserError(CompetitionText::tr("Race %1 of %2 is not in the race list.")
                             .arg(race.liberCode, DateText(race.liberDate)));
     }
     const QTime time = ParseTime(q.value(0).toString());

@@ -7,17 +7,18 @@
 #include "data/errors.h"
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("Competitions", text);
-}
+struct CompetitionText {
+    Q_DECLARE_TR_FUNCTIONS(Competitions)
+};
 }  // namespace
 
 void PoolDefinition::check() const {
     if (name.trimmed().isEmpty()) {
-        throw UserError(tr("A pool needs a name."));
+        throw UserError(CompetitionText::tr("A pool needs a name."));
     }
     if (stake <= 0) {
-        throw UserError(tr("Pool %1 needs a stake of more than 0.00 per bird.").arg(name));
+        throw UserError(
+            CompetitionText::tr("Pool %1 needs a stake of more than 0.00 per bird.").arg(name));
     }
     if (rule == PrizeRule::Split) {
         int total = 0;
@@ -25,20 +26,26 @@ void PoolDefinition::check() const {
             total += s;
         }
         if (split.isEmpty() || total != 10000) {
-            throw UserError(tr("The prize split of pool %1 adds up to %2 %, not 100 %.")
-                                .arg(name, PercentText(total)));
+            throw UserError(
+                CompetitionText::tr("The prize split of pool %1 adds up to %2 %, not 100 %.")
+                    .arg(name, PercentText(total)));
         }
     } else if (birdsPerPrize <= 0) {
         throw UserError(
-            tr("Pool %1 pays one prize per how many birds? Give a number of 1 or more.").arg(name));
+            CompetitionText::tr(
+                "Pool %1 pays one prize per how many birds? Give a number of 1 or more.")
+                .arg(name));
     }
     if (deduction < 0 || deduction >= 10000) {
         // A deduction of 100 % leaves no prize money: every stake would go to the club.
         throw UserError(
-            tr("The deduction of pool %1 must lie from 0 to less than 100 %.").arg(name));
+            CompetitionText::tr("The deduction of pool %1 must lie from 0 to less than 100 %.")
+                .arg(name));
     }
     if (countFirst < 0) {
-        throw UserError(tr("The nominated birds counted in pool %1 cannot be negative.").arg(name));
+        throw UserError(
+            CompetitionText::tr("The nominated birds counted in pool %1 cannot be negative.")
+                .arg(name));
     }
 }
 

@@ -14,9 +14,9 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Competitions", text);
-}
+struct CompetitionText {
+    Q_DECLARE_TR_FUNCTIONS(Competitions)
+};
 
 const char* const kPoolColumns =
     "Name, Stake, PrizeRule, Split, BirdsPerPrize, Deduction, CountFirst";
@@ -72,7 +72,7 @@ void CheckPools(const QList<PoolDefinition>& pools) {
     for (const PoolDefinition& p : pools) {
         p.check();
         if (names.contains(p.name)) {
-            throw UserError(tr("The pool name %1 is used twice.").arg(p.name));
+            throw UserError(CompetitionText::tr("The pool name %1 is used twice.").arg(p.name));
         }
         names.insert(p.name);
     }
@@ -152,8 +152,9 @@ QList<PoolDefinition> RacePools(TdmZOLF& db, const RaceId& race) {
 void RefuseIfEntriesClosed(TdmZOLF& db, const Clock& clock, const RaceId& race) {
     const QDateTime liberation = RaceLiberation(db, race);
     if (clock.now() >= liberation) {
-        throw UserError(tr("Entries for race %1 of %2 closed at its liberation (%3); they cannot "
-                           "be changed any more.")
+        throw UserError(CompetitionText::tr(
+                            "Entries for race %1 of %2 closed at its liberation (%3); they cannot "
+                            "be changed any more.")
                             .arg(race.liberCode, DateText(race.liberDate), MomentText(liberation)));
     }
 }
@@ -175,8 +176,9 @@ bool SetRacePools(TdmZOLF& db, const Clock& clock, const RaceId& race,
     if (prompts != nullptr) {
         for (const PoolDefinition& p : pools) {
             if (p.stake > kPlausibleStake &&
-                !prompts->confirmed(tr("Pool %1 has a stake of %2 per bird. Is that right?")
-                                        .arg(p.name, CentsText(p.stake)))) {
+                !prompts->confirmed(
+                    CompetitionText::tr("Pool %1 has a stake of %2 per bird. Is that right?")
+                        .arg(p.name, CentsText(p.stake)))) {
                 return false;
             }
         }
@@ -196,16 +198,17 @@ bool SetRacePools(TdmZOLF& db, const Clock& clock, const RaceId& race,
             const QString name = row.value(0).toString();
             if (!names.contains(name) && !renamed.contains(name)) {
                 gone << name;
-                lines << tr("Pool %1: %2 entries of %3 lofts")
+                lines << CompetitionText::tr("Pool %1: %2 entries of %3 lofts")
                              .arg(name)
                              .arg(row.value(1).toLongLong())
                              .arg(row.value(2).toLongLong());
             }
         }
         if (!gone.isEmpty() && prompts != nullptr &&
-            !prompts->confirmed(tr("These pools are removed, and their entries with them:\n%1"
-                                   "\n\nSave the pools and remove these entries?")
-                                    .arg(lines.join(QLatin1Char('\n'))))) {
+            !prompts->confirmed(
+                CompetitionText::tr("These pools are removed, and their entries with them:\n%1"
+                                    "\n\nSave the pools and remove these entries?")
+                    .arg(lines.join(QLatin1Char('\n'))))) {
             return;
         }
         db.exec(QStringLiteral("delete from KST_Pool where LiberCode=? and LiberDate=?"),
@@ -309,14 +312,15 @@ void SetNominations(TdmZOLF& db, const Clock& clock, const RaceId& race, const Q
     QSet<QString> seen;
     for (const QString& ring : rings) {
         if (!marked.contains(ring)) {
-            throw UserError(tr("Ring %1 is not marked for race %2 of %3.")
+            throw UserError(CompetitionText::tr("Ring %1 is not marked for race %2 of %3.")
                                 .arg(ring, race.liberCode, DateText(race.liberDate)));
         }
         if (marked.value(ring) != loftNo) {
-            throw UserError(tr("Ring %1 is not a bird of loft %2.").arg(ring, loftNo));
+            throw UserError(
+                CompetitionText::tr("Ring %1 is not a bird of loft %2.").arg(ring, loftNo));
         }
         if (seen.contains(ring)) {
-            throw UserError(tr("Ring %1 is nominated twice.").arg(ring));
+            throw UserError(CompetitionText::tr("Ring %1 is nominated twice.").arg(ring));
         }
         seen.insert(ring);
     }
@@ -354,7 +358,7 @@ void CheckPoolName(const QList<PoolDefinition>& pools, const QString& poolName) 
             return;
         }
     }
-    throw UserError(tr("The race has no pool %1.").arg(poolName));
+    throw UserError(CompetitionText::tr("The race has no pool %1.").arg(poolName));
 }
 
 }  // namespace
@@ -365,7 +369,7 @@ void EnterBird(TdmZOLF& db, const Clock& clock, const RaceId& race, const QStrin
     CheckPoolName(RacePools(db, race), poolName);
     const QHash<QString, QString> marked = MarkedLofts(db, race);
     if (!marked.contains(ringNo)) {
-        throw UserError(tr("Ring %1 is not marked for race %2 of %3.")
+        throw UserError(CompetitionText::tr("Ring %1 is not marked for race %2 of %3.")
                             .arg(ringNo, race.liberCode, DateText(race.liberDate)));
     }
     db.transaction([&] {
@@ -401,7 +405,7 @@ void ReplaceEntries(TdmZOLF& db, const Clock& clock, const RaceId& race,
     const QHash<QString, QString> marked = MarkedLofts(db, race);
     QStringList problems;
     auto problem = [&](const EntryRow& r, const QString& text) {
-        problems << (r.row > 0 ? tr("Row %1: %2").arg(r.row).arg(text) : text);
+        problems << (r.row > 0 ? CompetitionText::tr("Row %1: %2").arg(r.row).arg(text) : text);
     };
     QSet<QString> rings;
     // Per loft, its nominated rings by nomination number.
@@ -409,40 +413,47 @@ void ReplaceEntries(TdmZOLF& db, const Clock& clock, const RaceId& race,
     QSet<QString> lofts;
     for (const EntryRow& r : rows) {
         if (!marked.contains(r.ringNo)) {
-            problem(r, tr("ring %1 is not marked for this race.").arg(r.ringNo));
+            problem(r, CompetitionText::tr("ring %1 is not marked for this race.").arg(r.ringNo));
             continue;
         }
         if (!r.loftNo.isEmpty() && marked.value(r.ringNo) != r.loftNo) {
-            problem(r, tr("ring %1 is not a bird of loft %2.").arg(r.ringNo, r.loftNo));
+            problem(
+                r,
+                CompetitionText::tr("ring %1 is not a bird of loft %2.").arg(r.ringNo, r.loftNo));
             continue;
         }
         if (rings.contains(r.ringNo)) {
-            problem(r, tr("ring %1 is given twice.").arg(r.ringNo));
+            problem(r, CompetitionText::tr("ring %1 is given twice.").arg(r.ringNo));
             continue;
         }
         rings.insert(r.ringNo);
         const QString loft = marked.value(r.ringNo);
         lofts.insert(loft);
         if (r.nomination < 0) {
-            problem(r, tr("the nomination of ring %1 cannot be negative.").arg(r.ringNo));
+            problem(
+                r,
+                CompetitionText::tr("the nomination of ring %1 cannot be negative.").arg(r.ringNo));
         } else if (r.nomination > 0) {
             if (nominations[loft].contains(r.nomination)) {
-                problem(r, tr("loft %1 gives nomination %2 twice.").arg(loft).arg(r.nomination));
+                problem(r, CompetitionText::tr("loft %1 gives nomination %2 twice.")
+                               .arg(loft)
+                               .arg(r.nomination));
             }
             nominations[loft].insert(r.nomination, r.ringNo);
         }
         for (const QString& pool : r.pools) {
             if (!poolNames.contains(pool)) {
-                problem(r, tr("the race has no pool %1.").arg(pool));
+                problem(r, CompetitionText::tr("the race has no pool %1.").arg(pool));
             }
         }
     }
     if (!problems.isEmpty()) {
         const int shown = 10;
-        QString text = tr("The entries were not stored:") + QLatin1Char('\n') +
+        QString text = CompetitionText::tr("The entries were not stored:") + QLatin1Char('\n') +
                        QStringList(problems.mid(0, shown)).join(QLatin1Char('\n'));
         if (problems.size() > shown) {
-            text += QLatin1Char('\n') + tr("... and %1 more.").arg(problems.size() - shown);
+            text += QLatin1Char('\n') +
+                    CompetitionText::tr("... and %1 more.").arg(problems.size() - shown);
         }
         throw UserError(text);
     }

@@ -11,6 +11,8 @@
 #include <algorithm>
 
 #include "competition_reports.h"
+#include "data/colours.h"
+#include "data/convert.h"
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "data/prompts.h"
@@ -19,8 +21,6 @@
 #include "reports/report_preview.h"
 
 namespace {
-
-const QString kWorkbookFilter = QStringLiteral("Excel File|*.xlsx");
 
 enum PoolColumn { ColName, ColStake, ColRule, ColPrizes, ColDeduction, ColCountFirst, ColCount };
 
@@ -51,6 +51,11 @@ void SetRows(QTableWidget* table, const QList<QStringList>& rows) {
         }
     }
     table->resizeColumnsToContents();
+}
+
+QString ColumnTitle(const QTableWidget* t, int column) {
+    const QTableWidgetItem* item = t->horizontalHeaderItem(column);
+    return item ? item->text() : QString();
 }
 
 QString CellText(const QTableWidget* t, int row, int column) {
@@ -258,7 +263,8 @@ QList<PoolDefinition> PoolsPanel::poolsInTable() const {
             bool ok = false;
             p.birdsPerPrize = prizes.toInt(&ok);
             if (!ok) {
-                throw UserError(tr("'%1' is not a valid integer value").arg(prizes));
+                throw UserError(invalidIntegerText(
+                    p.name + QStringLiteral(", ") + ColumnTitle(grdPools_, ColPrizes), prizes));
             }
         } else {
             p.split = ParseSplit(prizes);
@@ -268,7 +274,8 @@ QList<PoolDefinition> PoolsPanel::poolsInTable() const {
         bool ok = true;
         p.countFirst = count.isEmpty() ? 0 : count.toInt(&ok);
         if (!ok) {
-            throw UserError(tr("'%1' is not a valid integer value").arg(count));
+            throw UserError(invalidIntegerText(
+                p.name + QStringLiteral(", ") + ColumnTitle(grdPools_, ColCountFirst), count));
         }
         pools << p;
     }
@@ -381,7 +388,9 @@ void PoolsPanel::entryCellChanged(int row, int column) {
             bool ok = false;
             const int n = text.toInt(&ok);
             if (!ok || n <= 0) {
-                throw UserError(tr("'%1' is not a valid integer value").arg(text));
+                throw UserError(invalidIntegerText(tr("Loft %1").arg(loft) + QStringLiteral(", ") +
+                                                       ColumnTitle(grdPoolEntries_, 2),
+                                                   text));
             }
             if (order.contains(n)) {
                 throw UserError(tr("Loft %1 gives nomination %2 twice.").arg(loft).arg(n));
@@ -401,7 +410,7 @@ void PoolsPanel::entryCellChanged(int row, int column) {
 }
 
 void PoolsPanel::importEntries() {
-    const QString file = ctx_.prompts.openFileName(kWorkbookFilter);
+    const QString file = ctx_.prompts.openFileName(tr("Excel File (*.xlsx)"));
     if (file.isEmpty()) {
         return;
     }
@@ -415,8 +424,8 @@ void PoolsPanel::importEntries() {
 
 void PoolsPanel::exportEntries() {
     const QString file = ctx_.prompts.saveFileName(
-        kWorkbookFilter,
-        QStringLiteral("Entries %1 %2.xlsx").arg(race_.liberCode, DateText(race_.liberDate)));
+        tr("Excel File (*.xlsx)"),
+        tr("Entries %1 %2.xlsx").arg(race_.liberCode, DateText(race_.liberDate)));
     if (!file.isEmpty()) {
         WriteEntriesWorkbook(ctx_.db, race_, file);
     }
@@ -443,13 +452,13 @@ void PoolsPanel::loadPayout() {
     }
     lblPoolBalance_->setText(lines.isEmpty() ? tr("The race has no pools.")
                                              : lines.join(QLatin1Char('\n')));
-    lblPoolBalance_->setStyleSheet(balance ? QString() : QStringLiteral("color: red"));
+    lblPoolBalance_->setStyleSheet(balance ? QString() : WarningStyle());
 }
 
 void PoolsPanel::exportPoolSheet() {
     const QString file = ctx_.prompts.saveFileName(
-        kWorkbookFilter,
-        QStringLiteral("Pool sheet %1 %2.xlsx").arg(race_.liberCode, DateText(race_.liberDate)));
+        tr("Excel File (*.xlsx)"),
+        tr("Pool sheet %1 %2.xlsx").arg(race_.liberCode, DateText(race_.liberDate)));
     if (!file.isEmpty()) {
         WritePoolSheetWorkbook(ctx_.db, RacePayouts(ctx_.db, race_), file);
     }
@@ -457,8 +466,8 @@ void PoolsPanel::exportPoolSheet() {
 
 void PoolsPanel::exportLoftPayout() {
     const QString file = ctx_.prompts.saveFileName(
-        kWorkbookFilter,
-        QStringLiteral("Payout %1 %2.xlsx").arg(race_.liberCode, DateText(race_.liberDate)));
+        tr("Excel File (*.xlsx)"),
+        tr("Payout %1 %2.xlsx").arg(race_.liberCode, DateText(race_.liberDate)));
     if (!file.isEmpty()) {
         WriteLoftPayoutWorkbook(ctx_.db, RacePayouts(ctx_.db, race_), file);
     }

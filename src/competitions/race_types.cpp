@@ -9,9 +9,9 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Competitions", text);
-}
+struct CompetitionText {
+    Q_DECLARE_TR_FUNCTIONS(Competitions)
+};
 
 void EnsureTypeTables(TdmZOLF& db) {
     db.exec(QStringLiteral(
@@ -41,8 +41,10 @@ QStringList ClubRaceTypes(TdmZOLF& db) {
         }
     } catch (const DbError&) {
     }
-    // Stored texts: they name the club's types, and are not translated.
-    return {QStringLiteral("Old Birds"), QStringLiteral("Young Birds"), QStringLiteral("National")};
+    // A club that never named its types is offered these, in its language; what a race or a
+    // championship stores from them is then the club's own text.
+    return {CompetitionText::tr("Old Birds"), CompetitionText::tr("Young Birds"),
+            CompetitionText::tr("National")};
 }
 
 void SetClubRaceTypes(TdmZOLF& db, const QStringList& types) {
@@ -70,13 +72,13 @@ QStringList RaceTypes(TdmZOLF& db, const RaceId& race) {
 void SetRaceTypes(TdmZOLF& db, const RaceId& race, const QStringList& types) {
     const QStringList names = Cleaned(types);
     if (names.size() > kMaxRaceTypes) {
-        throw UserError(tr("A race carries at most %1 types.").arg(kMaxRaceTypes));
+        throw UserError(CompetitionText::tr("A race carries at most %1 types.").arg(kMaxRaceTypes));
     }
     const QStringList known = ClubRaceTypes(db);
     const QStringList had = RaceTypes(db, race);
     for (const QString& t : names) {
         if (!known.contains(t) && !had.contains(t)) {
-            throw UserError(tr("%1 is not one of the club's race types.").arg(t));
+            throw UserError(CompetitionText::tr("%1 is not one of the club's race types.").arg(t));
         }
     }
     db.transaction([&] {

@@ -14,6 +14,10 @@ QString invalidIntegerText(const QString& text) {
     return DataText::tr("'%1' is not a valid integer value").arg(text);
 }
 
+QString invalidIntegerText(const QString& field, const QString& text) {
+    return DataText::tr("%1: '%2' is not a valid integer value").arg(field, text);
+}
+
 namespace {
 // Leading blanks are allowed, trailing ones are not (as in "5 " typed into a two-digit slot).
 QString withoutLeadingBlanks(const QString& text) {

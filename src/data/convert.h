@@ -26,3 +26,5 @@ QString ExchangeFileText(const QByteArray& bytes);
 
 // The standard conversion message for a text that is not a whole number.
 QString invalidIntegerText(const QString& text);
+// The same naming the field it was typed in: "Stake: '1O' is not a valid integer value".
+QString invalidIntegerText(const QString& field, const QString& text);

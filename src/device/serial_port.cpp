@@ -7,9 +7,10 @@
 
 namespace {
 
-// Says why `name` did not open, in words that tell the secretary what to do.
+// Says why `name` did not open, in words that tell the secretary what to do (in English for
+// the race-day log).
 QString OpenRefusal(const QString& name, QSerialPort::SerialPortError error,
-                    const QString& systemText) {
+                    const QString& systemText, bool inEnglish) {
     PortFailure failure = PortFailure::Other;
     QString group;
 #ifdef Q_OS_WIN
@@ -41,7 +42,7 @@ QString OpenRefusal(const QString& name, QSerialPort::SerialPortError error,
     return PortRefusal(
         name, failure, systemText,
         failure == PortFailure::NotFound ? FindSerialPorts() : QList<SerialPortFound>(), user,
-        group == QLatin1String("root") ? QString() : group);
+        group == QLatin1String("root") ? QString() : group, inEnglish);
 }
 
 }  // namespace
@@ -55,6 +56,7 @@ QtSerialPort::~QtSerialPort() {
 bool QtSerialPort::open(const QString& name) {
     close();
     error_.clear();
+    errorEnglish_.clear();
     port_->setPortName(name);
     port_->setBaudRate(QSerialPort::Baud9600);
     port_->setDataBits(QSerialPort::Data8);
@@ -63,7 +65,8 @@ bool QtSerialPort::open(const QString& name) {
     port_->setFlowControl(QSerialPort::NoFlowControl);
     port_->setReadBufferSize(0);
     if (!port_->open(QIODevice::ReadWrite)) {
-        error_ = OpenRefusal(name, port_->error(), port_->errorString());
+        error_ = OpenRefusal(name, port_->error(), port_->errorString(), false);
+        errorEnglish_ = OpenRefusal(name, port_->error(), port_->errorString(), true);
         return false;
     }
     // DTR and RTS are held off. Some ports (a pseudo-terminal, for one) have no such lines;
@@ -85,6 +88,7 @@ bool QtSerialPort::isOpen() const {
 }
 
 bool QtSerialPort::write(const QByteArray& bytes) {
+    errorEnglish_.clear();  // a write failure is written in English (the clock memo shows it)
     if (!port_->isOpen()) {
         error_ =
             QStringLiteral("Unable to write to com port %1 (port not open)").arg(port_->portName());

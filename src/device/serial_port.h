@@ -31,6 +31,8 @@ class SerialPort {
     virtual bool waitForReadyRead(int ms) = 0;
     // The message of the last failure, naming the failed step.
     virtual QString errorText() const = 0;
+    // The same message in English, for the race-day log.
+    virtual QString errorTextInEnglish() const { return errorText(); }
 };
 
 // The real port, on Qt SerialPort. Used without an event loop: input is collected by
@@ -49,8 +51,12 @@ class QtSerialPort : public SerialPort {
     void clear() override;
     bool waitForReadyRead(int ms) override;
     QString errorText() const override { return error_; }
+    QString errorTextInEnglish() const override {
+        return errorEnglish_.isEmpty() ? error_ : errorEnglish_;
+    }
 
   private:
     std::unique_ptr<QSerialPort> port_;
     QString error_;
+    QString errorEnglish_;  // set with error_ when the two differ
 };

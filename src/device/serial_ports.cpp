@@ -82,34 +82,42 @@ QList<PortChoice> PortChoices(const QList<SerialPortFound>& found, const QString
 }
 
 QString PortRefusal(const QString& port, PortFailure failure, const QString& systemText,
-                    const QList<SerialPortFound>& found, const QString& user,
-                    const QString& group) {
-    const QString head = PortText::tr("Unable to open com port %1").arg(port);
+                    const QList<SerialPortFound>& found, const QString& user, const QString& group,
+                    bool inEnglish) {
+    const auto text = [inEnglish](const char* english) {
+        return inEnglish ? QString::fromUtf8(english) : PortText::tr(english);
+    };
+    const QString head =
+        text(QT_TRANSLATE_NOOP("SerialPorts", "Unable to open com port %1")).arg(port);
     switch (failure) {
         case PortFailure::PermissionDenied:
-            return head + PortText::tr(
-                              ": permission denied: add your user to the group %1 "
-                              "(sudo usermod -aG %1 %2) and log in again.")
+            return head + text(QT_TRANSLATE_NOOP("SerialPorts",
+                                                 ": permission denied: add your user to the "
+                                                 "group %1 (sudo usermod -aG %1 %2) and log in "
+                                                 "again."))
                               .arg(group.isEmpty() ? QStringLiteral("dialout") : group,
                                    user.isEmpty() ? QStringLiteral("$USER") : user);
         case PortFailure::InUse:
-            return head + PortText::tr(
-                              ": another program is using it. Close that program "
-                              "(or another window of this one) and try again.");
+            return head + text(QT_TRANSLATE_NOOP("SerialPorts",
+                                                 ": another program is using it. Close that "
+                                                 "program (or another window of this one) and "
+                                                 "try again."));
         case PortFailure::NotFound: {
             if (found.isEmpty()) {
-                return head + PortText::tr(
-                                  ": there is no such port, and no serial port was "
-                                  "found on this computer. Connect the club antenna, "
-                                  "then choose its port in Setup.");
+                return head + text(QT_TRANSLATE_NOOP("SerialPorts",
+                                                     ": there is no such port, and no serial "
+                                                     "port was found on this computer. Connect "
+                                                     "the club antenna, then choose its port in "
+                                                     "Setup."));
             }
             QStringList names;
             for (const PortChoice& choice : PortChoices(found, {})) {
                 names << choice.text;
             }
-            return head + PortText::tr(
-                              ": there is no such port. The serial ports on this "
-                              "computer are: %1. Choose the antenna's port in Setup.")
+            return head + text(QT_TRANSLATE_NOOP("SerialPorts",
+                                                 ": there is no such port. The serial ports on "
+                                                 "this computer are: %1. Choose the antenna's "
+                                                 "port in Setup."))
                               .arg(names.join(QStringLiteral("; ")));
         }
         case PortFailure::Other:

@@ -42,6 +42,7 @@ enum class PortFailure {
 // `found` lists the ports there are (named when the port is gone); `user` and `group` complete
 // the advice for a device the user may not use (Linux: the group that owns the device).
 // `systemText` is the serial layer's own words, kept for the failures it alone can explain.
+// In the interface language, or in English for the race-day log.
 QString PortRefusal(const QString& port, PortFailure failure, const QString& systemText,
                     const QList<SerialPortFound>& found, const QString& user = {},
-                    const QString& group = {});
+                    const QString& group = {}, bool inEnglish = false);

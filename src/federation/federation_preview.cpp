@@ -9,6 +9,7 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
+#include "data/colours.h"
 #include "data/database.h"
 #include "data/date_time.h"
 
@@ -82,7 +83,7 @@ FederationPreviewDialog::FederationPreviewDialog(TdmZOLF& db, ImportPlan& plan, 
     }
     open_ = new QLabel(this);
     open_->setObjectName(QStringLiteral("lblFedOpen"));
-    open_->setStyleSheet(QStringLiteral("color: #a00000"));
+    open_->setStyleSheet(WarningStyle());
     layout->addWidget(open_);
     buttons_ = new QDialogButtonBox(this);
     buttons_->addButton(tr("Store"), QDialogButtonBox::AcceptRole)

@@ -6,6 +6,7 @@
 
 #include "clockops/clock_init.h"
 #include "data/app_context.h"
+#include "data/colours.h"
 #include "device/win_api_v8.h"
 #include "members/member_store.h"
 
@@ -20,9 +21,9 @@ QLabel* Banner(QWidget* screen) {
     banner = new QLabel(screen);
     banner->setObjectName(QStringLiteral("panelLoftDL"));
     banner->setAlignment(Qt::AlignCenter);
-    banner->setStyleSheet(
-        QStringLiteral("background-color: rgb(0, 255, 0); color: black; "
-                       "font-size: 16pt; font-weight: bold;"));
+    banner->setStyleSheet(QStringLiteral("background-color: %1; color: %2; "
+                                         "font-size: 16pt; font-weight: bold;")
+                              .arg(Palette::MemoSuccess.name(), Palette::MemoText.name()));
     banner->hide();
     auto* timer = new QTimer(screen);
     timer->setObjectName(QStringLiteral("timerDLMsg"));

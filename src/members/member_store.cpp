@@ -56,7 +56,7 @@ QString ReplaceMemberQuestion(const QString& loftNo, const QString& name) {
 }
 
 QString LoftNoTrimmedText(const QString& loftNo) {
-    return QStringLiteral("The blanks around the loft number were removed: it is saved as \"%1\".")
+    return MemberText::tr("The blanks around the loft number were removed: it is saved as \"%1\".")
         .arg(loftNo);
 }
 

@@ -82,7 +82,7 @@ RingImportResult ImportRings(TdmZOLF& db, const Clock& clock, const QString& fil
             QStringList formulas;
             for (int c = 1; c <= kRingColumns.size(); ++c) {
                 if (sheet.formulaWithoutValue(r, c))
-                    formulas << QStringLiteral("row %1 column %2").arg(r).arg(ColumnLetters(c));
+                    formulas << MemberText::tr("row %1 column %2").arg(r).arg(ColumnLetters(c));
             }
             if (!formulas.isEmpty()) {
                 result.formulaCells << formulas;
@@ -208,12 +208,13 @@ QString RingImportReport(const RingImportResult& r) {
         constexpr int kShown = 20;
         QString cells = r.formulaCells.mid(0, kShown).join(QStringLiteral(", "));
         if (r.formulaCells.size() > kShown)
-            cells += QStringLiteral(" and %1 more").arg(r.formulaCells.size() - kShown);
-        lines << QStringLiteral(
-                     "Rows not imported: %1 %2 a formula without a value: open and "
-                     "save the sheet in a spreadsheet program first.")
-                     .arg(cells, r.formulaCells.size() == 1 ? QStringLiteral("holds")
-                                                            : QStringLiteral("hold"));
+            cells += MemberText::tr(" and %1 more").arg(r.formulaCells.size() - kShown);
+        lines << (r.formulaCells.size() == 1
+                      ? MemberText::tr("Rows not imported: %1 holds a formula without a value: "
+                                       "open and save the sheet in a spreadsheet program first.")
+                      : MemberText::tr("Rows not imported: %1 hold a formula without a value: "
+                                       "open and save the sheet in a spreadsheet program first."))
+                     .arg(cells);
     }
     if (r.stoppedAtRow > 0 && r.stopReason.isEmpty())
         lines << MemberText::tr("The import was stopped at row %1. The rows before it are stored.")

@@ -5,6 +5,7 @@
 #include <QBarSet>
 #include <QBuffer>
 #include <QChart>
+#include <QCoreApplication>
 #include <QDateTimeAxis>
 #include <QGraphicsScene>
 #include <QLineSeries>
@@ -21,6 +22,30 @@ const QDate kAxisDay(2000, 1, 3);
 
 qreal AxisMs(const QTime& time) {
     return qreal(QDateTime(kAxisDay, time).toMSecsSinceEpoch());
+}
+
+struct ChartText {
+    Q_DECLARE_TR_FUNCTIONS(Publish)
+};
+
+// A count axis from 0 to `highest` whose labels are whole numbers, each once: a handful of
+// birds gets a tick per bird ("0 1 2", not "0 0 1 1 2").
+void CountAxis(QValueAxis* axis, int highest) {
+    axis->setLabelFormat(QStringLiteral("%d"));
+    if (highest <= 10) {
+        axis->setRange(0, std::max(highest, 1));
+        axis->setTickCount(std::max(highest, 1) + 1);
+        return;
+    }
+    axis->setRange(0, highest);
+    axis->applyNiceNumbers();
+    // Nice numbers may still step by a half on a small range: then one tick per whole step.
+    const double step = (axis->max() - axis->min()) / std::max(1, axis->tickCount() - 1);
+    if (step != std::floor(step)) {
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setTickAnchor(0);
+        axis->setTickInterval(std::ceil(step));
+    }
 }
 
 void PlainChart(QChart* chart) {
@@ -96,13 +121,13 @@ QList<SpeedBin> SpeedHistogram(const QList<double>& speeds, double width) {
 QChart* ArrivalChart(const QList<ArrivalDay>& days) {
     auto* chart = new QChart;
     PlainChart(chart);
-    chart->setTitle(QStringLiteral("Arrivals"));
+    chart->setTitle(ChartText::tr("Arrivals"));
     auto* x = new QDateTimeAxis;
     x->setFormat(QStringLiteral("HH:mm"));
-    x->setTitleText(QStringLiteral("Clock time"));
+    x->setTitleText(ChartText::tr("Clock time"));
     auto* y = new QValueAxis;
     y->setLabelFormat(QStringLiteral("%d"));
-    y->setTitleText(QStringLiteral("Birds arrived"));
+    y->setTitleText(ChartText::tr("Birds arrived"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     QTime earliest(23, 59);
@@ -129,9 +154,7 @@ QChart* ArrivalChart(const QList<ArrivalDay>& days) {
     const QTime from = earliest.addSecs(-15 * 60) > earliest ? QTime(0, 0) : earliest.addSecs(-900);
     const QTime to = latest.addSecs(15 * 60) < latest ? QTime(23, 59) : latest.addSecs(900);
     x->setRange(QDateTime(kAxisDay, from), QDateTime(kAxisDay, to));
-    y->setRange(0, std::max(total, 1));
-    y->applyNiceNumbers();
-    y->setLabelFormat(QStringLiteral("%d"));
+    CountAxis(y, total);
     chart->legend()->setVisible(days.size() > 1);
     return chart;
 }
@@ -139,8 +162,8 @@ QChart* ArrivalChart(const QList<ArrivalDay>& days) {
 QChart* SpeedChart(const QList<SpeedBin>& bins, const QString& speedTitle) {
     auto* chart = new QChart;
     PlainChart(chart);
-    chart->setTitle(QStringLiteral("Speeds"));
-    auto* set = new QBarSet(QStringLiteral("Birds"));
+    chart->setTitle(ChartText::tr("Speeds"));
+    auto* set = new QBarSet(ChartText::tr("Birds"));
     QStringList categories;
     int highest = 0;
     for (const SpeedBin& b : bins) {
@@ -154,16 +177,18 @@ QChart* SpeedChart(const QList<SpeedBin>& bins, const QString& speedTitle) {
     chart->addSeries(series);
     auto* x = new QBarCategoryAxis;
     x->append(categories);
+    // Many bins stand their labels upright, so that each stays whole instead of elided.
+    if (categories.size() > 6) {
+        x->setLabelsAngle(-90);
+    }
     x->setTitleText(speedTitle);
     auto* y = new QValueAxis;
-    y->setTitleText(QStringLiteral("Birds"));
+    y->setTitleText(ChartText::tr("Birds"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);
     series->attachAxis(y);
-    y->setRange(0, std::max(highest, 1));
-    y->applyNiceNumbers();
-    y->setLabelFormat(QStringLiteral("%d"));
+    CountAxis(y, highest);
     chart->legend()->setVisible(false);
     return chart;
 }
@@ -178,6 +203,10 @@ QByteArray ChartSvg(QChart* chart, const QSize& size) {
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
     svg.setSize(size);
+    // What a screen reader says of the picture: its title, not the generator's "Generated
+    // with Qt".
+    svg.setTitle(chart->title());
+    svg.setDescription(chart->title());
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setTitle(chart->title());
     {

@@ -1,8 +1,20 @@
 #include "race_page.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
+
+struct PageText {
+    Q_DECLARE_TR_FUNCTIONS(Publish)
+};
+
+// The language the page's own texts are in, for its lang attribute (and so for a screen
+// reader's voice): each translation gives its own code.
+QString PageLanguage() {
+    //: The language code of the published pages (nl, fr, de): the code of this translation.
+    return PageText::tr("en");
+}
 
 const char kStyle[] =
     "body{font-family:system-ui,-apple-system,'Segoe UI',Roboto,sans-serif;margin:0 auto;"
@@ -32,17 +44,17 @@ const char* PublishedPageStyle() {
 namespace {
 
 QByteArray Head(const QString& title) {
-    return QByteArrayLiteral(
-               "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+    return QByteArrayLiteral("<!DOCTYPE html>\n<html lang=\"") + HtmlText(PageLanguage()).toUtf8() +
+           QByteArrayLiteral(
+               "\">\n<head>\n<meta charset=\"utf-8\">\n"
                "<meta name=\"viewport\" content=\"width=device-width, "
                "initial-scale=1\">\n<title>") +
            HtmlText(title).toUtf8() + QByteArrayLiteral("</title>\n<style>") + kStyle +
            QByteArrayLiteral("</style>\n</head>\n<body>\n");
 }
 
-QString StateClass(const QString& state) {
-    return state.startsWith(QLatin1String("Final")) ? QStringLiteral("state final")
-                                                    : QStringLiteral("state provisional");
+QString StateClass(bool final) {
+    return final ? QStringLiteral("state final") : QStringLiteral("state provisional");
 }
 
 }  // namespace
@@ -130,9 +142,9 @@ QByteArray RacePageHtml(const RacePage& page) {
     top += QStringLiteral("<h2>") + HtmlText(page.site) + QStringLiteral(" (") +
            HtmlText(page.liberCode) + QStringLiteral(") \u2013 ") + date +
            QStringLiteral("</h2>\n");
-    top += QStringLiteral("<p>Liberation: ") + HtmlText(page.liberationTime) +
+    top += QStringLiteral("<p>") + HtmlText(PageText::tr("Liberation: ") + page.liberationTime) +
            QStringLiteral("</p>\n");
-    top += QStringLiteral("<p class=\"") + StateClass(page.state) + QStringLiteral("\">") +
+    top += QStringLiteral("<p class=\"") + StateClass(page.final) + QStringLiteral("\">") +
            HtmlText(page.state) + QStringLiteral("</p>\n");
     top += QStringLiteral("<p class=\"summary\">") + HtmlText(page.summary) +
            QStringLiteral("</p>\n</header>\n");
@@ -146,12 +158,13 @@ QByteArray RacePageHtml(const RacePage& page) {
             page.speedSvg + "</figure>\n</section>\n";
     QString foot = QStringLiteral("<footer>");
     if (!page.csvHref.isEmpty()) {
-        foot += QStringLiteral("<a href=\"") + HtmlText(page.csvHref) +
-                QStringLiteral("\">Ranking as CSV</a>");
+        foot += QStringLiteral("<a href=\"") + HtmlText(page.csvHref) + QStringLiteral("\">") +
+                HtmlText(PageText::tr("Ranking as CSV")) + QStringLiteral("</a>");
     }
     if (!page.indexHref.isEmpty()) {
         foot += QStringLiteral(" \u00b7 <a href=\"") + HtmlText(page.indexHref) +
-                QStringLiteral("\">All races of ") + QString::number(page.liberDate.year()) +
+                QStringLiteral("\">") +
+                HtmlText(PageText::tr("All races of %1").arg(page.liberDate.year())) +
                 QStringLiteral("</a>");
     }
     foot += QStringLiteral("</footer>\n</body>\n</html>\n");
@@ -162,11 +175,16 @@ QByteArray RacePageHtml(const RacePage& page) {
 QByteArray SeasonIndexHtml(const QString& clubName, int season, const QList<IndexRace>& races) {
     QByteArray html = Head(clubName + QStringLiteral(" \u2013 ") + QString::number(season));
     QString body = QStringLiteral("<header>\n<h1>") + HtmlText(clubName) +
-                   QStringLiteral("</h1>\n<h2>Races of ") + QString::number(season) +
-                   QStringLiteral(
-                       "</h2>\n</header>\n<div class=\"scroll\">\n<table>\n"
-                       "<thead><tr><th>Date</th><th>Race</th><th>Site</th>"
-                       "<th>Result</th></tr></thead>\n<tbody>\n");
+                   QStringLiteral("</h1>\n<h2>") +
+                   HtmlText(PageText::tr("Races of %1").arg(season)) +
+                   QStringLiteral("</h2>\n</header>\n<div class=\"scroll\">\n<table>\n<thead><tr>");
+    for (const char* title :
+         {QT_TRANSLATE_NOOP("Publish", "Date"), QT_TRANSLATE_NOOP("Publish", "Race"),
+          QT_TRANSLATE_NOOP("Publish", "Site"), QT_TRANSLATE_NOOP("Publish", "Result")}) {
+        body += QStringLiteral("<th>") + HtmlText(QCoreApplication::translate("Publish", title)) +
+                QStringLiteral("</th>");
+    }
+    body += QStringLiteral("</tr></thead>\n<tbody>\n");
     for (const IndexRace& r : races) {
         const QString site = r.href.isEmpty() ? HtmlText(r.site)
                                               : QStringLiteral("<a href=\"") + HtmlText(r.href) +
@@ -175,7 +193,7 @@ QByteArray SeasonIndexHtml(const QString& clubName, int season, const QList<Inde
         body += QStringLiteral("<tr><td>") + r.liberDate.toString(QStringLiteral("yyyy-MM-dd")) +
                 QStringLiteral("</td><td>") + HtmlText(r.liberCode) + QStringLiteral("</td><td>") +
                 site + QStringLiteral("</td><td>") +
-                (r.href.isEmpty() ? QStringLiteral("not published") : HtmlText(r.state)) +
+                (r.href.isEmpty() ? HtmlText(PageText::tr("not published")) : HtmlText(r.state)) +
                 QStringLiteral("</td></tr>\n");
     }
     body += QStringLiteral("</tbody>\n</table>\n</div>\n</body>\n</html>\n");

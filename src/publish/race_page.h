@@ -17,7 +17,8 @@ struct RacePage {
     QString liberCode;  // liberation code
     QDate liberDate;
     QString liberationTime;   // "HH:mm:ss"
-    QString state;            // "Provisional" or "Final (locked ...)"
+    QString state;            // "Provisional" or "Final (locked ...)", as the club reads it
+    bool final = false;       // whether the result is locked
     QString summary;          // the result's summary line
     QStringList titles;       // the ranking's column titles
     QList<int> rightAligned;  // columns of numbers
@@ -50,6 +51,9 @@ QByteArray RankingTableHtml(const QStringList& titles, const QList<int>& rightAl
                             const QList<QByteArray>& rowAttributes = {});
 // The style sheet of the published pages, for other pages that must look the same.
 const char* PublishedPageStyle();
+
+// The pages' own texts (headings, links) are in the interface language, as is their lang
+// attribute.
 
 // Text made safe inside HTML elements and attributes.
 QString HtmlText(const QString& text);

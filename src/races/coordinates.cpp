@@ -128,12 +128,14 @@ bool StrToCoord(const QString& text, long double& degrees, Prompts& prompts) {
         i = 0;
     }
 
-    static const char* const names[3] = {"degrees", "minutes", "seconds"};
+    static const char* const names[3] = {QT_TRANSLATE_NOOP("Races", "degrees"),
+                                         QT_TRANSLATE_NOOP("Races", "minutes"),
+                                         QT_TRANSLATE_NOOP("Races", "seconds")};
     long double values[3] = {0, 0, 0};
     for (int p = 0; p < 3; ++p) {
         if (!parseNumber(parts[p], values[p])) {
             prompts.message(RaceText::tr("Invalid character in %1 field in string %2")
-                                .arg(QLatin1String(names[p]), text));
+                                .arg(RaceText::tr(names[p]), text));
             degrees = 0;
             return false;
         }

@@ -1,6 +1,7 @@
 #include "distance_method.h"
 
 #include <GeographicLib/Geodesic.hpp>
+#include <QCoreApplication>
 #include <QMap>
 #include <QStringList>
 #include <cmath>
@@ -15,11 +16,19 @@ namespace {
 
 const QString kMethodSetting = QStringLiteral("DistanceMethod");
 
+struct DistanceText {
+    Q_DECLARE_TR_FUNCTIONS(Races)
+};
+
+QString DistancesPrefix() {
+    return DistanceText::tr("Distances : ");
+}
+
 }  // namespace
 
 QString DistanceMethodName(DistanceMethod method) {
-    return method == DistanceMethod::Geodesic ? QStringLiteral("WGS84 geodesic")
-                                              : QStringLiteral("Flat (federation file rule)");
+    return method == DistanceMethod::Geodesic ? DistanceText::tr("WGS84 geodesic")
+                                              : DistanceText::tr("Flat (federation file rule)");
 }
 
 QString DistanceMethodKey(DistanceMethod method) {
@@ -138,9 +147,9 @@ QString DistanceSourceName(DistanceSource source) {
         case DistanceSource::Geodesic:
             return DistanceMethodName(DistanceMethod::Geodesic);
         case DistanceSource::File:
-            return QStringLiteral("from a distance file");
+            return DistanceText::tr("from a distance file");
         case DistanceSource::Typed:
-            return QStringLiteral("typed in (all or some)");
+            return DistanceText::tr("typed in (all or some)");
         case DistanceSource::Flat:
             break;
     }
@@ -148,7 +157,7 @@ QString DistanceSourceName(DistanceSource source) {
 }
 
 QString DistancesLine(TdmZOLF& db, const QString& liberCode) {
-    return QStringLiteral("Distances : ") + DistanceSourceName(LoftDistanceSource(db, liberCode));
+    return DistancesPrefix() + DistanceSourceName(LoftDistanceSource(db, liberCode));
 }
 
 QString DistancesLineOf(TdmZOLF& db, const std::optional<QString>& liberCode) {
@@ -161,26 +170,26 @@ QString DistancesLineOf(TdmZOLF& db, const std::optional<QString>& liberCode) {
         codesBySource[DistanceSourceName(LoftDistanceSource(db, code))] << code;
     }
     if (codesBySource.size() <= 1) {
-        return QStringLiteral("Distances : ") + (codesBySource.isEmpty()
-                                                     ? DistanceSourceName(DistanceSource::Flat)
-                                                     : codesBySource.firstKey());
+        return DistancesPrefix() + (codesBySource.isEmpty()
+                                        ? DistanceSourceName(DistanceSource::Flat)
+                                        : codesBySource.firstKey());
     }
     QStringList parts;
     for (auto it = codesBySource.cbegin(); it != codesBySource.cend(); ++it) {
         parts << it.key() + QStringLiteral(" (") + it.value().join(QStringLiteral(", ")) +
                      QLatin1Char(')');
     }
-    return QStringLiteral("Distances : ") + parts.join(QStringLiteral("; "));
+    return DistancesPrefix() + parts.join(QStringLiteral("; "));
 }
 
 QString RecalculationDistancesNote(TdmZOLF& db, const QString& liberCode) {
     const DistanceSource source = LoftDistanceSource(db, liberCode);
-    QString note = QStringLiteral("Distances : the loft distances of %1, %2.")
+    QString note = DistanceText::tr("Distances : the loft distances of %1, %2.")
                        .arg(liberCode, DistanceSourceName(source));
     const DistanceMethod club = ClubDistanceMethod(db);
     if (source != DistanceSource::File && source != DistanceSource::Typed &&
         source != sourceOfMethod(club)) {
-        note += QStringLiteral(
+        note += DistanceText::tr(
                     " The club's method is %1: update the loft distances first to "
                     "recalculate with it.")
                     .arg(DistanceMethodName(club));
@@ -208,7 +217,7 @@ QString RaceResultDistancesLine(TdmZOLF& db, const QString& liberCode, const QDa
     QString line = DistancesLine(db, liberCode);
     const int earlier = EntriesWithEarlierDistances(db, liberCode, liberDate);
     if (earlier > 0) {
-        line += QStringLiteral(" (%1 clocked with earlier distances: not recalculated since)")
+        line += DistanceText::tr(" (%1 clocked with earlier distances: not recalculated since)")
                     .arg(earlier);
     }
     return line;

@@ -1,5 +1,6 @@
 #include "entry_history.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 #include "data/database.h"
@@ -105,6 +106,22 @@ QString RaceHistorySql() {
     return QStringLiteral(
         "select Moment, Workflow, PRingNo, Field, OldValue, NewValue, UserName, Note from "
         "KST_EntryHistory where LiberCode=? and LiberDate=? order by Id");
+}
+
+QString ShownHistoryText(const QString& stored) {
+    // The stored texts stay English (the exported file and the committee's records keep them).
+    static const char* const kShown[] = {
+        QT_TRANSLATE_NOOP("Races", "result upload"), QT_TRANSLATE_NOOP("Races", "marked upload"),
+        QT_TRANSLATE_NOOP("Races", "manual time"),   QT_TRANSLATE_NOOP("Races", "recalculation"),
+        QT_TRANSLATE_NOOP("Races", "import"),        QT_TRANSLATE_NOOP("Races", "lock"),
+        QT_TRANSLATE_NOOP("Races", "unlock"),        QT_TRANSLATE_NOOP("Races", "Result"),
+        QT_TRANSLATE_NOOP("Races", "Provisional"),   QT_TRANSLATE_NOOP("Races", "Final")};
+    for (const char* english : kShown) {
+        if (stored == QLatin1String(english)) {
+            return QCoreApplication::translate("Races", english);
+        }
+    }
+    return stored;
 }
 
 QStringList RaceHistoryTitles() {

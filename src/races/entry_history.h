@@ -54,6 +54,10 @@ QVariant HistoryValue(const QVariant& value);
 void RecordEntryChange(TdmZOLF& db, const QString& liberCode, const QDate& liberDate,
                        const EntryChange& change);
 
+// A stored workflow name ("manual time"), or the lock's "Result", "Provisional" and "Final",
+// as the screen shows it in the interface language; any other text as it is.
+QString ShownHistoryText(const QString& stored);
+
 // The tracked fields of one entry as they stand; empty when the race has no entry of the ring.
 QVariantList ReadTrackedEntry(TdmZOLF& db, const QString& liberCode, const QDate& liberDate,
                               const QString& ring);

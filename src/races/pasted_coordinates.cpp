@@ -1,5 +1,6 @@
 #include "pasted_coordinates.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QRegularExpression>
 
@@ -7,6 +8,10 @@
 #include "data/errors.h"
 
 namespace {
+
+struct PasteText {
+    Q_DECLARE_TR_FUNCTIONS(Races)
+};
 
 // Coordinates are computed exactly, in decimal: a value is a whole number of 10^-18 hundredths
 // of an arc second, so that rounding half-up to the stored precision never depends on how a
@@ -54,7 +59,8 @@ struct Coordinate {
 };
 
 [[noreturn]] void NotAForm(const QString& text) {
-    throw UserError(QStringLiteral("Invalid character in degrees field in string ") + text);
+    throw UserError(PasteText::tr("Invalid character in %1 field in string %2")
+                        .arg(PasteText::tr("degrees"), text));
 }
 
 // One text of marks for the many ways people type them.
@@ -291,8 +297,8 @@ QString StoredText(const Coordinate& c, CoordinateAxis axis, CoordinateForm form
     if (total > Int(limit) * 360000 * Pow10(kScale)) {
         throw UserError(
             axis == CoordinateAxis::Latitude
-                ? QStringLiteral("A latitude cannot be beyond 90\u00B0: %1").arg(original)
-                : QStringLiteral("A longitude cannot be beyond 180\u00B0: %1").arg(original));
+                ? PasteText::tr("A latitude cannot be beyond 90\u00B0: %1").arg(original)
+                : PasteText::tr("A longitude cannot be beyond 180\u00B0: %1").arg(original));
     }
     const bool negative =
         c.negative || c.letter == QLatin1Char('S') || c.letter == QLatin1Char('W');
@@ -368,11 +374,11 @@ QString PastedCoordinatesNote(const PastedCoordinates& pasted, CoordinateForm fo
             texts << *t;
         }
     }
-    QString note = QStringLiteral("Pasted: ") + texts.join(QStringLiteral("  "));
+    QString note = PasteText::tr("Pasted: %1").arg(texts.join(QStringLiteral("  ")));
     if (pasted.rounded) {
         note += form == CoordinateForm::Loft
-                    ? QStringLiteral(" (rounded half-up to hundredths of a second)")
-                    : QStringLiteral(" (rounded half-up to whole seconds)");
+                    ? PasteText::tr(" (rounded half-up to hundredths of a second)")
+                    : PasteText::tr(" (rounded half-up to whole seconds)");
     }
     return note;
 }

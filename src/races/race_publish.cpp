@@ -79,13 +79,17 @@ RacePublication ReadRacePublication(TdmZOLF& db, const QString& liberCode, const
     }
     page.liberCode = liberCode;
     page.liberDate = liberDate;
-    page.state = ResultStateText(db, liberCode, liberDate);
+    const ResultLock lock = ReadResultLock(db, liberCode, liberDate);
+    page.state = ResultStateCaption(lock);
+    page.final = lock.final;
     page.summary = RaceSummaryText(RaceResultSummary(db, liberCode, liberDate));
-    page.titles =
-        QStringList{QStringLiteral("Pos."),     QStringLiteral("Name"), QStringLiteral("Ring"),
-                    QStringLiteral("S"),        QStringLiteral("C"),    QStringLiteral("Clocked"),
-                    QStringLiteral("Fly time"), pub.speedTitle,         QStringLiteral("Var"),
-                    QStringLiteral("Dist")};
+    //: The published ranking's column titles: position, name, ring, sex, colour, clock time,
+    //: flying time, (speed), clock variation, distance.
+    page.titles = QStringList{RaceText::tr("Pos."),        RaceText::tr("Name"),
+                              RaceText::tr("Ring"),        RaceText::tr("S", "sex"),
+                              RaceText::tr("C", "colour"), RaceText::tr("Clocked"),
+                              RaceText::tr("Fly time"),    pub.speedTitle,
+                              RaceText::tr("Var"),         RaceText::tr("Dist")};
     page.rightAligned = {0, 7, 8, 9};
 
     // Each member as the member lets them be published.

@@ -140,6 +140,13 @@ RaceResultPanel::RaceResultPanel(AppContext& ctx, QWidget* parent) : QWidget(par
     auto* historyLayout = new QVBoxLayout(grpHistory_);
     dbgrdHistory_ = new SqlGrid(grpHistory_);
     dbgrdHistory_->setObjectName(QStringLiteral("dbgrdHistory"));
+    for (const char* field : {"Workflow", "Field", "OldValue", "NewValue"}) {
+        dbgrdHistory_->gridModel()->setFormatter(
+            QLatin1String(field),
+            [](const QVariant& v, const QSqlRecord&) { return ShownHistoryText(v.toString()); });
+    }
+    // A committee reads the history a screenful at a time: at least eight rows, not four.
+    dbgrdHistory_->setMinimumHeight(dbgrdHistory_->fontMetrics().height() * 2 * 9);
     historyLayout->addWidget(dbgrdHistory_);
     auto* historyButtons = new QHBoxLayout;
     auto* historyExport = RacePanelButton(grpHistory_, "btnHistoryExport", tr("Export"));

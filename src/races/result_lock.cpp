@@ -7,6 +7,7 @@
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "entry_history.h"
+#include "refusal.h"
 
 namespace {
 struct RaceText {
@@ -78,11 +79,13 @@ QString ResultStateCaption(TdmZOLF& db, const QString& liberCode, const QDate& l
 void RefuseIfFinal(TdmZOLF& db, const QString& liberCode, const QDate& liberDate) {
     const ResultLock lock = ReadResultLock(db, liberCode, liberDate);
     if (lock.final) {
-        throw UserError(RaceText::tr("The result of race %1 of %2 is final (locked %3); its "
-                                     "entries cannot be changed. Unlock it first, giving the "
-                                     "reason.")
-                            .arg(liberCode, DateText(liberDate),
-                                 lock.lockedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
+        static const char* const refusal = QT_TRANSLATE_NOOP(
+            "Races",
+            "The result of race %1 of %2 is final (locked %3); its entries cannot be changed. "
+            "Unlock it first, giving the reason.");
+        const QString locked = lock.lockedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+        throw LoggedRefusal(RaceText::tr(refusal).arg(liberCode, DateText(liberDate), locked),
+                            QString::fromUtf8(refusal).arg(liberCode, DateText(liberDate), locked));
     }
 }
 

@@ -73,17 +73,9 @@ double LineHeight(const ReportLine& line) {
     return h;
 }
 
-QString Elided(const QString& text, TextStyle style, double width) {
-    const StyleMetrics& m = MetricsOf(style);
-    const double room = std::max(0.0, width - 2 * kCellPadding);
-    if (SurelyFits(text, m, room)) {
-        return text;
-    }
-    return m.metrics.elidedText(text, Qt::ElideRight, room);
-}
-
-// A text of a whole column as printed: itself, in a smaller font when it does not fit.
-double WholeTextScale(const QString& text, TextStyle style, double width) {
+// A text as printed: itself, in a smaller font when it does not fit `width` (never cut: a cut
+// sex, colour or race name reads as another one).
+double TextScale(const QString& text, TextStyle style, double width) {
     const StyleMetrics& m = MetricsOf(style);
     const double room = std::max(0.0, width - 2 * kCellPadding);
     if (SurelyFits(text, m, room)) {
@@ -93,28 +85,23 @@ double WholeTextScale(const QString& text, TextStyle style, double width) {
     return needed <= room || needed <= 0 ? 1.0 : room / needed;
 }
 
-// The columns' widths: shares of `width` by their weights, after which the whole columns
-// take, from the columns with room to spare, what their longest texts need.
+// The columns' widths: shares of `width` by their weights, after which the columns whose
+// heading or longest text needs more take what the others do not need (a column of short or
+// empty values gives up its room). Whole columns (rings, names) are served first.
 QList<double> ColumnWidths(const ReportDefinition& report, double width) {
     double totalWeight = 0;
     for (const ReportColumn& col : report.columns) {
         totalWeight += col.weight;
     }
     QList<double> widths;
-    bool anyWhole = false;
     for (const ReportColumn& col : report.columns) {
         widths << (totalWeight > 0 ? width * col.weight / totalWeight : 0);
-        anyWhole = anyWhole || col.whole;
-    }
-    if (!anyWhole) {
-        return widths;
     }
     const StyleMetrics& normal = MetricsOf(TextStyle::Normal);
     const StyleMetrics& bold = MetricsOf(TextStyle::Bold);
-    QList<double> deficits;
-    QList<double> spares;
-    double deficit = 0;
+    QList<double> needs;
     double spare = 0;
+    QList<double> spares;
     for (int i = 0; i < report.columns.size(); ++i) {
         const ReportColumn& col = report.columns[i];
         double need = WidthBound(col.header, bold);
@@ -126,17 +113,34 @@ QList<double> ColumnWidths(const ReportDefinition& report, double width) {
             }
         }
         need += 2 * kCellPadding;
-        deficits << (col.whole ? std::max(0.0, need - widths[i]) : 0.0);
+        needs << need;
         spares << std::max(0.0, widths[i] - need);
-        deficit += deficits.last();
         spare += spares.last();
     }
-    const double moved = std::min(deficit, spare);
-    if (moved <= 0) {
-        return widths;
+    // Whole columns first, then the others, each group in proportion to what it lacks.
+    double given = 0;
+    for (const bool whole : {true, false}) {
+        double deficit = 0;
+        for (int i = 0; i < widths.size(); ++i) {
+            if (report.columns[i].whole == whole) {
+                deficit += std::max(0.0, needs[i] - widths[i]);
+            }
+        }
+        const double moved = std::min(deficit, spare - given);
+        if (moved <= 0) {
+            continue;
+        }
+        for (int i = 0; i < widths.size(); ++i) {
+            if (report.columns[i].whole == whole) {
+                widths[i] += std::max(0.0, needs[i] - widths[i]) * moved / deficit;
+            }
+        }
+        given += moved;
     }
-    for (int i = 0; i < widths.size(); ++i) {
-        widths[i] += deficits[i] * moved / deficit - spares[i] * moved / spare;
+    if (given > 0) {
+        for (int i = 0; i < widths.size(); ++i) {
+            widths[i] -= spares[i] * given / spare;
+        }
     }
     return widths;
 }
@@ -175,7 +179,8 @@ LaidBand LayOutLines(BandKind kind, const QList<ReportLine>& lines, double top, 
                 text += FieldText(f, c, 0);
             }
             const QRectF rect(kMarginX + t.left * width, y, t.width * width, h);
-            band.texts << LaidText{rect, Elided(text, t.style, rect.width()), t.align, t.style};
+            band.texts << LaidText{rect, text, t.align, t.style,
+                                   TextScale(text, t.style, rect.width())};
         }
         y += h;
     }
@@ -270,9 +275,9 @@ ReportLayout LayOutReport(const ReportDefinition& report, const QDateTime& now) 
         LaidBand header{BandKind::ColumnHeader, QRectF(kMarginX, y, width, headerHeight), {}};
         for (int i = 0; i < report.columns.size(); ++i) {
             const QRectF rect(lefts[i], y, widths[i], headerHeight);
-            header.texts << LaidText{rect,
-                                     Elided(report.columns[i].header, TextStyle::Bold, widths[i]),
-                                     report.columns[i].align, TextStyle::Bold};
+            const QString& heading = report.columns[i].header;
+            header.texts << LaidText{rect, heading, report.columns[i].align, TextStyle::Bold,
+                                     TextScale(heading, TextStyle::Bold, widths[i])};
         }
         page.bands << header;
         y += headerHeight;
@@ -313,13 +318,8 @@ ReportLayout LayOutReport(const ReportDefinition& report, const QDateTime& now) 
             const QString text =
                 col.rowNumber ? FieldText(SystemField::RowNumber, c, r) : cells.value(i);
             const QRectF rect(lefts[i], y, widths[i], rowHeight);
-            if (col.whole) {
-                detail.texts << LaidText{rect, text, col.align, TextStyle::Normal,
-                                         WholeTextScale(text, TextStyle::Normal, widths[i])};
-            } else {
-                detail.texts << LaidText{rect, Elided(text, TextStyle::Normal, widths[i]),
-                                         col.align, TextStyle::Normal};
-            }
+            detail.texts << LaidText{rect, text, col.align, TextStyle::Normal,
+                                     TextScale(text, TextStyle::Normal, widths[i])};
         }
         page.bands << detail;
         y += rowHeight;

@@ -43,8 +43,9 @@ struct ReportColumn {
     Qt::Alignment align = Qt::AlignLeft;
     // A column that prints the running row number (1, 2, ...) instead of a cell of the row.
     bool rowNumber = false;
-    // A column whose texts are never cut (ring numbers, names): it is widened with the room
-    // other columns do not need, and a text that still does not fit prints smaller.
+    // No column's texts are ever cut: a column is widened with the room other columns do not
+    // need, and a text that still does not fit prints smaller. A whole column (ring numbers,
+    // names) is widened before the others.
     bool whole = false;
 };
 
@@ -61,10 +62,10 @@ enum class BandKind { Title, ColumnHeader, Detail, Footer };
 
 struct LaidText {
     QRectF rect;
-    QString text;  // as printed: elided to its rectangle when it is too long
+    QString text;  // as printed: never cut, printed smaller (fontScale) when it is too long
     Qt::Alignment align = Qt::AlignLeft;
     TextStyle style = TextStyle::Normal;
-    double fontScale = 1.0;  // below 1 for a text of a whole column printed smaller to fit
+    double fontScale = 1.0;  // below 1 for a text printed smaller to fit its rectangle
 };
 
 struct LaidBand {

@@ -117,8 +117,9 @@ ClubSetupSave StoreClub(TdmZOLF& db, Prompts& prompts, const ClubSetupFields& fi
         }
     }
     // Both numbers are checked before anything is written, so a typing error stores nothing.
-    const int backupDays = StrToInt(f.backupDays);
-    const int copies = StrToInt(f.copies);
+    // A text that is no number gets the message naming the field, as one out of range does.
+    const int backupDays = StrToIntDef(f.backupDays, -1);
+    const int copies = StrToIntDef(f.copies, 0);
     if (backupDays < 0 || backupDays > 100) {
         throw UserError(ClubSetupText(kBackupDaysRange));
     }

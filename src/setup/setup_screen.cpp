@@ -1,5 +1,6 @@
 #include "setup_screen.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -19,6 +20,7 @@
 #include "races/distance_method.h"
 #include "widgets/edit_controls.h"
 #include "widgets/progress_dialog.h"
+#include "widgets/text_size.h"
 
 namespace {
 
@@ -105,6 +107,10 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
            "from the next start. 0 keeps every season with names."));
     s->addWidget(Label(tr("Seasons kept with names (0 = all) :"), system), 5, 0);
     s->addWidget(edtSeasonsKept, 5, 1);
+    // One step larger for the whole program, at once: for a secretary who reads better so.
+    chkLargerText = new QCheckBox(tr("&Larger text"), system);
+    chkLargerText->setObjectName(QStringLiteral("chkLargerText"));
+    s->addWidget(chkLargerText, 6, 1, 1, 2);
     s->setColumnStretch(2, 1);
 
     auto* backup = new QGroupBox(tr("Backup databases :"), this);
@@ -206,13 +212,19 @@ TfrmSetup::TfrmSetup(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     QWidget* previous = edtClubName;
     for (QWidget* next : std::initializer_list<QWidget*>{
              edtClubAbbt, cbbClubName, edtClubStreet, edtClubToneCity, edtPostCode, edtAssociation,
-             cbbLangue, cbbMode, cbbDistanceMethod, edtSeasonsKept, edtDay, btnLoadBk, btnBackNow,
-             edtCopies, cbbPort, btnPortRefresh, edtSeat}) {
+             cbbLangue, cbbMode, cbbDistanceMethod, edtSeasonsKept, chkLargerText, edtDay,
+             btnLoadBk, btnBackNow, edtCopies, cbbPort, btnPortRefresh, edtSeat}) {
         setTabOrder(previous, next);
         previous = next;
     }
 
     connect(cbbClubName, &QComboBox::activated, this, &TfrmSetup::clubChosen);
+    connect(chkLargerText, &QCheckBox::clicked, this, [this](bool larger) {
+        guarded(ctx_.prompts, [&] {
+            SetClubLargerText(ctx_.db, larger);
+            ApplyLargerText(larger);
+        });
+    });
     connect(btnBackNow, &QPushButton::clicked, this, &TfrmSetup::backupNow);
     connect(btnLoadBk, &QPushButton::clicked, this, &TfrmSetup::loadBackup);
     connect(btnCopyToServer, &QPushButton::clicked, this, &TfrmSetup::copyToServer);
@@ -260,6 +272,7 @@ void TfrmSetup::fill() {
     // Read before the boxes are filled: a change another seat makes from now on is seen when
     // the screen stores its fields.
     loaded_ = ClubEditedRow(ctx_.db);
+    chkLargerText->setChecked(ClubLargerText(ctx_.db));
     cbbClubName->clear();
     cbbClubName->addItems(KnownClubChoices(ctx_.db));
     cbbClubName->setItemText(0, ClubSetupText(kCustomClub));

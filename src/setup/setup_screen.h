@@ -8,6 +8,7 @@
 #include "setup/club_setup.h"
 #include "widgets/child_signals.h"
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -63,6 +64,7 @@ class TfrmSetup : public QWidget {
     QComboBox* cbbLangue;
     QComboBox* cbbMode;
     QComboBox* cbbDistanceMethod;
+    QCheckBox* chkLargerText;
     QLineEdit* edtDay;
     QLineEdit* edtSeasonsKept;
     QLineEdit* edtCopies;

@@ -20,14 +20,28 @@ struct QtPromptsText {
 };
 }  // namespace
 
+QString BoxText(const QString& text) {
+    QString shown = text;
+    for (QChar& c : shown) {
+        if (c.isLetter()) {
+            c = c.toUpper();
+            break;
+        }
+        if (!c.isSpace()) {
+            break;
+        }
+    }
+    return shown;
+}
+
 void QtPrompts::message(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,
-                    parent_);
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), BoxText(text),
+                    QMessageBox::Ok, parent_);
     box.exec();
 }
 
 void QtPrompts::information(const QString& text, int autoCloseMs) {
-    QMessageBox box(QMessageBox::Information, QtPromptsText::tr("Information"), text,
+    QMessageBox box(QMessageBox::Information, QtPromptsText::tr("Information"), BoxText(text),
                     QMessageBox::Ok, parent_);
     if (autoCloseMs > 0) {
         QTimer::singleShot(autoCloseMs, &box, &QMessageBox::accept);
@@ -36,8 +50,8 @@ void QtPrompts::information(const QString& text, int autoCloseMs) {
 }
 
 void QtPrompts::error(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QtPromptsText::tr("Error"), text, QMessageBox::Ok,
-                    parent_);
+    QMessageBox box(QMessageBox::Critical, QtPromptsText::tr("Error"), BoxText(text),
+                    QMessageBox::Ok, parent_);
     box.exec();
 }
 
@@ -46,7 +60,8 @@ Prompts::Answer QtPrompts::question(const QString& text, Buttons buttons) {
     if (buttons == Buttons::YesNoCancel) {
         std |= QMessageBox::Cancel;
     }
-    QMessageBox box(QMessageBox::Question, QtPromptsText::tr("Confirm"), text, std, parent_);
+    QMessageBox box(QMessageBox::Question, QtPromptsText::tr("Confirm"), BoxText(text), std,
+                    parent_);
     switch (box.exec()) {
         case QMessageBox::Yes:
             return Answer::Yes;

@@ -6,6 +6,11 @@
 #include "data/prompts.h"
 
 // The prompts as real dialogs, owned by the given window.
+// The text of a message box as shown: a sentence, so its first letter is a capital
+// ("backup was successful!" shows as "Backup was successful!"); a text that starts with a
+// number, a quoted value or a path is left as it is.
+QString BoxText(const QString& text);
+
 class QtPrompts : public Prompts {
   public:
     explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}

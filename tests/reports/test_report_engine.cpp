@@ -107,21 +107,51 @@ class TestReportEngine : public QObject {
         QCOMPARE(layout.pages[0].texts(BandKind::Footer), QStringList{"Page 1"});
     }
 
-    // A text too long for its column is cut with an ellipsis and stays inside the column.
-    void longTextsAreElided() {
-        ReportDefinition report = NumberedList(1);
-        report.rows[0][1] = QStringLiteral("A very long liberation site name ").repeated(8);
-        report.columns[2].header = QStringLiteral("A header far too long for its narrow column");
-        const ReportLayout layout = LayOutReport(report, kNow);
+    // No text is ever cut: a column whose values are short or empty gives its room to the
+    // columns that need it ("Doffer" under a narrow sex heading, a long heading over short
+    // values), and a text that still does not fit prints smaller inside its column.
+    void textsAreNeverCut() {
         const QFontMetricsF normal(ReportFont(TextStyle::Normal));
-        const LaidText cell = layout.pages[0].bands[2].texts[1];  // title, headers, the row
-        QCOMPARE(layout.pages[0].bands[2].kind, BandKind::Detail);
-        QVERIFY(cell.text.endsWith(QChar(0x2026)));
-        QVERIFY(cell.text.size() < report.rows[0][1].size());
-        QVERIFY(normal.horizontalAdvance(cell.text) <= cell.rect.width());
-        const QString header = layout.pages[0].texts(BandKind::ColumnHeader)[2];
-        QVERIFY(header.endsWith(QChar(0x2026)));
-        QCOMPARE(layout.pages[0].texts(BandKind::Detail)[2], QStringLiteral("0"));
+        const QFontMetricsF bold(ReportFont(TextStyle::Bold));
+        const auto fits = [](const QFontMetricsF& m, const LaidText& t) {
+            return m.horizontalAdvance(t.text) * t.fontScale <= t.rect.width() - 30 + 1;
+        };
+        ReportDefinition report;
+        report.columns = {{QStringLiteral("Sex"), 0.3, Qt::AlignLeft, false},
+                          {QStringLiteral("Aangemaakt op"), 0.3, Qt::AlignLeft, false},
+                          {QStringLiteral("Note"), 6, Qt::AlignLeft, false},
+                          {QStringLiteral("Empty"), 3, Qt::AlignLeft, false}};
+        report.rows << QStringList{QStringLiteral("Doffer"), QStringLiteral("1"),
+                                   QStringLiteral("fine"), QString()};
+        const ReportPage roomy = LayOutReport(report, kNow).pages[0];
+        QCOMPARE(roomy.texts(BandKind::ColumnHeader),
+                 (QStringList{"Sex", "Aangemaakt op", "Note", "Empty"}));
+        QCOMPARE(roomy.detailRows().first(), (QStringList{"Doffer", "1", "fine", ""}));
+        for (const LaidBand& band : roomy.bands) {
+            for (const LaidText& t : band.texts) {
+                QCOMPARE(t.fontScale, 1.0);
+                QVERIFY(fits(band.kind == BandKind::Detail ? normal : bold, t));
+            }
+        }
+
+        // A text longer than the whole line prints smaller, in full, inside its rectangle.
+        ReportDefinition crowded = NumberedList(1);
+        crowded.rows[0][1] = QStringLiteral("A very long liberation site name ").repeated(8);
+        crowded.columns[2].header = QStringLiteral("A header far too long for its narrow column");
+        crowded.rows[0][2] = QStringLiteral("1234567890").repeated(4);
+        const ReportPage page = LayOutReport(crowded, kNow).pages[0];
+        QCOMPARE(page.detailRows().first().mid(1),
+                 (QStringList{crowded.rows[0][1], crowded.rows[0][2]}));
+        QCOMPARE(page.texts(BandKind::ColumnHeader)[2], crowded.columns[2].header);
+        for (const LaidBand& band : page.bands) {
+            for (const LaidText& t : band.texts) {
+                QVERIFY(!t.text.contains(QChar(0x2026)));
+                if (band.kind == BandKind::Detail) {
+                    QVERIFY(fits(normal, t));
+                }
+            }
+        }
+        QVERIFY(page.bands[2].texts[1].fontScale < 1.0);
     }
 
     // Ring numbers and names print whole: their columns take the room other columns do not

@@ -142,7 +142,7 @@ void TestSetup::storingOnClose_data() {
                f.backupDays = "7d";
            })
         << false << seededRecord << seededKnown
-        << QStringList{"error: '7d' is not a valid integer value"};
+        << QStringList{QStringLiteral("error: ") + kBackupDaysRange};
     QTest::newRow("copies above five: error, nothing stored")
         << true << Edit([](ClubSetupFields& f) { f.copies = "9"; }) << false << seededRecord
         << seededKnown << QStringList{QStringLiteral("error: ") + kCopiesRange};
@@ -155,7 +155,7 @@ void TestSetup::storingOnClose_data() {
                f.copies = "2 ";
            })
         << false << seededRecord << seededKnown
-        << QStringList{"error: '2 ' is not a valid integer value"};
+        << QStringList{QStringLiteral("error: ") + kCopiesRange};
 }
 
 void TestSetup::storingOnClose() {
@@ -220,12 +220,12 @@ void TestSetup::screenFillsLocksAndRefusesBadNumbers() {
     QVERIFY(name->isEnabled() && abbreviation->isEnabled());
     QCOMPARE(abbreviation->text(), QStringLiteral("AB"));
 
-    // A backup age that is not a number: the error shows and the screen stays open.
+    // A backup age that is not a number: the error naming the field shows and the screen
+    // stays open.
     days->setText(QStringLiteral("x"));
     QVERIFY(!screen.close());
     QVERIFY(screen.isVisible());
-    QCOMPARE(t.prompts.of(QStringLiteral("error")),
-             QStringList({"'x' is not a valid integer value"}));
+    QCOMPARE(t.prompts.of(QStringLiteral("error")), QStringList({kBackupDaysRange}));
     QCOMPARE(ClubRecords(*t.db), QStringList({"NRPU|HF|Harbour Flyers|Old Road|1|7|2"}));
     // The up-down steps from a number within its limits.
     days->setText(QStringLiteral("100"));
@@ -280,7 +280,7 @@ void TestSetup::tabOrderAndNumberBoxes() {
     auto* name = screen.findChild<QLineEdit*>(QStringLiteral("edtClubName"));
     QTRY_COMPARE(QApplication::focusWidget(), name);
     QStringList order;
-    for (int i = 0; i < 15; ++i) {
+    for (int i = 0; i < 16; ++i) {
         QWidget* focus = QApplication::focusWidget();
         // The known-club list is focused through its text box.
         order << (focus->objectName().isEmpty() ? focus->parentWidget() : focus)->objectName();
@@ -288,8 +288,8 @@ void TestSetup::tabOrderAndNumberBoxes() {
     }
     QCOMPARE(order, QStringList({"edtClubName", "edtClubAbbt", "cbbClubName", "edtClubStreet",
                                  "edtClubToneCity", "edtPostCode", "edtAssociation", "cbbLangue",
-                                 "cbbMode", "cbbDistanceMethod", "edtSeasonsKept", "edtDay",
-                                 "btnLoadBk", "btnBackNow", "edtCopies"}));
+                                 "cbbMode", "cbbDistanceMethod", "edtSeasonsKept", "chkLargerText",
+                                 "edtDay", "btnLoadBk", "btnBackNow", "edtCopies"}));
 
     auto* days = screen.findChild<QLineEdit*>(QStringLiteral("edtDay"));
     auto* copies = screen.findChild<QLineEdit*>(QStringLiteral("edtCopies"));
