@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QMap>
 #include <QSet>
 #include <QSqlQuery>
 
@@ -443,7 +444,7 @@ int ReadEntriesWorkbook(TdmZOLF& db, const Clock& clock, const RaceId& race, con
         poolNames.insert(p.name);
     }
     int loftCol = 0, ringCol = 0, nomCol = 0;
-    QHash<int, QString> poolCols;
+    QMap<int, QString> poolCols;  // by column, so marks are read and named left to right
     for (int c = 1; c <= sheet.columnCount(); ++c) {
         const QString title = sheet.text(1, c).trimmed();
         if (title.compare(QLatin1String("LoftNo"), Qt::CaseInsensitive) == 0) {

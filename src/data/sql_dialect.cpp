@@ -223,6 +223,12 @@ QString RefusalText(SqlEngine engine, const QSqlError& error) {
         return text.isEmpty() ? error.text() : text;
     }
     const QString code = RefusalCode(error);
+    if (code == QLatin1String("42501") &&
+        ServerMessage(error).contains(QLatin1String("row-level security"), Qt::CaseInsensitive)) {
+        // A club's login reaches its own club's rows only; the policy's name means nothing to
+        // the secretary.
+        return QCoreApplication::translate("ServerAccess", "This needs the federation's login.");
+    }
     if (code == QLatin1String("42501")) {
         // What the login may not touch, in the server's words ("permission denied for table
         // zol_racedata"): the administrator who gives rights needs the name.

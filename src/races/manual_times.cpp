@@ -126,8 +126,14 @@ ManualArrivalResult SaveManualArrival(TdmZOLF& db, const RaceKey& race, const Ma
                 readings + member);
         } else {
             db.exec(
+                // A seat storing another arrival of this member at the same moment may have
+                // added the row since: then this seat's readings go into it.
                 QStringLiteral("insert into ZOL_RaceClockTime (DLMarkedTime, ULMasterTime, "
-                               "ULClockTime, LiberCode, LiberDate, LoftNo) values(?,?,?,?,?,?)"),
+                               "ULClockTime, LiberCode, LiberDate, LoftNo) values(?,?,?,?,?,?) "
+                               "on conflict (LiberCode, LiberDate, LoftNo) do update set "
+                               "DLMarkedTime=excluded.DLMarkedTime, "
+                               "ULMasterTime=excluded.ULMasterTime, "
+                               "ULClockTime=excluded.ULClockTime"),
                 readings + member);
         }
 

@@ -245,6 +245,8 @@ const SameWord kSameWords[] = {
     {"de", "hh", "the time pattern (hh:mm:ss) as typed"},
     {"de", "mm", "the time pattern"},
     {"de", "ss", "the time pattern"},
+    {"fr", "Port", "the same word (the live board's network port)"},
+    {"de", "Port", "the same word (the live board's network port)"},
 };
 
 // Whether `text`, shown in `language` exactly as in English, still holds an English word: a

@@ -9,13 +9,14 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTextBlock>
 #include <QTest>
+#include <QTextBlock>
 #include <QTimer>
 
 #include "clockops/synch_screen.h"
 #include "clockops/synch_shared.h"
 #include "clockops_fixture.h"
+#include "data/colours.h"
 
 class TestSynchScreen : public QObject {
     Q_OBJECT
@@ -34,9 +35,9 @@ class TestSynchScreen : public QObject {
         for (QTextBlock b = view.document()->begin(); b.isValid(); b = b.next()) {
             colours << b.blockFormat().background().color().name();
         }
-        QCOMPARE(colours, (QStringList{QColor("yellow").name(), QColor("red").name(),
-                                       QColor("lime").name()}));
-        QVERIFY(view.styleSheet().contains("red"));
+        QCOMPARE(colours, (QStringList{Palette::MemoProgress.name(), Palette::MemoFailure.name(),
+                                       Palette::MemoSuccess.name()}));
+        QVERIFY(view.styleSheet().contains(Palette::MemoFailure.name()));
     }
 
     void syncNowFromTheScreen() {
@@ -61,12 +62,12 @@ class TestSynchScreen : public QObject {
         QTest::mouseClick(syncNow, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(memo->toPlainText(),
                                   QString("In synchronize Loft Number: 0123 Please Wait! "), 5000);
-        QVERIFY(memo->styleSheet().contains("yellow"));
+        QVERIFY(memo->styleSheet().contains(Palette::MemoProgress.name()));
         QTest::mouseClick(syncNow, Qt::LeftButton);  // during the run: ignored
         QTRY_COMPARE_WITH_TIMEOUT(memo->toPlainText(), QString("Clock Synchornize Success !"),
                                   15000);
         QVERIFY(memo->isVisible());
-        QVERIFY(memo->styleSheet().contains("lime"));
+        QVERIFY(memo->styleSheet().contains(Palette::MemoSuccess.name()));
         QVERIFY2(ticks > 20, qPrintable(QString::number(ticks)));
         QCOMPARE(emulator.log().count("ReadDeviceId"), 1);
         QTRY_COMPARE_WITH_TIMEOUT(f.t.prompts.beeps, 1, 3000);
