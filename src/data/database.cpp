@@ -316,6 +316,25 @@ sqlite3* sqliteHandleOf(const QSqlDatabase& db) {
                : nullptr;
 }
 
+// One attempt to take the file for writing at once, waiting a short slice for another
+// program's write lock. On failure `error` says why (the file engine's busy code while the
+// file is held).
+bool TryBeginImmediate(QSqlDatabase& db, QSqlError& error) {
+    sqlite3* handle = sqliteHandleOf(db);
+    if (handle != nullptr) {
+        sqlite3_busy_timeout(handle, kWaitSliceMs);
+    }
+    QSqlQuery q(db);
+    const bool begun = q.exec(QStringLiteral("begin immediate"));
+    if (handle != nullptr) {
+        sqlite3_busy_timeout(handle, kDriverBusyMs);
+    }
+    if (!begun) {
+        error = q.lastError();
+    }
+    return begun;
+}
+
 QString newConnectionName() {
     return QStringLiteral("kestrava_%1").arg(connectionCounter.fetchAndAddRelaxed(1));
 }
@@ -808,22 +827,14 @@ bool TdmZOLF::beginSteps(QSqlError* error) {
                 // cannot wait for another program's write lock and would fail at its first
                 // write. While the file is held this fails after a short wait; the caller
                 // tries again as long as it sees fit.
-                sqlite3* handle = sqliteHandleOf(db);
-                if (handle != nullptr) {
-                    sqlite3_busy_timeout(handle, kWaitSliceMs);
-                }
-                QSqlQuery q(db);
-                const bool begun = q.exec(QStringLiteral("begin immediate"));
-                if (handle != nullptr) {
-                    sqlite3_busy_timeout(handle, kDriverBusyMs);
-                }
-                if (begun) {
+                QSqlError refused;
+                if (TryBeginImmediate(db, refused)) {
                     return;
                 }
-                if (IsBusyFileCode(q.lastError().nativeErrorCode())) {
+                if (IsBusyFileCode(refused.nativeErrorCode())) {
                     // The engine's own words ("database is locked"): the caller says what
                     // waits for it.
-                    throw DbError(q.lastError().databaseText(), QStringLiteral("busy"));
+                    throw DbError(refused.databaseText(), QStringLiteral("busy"));
                 }
                 // A file that cannot be written (read only) is still read in a transaction.
             }
@@ -879,22 +890,13 @@ void TdmZOLF::begin(QSqlDatabase& db) {
         }
         return;
     }
-    sqlite3* handle = sqliteHandleOf(db);
     QElapsedTimer waited;
     waited.start();
     for (;;) {
-        if (handle != nullptr) {
-            sqlite3_busy_timeout(handle, kWaitSliceMs);
-        }
-        QSqlQuery q(db);
-        const bool begun = q.exec(QStringLiteral("begin immediate"));
-        if (handle != nullptr) {
-            sqlite3_busy_timeout(handle, kDriverBusyMs);
-        }
-        if (begun) {
+        QSqlError error;
+        if (TryBeginImmediate(db, error)) {
             return;
         }
-        const QSqlError error = q.lastError();
         if (!IsBusyFileCode(error.nativeErrorCode())) {
             // A file that cannot be written (read only) is still read in a transaction.
             if (!db.transaction()) {
